@@ -1,0 +1,10 @@
+#pragma once
+
+#include "store/store.h"
+
+namespace toval {
+
+// Adds term J of combination I into the combination's bar forces.
+void LTRER(Store& s, Whole& NNOS, Whole& NBAR, Whole& I, Whole& J);
+
+}  // namespace toval

@@ -1,0 +1,17 @@
+#pragma once
+
+#include <span>
+
+#include "store/store.h"
+
+namespace toval {
+
+// One whole run: the dialogue, the steps in their order, the closes and the
+// end message. Returns the exit status of a normal run; a run-ending error
+// leaves as a RunError.
+int run_toval(Store& s, std::span<char* const> arguments);
+
+// The store's starting state before the first step.
+void prepare_store(Store& s);
+
+}  // namespace toval

@@ -1,0 +1,25 @@
+// Finding one's place in the case blocks of the forces file.
+#pragma once
+
+#include "store/layout.h"
+#include "store/store.h"
+
+namespace toval {
+
+constexpr std::string_view CASE_HEADING = "     CARREGAMENTO: ";
+constexpr std::string_view RESULTANTS_HEADING = "     RESULTANTES NODAIS";
+
+// Displacement and nodal resultant record.
+constexpr Item NODE_VALUES_RECORD[] = {I(8), F(22, 0), F(25, 0), F(25, 0)};
+// End-force record of a bar group.
+constexpr Item END_FORCE_RECORD[] = {I(9), I(13), F(18, 0), F(21, 0), F(19, 0)};
+
+// Block search: leaves the forces file just after the heading of the first
+// case block named `name` (the next record read is record 1 of the block).
+void block_search(Store& s, const Name<4>& name);
+
+// Resultants search, right after the block search for `name`: leaves the
+// forces file just after the next "     RESULTANTES NODAIS" record.
+void resultants_search(Store& s, const Name<4>& name);
+
+}  // namespace toval

@@ -1,0 +1,11 @@
+#pragma once
+
+#include "store/store.h"
+
+namespace toval {
+
+// Reads the node and bar sections of the forces file, then the combination
+// file: titles, case names and combinations. Sets NNOS, NBAR and NCCAR.
+void LTRCG(Store& s, Whole& NNOS, Whole& NBAR, Whole& NCCAR);
+
+}  // namespace toval

@@ -1,0 +1,17 @@
+// toval: combines the load cases of a plane-frame analysis and writes the
+// report. A run-ending error is printed here, once, with exit status 1.
+#include <cstdio>
+
+#include "driver/run.h"
+#include "store/run_error.h"
+
+int main(int argc, char** argv) {
+  static toval::Store store;  // the whole run's tables, zeroed at start
+  try {
+    return toval::run_toval(store, {argv + 1, static_cast<std::size_t>(argc > 0 ? argc - 1 : 0)});
+  } catch (const toval::RunError& error) {
+    std::fflush(stdout);
+    std::fputs(error.what(), stderr);
+    return 1;
+  }
+}

@@ -1,0 +1,16 @@
+// Results are formed in double precision from stored 32-bit values and
+// rounded to 32 bits when stored. Faults are not masked: an invalid result
+// or one too large for 32 bits ends the run with the arithmetic error.
+#pragma once
+
+#include "store/types.h"
+
+namespace toval {
+
+// The stored 32-bit value of a result formed in double precision.
+Real to_real(double result);
+
+// a / b, with the faults of a division by zero.
+double divide(double a, double b);
+
+}  // namespace toval

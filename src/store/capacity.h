@@ -1,0 +1,15 @@
+// The capacity error: an input that would not fit a table of the store ends
+// the run before anything is stored past the table.
+#pragma once
+
+#include <string_view>
+
+#include "store/input_unit.h"
+
+namespace toval {
+
+// Ends the run unless count <= capacity. `what` names the table in words
+// ("node records", "supported nodes"); the message gives the line reached.
+void check_capacity(const InputUnit& unit, long count, long capacity, std::string_view what);
+
+}  // namespace toval

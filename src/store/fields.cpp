@@ -1,0 +1,255 @@
+#include "store/fields.h"
+
+#include <charconv>
+#include <cmath>
+#include <cstring>
+
+namespace toval {
+
+namespace {
+
+constexpr char END_OF_FILE_CHAR = 26;
+
+// The field's text without blanks and tabs; a short stack buffer is enough
+// because no field of any layout is wider than a record can hold.
+struct Compact {
+  char text[128];
+  std::size_t size = 0;
+  bool end_of_file_char = false;
+  bool too_long = false;
+};
+
+Compact compact(std::string_view field) {
+  Compact c;
+  for (char ch : field) {
+    if (ch == ' ' || ch == '\t') continue;
+    if (ch == END_OF_FILE_CHAR) c.end_of_file_char = true;
+    if (c.size == sizeof c.text) {
+      c.too_long = true;
+      break;
+    }
+    c.text[c.size++] = ch;
+  }
+  return c;
+}
+
+bool is_digit(char c) { return c >= '0' && c <= '9'; }
+
+}  // namespace
+
+FieldStatus parse_integer(std::string_view field, Whole& value) {
+  Compact c = compact(field);
+  if (c.end_of_file_char) return FieldStatus::end_of_file_char;
+  if (c.too_long) return FieldStatus::not_a_number;
+  if (c.size == 0) {
+    value = 0;
+    return FieldStatus::ok;
+  }
+  std::size_t i = 0;
+  bool negative = false;
+  if (c.text[0] == '+' || c.text[0] == '-') {
+    negative = c.text[0] == '-';
+    ++i;
+  }
+  if (i == c.size) return FieldStatus::not_a_number;
+  long magnitude = 0;
+  for (; i < c.size; ++i) {
+    if (!is_digit(c.text[i])) return FieldStatus::not_a_number;
+    magnitude = std::min(magnitude * 10 + (c.text[i] - '0'), 100000L);
+  }
+  if (magnitude > 32767) return FieldStatus::out_of_range;
+  value = static_cast<Whole>(negative ? -magnitude : magnitude);
+  return FieldStatus::ok;
+}
+
+FieldStatus parse_real(std::string_view field, int decimals, Real& value) {
+  Compact c = compact(field);
+  if (c.end_of_file_char) return FieldStatus::end_of_file_char;
+  if (c.too_long) return FieldStatus::not_a_number;
+  if (c.size == 0) {
+    value = 0.0f;
+    return FieldStatus::ok;
+  }
+  // Grammar: [sign] digits [. digits] [(E|D) [sign] digits], one digit at least
+  // in the mantissa and in an exponent that is written.
+  std::size_t i = 0;
+  bool negative = false;
+  if (c.text[i] == '+' || c.text[i] == '-') negative = c.text[i++] == '-';
+  char mantissa[130];
+  std::size_t m = 0;
+  if (negative) mantissa[m++] = '-';
+  bool point = false;
+  bool digit = false;
+  bool nonzero = false;
+  for (; i < c.size; ++i) {
+    char ch = c.text[i];
+    if (is_digit(ch)) {
+      digit = true;
+      nonzero = nonzero || ch != '0';
+      mantissa[m++] = ch;
+    } else if (ch == '.' && !point) {
+      point = true;
+      mantissa[m++] = ch;
+    } else {
+      break;
+    }
+  }
+  if (!digit) return FieldStatus::not_a_number;
+  long exponent = 0;
+  if (i < c.size) {
+    char e = c.text[i];
+    if (e != 'E' && e != 'e' && e != 'D' && e != 'd') return FieldStatus::not_a_number;
+    ++i;
+    bool exponent_negative = false;
+    if (i < c.size && (c.text[i] == '+' || c.text[i] == '-')) exponent_negative = c.text[i++] == '-';
+    if (i == c.size) return FieldStatus::not_a_number;
+    for (; i < c.size; ++i) {
+      if (!is_digit(c.text[i])) return FieldStatus::not_a_number;
+      exponent = std::min(exponent * 10 + (c.text[i] - '0'), 1000000L);
+    }
+    if (exponent_negative) exponent = -exponent;
+  }
+  // Implied decimals apply to the exact decimal value, by the exponent.
+  if (!point) exponent -= decimals;
+  if (!nonzero) {
+    value = negative ? -0.0f : 0.0f;
+    return FieldStatus::ok;
+  }
+  char text[160];
+  std::memcpy(text, mantissa, m);
+  std::size_t n = m;
+  auto [end, ec] = std::to_chars(text + n + 1, text + sizeof text, exponent);
+  (void)ec;
+  text[n] = 'e';
+  n = static_cast<std::size_t>(end - text);
+
+  float parsed = 0.0f;
+  auto result = std::from_chars(text, text + n, parsed, std::chars_format::general);
+  if (result.ec == std::errc::result_out_of_range) {
+    // Either too large (an error) or too small (zero, without error). Tell
+    // them apart by the decimal magnitude of the leading digit.
+    long integer_digits = 0;
+    long leading_zeros_after_point = 0;
+    bool seen_point = false;
+    bool seen_nonzero = false;
+    for (std::size_t k = negative ? 1 : 0; k < m; ++k) {
+      char ch = mantissa[k];
+      if (ch == '.') {
+        seen_point = true;
+      } else if (!seen_nonzero && ch == '0') {
+        if (seen_point) ++leading_zeros_after_point;
+      } else {
+        seen_nonzero = true;
+        if (!seen_point) ++integer_digits;
+      }
+    }
+    long magnitude = integer_digits > 0 ? integer_digits - 1 + exponent
+                                        : -(leading_zeros_after_point + 1) + exponent;
+    if (magnitude > 0) return FieldStatus::out_of_range;
+    value = negative ? -0.0f : 0.0f;
+    return FieldStatus::ok;
+  }
+  if (result.ec != std::errc() || result.ptr != text + n) return FieldStatus::not_a_number;
+  if (std::isinf(parsed)) return FieldStatus::out_of_range;
+  value = parsed;
+  return FieldStatus::ok;
+}
+
+void chars_from_field(std::string_view field, char* name, std::size_t length) {
+  // The reader has padded the field with blanks to its full width.
+  if (field.size() >= length) {
+    std::memcpy(name, field.data() + (field.size() - length), length);
+  } else {
+    std::memcpy(name, field.data(), field.size());
+    std::memset(name + field.size(), ' ', length - field.size());
+  }
+}
+
+namespace {
+
+void right_aligned(std::string_view text, int width, std::string& record) {
+  auto w = static_cast<std::size_t>(width);
+  if (text.size() > w) {
+    record.append(w, '*');
+  } else {
+    record.append(w - text.size(), ' ');
+    record.append(text);
+  }
+}
+
+}  // namespace
+
+void format_integer(long value, int width, std::string& record) {
+  char buf[32];
+  auto [end, ec] = std::to_chars(buf, buf + sizeof buf, value);
+  (void)ec;
+  right_aligned({buf, static_cast<std::size_t>(end - buf)}, width, record);
+}
+
+void format_real(Real value, int width, int decimals, std::string& record) {
+  if (!std::isfinite(value)) {
+    record.append(static_cast<std::size_t>(width), '*');
+    return;
+  }
+  // The exact decimal expansion of the stored value: a 32-bit real has at
+  // most 39 integer digits and 149 decimals.
+  char exact[256];
+  auto [end, ec] = std::to_chars(exact, exact + sizeof exact, std::fabs(static_cast<double>(value)),
+                                 std::chars_format::fixed, 150);
+  (void)ec;
+  const char* point = std::find(exact, end, '.');
+
+  // All digits in one row; `units` counts the digits before the point.
+  char digits[256];
+  int count = 0;
+  for (const char* p = exact; p < end; ++p)
+    if (*p != '.') digits[count++] = *p;
+  int units = static_cast<int>(point - exact);
+
+  int first = 0;
+  while (first < count && digits[first] == '0') ++first;
+  // Keep at most 7 significant digits and at most d decimals.
+  int keep = std::min(first + 7, units + decimals);
+  if (first == count) keep = units + decimals;  // zero: nothing to round
+  bool round_up = keep < count && keep >= 0 && digits[keep] >= '5';
+  // Digits from `keep` on become 0 (beyond 7 significant digits or dropped).
+  for (int k = std::max(keep, 0); k < count; ++k) digits[k] = '0';
+  if (round_up) {
+    int k = keep - 1;
+    while (k >= 0 && digits[k] == '9') digits[k--] = '0';
+    if (k >= 0) {
+      ++digits[k];
+    } else {
+      // Carry past the leading digit: one more integer digit.
+      std::memmove(digits + 1, digits, static_cast<std::size_t>(count));
+      digits[0] = '1';
+      ++count;
+      ++units;
+    }
+  }
+
+  char text[256];
+  int n = 0;
+  bool zero = true;
+  for (int k = 0; k < units + decimals && k < count; ++k)
+    if (digits[k] != '0') zero = false;
+  if (value < 0 && !zero) text[n++] = '-';
+  int lead = 0;
+  while (lead < units && digits[lead] == '0') ++lead;
+  for (int k = lead; k < units; ++k) text[n++] = digits[k];
+  text[n++] = '.';
+  for (int k = units; k < units + decimals; ++k) text[n++] = k < count ? digits[k] : '0';
+  right_aligned({text, static_cast<std::size_t>(n)}, width, record);
+}
+
+void format_chars(std::string_view value, int width, std::string& record) {
+  auto w = static_cast<std::size_t>(width);
+  if (w >= value.size()) {
+    record.append(w - value.size(), ' ');
+    record.append(value);
+  } else {
+    record.append(value.substr(0, w));
+  }
+}
+
+}  // namespace toval

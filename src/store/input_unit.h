@@ -1,0 +1,71 @@
+// An input file read record by record, holding no more of a record than the
+// columns a layout can need: a line of any length passes in constant memory.
+#pragma once
+
+#include <cstdint>
+#include <cstdio>
+#include <string>
+#include <string_view>
+
+namespace toval {
+
+// One record as read: its data up to the first CR or LF, of which at most
+// CAPTURE columns are held.
+struct Record {
+  static constexpr std::size_t CAPTURE = 256;
+  char data[CAPTURE];
+  std::size_t size = 0;
+  long line = 0;  // line number in the file, from 1
+
+  std::string_view text() const { return {data, size}; }
+};
+
+class InputUnit {
+ public:
+  // Where a record starts; handed back to seek() to read it again.
+  struct Position {
+    std::uint64_t offset = 0;
+    long line = 1;  // line number of the record that starts there
+  };
+
+  InputUnit() = default;
+  InputUnit(const InputUnit&) = delete;
+  InputUnit& operator=(const InputUnit&) = delete;
+  ~InputUnit();
+
+  // Open an existing file for reading; false when it cannot be opened.
+  bool open(const std::string& path);
+  // Read from bytes held by the caller (tests, fuzzing); the bytes must
+  // outlive the unit's use.
+  void open_memory(std::string name, std::string_view bytes);
+  void close();
+  bool is_open() const { return file_ != nullptr || memory_open_; }
+  const std::string& name() const { return name_; }
+
+  // The next record; false at the end of the file.
+  bool next(Record& record);
+  void rewind() { seek(Position{}); }
+  // Back to the start of the record just read.
+  void backspace() { seek(last_); }
+  Position position() const { return {buffer_offset_ + begin_, next_line_}; }
+  void seek(Position position);
+  // Line number the next record would have (for end-of-file messages).
+  long next_line() const { return next_line_; }
+
+ private:
+  bool refill();
+
+  static constexpr std::size_t BUFFER = 1 << 16;
+  std::FILE* file_ = nullptr;
+  bool memory_open_ = false;
+  std::string_view memory_;
+  std::string name_;
+  char buffer_[BUFFER];
+  std::size_t begin_ = 0;           // next unread byte in buffer_
+  std::size_t end_ = 0;             // bytes valid in buffer_
+  std::uint64_t buffer_offset_ = 0; // file offset of buffer_[0]
+  long next_line_ = 1;
+  Position last_;                   // start of the record just read
+};
+
+}  // namespace toval

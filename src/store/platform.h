@@ -1,0 +1,19 @@
+// The few calls that differ between systems, kept here and nowhere else.
+#pragma once
+
+#include <cstdint>
+#include <cstdio>
+#include <string>
+
+namespace toval::platform {
+
+// Position a stream at a byte offset that may lie beyond 2 GiB.
+bool seek(std::FILE* file, std::uint64_t offset);
+
+// True when the path names a directory (which opens, but cannot be read).
+bool is_directory(const std::string& path);
+
+// True when both paths name one existing file (links followed).
+bool same_file(const std::string& a, const std::string& b);
+
+}  // namespace toval::platform

@@ -1,0 +1,39 @@
+// Helpers shared by the test programs: temporary directories, files, and
+// running the built program with a scripted standard input.
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace toval::testing {
+
+// A fresh directory under the system's temporary directory, removed at exit.
+class TempDir {
+ public:
+  TempDir();
+  ~TempDir();
+  TempDir(const TempDir&) = delete;
+  TempDir& operator=(const TempDir&) = delete;
+  const std::string& path() const { return path_; }
+  std::string file(const std::string& name) const { return path_ + "/" + name; }
+  void write(const std::string& name, const std::string& bytes) const;
+  std::string read(const std::string& name) const;
+  bool exists(const std::string& name) const;
+
+ private:
+  std::string path_;
+};
+
+struct RunResult {
+  std::string out;
+  std::string err;
+  int status = -1;
+};
+
+// Runs the built toval in `dir` with `input` on standard input.
+RunResult run_program(const std::string& dir, const std::string& input,
+                      const std::vector<std::string>& arguments = {});
+
+std::string read_file(const std::string& path);
+
+}  // namespace toval::testing
