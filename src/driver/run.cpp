@@ -52,6 +52,20 @@ void prepare_store(Store& s) {
   s.BL9.R_FLETOR.fill(0.0f);
 }
 
+void run_steps(Store& s) {
+  prepare_store(s);
+  Whole NNOS = 0, NBAR = 0, NCCAR = 0, NRES = 0;
+  Real XS = 0.0f;
+  LTRCG(s, NNOS, NBAR, NCCAR);
+  SIMETRIA(s, NNOS, NBAR, XS);
+  DESLOC(s, NNOS, XS, NCCAR);
+  for (Whole I = 1, NCOB = s.BL5.NCOB; I <= NCOB; ++I)
+    for (Whole J = 1, NCASO = s.BL5.NCASO(I); J <= NCASO; ++J) LTRER(s, NNOS, NBAR, I, J);
+  MAXESFBC(s, NBAR);
+  for (Whole I = 1, N = NCCAR; I <= N; ++I) REACOES(s, NNOS, I, NRES);
+  IMPRESS(s, NBAR, NCCAR, NRES);
+}
+
 int run_toval(Store& s, std::span<char* const> arguments) {
   Arguments args{arguments};
   Name<20> AENT1, AENT2;
@@ -66,17 +80,7 @@ int run_toval(Store& s, std::span<char* const> arguments) {
   refuse_input_as_report(report, s.unit4, "forces file");
   s.unit5.open(report);
 
-  prepare_store(s);
-  Whole NNOS = 0, NBAR = 0, NCCAR = 0, NRES = 0;
-  Real XS = 0.0f;
-  LTRCG(s, NNOS, NBAR, NCCAR);
-  SIMETRIA(s, NNOS, NBAR, XS);
-  DESLOC(s, NNOS, XS, NCCAR);
-  for (Whole I = 1, NCOB = s.BL5.NCOB; I <= NCOB; ++I)
-    for (Whole J = 1, NCASO = s.BL5.NCASO(I); J <= NCASO; ++J) LTRER(s, NNOS, NBAR, I, J);
-  MAXESFBC(s, NBAR);
-  for (Whole I = 1, N = NCCAR; I <= N; ++I) REACOES(s, NNOS, I, NRES);
-  IMPRESS(s, NBAR, NCCAR, NRES);
+  run_steps(s);
 
   s.unit5.close();
   s.unit4.close();

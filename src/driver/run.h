@@ -11,6 +11,10 @@ namespace toval {
 // leaves as a RunError.
 int run_toval(Store& s, std::span<char* const> arguments);
 
+// The steps of a run over units already open: the store's starting state,
+// then every step in its order, ending with the whole report on unit 5.
+void run_steps(Store& s);
+
 // The store's starting state before the first step.
 void prepare_store(Store& s);
 
