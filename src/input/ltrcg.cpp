@@ -1,13 +1,21 @@
 #include "input/ltrcg.h"
 
-#include "store/run_error.h"
+#include <string>
+
+#include "input/combination_file.h"
+#include "input/structure_sections.h"
+#include "store/capacity.h"
 
 namespace toval {
 
-// Placeholder until the step is built.
 void LTRCG(Store& s, Whole& NNOS, Whole& NBAR, Whole& NCCAR) {
-  (void)s;
-  throw RunError("\nLTRCG is not built yet\n");
+  read_structure_sections(s, NNOS, NBAR);
+  read_combination_file(s, NCCAR);
+  // Every (combination, bar) pair needs a slot of combined forces.
+  const long slots = static_cast<long>(s.BL5.NCOB) * NBAR;
+  check_capacity(s.unit3, slots, MAX_SLOTS,
+                 "slots of combined bar forces: " + std::to_string(s.BL5.NCOB) + " combinations x " +
+                     std::to_string(NBAR) + " bars need " + std::to_string(slots));
 }
 
 }  // namespace toval

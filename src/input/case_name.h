@@ -1,0 +1,13 @@
+// The case name of a term, as written after its multiplier.
+#pragma once
+
+#include "store/types.h"
+
+namespace toval {
+
+// A leading comma is dropped (the rest moves one column left), then the name
+// is cut before its first comma: ",G1 " gives "G1  ", "G1,x" gives "G1  ",
+// ",,G1" gives four blanks. A name without a comma is unchanged.
+void comma_treatment(Name<4>& CASO);
+
+}  // namespace toval

@@ -1,0 +1,157 @@
+#include "input/combination_file.h"
+
+#include <string>
+
+#include "input/case_name.h"
+#include "store/capacity.h"
+#include "store/record_io.h"
+#include "store/run_error.h"
+
+namespace toval {
+
+namespace {
+
+constexpr Item TITLE_RECORD[] = {A(40)};
+// Columns 1-4: a marker, a case name or a header, as the grammar places it.
+constexpr Item MARKER_RECORD[] = {A(4)};
+// Marker columns, multiplier, case name.
+constexpr Item TERM_RECORD[] = {A(4), F(10, 0), A(4)};
+
+constexpr std::string_view FIMG = "FIMG";  // ends the head of the file
+constexpr std::string_view FIMC = "FIMC";  // ends a case entry or a combination's terms
+constexpr std::string_view FIME = "FIME";  // ends the case list or the combinations
+
+std::string numbered(std::string_view word, long k) {
+  return std::string(word) + " " + std::to_string(k);
+}
+
+// "case 2 \"Q1\"": the case as a user finds it in the file.
+std::string case_label(long k, const Name<4>& name) {
+  std::string_view v = name.view();
+  return numbered("case", k) + " " + quoted(v.substr(0, v.find_last_not_of(' ') + 1));
+}
+
+std::string marker_record(std::string_view marker, std::string_view ending) {
+  return "record with the marker " + quoted(marker) + " in columns 1-4, ending " + std::string(ending);
+}
+
+// Passes over records up to and including the first whose columns 1-4 hold
+// the marker; the end of the file on the way ends the run naming the marker.
+void pass_to_marker(InputUnit& unit, std::string_view marker, std::string_view ending) {
+  const std::string what = marker_record(marker, ending);
+  Name<4> ROT;
+  do read_record(unit, MARKER_RECORD, what, ROT);
+  while (!(ROT == marker));
+}
+
+void read_head(Store& s) {
+  InputUnit& unit = s.unit3;
+  skip_record(unit, "first record of the combination file (passed over)");
+  read_record(unit, TITLE_RECORD, "project title record (line 2, columns 1-40)", s.BL1.PRJT);
+  read_record(unit, TITLE_RECORD, "client title record (line 3, columns 1-40)", s.BL1.CLIT);
+  read_record(unit, TITLE_RECORD, "frame title record (line 4, columns 1-40)", s.BL1.PORT);
+  pass_to_marker(unit, FIMG, "the head of the file");
+}
+
+// Case entries after "FIMG": a name record, then records up to "FIMC"; the
+// list ends at a "FIME" where the next name record would stand.
+Whole read_case_list(Store& s) {
+  InputUnit& unit = s.unit3;
+  skip_record(unit, "name record of case 1 (columns 1-4), after the \"FIMG\" record");
+  Whole I = 0;
+  Name<4> ROT;
+  do {
+    unit.backspace();  // the record just read is the next case's name record
+    ++I;
+    Name<4> name;
+    read_record(unit, MARKER_RECORD, "name record of " + numbered("case", I) + " (columns 1-4)", name);
+    check_capacity(unit, I, MAX_CASES, "load cases in the case list");
+    s.BL4.CCAR(I) = name;
+    pass_to_marker(unit, FIMC, case_label(I, name));
+    read_record(unit, MARKER_RECORD,
+                "record after the \"FIMC\" of " + case_label(I, name) +
+                    " (the name record of the next case, or the marker \"FIME\" ending the case list)",
+                ROT);
+  } while (!(ROT == FIME));
+  return I;
+}
+
+// Term records of combination I up to its closing "FIMC" record, which is
+// read with the term layout too but is not a term. Returns the term count.
+Whole read_terms(Store& s, Whole I) {
+  InputUnit& unit = s.unit3;
+  const std::string combination = numbered("combination", I);
+  const std::string term_what = "term record of " + combination +
+                                " (columns 1-4 not \"FIMC\", multiplier in columns 5-14, case name in 15-18)";
+  const std::string closing_what =
+      "closing \"FIMC\" record of " + combination +
+      ", whose columns 5-14 are read as a multiplier and must be blank or a number";
+  Whole J = 0;
+  for (;;) {
+    ++J;
+    Record record;
+    if (!unit.next(record))
+      end_of_file(unit,
+                  "a term record of " + combination +
+                      ", or the record with the marker \"FIMC\" in columns 1-4 closing it, was expected");
+    Name<4> ROT, CASO;
+    Real MULT = 0.0f;
+    const Target marker[] = {into(ROT)};
+    read_fields(unit, record, MARKER_RECORD, marker, term_what);
+    const bool closing = ROT == FIMC;
+    const Target term[] = {into(ROT), into(MULT), into(CASO)};
+    read_fields(unit, record, TERM_RECORD, term, closing ? closing_what : term_what);
+    if (closing) return static_cast<Whole>(J - 1);  // its values are not kept
+    check_capacity(unit, J, MAX_TERMS, "terms in " + combination);
+    comma_treatment(CASO);
+    s.BL5.MULT(I, J) = MULT;
+    s.BL5.CASO(I, J) = CASO;
+  }
+}
+
+// Combination blocks: a header record (not "FIME"), terms, "FIMC"; the
+// first header has already been read. Ends at "FIME" after a block.
+void read_combinations(Store& s) {
+  InputUnit& unit = s.unit3;
+  Whole I = 0;
+  Name<4> ROT;
+  do {
+    ++I;
+    check_capacity(unit, I, MAX_COMBINATIONS, "combinations");
+    s.BL5.NCASO(I) = read_terms(s, I);
+    read_record(unit, MARKER_RECORD,
+                "record after the closing \"FIMC\" of " + numbered("combination", I) +
+                    " (the header of the next combination, or the marker \"FIME\" ending the combinations)",
+                ROT);
+  } while (!(ROT == FIME));
+  s.BL5.NCOB = I;
+}
+
+// Every case a combination of its own, in case order, multiplier 1.0.
+void default_combinations(Store& s, Whole NCCAR) {
+  for (Whole K = 1; K <= NCCAR; ++K) {
+    s.BL5.NCASO(K) = 1;
+    s.BL5.MULT(K, 1) = 1.0f;
+    s.BL5.CASO(K, 1) = s.BL4.CCAR(K);
+  }
+  s.BL5.NCOB = NCCAR;
+}
+
+}  // namespace
+
+void read_combination_file(Store& s, Whole& NCCAR) {
+  s.unit3.rewind();
+  read_head(s);
+  NCCAR = read_case_list(s);
+  Name<4> ROT;
+  read_record(s.unit3, MARKER_RECORD,
+              "record after the \"FIME\" ending the case list (the marker \"FIME\" when the file gives no "
+              "combinations, else the header of combination 1)",
+              ROT);
+  if (ROT == FIME)
+    default_combinations(s, NCCAR);
+  else
+    read_combinations(s);
+}
+
+}  // namespace toval

@@ -1,0 +1,100 @@
+#include "input/structure_sections.h"
+
+#include <string>
+
+#include "store/capacity.h"
+#include "store/record_io.h"
+#include "store/run_error.h"
+
+namespace toval {
+
+namespace {
+
+constexpr std::string_view NODE_HEADING = "     COORDENADAS";
+constexpr std::string_view BAR_HEADING = "     CARACTERISTICAS DAS BARRAS";
+constexpr int NODE_TITLE_RECORDS = 4;
+constexpr int BAR_TITLE_RECORDS = 5;
+
+// Node number, X, Y, three restraint codes.
+constexpr Item NODE_RECORD[] = {I(8), F(15, 0), F(15, 0), I(13), I(13), I(13)};
+// Bar number, initial node, extra code, final node, extra code, property,
+// length, direction cosine.
+constexpr Item BAR_RECORD[] = {I(10), I(9), I(7), I(9), I(7), I(8), F(16, 3), F(14, 4)};
+
+void skip_titles(InputUnit& unit, int count, std::string_view heading) {
+  for (int k = 1; k <= count; ++k)
+    skip_record(unit, "column-title record (" + std::to_string(k) + " of " + std::to_string(count) +
+                          " passed over after the heading " + quoted(heading) + ")");
+}
+
+// Every later step indexes the node tables with NI and NF, so a node number
+// outside them ends the run here, naming the record to mend.
+void check_bar_node(const InputUnit& unit, Whole bar, Whole B, std::string_view end, std::string_view columns,
+                    Whole node) {
+  if (node >= 1 && node <= MAX_NODES) return;
+  throw read_error(ReadFault::bad_reference, unit.name(),
+                   "line " + std::to_string(unit.next_line() - 1) + ", columns " + std::string(columns) +
+                       " (I9) of bar record " + std::to_string(bar) + " (numbered " + std::to_string(B) +
+                       "): its " + std::string(end) + " node " + std::to_string(node) +
+                       " lies outside the node numbers 1.." + std::to_string(MAX_NODES) +
+                       " that the program can hold");
+}
+
+void read_node_section(Store& s, Whole& NNOS) {
+  InputUnit& unit = s.unit4;
+  section_scan(unit, NODE_HEADING);
+  skip_titles(unit, NODE_TITLE_RECORDS, NODE_HEADING);
+  Whole I = 0;
+  for (;;) {
+    Whole N = 0, R1 = 0, R2 = 0, R3 = 0;
+    Real X = 0.0f, Y = 0.0f;
+    read_record(unit, NODE_RECORD,
+                "node record (or the end record, blank or with node number 0) of the node section", N, X, Y,
+                R1, R2, R3);
+    if (N == 0) break;  // the end record contributes nothing
+    ++I;
+    check_capacity(unit, I, MAX_NODES, "node records in the node section");
+    s.BL2.X(I) = X;
+    s.BL2.Y(I) = Y;
+    s.BL2.R1(I) = R1;
+    s.BL2.R2(I) = R2;
+    s.BL2.R3(I) = R3;
+  }
+  NNOS = I;
+}
+
+void read_bar_section(Store& s, Whole& NBAR) {
+  InputUnit& unit = s.unit4;
+  section_scan(unit, BAR_HEADING);
+  skip_titles(unit, BAR_TITLE_RECORDS, BAR_HEADING);
+  Whole I = 0;
+  for (;;) {
+    Whole B = 0, NI = 0, RT1 = 0, NF = 0, RT2 = 0, PROP = 0;
+    Real L = 0.0f, CD = 0.0f;
+    read_record(unit, BAR_RECORD,
+                "bar record (or the end record, blank or with bar number 0) of the bar section", B, NI, RT1,
+                NF, RT2, PROP, L, CD);
+    if (B == 0) break;  // the end record contributes nothing
+    ++I;
+    check_capacity(unit, I, MAX_BARS, "bar records in the bar section");
+    check_bar_node(unit, I, B, "initial", "11-19", NI);
+    check_bar_node(unit, I, B, "final", "27-35", NF);
+    s.BL3.NI(I) = NI;
+    s.BL3.NF(I) = NF;
+    s.BL3.PROP(I) = PROP;
+    s.BL3.L(I) = L;
+    s.BL3.CD(I) = CD;
+  }
+  NBAR = I;
+}
+
+}  // namespace
+
+void read_structure_sections(Store& s, Whole& NNOS, Whole& NBAR) {
+  s.unit4.rewind();
+  read_node_section(s, NNOS);
+  // The bar heading is sought from the node end record on, without a rewind.
+  read_bar_section(s, NBAR);
+}
+
+}  // namespace toval
