@@ -1,13 +1,16 @@
 #include "report/impress.h"
 
-#include "store/run_error.h"
+#include "report/report_sections.h"
 
 namespace toval {
 
-// Placeholder until the step is built.
 void IMPRESS(Store& s, Whole& NBAR, Whole& NCCAR, Whole& NRES) {
-  (void)s;
-  throw RunError("\nIMPRESS is not built yet\n");
+  report::write_title_block(s);
+  report::write_combination_list(s);
+  report::write_displacements(s, NCCAR);
+  report::write_reactions(s, NCCAR, NRES);
+  report::write_frame_bar_table(s, NBAR);
+  report::write_truss_bar_table(s, NBAR);
 }
 
 }  // namespace toval
