@@ -8,7 +8,16 @@
 int main(int argc, char** argv) {
   static toval::Store store;  // the whole run's tables, zeroed at start
   try {
-    return toval::run_toval(store, {argv + 1, static_cast<std::size_t>(argc > 0 ? argc - 1 : 0)});
+    int status = toval::run_toval(store, {argv + 1, static_cast<std::size_t>(argc > 0 ? argc - 1 : 0)});
+    // A console that could not take the output is a failure, never a success.
+    if (std::fflush(stdout) != 0 || std::ferror(stdout)) {
+      std::fputs("
+run-time error F6521: WRITE(CONSOLE)
+- the standard output cannot be written
+", stderr);
+      return 1;
+    }
+    return status;
   } catch (const toval::RunError& error) {
     std::fflush(stdout);
     std::fputs(error.what(), stderr);
