@@ -1,13 +1,48 @@
 #include "combine/maxesfbc.h"
 
-#include "store/run_error.h"
+#include <cmath>
 
 namespace toval {
 
-// Placeholder until the step is built.
 void MAXESFBC(Store& s, Whole& NBAR) {
-  (void)s;
-  throw RunError("\nMAXESFBC is not built yet\n");
+  BarForces& f = s.BL9;
+  Envelope& e = s.BL10;
+  const Whole NCOB = s.BL5.NCOB;
+
+  // Largest and smallest normal force of each bar; strict comparisons keep
+  // the lowest-numbered combination on a tie.
+  for (Whole K = 1; K <= NBAR; ++K) {
+    e.R_NORMAL_MAX(K, 1) = f.R_NORMAL(K);
+    e.NCOBMAX(K, 1) = 1;
+    e.R_NORMAL_MAX(K, 2) = f.R_NORMAL(K);
+    e.NCOBMAX(K, 2) = 1;
+    for (Whole I = 2; I <= NCOB; ++I) {
+      const long POS = static_cast<long>(I - 1) * NBAR + K;
+      if (f.R_NORMAL(POS) > e.R_NORMAL_MAX(K, 1)) {
+        e.R_NORMAL_MAX(K, 1) = f.R_NORMAL(POS);
+        e.NCOBMAX(K, 1) = I;
+      }
+      if (f.R_NORMAL(POS) < e.R_NORMAL_MAX(K, 2)) {
+        e.R_NORMAL_MAX(K, 2) = f.R_NORMAL(POS);
+        e.NCOBMAX(K, 2) = I;
+      }
+    }
+  }
+
+  // A slot is in bending when an end moment exceeds one tenth of its normal
+  // force in magnitude. The threshold is formed from the 32-bit tenth and
+  // kept in double precision for the comparison.
+  const double TENTH = double{0.1f};
+  for (Whole K = 1; K <= NBAR; ++K) {
+    for (Whole I = 1; I <= NCOB; ++I) {
+      const long POS = static_cast<long>(I - 1) * NBAR + K;
+      const double T = std::fabs(TENTH * double{f.R_NORMAL(POS)});
+      if (std::fabs(double{f.R_FLETOR(POS, 1)}) > T || std::fabs(double{f.R_FLETOR(POS, 2)}) > T) {
+        f.BESF_VM(POS) = 1;
+        f.ESF_VM = 1;
+      }
+    }
+  }
 }
 
 }  // namespace toval
