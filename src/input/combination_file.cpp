@@ -32,7 +32,7 @@ std::string case_label(long k, const Name<4>& name) {
 }
 
 std::string marker_record(std::string_view marker, std::string_view ending) {
-  return "record with the marker " + quoted(marker) + " in columns 1-4, ending " + std::string(ending);
+  return "record with the marker " + quoted(marker) + " in columns 1-4 (ending " + std::string(ending) + ")";
 }
 
 // Passes over records up to and including the first whose columns 1-4 hold
