@@ -11,10 +11,7 @@ int main(int argc, char** argv) {
     int status = toval::run_toval(store, {argv + 1, static_cast<std::size_t>(argc > 0 ? argc - 1 : 0)});
     // A console that could not take the output is a failure, never a success.
     if (std::fflush(stdout) != 0 || std::ferror(stdout)) {
-      std::fputs("
-run-time error F6521: WRITE(CONSOLE)
-- the standard output cannot be written
-", stderr);
+      std::fputs("\nrun-time error F6521: WRITE(CONSOLE)\n- the standard output cannot be written\n", stderr);
       return 1;
     }
     return status;
