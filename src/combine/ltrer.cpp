@@ -35,9 +35,9 @@ void LTRER(Store& s, Whole& NNOS, Whole& NBAR, Whole& I, Whole& J) {
   for (Whole K = 1; K <= NBAR; ++K) {
     Whole B = 0, N = 0;
     Real ESFN1 = 0.0f, ESFV1 = 0.0f, ESFM1 = 0.0f, ESFN2 = 0.0f, ESFV2 = 0.0f, ESFM2 = 0.0f;
-    read_record(unit, END_FORCE_RECORD, RecordLabel("end-force record (end 1) of bar ", K, " in case ", name), B,
+    read_record(unit, END_FORCE_RECORD, RecordLabel("force record of end 1 of bar ", K, " in case ", name), B,
                 N, ESFN1, ESFV1, ESFM1);
-    read_record(unit, END_FORCE_RECORD, RecordLabel("end-force record (end 2) of bar ", K, " in case ", name), B,
+    read_record(unit, END_FORCE_RECORD, RecordLabel("force record of end 2 of bar ", K, " in case ", name), B,
                 N, ESFN2, ESFV2, ESFM2);
     skip_record(unit, RecordLabel("third record of the group of bar ", K, " in case ", name));
 
