@@ -20,6 +20,10 @@ TEST(DialogueRuns, RetriesAndBlankNamesFromTheCommandLine) {
 // around a typed name are not part of it.
 TEST(DialogueRuns, LongNamesAreCutToTwentyCharacters) { EXPECT_TRUE(runs_as_expected("long_names")); }
 
+// Standard input that ends while a name is asked for ends the run instead of
+// asking forever.
+TEST(DialogueRuns, InputEndingWhileAskingStopsTheRun) { EXPECT_TRUE(runs_as_expected("input_ends_while_asking")); }
+
 // A combination file named like its own report: the run stops before the
 // report file is opened and leaves every file as it was.
 TEST(DialogueRuns, ReportNameThatIsTheCombinationFileStopsTheRun) {

@@ -49,6 +49,19 @@ TEST(ReportRuns, GableWithInterleavedPairsAndAnEmptyCombination) {
 // node pair lies wholly on either side of the axis.
 TEST(ReportRuns, ValuesTooWideForTheirFieldsAreAsterisks) { EXPECT_TRUE(runs_as_expected("overflow")); }
 
+// Values whose first dropped digit is a 5 round away from zero, also when the
+// cut is at the seventh significant digit and when it carries through 9s
+// (1234.5625 in F20.7 is 1234.5630000, 12.999999046 is 13.0000000,
+// 12345.6875 in F20.3 is 12345.690, a multiplier of 0.125 is .13); small
+// values that round to zero lose their sign.
+TEST(ReportRuns, RoundingAtTheCutAwayFromZero) { EXPECT_TRUE(runs_as_expected("rounding_at_the_cut")); }
+
+// One node and no bars: the node is the left, centre and right node at once,
+// there are no supports (one empty record per case in the reactions) and the
+// truss-bar table is its headings only. A case heading line that ends right
+// after a two-character name; a four-character case name.
+TEST(ReportRuns, SingleNodeWithoutBarsOrSupports) { EXPECT_TRUE(runs_as_expected("single_node")); }
+
 // A doubled left column: both copies pair with the one right column, which
 // then shows in the SMT columns of two row blocks and is never listed alone;
 // crossing diagonals on the axis pair with each other. Displacement records
