@@ -33,6 +33,10 @@ stretches the face on the local -y side; shear force V = dM/dx. Displacements
 and nodal resultants are in the global axes (X to the right, Y up, rotation
 and moment anticlockwise).
 
+Forces are printed with two decimals: combined with multipliers of one
+decimal (GALPAO.CMB), every combined value is exact at the report's three
+decimals, so the report can be checked by hand to the last digit.
+
 Run: python3 examples/make_example.py   (writes examples/GALPAO.ESF)
 Only the standard library is used.
 """
