@@ -56,6 +56,14 @@ TEST(ReportRuns, ValuesTooWideForTheirFieldsAreAsterisks) { EXPECT_TRUE(runs_as_
 // values that round to zero lose their sign.
 TEST(ReportRuns, RoundingAtTheCutAwayFromZero) { EXPECT_TRUE(runs_as_expected("rounding_at_the_cut")); }
 
+// Three bays whose inner left line is listed before the outer one: the
+// flanking line of the axis is the one of the last pair of consecutive nodes
+// wholly on each side (here the outer left line and the inner right line),
+// not the nearest line. Pairs (1,3), (2,4), (5,7) with beam 6 alone on the
+// axis: a ruler only before the pair (5,7), after bar 4. Supports at
+// nodes 1, 3, 6 and 8.
+TEST(ReportRuns, ThreeBaysFlankingLinesAndRulers) { EXPECT_TRUE(runs_as_expected("three_bays_flanking_lines")); }
+
 // One node and no bars: the node is the left, centre and right node at once,
 // there are no supports (one empty record per case in the reactions) and the
 // truss-bar table is its headings only. A case heading line that ends right
