@@ -37,7 +37,9 @@ constexpr Item SHORT_EQUALS_RULER[] = {Text(SHORT_EQUALS)};
 constexpr Item PAGE_BREAK[] = {A(1)};
 constexpr std::string_view FORM_FEED = "\f";
 
-inline void page_break(RecordSink& out) { write_record(out, PAGE_BREAK, FORM_FEED); }
+inline void page_break(RecordSink& out) {
+  write_record(out, PAGE_BREAK, FORM_FEED);
+}
 
 // The opening of a section: long ruler, title, empty record, column
 // heading, long ruler; every section but the combination list starts with an

@@ -6,6 +6,9 @@
 namespace toval::testing {
 namespace {
 
+// Expected rows keep the values of one record together, as laid out by hand.
+// clang-format off
+
 const std::string FRAME_BARS_OPENING = records({
     EMPTY,
     LONG_EQUALS,
@@ -62,6 +65,8 @@ TEST(FrameBarTable, ListsFlaggedLowerBarsWithTheirMirrorRow) {
   ASSERT_EQ(pages.size(), 5u);  // sections 2 to 5 each end with a page break
   EXPECT_EQ(pages[3], FRAME_BARS_OPENING + body);
 }
+
+// clang-format on
 
 }  // namespace
 }  // namespace toval::testing

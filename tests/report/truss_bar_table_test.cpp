@@ -11,6 +11,9 @@
 namespace toval::testing {
 namespace {
 
+// Expected rows keep the values of one record together, as laid out by hand.
+// clang-format off
+
 const std::string TRUSS_BARS_OPENING = records({
     EMPTY,
     LONG_EQUALS,
@@ -206,6 +209,8 @@ TEST(TrussBlock, SingleCombinationGivesTheSmallestARowOfItsOwn) {
   });
   EXPECT_EQ(truss_table_of(*s, 3), TRUSS_BARS_OPENING + body);
 }
+
+// clang-format on
 
 }  // namespace
 }  // namespace toval::testing
