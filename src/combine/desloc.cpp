@@ -17,7 +17,9 @@ constexpr Real DT = 0.0015f;
 
 // A node lies on the vertical line of abscissa a when its distance, formed
 // in double precision and not rounded, is at most DT.
-bool on_line(Real a, Real x) { return std::fabs(double{a} - double{x}) <= double{DT}; }
+bool on_line(Real a, Real x) {
+  return std::fabs(double{a} - double{x}) <= double{DT};
+}
 
 // The characteristic nodes, chosen once from the geometry.
 void choose_nodes(Store& s, Whole NNOS, Real XS) {
@@ -82,7 +84,8 @@ void DESLOC(Store& s, Whole& NNOS, Real& XS, Whole& NCCAR) {
     const Name<4>& CARR = s.BL4.CCAR(I);
     const std::string name = case_label(CARR);
     block_search(s, CARR);
-    for (Whole r = 1; r <= 10; ++r) skip_record(unit, RecordLabel("record ", r, " after the heading of case ", name));
+    for (Whole r = 1; r <= 10; ++r)
+      skip_record(unit, RecordLabel("record ", r, " after the heading of case ", name));
 
     for (Whole k = 1; k <= NNOS; ++k) {
       Whole N = 0;

@@ -13,7 +13,9 @@ namespace toval {
 namespace {
 
 // slot += m * value, formed in double precision and stored as 32 bits.
-void add_term(Real& slot, Real m, Real value) { slot = to_real(double{slot} + double{m} * double{value}); }
+void add_term(Real& slot, Real m, Real value) {
+  slot = to_real(double{slot} + double{m} * double{value});
+}
 
 }  // namespace
 
@@ -25,8 +27,10 @@ void LTRER(Store& s, Whole& NNOS, Whole& NBAR, Whole& I, Whole& J) {
 
   // The ten records after the heading, the displacement records and the
   // nine records before the bar groups are passed over unexamined.
-  for (Whole r = 1; r <= 10; ++r) skip_record(unit, RecordLabel("record ", r, " after the heading of case ", name));
-  for (Whole k = 1; k <= NNOS; ++k) skip_record(unit, RecordLabel("displacement record ", k, " in case ", name));
+  for (Whole r = 1; r <= 10; ++r)
+    skip_record(unit, RecordLabel("record ", r, " after the heading of case ", name));
+  for (Whole k = 1; k <= NNOS; ++k)
+    skip_record(unit, RecordLabel("displacement record ", k, " in case ", name));
   for (Whole r = 1; r <= 9; ++r)
     skip_record(unit, RecordLabel("record ", r, " of the nine before the bar groups of case ", name));
 

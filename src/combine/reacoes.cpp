@@ -33,8 +33,9 @@ void REACOES(Store& s, Whole& NNOS, Whole& I, Whole& NRES) {
     K = static_cast<Whole>(K + 1);
     r.NO_RES(K) = J;
     Whole N = 0;
-    read_record(unit, NODE_VALUES_RECORD, RecordLabel("nodal resultant record of node ", J, " in case ", name), N,
-                r.RES1(I, K), r.RES2(I, K), r.RES3(I, K));
+    read_record(unit, NODE_VALUES_RECORD,
+                RecordLabel("nodal resultant record of node ", J, " in case ", name), N, r.RES1(I, K),
+                r.RES2(I, K), r.RES3(I, K));
   }
   NRES = K;
 }

@@ -23,9 +23,8 @@ void RecordLabel::add_number(long long number) {
 std::string case_label(const Name<4>& name) {
   std::string_view text = name.view();
   text = text.substr(0, text.find_last_not_of(' ') + 1);  // npos + 1 == 0 for an all-blank name
-  const bool plain = !text.empty() && std::all_of(text.begin(), text.end(), [](char c) {
-    return c > ' ' && c < 0x7f;
-  });
+  const bool plain =
+      !text.empty() && std::all_of(text.begin(), text.end(), [](char c) { return c > ' ' && c < 0x7f; });
   return plain ? std::string(text) : quoted(name.view());
 }
 

@@ -21,22 +21,72 @@ struct Choice {
 
 const Choice CHOICES[] = {
     {"single-bay portal: highest nodes on the outer lines, lowest on the flanking lines",
-     {{0, 0}, {0, 4}, {10, 4}, {10, 0}}, 5.0f, 2, 0, 3, 1, 4},
-    {"two-bay frame: the lowest node on the axis", {{0, 0}, {0, 3}, {5, 0}, {5, 3}, {10, 0}, {10, 3}}, 5.0f, 2, 3, 6,
-     0, 0},
-    {"two-bay frame numbered from the top", {{0, 3}, {0, 0}, {5, 3}, {5, 0}, {10, 3}, {10, 0}}, 5.0f, 1, 4, 5, 0, 0},
+     {{0, 0}, {0, 4}, {10, 4}, {10, 0}},
+     5.0f,
+     2,
+     0,
+     3,
+     1,
+     4},
+    {"two-bay frame: the lowest node on the axis",
+     {{0, 0}, {0, 3}, {5, 0}, {5, 3}, {10, 0}, {10, 3}},
+     5.0f,
+     2,
+     3,
+     6,
+     0,
+     0},
+    {"two-bay frame numbered from the top",
+     {{0, 3}, {0, 0}, {5, 3}, {5, 0}, {10, 3}, {10, 0}},
+     5.0f,
+     1,
+     4,
+     5,
+     0,
+     0},
     {"gable: the ridge is on the axis", {{0, 0}, {0, 3}, {5, 5}, {10, 3}, {10, 0}}, 5.0f, 2, 3, 4, 0, 0},
     {"a node 0.0015 from the leftmost line is on it, one 0.002 away is not; the left flanking line is 0.002",
-     {{0, 0}, {0.0015f, 5}, {0.002f, 9}, {10, 0}, {10, 1}}, 5.0f, 2, 0, 5, 2, 4},
-    {"nodes of equal height: the first in node order", {{0, 3}, {0, 3}, {10, 3}, {10, 3}}, 5.0f, 1, 0, 3, 1, 3},
+     {{0, 0}, {0.0015f, 5}, {0.002f, 9}, {10, 0}, {10, 1}},
+     5.0f,
+     2,
+     0,
+     5,
+     2,
+     4},
+    {"nodes of equal height: the first in node order",
+     {{0, 3}, {0, 3}, {10, 3}, {10, 3}},
+     5.0f,
+     1,
+     0,
+     3,
+     1,
+     3},
     {"no pair of consecutive nodes on one side: both flanking lines are the axis",
-     {{0, 0}, {10, 0}, {0, 4}, {10, 4}}, 5.0f, 3, 0, 4, 0, 0},
+     {{0, 0}, {10, 0}, {0, 4}, {10, 4}},
+     5.0f,
+     3,
+     0,
+     4,
+     0,
+     0},
     {"the last pair on a side decides, at its node nearer the axis",
-     {{0, 0}, {1, 0}, {3, 1}, {2, 2}, {1, 5}, {8, 0}, {10, 0}}, 5.0f, 1, 0, 7, 4, 6},
+     {{0, 0}, {1, 0}, {3, 1}, {2, 2}, {1, 5}, {8, 0}, {10, 0}},
+     5.0f,
+     1,
+     0,
+     7,
+     4,
+     6},
     {"one node on the axis", {{3, 7}}, 3.0f, 1, 1, 1, 0, 0},
     {"one node 0.002 off the axis", {{3, 7}}, 3.002f, 1, 0, 1, 0, 0},
     {"the distance to a line is formed in double precision and not rounded",
-     {{TINY, 0}, {PAST_DT, 5}, {5, 0}, {10, 0}}, 5.0f, 1, 3, 4, 0, 0},
+     {{TINY, 0}, {PAST_DT, 5}, {5, 0}, {10, 0}},
+     5.0f,
+     1,
+     3,
+     4,
+     0,
+     0},
 };
 
 TEST(Displacements, ChoosesTheCharacteristicNodes) {
@@ -96,7 +146,9 @@ TEST(Displacements, PortalTakesTheAxisValuesAsTheMeanOfTheFlankingNodes) {
   set_cases(*f.s, {"G1", "Q1"});
   // Q1 comes first in the file: every case is searched from the top.
   f.open_forces(forces_listing({
-      {"Q1", {node_line(1, -1, 2, 0.5f), node_line(2, 7, 8, 9), node_line(3, -7, -8, -9), node_line(4, 3, -4, 1.5f)}},
+      {"Q1",
+       {node_line(1, -1, 2, 0.5f), node_line(2, 7, 8, 9), node_line(3, -7, -8, -9),
+        node_line(4, 3, -4, 1.5f)}},
       {"G1",
        {node_line(1, 1.5f, -0.25f, 0.5f), node_line(2, 2, 3, -4), node_line(3, 5, 6, 7),
         node_line(4, 2.5f, 0.75f, -1.5f)}},
@@ -111,9 +163,10 @@ TEST(Displacements, NodeOnTheAxisIsReadAndOtherRecordsAreNotExamined) {
   Frame f;
   set_nodes(*f.s, {{0, 0}, {0, 3}, {5, 0}, {5, 3}, {10, 0}, {10, 3}});
   set_cases(*f.s, {"W1"});
-  f.open_forces(forces_listing({{"W1",
-                                 {unreadable_node_line(1), node_line(2, 0.25f, 0, -1), node_line(3, 4, 5, 6),
-                                  unreadable_node_line(4), unreadable_node_line(5), node_line(6, 1, 2, 3)}}}));
+  f.open_forces(
+      forces_listing({{"W1",
+                       {unreadable_node_line(1), node_line(2, 0.25f, 0, -1), node_line(3, 4, 5, 6),
+                        unreadable_node_line(4), unreadable_node_line(5), node_line(6, 1, 2, 3)}}}));
   Whole NNOS = 6, NCCAR = 1;
   Real XS = 5.0f;
   DESLOC(*f.s, NNOS, XS, NCCAR);
@@ -147,8 +200,9 @@ TEST(Displacements, OneSidedFlankingHalvesTheRightNode) {
   set_cases(*f.s, {"G1"});
   // Node 4 is not chosen; its record is numbered 0, which is no node: it does
   // not stand in for the missing left flanking node.
-  f.open_forces(forces_listing(
-      {{"G1", {node_line(1, 1, 1, 1), node_line(2, 4, -2, 1), node_line(3, 9, 9, 9), node_line(0, 100, 100, 100)}}}));
+  f.open_forces(forces_listing({{"G1",
+                                 {node_line(1, 1, 1, 1), node_line(2, 4, -2, 1), node_line(3, 9, 9, 9),
+                                  node_line(0, 100, 100, 100)}}}));
   Whole NNOS = 4, NCCAR = 1;
   Real XS = 5.0f;
   DESLOC(*f.s, NNOS, XS, NCCAR);
@@ -189,7 +243,9 @@ TEST(Displacements, FaultsInTheForcesFileNameTheRecord) {
        "end of file at line 17: a displacement record 3 in case G1 was expected"},
       {"a chosen node's value cannot be read",
        forces_listing({{"G1",
-                        {node_line(1, 1, 1, 1), {2, "1.0", "two", "3.0"}, node_line(3, 3, 3, 3),
+                        {node_line(1, 1, 1, 1),
+                         {2, "1.0", "two", "3.0"},
+                         node_line(3, 3, 3, 3),
                          node_line(4, 4, 4, 4)}}}),
        "columns 31-55 (F25.0) of a displacement record of node 2 in case G1: found"},
   };

@@ -43,8 +43,12 @@ void add_end(std::string& out, int bar, int node, const EndForces& f) {
 
 }  // namespace
 
-Real next_up(Real v) { return std::nextafter(v, std::numeric_limits<Real>::infinity()); }
-Real next_down(Real v) { return std::nextafter(v, -std::numeric_limits<Real>::infinity()); }
+Real next_up(Real v) {
+  return std::nextafter(v, std::numeric_limits<Real>::infinity());
+}
+Real next_down(Real v) {
+  return std::nextafter(v, -std::numeric_limits<Real>::infinity());
+}
 
 void set_nodes(Store& s, const std::vector<NodeSpec>& nodes) {
   for (std::size_t k = 0; k < nodes.size(); ++k) {
@@ -72,7 +76,9 @@ NodeLine node_line(int number, Real c1, Real c2, Real c3) {
   return {number, text_of(c1), text_of(c2), text_of(c3)};
 }
 
-NodeLine unreadable_node_line(int number) { return {number, "n/a", "n/a", "n/a"}; }
+NodeLine unreadable_node_line(int number) {
+  return {number, "n/a", "n/a", "n/a"};
+}
 
 std::string forces_listing(const std::vector<CaseBlock>& blocks) {
   std::string out;

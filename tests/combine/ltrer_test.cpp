@@ -59,7 +59,9 @@ TEST(BarEndForces, CombinationsOfAThreeBarFrame) {
       {"the end is chosen in each case before the sum", {{"G1", 1}, {"Q1", 1}}, {-4, 2, 9}},
       {"a zero multiplier adds nothing", {{"Q1", 0}}, {0, 0, 0}},
       {"every sum is rounded to 32 bits as it is stored", {{"W1", 1}, {"S1", 1}, {"S1", 1}}, {1, 0, 0}},
-      {"products are not rounded before the sum: 1 + 0.1 x 9 is 1.9", {{"W1", 1}, {"T1", 0.1f}}, {1.9f, 0, 0}},
+      {"products are not rounded before the sum: 1 + 0.1 x 9 is 1.9",
+       {{"W1", 1}, {"T1", 0.1f}},
+       {1.9f, 0, 0}},
   };
   Frame f;
   f.open_forces(three_bar_listing());
@@ -70,7 +72,8 @@ TEST(BarEndForces, CombinationsOfAThreeBarFrame) {
   const BarForces& r = f.s->BL9;
   for (std::size_t i = 0; i < std::size(combinations); ++i) {
     SCOPED_TRACE(combinations[i].what);
-    for (long K = 1; K <= 3; ++K) EXPECT_EQ(r.R_NORMAL(static_cast<long>(i) * 3 + K), combinations[i].normal[K - 1]);
+    for (long K = 1; K <= 3; ++K)
+      EXPECT_EQ(r.R_NORMAL(static_cast<long>(i) * 3 + K), combinations[i].normal[K - 1]);
   }
   EXPECT_EQ(r.R_NORMAL(19), 0.0f);  // past the last slot in use
 
@@ -91,7 +94,8 @@ TEST(BarEndForces, FaultsEndTheRun) {
   // Cut inside the bar groups of G1, after the first record of bar 2.
   std::size_t cut = listing.find("CARREGAMENTO: G1");
   for (int k = 0; k < 1 + 10 + 2 + 9 + 3 + 1; ++k) cut = listing.find('\n', cut) + 1;
-  std::string unreadable = forces_listing({{"G1", UNREAD, {{{1, 1, 1}, {1, 1, 1}}, {{12345, 1, 1}, {1, 1, 1}}}}});
+  std::string unreadable =
+      forces_listing({{"G1", UNREAD, {{{1, 1, 1}, {1, 1, 1}}, {{12345, 1, 1}, {1, 1, 1}}}}});
   unreadable.replace(unreadable.find("12345"), 5, "1x345");
 
   struct Fault {
@@ -102,14 +106,27 @@ TEST(BarEndForces, FaultsEndTheRun) {
     const char* names;
   };
   const Fault faults[] = {
-      {"a term with multiplier 0 still needs its case block", listing, {{"G1", 1}, {"X9", 0}}, 3,
+      {"a term with multiplier 0 still needs its case block",
+       listing,
+       {{"G1", 1}, {"X9", 0}},
+       3,
        "CARREGAMENTO: X9"},
-      {"the file ends inside a bar group", listing.substr(0, cut), {{"G1", 1}}, 3,
+      {"the file ends inside a bar group",
+       listing.substr(0, cut),
+       {{"G1", 1}},
+       3,
        "a force record of end 2 of bar 2 in case G1 was expected"},
-      {"a normal force that cannot be read", unreadable, {{"G1", 1}}, 2,
+      {"a normal force that cannot be read",
+       unreadable,
+       {{"G1", 1}},
+       2,
        "columns 23-40 (F18.0) of a force record of end 1 of bar 2 in case G1: found"},
       {"a product beyond 32 bits", listing, {{"G1", 1e38f}}, 3, "floating-point error: overflow"},
-      {"a sum beyond 32 bits", listing, {{"G1", 3e38f / 9}, {"G1", 3e38f / 9}}, 3, "floating-point error: overflow"},
+      {"a sum beyond 32 bits",
+       listing,
+       {{"G1", 3e38f / 9}, {"G1", 3e38f / 9}},
+       3,
+       "floating-point error: overflow"},
   };
   for (const Fault& c : faults) {
     SCOPED_TRACE(c.what);

@@ -22,7 +22,12 @@ TEST(Envelope, ExtremesAndTheirCombinations) {
       {"a tie keeps the lower combination", {5, 8, 8, -2}, 8, 2, -2, 4},
       {"equal in every combination", {3, 3, 3}, 3, 1, 3, 1},
       {"negative values", {-1, -7, 2, -7, 2}, 2, 3, -7, 2},
-      {"both extremes in one later combination only when strictly beyond", {0, -0.0f, 1e-30f}, 1e-30f, 3, 0, 1},
+      {"both extremes in one later combination only when strictly beyond",
+       {0, -0.0f, 1e-30f},
+       1e-30f,
+       3,
+       0,
+       1},
   };
   for (const Row& r : rows) {
     SCOPED_TRACE(r.what);

@@ -56,7 +56,7 @@ TEST(Reactions, NoSupportsStillPassesOverEveryRecord) {
   const std::string complete = forces_listing({{"G1", {}, {}, true, three}});
   const std::size_t node3 = complete.find("\n       3") + 1;
   const std::string listing = complete.substr(0, complete.find('\n', node3) + 1);  // ends after node 3
-  const std::string short_listing = complete.substr(0, node3);                    // ends after node 2
+  const std::string short_listing = complete.substr(0, node3);                     // ends after node 2
 
   for (const std::string* text : {&listing, &short_listing}) {
     Frame f;
@@ -106,9 +106,10 @@ TEST(Reactions, MissingBlockOrHeadingEndsTheRun) {
     const char* names;
   };
   const Fault faults[] = {
-      {"no block for the case", forces_listing({{"Q1", {}, {}, true, {node_line(1, 1, 1, 1)}}}), "CARREGAMENTO: G1"},
-      {"no resultants heading after the block", forces_listing({{"G1", {}, {}, false, {node_line(1, 1, 1, 1)}}}),
-       "RESULTANTES NODAIS"},
+      {"no block for the case", forces_listing({{"Q1", {}, {}, true, {node_line(1, 1, 1, 1)}}}),
+       "CARREGAMENTO: G1"},
+      {"no resultants heading after the block",
+       forces_listing({{"G1", {}, {}, false, {node_line(1, 1, 1, 1)}}}), "RESULTANTES NODAIS"},
   };
   for (const Fault& c : faults) {
     SCOPED_TRACE(c.what);
