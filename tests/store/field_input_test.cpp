@@ -43,7 +43,7 @@ TEST(IntegerField, BlanksTabsSignsAndLimits) {
   for (const auto& c : cases) {
     Whole v = -99;
     EXPECT_EQ(parse_integer(c.field, v), c.status) << '"' << c.field << '"';
-    if (c.status == FieldStatus::ok) EXPECT_EQ(v, c.value) << '"' << c.field << '"';
+    if (c.status == FieldStatus::ok) { EXPECT_EQ(v, c.value) << '"' << c.field << '"'; }
   }
 }
 
@@ -86,7 +86,7 @@ TEST(RealField, ImpliedDecimalsExponentsAndErrors) {
   for (const auto& c : cases) {
     Real v = -99.0f;
     EXPECT_EQ(parse_real(c.field, c.decimals, v), c.status) << '"' << c.field << '"';
-    if (c.status == FieldStatus::ok) EXPECT_EQ(v, c.value) << '"' << c.field << '"';
+    if (c.status == FieldStatus::ok) { EXPECT_EQ(v, c.value) << '"' << c.field << '"'; }
   }
 }
 
