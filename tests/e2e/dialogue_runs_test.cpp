@@ -18,16 +18,25 @@ TEST(DialogueRuns, RetriesAndBlankNamesFromTheCommandLine) {
 // A typed name longer than 20 characters is cut to 20; the report name keeps
 // the first 18 characters (up to the point) and as much of TOV as fits. Blanks
 // around a typed name are not part of it.
-TEST(DialogueRuns, LongNamesAreCutToTwentyCharacters) { EXPECT_TRUE(runs_as_expected("long_names")); }
+TEST(DialogueRuns, LongNamesAreCutToTwentyCharacters) {
+  EXPECT_TRUE(runs_as_expected("long_names"));
+}
 
 // Standard input that ends while a name is asked for ends the run instead of
 // asking forever.
-TEST(DialogueRuns, InputEndingWhileAskingStopsTheRun) { EXPECT_TRUE(runs_as_expected("input_ends_while_asking")); }
+TEST(DialogueRuns, InputEndingWhileAskingStopsTheRun) {
+  EXPECT_TRUE(runs_as_expected("input_ends_while_asking"));
+}
 
 // A combination file named like its own report: the run stops before the
 // report file is opened and leaves every file as it was.
 TEST(DialogueRuns, ReportNameThatIsTheCombinationFileStopsTheRun) {
   EXPECT_TRUE(runs_as_expected("report_name_clash"));
+}
+
+// The same for a forces file that has the report's name: it is not destroyed.
+TEST(DialogueRuns, ReportNameThatIsTheForcesFileStopsTheRun) {
+  EXPECT_TRUE(runs_as_expected("report_name_is_forces_file"));
 }
 
 }  // namespace

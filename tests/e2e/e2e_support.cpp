@@ -18,16 +18,27 @@ namespace {
 std::string visible(const std::string& text) {
   std::string v;
   for (unsigned char c : text) {
-    if (c == '\r') v += "\\r";
-    else if (c == '\n') v += "\\n";
-    else if (c == '\f') v += "\\f";
-    else if (c == '\t') v += "\\t";
-    else if (c < 0x20 || c >= 0x7f) {
-      char buf[8];
-      std::snprintf(buf, sizeof buf, "\\x%02X", c);
-      v += buf;
-    } else {
-      v += static_cast<char>(c);
+    switch (c) {
+      case '\r':
+        v += "\\r";
+        break;
+      case '\n':
+        v += "\\n";
+        break;
+      case '\f':
+        v += "\\f";
+        break;
+      case '\t':
+        v += "\\t";
+        break;
+      default:
+        if (c < 0x20 || c >= 0x7f) {
+          char buf[8];
+          std::snprintf(buf, sizeof buf, "\\x%02X", c);
+          v += buf;
+        } else {
+          v += static_cast<char>(c);
+        }
     }
   }
   return v;
@@ -79,11 +90,14 @@ void compare_files(const fs::path& case_dir, const std::string& run_dir, std::st
   for (const auto& [name, bytes] : changed) wanted[name] = bytes;
   for (const auto& [name, bytes] : wanted) {
     auto found = after.find(name);
-    if (found == after.end()) report += "file " + name + " is missing after the run\n";
-    else compare("file " + name, bytes, found->second, report);
+    if (found == after.end())
+      report += "file " + name + " is missing after the run\n";
+    else
+      compare("file " + name, bytes, found->second, report);
   }
   for (const auto& [name, bytes] : after)
-    if (!wanted.count(name)) report += "file " + name + " appeared (" + std::to_string(bytes.size()) + " bytes)\n";
+    if (!wanted.count(name))
+      report += "file " + name + " appeared (" + std::to_string(bytes.size()) + " bytes)\n";
 }
 
 }  // namespace
@@ -95,8 +109,8 @@ std::string first_difference(const std::string& expected, const std::string& act
   std::size_t k = 0;
   while (k < e.size() && k < a.size() && e[k] == a[k]) ++k;
   std::ostringstream d;
-  d << "first difference at record " << k + 1 << " (expected " << e.size() << " records, "
-    << expected.size() << " bytes; got " << a.size() << " records, " << actual.size() << " bytes)";
+  d << "first difference at record " << k + 1 << " (expected " << e.size() << " records, " << expected.size()
+    << " bytes; got " << a.size() << " records, " << actual.size() << " bytes)";
   d << "\n  expected: " << (k < e.size() ? "\"" + visible(e[k]) + "\"" : "(none)");
   d << "\n  actual:   " << (k < a.size() ? "\"" + visible(a[k]) + "\"" : "(none)");
   return d.str();
@@ -112,7 +126,8 @@ std::string first_difference(const std::string& expected, const std::string& act
   std::vector<std::string> arguments;
   if (fs::exists(case_dir / "args")) arguments = lines_of(read_file((case_dir / "args").string()));
 
-  auto result = toval::testing::run_program(run_dir.path(), read_file((case_dir / "stdin").string()), arguments);
+  auto result =
+      toval::testing::run_program(run_dir.path(), read_file((case_dir / "stdin").string()), arguments);
 
   std::string report;
   compare_files(case_dir, run_dir.path(), report);

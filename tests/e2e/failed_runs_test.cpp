@@ -9,19 +9,29 @@ using toval::e2e::runs_as_expected;
 // A combination term names a case that the forces file has no block for: the
 // search for its heading runs to the end of the forces file. The earlier steps
 // have shown the symmetry axis; an old report is left unchanged.
-TEST(FailedRuns, TermWithoutCaseBlock) { EXPECT_TRUE(runs_as_expected("missing_case_block")); }
+TEST(FailedRuns, TermWithoutCaseBlock) {
+  EXPECT_TRUE(runs_as_expected("missing_case_block"));
+}
 
 // A letter in a node coordinate. No report file existed: it has been created
 // empty by the open and receives nothing.
-TEST(FailedRuns, BadNumberInNodeRecord) { EXPECT_TRUE(runs_as_expected("bad_node_number")); }
+TEST(FailedRuns, BadNumberInNodeRecord) {
+  EXPECT_TRUE(runs_as_expected("bad_node_number"));
+}
 
 // The combination file lacks the "FIME" after its last combination.
-TEST(FailedRuns, MissingMarkerRunsToEndOfFile) { EXPECT_TRUE(runs_as_expected("missing_marker")); }
+TEST(FailedRuns, MissingMarkerRunsToEndOfFile) {
+  EXPECT_TRUE(runs_as_expected("missing_marker"));
+}
 
 // A node section with no nodes: the symmetry axis is 0 divided by 0.
-TEST(FailedRuns, ForcesFileWithoutNodes) { EXPECT_TRUE(runs_as_expected("no_nodes")); }
+TEST(FailedRuns, ForcesFileWithoutNodes) {
+  EXPECT_TRUE(runs_as_expected("no_nodes"));
+}
 
 // 51 supported nodes, one more than the reactions table holds.
-TEST(FailedRuns, MoreSupportsThanTheTableHolds) { EXPECT_TRUE(runs_as_expected("too_many_supports")); }
+TEST(FailedRuns, MoreSupportsThanTheTableHolds) {
+  EXPECT_TRUE(runs_as_expected("too_many_supports"));
+}
 
 }  // namespace

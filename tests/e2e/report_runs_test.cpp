@@ -13,7 +13,9 @@ using toval::e2e::runs_as_expected;
 // multipliers .90 and -1.50), the mirror bar carries both extremes, no node on
 // the axis (centre values are means of the flanking nodes), a displacement
 // with more than seven significant digits, a title longer than 40 columns.
-TEST(ReportRuns, PortalWithoutBendingHasNoFrameBarTable) { EXPECT_TRUE(runs_as_expected("portal_truss")); }
+TEST(ReportRuns, PortalWithoutBendingHasNoFrameBarTable) {
+  EXPECT_TRUE(runs_as_expected("portal_truss"));
+}
 
 // Fixed portal, columns numbered first: pair (1,2) with the beam 3 alone.
 // The case list ends in "FIME" "FIME": one default combination per case.
@@ -21,7 +23,9 @@ TEST(ReportRuns, PortalWithoutBendingHasNoFrameBarTable) { EXPECT_TRUE(runs_as_e
 // higher bar of the pair is in bending but the lower is not, so the pair is
 // not listed. CR LF input files, headings continued past their columns, and
 // look-alike case headings (four blanks, lower case) before the real blocks.
-TEST(ReportRuns, DefaultCombinationsAndPairWithLoneBar) { EXPECT_TRUE(runs_as_expected("portal_bending")); }
+TEST(ReportRuns, DefaultCombinationsAndPairWithLoneBar) {
+  EXPECT_TRUE(runs_as_expected("portal_bending"));
+}
 
 // Gable frame with columns (1,2) and rafters (3,4) paired by the rise sense:
 // a ruler between the two pairs; a single combination, so every block has the
@@ -47,14 +51,18 @@ TEST(ReportRuns, GableWithInterleavedPairsAndAnEmptyCombination) {
 // the console. Also: rounding that carries (9.9996 gives 10.000), small
 // negatives that round to an unsigned zero, and centre values of zero when no
 // node pair lies wholly on either side of the axis.
-TEST(ReportRuns, ValuesTooWideForTheirFieldsAreAsterisks) { EXPECT_TRUE(runs_as_expected("overflow")); }
+TEST(ReportRuns, ValuesTooWideForTheirFieldsAreAsterisks) {
+  EXPECT_TRUE(runs_as_expected("overflow"));
+}
 
 // Values whose first dropped digit is a 5 round away from zero, also when the
 // cut is at the seventh significant digit and when it carries through 9s
 // (1234.5625 in F20.7 is 1234.5630000, 12.999999046 is 13.0000000,
 // 12345.6875 in F20.3 is 12345.690, a multiplier of 0.125 is .13); small
 // values that round to zero lose their sign.
-TEST(ReportRuns, RoundingAtTheCutAwayFromZero) { EXPECT_TRUE(runs_as_expected("rounding_at_the_cut")); }
+TEST(ReportRuns, RoundingAtTheCutAwayFromZero) {
+  EXPECT_TRUE(runs_as_expected("rounding_at_the_cut"));
+}
 
 // Three bays whose inner left line is listed before the outer one: the
 // flanking line of the axis is the one of the last pair of consecutive nodes
@@ -62,13 +70,17 @@ TEST(ReportRuns, RoundingAtTheCutAwayFromZero) { EXPECT_TRUE(runs_as_expected("r
 // not the nearest line. Pairs (1,3), (2,4), (5,7) with beam 6 alone on the
 // axis: a ruler only before the pair (5,7), after bar 4. Supports at
 // nodes 1, 3, 6 and 8.
-TEST(ReportRuns, ThreeBaysFlankingLinesAndRulers) { EXPECT_TRUE(runs_as_expected("three_bays_flanking_lines")); }
+TEST(ReportRuns, ThreeBaysFlankingLinesAndRulers) {
+  EXPECT_TRUE(runs_as_expected("three_bays_flanking_lines"));
+}
 
 // One node and no bars: the node is the left, centre and right node at once,
 // there are no supports (one empty record per case in the reactions) and the
 // truss-bar table is its headings only. A case heading line that ends right
 // after a two-character name; a four-character case name.
-TEST(ReportRuns, SingleNodeWithoutBarsOrSupports) { EXPECT_TRUE(runs_as_expected("single_node")); }
+TEST(ReportRuns, SingleNodeWithoutBarsOrSupports) {
+  EXPECT_TRUE(runs_as_expected("single_node"));
+}
 
 // A doubled left column: both copies pair with the one right column, which
 // then shows in the SMT columns of two row blocks and is never listed alone;
