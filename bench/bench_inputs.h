@@ -14,18 +14,22 @@
 namespace toval::bench {
 
 struct Shape {
-  std::string name;         // FULL gives FULL.CMB, FULL.FRC, FULL.ANS
-  int lines = 25;           // vertical lines of the frame's grid of nodes
-  int nodes = 500;          // a multiple of `lines`
-  int bars = 250;           // columns first, then beams, level by level
-  int cases = 10;           // at most 10 (the names below)
-  int combinations = 10;    // 0 gives none: one combination per case
-  int terms = 10;           // per combination
+  std::string name;           // FULL gives FULL.CMB, FULL.FRC, FULL.ANS
+  int lines = 25;             // vertical lines of the frame's grid of nodes
+  int nodes = 500;            // a multiple of `lines`
+  int bars = 250;             // columns first, then beams, level by level
+  int cases = 10;             // at most 10 (the names below)
+  int combinations = 10;      // 0 gives none: one combination per case
+  int terms = 10;             // per combination
   std::uint64_t padding = 0;  // bytes of extra listing pages, spread over the gaps
 };
 
-inline Shape full_shape() { return {"FULL", 25, 500, 250, 10, 10, 10, 0}; }
-inline Shape wide_shape() { return {"WIDE", 25, 500, 500, 10, 5, 10, 0}; }
+inline Shape full_shape() {
+  return {"FULL", 25, 500, 250, 10, 10, 10, 0};
+}
+inline Shape wide_shape() {
+  return {"WIDE", 25, 500, 500, 10, 5, 10, 0};
+}
 inline Shape padded_shape() {
   Shape s = full_shape();
   s.name = "PADDED";
@@ -178,7 +182,8 @@ inline void write_forces(std::ostream& out, const Shape& s) {
   line("%s", detail::RULER);
   for (int k = 1; k <= s.bars; ++k) {
     detail::Bar b = detail::bar_of(s, k);
-    line("%10d%9d%7d%9d%7d%8d%16.3f%14.4f", k, b.from, 0, b.to, 0, b.cosine == 0.0 ? 1 : 2, b.length, b.cosine);
+    line("%10d%9d%7d%9d%7d%8d%16.3f%14.4f", k, b.from, 0, b.to, 0, b.cosine == 0.0 ? 1 : 2, b.length,
+         b.cosine);
   }
   line(" ");
 
@@ -274,6 +279,8 @@ inline void write_combinations(std::ostream& out, const Shape& s) {
 }
 
 // What is typed at the console: the combination file, then the forces file.
-inline std::string answers(const Shape& s) { return s.name + ".CMB\n" + s.name + ".FRC\n"; }
+inline std::string answers(const Shape& s) {
+  return s.name + ".CMB\n" + s.name + ".FRC\n";
+}
 
 }  // namespace toval::bench

@@ -32,10 +32,12 @@ int main(int argc, char** argv) {
   if (argc == 3) padded.padding = std::strtoull(argv[2], nullptr, 10) * 1'000'000ULL;
 
   for (const auto& shape : {toval::bench::full_shape(), toval::bench::wide_shape(), padded}) {
-    bool ok = write_file(dir / (shape.name + ".FRC"), [&](std::ostream& o) { toval::bench::write_forces(o, shape); }) &&
-              write_file(dir / (shape.name + ".CMB"),
-                         [&](std::ostream& o) { toval::bench::write_combinations(o, shape); }) &&
-              write_file(dir / (shape.name + ".ANS"), [&](std::ostream& o) { o << toval::bench::answers(shape); });
+    bool ok =
+        write_file(dir / (shape.name + ".FRC"),
+                   [&](std::ostream& o) { toval::bench::write_forces(o, shape); }) &&
+        write_file(dir / (shape.name + ".CMB"),
+                   [&](std::ostream& o) { toval::bench::write_combinations(o, shape); }) &&
+        write_file(dir / (shape.name + ".ANS"), [&](std::ostream& o) { o << toval::bench::answers(shape); });
     if (!ok) return 1;
   }
   return 0;

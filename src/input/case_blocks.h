@@ -22,4 +22,12 @@ void block_search(Store& s, const Name<4>& name);
 // forces file just after the next "     RESULTANTES NODAIS" record.
 void resultants_search(Store& s, const Name<4>& name);
 
+// Both searches behave as if they read the forces file from the top every
+// time, but they remember, for the case names that the store can ask for,
+// where the first block of each name and its resultants heading stand; they
+// learn it by reading the file on from where the last search stopped, so the
+// file is read through once. Switched off, every search rescans (the tests
+// compare the two ways).
+void remember_case_blocks(bool on);
+
 }  // namespace toval

@@ -2,6 +2,7 @@
 
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 #include <cstring>
 
 namespace toval {
@@ -37,7 +38,89 @@ bool is_digit(char c) { return c >= '0' && c <= '9'; }
 
 }  // namespace
 
+namespace {
+
+// The common shape of a numeric field, read without copying: blanks, an
+// optional sign, digits (for a real: with at most one point), blanks. Any
+// other text (a tab, a blank between digits, an exponent, a stray character)
+// is left to the full reading below, which gives the same value for this
+// shape.
+struct Plain {
+  bool ok = false;
+  bool negative = false;
+  bool point = false;
+  std::uint64_t digits = 0;  // the digits as one whole number
+  int decimals = 0;          // digits after the point
+};
+
+const char* skip_blanks(const char* p, const char* end) {
+  constexpr std::uint64_t EIGHT_BLANKS = 0x2020202020202020ULL;
+  for (std::uint64_t word; end - p >= 8; p += 8) {
+    std::memcpy(&word, p, 8);
+    if (word != EIGHT_BLANKS) break;
+  }
+  while (p < end && *p == ' ') ++p;
+  return p;
+}
+
+const char* read_digits(const char* p, const char* end, std::uint64_t& digits) {
+  for (; p < end; ++p) {
+    const unsigned d = static_cast<unsigned char>(*p) - unsigned{'0'};
+    if (d > 9) break;
+    digits = digits * 10 + d;
+  }
+  return p;
+}
+
+Plain plain_number(std::string_view field, bool allow_point) {
+  Plain n;
+  const char* end = field.data() + field.size();
+  const char* p = skip_blanks(field.data(), end);
+  if (p < end && (*p == '+' || *p == '-')) n.negative = *p++ == '-';
+  const char* first = p;
+  p = read_digits(p, end, n.digits);
+  std::ptrdiff_t count = p - first;
+  if (allow_point && p < end && *p == '.') {
+    n.point = true;
+    const char* fraction = ++p;
+    p = read_digits(p, end, n.digits);
+    n.decimals = static_cast<int>(p - fraction);
+    count += n.decimals;
+  }
+  p = skip_blanks(p, end);
+  // Beyond 19 digits the whole number may have overflowed: full reading.
+  n.ok = p == end && count > 0 && count <= 19;
+  return n;
+}
+
+constexpr double POWERS_OF_TEN[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
+                                    1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+
+// digits / 10^scale rounded to the nearest 32-bit value, when that can be had
+// from one double division: both operands are exact in double (digits below
+// 2^53, scale at most 22), so the quotient is the exact value rounded once to
+// 53 bits. Rounding it again to 24 bits gives the nearest float unless the
+// quotient lies exactly halfway between two floats, where the first rounding
+// may have made the tie; that case is left to the full reading.
+bool quotient_to_float(std::uint64_t digits, int scale, float& value) {
+  if (digits >= (std::uint64_t{1} << 53) || scale < 0 || scale > 22) return false;
+  const double quotient = static_cast<double>(digits) / POWERS_OF_TEN[scale];
+  std::uint64_t bits;
+  std::memcpy(&bits, &quotient, sizeof bits);
+  // The 29 fraction bits that a float drops: exactly one half of its last place.
+  if ((bits & ((std::uint64_t{1} << 29) - 1)) == (std::uint64_t{1} << 28)) return false;
+  value = static_cast<float>(quotient);
+  return true;
+}
+
+}  // namespace
+
 FieldStatus parse_integer(std::string_view field, Whole& value) {
+  if (const Plain n = plain_number(field, false); n.ok) {
+    if (n.digits > 32767) return FieldStatus::out_of_range;
+    value = static_cast<Whole>(n.negative ? -static_cast<long>(n.digits) : static_cast<long>(n.digits));
+    return FieldStatus::ok;
+  }
   Compact c = compact(field);
   if (c.end_of_file_char) return FieldStatus::end_of_file_char;
   if (c.too_long) return FieldStatus::not_a_number;
@@ -63,6 +146,17 @@ FieldStatus parse_integer(std::string_view field, Whole& value) {
 }
 
 FieldStatus parse_real(std::string_view field, int decimals, Real& value) {
+  if (const Plain n = plain_number(field, true); n.ok) {
+    if (n.digits == 0) {
+      value = n.negative ? -0.0f : 0.0f;
+      return FieldStatus::ok;
+    }
+    float magnitude;
+    if (quotient_to_float(n.digits, n.point ? n.decimals : decimals, magnitude)) {
+      value = n.negative ? -magnitude : magnitude;
+      return FieldStatus::ok;
+    }
+  }
   Compact c = compact(field);
   if (c.end_of_file_char) return FieldStatus::end_of_file_char;
   if (c.too_long) return FieldStatus::not_a_number;

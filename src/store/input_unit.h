@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <cstdio>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -41,6 +42,10 @@ class InputUnit {
   void close();
   bool is_open() const { return file_ != nullptr || memory_open_; }
   const std::string& name() const { return name_; }
+  // Tells this opening from every other opening in the process (0 when
+  // closed), so that what is remembered about one file is never applied to
+  // another.
+  std::uint64_t opening() const { return opening_; }
 
   // The next record; false at the end of the file.
   bool next(Record& record);
@@ -52,8 +57,17 @@ class InputUnit {
   // Line number the next record would have (for end-of-file messages).
   long next_line() const { return next_line_; }
 
+  // Passes over whole records, without copying them, up to the first one
+  // whose data begins with one of the prefixes (at most 8, none empty, none
+  // holding a CR or LF) and leaves the unit at its start: returns the index
+  // of the prefix. At the end of the file returns -1 with the unit after the
+  // last record.
+  int skip_to_prefix(std::span<const std::string_view> prefixes);
+
  private:
   bool refill();
+  bool read_more();
+  std::size_t read_at_end(std::size_t room);
 
   static constexpr std::size_t BUFFER = 1 << 16;
   std::FILE* file_ = nullptr;
@@ -66,6 +80,7 @@ class InputUnit {
   std::uint64_t buffer_offset_ = 0; // file offset of buffer_[0]
   long next_line_ = 1;
   Position last_;                   // start of the record just read
+  std::uint64_t opening_ = 0;
 };
 
 }  // namespace toval
