@@ -1,0 +1,56 @@
+#include "regressions/regression_inputs.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <memory>
+#include <stdexcept>
+
+#include "driver/run.h"
+#include "store/run_error.h"
+#include "store/store.h"
+#include "support/test_support.h"
+
+namespace toval::testing {
+
+std::string regression_input(const std::string& name) {
+  const std::string path = std::string(TOVAL_TEST_DATA) + "/regressions/data/" + name;
+  std::FILE* f = std::fopen(path.c_str(), "rb");
+  if (f == nullptr) throw std::runtime_error("missing regression input " + path);
+  std::fclose(f);
+  return read_file(path);
+}
+
+FieldInput field_input(const std::string& name) {
+  const std::string bytes = regression_input(name);
+  const std::size_t lf = bytes.find('\n');
+  const std::string layout = bytes.substr(0, lf);
+  FieldInput in;
+  in.record = bytes.substr(lf + 1);
+  if (!in.record.empty() && in.record.back() == '\n') in.record.pop_back();
+  const int width = std::atoi(layout.c_str() + 1);
+  const std::size_t point = layout.find('.');
+  const int decimals = point == std::string::npos ? 0 : std::atoi(layout.c_str() + point + 1);
+  in.item = layout[0] == 'F' ? F(width, decimals) : layout[0] == 'A' ? A(width) : I(width);
+  return in;
+}
+
+RunOutcome run_pair(const std::string& dir) {
+  const std::string combinations = regression_input(dir + "/COMB");
+  const std::string forces = regression_input(dir + "/FORCES");
+  static std::FILE* console = std::fopen("/dev/null", "w");
+  auto s = std::make_unique<Store>();  // zeroed, as a program start finds it
+  s->console.attach(stdin, console);
+  s->unit3.open_memory("COMB", combinations);
+  s->unit4.open_memory("FORCES", forces);
+  RunOutcome o;
+  s->unit5.open_memory(&o.report);
+  try {
+    run_steps(*s);
+    o.normal = true;
+  } catch (const RunError& e) {
+    o.message = e.what();
+  }
+  return o;
+}
+
+}  // namespace toval::testing

@@ -1,0 +1,30 @@
+// Inputs that once made the program misbehave, kept under
+// tests/regressions/data/, and the means to replay them.
+#pragma once
+
+#include <string>
+
+#include "store/layout.h"
+
+namespace toval::testing {
+
+// The bytes of data/<name>.
+std::string regression_input(const std::string& name);
+
+// A field input as the field fuzz target takes it: a one-item layout on the
+// first line ("I129", "F2.255"), the record after it.
+struct FieldInput {
+  Item item{Item::Kind::integer};
+  std::string record;
+};
+FieldInput field_input(const std::string& name);
+
+// A whole run over data/<dir>/COMB and data/<dir>/FORCES held in memory.
+struct RunOutcome {
+  bool normal = false;
+  std::string report;   // what reached the report
+  std::string message;  // the run-ending message
+};
+RunOutcome run_pair(const std::string& dir);
+
+}  // namespace toval::testing
