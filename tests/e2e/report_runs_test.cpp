@@ -74,6 +74,12 @@ TEST(ReportRuns, ThreeBaysFlankingLinesAndRulers) {
   EXPECT_TRUE(runs_as_expected("three_bays_flanking_lines"));
 }
 
+// The first case block lacks its resultants heading: its reactions are those
+// of the next block's resultants, found by reading on past its own records.
+TEST(ReportRuns, ResultantsSearchRunsIntoTheNextBlock) {
+  EXPECT_TRUE(runs_as_expected("resultants_of_the_next_block"));
+}
+
 // One node and no bars: the node is the left, centre and right node at once,
 // there are no supports (one empty record per case in the reactions) and the
 // truss-bar table is its headings only. A case heading line that ends right
