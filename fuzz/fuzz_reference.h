@@ -14,9 +14,16 @@
 
 namespace toval::fuzz {
 
-// Widths and decimals that a fuzzed layout may use.
-constexpr int MAX_WIDTH = 255;
-constexpr int MAX_DECIMALS = 255;
+// Widths and decimals that a fuzzed layout may use. A local build may narrow
+// them (-DTOVAL_FUZZ_MAX_WIDTH=...) to search on past a known fault.
+#ifndef TOVAL_FUZZ_MAX_WIDTH
+#define TOVAL_FUZZ_MAX_WIDTH 255
+#endif
+#ifndef TOVAL_FUZZ_MAX_DECIMALS
+#define TOVAL_FUZZ_MAX_DECIMALS 255
+#endif
+constexpr int MAX_WIDTH = TOVAL_FUZZ_MAX_WIDTH;
+constexpr int MAX_DECIMALS = TOVAL_FUZZ_MAX_DECIMALS;
 
 // Prints what went wrong and the input that shows it, then aborts.
 [[noreturn]] void fail(const char* what, std::string_view detail);

@@ -18,9 +18,9 @@ cmake --build "$build" --target fuzz_fields fuzz_combination fuzz_run -j2
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
-# Seeds of the combination-file and whole-run targets from the examples and
-# the regression inputs: every directory holding a *.CMB or COMB file and a
-# forces file beside it gives one pair.
+# Seeds of the combination-file and whole-run targets from the examples, the
+# end-to-end cases and the regression inputs: every *.CMB or COMB file, and
+# with the forces file beside it (*.ESF, FORCES) one whole-run input.
 mkdir -p "$work/seeds-combination" "$work/seeds-run"
 n=0
 while IFS= read -r comb; do
@@ -36,7 +36,7 @@ while IFS= read -r comb; do
   if [ -f "$forces" ]; then
     { cat "$comb"; printf '%s' "$separator"; cat "$forces"; } >"$work/seeds-run/seed-$n"
   fi
-done < <(find examples tests/regressions/data -type f \( -name '*.CMB' -o -name COMB \) 2>/dev/null | sort)
+done < <(find examples tests/e2e/data tests/regressions/data -type f \( -name '*.CMB' -o -name COMB \) 2>/dev/null | sort)
 
 status=0
 run_target() {
@@ -46,7 +46,7 @@ run_target() {
   mkdir -p "$corpus" "$artifacts"
   echo "== $target: ${seconds}s"
   # A fresh corpus directory first: new inputs go there, the seeds stay as they are.
-  if ! "$root/$build/fuzz/$target" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 \
+  if ! UBSAN_OPTIONS=print_stacktrace=1 "$root/$build/fuzz/$target" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 \
       -detect_leaks=1 -dict="$root/fuzz/$dict" -artifact_prefix="$artifacts/" -print_final_stats=1 \
       "$corpus" "$@" >"$work/$target.log" 2>&1; then
     status=1
@@ -59,7 +59,7 @@ run_target() {
   grep -E 'stat::number_of_executed_units|Done [0-9]+ runs' "$work/$target.log" || true
 }
 
-run_target fuzz_fields "${times[0]}" fields.dict fuzz/corpus/fields
+run_target fuzz_fields "${times[0]}" fields.dict fuzz/corpus/fields tests/regressions/data/fields
 run_target fuzz_combination "${times[1]}" input_files.dict fuzz/corpus/combination "$work/seeds-combination"
 run_target fuzz_run "${times[2]}" input_files.dict fuzz/corpus/run "$work/seeds-run"
 exit $status
