@@ -11,27 +11,30 @@ namespace {
 
 constexpr char END_OF_FILE_CHAR = 26;
 
-// The field's text without blanks and tabs; a short stack buffer is enough
-// because no field of any layout is wider than a record can hold.
-struct Compact {
-  char text[128];
-  std::size_t size = 0;
-  bool end_of_file_char = false;
-  bool too_long = false;
+// Walks the characters of a field, passing over blanks and tabs wherever
+// they stand; a field of any width is read without copying it.
+class FieldCursor {
+ public:
+  explicit FieldCursor(std::string_view field) : p_(field.data()), end_(field.data() + field.size()) {
+    settle();
+  }
+  bool done() const { return p_ == end_; }
+  char peek() const { return *p_; }
+  void advance() {
+    ++p_;
+    settle();
+  }
+
+ private:
+  void settle() {
+    while (p_ < end_ && (*p_ == ' ' || *p_ == '\t')) ++p_;
+  }
+  const char* p_;
+  const char* end_;
 };
 
-Compact compact(std::string_view field) {
-  Compact c;
-  for (char ch : field) {
-    if (ch == ' ' || ch == '\t') continue;
-    if (ch == END_OF_FILE_CHAR) c.end_of_file_char = true;
-    if (c.size == sizeof c.text) {
-      c.too_long = true;
-      break;
-    }
-    c.text[c.size++] = ch;
-  }
-  return c;
+bool holds_end_of_file_char(std::string_view field) {
+  return field.find(END_OF_FILE_CHAR) != std::string_view::npos;
 }
 
 bool is_digit(char c) { return c >= '0' && c <= '9'; }
@@ -121,24 +124,22 @@ FieldStatus parse_integer(std::string_view field, Whole& value) {
     value = static_cast<Whole>(n.negative ? -static_cast<long>(n.digits) : static_cast<long>(n.digits));
     return FieldStatus::ok;
   }
-  Compact c = compact(field);
-  if (c.end_of_file_char) return FieldStatus::end_of_file_char;
-  if (c.too_long) return FieldStatus::not_a_number;
-  if (c.size == 0) {
+  if (holds_end_of_file_char(field)) return FieldStatus::end_of_file_char;
+  FieldCursor c(field);
+  if (c.done()) {
     value = 0;
     return FieldStatus::ok;
   }
-  std::size_t i = 0;
   bool negative = false;
-  if (c.text[0] == '+' || c.text[0] == '-') {
-    negative = c.text[0] == '-';
-    ++i;
+  if (c.peek() == '+' || c.peek() == '-') {
+    negative = c.peek() == '-';
+    c.advance();
   }
-  if (i == c.size) return FieldStatus::not_a_number;
+  if (c.done()) return FieldStatus::not_a_number;
   long magnitude = 0;
-  for (; i < c.size; ++i) {
-    if (!is_digit(c.text[i])) return FieldStatus::not_a_number;
-    magnitude = std::min(magnitude * 10 + (c.text[i] - '0'), 100000L);
+  for (; !c.done(); c.advance()) {
+    if (!is_digit(c.peek())) return FieldStatus::not_a_number;
+    magnitude = std::min(magnitude * 10 + (c.peek() - '0'), 100000L);
   }
   if (magnitude > 32767) return FieldStatus::out_of_range;
   value = static_cast<Whole>(negative ? -magnitude : magnitude);
@@ -157,93 +158,90 @@ FieldStatus parse_real(std::string_view field, int decimals, Real& value) {
       return FieldStatus::ok;
     }
   }
-  Compact c = compact(field);
-  if (c.end_of_file_char) return FieldStatus::end_of_file_char;
-  if (c.too_long) return FieldStatus::not_a_number;
-  if (c.size == 0) {
+  if (holds_end_of_file_char(field)) return FieldStatus::end_of_file_char;
+  FieldCursor c(field);
+  if (c.done()) {
     value = 0.0f;
     return FieldStatus::ok;
   }
   // Grammar: [sign] digits [. digits] [(E|D) [sign] digits], one digit at least
-  // in the mantissa and in an exponent that is written.
-  std::size_t i = 0;
+  // in the mantissa and in an exponent that is written. The significant
+  // digits are kept as one whole number D, the value being D x 10^scale.
   bool negative = false;
-  if (c.text[i] == '+' || c.text[i] == '-') negative = c.text[i++] == '-';
-  char mantissa[130];
-  std::size_t m = 0;
-  if (negative) mantissa[m++] = '-';
-  bool point = false;
-  bool digit = false;
-  bool nonzero = false;
-  for (; i < c.size; ++i) {
-    char ch = c.text[i];
+  if (c.peek() == '+' || c.peek() == '-') {
+    negative = c.peek() == '-';
+    c.advance();
+  }
+  // More digits than any halfway point between two 32-bit values needs; a
+  // dropped non-zero digit is kept as a trailing 1 so that no tie is made.
+  constexpr std::size_t KEPT = 200;
+  char text[KEPT + 40];
+  std::size_t kept = 0;
+  if (negative) text[kept++] = '-';
+  const std::size_t first_digit = kept;
+  long scale = 0;
+  bool point = false, digit = false, dropped_nonzero = false;
+  for (; !c.done(); c.advance()) {
+    char ch = c.peek();
     if (is_digit(ch)) {
       digit = true;
-      nonzero = nonzero || ch != '0';
-      mantissa[m++] = ch;
+      if (kept == first_digit && ch == '0') {
+        if (point) --scale;  // a leading zero after the point
+      } else if (kept - first_digit < KEPT) {
+        text[kept++] = ch;
+        if (point) --scale;
+      } else {
+        dropped_nonzero = dropped_nonzero || ch != '0';
+        if (!point) ++scale;
+      }
     } else if (ch == '.' && !point) {
       point = true;
-      mantissa[m++] = ch;
     } else {
       break;
     }
   }
   if (!digit) return FieldStatus::not_a_number;
   long exponent = 0;
-  if (i < c.size) {
-    char e = c.text[i];
+  if (!c.done()) {
+    char e = c.peek();
     if (e != 'E' && e != 'e' && e != 'D' && e != 'd') return FieldStatus::not_a_number;
-    ++i;
+    c.advance();
     bool exponent_negative = false;
-    if (i < c.size && (c.text[i] == '+' || c.text[i] == '-')) exponent_negative = c.text[i++] == '-';
-    if (i == c.size) return FieldStatus::not_a_number;
-    for (; i < c.size; ++i) {
-      if (!is_digit(c.text[i])) return FieldStatus::not_a_number;
-      exponent = std::min(exponent * 10 + (c.text[i] - '0'), 1000000L);
+    if (!c.done() && (c.peek() == '+' || c.peek() == '-')) {
+      exponent_negative = c.peek() == '-';
+      c.advance();
+    }
+    if (c.done()) return FieldStatus::not_a_number;
+    for (; !c.done(); c.advance()) {
+      if (!is_digit(c.peek())) return FieldStatus::not_a_number;
+      exponent = std::min(exponent * 10 + (c.peek() - '0'), 1000000L);
     }
     if (exponent_negative) exponent = -exponent;
   }
+  if (kept == first_digit) {
+    value = negative ? -0.0f : 0.0f;
+    return FieldStatus::ok;
+  }
+  if (dropped_nonzero) {
+    text[kept++] = '1';
+    --scale;
+  }
   // Implied decimals apply to the exact decimal value, by the exponent.
-  if (!point) exponent -= decimals;
-  if (!nonzero) {
-    value = negative ? -0.0f : 0.0f;
-    return FieldStatus::ok;
-  }
-  char text[160];
-  std::memcpy(text, mantissa, m);
-  std::size_t n = m;
-  auto [end, ec] = std::to_chars(text + n + 1, text + sizeof text, exponent);
+  exponent += scale - (point ? 0 : decimals);
+  // The decimal magnitude of the leading digit tells an overflow from an
+  // underflow when the conversion is out of range.
+  const long magnitude = static_cast<long>(kept - first_digit) - 1 + exponent;
+  text[kept] = 'e';
+  auto [end, ec] = std::to_chars(text + kept + 1, text + sizeof text, exponent);
   (void)ec;
-  text[n] = 'e';
-  n = static_cast<std::size_t>(end - text);
-
   float parsed = 0.0f;
-  auto result = std::from_chars(text, text + n, parsed, std::chars_format::general);
+  auto result = std::from_chars(text, end, parsed, std::chars_format::general);
   if (result.ec == std::errc::result_out_of_range) {
-    // Either too large (an error) or too small (zero, without error). Tell
-    // them apart by the decimal magnitude of the leading digit.
-    long integer_digits = 0;
-    long leading_zeros_after_point = 0;
-    bool seen_point = false;
-    bool seen_nonzero = false;
-    for (std::size_t k = negative ? 1 : 0; k < m; ++k) {
-      char ch = mantissa[k];
-      if (ch == '.') {
-        seen_point = true;
-      } else if (!seen_nonzero && ch == '0') {
-        if (seen_point) ++leading_zeros_after_point;
-      } else {
-        seen_nonzero = true;
-        if (!seen_point) ++integer_digits;
-      }
-    }
-    long magnitude = integer_digits > 0 ? integer_digits - 1 + exponent
-                                        : -(leading_zeros_after_point + 1) + exponent;
     if (magnitude > 0) return FieldStatus::out_of_range;
-    value = negative ? -0.0f : 0.0f;
+    value = negative ? -0.0f : 0.0f;  // too small: zero, without error
     return FieldStatus::ok;
   }
-  if (result.ec != std::errc() || result.ptr != text + n) return FieldStatus::not_a_number;
+  if (result.ec != std::errc() || result.ptr != end) return FieldStatus::not_a_number;
   if (std::isinf(parsed)) return FieldStatus::out_of_range;
   value = parsed;
   return FieldStatus::ok;
@@ -322,18 +320,17 @@ void format_real(Real value, int width, int decimals, std::string& record) {
     }
   }
 
-  char text[256];
-  int n = 0;
+  std::string text;
   bool zero = true;
   for (int k = 0; k < units + decimals && k < count; ++k)
     if (digits[k] != '0') zero = false;
-  if (value < 0 && !zero) text[n++] = '-';
+  if (value < 0 && !zero) text += '-';
   int lead = 0;
   while (lead < units && digits[lead] == '0') ++lead;
-  for (int k = lead; k < units; ++k) text[n++] = digits[k];
-  text[n++] = '.';
-  for (int k = units; k < units + decimals; ++k) text[n++] = k < count ? digits[k] : '0';
-  right_aligned({text, static_cast<std::size_t>(n)}, width, record);
+  text.append(digits + lead, digits + units);
+  text += '.';
+  for (int k = units; k < units + decimals; ++k) text += k < count ? digits[k] : '0';
+  right_aligned(text, width, record);
 }
 
 void format_chars(std::string_view value, int width, std::string& record) {
