@@ -3,6 +3,7 @@
 #include <array>
 #include <string>
 
+#include "store/read_memo.h"
 #include "store/record_io.h"
 
 namespace toval {
@@ -22,7 +23,8 @@ struct Block {
   InputUnit::Position heading;        // start of its heading record
   InputUnit::Position after_heading;  // start of record 1
   bool resultants_found = false;
-  InputUnit::Position resultants;  // start of the first resultants heading after it
+  InputUnit::Position resultants;        // start of the first resultants heading after it
+  InputUnit::Position after_resultants;  // start of the record after that
 };
 
 // What reading the forces file from the top has shown so far. Only the
@@ -78,12 +80,13 @@ void note_heading(const Record& record, const InputUnit::Position& at, const Inp
   }
 }
 
-void note_resultants(const InputUnit::Position& at) {
+void note_resultants(const InputUnit::Position& at, const InputUnit::Position& after) {
   for (std::size_t k = 0; k < memory.count; ++k) {
     Block& block = memory.blocks[k];
     if (block.found && !block.resultants_found) {
       block.resultants_found = true;
       block.resultants = at;
+      block.after_resultants = after;
     }
   }
 }
@@ -109,30 +112,23 @@ bool read_on(InputUnit& unit, Learnt learnt) {
     if (which == 0)
       note_heading(record, at, memory.frontier);
     else
-      note_resultants(at);
+      note_resultants(at, memory.frontier);
     if (learnt()) return true;
   }
-}
-
-// Positions the unit after the record that starts at `at`, reading it as a
-// scan would have, so that a backspace finds it.
-void read_record_at(InputUnit& unit, const InputUnit::Position& at) {
-  unit.seek(at);
-  Record record;
-  unit.next(record);
 }
 
 }  // namespace
 
 void remember_case_blocks(bool on) {
   remembering = on;
+  remember_reads(on);
 }
 
 void block_search(Store& s, const Name<4>& name) {
   InputUnit& unit = s.unit4;
   Block* block = block_of(s, name);
   if (block != nullptr && (block->found || read_on(unit, [block] { return block->found; }))) {
-    read_record_at(unit, block->heading);
+    unit.pass(block->heading, block->after_heading);  // as if the heading had just been read
     return;
   }
   // Nothing remembered, or no block of that name: the scan from the top,
@@ -149,7 +145,7 @@ void resultants_search(Store& s, const Name<4>& name) {
   const InputUnit::Position start = unit.position();
   if (block != nullptr && block->found && start.offset == block->after_heading.offset) {
     if (block->resultants_found || read_on(unit, [block] { return block->resultants_found; })) {
-      read_record_at(unit, block->resultants);
+      unit.pass(block->resultants, block->after_resultants);
       return;
     }
     unit.seek(start);

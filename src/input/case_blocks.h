@@ -26,8 +26,9 @@ void resultants_search(Store& s, const Name<4>& name);
 // time, but they remember, for the case names that the store can ask for,
 // where the first block of each name and its resultants heading stand; they
 // learn it by reading the file on from where the last search stopped, so the
-// file is read through once. Switched off, every search rescans (the tests
-// compare the two ways).
+// file is read through once. The readers' passes over a block are remembered
+// too (store/read_memo.h). Switched off, every search rescans and every
+// record is read from the file (the tests compare the two ways).
 void remember_case_blocks(bool on);
 
 }  // namespace toval

@@ -28,7 +28,7 @@ bool InputUnit::open(const std::string& path) {
   file_ = std::fopen(path.c_str(), "rb");
   if (file_ == nullptr) return false;
   name_ = path;
-  buffer_offset_ = 0;
+  buffer_offset_ = stream_offset_ = 0;
   begin_ = end_ = 0;
   next_line_ = 1;
   opening_ = new_opening();
@@ -57,8 +57,8 @@ void InputUnit::seek(Position position) {
   if (position.offset >= buffer_offset_ && position.offset <= buffer_offset_ + end_) {
     begin_ = static_cast<std::size_t>(position.offset - buffer_offset_);
   } else {
-    if (file_ != nullptr && !platform::seek(file_, position.offset))
-      throw read_error(ReadFault::end_of_file, name_, "the file cannot be positioned");
+    // The file itself is positioned when the bytes are needed: a record
+    // passed without reading it (pass()) needs none.
     buffer_offset_ = position.offset;
     begin_ = end_ = 0;
   }
@@ -76,9 +76,15 @@ std::size_t InputUnit::read_at_end(std::size_t room) {
     return n;
   }
   if (file_ == nullptr) return 0;
+  if (stream_offset_ != offset) {
+    if (!platform::seek(file_, offset))
+      throw read_error(ReadFault::end_of_file, name_, "the file cannot be positioned");
+    stream_offset_ = offset;
+  }
   std::size_t n = std::fread(buffer_ + end_, 1, room, file_);
   if (n == 0 && std::ferror(file_))
     throw read_error(ReadFault::end_of_file, name_, "the file cannot be read (input/output error)");
+  stream_offset_ += n;
   return n;
 }
 
@@ -172,6 +178,22 @@ bool InputUnit::next(Record& record) {
     begin_ = end_;
   }
   return true;
+}
+
+bool InputUnit::skip() {
+  if (begin_ == end_ && !refill()) return false;
+  last_ = position();
+  ++next_line_;
+  for (;;) {
+    const char* p = buffer_ + begin_;
+    const char* lf = static_cast<const char*>(std::memchr(p, '\n', end_ - begin_));
+    if (lf != nullptr) {
+      begin_ = static_cast<std::size_t>(lf - buffer_) + 1;
+      return true;
+    }
+    begin_ = end_;
+    if (!refill()) return true;  // a last line without LF
+  }
 }
 
 }  // namespace toval

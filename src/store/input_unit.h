@@ -49,6 +49,14 @@ class InputUnit {
 
   // The next record; false at the end of the file.
   bool next(Record& record);
+  // Passes over the next record without copying it; false at the end.
+  bool skip();
+  // Moves past a record already known to run from `start` to `end`, as
+  // reading it would: a backspace then returns to `start`.
+  void pass(Position start, Position end) {
+    seek(end);
+    last_ = start;
+  }
   void rewind() { seek(Position{}); }
   // Back to the start of the record just read.
   void backspace() { seek(last_); }
@@ -78,6 +86,7 @@ class InputUnit {
   std::size_t begin_ = 0;           // next unread byte in buffer_
   std::size_t end_ = 0;             // bytes valid in buffer_
   std::uint64_t buffer_offset_ = 0; // file offset of buffer_[0]
+  std::uint64_t stream_offset_ = 0; // where the next fread reads; a seek only moves buffer_offset_
   long next_line_ = 1;
   Position last_;                   // start of the record just read
   std::uint64_t opening_ = 0;

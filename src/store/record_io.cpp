@@ -4,6 +4,7 @@
 #include <string>
 
 #include "store/fields.h"
+#include "store/read_memo.h"
 #include "store/run_error.h"
 
 namespace toval {
@@ -98,14 +99,19 @@ void read_fields(const InputUnit& unit, const Record& record, Layout layout, std
 }
 
 void read_record(InputUnit& unit, Layout layout, std::string_view what, std::span<const Target> targets) {
+  if (recall_read(unit, layout, targets)) return;  // read before: the same values
+  const InputUnit::Position start = unit.position();
   Record record;
   if (!unit.next(record)) end_of_file(unit, "a " + std::string(what) + " was expected");
   read_fields(unit, record, layout, targets, what);
+  keep_read(unit, start, layout, targets);
 }
 
 void skip_record(InputUnit& unit, std::string_view what) {
-  Record record;
-  if (!unit.next(record)) end_of_file(unit, "a " + std::string(what) + " was expected");
+  if (recall_skip(unit)) return;  // passed before: where it ends is known
+  const InputUnit::Position start = unit.position();
+  if (!unit.skip()) end_of_file(unit, "a " + std::string(what) + " was expected");
+  keep_skip(unit, start);
 }
 
 void section_scan(InputUnit& unit, std::string_view heading) {
