@@ -16,8 +16,8 @@ bool remembering = true;
 
 // One kind of read: a layout with the kinds of its targets. Reads are told
 // apart by a small number, so that an entry stays small. The layout's items
-// are copied: a layout built on the stack may later hold other items at the
-// same address.
+// are copied (their literals play no part in a read): a layout built on the
+// stack may later hold other items at the same address.
 constexpr std::size_t MAX_ITEMS = 16;
 struct Reading {
   const Item* layout = nullptr;
@@ -80,8 +80,7 @@ bool same_reading(const Reading& g, Layout layout, std::span<const Target> targe
   for (std::size_t k = 0; k < layout.size(); ++k) {
     const Item& a = g.copy[k];
     const Item& b = layout[k];
-    if (a.kind != b.kind || a.width != b.width || a.decimals != b.decimals || a.literal != b.literal)
-      return false;
+    if (a.kind != b.kind || a.width != b.width || a.decimals != b.decimals) return false;
   }
   return true;
 }

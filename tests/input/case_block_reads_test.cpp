@@ -58,7 +58,8 @@ struct Unit {
 };
 
 // Lines that read well with both layouts, lines that fail with one, a line
-// that fails with both, blank lines, CR LF ends and a last line without LF.
+// that fails with both, blank lines, CR LF ends, a line longer than the read
+// buffer and a last line without LF.
 std::string listing() {
   std::string t;
   for (int k = 1; k <= 60; ++k) {
@@ -85,6 +86,7 @@ std::string listing() {
         break;
     }
     t += line;
+    if (k == 30) t += std::string(70000, 'x') + "\n";  // too long for its end to be kept
   }
   return t + "       7           1.0000000";
 }
