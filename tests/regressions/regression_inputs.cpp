@@ -2,12 +2,8 @@
 
 #include <cstdio>
 #include <cstdlib>
-#include <memory>
 #include <stdexcept>
 
-#include "driver/run.h"
-#include "store/run_error.h"
-#include "store/store.h"
 #include "support/test_support.h"
 
 namespace toval::testing {
@@ -32,25 +28,6 @@ FieldInput field_input(const std::string& name) {
   const int decimals = point == std::string::npos ? 0 : std::atoi(layout.c_str() + point + 1);
   in.item = layout[0] == 'F' ? F(width, decimals) : layout[0] == 'A' ? A(width) : I(width);
   return in;
-}
-
-RunOutcome run_pair(const std::string& dir) {
-  const std::string combinations = regression_input(dir + "/COMB");
-  const std::string forces = regression_input(dir + "/FORCES");
-  static std::FILE* console = std::fopen("/dev/null", "w");
-  auto s = std::make_unique<Store>();  // zeroed, as a program start finds it
-  s->console.attach(stdin, console);
-  s->unit3.open_memory("COMB", combinations);
-  s->unit4.open_memory("FORCES", forces);
-  RunOutcome o;
-  s->unit5.open_memory(&o.report);
-  try {
-    run_steps(*s);
-    o.normal = true;
-  } catch (const RunError& e) {
-    o.message = e.what();
-  }
-  return o;
 }
 
 }  // namespace toval::testing

@@ -19,12 +19,4 @@ struct FieldInput {
 };
 FieldInput field_input(const std::string& name);
 
-// A whole run over data/<dir>/COMB and data/<dir>/FORCES held in memory.
-struct RunOutcome {
-  bool normal = false;
-  std::string report;   // what reached the report
-  std::string message;  // the run-ending message
-};
-RunOutcome run_pair(const std::string& dir);
-
 }  // namespace toval::testing
