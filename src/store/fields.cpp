@@ -286,8 +286,13 @@ void format_real(Real value, int width, int decimals, std::string& record) {
   // The exact decimal expansion of the stored value: a 32-bit real has at
   // most 39 integer digits and 149 decimals.
   char exact[256];
+  // A value m x 2^e (m of 24 bits) has exactly -e decimals, so asking for
+  // that many (at most 150) gives the exact text with nothing rounded.
+  int binary_exponent = 0;
+  std::frexp(value, &binary_exponent);
+  const int exact_decimals = std::clamp(24 - binary_exponent, 0, 150);
   auto [end, ec] = std::to_chars(exact, exact + sizeof exact, std::fabs(static_cast<double>(value)),
-                                 std::chars_format::fixed, 150);
+                                 std::chars_format::fixed, exact_decimals);
   (void)ec;
   const char* point = std::find(exact, end, '.');
 
