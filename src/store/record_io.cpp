@@ -21,12 +21,12 @@ std::string columns(std::size_t from, std::size_t to) {
 }
 
 [[noreturn]] void field_error(const InputUnit& unit, const Record& record, const Item& item, std::size_t from,
-                              std::size_t to, std::string_view what, FieldStatus status) {
+                              std::size_t to, const RecordName& what, FieldStatus status) {
   char buf[16];
   std::string_view text = from < record.size ? record.text().substr(from, std::min(to, record.size) - from)
                                              : std::string_view{};
   std::string d = "line " + std::to_string(record.line) + ", columns " + columns(from, to) + " (" +
-                  std::string(item_notation(item, buf)) + ") of a " + std::string(what) + ": found " +
+                  std::string(item_notation(item, buf)) + ") of a " + what.text() + ": found " +
                   quoted(text);
   ReadFault fault = ReadFault::bad_real;
   if (status == FieldStatus::end_of_file_char) {
@@ -52,7 +52,7 @@ std::string columns(std::size_t from, std::size_t to) {
 }
 
 void read_fields(const InputUnit& unit, const Record& record, Layout layout, std::span<const Target> targets,
-                 std::string_view what) {
+                 const RecordName& what) {
   std::size_t column = 0;  // from 0
   std::size_t next = 0;
   for (const Item& item : layout) {
@@ -98,19 +98,19 @@ void read_fields(const InputUnit& unit, const Record& record, Layout layout, std
   if (next != targets.size()) layout_fault("more targets than fields in a read");
 }
 
-void read_record(InputUnit& unit, Layout layout, std::string_view what, std::span<const Target> targets) {
+void read_record(InputUnit& unit, Layout layout, const RecordName& what, std::span<const Target> targets) {
   if (recall_read(unit, layout, targets)) return;  // read before: the same values
   const InputUnit::Position start = unit.position();
   Record record;
-  if (!unit.next(record)) end_of_file(unit, "a " + std::string(what) + " was expected");
+  if (!unit.next(record)) end_of_file(unit, "a " + what.text() + " was expected");
   read_fields(unit, record, layout, targets, what);
   keep_read(unit, start, layout, targets);
 }
 
-void skip_record(InputUnit& unit, std::string_view what) {
+void skip_record(InputUnit& unit, const RecordName& what) {
   if (recall_skip(unit)) return;  // passed before: where it ends is known
   const InputUnit::Position start = unit.position();
-  if (!unit.skip()) end_of_file(unit, "a " + std::string(what) + " was expected");
+  if (!unit.skip()) end_of_file(unit, "a " + what.text() + " was expected");
   keep_skip(unit, start);
 }
 

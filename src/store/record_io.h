@@ -8,6 +8,7 @@
 
 #include "store/input_unit.h"
 #include "store/layout.h"
+#include "store/record_name.h"
 #include "store/record_sink.h"
 #include "store/types.h"
 
@@ -49,18 +50,18 @@ Value value_of(const Name<N>& n) {
 // Fill the targets from the record just read, field by field. `what` names
 // the record for messages ("node record", "term record of a combination").
 void read_fields(const InputUnit& unit, const Record& record, Layout layout, std::span<const Target> targets,
-                 std::string_view what);
+                 const RecordName& what);
 
 // Read the next record with a layout; the end of the file ends the run.
-void read_record(InputUnit& unit, Layout layout, std::string_view what, std::span<const Target> targets);
+void read_record(InputUnit& unit, Layout layout, const RecordName& what, std::span<const Target> targets);
 template <class... T>
-void read_record(InputUnit& unit, Layout layout, std::string_view what, T&... targets) {
+void read_record(InputUnit& unit, Layout layout, const RecordName& what, T&... targets) {
   const std::array<Target, sizeof...(T)> list{into(targets)...};
   read_record(unit, layout, what, std::span<const Target>(list));
 }
 
 // Pass over the next record, whatever it holds; the end of the file ends the run.
-void skip_record(InputUnit& unit, std::string_view what);
+void skip_record(InputUnit& unit, const RecordName& what);
 
 // Read records until one whose first heading.size() columns (blank padded)
 // equal the heading exactly; the end of the file ends the run.
