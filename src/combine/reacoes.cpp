@@ -29,7 +29,8 @@ void REACOES(Store& s, Whole& NNOS, Whole& I, Whole& NRES) {
       skip_record(unit, RecordLabel("nodal resultant record of node ", J, " in case ", name));
       continue;
     }
-    check_capacity(unit, K + 1, MAX_SUPPORTS, "supported nodes");
+    // Checked before the record of the 51st support is read or stored.
+    check_capacity(unit, K + 1, MAX_SUPPORTS, "supported nodes", unit.next_line());
     K = static_cast<Whole>(K + 1);
     r.NO_RES(K) = J;
     Whole N = 0;

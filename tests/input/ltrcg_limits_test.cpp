@@ -71,17 +71,17 @@ TEST(Capacities, OneMoreEndsTheRunWithTheCapacityError) {
   };
   const Case cases[] = {
       {"501 nodes", chain_forces_file(501, 1), ONE_CASE_COMBINATION,
-       "READ(FORCES.DAT)\n- capacity exceeded near line 508: more than 500 node records"},
+       "READ(FORCES.DAT)\n- capacity exceeded at line 508: more than 500 node records"},
       {"501 bars", chain_forces_file(2, 501), ONE_CASE_COMBINATION,
-       "READ(FORCES.DAT)\n- capacity exceeded near line 518: more than 500 bar records"},
+       "READ(FORCES.DAT)\n- capacity exceeded at line 518: more than 500 bar records"},
       {"11 cases", ONE_NODE_FORCES, combination_file(case_names(11), {"FIME"}),
-       "READ(COMB.DAT)\n- capacity exceeded near line 26: more than 10 load cases"},
+       "READ(COMB.DAT)\n- capacity exceeded at line 26: more than 10 load cases"},
       {"11 combinations", ONE_NODE_FORCES, combinations(11),
-       "READ(COMB.DAT)\n- capacity exceeded near line 39: more than 10 combinations"},
+       "READ(COMB.DAT)\n- capacity exceeded at line 39: more than 10 combinations"},
       {"11 terms", ONE_NODE_FORCES, terms(11),
-       "READ(COMB.DAT)\n- capacity exceeded near line 20: more than 10 terms in combination 1"},
+       "READ(COMB.DAT)\n- capacity exceeded at line 20: more than 10 terms in combination 1"},
       {"2510 slots", chain_forces_file(2, 251), combination_file(case_names(10), {"FIME"}),
-       "READ(COMB.DAT)\n- capacity exceeded near line 27: more than 2500 slots of combined bar forces: 10 "
+       "READ(COMB.DAT)\n- capacity exceeded at line 27: more than 2500 slots of combined bar forces: 10 "
        "combinations x 251 bars need 2510"},
   };
   for (const Case& c : cases) {
