@@ -47,8 +47,10 @@ std::string columns(std::size_t from, std::size_t to) {
 }  // namespace
 
 [[noreturn]] void end_of_file(const InputUnit& unit, std::string_view expected) {
-  throw read_error(ReadFault::end_of_file, unit.name(),
-                   "end of file at line " + std::to_string(unit.next_line()) + ": " + std::string(expected));
+  // The line a user can look at: the last one the file has.
+  const long last = unit.next_line() - 1;
+  const std::string where = last > 0 ? "end of file after line " + std::to_string(last) : "end of file in an empty file";
+  throw read_error(ReadFault::end_of_file, unit.name(), where + ": " + std::string(expected));
 }
 
 void read_fields(const InputUnit& unit, const Record& record, Layout layout, std::span<const Target> targets,

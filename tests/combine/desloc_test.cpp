@@ -240,7 +240,7 @@ TEST(Displacements, FaultsInTheForcesFileNameTheRecord) {
   const Fault faults[] = {
       {"no block for the case", forces_listing({{"G2", {}}}), "CARREGAMENTO: G1"},
       {"the file ends inside the displacement records", complete.substr(0, cut),
-       "end of file at line 17: a displacement record 3 in case G1 was expected"},
+       "end of file after line 16: a displacement record 3 in case G1 was expected"},
       {"a chosen node's value cannot be read",
        forces_listing({{"G1",
                         {node_line(1, 1, 1, 1),

@@ -147,10 +147,10 @@ TEST_F(RememberingOn, AMissingNameOrHeadingEndsTheRunAsARescanDoes) {
       resultants_search(*f.s, Name<4>::of("W1"));
     }));
     EXPECT_EQ(seen[3],
-              "\nrun-time error F6501: READ(FORCES.LST)\n- end of file at line 15: the heading \"     "
+              "\nrun-time error F6501: READ(FORCES.LST)\n- end of file after line 14: the heading \"     "
               "CARREGAMENTO: X9  \" (columns 1-23) was not found\n");
     EXPECT_EQ(seen[4],
-              "\nrun-time error F6501: READ(FORCES.LST)\n- end of file at line 15: the heading \"     "
+              "\nrun-time error F6501: READ(FORCES.LST)\n- end of file after line 14: the heading \"     "
               "RESULTANTES NODAIS\" (columns 1-23) was not found\n");
   }
 }

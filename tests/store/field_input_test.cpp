@@ -208,7 +208,7 @@ TEST(ReadRecord, ErrorsNameTheLineColumnsItemAndText) {
             "\nrun-time error F6503: READ(BAD.DAT)\n- line 1, columns 1-8 (I8) of a sample record: found "
             "\"   40000\", an integer outside -32767..32767\n");
   EXPECT_EQ(error_of("", LAYOUT),
-            "\nrun-time error F6501: READ(BAD.DAT)\n- end of file at line 1: a sample record was expected\n");
+            "\nrun-time error F6501: READ(BAD.DAT)\n- end of file in an empty file: a sample record was expected\n");
   EXPECT_NE(error_of("       1  1\x1A\n", LAYOUT).find("end-of-file character (code 26)"), std::string::npos);
 }
 
@@ -238,7 +238,7 @@ TEST(Units, SkipRewindBackspaceAndSectionScan) {
     FAIL();
   } catch (const RunError& e) {
     EXPECT_EQ(std::string(e.what()),
-              "\nrun-time error F6501: READ(F.DAT)\n- end of file at line 6: the heading \" HEAD\" (columns "
+              "\nrun-time error F6501: READ(F.DAT)\n- end of file after line 5: the heading \" HEAD\" (columns "
               "1-5) was not found\n");
   }
 }
