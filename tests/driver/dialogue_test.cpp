@@ -125,3 +125,23 @@ TEST(ReportFile, AReportThatCannotBeOpenedEndsTheRun) {
 
 }  // namespace
 }  // namespace toval
+
+namespace toval {
+namespace {
+
+TEST(ReportFile, AReportThatCannotBeWrittenIsNeverASuccess) {
+  if (!std::filesystem::exists("/dev/full")) GTEST_SKIP() << "no /dev/full on this system";
+  TempDir dir;
+  const std::string examples = std::string(TOVAL_SOURCE_DIR) + "/examples/";
+  dir.write("GALPAO.CMB", testing::read_file(examples + "GALPAO.CMB"));
+  dir.write("GALPAO.ESF", testing::read_file(examples + "GALPAO.ESF"));
+  std::filesystem::create_symlink("/dev/full", dir.file("GALPAO.TOV"));
+  auto r = run_program(dir.path(), "GALPAO.CMB\nGALPAO.ESF\n");
+  EXPECT_EQ(r.status, 1);
+  EXPECT_EQ(r.err.rfind("\nrun-time error F6521: WRITE(GALPAO.TOV)\n- the report file cannot be written", 0), 0u)
+      << r.err;
+  EXPECT_EQ(r.out.find("Stop - Program terminated."), std::string::npos);
+}
+
+}  // namespace
+}  // namespace toval
