@@ -278,11 +278,84 @@ void format_integer(long value, int width, std::string& record) {
   right_aligned({buf, static_cast<std::size_t>(end - buf)}, width, record);
 }
 
+namespace {
+
+constexpr std::uint64_t POWERS_OF_TEN_INT[] = {1ULL,
+                                               10ULL,
+                                               100ULL,
+                                               1000ULL,
+                                               10000ULL,
+                                               100000ULL,
+                                               1000000ULL,
+                                               10000000ULL,
+                                               100000000ULL,
+                                               1000000000ULL,
+                                               10000000000ULL,
+                                               100000000000ULL,
+                                               1000000000000ULL,
+                                               10000000000000ULL,
+                                               100000000000000ULL,
+                                               1000000000000000ULL,
+                                               10000000000000000ULL,
+                                               100000000000000000ULL,
+                                               1000000000000000000ULL,
+                                               10000000000000000000ULL};
+
+int digit_count(std::uint64_t n) {
+  int count = 1;
+  while (count < 20 && n >= POWERS_OF_TEN_INT[count]) ++count;
+  return count;
+}
+
+// The common case in whole numbers: N = floor(|value| x 10^(d+1)) is exact
+// in 64 bits when d is small and |value| is not huge; N's last digit is the
+// first dropped digit of a cut by decimals. False when the value is outside
+// that range (the general path then works on the full decimal expansion).
+bool format_real_small(Real value, int width, int decimals, std::string& record) {
+  if (decimals < 0 || decimals > 7) return false;
+  int binary_exponent = 0;
+  const double fraction = std::frexp(std::fabs(static_cast<double>(value)), &binary_exponent);
+  const auto m = static_cast<std::uint64_t>(std::ldexp(fraction, 24));  // |value| = m x 2^e exactly
+  const int e = binary_exponent - 24;
+  const std::uint64_t scaled = m * POWERS_OF_TEN_INT[decimals + 1];  // below 2^51
+  std::uint64_t N = 0;
+  if (e >= 0) {
+    if (e > 12) return false;
+    N = scaled << e;
+  } else if (e > -64) {
+    N = scaled >> -e;
+  }
+  // Keep at most 7 significant digits and d decimals; round half up on the
+  // first dropped digit; R is the result in units of 10^-d.
+  std::uint64_t R = 0;
+  if (N > 0) {
+    const int L = digit_count(N);
+    const int keep = std::min(L - 1, 7);
+    const std::uint64_t unit = POWERS_OF_TEN_INT[L - keep];
+    std::uint64_t K = N / unit;
+    if ((N / POWERS_OF_TEN_INT[L - keep - 1]) % 10 >= 5) ++K;
+    R = K * POWERS_OF_TEN_INT[L - keep - 1];
+  }
+  char text[48];
+  int n = 0;
+  if (value < 0 && R != 0) text[n++] = '-';
+  const std::uint64_t integer = R / POWERS_OF_TEN_INT[decimals];
+  const std::uint64_t decimal = R % POWERS_OF_TEN_INT[decimals];
+  if (integer > 0) n = static_cast<int>(std::to_chars(text + n, text + sizeof text, integer).ptr - text);
+  text[n++] = '.';
+  for (int k = decimals - 1; k >= 0; --k) text[n++] = static_cast<char>('0' + decimal / POWERS_OF_TEN_INT[k] % 10);
+  right_aligned({text, static_cast<std::size_t>(n)}, width, record);
+  return true;
+}
+
+}  // namespace
+
 void format_real(Real value, int width, int decimals, std::string& record) {
   if (!std::isfinite(value)) {
     record.append(static_cast<std::size_t>(width), '*');
     return;
   }
+  if (format_real_small(value, width, decimals, record)) return;
   // The exact decimal expansion of the stored value: a 32-bit real has at
   // most 39 integer digits and 149 decimals.
   char exact[256];

@@ -26,10 +26,12 @@ class RecordName {
   std::string text() const;
 
  private:
+  // Left uninitialised beyond count_: names are made for every record
+  // passed, and only the pieces added are ever looked at.
   struct Piece {
     std::string_view text;
-    long long number = 0;
-    bool is_number = false;
+    long long number;
+    bool is_number;
   };
   void add(std::string_view text) { push({text, 0, false}); }
   void add(const char* text) { add(std::string_view(text)); }
@@ -42,7 +44,7 @@ class RecordName {
     if (count_ < pieces_.size()) pieces_[count_++] = piece;
   }
 
-  std::array<Piece, 8> pieces_{};
+  std::array<Piece, 8> pieces_;
   std::size_t count_ = 0;
 };
 
