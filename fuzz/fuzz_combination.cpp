@@ -8,6 +8,7 @@
 #include <string>
 #include <string_view>
 
+#include "driver/analysis.h"
 #include "driver/run.h"
 #include "fuzz_reference.h"
 #include "input/combination_file.h"

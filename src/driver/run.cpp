@@ -1,13 +1,8 @@
 #include "driver/run.h"
 
-#include "combine/desloc.h"
-#include "combine/ltrer.h"
-#include "combine/maxesfbc.h"
-#include "combine/reacoes.h"
-#include "combine/simetria.h"
+#include "driver/analysis.h"
 #include "driver/dialogue.h"
 #include "driver/report_name.h"
-#include "input/ltrcg.h"
 #include "report/impress.h"
 #include "store/record_io.h"
 #include "store/platform.h"
@@ -32,38 +27,10 @@ void refuse_input_as_report(const std::string& report, const InputUnit& unit, co
 
 }  // namespace
 
-void prepare_store(Store& s) {
-  s.BL9.ESF_VM = 0;
-  s.BL5.NCASO.fill(0);
-  s.BL5.MULT.fill(0.0f);
-  s.BL5.CASO.fill(Name<4>::blank());
-  for (auto* table : {&s.BL8.DX_E, &s.BL8.DY_E, &s.BL8.DZ_E, &s.BL8.DX_C, &s.BL8.DY_C, &s.BL8.DZ_C,
-                      &s.BL8.DX_D, &s.BL8.DY_D, &s.BL8.DZ_D})
-    table->fill(0.0f);
-  s.BL3.NI.fill(0);
-  s.BL3.NF.fill(0);
-  s.BL3.PROP.fill(0);
-  s.BL3.L.fill(0.0f);
-  s.BL3.CD.fill(0.0f);
-  s.BL10.R_NORMAL_MAX.fill(0.0f);
-  s.BL9.R_NORMAL.fill(0.0f);
-  s.BL9.BESF_VM.fill(0);
-  s.BL9.R_CORTTE.fill(0.0f);
-  s.BL9.R_FLETOR.fill(0.0f);
-}
-
 void run_steps(Store& s) {
-  prepare_store(s);
-  Whole NNOS = 0, NBAR = 0, NCCAR = 0, NRES = 0;
-  Real XS = 0.0f;
-  LTRCG(s, NNOS, NBAR, NCCAR);
-  SIMETRIA(s, NNOS, NBAR, XS);
-  DESLOC(s, NNOS, XS, NCCAR);
-  for (Whole I = 1, NCOB = s.BL5.NCOB; I <= NCOB; ++I)
-    for (Whole J = 1, NCASO = s.BL5.NCASO(I); J <= NCASO; ++J) LTRER(s, NNOS, NBAR, I, J);
-  MAXESFBC(s, NBAR);
-  for (Whole I = 1, N = NCCAR; I <= N; ++I) REACOES(s, NNOS, I, NRES);
-  IMPRESS(s, NBAR, NCCAR, NRES);
+  RunCounts c;
+  analyse(s, c);
+  IMPRESS(s, c.NBAR, c.NCCAR, c.NRES);
 }
 
 int run_toval(Store& s, std::span<char* const> arguments) {

@@ -15,7 +15,4 @@ int run_toval(Store& s, std::span<char* const> arguments);
 // then every step in its order, ending with the whole report on unit 5.
 void run_steps(Store& s);
 
-// The store's starting state before the first step.
-void prepare_store(Store& s);
-
 }  // namespace toval

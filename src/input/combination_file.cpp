@@ -67,6 +67,7 @@ Whole read_case_list(Store& s) {
     read_record(unit, MARKER_RECORD, "name record of " + numbered("case", I) + " (columns 1-4)", name);
     check_capacity(unit, I, MAX_CASES, "load cases in the case list");
     s.BL4.CCAR(I) = name;
+    s.lines.case_line(I) = unit.next_line() - 1;
     pass_to_marker(unit, FIMC, case_label(I, name));
     read_record(unit, MARKER_RECORD,
                 "record after the \"FIMC\" of " + case_label(I, name) +
@@ -74,6 +75,15 @@ Whole read_case_list(Store& s) {
                 ROT);
   } while (!(ROT == FIME));
   return I;
+}
+
+// The multiplier field (columns 5-14) ended by a comma right before a digit.
+bool ends_in_decimal_comma(std::string_view record) {
+  for (std::size_t k = 4; k < record.size() && k < 14; ++k) {
+    if (record[k] != ',') continue;
+    return k + 1 < record.size() && record[k + 1] >= '0' && record[k + 1] <= '9';
+  }
+  return false;
 }
 
 // Term records of combination I up to its closing "FIMC" record, which is
@@ -104,6 +114,8 @@ Whole read_terms(Store& s, Whole I) {
     if (closing) return static_cast<Whole>(J - 1);  // its values are not kept
     check_capacity(unit, J, MAX_TERMS, "terms in " + combination);
     comma_treatment(CASO);
+    s.lines.term_line(I, J) = record.line;
+    s.lines.decimal_comma(I, J) = ends_in_decimal_comma(record.text());
     s.BL5.MULT(I, J) = MULT;
     s.BL5.CASO(I, J) = CASO;
   }
@@ -118,6 +130,7 @@ void read_combinations(Store& s) {
   do {
     ++I;
     check_capacity(unit, I, MAX_COMBINATIONS, "combinations");
+    s.lines.header_line(I) = unit.next_line() - 1;
     s.BL5.NCASO(I) = read_terms(s, I);
     read_record(unit, MARKER_RECORD,
                 "record after the closing \"FIMC\" of " + numbered("combination", I) +

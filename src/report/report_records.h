@@ -54,9 +54,5 @@ inline void open_section(RecordSink& out, Layout title, Layout heading, SectionS
   write_record(out, LONG_EQUALS_RULER);
 }
 
-// Slot of bar `bar` in combination `combination`.
-inline long slot(Whole combination, Whole NBAR, Whole bar) {
-  return (static_cast<long>(combination) - 1) * NBAR + bar;
-}
 
 }  // namespace toval::report

@@ -2,7 +2,9 @@
 
 namespace toval {
 
-void Console::emit(std::string_view bytes) { std::fwrite(bytes.data(), 1, bytes.size(), out_); }
+void Console::emit(std::string_view bytes) {
+  if (out_ != nullptr) std::fwrite(bytes.data(), 1, bytes.size(), out_);
+}
 
 void Console::put_record(std::string_view chars, bool ended) {
   if (line_open_) {
@@ -44,6 +46,8 @@ void Console::stop_message() {
   flush();
 }
 
-void Console::flush() { std::fflush(out_); }
+void Console::flush() {
+  if (out_ != nullptr) std::fflush(out_);
+}
 
 }  // namespace toval

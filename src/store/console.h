@@ -13,7 +13,8 @@ namespace toval {
 
 class Console : public RecordSink {
  public:
-  // Standard input and output unless a test hands other streams.
+  // Standard input and output unless a test hands other streams; a null
+  // output discards what the console would show.
   void attach(std::FILE* in, std::FILE* out) {
     in_ = in;
     out_ = out;

@@ -85,6 +85,21 @@ struct Reactions {
   Table2<Real, MAX_CASES, MAX_SUPPORTS> RES1, RES2, RES3;
 };
 
+// Where the combination file gave each case and term, so that a message
+// about a case can name the line that asked for it (not a group of the
+// run's tables: nothing is computed from it).
+struct EntryLines {
+  Table<long, MAX_CASES> case_line;  // name record of each case entry
+  Table<long, MAX_COMBINATIONS> header_line;
+  Table2<long, MAX_COMBINATIONS, MAX_TERMS> term_line;
+  // The term's multiplier was ended by a comma that a digit follows: a
+  // decimal comma, most likely ("1,4" reads as 1 and the case "4").
+  Table2<bool, MAX_COMBINATIONS, MAX_TERMS> decimal_comma;
+};
+
+// Slot of bar K in combination I: (I - 1) * NBAR + K.
+inline long slot(long I, long NBAR, long K) { return (I - 1) * NBAR + K; }
+
 struct Store {
   Titles BL1;
   Nodes BL2;
@@ -97,6 +112,7 @@ struct Store {
   BarForces BL9;
   Envelope BL10;
   Reactions BL11;
+  EntryLines lines;
 
   // The units of the run, opened and closed by the driver.
   Console console;

@@ -1,0 +1,43 @@
+#include "driver/analysis.h"
+
+#include "combine/desloc.h"
+#include "combine/ltrer.h"
+#include "combine/maxesfbc.h"
+#include "combine/reacoes.h"
+#include "combine/simetria.h"
+#include "input/ltrcg.h"
+
+namespace toval {
+
+void prepare_store(Store& s) {
+  s.BL9.ESF_VM = 0;
+  s.BL5.NCASO.fill(0);
+  s.BL5.MULT.fill(0.0f);
+  s.BL5.CASO.fill(Name<4>::blank());
+  for (auto* table : {&s.BL8.DX_E, &s.BL8.DY_E, &s.BL8.DZ_E, &s.BL8.DX_C, &s.BL8.DY_C, &s.BL8.DZ_C,
+                      &s.BL8.DX_D, &s.BL8.DY_D, &s.BL8.DZ_D})
+    table->fill(0.0f);
+  s.BL3.NI.fill(0);
+  s.BL3.NF.fill(0);
+  s.BL3.PROP.fill(0);
+  s.BL3.L.fill(0.0f);
+  s.BL3.CD.fill(0.0f);
+  s.BL10.R_NORMAL_MAX.fill(0.0f);
+  s.BL9.R_NORMAL.fill(0.0f);
+  s.BL9.BESF_VM.fill(0);
+  s.BL9.R_CORTTE.fill(0.0f);
+  s.BL9.R_FLETOR.fill(0.0f);
+}
+
+void analyse(Store& s, RunCounts& c) {
+  prepare_store(s);
+  LTRCG(s, c.NNOS, c.NBAR, c.NCCAR);
+  SIMETRIA(s, c.NNOS, c.NBAR, c.XS);
+  DESLOC(s, c.NNOS, c.XS, c.NCCAR);
+  for (Whole I = 1, NCOB = s.BL5.NCOB; I <= NCOB; ++I)
+    for (Whole J = 1, NCASO = s.BL5.NCASO(I); J <= NCASO; ++J) LTRER(s, c.NNOS, c.NBAR, I, J);
+  MAXESFBC(s, c.NBAR);
+  for (Whole I = 1, N = c.NCCAR; I <= N; ++I) REACOES(s, c.NNOS, I, c.NRES);
+}
+
+}  // namespace toval

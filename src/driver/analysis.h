@@ -1,0 +1,22 @@
+// The steps of a run that compute, over units already open: everything but
+// the dialogue and the report. Both programs run their results through here.
+#pragma once
+
+#include "store/store.h"
+
+namespace toval {
+
+// The counts and the axis that the driver holds and passes to the steps.
+struct RunCounts {
+  Whole NNOS = 0, NBAR = 0, NCCAR = 0, NRES = 0;
+  Real XS = 0.0f;
+};
+
+// The store's starting state, then LTRCG, SIMETRIA, DESLOC, LTRER for every
+// term, MAXESFBC and REACOES for every case, in that order.
+void analyse(Store& s, RunCounts& counts);
+
+// The store's starting state before the first step.
+void prepare_store(Store& s);
+
+}  // namespace toval
