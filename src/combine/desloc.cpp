@@ -4,6 +4,7 @@
 #include <string>
 
 #include "combine/record_label.h"
+#include "combine/tolerance.h"
 #include "input/case_blocks.h"
 #include "store/arithmetic.h"
 #include "store/record_io.h"
@@ -13,7 +14,6 @@ namespace toval {
 namespace {
 
 constexpr Item NODE_NUMBER[] = {I(8)};
-constexpr Real DT = 0.0015f;
 
 // A node lies on the vertical line of abscissa a when its distance, formed
 // in double precision and not rounded, is at most DT.

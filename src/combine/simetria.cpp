@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "combine/tolerance.h"
 #include "store/arithmetic.h"
 #include "store/record_io.h"
 
@@ -22,7 +23,11 @@ int rise(const Store& s, Whole bar) {
 }  // namespace
 
 void SIMETRIA(Store& s, Whole& NNOS, Whole& NBAR, Real& XS) {
-  const Real DT = 0.0015f;
+  pair_mirror_bars(s, NNOS, NBAR, XS, DT);
+  write_record(s.console, AXIS_LINE, XS);
+}
+
+void pair_mirror_bars(Store& s, Whole NNOS, Whole NBAR, Real& XS, Real DT) {
   Table<Real, MAX_BARS> XM, YM;
   Table<Whole, MAX_BARS> LOC_BAR;
   const Nodes& n = s.BL2;
@@ -75,8 +80,6 @@ void SIMETRIA(Store& s, Whole& NNOS, Whole& NBAR, Real& XS) {
       }
     }
   }
-
-  write_record(s.console, AXIS_LINE, XS);
 }
 
 }  // namespace toval

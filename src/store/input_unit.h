@@ -21,6 +21,8 @@ struct Record {
   std::string_view text() const { return {data, size}; }
 };
 
+class ReadWatch;
+
 class InputUnit {
  public:
   // Where a record starts; handed back to seek() to read it again.
@@ -71,6 +73,10 @@ class InputUnit {
   // of the prefix. At the end of the file returns -1 with the unit after the
   // last record.
   int skip_to_prefix(std::span<const std::string_view> prefixes);
+
+  // Told of every record read with a layout and of every numeric field in
+  // it (store/read_watch.h); none by default. Reading is the same with one.
+  ReadWatch* watch = nullptr;
 
  private:
   bool refill();

@@ -5,6 +5,7 @@
 
 #include "store/fields.h"
 #include "store/read_memo.h"
+#include "store/read_watch.h"
 #include "store/run_error.h"
 
 namespace toval {
@@ -95,9 +96,11 @@ void read_fields(const InputUnit& unit, const Record& record, Layout layout, std
       status = parse_real(text, item.decimals, *static_cast<Real*>(target.where));
     }
     if (status != FieldStatus::ok) field_error(unit, record, item, column, column + width, what, status);
+    if (unit.watch != nullptr) unit.watch->numeric_field(unit, record, item, column, end, stop);
     column = stop;
   }
   if (next != targets.size()) layout_fault("more targets than fields in a read");
+  if (unit.watch != nullptr) unit.watch->record_read(unit, record, layout, what);
 }
 
 void read_record(InputUnit& unit, Layout layout, const RecordName& what, std::span<const Target> targets) {
