@@ -4,20 +4,13 @@
 #include <string>
 
 #include "combine/record_label.h"
+#include "combine/term_sum.h"
 #include "input/case_blocks.h"
 #include "store/arithmetic.h"
 #include "store/record_io.h"
 
 namespace toval {
 
-namespace {
-
-// slot += m * value, formed in double precision and stored as 32 bits.
-void add_term(Real& slot, Real m, Real value) {
-  slot = to_real(double{slot} + double{m} * double{value});
-}
-
-}  // namespace
 
 void LTRER(Store& s, Whole& NNOS, Whole& NBAR, Whole& I, Whole& J) {
   InputUnit& unit = s.unit4;
@@ -48,7 +41,7 @@ void LTRER(Store& s, Whole& NNOS, Whole& NBAR, Whole& I, Whole& J) {
     // The end of larger magnitude gives the normal force of the case; on equal
     // magnitudes end 1.
     const Real ESFN = std::fabs(ESFN2) > std::fabs(ESFN1) ? ESFN2 : ESFN1;
-    const long POS = static_cast<long>(I - 1) * NBAR + K;
+    const long POS = slot(I, NBAR, K);
     add_term(f.R_NORMAL(POS), m, ESFN);
     add_term(f.R_CORTTE(POS, 1), m, ESFV1);
     add_term(f.R_CORTTE(POS, 2), m, ESFV2);

@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+#include "combine/extremes.h"
+
 namespace toval {
 
 void MAXESFBC(Store& s, Whole& NBAR) {
@@ -9,24 +11,13 @@ void MAXESFBC(Store& s, Whole& NBAR) {
   Envelope& e = s.BL10;
   const Whole NCOB = s.BL5.NCOB;
 
-  // Largest and smallest normal force of each bar; strict comparisons keep
-  // the lowest-numbered combination on a tie.
+  // Largest and smallest normal force of each bar.
   for (Whole K = 1; K <= NBAR; ++K) {
-    e.R_NORMAL_MAX(K, 1) = f.R_NORMAL(K);
-    e.NCOBMAX(K, 1) = 1;
-    e.R_NORMAL_MAX(K, 2) = f.R_NORMAL(K);
-    e.NCOBMAX(K, 2) = 1;
-    for (Whole I = 2; I <= NCOB; ++I) {
-      const long POS = static_cast<long>(I - 1) * NBAR + K;
-      if (f.R_NORMAL(POS) > e.R_NORMAL_MAX(K, 1)) {
-        e.R_NORMAL_MAX(K, 1) = f.R_NORMAL(POS);
-        e.NCOBMAX(K, 1) = I;
-      }
-      if (f.R_NORMAL(POS) < e.R_NORMAL_MAX(K, 2)) {
-        e.R_NORMAL_MAX(K, 2) = f.R_NORMAL(POS);
-        e.NCOBMAX(K, 2) = I;
-      }
-    }
+    const Extremes x = extremes(NCOB, [&](Whole I) { return f.R_NORMAL(slot(I, NBAR, K)); });
+    e.R_NORMAL_MAX(K, 1) = x.max;
+    e.NCOBMAX(K, 1) = x.max_combination;
+    e.R_NORMAL_MAX(K, 2) = x.min;
+    e.NCOBMAX(K, 2) = x.min_combination;
   }
 
   // A slot is in bending when an end moment exceeds one tenth of its normal
@@ -35,7 +26,7 @@ void MAXESFBC(Store& s, Whole& NBAR) {
   const double TENTH = double{0.1f};
   for (Whole K = 1; K <= NBAR; ++K) {
     for (Whole I = 1; I <= NCOB; ++I) {
-      const long POS = static_cast<long>(I - 1) * NBAR + K;
+      const long POS = slot(I, NBAR, K);
       const double T = std::fabs(TENTH * double{f.R_NORMAL(POS)});
       if (std::fabs(double{f.R_FLETOR(POS, 1)}) > T || std::fabs(double{f.R_FLETOR(POS, 2)}) > T) {
         f.BESF_VM(POS) = 1;
