@@ -5,6 +5,10 @@
 
 #if defined(_WIN32)
 #include <io.h>
+#include <windows.h>
+#else
+#include <cerrno>
+#include <cstring>
 #endif
 
 namespace toval::platform {
@@ -26,6 +30,17 @@ bool same_file(const std::string& a, const std::string& b) {
   std::error_code ec;
   bool same = std::filesystem::equivalent(a, b, ec);
   return !ec && same;
+}
+
+std::string replace_file(const std::string& from, const std::string& to) {
+#if defined(_WIN32)
+  // rename() refuses an existing target here; this call replaces it.
+  if (MoveFileExA(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) return {};
+  return "system error " + std::to_string(GetLastError());
+#else
+  if (std::rename(from.c_str(), to.c_str()) == 0) return {};
+  return std::strerror(errno);
+#endif
 }
 
 }  // namespace toval::platform

@@ -16,4 +16,8 @@ bool is_directory(const std::string& path);
 // True when both paths name one existing file (links followed).
 bool same_file(const std::string& a, const std::string& b);
 
+// Renames `from` over `to`, replacing an existing `to` in one step; returns
+// the reason when it cannot, else an empty text.
+std::string replace_file(const std::string& from, const std::string& to);
+
 }  // namespace toval::platform

@@ -1,0 +1,18 @@
+#include "tools/command.h"
+
+#include "tools/export_command.h"
+
+namespace toval::tools {
+
+namespace {
+
+// One line per subcommand.
+const Command COMMANDS[] = {
+    export_command(),
+};
+
+}  // namespace
+
+std::span<const Command> commands() { return COMMANDS; }
+
+}  // namespace toval::tools

@@ -1,0 +1,24 @@
+// How the run's values are written in an export: reals as the shortest
+// decimal that reads back to the same 32-bit value, names as UTF-8 text
+// without their trailing blanks.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "store/types.h"
+
+namespace toval::tools {
+
+// The shortest decimal that reads back as `value` ("0.1", "-2.5e-05").
+std::string real_text(Real value);
+
+// The double nearest that decimal: a JSON library that writes the shortest
+// text of a double then writes the same digits.
+double real_number(Real value);
+
+// Bytes of an input file as UTF-8: valid UTF-8 sequences as they are, every
+// other byte taken as Latin-1; trailing blanks dropped.
+std::string name_text(std::string_view bytes);
+
+}  // namespace toval::tools

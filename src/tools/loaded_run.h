@@ -1,0 +1,30 @@
+// A run's results in memory: the combination and forces files opened by
+// name, every computing step run over them, no dialogue and no report.
+#pragma once
+
+#include <memory>
+#include <string>
+
+#include "driver/analysis.h"
+#include "store/store.h"
+
+namespace toval::tools {
+
+class LoadedRun {
+ public:
+  // Opens both files and runs the steps; a file that cannot be opened, or a
+  // run-ending input fault, leaves as a RunError.
+  LoadedRun(const std::string& combination_file, const std::string& forces_file);
+
+  const Store& store() const { return *store_; }
+  const RunCounts& counts() const { return counts_; }
+  const std::string& combination_file() const { return combination_file_; }
+  const std::string& forces_file() const { return forces_file_; }
+
+ private:
+  std::string combination_file_, forces_file_;
+  std::unique_ptr<Store> store_;  // large: never on the stack
+  RunCounts counts_;
+};
+
+}  // namespace toval::tools

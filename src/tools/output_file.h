@@ -1,0 +1,24 @@
+// Where a subcommand's result goes: standard output, or a file that is
+// replaced only once its new content is complete.
+#pragma once
+
+#include <span>
+#include <string>
+#include <string_view>
+
+namespace toval::tools {
+
+// True for "" (no -o) and "-": the result goes to standard output.
+bool is_stdout(std::string_view target);
+
+// Refuses, with a RunError, a target that names one of the inputs (the same
+// path, or the same file by another name).
+void refuse_input_as_output(const std::string& target, std::span<const std::string> inputs);
+
+// Writes the whole text to standard output or to the file `target`: into a
+// temporary file in the target's directory, renamed over the target when
+// complete. A failure leaves an existing target as it was and no temporary
+// behind, and leaves as a RunError naming the file.
+void write_output(const std::string& target, std::string_view text);
+
+}  // namespace toval::tools
