@@ -1,5 +1,6 @@
 // Section 6: every bar's normal force in every combination, the mirror bar
 // beside it, and the envelope of the pair.
+#include "report/pair_envelope.h"
 #include "report/report_records.h"
 #include "report/report_sections.h"
 
@@ -24,37 +25,10 @@ constexpr Item ALONE_ROW[] = {I(2), I(7), F(12, 3)};
 // With a single combination the smallest force gets a row of its own.
 constexpr Item SMALLEST_ONLY_ROW[] = {X(41), I(8), I(6), F(12, 3)};
 
-// Largest (C1, B1, ESF1) and smallest (C2, B2, ESF2) normal force of a bar
-// and its mirror bar, with the combination and the bar that give each.
-struct Extremes {
-  Whole C1, B1;
-  Real ESF1;
-  Whole C2, B2;
-  Real ESF2;
-};
-
-// Starts from bar K; the mirror bar J wins only when strictly beyond it.
-Extremes extremes_of(const Store& s, Whole K, Whole J) {
-  const auto& e = s.BL10;
-  Extremes x{e.NCOBMAX(K, 1), K, e.R_NORMAL_MAX(K, 1), e.NCOBMAX(K, 2), K, e.R_NORMAL_MAX(K, 2)};
-  if (J == 0) return x;
-  if (e.R_NORMAL_MAX(J, 1) > x.ESF1) {
-    x.C1 = e.NCOBMAX(J, 1);
-    x.B1 = J;
-    x.ESF1 = e.R_NORMAL_MAX(J, 1);
-  }
-  if (e.R_NORMAL_MAX(J, 2) < x.ESF2) {
-    x.C2 = e.NCOBMAX(J, 2);
-    x.B2 = J;
-    x.ESF2 = e.R_NORMAL_MAX(J, 2);
-  }
-  return x;
-}
-
 // The rows of bar K (with its mirror bar J when J is not 0), one per combination.
 void write_bar_rows(Store& s, Whole NBAR, Whole K, Whole J) {
   RecordSink& out = s.unit5;
-  const Extremes x = extremes_of(s, K, J);
+  const PairEnvelope x = pair_envelope(s, K, J);
   const Real L = s.BL3.L(K);
   const Whole P = s.BL3.PROP(K);
   for (Whole I = 1, NCOB = s.BL5.NCOB; I <= NCOB; ++I) {
