@@ -1,7 +1,12 @@
 #include "tools/export_command.h"
 
 #include <array>
+#include <filesystem>
+#include <vector>
 
+#include "store/platform.h"
+#include "store/run_error.h"
+#include "tools/csv_tables.h"
 #include "tools/loaded_run.h"
 #include "tools/options.h"
 #include "tools/output_file.h"
@@ -48,20 +53,64 @@ constexpr OptionSpec OPTIONS[] = {
 
 constexpr std::string_view POSITIONALS[] = {"COMBINATION_FILE", "FORCES_FILE"};
 
-int run_export(std::span<const std::string> args) {
+// "-o DIR/" (or -o naming an existing directory) asks for files in a folder.
+bool names_folder(const std::string& target) {
+  return !is_stdout(target) && (target.back() == '/' || target.back() == '\\' || platform::is_directory(target));
+}
+
+std::string table_list() {
+  std::string list;
+  for (std::string_view name : csv_table_names()) list += (list.empty() ? "" : ", ") + std::string(name);
+  return list;
+}
+
+struct Request {
+  std::string format, table, target;
+  std::array<std::string, 2> inputs;
+};
+
+Request parse_request(std::span<const std::string> args) {
   Options options(OPTIONS, args);
   options.expect_positionals(POSITIONALS);
-  const std::string format = options.value("format").value_or("json");
-  if (format != "json" && format != "csv")
-    throw UsageError("bad value '" + format + "' for --format (json or csv)");
-  const std::string target = options.value("output").value_or("");
-  if (format == "json" && options.has("table")) throw UsageError("option --table needs --format csv");
-  if (format == "csv") throw UsageError("--format csv is not available yet");
+  Request r{options.value("format").value_or("json"), options.value("table").value_or(""),
+            options.value("output").value_or(""), {options.positionals()[0], options.positionals()[1]}};
+  if (r.format != "json" && r.format != "csv")
+    throw UsageError("bad value '" + r.format + "' for --format (json or csv)");
+  if (options.has("table") && r.format != "csv") throw UsageError("option --table needs --format csv");
+  if (options.has("table") && !is_csv_table(r.table))
+    throw UsageError("bad value '" + r.table + "' for --table (" + table_list() + ")");
+  if (r.format == "csv" && r.table.empty() && !names_folder(r.target))
+    throw UsageError("--format csv needs --table NAME, or -o DIR/ for every table");
+  return r;
+}
 
-  const std::array<std::string, 2> inputs{options.positionals()[0], options.positionals()[1]};
-  refuse_input_as_output(target, inputs);
-  const LoadedRun run(inputs[0], inputs[1]);
-  write_output(target, results_document(run).dump(2) + "\n");
+// The file of a table in the folder `folder`.
+std::string table_file(const std::string& folder, std::string_view table) {
+  return (std::filesystem::path(folder) / (std::string(table) + ".csv")).string();
+}
+
+// Every table (or the one asked for) as NAME.csv in the folder, which is
+// made when missing.
+void write_folder(const Request& r, const nlohmann::ordered_json& doc) {
+  std::error_code ec;
+  std::filesystem::create_directory(r.target, ec);
+  if (ec && !platform::is_directory(r.target))
+    throw file_error(ReadFault::write, "WRITE", r.target, "the folder cannot be made: " + ec.message());
+  std::vector<std::string_view> tables(csv_table_names().begin(), csv_table_names().end());
+  if (!r.table.empty()) tables = {r.table};
+  for (std::string_view table : tables) refuse_input_as_output(table_file(r.target, table), r.inputs);
+  for (std::string_view table : tables) write_output(table_file(r.target, table), csv_table(doc, table));
+}
+
+int run_export(std::span<const std::string> args) {
+  const Request r = parse_request(args);
+  const bool folder = r.format == "csv" && names_folder(r.target);
+  if (!folder) refuse_input_as_output(r.target, r.inputs);
+  const LoadedRun run(r.inputs[0], r.inputs[1]);
+  const nlohmann::ordered_json doc = results_document(run);
+  if (r.format == "json") write_output(r.target, doc.dump(2) + "\n");
+  else if (folder) write_folder(r, doc);
+  else write_output(r.target, csv_table(doc, r.table));
   return 0;
 }
 

@@ -1,0 +1,26 @@
+// The tables of an export as CSV (RFC 4180): a header row, one row per
+// entry, CR LF line ends, "." as the decimal point, the values of the JSON
+// document written the same way.
+#pragma once
+
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+
+#include <nlohmann/json.hpp>
+
+namespace toval::tools {
+
+// Every table name, in the order of the document.
+std::span<const std::string_view> csv_table_names();
+
+bool is_csv_table(std::string_view name);
+
+// The table `name` (one of csv_table_names()) of an export document.
+std::string csv_table(const nlohmann::ordered_json& document, std::string_view name);
+
+// One field: quoted when it holds a comma, a quote, a CR or an LF.
+std::string csv_field(std::string_view text);
+
+}  // namespace toval::tools
