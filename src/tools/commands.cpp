@@ -1,5 +1,6 @@
 #include "tools/command.h"
 
+#include "tools/draw_command.h"
 #include "tools/export_command.h"
 
 namespace toval::tools {
@@ -9,6 +10,7 @@ namespace {
 // One line per subcommand.
 const Command COMMANDS[] = {
     export_command(),
+    draw_command(),
 };
 
 }  // namespace

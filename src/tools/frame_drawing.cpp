@@ -1,6 +1,7 @@
 #include "tools/frame_drawing.h"
 
 #include <algorithm>
+#include <cmath>
 
 #include "tools/frame_layer.h"
 #include "tools/frame_view.h"
@@ -23,7 +24,8 @@ std::string frame_drawing(const Store& s, const RunCounts& counts, const Drawing
   FrameView view(frame_extent(content), FRAME_WIDTH, FRAME_HEIGHT);
 
   const Block title = title_block(content, sources, MARGIN, MARGIN);
-  const double width = std::max({NARROWEST_PAGE, view.width() + 2.0 * (PAD + MARGIN), title.width + 2.0 * MARGIN});
+  const double width =
+      std::ceil(std::max({NARROWEST_PAGE, view.width() + 2.0 * (PAD + MARGIN), title.width + 2.0 * MARGIN}));
   const double frame_top = MARGIN + title.height + PAD;
   view.place((width - view.width()) / 2.0, frame_top);
   const FrameScale scale = frame_scale(content, view);
@@ -32,7 +34,7 @@ std::string frame_drawing(const Store& s, const RunCounts& counts, const Drawing
 
   const double legend_top = frame_top + view.height() + PAD + 10.0;
   const Block legend = legend_block(content, scale, MARGIN, legend_top, width - 2.0 * MARGIN);
-  const double height = legend_top + legend.height + MARGIN;
+  const double height = std::ceil(legend_top + legend.height + MARGIN);
 
   const std::string w = svg_number(width), h = svg_number(height);
   std::string svg = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n";

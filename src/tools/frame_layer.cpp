@@ -137,7 +137,7 @@ class FrameWriter {
       if (state == MirrorState::unpaired) cls += " unpaired";
       if (state == MirrorState::own_mirror) cls += " own-mirror";
       shapes_ += "<g id=\"bar-" + std::to_string(K) + "\" class=\"" + cls + "\"><title>" +
-                 xml_text(bar_hover_text(c_, K)) + "</title>";
+                 xml_text(bar_hover_text(c_, K), true) + "</title>";
       if (state == MirrorState::unpaired)
         shapes_ += "<line class=\"warning\" " + line(p.a, p.b) + " stroke=\"" + std::string(WARNING_COLOUR) +
                    "\" stroke-opacity=\"0.6\" stroke-width=\"" + n(width + 9.0) + "\"/>";

@@ -182,7 +182,12 @@ Block legend_block(const FrameContent& c, const FrameScale& scale, double left, 
     if (k != SupportKind::free && std::find(kinds.begin(), kinds.end(), k) == kinds.end()) kinds.push_back(k);
   std::sort(kinds.begin(), kinds.end());
   for (SupportKind k : kinds) {
-    std::string symbol = support_symbol(k, {x0 + SWATCH / 2.0, -6.0}, 12.0, true);
+    // Symbols hang below their node, or beside it for those acting along x.
+    const bool sideways = k == SupportKind::side_roller || k == SupportKind::side_guided;
+    const Point node = sideways                           ? Point{x0 + SWATCH / 2.0 + 6.0, 0.0}
+                       : k == SupportKind::rotation_only ? Point{x0 + SWATCH / 2.0, 0.0}
+                                                         : Point{x0 + SWATCH / 2.0, -6.0};
+    std::string symbol = support_symbol(k, node, 12.0, true);
     g.row("<g transform=\"translate(0 @)\" fill=\"#ffffff\" stroke=\"#000000\" stroke-width=\"1\">" +
               symbol.substr(0, symbol.size() - 1) + "</g>",
           {"support: " + std::string(support_name(k))});

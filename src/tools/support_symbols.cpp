@@ -21,8 +21,9 @@ struct Pen {
   void triangle(double s) {
     out += "<path d=\"M0 0L" + n(-0.6 * s) + ' ' + n(s) + 'H' + n(0.6 * s) + "Z\"/>";
   }
-  void rect(double x, double y, double w, double h) {
-    out += "<rect x=\"" + n(x) + "\" y=\"" + n(y) + "\" width=\"" + n(w) + "\" height=\"" + n(h) + "\"/>";
+  void rect(double x, double y, double w, double h, bool solid = false) {
+    out += "<rect x=\"" + n(x) + "\" y=\"" + n(y) + "\" width=\"" + n(w) + "\" height=\"" + n(h) + "\"" +
+           (solid ? " fill=\"#000000\"" : "") + "/>";
   }
   // The ground: a line at depth `d` with short hatches under it.
   void ground(double d, double half) {
@@ -66,8 +67,8 @@ std::string support_symbol(SupportKind kind, Point node, double s, bool on_left)
   const double r = s / 8.0;
   switch (kind) {
     case SupportKind::fixed:
-      p.rect(-0.7 * s, 0.0, 1.4 * s, 0.12 * s);
-      p.ground(0.12 * s, 0.7 * s);
+      p.rect(-0.7 * s, 0.0, 1.4 * s, 0.15 * s, true);
+      p.ground(0.15 * s, 0.7 * s);
       break;
     case SupportKind::pinned:
       p.triangle(0.8 * s);
@@ -82,7 +83,7 @@ std::string support_symbol(SupportKind kind, Point node, double s, bool on_left)
       break;
     case SupportKind::guided:
     case SupportKind::side_guided:
-      p.rect(-0.6 * s, 0.0, 1.2 * s, 0.12 * s);
+      p.rect(-0.6 * s, 0.0, 1.2 * s, 0.12 * s, true);
       p.circle(-0.3 * s, 0.12 * s + r, r);
       p.circle(0.3 * s, 0.12 * s + r, r);
       p.ground(0.12 * s + 2.0 * r, 0.7 * s);

@@ -67,7 +67,7 @@ std::string to_text(double value, int decimals) {
 
 }  // namespace
 
-std::string xml_text(std::string_view bytes) {
+std::string xml_text(std::string_view bytes, bool keep_line_ends) {
   std::string out;
   out.reserve(bytes.size());
   while (!bytes.empty()) {
@@ -78,7 +78,7 @@ std::string xml_text(std::string_view bytes) {
       n = 1;
     }
     bytes.remove_prefix(n);
-    if (dropped(c)) continue;
+    if (dropped(c) && !(keep_line_ends && c == U'\n')) continue;
     switch (c) {
       case U'&': out += "&amp;"; break;
       case U'<': out += "&lt;"; break;

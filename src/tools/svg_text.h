@@ -8,8 +8,9 @@
 namespace toval::tools {
 
 // The bytes as XML text: valid UTF-8 kept, any other byte taken as Latin-1,
-// control characters dropped, & < > " ' escaped (fit for attributes too).
-std::string xml_text(std::string_view bytes);
+// control characters dropped (line ends kept when asked: hover texts have
+// lines), & < > " ' escaped (fit for attributes too).
+std::string xml_text(std::string_view bytes, bool keep_line_ends = false);
 
 // A number with at most `decimals` decimals, trailing zeros dropped and no
 // "-0": the same bytes on every system, whatever the locale.
