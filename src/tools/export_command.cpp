@@ -7,6 +7,7 @@
 #include "store/platform.h"
 #include "store/run_error.h"
 #include "tools/csv_tables.h"
+#include "tools/json_text.h"
 #include "tools/loaded_run.h"
 #include "tools/options.h"
 #include "tools/output_file.h"
@@ -108,7 +109,7 @@ int run_export(std::span<const std::string> args) {
   if (!folder) refuse_input_as_output(r.target, r.inputs);
   const LoadedRun run(r.inputs[0], r.inputs[1]);
   const nlohmann::ordered_json doc = results_document(run);
-  if (r.format == "json") write_output(r.target, doc.dump(2) + "\n");
+  if (r.format == "json") write_output(r.target, json_text(doc));
   else if (folder) write_folder(r, doc);
   else write_output(r.target, csv_table(doc, r.table));
   return 0;

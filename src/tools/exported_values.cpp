@@ -1,6 +1,8 @@
 #include "tools/exported_values.h"
 
 #include <charconv>
+#include <cstdio>
+#include <cstdlib>
 
 namespace toval::tools {
 
@@ -36,10 +38,40 @@ std::size_t utf8_sequence(std::string_view s) {
 
 }  // namespace
 
+// Shortest digits from the scientific form, then laid out as JSON writers
+// usually do: plain up to 15 digits before the point and down to 0.000ddd,
+// an exponent beyond that ("1.5e-05", "2.5e+20").
 std::string real_text(Real value) {
   char buf[64];
-  auto result = std::to_chars(buf, buf + sizeof buf, value);
-  return std::string(buf, result.ptr);
+  const auto result = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::scientific);
+  const std::string_view sci(buf, static_cast<std::size_t>(result.ptr - buf));
+  const std::size_t e_at = sci.find('e');
+  const bool negative = sci.front() == '-';
+  std::string digits;
+  for (char c : sci.substr(negative ? 1 : 0, e_at - (negative ? 1 : 0)))
+    if (c != '.') digits += c;
+  int exponent = 0;
+  const std::string_view exp_text = sci.substr(e_at + 1);
+  std::from_chars(exp_text.data() + (exp_text.front() == '+' ? 1 : 0), exp_text.data() + exp_text.size(), exponent);
+  if (digits == "0") return negative ? "-0" : "0";
+
+  const int k = static_cast<int>(digits.size());
+  const int n = exponent + 1;  // value = 0.digits x 10^n
+  std::string text = negative ? "-" : "";
+  if (k <= n && n <= 15) {
+    text += digits + std::string(static_cast<std::size_t>(n - k), '0');
+  } else if (0 < n && n <= 15) {
+    text += digits.substr(0, static_cast<std::size_t>(n)) + "." + digits.substr(static_cast<std::size_t>(n));
+  } else if (-4 < n && n <= 0) {
+    text += "0." + std::string(static_cast<std::size_t>(-n), '0') + digits;
+  } else {
+    text += digits.substr(0, 1);
+    if (k > 1) text += "." + digits.substr(1);
+    char exp[16];
+    std::snprintf(exp, sizeof exp, "e%c%02d", n - 1 < 0 ? '-' : '+', std::abs(n - 1));
+    text += exp;
+  }
+  return text;
 }
 
 double real_number(Real value) {

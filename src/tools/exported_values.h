@@ -10,7 +10,8 @@
 
 namespace toval::tools {
 
-// The shortest decimal that reads back as `value` ("0.1", "-2.5e-05").
+// The shortest decimal that reads back as `value` ("0.1", "-2.5e-05",
+// "6"), with the layout of the JSON document's numbers less its ".0".
 std::string real_text(Real value);
 
 // The double nearest that decimal: a JSON library that writes the shortest

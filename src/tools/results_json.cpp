@@ -188,11 +188,8 @@ Json end_extremes(const Store& s, Whole NBAR, Whole K, const Table2<Real, MAX_SL
   return ends;
 }
 
-// Nothing to envelope without a combination: the lists stay empty, as the
-// report's truss-bar table then shows no extreme either.
 Json envelope(const Store& s, const RunCounts& c) {
   Json list = Json::array();
-  if (s.BL5.NCOB < 1) return list;
   const Envelope& e = s.BL10;
   for (Whole K = 1; K <= c.NBAR; ++K) {
     const Extremes normal{e.R_NORMAL_MAX(K, 1), e.R_NORMAL_MAX(K, 2), e.NCOBMAX(K, 1), e.NCOBMAX(K, 2)};
@@ -207,7 +204,6 @@ Json envelope(const Store& s, const RunCounts& c) {
 // One entry per row block of the truss-bar table that shows a mirror bar.
 Json pairs(const Store& s, const RunCounts& c) {
   Json list = Json::array();
-  if (s.BL5.NCOB < 1) return list;
   for (Whole K = 1; K <= c.NBAR; ++K) {
     const Whole J = s.BL6.BAR_SIM(K);
     if (J == 0 || K > J) continue;

@@ -19,6 +19,16 @@ TEST(ExportedValues, RealsAreTheShortestDecimalThatReadsBack) {
   EXPECT_EQ(real_text(0.0015f), "0.0015");
   EXPECT_EQ(real_text(16777217.0f), "16777216");
   EXPECT_EQ(real_text(std::nextafter(1.0f, 2.0f)), "1.0000001");
+  // Plain from 0.000ddd to 15 digits before the point, an exponent beyond.
+  EXPECT_EQ(real_text(-0.0004f), "-0.0004");
+  EXPECT_EQ(real_text(0.00014999999f), "0.00014999999");
+  EXPECT_EQ(real_text(6.867e-05f), "6.867e-05");
+  EXPECT_EQ(real_text(1e-05f), "1e-05");
+  EXPECT_EQ(real_text(123456789012345.0f), "123456790000000");
+  EXPECT_EQ(real_text(2.5e20f), "2.5e+20");
+  EXPECT_EQ(real_text(-3.4028235e38f), "-3.4028235e+38");
+  EXPECT_EQ(real_text(0.0f), "0");
+  EXPECT_EQ(real_text(-0.0f), "-0");
   // The double written to JSON has the same digits as the 32-bit text.
   EXPECT_EQ(real_number(0.1f), 0.1);
   EXPECT_EQ(real_number(1.4f), 1.4);
@@ -36,6 +46,13 @@ TEST(ExportedValues, RealsAreTheShortestDecimalThatReadsBack) {
     std::from_chars(text.data(), text.data() + text.size(), back);
     ASSERT_EQ(back, f) << text;
     ASSERT_EQ(static_cast<float>(real_number(f)), f) << text;
+    // No shorter text reads back as the same value.
+    if (text.find('e') == std::string::npos && text.find('.') != std::string::npos && text.size() > 3) {
+      std::string shorter = text.substr(0, text.size() - 1);
+      float near = 0.0f;
+      std::from_chars(shorter.data(), shorter.data() + shorter.size(), near);
+      ASSERT_NE(near, f) << text;
+    }
   }
 }
 

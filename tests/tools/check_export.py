@@ -1,0 +1,97 @@
+#!/usr/bin/env python3
+"""The example frame's export read by other programs: the JSON validated
+against the shipped schema by a JSON Schema validator, and every CSV table
+read back with Python's csv module and compared with the JSON."""
+import csv
+import json
+import os
+import struct
+import subprocess
+import sys
+import tempfile
+
+import jsonschema
+
+TOOLS, SOURCE = sys.argv[1], sys.argv[2]
+EXAMPLES = os.path.join(SOURCE, "examples")
+failures = []
+checks = 0
+
+
+def check(condition, what):
+    global checks
+    checks += 1
+    if not condition:
+        failures.append(what)
+
+
+def export(*args):
+    run = subprocess.run([TOOLS, "export", *args, "GALPAO.CMB", "GALPAO.ESF"], cwd=EXAMPLES,
+                         capture_output=True, check=False)
+    check(run.returncode == 0 and run.stderr == b"", f"export {args} ran: {run.returncode} {run.stderr!r}")
+    return run.stdout
+
+
+def as_real(text):
+    """The 32-bit value a decimal text reads as."""
+    return struct.unpack("f", struct.pack("f", float(text)))[0]
+
+
+document = json.loads(export())
+with open(os.path.join(SOURCE, "docs", "toval-results.schema.json"), encoding="utf-8") as f:
+    schema = json.load(f)
+jsonschema.Draft202012Validator.check_schema(schema)
+errors = [e.message for e in jsonschema.Draft202012Validator(schema).iter_errors(document)]
+check(errors == [], f"schema errors: {errors}")
+check(list(document) == schema["required"], f"keys out of order: {list(document)}")
+
+# A document that breaks the schema is caught by it (the check can fail).
+broken = dict(document, pairs=[{"bars": [1]}])
+check(not jsonschema.Draft202012Validator(schema).is_valid(broken), "a broken document passed the schema")
+
+with tempfile.TemporaryDirectory() as folder:
+    export("--format", "csv", "-o", folder + "/")
+    tables = {}
+    for name in ["nodes", "bars", "displacements", "combined_displacements", "reactions",
+                 "combined_reactions", "bar_forces", "envelope", "pairs"]:
+        with open(os.path.join(folder, name + ".csv"), newline="", encoding="utf-8") as f:
+            raw = f.read()
+        check(raw.endswith("\r\n") and "\n" not in raw.replace("\r\n", ""), f"{name}: lines end in CR LF")
+        rows = list(csv.DictReader(raw.splitlines(keepends=True)))
+        tables[name] = rows
+        single = export("--format", "csv", "--table", name).decode("utf-8")
+        check(single == raw, f"{name}: --table gives the folder's file")
+
+# Every combined reaction: one row per combination and support, the same
+# 32-bit values as the JSON.
+rows = tables["combined_reactions"]
+expected = [(c["combination"], s["node"], s["reactions"]) for c in document["combined_reactions"]
+            for s in c["supports"]]
+check(len(rows) == len(expected) == 8, f"combined_reactions rows: {len(rows)}")
+for row, (combination, node, values) in zip(rows, expected):
+    check(int(row["combination"]) == combination and int(row["node"]) == node, f"row {row}")
+    for i in range(3):
+        check(as_real(row[f"reaction_{i + 1}"]) == as_real(values[i]), f"reaction {i + 1} of {row}")
+    check(row["missing_cases"] == "", f"missing cases of {row}")
+
+# The hand-derived combination 1 at node 1: 1.4 G + 1.5 Q.
+first = rows[0]
+check(abs(float(first["reaction_1"]) - (1.4 * 5.34 + 1.5 * 5.01)) < 1e-5, f"R1 {first}")
+check(abs(float(first["reaction_2"]) - (1.4 * 19.2 + 1.5 * 18.0)) < 1e-5, f"R2 {first}")
+
+bar_forces = tables["bar_forces"]
+check(len(bar_forces) == 4 * 5, f"bar_forces rows: {len(bar_forces)}")
+for row, entry in zip(bar_forces, document["bar_forces"]):
+    check(as_real(row["N"]) == as_real(entry["N"]) and as_real(row["M_end"]) == as_real(entry["M"][1]),
+          f"bar force {row}")
+    check(row["bending"] == ("true" if entry["bending"] else "false"), f"bending {row}")
+check([r["case"] for r in tables["displacements"]] == ["G", "Q", "W"], "displacement cases")
+envelope = tables["envelope"]
+check(envelope[1]["M_start_min"] == "-38.271" and envelope[1]["M_start_min_combination"] == "2",
+      f"envelope of bar 2: {envelope[1]}")
+check(tables["pairs"][0]["lower_bar"] == "1" and tables["pairs"][0]["higher_bar"] == "2", "first pair")
+
+for failure in failures:
+    print("FAILED:", failure)
+print(f"{checks - len(failures)} passed, {len(failures)} failed")
+sys.exit(1 if failures else 0)
