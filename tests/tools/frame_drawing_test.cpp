@@ -173,6 +173,19 @@ TEST(FramePicture, TitlesAndNamesOfAnyBytesGiveValidXml) {
             std::string::npos);
 }
 
+TEST(FramePicture, ABarNamingANodeTheListingNeverGaveIsListedNotDrawn) {
+  // The bar section may name node 7 of a listing of 3 nodes; the steps then
+  // read a node of zero coordinates that the picture has no place for.
+  DrawnFrame f({{0, 0}, {0, 4}, {6, 4}}, {{1, 2}, {2, 7}, {2, 3}});
+  TempDir dir;
+  dir.write("p.svg", frame_drawing(*f.s, f.counts, {"a", "b"}, 0));
+  ASSERT_TRUE(parses_as_xml(dir.file("p.svg")));
+  EXPECT_EQ(xpath(dir.file("p.svg"), "count(" + element("bars") + "/*)"), "2");
+  EXPECT_EQ(xpath(dir.file("p.svg"), "count(" + element("bar-2") + ")"), "0");
+  EXPECT_NE(dir.read("p.svg").find("not drawn, naming a node beyond the 3 of the listing: bar 2<"),
+            std::string::npos);
+}
+
 // The label texts as written: class, x, baseline, size, anchor and text.
 struct Label {
   std::string cls;
