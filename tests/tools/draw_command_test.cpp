@@ -29,6 +29,26 @@ TEST(DrawCommand, WritesTheCommittedPictureOfTheExample) {
       << "docs/galpao.svg is out of date: in examples/, run toval-tools draw GALPAO.CMB GALPAO.ESF";
 }
 
+// A portal 6 wide and 3 high, its columns paired, its beam on the axis x = 3,
+// no node on the axis, pinned feet; one case (N -2, 3, -2; the beam and the
+// right column above the bending threshold, the left column exactly at it).
+// Worked by hand: scale min(900 / 6, 560 / 3) = 150, page 1060 wide, frame
+// from (80, 175) to (980, 625), axis at 530 from 139 to 661; numbers 12 px
+// (half the median bar of 450 px, at most 12); widths 7 for |N| = 3 and
+// 1.5 + 5.5 * 2 / 3 = 5.17 for the columns; supports 1.8 * 12 = 21.6 high;
+// legend rows 18 px apart from 695 + 9, ten of them, page 875 + 20 high.
+TEST(DrawCommand, ASmallPortalIsDrawnByteForByteAsWorkedByHand) {
+  TempDir dir;
+  const std::string data = source("tests/tools/data/small_portal/");
+  for (const char* name : {"LIM.CMB", "LIM.ESF"}) dir.write(name, read_file(data + name));
+  RunResult r = run_tools(dir.path(), {"draw", "LIM.CMB", "LIM.ESF"});
+  ASSERT_EQ(r.status, 0) << r.err;
+  EXPECT_EQ(r.err, "");
+  EXPECT_EQ(r.out, read_file(data + "expected.svg"));
+  dir.write("out.svg", r.out);
+  EXPECT_TRUE(parses_as_xml(dir.file("out.svg")));
+}
+
 TEST(DrawCommand, TheExampleRendersToAPictureThatIsNotBlank) {
   TempDir dir;
   const std::string png = dir.file("galpao.png");
