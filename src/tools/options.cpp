@@ -1,14 +1,10 @@
 #include "tools/options.h"
 
+#include <algorithm>
+
 #include "tools/usage_error.h"
 
 namespace toval::tools {
-
-std::string option_label(const OptionSpec& spec) {
-  std::string label;
-  if (spec.short_name != '\0') label = std::string("-") + spec.short_name + "/";
-  return label + "--" + std::string(spec.name);
-}
 
 Options::Options(std::span<const OptionSpec> specs, std::span<const std::string> args) : specs_(specs) {
   for (std::size_t i = 0; i < args.size(); ++i) {
@@ -23,37 +19,26 @@ Options::Options(std::span<const OptionSpec> specs, std::span<const std::string>
       positionals_.push_back(arg);
       continue;
     }
-    const OptionSpec* spec = nullptr;
-    std::optional<std::string> inline_value;
-    if (arg[1] == '-') {
-      std::string_view body = std::string_view(arg).substr(2);
-      std::size_t eq = body.find('=');
-      spec = find_long(body.substr(0, eq));
-      if (spec == nullptr) throw UsageError("unknown option '" + std::string(arg.substr(0, eq == std::string_view::npos ? arg.size() : eq + 2)) + "'");
-      if (eq != std::string_view::npos) {
-        if (!spec->takes_value) throw UsageError("option --" + std::string(spec->name) + " takes no value");
-        inline_value = std::string(body.substr(eq + 1));
-      }
-    } else {
-      spec = find_short(arg[1]);
-      if (spec == nullptr) throw UsageError("unknown option '" + arg.substr(0, 2) + "'");
-      if (arg.size() > 2) {
-        if (!spec->takes_value) throw UsageError("option -" + std::string(1, arg[1]) + " takes no value");
-        inline_value = arg.substr(2);  // "-oFILE"
-      }
-    }
-    std::string_view written = arg[1] == '-' ? std::string_view("--") : std::string_view("-");
-    std::string as_written = std::string(written) + (arg[1] == '-' ? std::string(spec->name) : std::string(1, arg[1]));
+    // The option as written ("--format", "-o") and a value joined to it
+    // ("--format=csv", "-oFILE").
+    const bool is_long = arg[1] == '-';
+    const std::size_t cut = is_long ? std::min(arg.find('='), arg.size()) : 2;
+    const std::string written = arg.substr(0, cut);
+    const OptionSpec* spec = is_long ? find_long(std::string_view(written).substr(2)) : find_short(arg[1]);
+    if (spec == nullptr) throw UsageError("unknown option '" + written + "'");
+    std::optional<std::string> value;
+    if (cut < arg.size()) value = arg.substr(is_long ? cut + 1 : cut);
     if (!spec->takes_value) {
-      add(*spec, {}, as_written);
+      if (value) throw UsageError("option " + written + " takes no value");
+      add(*spec, {}, written);
       continue;
     }
-    if (inline_value) {
-      add(*spec, std::move(*inline_value), as_written);
-      continue;
+    if (!value) {
+      if (i + 1 >= args.size())
+        throw UsageError("option " + written + " needs a value (" + std::string(spec->value_name) + ")");
+      value = args[++i];
     }
-    if (i + 1 >= args.size()) throw UsageError("option " + as_written + " needs a value (" + std::string(spec->value_name) + ")");
-    add(*spec, args[++i], as_written);
+    add(*spec, std::move(*value), written);
   }
 }
 

@@ -47,7 +47,4 @@ class Options {
   std::vector<std::string> positionals_;
 };
 
-// The option as the user would write it: "--format" or "-o/--output".
-std::string option_label(const OptionSpec& spec);
-
 }  // namespace toval::tools
