@@ -37,7 +37,8 @@ constexpr std::string_view HELP =
     "                     bar_forces, envelope, pairs\n"
     "  -o FILE            write to FILE instead of standard output (- is standard output);\n"
     "                     FILE is replaced only when complete, and may not be an input;\n"
-    "                     with csv and no --table, -o DIR/ writes every table into DIR\n"
+    "                     with csv, -o DIR/ writes every table (or the one of --table)\n"
+    "                     into DIR as NAME.csv, making DIR when it is missing\n"
     "  --help             show this text\n"
     "\n"
     "exit status:\n"
@@ -75,6 +76,8 @@ Request parse_request(std::span<const std::string> args) {
   options.expect_positionals(POSITIONALS);
   Request r{options.value("format").value_or("json"), options.value("table").value_or(""),
             options.value("output").value_or(""), {options.positionals()[0], options.positionals()[1]}};
+  if (options.has("output") && r.target.empty())
+    throw UsageError("bad value '' for -o (a file name, or - for standard output)");
   if (r.format != "json" && r.format != "csv")
     throw UsageError("bad value '" + r.format + "' for --format (json or csv)");
   if (options.has("table") && r.format != "csv") throw UsageError("option --table needs --format csv");

@@ -73,6 +73,14 @@ TEST(ToolsConventions, EveryUsageErrorNamesTheFaultShowsTheUsageAndExitsTwo) {
       {{"export", "--format", "json", "--format=csv", "GALPAO.CMB", "GALPAO.ESF"}, "option --format given more than once", EXPORT_USAGE},
       {{"export", "-o", "a", "--output", "b", "GALPAO.CMB", "GALPAO.ESF"}, "option --output given more than once", EXPORT_USAGE},
       {{"export", "--table", "nodes", "GALPAO.CMB", "GALPAO.ESF"}, "option --table needs --format csv", EXPORT_USAGE},
+      {{"export", "--format", "csv", "--table", "node", "GALPAO.CMB", "GALPAO.ESF"},
+       "bad value 'node' for --table (nodes, bars, displacements, combined_displacements, reactions, "
+       "combined_reactions, bar_forces, envelope, pairs)",
+       EXPORT_USAGE},
+      {{"export", "--format", "csv", "GALPAO.CMB", "GALPAO.ESF"}, "--format csv needs --table NAME, or -o DIR/ for every table", EXPORT_USAGE},
+      {{"export", "--format", "csv", "-o", "-", "GALPAO.CMB", "GALPAO.ESF"}, "--format csv needs --table NAME, or -o DIR/ for every table", EXPORT_USAGE},
+      {{"export", "-o", "", "GALPAO.CMB", "GALPAO.ESF"}, "bad value '' for -o (a file name, or - for standard output)", EXPORT_USAGE},
+      {{"export", "--output=", "GALPAO.CMB", "GALPAO.ESF"}, "bad value '' for -o (a file name, or - for standard output)", EXPORT_USAGE},
   };
   for (const UsageCase& c : cases) {
     std::string shown;
