@@ -70,12 +70,15 @@ void write_output(const std::string& target, std::string_view text) {
     written = false;
     error = errno;
   }
+  // The new content keeps the access rights of the file it replaces.
+  std::error_code ignored;
+  if (const fs::file_status old = fs::status(target, ignored); fs::exists(old))
+    fs::permissions(temporary, old.permissions(), ignored);
   std::string failure;
   if (!written) failure = "it cannot be written" + reason(error);
   else if (std::string why = platform::replace_file(temporary, target); !why.empty())
     failure = "the new content cannot take its place: " + why;
   if (failure.empty()) return;
-  std::error_code ignored;
   fs::remove(temporary, ignored);
   write_failure(target, failure);
 }

@@ -35,6 +35,18 @@ TEST(ToolsOutput, FileGetsExactlyWhatStandardOutputGets) {
   EXPECT_EQ(directory_names(dir.path()), (std::vector<std::string>{"GALPAO.CMB", "GALPAO.ESF", "new.json", "old.json"}));
 }
 
+TEST(ToolsOutput, AReplacedFileKeepsItsAccessRights) {
+  namespace fs = std::filesystem;
+  TempDir dir;
+  copy_example(dir);
+  dir.write("private.json", "old\n");
+  fs::permissions(dir.file("private.json"), fs::perms::owner_read | fs::perms::owner_write);
+  RunResult r = run_tools(dir.path(), {"export", "-o", "private.json", "GALPAO.CMB", "GALPAO.ESF"});
+  ASSERT_EQ(r.status, 0) << r.err;
+  EXPECT_NE(dir.read("private.json"), "old\n");
+  EXPECT_EQ(fs::status(dir.file("private.json")).permissions(), fs::perms::owner_read | fs::perms::owner_write);
+}
+
 TEST(ToolsOutput, AFailingRunLeavesAnOldFileAsItWasAndNoTemporary) {
   TempDir dir;
   copy_example(dir);
@@ -71,6 +83,20 @@ TEST(ToolsOutput, AnOutputThatIsAnInputIsRefusedAndTheInputKept) {
   EXPECT_EQ(dir.read("GALPAO.CMB"), combination);
   EXPECT_EQ(dir.read("GALPAO.ESF"), forces);
   EXPECT_EQ(directory_names(dir.path()), (std::vector<std::string>{"GALPAO.CMB", "GALPAO.ESF", "LINK.ESF", "sub"}));
+}
+
+TEST(ToolsOutput, AFolderOfTablesThatWouldHoldAnInputIsRefusedWhole) {
+  TempDir dir;
+  copy_example(dir);
+  std::filesystem::create_directory(dir.file("t"));
+  const std::string combination = dir.read("GALPAO.CMB");
+  dir.write("t/nodes.csv", combination);  // the combination file under a table's name
+  RunResult r = run_tools(dir.path(), {"export", "--format", "csv", "-o", "t/", "t/nodes.csv", "GALPAO.ESF"});
+  EXPECT_EQ(r.status, 1);
+  EXPECT_EQ(r.err, "\nrun-time error F6522: OPEN(t/nodes.csv)\n- the output file would be the input t/nodes.csv "
+                   "itself; choose another output name\n");
+  EXPECT_EQ(dir.read("t/nodes.csv"), combination);
+  EXPECT_EQ(directory_names(dir.file("t")), std::vector<std::string>{"nodes.csv"});  // no other table written
 }
 
 TEST(ToolsOutput, AWriteFailureIsAFailureWithAMessage) {
