@@ -1,19 +1,15 @@
 #include "combine/desloc.h"
 
 #include <cmath>
-#include <string>
 
-#include "combine/record_label.h"
 #include "combine/tolerance.h"
-#include "input/case_blocks.h"
+#include "input/combination_file.h"
 #include "store/arithmetic.h"
-#include "store/record_io.h"
 
 namespace toval {
 
 namespace {
 
-constexpr Item NODE_NUMBER[] = {I(8)};
 
 // A node lies on the vertical line of abscissa a when its distance, formed
 // in double precision and not rounded, is at most DT.
@@ -21,8 +17,9 @@ bool on_line(Real a, Real x) {
   return std::fabs(double{a} - double{x}) <= double{DT};
 }
 
-// The characteristic nodes, chosen once from the geometry.
-void choose_nodes(Store& s, Whole NNOS, Real XS) {
+}  // namespace
+
+void choose_characteristic_nodes(Store& s, Whole NNOS, Real XS) {
   const Nodes& n = s.BL2;
   DisplacementNodes& c = s.BL7;
 
@@ -63,6 +60,8 @@ void choose_nodes(Store& s, Whole NNOS, Real XS) {
   }
 }
 
+namespace {
+
 // The three displacements of one node.
 struct NodeValues {
   Real DX = 0.0f, DY = 0.0f, DZ = 0.0f;
@@ -70,26 +69,19 @@ struct NodeValues {
 
 }  // namespace
 
-void DESLOC(Store& s, Whole& NNOS, Real& XS, Whole& NCCAR) {
-  choose_nodes(s, NNOS, XS);
+void DESLOC(Store& s, Listing& listing, Whole& NNOS, Real& XS, Whole& NCCAR) {
+  choose_characteristic_nodes(s, NNOS, XS);
   const DisplacementNodes& c = s.BL7;
   Displacements& d = s.BL8;
-  InputUnit& unit = s.unit4;
 
   // Values of the flanking nodes; a case whose block lacks one of them keeps
   // the previous case's values.
   NodeValues CE, CD;
 
   for (Whole I = 1; I <= NCCAR; ++I) {
-    const Name<4>& CARR = s.BL4.CCAR(I);
-    const std::string name = case_label(CARR);
-    block_search(s, CARR);
-    for (Whole r = 1; r <= 10; ++r)
-      skip_record(unit, RecordLabel("record ", r, " after the heading of case ", name));
-
+    Listing::Block& block = listing.block(s.BL4.CCAR(I), case_list_asker(s, I));
     for (Whole k = 1; k <= NNOS; ++k) {
-      Whole N = 0;
-      read_record(unit, NODE_NUMBER, RecordLabel("displacement record ", k, " in case ", name), N);
+      const Whole N = listing.displacement_node(block, NNOS, k);
       // A role without a node (0) takes no record, whatever number a record carries.
       const bool is_E = N == c.NO_E && c.NO_E != 0;
       const bool is_C = N == c.NO_C && c.NO_C != 0;
@@ -98,17 +90,18 @@ void DESLOC(Store& s, Whole& NNOS, Real& XS, Whole& NCCAR) {
       const bool is_D = N == c.NO_D && c.NO_D != 0;
       if (!(is_E || is_C || is_CE || is_CD || is_D)) continue;
 
-      // The record is read again in full for every role its node holds.
-      const RecordLabel what("displacement record of node ", N, " in case ", name);
-      auto read_again = [&](Real& DX, Real& DY, Real& DZ) {
-        unit.backspace();
-        read_record(unit, NODE_VALUES_RECORD, what, N, DX, DY, DZ);
+      // The record read in full serves every role its node holds.
+      const NodeValuesRecord& r = listing.displacement(block, k);
+      auto take = [&r](Real& DX, Real& DY, Real& DZ) {
+        DX = r.V1;
+        DY = r.V2;
+        DZ = r.V3;
       };
-      if (is_E) read_again(d.DX_E(I), d.DY_E(I), d.DZ_E(I));
-      if (is_C) read_again(d.DX_C(I), d.DY_C(I), d.DZ_C(I));
-      if (is_CE) read_again(CE.DX, CE.DY, CE.DZ);
-      if (is_CD) read_again(CD.DX, CD.DY, CD.DZ);
-      if (is_D) read_again(d.DX_D(I), d.DY_D(I), d.DZ_D(I));
+      if (is_E) take(d.DX_E(I), d.DY_E(I), d.DZ_E(I));
+      if (is_C) take(d.DX_C(I), d.DY_C(I), d.DZ_C(I));
+      if (is_CE) take(CE.DX, CE.DY, CE.DZ);
+      if (is_CD) take(CD.DX, CD.DY, CD.DZ);
+      if (is_D) take(d.DX_D(I), d.DY_D(I), d.DZ_D(I));
     }
 
     if (c.NO_C == 0) {

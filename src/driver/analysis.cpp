@@ -29,15 +29,15 @@ void prepare_store(Store& s) {
   s.BL9.R_FLETOR.fill(0.0f);
 }
 
-void analyse(Store& s, RunCounts& c) {
+void analyse(Store& s, Listing& listing, RunCounts& c) {
   prepare_store(s);
-  LTRCG(s, c.NNOS, c.NBAR, c.NCCAR);
+  LTRCG(s, listing, c.NNOS, c.NBAR, c.NCCAR);
   SIMETRIA(s, c.NNOS, c.NBAR, c.XS);
-  DESLOC(s, c.NNOS, c.XS, c.NCCAR);
+  DESLOC(s, listing, c.NNOS, c.XS, c.NCCAR);
   for (Whole I = 1, NCOB = s.BL5.NCOB; I <= NCOB; ++I)
-    for (Whole J = 1, NCASO = s.BL5.NCASO(I); J <= NCASO; ++J) LTRER(s, c.NNOS, c.NBAR, I, J);
+    for (Whole J = 1, NCASO = s.BL5.NCASO(I); J <= NCASO; ++J) LTRER(s, listing, c.NNOS, c.NBAR, I, J);
   MAXESFBC(s, c.NBAR);
-  for (Whole I = 1, N = c.NCCAR; I <= N; ++I) REACOES(s, c.NNOS, I, c.NRES);
+  for (Whole I = 1, N = c.NCCAR; I <= N; ++I) REACOES(s, listing, c.NNOS, I, c.NRES);
 }
 
 }  // namespace toval

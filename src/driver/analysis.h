@@ -2,6 +2,7 @@
 // the dialogue and the report. Both programs run their results through here.
 #pragma once
 
+#include "input/listing.h"
 #include "store/store.h"
 
 namespace toval {
@@ -14,7 +15,7 @@ struct RunCounts {
 
 // The store's starting state, then LTRCG, SIMETRIA, DESLOC, LTRER for every
 // term, MAXESFBC and REACOES for every case, in that order.
-void analyse(Store& s, RunCounts& counts);
+void analyse(Store& s, Listing& listing, RunCounts& counts);
 
 // The store's starting state before the first step.
 void prepare_store(Store& s);

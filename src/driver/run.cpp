@@ -28,8 +28,9 @@ void refuse_input_as_report(const std::string& report, const InputUnit& unit, co
 }  // namespace
 
 void run_steps(Store& s) {
+  Listing listing(s.unit4);
   RunCounts c;
-  analyse(s, c);
+  analyse(s, listing, c);
   IMPRESS(s, c.NBAR, c.NCCAR, c.NRES);
 }
 

@@ -167,4 +167,33 @@ void read_combination_file(Store& s, Whole& NCCAR) {
     read_combinations(s);
 }
 
+namespace {
+
+std::string line_of(const Store& s, long line) {
+  return line > 0 ? ", line " + std::to_string(line) + " of " + s.unit3.name() : std::string();
+}
+
+bool is_blank(const Name<4>& name) { return name == Name<4>::blank(); }
+
+}  // namespace
+
+std::string case_list_asker(const Store& s, Whole I) {
+  std::string who = "it was asked for by case " + std::to_string(I) + " of the case list" +
+                    line_of(s, s.lines.case_line(I));
+  if (is_blank(s.BL4.CCAR(I))) who += "; that case entry has no case name (columns 1-4 of its name record are blank)";
+  return who;
+}
+
+std::string term_asker(const Store& s, Whole I, Whole J) {
+  std::string who = "it was asked for by term " + std::to_string(J) + " of combination " + std::to_string(I) +
+                    line_of(s, s.lines.term_line(I, J));
+  if (s.lines.decimal_comma(I, J))
+    who += "; a decimal comma ended that term's multiplier, so the digits after the comma were read as the "
+           "case name (write the multiplier with a point, as 1.4)";
+  else if (is_blank(s.BL5.CASO(I, J)))
+    who += "; that term has no case name (is there a blank line in the term list of combination " +
+           std::to_string(I) + "?)";
+  return who;
+}
+
 }  // namespace toval

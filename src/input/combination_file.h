@@ -1,6 +1,8 @@
 // The combination file: the second half of LTRCG.
 #pragma once
 
+#include <string>
+
 #include "store/store.h"
 
 namespace toval {
@@ -10,5 +12,11 @@ namespace toval {
 // combination of its own with multiplier 1.0. Sets NCCAR, and NCOB, NCASO,
 // MULT, CASO, CCAR, PRJT, CLIT, PORT in the store.
 void read_combination_file(Store& s, Whole& NCCAR);
+
+// Who asks for a case block, as a message about a missing block names it:
+// case I of the case list, or term J of combination I, with its line in
+// the combination file and what looks wrong with the name it gives.
+std::string case_list_asker(const Store& s, Whole I);
+std::string term_asker(const Store& s, Whole I, Whole J);
 
 }  // namespace toval

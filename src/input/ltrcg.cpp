@@ -3,13 +3,12 @@
 #include <string>
 
 #include "input/combination_file.h"
-#include "input/structure_sections.h"
 #include "store/capacity.h"
 
 namespace toval {
 
-void LTRCG(Store& s, Whole& NNOS, Whole& NBAR, Whole& NCCAR) {
-  read_structure_sections(s, NNOS, NBAR);
+void LTRCG(Store& s, Listing& listing, Whole& NNOS, Whole& NBAR, Whole& NCCAR) {
+  listing.read_structure_sections(s, NNOS, NBAR);
   read_combination_file(s, NCCAR);
   // Every (combination, bar) pair needs a slot of combined forces.
   const long slots = static_cast<long>(s.BL5.NCOB) * NBAR;

@@ -1,6 +1,5 @@
 #include "store/input_unit.h"
 
-#include <atomic>
 #include <cstdlib>
 #include <cstring>
 #include <iterator>
@@ -9,15 +8,6 @@
 #include "store/run_error.h"
 
 namespace toval {
-
-namespace {
-
-std::uint64_t new_opening() {
-  static std::atomic<std::uint64_t> openings{0};
-  return ++openings;
-}
-
-}  // namespace
 
 InputUnit::~InputUnit() { close(); }
 
@@ -31,7 +21,6 @@ bool InputUnit::open(const std::string& path) {
   buffer_offset_ = stream_offset_ = 0;
   begin_ = end_ = 0;
   next_line_ = 1;
-  opening_ = new_opening();
   return true;
 }
 
@@ -43,22 +32,19 @@ void InputUnit::open_memory(std::string name, std::string_view bytes) {
   buffer_offset_ = 0;
   begin_ = end_ = 0;
   next_line_ = 1;
-  opening_ = new_opening();
 }
 
 void InputUnit::close() {
   if (file_ != nullptr) std::fclose(file_);
   file_ = nullptr;
   memory_open_ = false;
-  opening_ = 0;
 }
 
 void InputUnit::seek(Position position) {
   if (position.offset >= buffer_offset_ && position.offset <= buffer_offset_ + end_) {
     begin_ = static_cast<std::size_t>(position.offset - buffer_offset_);
   } else {
-    // The file itself is positioned when the bytes are needed: a record
-    // passed without reading it (pass()) needs none.
+    // The file itself is positioned when the bytes are needed.
     buffer_offset_ = position.offset;
     begin_ = end_ = 0;
   }

@@ -44,21 +44,10 @@ class InputUnit {
   void close();
   bool is_open() const { return file_ != nullptr || memory_open_; }
   const std::string& name() const { return name_; }
-  // Tells this opening from every other opening in the process (0 when
-  // closed), so that what is remembered about one file is never applied to
-  // another.
-  std::uint64_t opening() const { return opening_; }
-
   // The next record; false at the end of the file.
   bool next(Record& record);
   // Passes over the next record without copying it; false at the end.
   bool skip();
-  // Moves past a record already known to run from `start` to `end`, as
-  // reading it would: a backspace then returns to `start`.
-  void pass(Position start, Position end) {
-    seek(end);
-    last_ = start;
-  }
   void rewind() { seek(Position{}); }
   // Back to the start of the record just read.
   void backspace() { seek(last_); }
@@ -95,7 +84,6 @@ class InputUnit {
   std::uint64_t stream_offset_ = 0; // where the next fread reads; a seek only moves buffer_offset_
   long next_line_ = 1;
   Position last_;                   // start of the record just read
-  std::uint64_t opening_ = 0;
 };
 
 }  // namespace toval

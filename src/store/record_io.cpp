@@ -4,7 +4,6 @@
 #include <string>
 
 #include "store/fields.h"
-#include "store/read_memo.h"
 #include "store/read_watch.h"
 #include "store/run_error.h"
 
@@ -17,18 +16,12 @@ namespace {
   std::abort();
 }
 
-std::string columns(std::size_t from, std::size_t to) {
-  return std::to_string(from + 1) + "-" + std::to_string(to);
-}
-
 [[noreturn]] void field_error(const InputUnit& unit, const Record& record, const Item& item, std::size_t from,
                               std::size_t to, const RecordName& what, FieldStatus status) {
-  char buf[16];
   std::string_view text = from < record.size ? record.text().substr(from, std::min(to, record.size) - from)
                                              : std::string_view{};
-  std::string d = "line " + std::to_string(record.line) + ", columns " + columns(from, to) + " (" +
-                  std::string(item_notation(item, buf)) + ") of a " + what.text() + ": found " +
-                  quoted(text);
+  std::string d = "line " + std::to_string(record.line) + ", " + field_columns(from, to, item) + " of a " +
+                  what.text() + ": found " + quoted(text);
   ReadFault fault = ReadFault::bad_real;
   if (status == FieldStatus::end_of_file_char) {
     d += ", which holds the end-of-file character (code 26)";
@@ -47,11 +40,21 @@ std::string columns(std::size_t from, std::size_t to) {
 
 }  // namespace
 
-[[noreturn]] void end_of_file(const InputUnit& unit, std::string_view expected) {
+[[noreturn]] void end_of_file(const InputUnit& unit, std::string_view expected, std::string_view asker) {
   // The line a user can look at: the last one the file has.
   const long last = unit.next_line() - 1;
-  const std::string where = last > 0 ? "end of file after line " + std::to_string(last) : "end of file in an empty file";
-  throw read_error(ReadFault::end_of_file, unit.name(), where + ": " + std::string(expected));
+  std::string d = last > 0 ? "end of file after line " + std::to_string(last) : "end of file in an empty file";
+  d += ": ";
+  d += expected;
+  if (!asker.empty()) {
+    d += "; ";
+    d += asker;
+  }
+  throw read_error(ReadFault::end_of_file, unit.name(), d);
+}
+
+std::string heading_not_found(std::string_view heading) {
+  return "the heading " + quoted(heading) + " (columns 1-" + std::to_string(heading.size()) + ") was not found";
 }
 
 void read_fields(const InputUnit& unit, const Record& record, Layout layout, std::span<const Target> targets,
@@ -104,31 +107,34 @@ void read_fields(const InputUnit& unit, const Record& record, Layout layout, std
 }
 
 void read_record(InputUnit& unit, Layout layout, const RecordName& what, std::span<const Target> targets) {
-  if (recall_read(unit, layout, targets)) return;  // read before: the same values
-  const InputUnit::Position start = unit.position();
   Record record;
   if (!unit.next(record)) end_of_file(unit, "a " + what.text() + " was expected");
   read_fields(unit, record, layout, targets, what);
-  keep_read(unit, start, layout, targets);
 }
 
 void skip_record(InputUnit& unit, const RecordName& what) {
-  if (recall_skip(unit)) return;  // passed before: where it ends is known
-  const InputUnit::Position start = unit.position();
   if (!unit.skip()) end_of_file(unit, "a " + what.text() + " was expected");
-  keep_skip(unit, start);
 }
 
-void section_scan(InputUnit& unit, std::string_view heading) {
+void section_scan(InputUnit& unit, std::string_view heading, std::string_view asker) {
   Record record;
-  while (unit.next(record)) {
-    std::string_view text = record.text().substr(0, std::min(record.size, heading.size()));
-    if (text == heading.substr(0, text.size()) &&
-        heading.find_first_not_of(' ', text.size()) == std::string_view::npos)
+  if (!heading.empty() && heading.back() != ' ') {
+    // A record equals such a heading exactly when its bytes begin with it
+    // (the heading holds no CR), so records are passed without being read.
+    const std::string_view prefix[] = {heading};
+    if (unit.skip_to_prefix(prefix) == 0) {
+      unit.next(record);
       return;
+    }
+  } else {
+    while (unit.next(record)) {
+      std::string_view text = record.text().substr(0, std::min(record.size, heading.size()));
+      if (text == heading.substr(0, text.size()) &&
+          heading.find_first_not_of(' ', text.size()) == std::string_view::npos)
+        return;
+    }
   }
-  end_of_file(unit, "the heading " + quoted(heading) + " (columns 1-" + std::to_string(heading.size()) +
-                        ") was not found");
+  end_of_file(unit, heading_not_found(heading), asker);
 }
 
 void write_record(RecordSink& sink, Layout layout, std::span<const Value> values) {

@@ -64,11 +64,16 @@ void read_record(InputUnit& unit, Layout layout, const RecordName& what, T&... t
 void skip_record(InputUnit& unit, const RecordName& what);
 
 // Read records until one whose first heading.size() columns (blank padded)
-// equal the heading exactly; the end of the file ends the run.
-void section_scan(InputUnit& unit, std::string_view heading);
+// equal the heading exactly; the end of the file ends the run, naming
+// `asker` (who wanted the heading) when one is given.
+void section_scan(InputUnit& unit, std::string_view heading, std::string_view asker = {});
 
-// The run-ending error for a read that found no record left.
-[[noreturn]] void end_of_file(const InputUnit& unit, std::string_view expected);
+// "the heading "..." (columns 1-23) was not found"
+std::string heading_not_found(std::string_view heading);
+
+// The run-ending error for a read that found no record left: what was
+// expected, and who asked for it when that helps.
+[[noreturn]] void end_of_file(const InputUnit& unit, std::string_view expected, std::string_view asker = {});
 
 void write_record(RecordSink& sink, Layout layout, std::span<const Value> values);
 template <class... V>

@@ -95,9 +95,9 @@ TEST(Displacements, ChoosesTheCharacteristicNodes) {
     auto s = std::make_unique<Store>();
     set_nodes(*s, c.nodes);
     s->BL7 = {9, 9, 9, 9, 9};
-    Whole NNOS = static_cast<Whole>(c.nodes.size()), NCCAR = 0;
+    Whole NNOS = static_cast<Whole>(c.nodes.size());
     Real XS = c.XS;
-    DESLOC(*s, NNOS, XS, NCCAR);
+    choose_characteristic_nodes(*s, NNOS, XS);
     const DisplacementNodes& n = s->BL7;
     EXPECT_EQ(n.NO_E, c.NO_E);
     EXPECT_EQ(n.NO_C, c.NO_C);
@@ -155,7 +155,7 @@ TEST(Displacements, PortalTakesTheAxisValuesAsTheMeanOfTheFlankingNodes) {
   }));
   Whole NNOS = 4, NCCAR = 2;
   Real XS = 5.0f;
-  DESLOC(*f.s, NNOS, XS, NCCAR);
+  DESLOC(*f.s, *f.forces, NNOS, XS, NCCAR);
   expect_cases(*f.s, {{{2, 3, -4}, {2, 0.25f, -0.5f}, {5, 6, 7}}, {{7, 8, 9}, {1, -1, 1}, {-7, -8, -9}}});
 }
 
@@ -169,7 +169,7 @@ TEST(Displacements, NodeOnTheAxisIsReadAndOtherRecordsAreNotExamined) {
                         unreadable_node_line(4), unreadable_node_line(5), node_line(6, 1, 2, 3)}}}));
   Whole NNOS = 6, NCCAR = 1;
   Real XS = 5.0f;
-  DESLOC(*f.s, NNOS, XS, NCCAR);
+  DESLOC(*f.s, *f.forces, NNOS, XS, NCCAR);
   expect_cases(*f.s, {{{0.25f, 0, -1}, {4, 5, 6}, {1, 2, 3}}});
 }
 
@@ -186,7 +186,7 @@ TEST(Displacements, ChosenNodesMissingFromACaseBlock) {
   }));
   Whole NNOS = 4, NCCAR = 3;
   Real XS = 5.0f;
-  DESLOC(*f.s, NNOS, XS, NCCAR);
+  DESLOC(*f.s, *f.forces, NNOS, XS, NCCAR);
   // A missing node keeps its zero; a missing flanking node carries its
   // values over from the previous case.
   expect_cases(*f.s, {{{2, 2, 2}, {3, 4, 5}, {3, 3, 3}},
@@ -205,7 +205,7 @@ TEST(Displacements, OneSidedFlankingHalvesTheRightNode) {
                                   node_line(0, 100, 100, 100)}}}));
   Whole NNOS = 4, NCCAR = 1;
   Real XS = 5.0f;
-  DESLOC(*f.s, NNOS, XS, NCCAR);
+  DESLOC(*f.s, *f.forces, NNOS, XS, NCCAR);
   EXPECT_EQ(f.s->BL7.NO_CE, 0);
   EXPECT_EQ(f.s->BL7.NO_CD, 2);
   expect_cases(*f.s, {{{1, 1, 1}, {2, -1, 0.5f}, {9, 9, 9}}});
@@ -218,7 +218,7 @@ TEST(Displacements, NodeWithSeveralRolesIsReadForEach) {
   f.open_forces(forces_listing({{"G1", {node_line(1, 1, 2, 3), node_line(2, 4, 5, 6)}}}));
   Whole NNOS = 2, NCCAR = 1;
   Real XS = 0.0f;
-  DESLOC(*f.s, NNOS, XS, NCCAR);
+  DESLOC(*f.s, *f.forces, NNOS, XS, NCCAR);
   EXPECT_EQ(f.s->BL7.NO_E, 2);
   EXPECT_EQ(f.s->BL7.NO_D, 2);
   EXPECT_EQ(f.s->BL7.NO_C, 1);
@@ -257,7 +257,7 @@ TEST(Displacements, FaultsInTheForcesFileNameTheRecord) {
     f.open_forces(c.listing);
     Whole NNOS = 4, NCCAR = 1;
     Real XS = 5.0f;
-    const std::string message = error_of([&] { DESLOC(*f.s, NNOS, XS, NCCAR); });
+    const std::string message = error_of([&] { DESLOC(*f.s, *f.forces, NNOS, XS, NCCAR); });
     EXPECT_NE(message.find("READ(FORCES.TXT)"), std::string::npos) << message;
     EXPECT_NE(message.find(c.names), std::string::npos) << message;
   }

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "input/listing.h"
 #include "store/store.h"
 
 namespace toval::testing {
@@ -62,6 +63,7 @@ std::string forces_listing(const std::vector<CaseBlock>& blocks);
 struct Frame {
   std::unique_ptr<Store> s = std::make_unique<Store>();
   std::string listing;
+  std::unique_ptr<Listing> forces;  // the listing model over unit 4, made by open_forces
   void open_forces(std::string text);
 };
 

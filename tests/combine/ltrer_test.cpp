@@ -33,7 +33,7 @@ struct Term {
 };
 
 // Fills the combinations and calls LTRER for every term, as the run does.
-void combine(Store& s, const std::vector<std::vector<Term>>& combinations, Whole NNOS, Whole NBAR) {
+void combine(Store& s, Listing& listing, const std::vector<std::vector<Term>>& combinations, Whole NNOS, Whole NBAR) {
   s.BL5.NCOB = static_cast<Whole>(combinations.size());
   for (std::size_t i = 0; i < combinations.size(); ++i) {
     const long I = static_cast<long>(i) + 1;
@@ -44,7 +44,7 @@ void combine(Store& s, const std::vector<std::vector<Term>>& combinations, Whole
     }
   }
   for (Whole I = 1; I <= s.BL5.NCOB; ++I)
-    for (Whole J = 1; J <= s.BL5.NCASO(I); ++J) LTRER(s, NNOS, NBAR, I, J);
+    for (Whole J = 1; J <= s.BL5.NCASO(I); ++J) LTRER(s, listing, NNOS, NBAR, I, J);
 }
 
 TEST(BarEndForces, CombinationsOfAThreeBarFrame) {
@@ -67,7 +67,7 @@ TEST(BarEndForces, CombinationsOfAThreeBarFrame) {
   f.open_forces(three_bar_listing());
   std::vector<std::vector<Term>> terms;
   for (const Combination& c : combinations) terms.push_back(c.terms);
-  combine(*f.s, terms, 2, 3);
+  combine(*f.s, *f.forces, terms, 2, 3);
 
   const BarForces& r = f.s->BL9;
   for (std::size_t i = 0; i < std::size(combinations); ++i) {
@@ -132,7 +132,7 @@ TEST(BarEndForces, FaultsEndTheRun) {
     SCOPED_TRACE(c.what);
     Frame f;
     f.open_forces(c.listing);
-    const std::string message = error_of([&] { combine(*f.s, {c.terms}, 2, c.NBAR); });
+    const std::string message = error_of([&] { combine(*f.s, *f.forces, {c.terms}, 2, c.NBAR); });
     EXPECT_NE(message.find(c.names), std::string::npos) << message;
   }
 }

@@ -33,7 +33,7 @@ TEST(Reactions, SupportsAtScatteredNodesTakeTheirRecordsByPosition) {
   f.open_forces(forces_listing({{"G1", {}, {}, true, resultants(0)}, {"Q1", {}, {}, true, resultants(100)}}));
 
   Whole NNOS = 8, NRES = -1;
-  for (Whole I = 1; I <= 2; ++I) REACOES(*f.s, NNOS, I, NRES);
+  for (Whole I = 1; I <= 2; ++I) REACOES(*f.s, *f.forces, NNOS, I, NRES);
 
   ASSERT_EQ(NRES, 3);
   const Reactions& r = f.s->BL11;
@@ -64,7 +64,7 @@ TEST(Reactions, NoSupportsStillPassesOverEveryRecord) {
     f.s->BL4.CCAR(1) = Name<4>::of("G1");
     f.open_forces(*text);
     Whole NNOS = 3, I = 1, NRES = 9;
-    const std::string message = error_of([&] { REACOES(*f.s, NNOS, I, NRES); });
+    const std::string message = error_of([&] { REACOES(*f.s, *f.forces, NNOS, I, NRES); });
     if (text == &listing) {
       EXPECT_EQ(message, "");
       EXPECT_EQ(NRES, 0);
@@ -86,7 +86,7 @@ TEST(Reactions, FiftyOneSupportsExceedTheTable) {
     for (int k = 1; k <= supports; ++k) lines.push_back(node_line(k, static_cast<Real>(k), 0, 0));
     f.open_forces(forces_listing({{"G1", {}, {}, true, lines}}));
     Whole NNOS = static_cast<Whole>(supports), I = 1, NRES = 0;
-    const std::string message = error_of([&] { REACOES(*f.s, NNOS, I, NRES); });
+    const std::string message = error_of([&] { REACOES(*f.s, *f.forces, NNOS, I, NRES); });
     if (supports == 50) {
       EXPECT_EQ(message, "");
       EXPECT_EQ(NRES, 50);
@@ -118,7 +118,7 @@ TEST(Reactions, MissingBlockOrHeadingEndsTheRun) {
     f.s->BL4.CCAR(1) = Name<4>::of("G1");
     f.open_forces(c.listing);
     Whole NNOS = 1, I = 1, NRES = 0;
-    const std::string message = error_of([&] { REACOES(*f.s, NNOS, I, NRES); });
+    const std::string message = error_of([&] { REACOES(*f.s, *f.forces, NNOS, I, NRES); });
     EXPECT_NE(message.find("READ(FORCES.TXT)"), std::string::npos) << message;
     EXPECT_NE(message.find(c.names), std::string::npos) << message;
   }

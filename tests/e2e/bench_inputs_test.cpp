@@ -1,10 +1,10 @@
 // Small versions of the benchmark inputs, and versions of them with the
-// traps of remembering (two blocks of one name, a block never asked for that
-// holds garbage, a term naming a missing case after many good passes, a block
-// without its resultants heading), run by the built program, which remembers
-// where blocks stand and what their records gave. Each must give, byte for
-// byte, the report, console output and error of the steps run here with
-// remembering off, where every search reads the forces file from the top.
+// traps of a listing that keeps what it has read (two blocks of one name, a
+// block never asked for that holds garbage, a term naming a missing case
+// after many good passes, a block without its resultants heading), run by
+// the built program. Each must give, byte for byte, the report, console
+// output and error of the plainly written steps run here, where every pass
+// reads the forces file from the top.
 #include "../../bench/bench_inputs.h"
 
 #include <gtest/gtest.h>
@@ -15,8 +15,8 @@
 #include <string>
 
 #include "driver/run.h"
-#include "input/case_blocks.h"
 #include "store/run_error.h"
+#include "support/rescanning_steps.h"
 #include "support/test_support.h"
 
 namespace toval::testing {
@@ -37,9 +37,8 @@ struct Outcome {
   std::string report, console, error;
 };
 
-// The steps run in this process with every search rescanning the file.
+// The steps run in this process with every pass rescanning the file.
 Outcome rescanning_run(const Inputs& in) {
-  remember_case_blocks(false);
   auto s = std::make_unique<Store>();
   s->unit3.open_memory(in.name + ".CMB", in.combinations);
   s->unit4.open_memory(in.name + ".FRC", in.forces);
@@ -48,7 +47,7 @@ Outcome rescanning_run(const Inputs& in) {
   std::FILE* console = std::tmpfile();
   s->console.attach(stdin, console);
   try {
-    run_steps(*s);
+    reference::run_steps(*s);
   } catch (const RunError& e) {
     out.error = e.what();
   }
@@ -56,7 +55,6 @@ Outcome rescanning_run(const Inputs& in) {
   std::rewind(console);
   for (int c; (c = std::fgetc(console)) != EOF;) out.console += static_cast<char>(c);
   std::fclose(console);
-  remember_case_blocks(true);
   return out;
 }
 
@@ -90,7 +88,7 @@ bench::Shape small(const char* name, int bars, int combinations, std::uint64_t p
   return {name, 5, 20, bars, 4, combinations, 4, padding};
 }
 
-TEST(BenchInputs, SmallFullWideAndPaddedRunAsWithoutRemembering) {
+TEST(BenchInputs, SmallFullWideAndPaddedRunAsWhenRescanning) {
   expect_same_run(inputs_of(small("FULL", 10, 4, 0)));
   expect_same_run(inputs_of(small("WIDE", 20, 2, 0)));
   expect_same_run(inputs_of(small("PADDED", 10, 4, 300'000)));

@@ -4,6 +4,7 @@
 
 #include <cstdio>
 
+#include "input/listing.h"
 #include "input/ltrcg.h"
 #include "store/run_error.h"
 
@@ -62,7 +63,8 @@ void load(Loaded& into, std::string forces, std::string combination) {
   into.combination = std::move(combination);
   into.s->unit4.open_memory("FORCES.DAT", into.forces);
   into.s->unit3.open_memory("COMB.DAT", into.combination);
-  LTRCG(*into.s, into.NNOS, into.NBAR, into.NCCAR);
+  Listing listing(into.s->unit4);
+  LTRCG(*into.s, listing, into.NNOS, into.NBAR, into.NCCAR);
 }
 
 std::string error_of(std::string forces, std::string combination) {

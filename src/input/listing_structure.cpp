@@ -1,7 +1,8 @@
-#include "input/structure_sections.h"
-
+// The node and bar sections of the forces file: the first half of LTRCG.
 #include <string>
 
+#include "input/listing.h"
+#include "input/listing_dialect.h"
 #include "store/capacity.h"
 #include "store/record_io.h"
 #include "store/run_error.h"
@@ -10,16 +11,7 @@ namespace toval {
 
 namespace {
 
-constexpr std::string_view NODE_HEADING = "     COORDENADAS";
-constexpr std::string_view BAR_HEADING = "     CARACTERISTICAS DAS BARRAS";
-constexpr int NODE_TITLE_RECORDS = 4;
-constexpr int BAR_TITLE_RECORDS = 5;
-
-// Node number, X, Y, three restraint codes.
-constexpr Item NODE_RECORD[] = {I(8), F(15, 0), F(15, 0), I(13), I(13), I(13)};
-// Bar number, initial node, extra code, final node, extra code, property,
-// length, direction cosine.
-constexpr Item BAR_RECORD[] = {I(10), I(9), I(7), I(9), I(7), I(8), F(16, 3), F(14, 4)};
+using namespace dialect;
 
 void skip_titles(InputUnit& unit, int count, std::string_view heading) {
   for (int k = 1; k <= count; ++k)
@@ -29,19 +21,18 @@ void skip_titles(InputUnit& unit, int count, std::string_view heading) {
 
 // Every later step indexes the node tables with NI and NF, so a node number
 // outside them ends the run here, naming the record to mend.
-void check_bar_node(const InputUnit& unit, Whole bar, Whole B, std::string_view end, std::string_view columns,
+void check_bar_node(const InputUnit& unit, Whole bar, Whole B, std::string_view end, std::size_t value,
                     Whole node) {
   if (node >= 1 && node <= MAX_NODES) return;
   throw read_error(ReadFault::bad_reference, unit.name(),
-                   "line " + std::to_string(unit.next_line() - 1) + ", columns " + std::string(columns) +
-                       " (I9) of bar record " + std::to_string(bar) + " (numbered " + std::to_string(B) +
+                   "line " + std::to_string(unit.next_line() - 1) + ", " + field_place(BAR_RECORD, value) +
+                       " of bar record " + std::to_string(bar) + " (numbered " + std::to_string(B) +
                        "): its " + std::string(end) + " node " + std::to_string(node) +
                        " lies outside the node numbers 1.." + std::to_string(MAX_NODES) +
                        " that the program can hold");
 }
 
-void read_node_section(Store& s, Whole& NNOS) {
-  InputUnit& unit = s.unit4;
+void read_node_section(Store& s, InputUnit& unit, Whole& NNOS) {
   section_scan(unit, NODE_HEADING);
   skip_titles(unit, NODE_TITLE_RECORDS, NODE_HEADING);
   Whole I = 0;
@@ -63,8 +54,7 @@ void read_node_section(Store& s, Whole& NNOS) {
   NNOS = I;
 }
 
-void read_bar_section(Store& s, Whole& NBAR) {
-  InputUnit& unit = s.unit4;
+void read_bar_section(Store& s, InputUnit& unit, Whole& NBAR) {
   section_scan(unit, BAR_HEADING);
   skip_titles(unit, BAR_TITLE_RECORDS, BAR_HEADING);
   Whole I = 0;
@@ -77,8 +67,8 @@ void read_bar_section(Store& s, Whole& NBAR) {
     if (B == 0) break;  // the end record contributes nothing
     ++I;
     check_capacity(unit, I, MAX_BARS, "bar records in the bar section");
-    check_bar_node(unit, I, B, "initial", "11-19", NI);
-    check_bar_node(unit, I, B, "final", "27-35", NF);
+    check_bar_node(unit, I, B, "initial", BAR_INITIAL_NODE, NI);
+    check_bar_node(unit, I, B, "final", BAR_FINAL_NODE, NF);
     s.BL3.NI(I) = NI;
     s.BL3.NF(I) = NF;
     s.BL3.PROP(I) = PROP;
@@ -90,11 +80,11 @@ void read_bar_section(Store& s, Whole& NBAR) {
 
 }  // namespace
 
-void read_structure_sections(Store& s, Whole& NNOS, Whole& NBAR) {
-  s.unit4.rewind();
-  read_node_section(s, NNOS);
+void Listing::read_structure_sections(Store& s, Whole& NNOS, Whole& NBAR) {
+  unit_.rewind();
+  read_node_section(s, unit_, NNOS);
   // The bar heading is sought from the node end record on, without a rewind.
-  read_bar_section(s, NBAR);
+  read_bar_section(s, unit_, NBAR);
 }
 
 }  // namespace toval

@@ -1,0 +1,304 @@
+#include "input/listing.h"
+
+#include <algorithm>
+#include <cstring>
+
+#include "input/case_name.h"
+#include "input/listing_dialect.h"
+#include "store/record_io.h"
+
+namespace toval {
+
+namespace {
+
+using namespace dialect;
+
+// More distinct case names than a run can ask for (10 cases and 100 terms),
+// with room to spare; names seen beyond it are found by a rescan instead.
+constexpr std::size_t MAX_NOTED_NAMES = 4096;
+
+constexpr std::string_view SCAN_PREFIXES[] = {CASE_HEADING_START, RESULTANTS_HEADING};
+
+std::string case_heading(const Name<4>& name) {
+  std::string heading(CASE_HEADING);
+  heading += name.view();
+  return heading;
+}
+
+// The name of a heading record (its columns 20-23, blank padded), or false
+// when column 19 is not the blank that ends the heading text.
+bool heading_name(const Record& record, Name<4>& name) {
+  char columns[5] = {' ', ' ', ' ', ' ', ' '};
+  const std::size_t first = CASE_HEADING_START.size();
+  for (std::size_t k = 0; k < 5 && first + k < record.size; ++k) columns[k] = record.data[first + k];
+  if (columns[0] != ' ') return false;
+  name = Name<4>::of({columns + 1, 4});
+  return true;
+}
+
+template <class T>
+const T* find_record(const std::vector<std::pair<Whole, T>>& records, Whole k) {
+  for (const auto& [at, record] : records)
+    if (at == k) return &record;
+  return nullptr;
+}
+
+}  // namespace
+
+Listing::Key Listing::key_of(const Name<4>& name) {
+  Key key = 0;
+  std::memcpy(&key, name.chars.data(), sizeof key);
+  return key;
+}
+
+// ---------------------------------------------------------------------------
+// The scan for headings: from the top of the file to its end, at most once
+// in a run, going only as far as a question needs. Every case heading and
+// every resultants heading passed is noted; a block's resultants are the
+// first resultants heading after its heading, wherever that stands.
+
+bool Listing::scan_until(Key wanted, bool for_resultants) {
+  auto done = [&] {
+    auto found = by_name_.find(wanted);
+    if (found == by_name_.end()) return false;
+    return !for_resultants || blocks_[found->second]->resultants_found;
+  };
+  if (done()) return true;
+  if (at_end_) return false;
+  unit_.seek(frontier_);
+  Record record;
+  for (;;) {
+    const int which = unit_.skip_to_prefix(SCAN_PREFIXES);
+    if (which < 0) {
+      frontier_ = unit_.position();
+      at_end_ = true;
+      return false;
+    }
+    const InputUnit::Position at = unit_.position();
+    unit_.next(record);
+    frontier_ = unit_.position();
+    if (which == 0)
+      note_heading(record, at, frontier_);
+    else
+      note_resultants(frontier_);
+    if (done()) return true;
+  }
+}
+
+void Listing::note_heading(const Record& record, const InputUnit::Position& at,
+                           const InputUnit::Position& after) {
+  Name<4> name;
+  if (!heading_name(record, name)) return;
+  if (by_name_.count(key_of(name)) != 0) return;  // the first block of a name wins
+  if (blocks_.size() == MAX_NOTED_NAMES) {
+    names_dropped_ = true;
+    return;
+  }
+  new_block(name, at.line, after);
+  awaiting_resultants_.push_back(blocks_.size() - 1);
+}
+
+void Listing::note_resultants(const InputUnit::Position& after) {
+  for (std::size_t index : awaiting_resultants_) {
+    Block& b = *blocks_[index];
+    b.resultants_found = true;
+    b.from_resultants = {after, 1, after};
+  }
+  awaiting_resultants_.clear();
+}
+
+Listing::Block& Listing::new_block(const Name<4>& name, long heading_line, const InputUnit::Position& after) {
+  auto b = std::make_unique<Block>();
+  b->name = name;
+  b->label = case_label(name);
+  b->heading_line = heading_line;
+  b->from_heading = {after, 1, after};
+  blocks_.push_back(std::move(b));
+  by_name_[key_of(name)] = blocks_.size() - 1;
+  return *blocks_.back();
+}
+
+// A name the scan could not note (too many names before it): found as a
+// pass from the top finds it, its resultants by a search of their own.
+Listing::Block& Listing::rescanned_block(const Name<4>& name, std::string_view asker) {
+  unit_.rewind();
+  section_scan(unit_, case_heading(name), asker);
+  Block& b = new_block(name, unit_.position().line - 1, unit_.position());
+  b.tracked = false;
+  return b;
+}
+
+Listing::Block& Listing::block(const Name<4>& name, std::string_view asker) {
+  const Key key = key_of(name);
+  if (!scan_until(key, false)) {
+    if (names_dropped_) {
+      Block& b = rescanned_block(name, asker);
+      asked_.push_back(blocks_.size() - 1);
+      return b;
+    }
+    // The whole file has been scanned: the error of a pass that reads to
+    // its end looking for the heading.
+    unit_.seek(frontier_);
+    end_of_file(unit_, heading_not_found(case_heading(name)), asker);
+  }
+  const std::size_t index = by_name_.at(key);
+  if (std::find(asked_.begin(), asked_.end(), index) == asked_.end()) asked_.push_back(index);
+  return *blocks_[index];
+}
+
+void Listing::find_resultants(Block& b) {
+  if (b.resultants_found) return;
+  if (b.tracked) {
+    if (scan_until(key_of(b.name), true)) return;
+    unit_.seek(frontier_);
+    end_of_file(unit_, heading_not_found(RESULTANTS_HEADING));
+  }
+  unit_.seek(b.from_heading.start);
+  section_scan(unit_, RESULTANTS_HEADING);
+  b.resultants_found = true;
+  b.from_resultants = {unit_.position(), 1, unit_.position()};
+}
+
+// ---------------------------------------------------------------------------
+// Walks over the records of a block, counted from a heading. Records that
+// no question needs are passed over one by one, as a pass would pass them,
+// so that a file ending early ends the run at the same record.
+
+RecordName Listing::heading_walk_label(const Block& b, long r, Whole NNOS) const {
+  const std::string_view name = b.label;
+  if (r <= RECORDS_BEFORE_DISPLACEMENTS) return RecordName("record ", r, " after the heading of case ", name);
+  r -= RECORDS_BEFORE_DISPLACEMENTS;
+  if (r <= NNOS) return RecordName("displacement record ", r, " in case ", name);
+  r -= NNOS;
+  if (r <= RECORDS_BEFORE_BAR_GROUPS)
+    return RecordName("record ", r, " of the nine before the bar groups of case ", name);
+  r -= RECORDS_BEFORE_BAR_GROUPS + 1;
+  const long K = r / RECORDS_PER_BAR_GROUP + 1;
+  switch (r % RECORDS_PER_BAR_GROUP) {
+    case 0: return RecordName("force record of end 1 of bar ", K, " in case ", name);
+    case 1: return RecordName("force record of end 2 of bar ", K, " in case ", name);
+    default: return RecordName("third record of the group of bar ", K, " in case ", name);
+  }
+}
+
+RecordName Listing::resultants_walk_label(const Block& b, long r) const {
+  const std::string_view name = b.label;
+  if (r <= RECORDS_BEFORE_RESULTANTS)
+    return RecordName("record ", r, " after the nodal resultants heading of case ", name);
+  return RecordName("nodal resultant record of node ", r - RECORDS_BEFORE_RESULTANTS, " in case ", name);
+}
+
+// Leaves the unit at the start of record r of the walk.
+void Listing::reach(Block& b, Walk& w, long r, Whole NNOS, bool heading_walk) {
+  if (r < w.next) {  // behind the walk: walk again from its start
+    w.next = 1;
+    w.at = w.start;
+  }
+  unit_.seek(w.at);
+  while (w.next < r) {
+    skip_record(unit_, heading_walk ? heading_walk_label(b, w.next, NNOS) : resultants_walk_label(b, w.next));
+    ++w.next;
+    w.at = unit_.position();
+  }
+}
+
+Whole Listing::displacement_node(Block& b, Whole NNOS, Whole k) {
+  if (static_cast<std::size_t>(k) <= b.displacement_nodes.size())
+    return b.displacement_nodes[static_cast<std::size_t>(k - 1)].N;
+  const long r = RECORDS_BEFORE_DISPLACEMENTS + k;
+  reach(b, b.from_heading, r, NNOS, true);
+  Block::NodeNumber n;
+  n.start = unit_.position();
+  read_record(unit_, NODE_NUMBER, heading_walk_label(b, r, NNOS), n.N);
+  b.from_heading.next = r + 1;
+  b.from_heading.at = unit_.position();
+  // Node numbers are asked for in record order.
+  if (static_cast<std::size_t>(k) == b.displacement_nodes.size() + 1) b.displacement_nodes.push_back(n);
+  return n.N;
+}
+
+const NodeValuesRecord& Listing::displacement(Block& b, Whole k) {
+  if (const NodeValuesRecord* kept = find_record(b.displacements, k)) return *kept;
+  const Block::NodeNumber& n = b.displacement_nodes.at(static_cast<std::size_t>(k - 1));
+  unit_.seek(n.start);
+  NodeValuesRecord v;
+  v.line = n.start.line;
+  read_record(unit_, NODE_VALUES_RECORD, RecordName("displacement record of node ", n.N, " in case ", b.label),
+              v.N, v.V1, v.V2, v.V3);
+  b.displacements.emplace_back(k, v);
+  return b.displacements.back().second;
+}
+
+const BarGroup& Listing::bar_group(Block& b, Whole NNOS, Whole K) {
+  while (b.bar_groups.size() < static_cast<std::size_t>(K)) {
+    const long group = static_cast<long>(b.bar_groups.size()) + 1;
+    const long first = RECORDS_BEFORE_DISPLACEMENTS + NNOS + RECORDS_BEFORE_BAR_GROUPS +
+                       (group - 1) * RECORDS_PER_BAR_GROUP + 1;
+    reach(b, b.from_heading, first, NNOS, true);
+    BarGroup g;
+    for (EndForceRecord* e : {&g.end1, &g.end2}) {
+      const long r = e == &g.end1 ? first : first + 1;
+      e->line = unit_.position().line;
+      read_record(unit_, END_FORCE_RECORD, heading_walk_label(b, r, NNOS), e->B, e->N, e->ESFN, e->ESFV,
+                  e->ESFM);
+    }
+    skip_record(unit_, heading_walk_label(b, first + 2, NNOS));
+    b.from_heading.next = first + RECORDS_PER_BAR_GROUP;
+    b.from_heading.at = unit_.position();
+    b.bar_groups.push_back(g);
+  }
+  return b.bar_groups[static_cast<std::size_t>(K - 1)];
+}
+
+long Listing::resultant_line(Block& b, Whole J) {
+  find_resultants(b);
+  reach(b, b.from_resultants, RECORDS_BEFORE_RESULTANTS + J, 0, false);
+  return unit_.position().line;
+}
+
+const NodeValuesRecord& Listing::resultant(Block& b, Whole J) {
+  if (const NodeValuesRecord* kept = find_record(b.resultants, J)) return *kept;
+  find_resultants(b);
+  const long r = RECORDS_BEFORE_RESULTANTS + J;
+  reach(b, b.from_resultants, r, 0, false);
+  NodeValuesRecord v;
+  v.line = unit_.position().line;
+  read_record(unit_, NODE_VALUES_RECORD, resultants_walk_label(b, r), v.N, v.V1, v.V2, v.V3);
+  b.from_resultants.next = r + 1;
+  b.from_resultants.at = unit_.position();
+  b.resultants.emplace_back(J, v);
+  return b.resultants.back().second;
+}
+
+void Listing::pass_resultant(Block& b, Whole J) {
+  find_resultants(b);
+  const long r = RECORDS_BEFORE_RESULTANTS + J;
+  if (b.from_resultants.next > r) return;  // passed before: it is there
+  reach(b, b.from_resultants, r, 0, false);
+  skip_record(unit_, resultants_walk_label(b, r));
+  b.from_resultants.next = r + 1;
+  b.from_resultants.at = unit_.position();
+}
+
+std::vector<CaseHeading> Listing::all_case_headings() {
+  std::vector<CaseHeading> headings;
+  unit_.rewind();
+  Record record;
+  for (;;) {
+    const int which = unit_.skip_to_prefix(SCAN_PREFIXES);
+    if (which < 0) break;
+    const long line = unit_.position().line;
+    unit_.next(record);
+    Name<4> name;
+    if (which == 0 && heading_name(record, name)) headings.push_back({name, line});
+  }
+  return headings;
+}
+
+std::vector<const Listing::Block*> Listing::blocks_asked() const {
+  std::vector<const Block*> asked;
+  for (std::size_t index : asked_) asked.push_back(blocks_[index].get());
+  return asked;
+}
+
+}  // namespace toval

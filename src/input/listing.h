@@ -1,0 +1,145 @@
+// The forces file as the run reads it. This is the one place that knows the
+// listing's dialect: its section headings, its record layouts, how many
+// records stand between a case heading and each group, where a case name
+// stands, and how blocks and their resultants are found. The steps ask it
+// questions (the displacement records of case C, the end forces of bar K in
+// case C, the resultant records of case C) and it answers as if it read the
+// file from the top for each pass, record by record, with the same values
+// and the same first error at the same question. What it has read it keeps:
+// the file is scanned once for headings, and each record it is asked for is
+// parsed at most once per layout.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+#include <utility>
+#include <vector>
+
+#include "store/input_unit.h"
+#include "store/record_name.h"
+#include "store/store.h"
+
+namespace toval {
+
+// A displacement record or a nodal resultant record.
+struct NodeValuesRecord {
+  Whole N = 0;                     // node number as written
+  Real V1 = 0.0f, V2 = 0.0f, V3 = 0.0f;  // DX, DY, DZ; or resultants 1, 2, 3
+  long line = 0;
+};
+
+// One end-force record of a bar group.
+struct EndForceRecord {
+  Whole B = 0, N = 0;  // bar and node numbers as written (not used by the run)
+  Real ESFN = 0.0f, ESFV = 0.0f, ESFM = 0.0f;
+  long line = 0;
+};
+
+// The two end-force records of one bar group (the third is never examined).
+struct BarGroup {
+  EndForceRecord end1, end2;
+};
+
+// A case heading as the scan saw it.
+struct CaseHeading {
+  Name<4> name;
+  long line = 0;
+};
+
+class Listing {
+ public:
+  // Where a walk over the records of a block stands: the next record it
+  // would read (numbered from 1 after its heading) and where it starts.
+  struct Walk {
+    InputUnit::Position start;  // record 1
+    long next = 1;
+    InputUnit::Position at;
+  };
+
+  // One case block, from its heading; what has been read of it so far.
+  struct Block {
+    Name<4> name;
+    std::string label;  // the name as messages show it
+    long heading_line = 0;
+    Walk from_heading;
+    bool resultants_found = false;
+    bool tracked = true;  // its resultants are noted by the scan for headings
+    Walk from_resultants;
+    struct NodeNumber {
+      Whole N = 0;
+      InputUnit::Position start;
+    };
+    std::vector<NodeNumber> displacement_nodes;  // records 1.. read so far by their node number
+    std::vector<std::pair<Whole, NodeValuesRecord>> displacements;  // read in full, by record
+    std::vector<BarGroup> bar_groups;            // groups 1.. read so far
+    std::vector<std::pair<Whole, NodeValuesRecord>> resultants;  // by record
+  };
+
+  explicit Listing(InputUnit& unit) : unit_(unit) {}
+  Listing(const Listing&) = delete;
+  Listing& operator=(const Listing&) = delete;
+
+  InputUnit& unit() { return unit_; }
+
+  // The node section, then the bar section after it: the first half of
+  // LTRCG. Sets NNOS and NBAR and the node and bar tables.
+  void read_structure_sections(Store& s, Whole& NNOS, Whole& NBAR);
+
+  // The first case block named `name`. When no block has it, the run ends
+  // with the read error, whose description ends with `asker` (who asked).
+  Block& block(const Name<4>& name, std::string_view asker);
+
+  // Displacement record k (1..NNOS) of a block: its node number (I8), and
+  // the whole record read again.
+  Whole displacement_node(Block& b, Whole NNOS, Whole k);
+  const NodeValuesRecord& displacement(Block& b, Whole k);
+
+  // The end-force records of bar K's group (1..NBAR); groups are taken in
+  // order, the bar numbers they carry are not compared with K.
+  const BarGroup& bar_group(Block& b, Whole NNOS, Whole K);
+
+  // Nodal resultant record J (1..NNOS), found after the block's resultants
+  // heading: the line where it stands, the record, or passing over it.
+  long resultant_line(Block& b, Whole J);
+  const NodeValuesRecord& resultant(Block& b, Whole J);
+  void pass_resultant(Block& b, Whole J);
+
+  // Every case heading in the file, in order, reading on to its end (the
+  // check of inputs looks for names given twice); the file's own errors do
+  // not arise here.
+  std::vector<CaseHeading> all_case_headings();
+  // The blocks asked for so far, in the order first asked.
+  std::vector<const Block*> blocks_asked() const;
+
+ private:
+  using Key = std::uint32_t;
+  static Key key_of(const Name<4>& name);
+
+  bool scan_until(Key wanted, bool for_resultants);
+  void note_heading(const Record& record, const InputUnit::Position& at, const InputUnit::Position& after);
+  void note_resultants(const InputUnit::Position& after);
+  Block& new_block(const Name<4>& name, long heading_line, const InputUnit::Position& after);
+  Block& rescanned_block(const Name<4>& name, std::string_view asker);
+  void find_resultants(Block& b);
+
+  void reach(Block& b, Walk& w, long r, Whole NNOS, bool heading_walk);
+  RecordName heading_walk_label(const Block& b, long r, Whole NNOS) const;
+  RecordName resultants_walk_label(const Block& b, long r) const;
+
+  InputUnit& unit_;
+  // What the scan for headings has seen, from the top of the file to the
+  // frontier; blocks by name, the first of each name, up to a number of
+  // names that no run can need.
+  std::vector<std::unique_ptr<Block>> blocks_;
+  std::unordered_map<Key, std::size_t> by_name_;
+  std::vector<std::size_t> awaiting_resultants_;
+  std::vector<std::size_t> asked_;
+  InputUnit::Position frontier_;
+  bool at_end_ = false;
+  bool names_dropped_ = false;  // a name was seen after the table was full
+};
+
+}  // namespace toval
