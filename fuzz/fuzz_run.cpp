@@ -17,7 +17,7 @@
 
 #include "driver/run.h"
 #include "fuzz_reference.h"
-#include "input/case_blocks.h"
+#include "support/rescanning_steps.h"
 #include "store/run_error.h"
 #include "store/store.h"
 
@@ -38,16 +38,20 @@ struct Outcome {
   std::string message;  // the run-ending message
 };
 
-Outcome run(std::string_view combinations, std::string_view forces) {
-  static std::FILE* console = std::fopen("/dev/null", "w");
+// One whole run over the two files: through the listing, or with the
+// plainly written steps that rescan the forces file at every pass.
+Outcome run(std::string_view combinations, std::string_view forces, bool rescanning) {
   auto s = std::make_unique<Store>();  // zeroed, as a program start finds it
-  s->console.attach(stdin, console);
+  s->console.attach(stdin, nullptr);  // the axis line is not looked at
   s->unit3.open_memory("COMB.DAT", combinations);
   s->unit4.open_memory("ESF.DAT", forces);
   Outcome o;
   s->unit5.open_memory(&o.report);
   try {
-    run_steps(*s);
+    if (rescanning)
+      reference::run_steps(*s);
+    else
+      run_steps(*s);
     o.normal = true;
   } catch (const RunError& e) {
     o.message = e.what();
@@ -73,21 +77,18 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     forces = input.substr(at + SEPARATOR.size());
   }
 
-  const Outcome first = run(combinations, forces);
+  const Outcome first = run(combinations, forces, false);
   if (first.normal) {
     check_report(first.report);
   } else {
     if (!is_run_error_message(first.message)) fail("run-ending message of the wrong shape", first.message);
     if (!first.report.empty()) fail("report written by a run that ended with an error", first.message);
   }
-  // The case block searches remember where blocks stand; reading the file
-  // from the top at every search instead must give the same run, byte for
-  // byte. (The first run also shows that nothing of the previous input's
-  // run survived into it.)
-  remember_case_blocks(false);
-  const Outcome second = run(combinations, forces);
-  remember_case_blocks(true);
+  // The listing keeps what it has read; reading the file from the top at
+  // every pass instead must give the same run, byte for byte, and the same
+  // first error.
+  const Outcome second = run(combinations, forces, true);
   if (second.normal != first.normal || second.report != first.report || second.message != first.message)
-    fail("remembering case blocks changes the run", input.substr(0, 400));
+    fail("the listing's run differs from the rescanning run", input.substr(0, 400));
   return 0;
 }

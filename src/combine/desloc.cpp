@@ -79,7 +79,7 @@ void DESLOC(Store& s, Listing& listing, Whole& NNOS, Real& XS, Whole& NCCAR) {
   NodeValues CE, CD;
 
   for (Whole I = 1; I <= NCCAR; ++I) {
-    Listing::Block& block = listing.block(s.BL4.CCAR(I), case_list_asker(s, I));
+    Listing::Block& block = listing.displacements_of(s.BL4.CCAR(I), case_list_asker(s, I), NNOS);
     for (Whole k = 1; k <= NNOS; ++k) {
       const Whole N = listing.displacement_node(block, NNOS, k);
       // A role without a node (0) takes no record, whatever number a record carries.
@@ -91,7 +91,7 @@ void DESLOC(Store& s, Listing& listing, Whole& NNOS, Real& XS, Whole& NCCAR) {
       if (!(is_E || is_C || is_CE || is_CD || is_D)) continue;
 
       // The record read in full serves every role its node holds.
-      const NodeValuesRecord& r = listing.displacement(block, k);
+      const NodeValuesRecord& r = listing.displacement(block, NNOS, k);
       auto take = [&r](Real& DX, Real& DY, Real& DZ) {
         DX = r.V1;
         DY = r.V2;

@@ -8,7 +8,7 @@ namespace toval {
 void REACOES(Store& s, Listing& listing, Whole& NNOS, Whole& I, Whole& NRES) {
   const Nodes& n = s.BL2;
   Reactions& r = s.BL11;
-  Listing::Block& block = listing.block(s.BL4.CCAR(I), case_list_asker(s, I));
+  Listing::Block& block = listing.resultants_of(s.BL4.CCAR(I), case_list_asker(s, I));
 
   // Records are taken by position: record J belongs to node J. A node with
   // any non-zero restraint code is a support and gets all three resultants.

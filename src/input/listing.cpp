@@ -202,29 +202,57 @@ void Listing::reach(Block& b, Walk& w, long r, Whole NNOS, bool heading_walk) {
   }
 }
 
+// The records before r exist and have been passed; the unit is left
+// wherever that took it.
+void Listing::pass_before(Block& b, Walk& w, long r, Whole NNOS, bool heading_walk) {
+  if (w.next >= r) return;
+  reach(b, w, r, NNOS, heading_walk);
+}
+
+Listing::Block& Listing::displacements_of(const Name<4>& name, std::string_view asker, Whole NNOS) {
+  Block& b = block(name, asker);
+  pass_before(b, b.from_heading, RECORDS_BEFORE_DISPLACEMENTS + 1, NNOS, true);
+  return b;
+}
+
+Listing::Block& Listing::bar_groups_of(const Name<4>& name, std::string_view asker, Whole NNOS) {
+  Block& b = block(name, asker);
+  pass_before(b, b.from_heading, RECORDS_BEFORE_DISPLACEMENTS + NNOS + RECORDS_BEFORE_BAR_GROUPS + 1, NNOS, true);
+  return b;
+}
+
+Listing::Block& Listing::resultants_of(const Name<4>& name, std::string_view asker) {
+  Block& b = block(name, asker);
+  find_resultants(b);
+  pass_before(b, b.from_resultants, RECORDS_BEFORE_RESULTANTS + 1, 0, false);
+  return b;
+}
+
 Whole Listing::displacement_node(Block& b, Whole NNOS, Whole k) {
-  if (static_cast<std::size_t>(k) <= b.displacement_nodes.size())
-    return b.displacement_nodes[static_cast<std::size_t>(k - 1)].N;
+  const auto index = static_cast<std::size_t>(k - 1);
+  if (index < b.displacement_nodes.size() && b.displacement_nodes[index].read) return b.displacement_nodes[index].N;
   const long r = RECORDS_BEFORE_DISPLACEMENTS + k;
   reach(b, b.from_heading, r, NNOS, true);
   Block::NodeNumber n;
+  n.read = true;
   n.start = unit_.position();
   read_record(unit_, NODE_NUMBER, heading_walk_label(b, r, NNOS), n.N);
   b.from_heading.next = r + 1;
   b.from_heading.at = unit_.position();
-  // Node numbers are asked for in record order.
-  if (static_cast<std::size_t>(k) == b.displacement_nodes.size() + 1) b.displacement_nodes.push_back(n);
+  if (index >= b.displacement_nodes.size()) b.displacement_nodes.resize(index + 1);
+  b.displacement_nodes[index] = n;
   return n.N;
 }
 
-const NodeValuesRecord& Listing::displacement(Block& b, Whole k) {
+const NodeValuesRecord& Listing::displacement(Block& b, Whole NNOS, Whole k) {
   if (const NodeValuesRecord* kept = find_record(b.displacements, k)) return *kept;
-  const Block::NodeNumber& n = b.displacement_nodes.at(static_cast<std::size_t>(k - 1));
-  unit_.seek(n.start);
+  // The record is read again in full after its node number.
+  const Whole N = displacement_node(b, NNOS, k);
+  unit_.seek(b.displacement_nodes[static_cast<std::size_t>(k - 1)].start);
   NodeValuesRecord v;
-  v.line = n.start.line;
-  read_record(unit_, NODE_VALUES_RECORD, RecordName("displacement record of node ", n.N, " in case ", b.label),
-              v.N, v.V1, v.V2, v.V3);
+  v.line = unit_.position().line;
+  read_record(unit_, NODE_VALUES_RECORD, RecordName("displacement record of node ", N, " in case ", b.label), v.N,
+              v.V1, v.V2, v.V3);
   b.displacements.emplace_back(k, v);
   return b.displacements.back().second;
 }

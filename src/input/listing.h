@@ -69,10 +69,11 @@ class Listing {
     bool tracked = true;  // its resultants are noted by the scan for headings
     Walk from_resultants;
     struct NodeNumber {
+      bool read = false;
       Whole N = 0;
       InputUnit::Position start;
     };
-    std::vector<NodeNumber> displacement_nodes;  // records 1.. read so far by their node number
+    std::vector<NodeNumber> displacement_nodes;  // by record, as far as any was read
     std::vector<std::pair<Whole, NodeValuesRecord>> displacements;  // read in full, by record
     std::vector<BarGroup> bar_groups;            // groups 1.. read so far
     std::vector<std::pair<Whole, NodeValuesRecord>> resultants;  // by record
@@ -92,10 +93,20 @@ class Listing {
   // with the read error, whose description ends with `asker` (who asked).
   Block& block(const Name<4>& name, std::string_view asker);
 
+  // The block of `name` for one pass of a step: as far as its displacement
+  // records (the ten records after the heading passed), its bar groups (the
+  // displacement records and the nine before the groups passed too), or its
+  // nodal resultants (the resultants heading found after the block's
+  // heading and the four records after it passed). A pass over a block
+  // passes these records even when it then reads none.
+  Block& displacements_of(const Name<4>& name, std::string_view asker, Whole NNOS);
+  Block& bar_groups_of(const Name<4>& name, std::string_view asker, Whole NNOS);
+  Block& resultants_of(const Name<4>& name, std::string_view asker);
+
   // Displacement record k (1..NNOS) of a block: its node number (I8), and
   // the whole record read again.
   Whole displacement_node(Block& b, Whole NNOS, Whole k);
-  const NodeValuesRecord& displacement(Block& b, Whole k);
+  const NodeValuesRecord& displacement(Block& b, Whole NNOS, Whole k);
 
   // The end-force records of bar K's group (1..NBAR); groups are taken in
   // order, the bar numbers they carry are not compared with K.
@@ -126,6 +137,7 @@ class Listing {
   void find_resultants(Block& b);
 
   void reach(Block& b, Walk& w, long r, Whole NNOS, bool heading_walk);
+  void pass_before(Block& b, Walk& w, long r, Whole NNOS, bool heading_walk);
   RecordName heading_walk_label(const Block& b, long r, Whole NNOS) const;
   RecordName resultants_walk_label(const Block& b, long r) const;
 
