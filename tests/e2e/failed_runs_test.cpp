@@ -13,6 +13,16 @@ TEST(FailedRuns, TermWithoutCaseBlock) {
   EXPECT_TRUE(runs_as_expected("missing_case_block"));
 }
 
+// The description of a missing case names who asked for it and what looks
+// wrong with the name: a multiplier ended by a decimal comma ("1,5" reads as
+// 1 and case "5"), a blank line in a term list (a term without a name), and
+// a case of the case list without a block.
+TEST(FailedRuns, MissingCaseNamesWhoAskedForIt) {
+  EXPECT_TRUE(runs_as_expected("decimal_comma_multiplier"));
+  EXPECT_TRUE(runs_as_expected("blank_term_name"));
+  EXPECT_TRUE(runs_as_expected("missing_listed_case"));
+}
+
 // A letter in a node coordinate. No report file existed: it has been created
 // empty by the open and receives nothing.
 TEST(FailedRuns, BadNumberInNodeRecord) {
