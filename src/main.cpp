@@ -11,7 +11,8 @@ int main(int argc, char** argv) {
     int status = toval::run_toval(store, {argv + 1, static_cast<std::size_t>(argc > 0 ? argc - 1 : 0)});
     // A console that could not take the output is a failure, never a success.
     if (std::fflush(stdout) != 0 || std::ferror(stdout)) {
-      std::fputs("\nrun-time error F6521: WRITE(CONSOLE)\n- the standard output cannot be written\n", stderr);
+      std::fputs(toval::file_error(toval::ReadFault::write, "CONSOLE", "the standard output cannot be written").what(),
+                 stderr);
       return 1;
     }
     return status;

@@ -19,7 +19,7 @@ constexpr Item REPORT_NAME[] = {A(20)};
 // whose own name ends in TOV would otherwise be destroyed).
 void refuse_input_as_report(const std::string& report, const InputUnit& unit, const char* role) {
   if (!platform::same_file(report, unit.name())) return;
-  throw file_error(ReadFault::same_file, "OPEN", report,
+  throw file_error(ReadFault::same_file, report,
                    "the report file would be the " + std::string(role) + " " + unit.name() +
                        " itself; rename the combination file so that its name does not give this report "
                        "name (the report takes the name up to the first \".\" followed by TOV)");

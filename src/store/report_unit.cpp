@@ -17,7 +17,7 @@ void ReportUnit::open(const std::string& path) {
   // Append mode creates a missing file and leaves an existing one as it is.
   if (path.find('\0') == std::string::npos && !path.empty()) file_ = std::fopen(path.c_str(), "ab");
   if (file_ == nullptr)
-    throw file_error(ReadFault::open, "OPEN", path,
+    throw file_error(ReadFault::open, path,
                      std::string("the report file cannot be opened or created: ") + std::strerror(errno));
 }
 
@@ -31,7 +31,7 @@ void ReportUnit::fail(const char* what) {
   std::string description = std::string(what) + ": " + std::strerror(errno);
   if (file_ != nullptr) std::fclose(file_);
   file_ = nullptr;
-  throw file_error(ReadFault::write, "WRITE", path_, description);
+  throw file_error(ReadFault::write, path_, description);
 }
 
 void ReportUnit::put_record(std::string_view chars, bool ended) {
@@ -64,7 +64,7 @@ void ReportUnit::close() {
   bool closed = std::fclose(f) == 0;
   if (!flushed || !closed) {
     std::string description = std::string("the report file cannot be written: ") + std::strerror(errno);
-    throw file_error(ReadFault::write, "WRITE", path_, description);
+    throw file_error(ReadFault::write, path_, description);
   }
 }
 

@@ -14,12 +14,20 @@ std::string numbered(char letter, int number) {
 
 }  // namespace
 
-RunError file_error(ReadFault fault, std::string_view operation, std::string_view file,
-                    std::string_view description) {
+std::string_view operation_of(ReadFault fault) {
+  switch (fault) {
+    case ReadFault::open:
+    case ReadFault::same_file: return "OPEN";
+    case ReadFault::write: return "WRITE";
+    default: return "READ";
+  }
+}
+
+RunError file_error(ReadFault fault, std::string_view file, std::string_view description) {
   std::string m = "\nrun-time error ";
   m += numbered('F', static_cast<int>(fault));
   m += ": ";
-  m += operation;
+  m += operation_of(fault);
   m += '(';
   m += file;
   m += ")\n- ";
@@ -29,7 +37,7 @@ RunError file_error(ReadFault fault, std::string_view operation, std::string_vie
 }
 
 RunError read_error(ReadFault fault, std::string_view file, std::string_view description) {
-  return file_error(fault, "READ", file, description);
+  return file_error(fault, file, description);
 }
 
 RunError math_error(MathFault fault) {

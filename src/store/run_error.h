@@ -13,7 +13,9 @@ class RunError : public std::runtime_error {
   explicit RunError(std::string message) : std::runtime_error(std::move(message)) {}
 };
 
-// Error numbers of the read error "F6nnn" and the arithmetic error "M6nnn".
+// Error numbers of the file errors "F6nnn" and the arithmetic error "M6nnn".
+// The number tells the operation the message names: open, write, or read
+// for all the others.
 enum class ReadFault : int {
   end_of_file = 6501,
   bad_integer = 6502,
@@ -30,12 +32,14 @@ enum class ReadFault : int {
 
 enum class MathFault : int { invalid = 6101, divide_by_zero = 6103, overflow = 6104 };
 
-// "\nrun-time error F6nnn: READ(<file>)\n- <description>\n"
+// "\nrun-time error F6nnn: READ(<file>)\n- <description>\n", with OPEN or
+// WRITE in place of READ for the faults of those operations.
+[[nodiscard]] RunError file_error(ReadFault fault, std::string_view file, std::string_view description);
+// The same, for the faults met while reading.
 [[nodiscard]] RunError read_error(ReadFault fault, std::string_view file, std::string_view description);
 
-// The same shape for other operations: OPEN(...), WRITE(...).
-[[nodiscard]] RunError file_error(ReadFault fault, std::string_view operation, std::string_view file,
-                                  std::string_view description);
+// The operation a fault belongs to: "OPEN", "WRITE" or "READ".
+std::string_view operation_of(ReadFault fault);
 
 // "\nrun-time error M6nnn: MATH\n- floating-point error: <kind>\n"
 [[nodiscard]] RunError math_error(MathFault fault);
