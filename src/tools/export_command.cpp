@@ -99,7 +99,7 @@ void write_folder(const Request& r, const nlohmann::ordered_json& doc) {
   std::error_code ec;
   std::filesystem::create_directory(r.target, ec);
   if (ec && !platform::is_directory(r.target))
-    throw file_error(ReadFault::write, "WRITE", r.target, "the folder cannot be made: " + ec.message());
+    throw file_error(ReadFault::write, r.target, "the folder cannot be made: " + ec.message());
   std::vector<std::string_view> tables(csv_table_names().begin(), csv_table_names().end());
   if (!r.table.empty()) tables = {r.table};
   for (std::string_view table : tables) refuse_input_as_output(table_file(r.target, table), r.inputs);

@@ -10,7 +10,7 @@ namespace {
 
 void open_input(InputUnit& unit, const std::string& path, const char* role) {
   if (!unit.open(path))
-    throw file_error(ReadFault::open, "OPEN", path, std::string("the ") + role + " cannot be opened for reading");
+    throw file_error(ReadFault::open, path, std::string("the ") + role + " cannot be opened for reading");
 }
 
 }  // namespace
@@ -22,9 +22,8 @@ LoadedRun::LoadedRun(const std::string& combination_file, const std::string& for
   open_input(s.unit4, forces_file, "forces file");
   // The axis line that the symmetry step shows is no part of any output here.
   s.console.attach(stdin, nullptr);
-  analyse(s, counts_);
-  s.unit4.close();
-  s.unit3.close();
+  listing_ = std::make_unique<Listing>(s.unit4);
+  analyse(s, *listing_, counts_);
 }
 
 }  // namespace toval::tools

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "driver/analysis.h"
+#include "input/listing.h"
 #include "store/store.h"
 
 namespace toval::tools {
@@ -17,6 +18,8 @@ class LoadedRun {
   LoadedRun(const std::string& combination_file, const std::string& forces_file);
 
   const Store& store() const { return *store_; }
+  // The forces file as the run read it; it stays open for further questions.
+  Listing& listing() { return *listing_; }
   const RunCounts& counts() const { return counts_; }
   const std::string& combination_file() const { return combination_file_; }
   const std::string& forces_file() const { return forces_file_; }
@@ -24,6 +27,7 @@ class LoadedRun {
  private:
   std::string combination_file_, forces_file_;
   std::unique_ptr<Store> store_;  // large: never on the stack
+  std::unique_ptr<Listing> listing_;
   RunCounts counts_;
 };
 

@@ -16,7 +16,7 @@ namespace {
 namespace fs = std::filesystem;
 
 [[noreturn]] void write_failure(const std::string& file, const std::string& description) {
-  throw file_error(ReadFault::write, "WRITE", file, description);
+  throw file_error(ReadFault::write, file, description);
 }
 
 std::string reason(int error) { return error != 0 ? std::string(": ") + std::strerror(error) : std::string(); }
@@ -52,7 +52,7 @@ void refuse_input_as_output(const std::string& target, std::span<const std::stri
   if (is_stdout(target)) return;
   for (const std::string& input : inputs) {
     if (target == input || platform::same_file(target, input))
-      throw file_error(ReadFault::same_file, "OPEN", target,
+      throw file_error(ReadFault::same_file, target,
                        "the output file would be the input " + input + " itself; choose another output name");
   }
 }
