@@ -3,22 +3,24 @@
 #include <cstdio>
 
 #include "driver/run.h"
+#include "store/platform.h"
 #include "store/run_error.h"
 
 int main(int argc, char** argv) {
   static toval::Store store;  // the whole run's tables, zeroed at start
+  toval::platform::binary_console();
   try {
     int status = toval::run_toval(store, {argv + 1, static_cast<std::size_t>(argc > 0 ? argc - 1 : 0)});
     // A console that could not take the output is a failure, never a success.
     if (std::fflush(stdout) != 0 || std::ferror(stdout)) {
-      std::fputs(toval::file_error(toval::ReadFault::write, "CONSOLE", "the standard output cannot be written").what(),
-                 stderr);
+      store.console.write_error(
+          toval::file_error(toval::ReadFault::write, "CONSOLE", "the standard output cannot be written").what());
       return 1;
     }
     return status;
   } catch (const toval::RunError& error) {
     std::fflush(stdout);
-    std::fputs(error.what(), stderr);
+    store.console.write_error(error.what());
     return 1;
   }
 }

@@ -2,8 +2,13 @@
 
 namespace toval {
 
-void Console::emit(std::string_view bytes) {
-  if (out_ != nullptr) std::fwrite(bytes.data(), 1, bytes.size(), out_);
+void Console::emit_to(std::FILE* to, std::string_view bytes) {
+  if (to == nullptr) return;
+  for (std::size_t lf; (lf = bytes.find('\n')) != std::string_view::npos; bytes.remove_prefix(lf + 1)) {
+    std::fwrite(bytes.data(), 1, lf, to);
+    std::fwrite(line_end_.data(), 1, line_end_.size(), to);
+  }
+  std::fwrite(bytes.data(), 1, bytes.size(), to);
 }
 
 void Console::put_record(std::string_view chars, bool ended) {
@@ -44,6 +49,11 @@ void Console::stop_message() {
   if (last_was_write_) emit("\n");
   emit("Stop - Program terminated.\n");
   flush();
+}
+
+void Console::write_error(std::string_view text) {
+  emit_to(err_, text);
+  if (err_ != nullptr) std::fflush(err_);
 }
 
 void Console::flush() {

@@ -1,12 +1,14 @@
 // The console: records written to standard output, typed lines read from
 // standard input. A record is shown on a line of its own without its first
-// character; a prompt leaves its line open for what follows.
+// character; a prompt leaves its line open for what follows. Lines end as
+// this system's console users expect (platform::console_line_end()).
 #pragma once
 
 #include <cstdio>
 #include <string>
 #include <string_view>
 
+#include "store/platform.h"
 #include "store/record_sink.h"
 
 namespace toval {
@@ -19,6 +21,10 @@ class Console : public RecordSink {
     in_ = in;
     out_ = out;
   }
+  // The error stream, standard error unless a test hands another.
+  void attach_error(std::FILE* err) { err_ = err; }
+  // Every line end the console writes, on output and on the error stream.
+  void use_line_end(std::string_view line_end) { line_end_ = line_end; }
 
   void put_record(std::string_view chars, bool ended) override;
   // Bytes written as they are (the fallback question); they leave the line open.
@@ -28,13 +34,20 @@ class Console : public RecordSink {
   bool read_line(std::string& line, std::size_t limit);
   // Ends the run's console output with the end message.
   void stop_message();
+  // A message for the error stream (a run-ending error): its LFs are written
+  // as the console's line ends, and it is flushed at once.
+  void write_error(std::string_view text);
   void flush();
 
  private:
-  void emit(std::string_view bytes);
+  // Writes bytes to `to`, each LF as the console's line end.
+  void emit_to(std::FILE* to, std::string_view bytes);
+  void emit(std::string_view bytes) { emit_to(out_, bytes); }
 
   std::FILE* in_ = stdin;
   std::FILE* out_ = stdout;
+  std::FILE* err_ = stderr;
+  std::string_view line_end_ = platform::console_line_end();
   bool line_open_ = false;  // the last write was a prompt
   bool last_was_write_ = false;
 };

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <string>
+#include <string_view>
 
 namespace toval::platform {
 
@@ -19,5 +20,14 @@ bool same_file(const std::string& a, const std::string& b);
 // Renames `from` over `to`, replacing an existing `to` in one step; returns
 // the reason when it cannot, else an empty text.
 std::string replace_file(const std::string& from, const std::string& to);
+
+// Puts standard input, output and error into binary mode where the C
+// runtime would otherwise translate line ends (and end input at code 26),
+// so that what the program reads and writes is byte for byte its own.
+void binary_console();
+
+// The line end a console user of this system expects: CR LF on Windows,
+// LF elsewhere. Only the console uses it; files always end records in CR LF.
+std::string_view console_line_end();
 
 }  // namespace toval::platform

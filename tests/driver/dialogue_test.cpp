@@ -5,6 +5,7 @@
 
 #include <filesystem>
 
+#include "support/posix_process.h"
 #include "support/test_support.h"
 
 namespace toval {
@@ -130,12 +131,13 @@ namespace toval {
 namespace {
 
 TEST(ReportFile, AReportThatCannotBeWrittenIsNeverASuccess) {
-  if (!std::filesystem::exists("/dev/full")) GTEST_SKIP() << "no /dev/full on this system";
+  const std::string full = testing::posix::full_device();
+  if (full.empty()) GTEST_SKIP() << "POSIX only: no device that refuses every write";
   TempDir dir;
   const std::string examples = std::string(TOVAL_SOURCE_DIR) + "/examples/";
   dir.write("GALPAO.CMB", testing::read_file(examples + "GALPAO.CMB"));
   dir.write("GALPAO.ESF", testing::read_file(examples + "GALPAO.ESF"));
-  std::filesystem::create_symlink("/dev/full", dir.file("GALPAO.TOV"));
+  std::filesystem::create_symlink(full, dir.file("GALPAO.TOV"));
   auto r = run_program(dir.path(), "GALPAO.CMB\nGALPAO.ESF\n");
   EXPECT_EQ(r.status, 1);
   EXPECT_EQ(r.err.rfind("\nrun-time error F6521: WRITE(GALPAO.TOV)\n- the report file cannot be written", 0), 0u)

@@ -1,26 +1,19 @@
 #include "support/test_support.h"
 
-#include <sys/wait.h>
+#include <gtest/gtest.h>
 
-#include <atomic>
-#include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
-#include <stdexcept>
+
+#include "support/posix_process.h"
 
 namespace toval::testing {
 
 namespace fs = std::filesystem;
 
-TempDir::TempDir() {
-  static std::atomic<int> counter{0};
-  auto base = fs::temp_directory_path() /
-              ("toval-test-" + std::to_string(::getpid()) + "-" + std::to_string(counter++));
-  fs::remove_all(base);
-  fs::create_directories(base);
-  path_ = base.string();
-}
+TempDir::TempDir() : path_(posix::make_temp_dir()) {}
 
 TempDir::~TempDir() {
   std::error_code ec;
@@ -43,15 +36,35 @@ std::string read_file(const std::string& path) {
   return s.str();
 }
 
+std::string from_windows_console(const std::string& text, std::string& fault) {
+  std::string lf;
+  fault.clear();
+  for (std::size_t k = 0; k < text.size(); ++k) {
+    if (text[k] == '\r' && k + 1 < text.size() && text[k + 1] == '\n') {
+      lf += '\n';
+      ++k;
+      continue;
+    }
+    if ((text[k] == '\n' || text[k] == '\r') && fault.empty())
+      fault = std::string(text[k] == '\n' ? "a bare LF" : "a bare CR") + " at byte " + std::to_string(k);
+    lf += text[k];
+  }
+  return lf;
+}
+
 namespace {
 
-std::string shell_quote(const std::string& s) {
-  std::string q = "'";
-  for (char c : s) {
-    if (c == '\'') q += "'\\''";
-    else q += c;
-  }
-  return q + "'";
+// The Windows build under test, or empty for the native one.
+std::string wine_build_dir() {
+  const char* dir = std::getenv("TOVAL_TEST_WINE_BUILD");
+  return dir != nullptr ? dir : "";
+}
+
+std::string console_text(const std::string& text, const char* stream) {
+  std::string fault;
+  std::string lf = from_windows_console(text, fault);
+  if (!fault.empty()) ADD_FAILURE() << "the Windows console's " << stream << " holds " << fault;
+  return lf;
 }
 
 }  // namespace
@@ -59,15 +72,23 @@ std::string shell_quote(const std::string& s) {
 RunResult run_program(const std::string& dir, const std::string& input, const std::vector<std::string>& arguments) {
   TempDir io;
   io.write("stdin", input);
-  std::string command = "cd " + shell_quote(dir) + " && " + shell_quote(TOVAL_BINARY);
-  for (const auto& a : arguments) command += " " + shell_quote(a);
-  command += " < " + shell_quote(io.file("stdin")) + " > " + shell_quote(io.file("stdout")) + " 2> " +
-             shell_quote(io.file("stderr"));
-  int raw = std::system(command.c_str());
+  const std::string windows = wine_build_dir();
+  std::vector<std::string> argv;
+  if (windows.empty()) {
+    argv.push_back(TOVAL_BINARY);
+  } else {
+    argv.push_back("wine");
+    argv.push_back((fs::absolute(windows) / "toval.exe").string());
+  }
+  argv.insert(argv.end(), arguments.begin(), arguments.end());
   RunResult r;
+  r.status = posix::run_process(dir, argv, io.file("stdin"), io.file("stdout"), io.file("stderr"));
   r.out = io.read("stdout");
   r.err = io.read("stderr");
-  r.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+  if (!windows.empty()) {
+    r.out = console_text(r.out, "output");
+    r.err = console_text(r.err, "error stream");
+  }
   return r;
 }
 

@@ -30,9 +30,17 @@ struct RunResult {
   int status = -1;
 };
 
-// Runs the built toval in `dir` with `input` on standard input.
+// Runs toval in `dir` with `input` on standard input: the native build, or
+// the Windows build under wine when TOVAL_TEST_WINE_BUILD names the
+// directory that holds toval.exe. The Windows console ends its lines in
+// CR LF; the result has them as LF, and a run whose console output or error
+// stream holds any other line end fails the test.
 RunResult run_program(const std::string& dir, const std::string& input,
                       const std::vector<std::string>& arguments = {});
+
+// The console text of a Windows run with its CR LF pairs made LF; a bare LF
+// or CR is reported in `fault` (empty when there is none).
+std::string from_windows_console(const std::string& text, std::string& fault);
 
 std::string read_file(const std::string& path);
 
