@@ -40,6 +40,14 @@ TEST(Dialogue, NotFoundAsksTheSameQuestionAgain) {
   EXPECT_EQ(dir.read("COMB.TOV"), "");
 }
 
+TEST(Dialogue, ADirectoryIsNotFound) {
+  Dir dir;
+  std::filesystem::create_directory(dir.file("SUB.DAT"));
+  auto r = run_program(dir.path(), "SUB.DAT\nCOMB.DAT\nSUB.DAT\nF.DAT\n");
+  EXPECT_EQ(r.out, COMB_Q + NOT_FOUND + COMB_Q + FORCES_Q + NOT_FOUND + FORCES_Q +
+                       report_line("COMB.TOV            "));
+}
+
 TEST(Dialogue, NamesAreTrimmedCutToTwentyAndNeverNamedPastANul) {
   Dir dir;
   dir.write("ABCDEFGHIJKLMNOPQRST", "x\n");
