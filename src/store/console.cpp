@@ -2,11 +2,11 @@
 
 namespace toval {
 
-void Console::emit_to(std::FILE* to, std::string_view bytes) {
+void write_console_text(std::FILE* to, std::string_view bytes, std::string_view line_end) {
   if (to == nullptr) return;
   for (std::size_t lf; (lf = bytes.find('\n')) != std::string_view::npos; bytes.remove_prefix(lf + 1)) {
     std::fwrite(bytes.data(), 1, lf, to);
-    std::fwrite(line_end_.data(), 1, line_end_.size(), to);
+    std::fwrite(line_end.data(), 1, line_end.size(), to);
   }
   std::fwrite(bytes.data(), 1, bytes.size(), to);
 }
@@ -52,7 +52,7 @@ void Console::stop_message() {
 }
 
 void Console::write_error(std::string_view text) {
-  emit_to(err_, text);
+  write_console_text(err_, text, line_end_);
   if (err_ != nullptr) std::fflush(err_);
 }
 

@@ -13,6 +13,11 @@
 
 namespace toval {
 
+// Writes `text` to `to` with each LF written as `line_end`: how console text
+// (the dialogue, messages on the error stream) reaches its stream.
+void write_console_text(std::FILE* to, std::string_view text,
+                        std::string_view line_end = platform::console_line_end());
+
 class Console : public RecordSink {
  public:
   // Standard input and output unless a test hands other streams; a null
@@ -40,9 +45,7 @@ class Console : public RecordSink {
   void flush();
 
  private:
-  // Writes bytes to `to`, each LF as the console's line end.
-  void emit_to(std::FILE* to, std::string_view bytes);
-  void emit(std::string_view bytes) { emit_to(out_, bytes); }
+  void emit(std::string_view bytes) { write_console_text(out_, bytes, line_end_); }
 
   std::FILE* in_ = stdin;
   std::FILE* out_ = stdout;

@@ -3,6 +3,7 @@
 #if defined(_WIN32)
 #include <fcntl.h>
 #include <io.h>
+#include <sys/stat.h>
 #include <windows.h>
 #else
 #include <cerrno>
@@ -49,6 +50,15 @@ bool same_file(const std::string& a, const std::string& b) {
          ia.nFileIndexLow == ib.nFileIndexLow;
 }
 
+std::FILE* create_new_file(const std::string& path) {
+  // The C runtime's fopen() here does not know the exclusive mode "x".
+  int fd = _open(path.c_str(), _O_WRONLY | _O_CREAT | _O_EXCL | _O_BINARY, _S_IREAD | _S_IWRITE);
+  if (fd < 0) return nullptr;
+  std::FILE* file = _fdopen(fd, "wb");
+  if (file == nullptr) _close(fd);
+  return file;
+}
+
 std::string replace_file(const std::string& from, const std::string& to) {
   // rename() refuses an existing target here; this call replaces it.
   if (MoveFileExA(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) return {};
@@ -79,6 +89,8 @@ bool same_file(const std::string& a, const std::string& b) {
   bool same = std::filesystem::equivalent(a, b, ec);
   return !ec && same;
 }
+
+std::FILE* create_new_file(const std::string& path) { return std::fopen(path.c_str(), "wbx"); }
 
 std::string replace_file(const std::string& from, const std::string& to) {
   if (std::rename(from.c_str(), to.c_str()) == 0) return {};

@@ -17,6 +17,10 @@ bool is_directory(const std::string& path);
 // True when both paths name one existing file (links followed).
 bool same_file(const std::string& a, const std::string& b);
 
+// Creates a new file for writing in binary mode, failing (with errno set)
+// when the name exists already; null on failure.
+std::FILE* create_new_file(const std::string& path);
+
 // Renames `from` over `to`, replacing an existing `to` in one step; returns
 // the reason when it cannot, else an empty text.
 std::string replace_file(const std::string& from, const std::string& to);

@@ -32,7 +32,7 @@ std::FILE* create_temporary(const std::string& target, std::string& path) {
     fs::path candidate = t.parent_path() / ("." + t.filename().string() + "." + suffix + ".tmp");
     path = candidate.string();
     errno = 0;
-    if (std::FILE* f = std::fopen(path.c_str(), "wbx")) return f;
+    if (std::FILE* f = platform::create_new_file(path)) return f;
     if (errno != EEXIST) break;
   }
   write_failure(target, "no temporary file can be created beside it" + reason(errno));

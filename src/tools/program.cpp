@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <string>
 
+#include "store/console.h"
 #include "store/run_error.h"
 #include "tools/command.h"
 #include "tools/output_file.h"
@@ -39,7 +40,7 @@ std::string program_help() {
 int usage_error(std::string_view message, std::string_view usage) {
   std::fflush(stdout);
   std::string text = "toval-tools: " + std::string(message) + "\nusage: " + std::string(usage) + "\n";
-  std::fputs(text.c_str(), stderr);
+  write_console_text(stderr, text);
   return 2;
 }
 
@@ -92,7 +93,7 @@ int run_tools(std::span<const std::string> args) {
   } catch (const RunError& error) {
     // The same message that toval prints for the same fault, and nothing on stdout.
     std::fflush(stdout);
-    std::fputs(error.what(), stderr);
+    write_console_text(stderr, error.what());
     return 1;
   }
 }

@@ -54,7 +54,6 @@ std::string from_windows_console(const std::string& text, std::string& fault) {
 
 namespace {
 
-// The Windows build under test, or empty for the native one.
 std::string wine_build_dir() {
   const char* dir = std::getenv("TOVAL_TEST_WINE_BUILD");
   return dir != nullptr ? dir : "";
@@ -69,26 +68,27 @@ std::string console_text(const std::string& text, const char* stream) {
 
 }  // namespace
 
+bool windows_build() { return !wine_build_dir().empty(); }
+
+std::vector<std::string> program_command(const std::string& native, const std::string& program) {
+  if (!windows_build()) return {native};
+  return {"wine", (fs::absolute(wine_build_dir()) / (program + ".exe")).string()};
+}
+
+std::string console_error_text(const std::string& text) {
+  return windows_build() ? console_text(text, "error stream") : text;
+}
+
 RunResult run_program(const std::string& dir, const std::string& input, const std::vector<std::string>& arguments) {
   TempDir io;
   io.write("stdin", input);
-  const std::string windows = wine_build_dir();
-  std::vector<std::string> argv;
-  if (windows.empty()) {
-    argv.push_back(TOVAL_BINARY);
-  } else {
-    argv.push_back("wine");
-    argv.push_back((fs::absolute(windows) / "toval.exe").string());
-  }
+  std::vector<std::string> argv = program_command(TOVAL_BINARY, "toval");
   argv.insert(argv.end(), arguments.begin(), arguments.end());
   RunResult r;
   r.status = posix::run_process(dir, argv, io.file("stdin"), io.file("stdout"), io.file("stderr"));
   r.out = io.read("stdout");
-  r.err = io.read("stderr");
-  if (!windows.empty()) {
-    r.out = console_text(r.out, "output");
-    r.err = console_text(r.err, "error stream");
-  }
+  r.err = console_error_text(io.read("stderr"));
+  if (windows_build()) r.out = console_text(r.out, "output");
   return r;
 }
 

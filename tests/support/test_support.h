@@ -38,6 +38,18 @@ struct RunResult {
 RunResult run_program(const std::string& dir, const std::string& input,
                       const std::vector<std::string>& arguments = {});
 
+// True when the programs under test are the Windows build, run under wine:
+// TOVAL_TEST_WINE_BUILD names the directory that holds the .exe files.
+bool windows_build();
+
+// The command that starts a program under test: `native` (the path of the
+// native build), or wine with the Windows build's `program`.exe.
+std::vector<std::string> program_command(const std::string& native, const std::string& program);
+
+// The error stream of a run as the tests compare it: for the Windows build
+// its CR LF pairs made LF (a bare line end fails the test).
+std::string console_error_text(const std::string& text);
+
 // The console text of a Windows run with its CR LF pairs made LF; a bare LF
 // or CR is reported in `fault` (empty when there is none).
 std::string from_windows_console(const std::string& text, std::string& fault);

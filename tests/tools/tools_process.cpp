@@ -1,35 +1,24 @@
 #include "tools/tools_process.h"
 
-#include <sys/wait.h>
-
 #include <algorithm>
-#include <cstdlib>
 #include <filesystem>
 
+#include "support/posix_process.h"
+
 namespace toval::testing {
-
-namespace {
-
-std::string shell_quote(const std::string& s) {
-  std::string q = "'";
-  for (char c : s) q += c == '\'' ? std::string("'\\''") : std::string(1, c);
-  return q + "'";
-}
-
-}  // namespace
 
 RunResult run_tools(const std::string& dir, const std::vector<std::string>& arguments,
                     const std::string& stdout_path) {
   TempDir io;
-  std::string command = "cd " + shell_quote(dir) + " && " + shell_quote(TOVAL_TOOLS_BINARY);
-  for (const auto& a : arguments) command += " " + shell_quote(a);
+  io.write("stdin", "");
+  std::vector<std::string> argv = program_command(TOVAL_TOOLS_BINARY, "toval-tools");
+  argv.insert(argv.end(), arguments.begin(), arguments.end());
   const std::string out = stdout_path.empty() ? io.file("stdout") : stdout_path;
-  command += " < /dev/null > " + shell_quote(out) + " 2> " + shell_quote(io.file("stderr"));
-  const int raw = std::system(command.c_str());
   RunResult r;
+  r.status = posix::run_process(dir, argv, io.file("stdin"), out, io.file("stderr"));
+  // The output is the same bytes on every system; the error stream is console text.
   if (stdout_path.empty()) r.out = io.read("stdout");
-  r.err = io.read("stderr");
-  r.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+  r.err = console_error_text(io.read("stderr"));
   return r;
 }
 

@@ -9,7 +9,9 @@
 
 namespace toval::testing {
 
-// Runs toval-tools in `dir` with `arguments` and no standard input. When
+// Runs toval-tools in `dir` with `arguments` and an empty standard input
+// (the Windows build under wine when the tests are set to it, see
+// windows_build()). When
 // `stdout_path` is given the output goes there and `out` stays empty.
 RunResult run_tools(const std::string& dir, const std::vector<std::string>& arguments,
                     const std::string& stdout_path = "");
