@@ -69,6 +69,7 @@ Whole read_case_list(Store& s) {
     s.BL4.CCAR(I) = name;
     s.lines.case_line(I) = unit.next_line() - 1;
     pass_to_marker(unit, FIMC, case_label(I, name));
+    s.lines.case_end_line(I) = unit.next_line() - 1;
     read_record(unit, MARKER_RECORD,
                 "record after the \"FIMC\" of " + case_label(I, name) +
                     " (the name record of the next case, or the marker \"FIME\" ending the case list)",

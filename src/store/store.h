@@ -90,6 +90,7 @@ struct Reactions {
 // run's tables: nothing is computed from it).
 struct EntryLines {
   Table<long, MAX_CASES> case_line;  // name record of each case entry
+  Table<long, MAX_CASES> case_end_line;  // the "FIMC" that ends each case entry
   Table<long, MAX_COMBINATIONS> header_line;
   Table2<long, MAX_COMBINATIONS, MAX_TERMS> term_line;
   // The term's multiplier was ended by a comma that a digit follows: a

@@ -1,0 +1,16 @@
+// The check of inputs: both files read as a run reads them, with every
+// hazard it meets listed, and no report written.
+#pragma once
+
+#include <string>
+
+namespace toval::tools {
+
+struct CheckOutcome {
+  std::string listing;  // the hazard lines and the count closing them
+  int status = 0;       // 0 nothing found, 1 something found
+};
+
+CheckOutcome check_inputs(const std::string& combination_file, const std::string& forces_file);
+
+}  // namespace toval::tools
