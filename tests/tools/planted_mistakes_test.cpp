@@ -1,0 +1,201 @@
+// Each hazard planted alone in a sound pair of files gives exactly its
+// warning, at its place.
+#include <gtest/gtest.h>
+
+#include "checked_files.h"
+#include "frame_files.h"
+#include "tools/input_check.h"
+
+namespace toval::testing {
+namespace {
+
+// Lines of the combination file that combination_lines() writes for the
+// cases G and Q.
+constexpr long G_ENTRY = 7, Q_ENTRY = 10, FIRST_TERM = 15, SECOND_TERM = 16;
+
+long line_of(const std::vector<std::string>& lines, const std::string& prefix) {
+  return static_cast<long>(line_index(lines, prefix)) + 1;
+}
+
+// Resultant record of node 1 in the first case block, as a line number.
+long first_resultant(const std::vector<std::string>& forces) {
+  return line_of(forces, "     RESULTANTES NODAIS") + 5;
+}
+
+const std::string SHIFT_ADVICE = "; a value shifted by a column, probably: write each value within its own columns";
+
+TEST(PlantedShift, BlanksBetweenTheDigitsOfAResultant) {
+  const Frame f = portal();
+  auto forces = forces_lines(f);
+  const long line = first_resultant(forces);
+  // 85.71 written one column to the right: its last digit joins the next field.
+  //                                   9-30                       31-55                    56-80
+  forces[static_cast<std::size_t>(line - 1)] =
+      "       1                  85.7" "1                    3.00" "                     1.00";
+  CheckedFiles c(combination_lines(f), forces);
+  EXPECT_EQ(c.listing, c.forces_at(line, 32,
+                                   "warning: blanks inside the number \"1                    3.00\" (columns 31-55): "
+                                   "blanks are ignored, so it reads as 13" + SHIFT_ADVICE) +
+                           "1 warning\n");
+  EXPECT_EQ(c.status, 1);
+}
+
+TEST(PlantedShift, AValueRunningIntoABlankField) {
+  const Frame f = portal();
+  auto forces = forces_lines(f);
+  const long line = first_resultant(forces);
+  forces[static_cast<std::size_t>(line - 1)] =
+      "       1                  85.7" "1                        " "                     1.00";
+  CheckedFiles c(combination_lines(f), forces);
+  EXPECT_EQ(c.listing,
+            c.forces_at(line, 31,
+                        "warning: the number \"85.7\" (columns 9-30) runs into the next field, whose text \"1\" "
+                        "starts in column 31: they read as 85.7 and 1, each from its own columns; a value shifted "
+                        "by a column, probably: leave a blank between values") +
+                "1 warning\n");
+}
+
+TEST(PlantedShift, ACoordinateShiftedInTheNodeSection) {
+  const Frame f = portal();
+  auto forces = forces_lines(f);
+  const long line = line_of(forces, "       2");  // node 2: (0, 4)
+  forces[static_cast<std::size_t>(line - 1)].insert(8, " ");
+  CheckedFiles c(combination_lines(f), forces);
+  EXPECT_EQ(c.listing, c.forces_at(line, 25,
+                                   "warning: blanks inside the number \"0          4.00\" (columns 24-38): blanks "
+                                   "are ignored, so it reads as 4" + SHIFT_ADVICE) +
+                           "1 warning\n");
+}
+
+TEST(PlantedCombinationMistake, TermNamingACaseOutsideTheList) {
+  Frame listed = portal();
+  Frame blocks = portal();
+  blocks.cases = {"G", "Q", "X"};
+  auto combination = combination_lines(listed);
+  combination[SECOND_TERM - 1] = "    1.4       X";
+  CheckedFiles c(combination, forces_lines(blocks));
+  EXPECT_EQ(c.listing, c.combination_at(SECOND_TERM, 15,
+                                        "warning: term 2 of combination 1 names case \"X\", which is not in the "
+                                        "case list: it is combined, but its displacements and reactions are not "
+                                        "reported; add the case to the list, or correct the name") +
+                           "1 warning\n");
+  EXPECT_EQ(c.status, 1);
+}
+
+TEST(PlantedCombinationMistake, ListedCaseThatNoCombinationUses) {
+  Frame f = portal();
+  f.cases = {"G", "Q", "W"};
+  auto combination = combination_lines(f);
+  // Drop W from both combinations.
+  combination.erase(combination.begin() + static_cast<long>(line_index(combination, "    1.0,W")));
+  combination.erase(combination.begin() + static_cast<long>(line_index(combination, "    1.4       W")));
+  CheckedFiles c(combination, forces_lines(f));
+  EXPECT_EQ(c.listing, c.combination_at(13, 1,
+                                        "warning: case \"W\" is in no combination: its displacements and reactions "
+                                        "are reported, but no combined force includes it; add it to the "
+                                        "combinations that need it, or remove it from the list") +
+                           "1 warning\n");
+}
+
+TEST(PlantedCombinationMistake, RepeatedCaseName) {
+  Frame f = portal();
+  auto combination = combination_lines(f);
+  combination.insert(combination.begin() + 12, {"G    de novo", "FIMC"});  // a third entry before "FIME"
+  CheckedFiles c(combination, forces_lines(f));
+  EXPECT_EQ(c.listing, c.combination_at(13, 1,
+                                        "warning: case 3 repeats the name \"G\" of case 1 (line 7): both read the "
+                                        "first case block of that name, so its displacements and reactions are "
+                                        "reported twice; give each case its own name") +
+                           "1 warning\n");
+}
+
+TEST(PlantedCombinationMistake, BlankLineInATermListAndADecimalComma) {
+  Frame f = portal();
+  auto combination = combination_lines(f);
+  combination[FIRST_TERM - 1] = "    1,4       G";
+  combination.insert(combination.begin() + SECOND_TERM - 1, "");
+  CheckedFiles c(combination, forces_lines(f));
+  // Both warnings, then the error of the run, which looks for case "4".
+  const std::string warnings =
+      c.combination_at(FIRST_TERM, 6,
+                       "warning: a comma ends the multiplier of term 1 of combination 1: \"1,4\" reads as "
+                       "multiplier 1 and case \"4\"; write the multiplier with a decimal point") +
+      c.combination_at(SECOND_TERM, 15,
+                       "warning: term 2 of combination 1 has no case name (a blank line in the term list?): the "
+                       "run looks for a case block with a blank name and adds it into the combination; remove "
+                       "the line or write the case name");
+  EXPECT_EQ(c.listing.substr(0, warnings.size()), warnings);
+  EXPECT_NE(c.listing.find(": error: "), std::string::npos);
+  EXPECT_EQ(c.listing.substr(c.listing.size() - 20), "2 warnings, 1 error\n");
+  EXPECT_EQ(c.status, 1);
+}
+
+TEST(PlantedGeometry, BarKeptFromItsMirrorByARoundedCoordinate) {
+  Frame f = portal();
+  f.nodes[2].y = 4.004;  // the top of the right column
+  auto forces = forces_lines(f);
+  CheckedFiles c(combination_lines(f), forces);
+  EXPECT_EQ(c.listing, c.forces_at(line_of(forces, "         1        1"), 1,
+                                   "warning: bar 1 has no mirror bar, but bar 3 would mirror it if the tolerance "
+                                   "0.0015 were 0.015: the report lists the two bars apart instead of as a pair; a "
+                                   "rounded coordinate, length or cosine, probably: check those of both bars and of "
+                                   "their nodes") +
+                           "1 warning\n");
+}
+
+TEST(PlantedGeometry, EaveNodeGivenRestraints) {
+  Frame f = portal();
+  f.nodes[1].r1 = f.nodes[1].r2 = f.nodes[1].r3 = 1;
+  auto forces = forces_lines(f);
+  CheckedFiles c(combination_lines(f), forces);
+  EXPECT_EQ(c.listing, c.forces_at(line_of(forces, "       2"), 1,
+                                   "warning: node 2, the left node of the displacement table (the highest node on "
+                                   "the leftmost line), is a support: the report gives it a support's "
+                                   "displacements, zero where restrained; check the restraint codes of the nodes "
+                                   "on that line") +
+                           "1 warning\n");
+}
+
+TEST(PlantedGeometry, RidgeNodeGivenRestraints) {
+  Frame f = gable();
+  f.nodes[2].r2 = 1;
+  auto forces = forces_lines(f);
+  CheckedFiles c(combination_lines(f), forces);
+  EXPECT_EQ(c.listing, c.forces_at(line_of(forces, "       3"), 1,
+                                   "warning: node 3, the centre node of the displacement table (the lowest node on "
+                                   "the symmetry axis), is a support: the report gives it a support's "
+                                   "displacements, zero where restrained; check the restraint codes of the nodes "
+                                   "on that line") +
+                           "1 warning\n");
+}
+
+TEST(RunEndingFault, ComesAfterTheWarningsAsOneErrorLine) {
+  Frame f = portal();
+  auto forces = forces_lines(f);
+  const long bad = line_of(forces, "       3");
+  forces[static_cast<std::size_t>(bad - 1)].replace(20, 1, "x");  // inside X of node 3
+  auto combination = combination_lines(f);
+  combination[FIRST_TERM - 1] = "    1.4       X";
+  CheckedFiles c(combination, forces);
+  // The node section is read before the combination file: nothing of the
+  // combination file is looked at.
+  EXPECT_EQ(c.listing, c.forces_at(bad, 9,
+                                   "error: line " + std::to_string(bad) +
+                                       ", columns 9-23 (F15.0) of a node record (or the end record, blank or with "
+                                       "node number 0) of the node section: found \"         10.x00\", which is not a "
+                                       "real number (toval stops here with run-time error F6504)") +
+                           "0 warnings, 1 error\n");
+  EXPECT_EQ(c.status, 1);
+}
+
+TEST(RunEndingFault, AFileThatCannotBeOpened) {
+  TempDir dir;
+  const tools::CheckOutcome outcome = tools::check_inputs(dir.file("NONE.CMB"), dir.file("NONE.ESF"));
+  EXPECT_EQ(outcome.listing, dir.file("NONE.CMB") +
+                                 ":1:1: error: the combination file cannot be opened for reading (toval stops here "
+                                 "with run-time error F6520)\n0 warnings, 1 error\n");
+  EXPECT_EQ(outcome.status, 1);
+}
+
+}  // namespace
+}  // namespace toval::testing
