@@ -1,5 +1,6 @@
 #include "tools/field_shift.h"
 
+#include <algorithm>
 #include <charconv>
 #include <optional>
 
@@ -90,6 +91,12 @@ std::vector<FieldShift> field_shifts(std::string_view record, std::span<const Nu
                          value_read(field_text(record, cut), cut) + " and " + value_read(next_text, next) +
                          ", each from its own columns; a value shifted by a column, probably: leave a "
                          "blank between values"});
+  }
+  // One shift disturbs every field after it: the first place tells it.
+  if (found.size() > 1) {
+    auto first = std::min_element(found.begin(), found.end(),
+                                  [](const FieldShift& a, const FieldShift& b) { return a.column < b.column; });
+    found = {*first};
   }
   return found;
 }

@@ -27,7 +27,8 @@ struct FieldShift {
 // Blanks between the digits (or between a digit and the point or exponent)
 // of a field, and a field whose text runs into the first column of the next
 // numeric field. Leading blanks, a sign followed by blanks, a comma that ends
-// a field and blank fields are all as the listings write them.
+// a field and blank fields are all as the listings write them. At most one
+// finding per record: the first column where a shift shows.
 std::vector<FieldShift> field_shifts(std::string_view record, std::span<const NumericCut> cuts);
 
 }  // namespace toval::tools
