@@ -1,5 +1,6 @@
 #include "tools/command.h"
 
+#include "tools/check_command.h"
 #include "tools/draw_command.h"
 #include "tools/export_command.h"
 
@@ -11,6 +12,7 @@ namespace {
 const Command COMMANDS[] = {
     export_command(),
     draw_command(),
+    check_command(),
 };
 
 }  // namespace

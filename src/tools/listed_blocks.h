@@ -8,6 +8,10 @@
 
 #include "store/types.h"
 
+namespace toval {
+class Listing;
+}
+
 namespace toval::tools {
 
 struct ListedHeading {
@@ -35,5 +39,9 @@ struct ListedBlocks {
   std::vector<ListedHeading> headings;  // in file order
   std::vector<ReadBlock> read;
 };
+
+// From the listing after the run: it reads on to the file's end for the
+// headings it has not seen.
+ListedBlocks listed_blocks(Listing& listing);
 
 }  // namespace toval::tools

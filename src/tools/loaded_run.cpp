@@ -16,6 +16,11 @@ void open_input(InputUnit& unit, const std::string& path, const char* role) {
 }  // namespace
 
 LoadedRun::LoadedRun(const std::string& combination_file, const std::string& forces_file)
+    : LoadedRun(combination_file, forces_file, Deferred::run_later) {
+  run();
+}
+
+LoadedRun::LoadedRun(const std::string& combination_file, const std::string& forces_file, Deferred)
     : combination_file_(combination_file), forces_file_(forces_file), store_(std::make_unique<Store>()) {
   Store& s = *store_;
   open_input(s.unit3, combination_file, "combination file");
@@ -23,7 +28,8 @@ LoadedRun::LoadedRun(const std::string& combination_file, const std::string& for
   // The axis line that the symmetry step shows is no part of any output here.
   s.console.attach(stdin, nullptr);
   listing_ = std::make_unique<Listing>(s.unit4);
-  analyse(s, *listing_, counts_);
 }
+
+void LoadedRun::run() { analyse(*store_, *listing_, counts_); }
 
 }  // namespace toval::tools

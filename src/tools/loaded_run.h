@@ -16,10 +16,17 @@ class LoadedRun {
   // Opens both files and runs the steps; a file that cannot be opened, or a
   // run-ending input fault, leaves as a RunError.
   LoadedRun(const std::string& combination_file, const std::string& forces_file);
+  // Opens both files only; run() runs the steps. Meanwhile a watch can be
+  // set on the units, and after a RunError from run() the store still holds
+  // what the steps had stored (the check of inputs looks at both).
+  enum class Deferred { run_later };
+  LoadedRun(const std::string& combination_file, const std::string& forces_file, Deferred);
+  void run();
 
   const Store& store() const { return *store_; }
   // The forces file as the run read it; it stays open for further questions.
   Listing& listing() { return *listing_; }
+  Store& store() { return *store_; }
   const RunCounts& counts() const { return counts_; }
   const std::string& combination_file() const { return combination_file_; }
   const std::string& forces_file() const { return forces_file_; }

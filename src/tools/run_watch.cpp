@@ -2,14 +2,15 @@
 
 #include <algorithm>
 
+#include "input/listing_dialect.h"
+
 namespace toval::tools {
 
 namespace {
 
-// The layouts of the forces file's node and bar records and of the
-// combination file's records, told apart by their items.
-constexpr Item NODE_RECORD[] = {I(8), F(15, 0), F(15, 0), I(13), I(13), I(13)};
-constexpr Item BAR_RECORD[] = {I(10), I(9), I(7), I(9), I(7), I(8), F(16, 3), F(14, 4)};
+using dialect::BAR_RECORD;
+using dialect::NODE_RECORD;
+// The combination file's records, told apart by their items.
 constexpr Item MARKER_RECORD[] = {A(4)};
 constexpr Item TERM_RECORD[] = {A(4), F(10, 0), A(4)};
 
