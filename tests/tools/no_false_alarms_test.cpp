@@ -28,6 +28,23 @@ void expect_clean(const std::string& dir, const std::string& combination, const 
 
 TEST(NoFalseAlarm, ExampleFrame) { expect_clean(SOURCE + "/examples", "GALPAO.CMB", "GALPAO.ESF"); }
 
+// Two end-to-end frames plant hazards on purpose: a second block named G1,
+// and case blocks whose records are numbered out of order.
+std::string planted_in(const std::string& frame, const std::string& in) {
+  if (frame == "gable_cross")
+    return in + "/GAB2.ESF:127:20: warning: a second case block named \"G1\" (the first is at line 77): every step "
+                "reads the first, so this one is never read; give it its own name or remove it\n1 warning\n";
+  if (frame == "shared_mirror_and_odd_records")
+    return in + "/ODD.ESF:94:1: warning: displacement record 2 of case block \"W1\" carries node number 7: the "
+                "characteristic nodes are found by the number written, so a chosen node whose number is missing "
+                "keeps zero or the previous case's values; number the records 1, 2, 3 ... in the order of the node "
+                "section (and 1 more records of this list)\n" +
+           in + "/ODD.ESF:133:1: warning: resultant record 4 of case block \"W1\" carries node number 9: "
+                "resultants are taken by position, so the reactions of node 4 come from this record; list the "
+                "records in the order of the node section\n2 warnings\n";
+  return "0 warnings\n";
+}
+
 // Every end-to-end frame that runs to its end, under the names its answers give.
 TEST(NoFalseAlarm, FramesOfTheEndToEndRuns) {
   int checked = 0;
@@ -42,7 +59,10 @@ TEST(NoFalseAlarm, FramesOfTheEndToEndRuns) {
     if (!std::filesystem::exists(dir + "/in/" + combination) || !std::filesystem::exists(dir + "/in/" + forces))
       continue;
     SCOPED_TRACE(dir);
-    expect_clean(dir + "/in", combination, forces);
+    const std::string expected = planted_in(entry.path().filename().string(), dir + "/in");
+    const tools::CheckOutcome outcome = tools::check_inputs(dir + "/in/" + combination, dir + "/in/" + forces);
+    EXPECT_EQ(outcome.listing, expected);
+    EXPECT_EQ(outcome.status, expected == "0 warnings\n" ? 0 : 1);
     ++checked;
   }
   EXPECT_GE(checked, 10);

@@ -130,6 +130,63 @@ TEST(PlantedCombinationMistake, BlankLineInATermListAndADecimalComma) {
   EXPECT_EQ(c.status, 1);
 }
 
+TEST(PlantedCaseEntryMistake, MissingFimcPassesOverTheNextCase) {
+  const Frame f = portal();
+  auto combination = combination_lines(f);
+  combination.erase(combination.begin() + 8);  // the "FIMC" after case G
+  CheckedFiles c(combination, forces_lines(f));
+  const std::string not_listed =
+      "names case \"Q\", which is not in the case list: it is combined, but its displacements and reactions are "
+      "not reported; add the case to the list, or correct the name";
+  EXPECT_EQ(c.listing,
+            c.combination_at(Q_ENTRY - 1, 1,
+                             "warning: the entry of case \"G\" (line 7) passes over this line, whose columns 1-4 "
+                             "name the case block \"Q\" of the forces file: case \"Q\" is not in the case list, so "
+                             "its displacements and reactions are not reported; a \"FIMC\" is probably missing "
+                             "before this line") +
+                c.combination_at(SECOND_TERM - 1, 15, "warning: term 2 of combination 1 " + not_listed) +
+                c.combination_at(19, 9, "warning: term 2 of combination 2 " + not_listed) + "3 warnings\n");
+}
+
+TEST(PlantedBlockMistake, SecondBlockWithANameAlreadySeen) {
+  Frame blocks = portal();
+  blocks.cases = {"G", "Q", "G"};
+  const auto forces = forces_lines(blocks);
+  std::vector<long> headings;
+  for (std::size_t k = 0; k < forces.size(); ++k)
+    if (forces[k].rfind("     CARREGAMENTO: ", 0) == 0) headings.push_back(static_cast<long>(k) + 1);
+  ASSERT_EQ(headings.size(), 3u);
+  CheckedFiles c(combination_lines(portal()), forces);
+  EXPECT_EQ(c.listing, c.forces_at(headings[2], 20,
+                                   "warning: a second case block named \"G\" (the first is at line " +
+                                       std::to_string(headings[0]) +
+                                       "): every step reads the first, so this one is never read; give it its own "
+                                       "name or remove it") +
+                           "1 warning\n");
+}
+
+TEST(PlantedBlockMistake, RecordsNumberedOtherwiseThanTheirPosition) {
+  const Frame f = portal();
+  auto forces = forces_lines(f);
+  const long heading = line_of(forces, "     CARREGAMENTO: G");
+  const long displacement_2 = heading + 12;  // ten records, then nodes 1 and 2
+  forces[static_cast<std::size_t>(displacement_2 - 1)].replace(7, 1, "5");
+  const long group_2 = heading + 10 + 4 + 9 + 4;  // the first record of bar group 2
+  for (long line : {group_2, group_2 + 1}) forces[static_cast<std::size_t>(line - 1)].replace(8, 1, "9");
+  CheckedFiles c(combination_lines(f), forces);
+  EXPECT_EQ(c.listing,
+            c.forces_at(displacement_2, 1,
+                        "warning: displacement record 2 of case block \"G\" carries node number 5: the "
+                        "characteristic nodes are found by the number written, so a chosen node whose number is "
+                        "missing keeps zero or the previous case's values; number the records 1, 2, 3 ... in the "
+                        "order of the node section") +
+                c.forces_at(group_2, 1,
+                            "warning: bar group 2 of case block \"G\" carries bar number 9: end forces are taken by "
+                            "position, so bar 2 gets the forces written here; list the groups in the order of the "
+                            "bar section") +
+                "2 warnings\n");
+}
+
 TEST(PlantedGeometry, BarKeptFromItsMirrorByARoundedCoordinate) {
   Frame f = portal();
   f.nodes[2].y = 4.004;  // the top of the right column
