@@ -11,7 +11,7 @@ namespace {
 
 // Lines of the combination file that combination_lines() writes for the
 // cases G and Q.
-constexpr long G_ENTRY = 7, Q_ENTRY = 10, FIRST_TERM = 15, SECOND_TERM = 16;
+constexpr long Q_ENTRY = 10, FIRST_TERM = 15, SECOND_TERM = 16;
 
 long line_of(const std::vector<std::string>& lines, const std::string& prefix) {
   return static_cast<long>(line_index(lines, prefix)) + 1;
