@@ -29,6 +29,14 @@ void find_case_entry_hazards(const Store& s, const RunWatch& watch, const Listed
     if (end == 0) continue;  // the entry was not read to its end
     for (long line = first + 1; line < end; ++line) {
       const Name<4> name = Name<4>::of(watch.marker_columns(line));
+      if (name == "FIME") {
+        hazards.warn(Source::combination_file, line, 1,
+                     "the entry of case " + shown_name(s.BL4.CCAR(K)) + " (line " + std::to_string(first) +
+                         ") passes over this \"FIME\", which would end the case list: the case list runs on "
+                         "into the combinations, whose lines are read as cases; a \"FIMC\" is probably missing "
+                         "before this line");
+        continue;
+      }
       if (name == Name<4>::blank() || listed(name) || !has_block(blocks, name)) continue;
       hazards.warn(Source::combination_file, line, 1,
                    "the entry of case " + shown_name(s.BL4.CCAR(K)) + " (line " + std::to_string(first) +

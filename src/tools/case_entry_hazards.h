@@ -1,6 +1,6 @@
 // A case entry of the combination file that runs on over the name of
 // another case: its "FIMC" is missing, so the next case is passed over as
-// part of it and is never listed.
+// part of it and is never listed, or the list runs on past its "FIME".
 #pragma once
 
 #include "store/store.h"

@@ -148,6 +148,26 @@ TEST(PlantedCaseEntryMistake, MissingFimcPassesOverTheNextCase) {
                 c.combination_at(19, 9, "warning: term 2 of combination 2 " + not_listed) + "3 warnings\n");
 }
 
+TEST(PlantedCaseEntryMistake, MissingFimcOfTheLastCaseRunsIntoTheCombinations) {
+  const Frame f = portal();
+  auto combination = combination_lines(f);
+  combination.erase(combination.begin() + 11);  // the "FIMC" after case Q
+  CheckedFiles c(combination, forces_lines(f));
+  const std::string warning =
+      c.combination_at(12, 1,
+                       "warning: the entry of case \"Q\" (line 10) passes over this \"FIME\", which would end the "
+                       "case list: the case list runs on into the combinations, whose lines are read as cases; a "
+                       "\"FIMC\" is probably missing before this line");
+  EXPECT_EQ(c.listing.substr(0, warning.size()), warning);
+  // "COMBINACAO 2" is then a case, and the file ends where the combinations should begin.
+  EXPECT_EQ(c.listing.substr(warning.size()),
+            c.combination_at(21, 1,
+                             "error: end of file after line 21: a record after the \"FIME\" ending the case list "
+                             "(the marker \"FIME\" when the file gives no combinations, else the header of "
+                             "combination 1) was expected (toval stops here with run-time error F6501)") +
+                "1 warning, 1 error\n");
+}
+
 TEST(PlantedBlockMistake, SecondBlockWithANameAlreadySeen) {
   Frame blocks = portal();
   blocks.cases = {"G", "Q", "G"};
