@@ -37,14 +37,19 @@ void find_near_mirror_bars(const Store& s, const RunCounts& c, const RunWatch& w
   const Real wide = DT * NEAR_MIRROR_FACTOR;
   const Table<Whole, MAX_BARS> exact = pairing(s, c, DT);
   const Table<Whole, MAX_BARS> near = pairing(s, c, wide);
-  for (Whole K = 1; K <= c.NBAR; ++K) {
-    const Whole J = near(K);
-    if (exact(K) != 0 || J <= K || exact(J) != 0) continue;
-    hazards.warn(Source::forces_file, watch.bar_line(K), 1,
-                 "bar " + std::to_string(K) + " has no mirror bar, but bar " + std::to_string(J) +
+  // Both bars of such a pair are told, each at its own record.
+  auto warn = [&](Whole bar, Whole other) {
+    hazards.warn(Source::forces_file, watch.bar_line(bar), 1,
+                 "bar " + std::to_string(bar) + " has no mirror bar, but bar " + std::to_string(other) +
                      " would mirror it if the tolerance " + tolerance_text(DT) + " were " + tolerance_text(wide) +
                      ": the report lists the two bars apart instead of as a pair; a rounded coordinate, length "
                      "or cosine, probably: check those of both bars and of their nodes");
+  };
+  for (Whole K = 1; K <= c.NBAR; ++K) {
+    const Whole J = near(K);
+    if (exact(K) != 0 || J <= K || exact(J) != 0) continue;
+    warn(K, J);
+    warn(J, K);
   }
 }
 

@@ -212,12 +212,14 @@ TEST(PlantedGeometry, BarKeptFromItsMirrorByARoundedCoordinate) {
   f.nodes[2].y = 4.004;  // the top of the right column
   auto forces = forces_lines(f);
   CheckedFiles c(combination_lines(f), forces);
-  EXPECT_EQ(c.listing, c.forces_at(line_of(forces, "         1        1"), 1,
-                                   "warning: bar 1 has no mirror bar, but bar 3 would mirror it if the tolerance "
-                                   "0.0015 were 0.015: the report lists the two bars apart instead of as a pair; a "
-                                   "rounded coordinate, length or cosine, probably: check those of both bars and of "
-                                   "their nodes") +
-                           "1 warning\n");
+  const std::string advice =
+      " would mirror it if the tolerance 0.0015 were 0.015: the report lists the two bars apart instead of as a "
+      "pair; a rounded coordinate, length or cosine, probably: check those of both bars and of their nodes";
+  EXPECT_EQ(c.listing,
+            c.forces_at(line_of(forces, "         1        1"), 1, "warning: bar 1 has no mirror bar, but bar 3" + advice) +
+                c.forces_at(line_of(forces, "         3        4"), 1,
+                            "warning: bar 3 has no mirror bar, but bar 1" + advice) +
+                "2 warnings\n");
 }
 
 TEST(PlantedGeometry, EaveNodeGivenRestraints) {
