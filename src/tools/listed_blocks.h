@@ -32,7 +32,7 @@ struct ReadBlock {
   long heading_line = 0;
   std::vector<NumberedRecord> displacements;  // node numbers
   std::vector<NumberedRecord> end_forces;     // bar numbers, both records of every group read
-  std::vector<NumberedRecord> resultants;     // node numbers of the records read
+  std::vector<NumberedRecord> resultants;     // node numbers, in record order
 };
 
 struct ListedBlocks {
@@ -41,7 +41,8 @@ struct ListedBlocks {
 };
 
 // From the listing after the run: it reads on to the file's end for the
-// headings it has not seen.
-ListedBlocks listed_blocks(Listing& listing);
+// headings it has not seen, and reads the resultant records that the run
+// passed in the blocks whose resultants it read.
+ListedBlocks listed_blocks(Listing& listing, Whole NNOS);
 
 }  // namespace toval::tools

@@ -39,9 +39,9 @@ std::string planted_in(const std::string& frame, const std::string& in) {
                 "characteristic nodes are found by the number written, so a chosen node whose number is missing "
                 "keeps zero or the previous case's values; number the records 1, 2, 3 ... in the order of the node "
                 "section (and 1 more records of this list)\n" +
-           in + "/ODD.ESF:133:1: warning: resultant record 4 of case block \"W1\" carries node number 9: "
-                "resultants are taken by position, so the reactions of node 4 come from this record; list the "
-                "records in the order of the node section\n2 warnings\n";
+           in + "/ODD.ESF:131:1: warning: resultant record 2 of case block \"W1\" carries node number 7: "
+                "resultants are taken by position, so the reactions of node 2 come from this record; list the "
+                "records in the order of the node section (and 1 more records of this list)\n2 warnings\n";
   return "0 warnings\n";
 }
 

@@ -207,6 +207,23 @@ TEST(PlantedBlockMistake, RecordsNumberedOtherwiseThanTheirPosition) {
                 "2 warnings\n");
 }
 
+// The run passes the resultant records of nodes without supports; a list
+// out of order is told where it starts, before the supports it misplaces.
+TEST(PlantedBlockMistake, ResultantRecordsOutOfOrder) {
+  const Frame f = portal();
+  auto forces = forces_lines(f);
+  const long second = line_of(forces, "     CARREGAMENTO: Q") - 1 - 1 - 4 + 1;  // node 2 of case G
+  ASSERT_EQ(forces[static_cast<std::size_t>(second - 1)].substr(0, 8), "       2");
+  std::swap(forces[static_cast<std::size_t>(second - 1)], forces[static_cast<std::size_t>(second)]);
+  CheckedFiles c(combination_lines(f), forces);
+  EXPECT_EQ(c.listing, c.forces_at(second, 1,
+                                   "warning: resultant record 2 of case block \"G\" carries node number 3: "
+                                   "resultants are taken by position, so the reactions of node 2 come from this "
+                                   "record; list the records in the order of the node section (and 1 more records "
+                                   "of this list)") +
+                           "1 warning\n");
+}
+
 TEST(PlantedGeometry, BarKeptFromItsMirrorByARoundedCoordinate) {
   Frame f = portal();
   f.nodes[2].y = 4.004;  // the top of the right column
