@@ -85,6 +85,46 @@ bool Listing::scan_until(Key wanted, bool for_resultants) {
   }
 }
 
+// A record read from the frontier on by the structure reader: noted as the
+// scan would note it, and the frontier moves past it.
+void Listing::note_record(const Record& record, const InputUnit::Position& at) {
+  if (at_end_ || at.offset != frontier_.offset) return;
+  const std::string_view data = record.text();
+  if (data.substr(0, CASE_HEADING_START.size()) == CASE_HEADING_START)
+    note_heading(record, at, unit_.position());
+  else if (data.substr(0, RESULTANTS_HEADING.size()) == RESULTANTS_HEADING)
+    note_resultants(unit_.position());
+  frontier_ = unit_.position();
+}
+
+void Listing::scan_for_heading(std::string_view heading) {
+  if (at_end_ || unit_.position().offset != frontier_.offset) {
+    section_scan(unit_, heading);
+    return;
+  }
+  const std::string_view prefixes[] = {heading, CASE_HEADING_START, RESULTANTS_HEADING};
+  Record record;
+  for (;;) {
+    const int which = unit_.skip_to_prefix(prefixes);
+    if (which < 0) {
+      frontier_ = unit_.position();
+      at_end_ = true;
+      end_of_file(unit_, heading_not_found(heading));
+    }
+    // Every record before this one has been looked at for headings.
+    const InputUnit::Position at = frontier_ = unit_.position();
+    unit_.next(record);
+    note_record(record, at);
+    if (which == 0) return;
+  }
+}
+
+void Listing::next_record(Record& record, const RecordName& what) {
+  const InputUnit::Position at = unit_.position();
+  if (!unit_.next(record)) record_missing(unit_, what);
+  note_record(record, at);
+}
+
 void Listing::note_heading(const Record& record, const InputUnit::Position& at,
                            const InputUnit::Position& after) {
   Name<4> name;
@@ -196,7 +236,9 @@ void Listing::reach(Block& b, Walk& w, long r, Whole NNOS, bool heading_walk) {
   }
   unit_.seek(w.at);
   while (w.next < r) {
-    skip_record(unit_, heading_walk ? heading_walk_label(b, w.next, NNOS) : resultants_walk_label(b, w.next));
+    // The record's name is put together only when it is missing.
+    if (!unit_.skip())
+      record_missing(unit_, heading_walk ? heading_walk_label(b, w.next, NNOS) : resultants_walk_label(b, w.next));
     ++w.next;
     w.at = unit_.position();
   }
@@ -257,7 +299,7 @@ const NodeValuesRecord& Listing::displacement(Block& b, Whole NNOS, Whole k) {
   return b.displacements.back().second;
 }
 
-const BarGroup& Listing::bar_group(Block& b, Whole NNOS, Whole K) {
+const BarGroup& Listing::read_bar_groups(Block& b, Whole NNOS, Whole K) {
   while (b.bar_groups.size() < static_cast<std::size_t>(K)) {
     const long group = static_cast<long>(b.bar_groups.size()) + 1;
     const long first = RECORDS_BEFORE_DISPLACEMENTS + NNOS + RECORDS_BEFORE_BAR_GROUPS +

@@ -110,13 +110,24 @@ class Listing {
 
   // The end-force records of bar K's group (1..NBAR); groups are taken in
   // order, the bar numbers they carry are not compared with K.
-  const BarGroup& bar_group(Block& b, Whole NNOS, Whole K);
+  const BarGroup& bar_group(Block& b, Whole NNOS, Whole K) {
+    // Every term after the first on a case finds its groups read.
+    if (static_cast<std::size_t>(K) <= b.bar_groups.size()) return b.bar_groups[static_cast<std::size_t>(K - 1)];
+    return read_bar_groups(b, NNOS, K);
+  }
 
   // Nodal resultant record J (1..NNOS), found after the block's resultants
   // heading: the line where it stands, the record, or passing over it.
   long resultant_line(Block& b, Whole J);
   const NodeValuesRecord& resultant(Block& b, Whole J);
   void pass_resultant(Block& b, Whole J);
+
+  // The structure reader's way through the top of the file: a section scan
+  // for a heading and the next record, each noting the case and resultants
+  // headings it passes, so that the scan for headings need not pass that
+  // part of the file again.
+  void scan_for_heading(std::string_view heading);
+  void next_record(Record& record, const RecordName& what);
 
   // Every case heading in the file, in order, reading on to its end (the
   // check of inputs looks for names given twice); the file's own errors do
@@ -130,12 +141,14 @@ class Listing {
   static Key key_of(const Name<4>& name);
 
   bool scan_until(Key wanted, bool for_resultants);
+  void note_record(const Record& record, const InputUnit::Position& at);
   void note_heading(const Record& record, const InputUnit::Position& at, const InputUnit::Position& after);
   void note_resultants(const InputUnit::Position& after);
   Block& new_block(const Name<4>& name, long heading_line, const InputUnit::Position& after);
   Block& rescanned_block(const Name<4>& name, std::string_view asker);
   void find_resultants(Block& b);
 
+  const BarGroup& read_bar_groups(Block& b, Whole NNOS, Whole K);
   void reach(Block& b, Walk& w, long r, Whole NNOS, bool heading_walk);
   void pass_before(Block& b, Walk& w, long r, Whole NNOS, bool heading_walk);
   RecordName heading_walk_label(const Block& b, long r, Whole NNOS) const;

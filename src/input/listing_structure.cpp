@@ -1,4 +1,5 @@
 // The node and bar sections of the forces file: the first half of LTRCG.
+#include <array>
 #include <string>
 
 #include "input/listing.h"
@@ -13,10 +14,20 @@ namespace {
 
 using namespace dialect;
 
-void skip_titles(InputUnit& unit, int count, std::string_view heading) {
+void skip_titles(Listing& listing, int count, std::string_view heading) {
+  Record record;
   for (int k = 1; k <= count; ++k)
-    skip_record(unit, "column-title record (" + std::to_string(k) + " of " + std::to_string(count) +
-                          " passed over after the heading " + quoted(heading) + ")");
+    listing.next_record(record, "column-title record (" + std::to_string(k) + " of " + std::to_string(count) +
+                                    " passed over after the heading " + quoted(heading) + ")");
+}
+
+// One record of a section read with its layout.
+template <class... T>
+void read_section_record(Listing& listing, Layout layout, const RecordName& what, T&... targets) {
+  Record record;
+  listing.next_record(record, what);
+  const std::array<Target, sizeof...(T)> list{into(targets)...};
+  read_fields(listing.unit(), record, layout, list, what);
 }
 
 // Every later step indexes the node tables with NI and NF, so a node number
@@ -32,14 +43,15 @@ void check_bar_node(const InputUnit& unit, Whole bar, Whole B, std::string_view 
                        " that the program can hold");
 }
 
-void read_node_section(Store& s, InputUnit& unit, Whole& NNOS) {
-  section_scan(unit, NODE_HEADING);
-  skip_titles(unit, NODE_TITLE_RECORDS, NODE_HEADING);
+void read_node_section(Store& s, Listing& listing, Whole& NNOS) {
+  InputUnit& unit = listing.unit();
+  listing.scan_for_heading(NODE_HEADING);
+  skip_titles(listing, NODE_TITLE_RECORDS, NODE_HEADING);
   Whole I = 0;
   for (;;) {
     Whole N = 0, R1 = 0, R2 = 0, R3 = 0;
     Real X = 0.0f, Y = 0.0f;
-    read_record(unit, NODE_RECORD,
+    read_section_record(listing, NODE_RECORD,
                 "node record (or the end record, blank or with node number 0) of the node section", N, X, Y,
                 R1, R2, R3);
     if (N == 0) break;  // the end record contributes nothing
@@ -54,14 +66,15 @@ void read_node_section(Store& s, InputUnit& unit, Whole& NNOS) {
   NNOS = I;
 }
 
-void read_bar_section(Store& s, InputUnit& unit, Whole& NBAR) {
-  section_scan(unit, BAR_HEADING);
-  skip_titles(unit, BAR_TITLE_RECORDS, BAR_HEADING);
+void read_bar_section(Store& s, Listing& listing, Whole& NBAR) {
+  InputUnit& unit = listing.unit();
+  listing.scan_for_heading(BAR_HEADING);
+  skip_titles(listing, BAR_TITLE_RECORDS, BAR_HEADING);
   Whole I = 0;
   for (;;) {
     Whole B = 0, NI = 0, RT1 = 0, NF = 0, RT2 = 0, PROP = 0;
     Real L = 0.0f, CD = 0.0f;
-    read_record(unit, BAR_RECORD,
+    read_section_record(listing, BAR_RECORD,
                 "bar record (or the end record, blank or with bar number 0) of the bar section", B, NI, RT1,
                 NF, RT2, PROP, L, CD);
     if (B == 0) break;  // the end record contributes nothing
@@ -82,9 +95,9 @@ void read_bar_section(Store& s, InputUnit& unit, Whole& NBAR) {
 
 void Listing::read_structure_sections(Store& s, Whole& NNOS, Whole& NBAR) {
   unit_.rewind();
-  read_node_section(s, unit_, NNOS);
+  read_node_section(s, *this, NNOS);
   // The bar heading is sought from the node end record on, without a rewind.
-  read_bar_section(s, unit_, NBAR);
+  read_bar_section(s, *this, NBAR);
 }
 
 }  // namespace toval

@@ -6,11 +6,9 @@
 
 namespace toval {
 
-Real to_real(double result) {
+void arithmetic_fault(double result) {
   if (std::isnan(result)) throw math_error(MathFault::invalid);
-  auto stored = static_cast<Real>(result);
-  if (std::isinf(stored)) throw math_error(MathFault::overflow);
-  return stored;
+  throw math_error(MathFault::overflow);
 }
 
 double divide(double a, double b) {

@@ -7,8 +7,15 @@
 
 namespace toval {
 
-// The stored 32-bit value of a result formed in double precision.
-Real to_real(double result);
+[[noreturn]] void arithmetic_fault(double result);
+
+// The stored 32-bit value of a result formed in double precision. Called
+// for every sum of every slot, so the test of the usual case is inline.
+inline Real to_real(double result) {
+  const auto stored = static_cast<Real>(result);
+  if (stored - stored != 0.0f) arithmetic_fault(result);  // NaN or infinite
+  return stored;
+}
 
 // a / b, with the faults of a division by zero.
 double divide(double a, double b);

@@ -2,7 +2,6 @@
 
 #include <cstdlib>
 #include <cstring>
-#include <iterator>
 
 #include "store/platform.h"
 #include "store/run_error.h"
@@ -97,33 +96,84 @@ bool InputUnit::read_more() {
 int InputUnit::skip_to_prefix(std::span<const std::string_view> prefixes) {
   std::size_t longest = 0;
   for (std::string_view prefix : prefixes) longest = std::max(longest, prefix.size());
-  // Most records differ from a prefix at its first character that is not a
-  // blank: test that one before the whole prefix.
-  std::size_t probe[8];
-  const std::size_t count = prefixes.size();
-  if (count > std::size(probe)) {
+  if (prefixes.size() > 8) {
     std::fputs("\ninternal fault: more than 8 prefixes for one skip\n", stderr);
     std::abort();
   }
-  for (std::size_t i = 0; i < count; ++i)
-    probe[i] = std::min(prefixes[i].find_first_not_of(' '), prefixes[i].size() - 1);
+  // The characters that every prefix begins with (the headings all begin
+  // with blanks): a record that does not begin with them is passed at once,
+  // with one comparison; most records of a listing are such records.
+  std::size_t lead = longest;
+  for (std::string_view prefix : prefixes) {
+    std::size_t k = 0;
+    while (k < lead && k < prefix.size() && prefix[k] == prefixes[0][k]) ++k;
+    lead = k;
+  }
+  lead = std::min<std::size_t>(lead, 4);
+  char lead_bytes[4] = {};
+  if (!prefixes.empty()) std::memcpy(lead_bytes, prefixes[0].data(), lead);
+  std::uint32_t lead_word = 0, lead_mask = 0;
+  std::memcpy(&lead_word, lead_bytes, sizeof lead_word);
+  const char ones[4] = {'\xff', '\xff', '\xff', '\xff'};
+  std::memcpy(&lead_mask, ones, lead);  // the lead's bytes of a word, in memory order
+  lead_word &= lead_mask;
 
+  // The first (up to) eight characters of each prefix as a word, so that a
+  // record that shares only the lead is told apart without a comparison call.
+  struct Head {
+    std::uint64_t word = 0, mask = 0;
+  } heads[8];
+  for (std::size_t i = 0; i < prefixes.size(); ++i) {
+    const std::size_t n = std::min<std::size_t>(prefixes[i].size(), 8);
+    char bytes[8] = {}, ones[8] = {};
+    std::memcpy(bytes, prefixes[i].data(), n);
+    std::memset(ones, 0xff, n);
+    std::memcpy(&heads[i].word, bytes, 8);
+    std::memcpy(&heads[i].mask, ones, 8);
+  }
+  const auto fast_room = static_cast<std::ptrdiff_t>(std::max<std::size_t>(longest, 8));
   for (;;) {
+    // Records that start with room for the longest prefix before the end of
+    // the buffer: passed in a tight loop.
+    const char* p = buffer_ + begin_;
+    const char* const end = buffer_ + end_;
+    long passed = 0;
+    int found = -1;
+    while (found < 0 && end - p >= fast_room) {
+      std::uint32_t word;
+      std::memcpy(&word, p, 4);
+      if ((word & lead_mask) == lead_word) {
+        std::uint64_t first8;
+        std::memcpy(&first8, p, 8);
+        for (std::size_t i = 0; i < prefixes.size() && found < 0; ++i)
+          if ((first8 & heads[i].mask) == heads[i].word &&
+              std::memcmp(p, prefixes[i].data(), prefixes[i].size()) == 0)
+            found = static_cast<int>(i);
+        if (found >= 0) break;
+      }
+      const char* lf = static_cast<const char*>(std::memchr(p, '\n', static_cast<std::size_t>(end - p)));
+      if (lf == nullptr) break;
+      p = lf + 1;
+      ++passed;
+    }
+    begin_ = static_cast<std::size_t>(p - buffer_);
+    next_line_ += passed;
+    if (found >= 0) return found;
+
     // At the start of a record: hold its first `longest` bytes, or all of it.
     while (end_ - begin_ < longest && std::memchr(buffer_ + begin_, '\n', end_ - begin_) == nullptr) {
       if (!read_more()) break;
     }
     const std::size_t available = end_ - begin_;
     if (available == 0) return -1;
-    const char* p = buffer_ + begin_;
-    for (std::size_t i = 0; i < count; ++i) {
+    const char* q = buffer_ + begin_;
+    for (std::size_t i = 0; i < prefixes.size(); ++i) {
       std::string_view prefix = prefixes[i];
-      if (prefix.size() <= available && p[probe[i]] == prefix[probe[i]] &&
-          std::memcmp(p, prefix.data(), prefix.size()) == 0)
+      if (prefix.size() <= available && std::memcmp(q, prefix.data(), prefix.size()) == 0)
         return static_cast<int>(i);
     }
     // Pass over the record, which may run on beyond the buffer.
-    const char* lf = static_cast<const char*>(std::memchr(p, '\n', available));
+    const char* lf = static_cast<const char*>(std::memchr(q, '\n', available));
     while (lf == nullptr) {
       begin_ = end_;
       if (!refill()) {

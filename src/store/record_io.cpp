@@ -1,6 +1,7 @@
 #include "store/record_io.h"
 
 #include <cstdlib>
+#include <cstring>
 #include <string>
 
 #include "store/fields.h"
@@ -82,11 +83,10 @@ void read_fields(const InputUnit& unit, const Record& record, Layout layout, std
     // A numeric field ends at a comma, which is consumed.
     std::size_t end = std::min(column + width, std::max(column, record.size));
     std::size_t stop = column + width;
-    for (std::size_t k = column; k < end; ++k) {
-      if (record.data[k] == ',') {
-        end = k;
-        stop = k + 1;
-        break;
+    if (end > column) {
+      if (const void* comma = std::memchr(record.data + column, ',', end - column)) {
+        end = static_cast<std::size_t>(static_cast<const char*>(comma) - record.data);
+        stop = end + 1;
       }
     }
     std::string_view text = column < end ? record.text().substr(column, end - column) : std::string_view{};
@@ -108,12 +108,16 @@ void read_fields(const InputUnit& unit, const Record& record, Layout layout, std
 
 void read_record(InputUnit& unit, Layout layout, const RecordName& what, std::span<const Target> targets) {
   Record record;
-  if (!unit.next(record)) end_of_file(unit, "a " + what.text() + " was expected");
+  if (!unit.next(record)) record_missing(unit, what);
   read_fields(unit, record, layout, targets, what);
 }
 
 void skip_record(InputUnit& unit, const RecordName& what) {
-  if (!unit.skip()) end_of_file(unit, "a " + what.text() + " was expected");
+  if (!unit.skip()) record_missing(unit, what);
+}
+
+void record_missing(const InputUnit& unit, const RecordName& what) {
+  end_of_file(unit, "a " + what.text() + " was expected");
 }
 
 void section_scan(InputUnit& unit, std::string_view heading, std::string_view asker) {
@@ -139,6 +143,7 @@ void section_scan(InputUnit& unit, std::string_view heading, std::string_view as
 
 void write_record(RecordSink& sink, Layout layout, std::span<const Value> values) {
   std::string record;
+  record.reserve(160);  // every record of the system fits: one allocation
   std::size_t pending_blanks = 0;  // X items count only when output follows
   std::size_t next = 0;
   bool open_end = false;

@@ -63,6 +63,9 @@ void read_record(InputUnit& unit, Layout layout, const RecordName& what, T&... t
 // Pass over the next record, whatever it holds; the end of the file ends the run.
 void skip_record(InputUnit& unit, const RecordName& what);
 
+// The run-ending error for a record `what` that the file does not have.
+[[noreturn]] void record_missing(const InputUnit& unit, const RecordName& what);
+
 // Read records until one whose first heading.size() columns (blank padded)
 // equal the heading exactly; the end of the file ends the run, naming
 // `asker` (who wanted the heading) when one is given.
