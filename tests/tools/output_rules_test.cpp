@@ -37,6 +37,7 @@ TEST(ToolsOutput, FileGetsExactlyWhatStandardOutputGets) {
 
 TEST(ToolsOutput, AReplacedFileKeepsItsAccessRights) {
   namespace fs = std::filesystem;
+  if (windows_build()) GTEST_SKIP() << "POSIX access rights; under wine a Windows file shows none of its own";
   TempDir dir;
   copy_example(dir);
   dir.write("private.json", "old\n");
