@@ -41,7 +41,7 @@ constexpr std::string_view HELP =
     "  1  a warning or an error was listed (or the list cannot be written)\n"
     "  2  the command line is wrong\n";
 
-constexpr OptionSpec OPTIONS[] = {
+constexpr OptionDefinition OPTIONS[] = {
     {"output", 'o', true, "FILE"},
 };
 

@@ -42,7 +42,7 @@ constexpr std::string_view HELP =
     "     cannot be written\n"
     "  2  the command line is wrong, or I is not one of the combinations\n";
 
-constexpr OptionSpec OPTIONS[] = {
+constexpr OptionDefinition OPTIONS[] = {
     {"output", 'o', true, "FILE.svg"},
     {"combination", '\0', true, "I"},
 };

@@ -47,7 +47,7 @@ constexpr std::string_view HELP =
     "     cannot be written\n"
     "  2  the command line is wrong\n";
 
-constexpr OptionSpec OPTIONS[] = {
+constexpr OptionDefinition OPTIONS[] = {
     {"format", '\0', true, "json|csv"},
     {"table", '\0', true, "NAME"},
     {"output", 'o', true, "FILE"},

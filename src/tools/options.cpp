@@ -6,7 +6,7 @@
 
 namespace toval::tools {
 
-Options::Options(std::span<const OptionSpec> specs, std::span<const std::string> args) : specs_(specs) {
+Options::Options(std::span<const OptionDefinition> definitions, std::span<const std::string> args) : definitions_(definitions) {
   for (std::size_t i = 0; i < args.size(); ++i) {
     const std::string& arg = args[i];
     if (arg == "--") {
@@ -24,37 +24,37 @@ Options::Options(std::span<const OptionSpec> specs, std::span<const std::string>
     const bool is_long = arg[1] == '-';
     const std::size_t cut = is_long ? std::min(arg.find('='), arg.size()) : 2;
     const std::string written = arg.substr(0, cut);
-    const OptionSpec* spec = is_long ? find_long(std::string_view(written).substr(2)) : find_short(arg[1]);
-    if (spec == nullptr) throw UsageError("unknown option '" + written + "'");
+    const OptionDefinition* definition = is_long ? find_long(std::string_view(written).substr(2)) : find_short(arg[1]);
+    if (definition == nullptr) throw UsageError("unknown option '" + written + "'");
     std::optional<std::string> value;
     if (cut < arg.size()) value = arg.substr(is_long ? cut + 1 : cut);
-    if (!spec->takes_value) {
+    if (!definition->takes_value) {
       if (value) throw UsageError("option " + written + " takes no value");
-      add(*spec, {}, written);
+      add(*definition, {}, written);
       continue;
     }
     if (!value) {
       if (i + 1 >= args.size())
-        throw UsageError("option " + written + " needs a value (" + std::string(spec->value_name) + ")");
+        throw UsageError("option " + written + " needs a value (" + std::string(definition->value_name) + ")");
       value = args[++i];
     }
-    add(*spec, std::move(*value), written);
+    add(*definition, std::move(*value), written);
   }
 }
 
-void Options::add(const OptionSpec& spec, std::string value, std::string_view as_written) {
-  if (has(spec.name)) throw UsageError("option " + std::string(as_written) + " given more than once");
-  given_.push_back({spec.name, std::move(value)});
+void Options::add(const OptionDefinition& definition, std::string value, std::string_view as_written) {
+  if (has(definition.name)) throw UsageError("option " + std::string(as_written) + " given more than once");
+  given_.push_back({definition.name, std::move(value)});
 }
 
-const OptionSpec* Options::find_long(std::string_view name) const {
-  for (const OptionSpec& s : specs_)
+const OptionDefinition* Options::find_long(std::string_view name) const {
+  for (const OptionDefinition& s : definitions_)
     if (s.name == name) return &s;
   return nullptr;
 }
 
-const OptionSpec* Options::find_short(char c) const {
-  for (const OptionSpec& s : specs_)
+const OptionDefinition* Options::find_short(char c) const {
+  for (const OptionDefinition& s : definitions_)
     if (s.short_name != '\0' && s.short_name == c) return &s;
   return nullptr;
 }

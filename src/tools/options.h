@@ -12,7 +12,7 @@
 
 namespace toval::tools {
 
-struct OptionSpec {
+struct OptionDefinition {
   std::string_view name;    // long name without dashes: "format"
   char short_name = '\0';   // 'o' for -o, or none
   bool takes_value = false;
@@ -21,7 +21,7 @@ struct OptionSpec {
 
 class Options {
  public:
-  Options(std::span<const OptionSpec> specs, std::span<const std::string> args);
+  Options(std::span<const OptionDefinition> definitions, std::span<const std::string> args);
 
   // Whether the option (by long name) was given.
   bool has(std::string_view name) const;
@@ -38,11 +38,11 @@ class Options {
     std::string_view name;
     std::string value;
   };
-  const OptionSpec* find_long(std::string_view name) const;
-  const OptionSpec* find_short(char c) const;
-  void add(const OptionSpec& spec, std::string value, std::string_view as_written);
+  const OptionDefinition* find_long(std::string_view name) const;
+  const OptionDefinition* find_short(char c) const;
+  void add(const OptionDefinition& definition, std::string value, std::string_view as_written);
 
-  std::span<const OptionSpec> specs_;
+  std::span<const OptionDefinition> definitions_;
   std::vector<Given> given_;
   std::vector<std::string> positionals_;
 };

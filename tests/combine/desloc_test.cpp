@@ -14,7 +14,7 @@ const Real TINY = 0x1p-34f + 0x1p-40f;  // TINY to PAST_DT is DT + 2^-34 - 2^-40
 
 struct Choice {
   const char* what;
-  std::vector<NodeSpec> nodes;
+  std::vector<NodeEntry> nodes;
   Real XS;
   Whole NO_E, NO_C, NO_D, NO_CE, NO_CD;
 };
@@ -138,7 +138,7 @@ void set_cases(Store& s, const std::vector<const char*>& names) {
   for (std::size_t k = 0; k < names.size(); ++k) s.BL4.CCAR(static_cast<long>(k) + 1) = Name<4>::of(names[k]);
 }
 
-const std::vector<NodeSpec> PORTAL = {{0, 0}, {0, 4}, {10, 4}, {10, 0}};
+const std::vector<NodeEntry> PORTAL = {{0, 0}, {0, 4}, {10, 4}, {10, 0}};
 
 TEST(Displacements, PortalTakesTheAxisValuesAsTheMeanOfTheFlankingNodes) {
   Frame f;

@@ -50,7 +50,7 @@ Real next_down(Real v) {
   return std::nextafter(v, -std::numeric_limits<Real>::infinity());
 }
 
-void set_nodes(Store& s, const std::vector<NodeSpec>& nodes) {
+void set_nodes(Store& s, const std::vector<NodeEntry>& nodes) {
   for (std::size_t k = 0; k < nodes.size(); ++k) {
     const long i = static_cast<long>(k) + 1;
     s.BL2.X(i) = nodes[k].x;
@@ -61,7 +61,7 @@ void set_nodes(Store& s, const std::vector<NodeSpec>& nodes) {
   }
 }
 
-void set_bars(Store& s, const std::vector<BarSpec>& bars) {
+void set_bars(Store& s, const std::vector<BarEntry>& bars) {
   for (std::size_t k = 0; k < bars.size(); ++k) {
     const long i = static_cast<long>(k) + 1;
     s.BL3.NI(i) = bars[k].ni;

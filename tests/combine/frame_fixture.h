@@ -16,18 +16,18 @@ namespace toval::testing {
 Real next_up(Real v);
 Real next_down(Real v);
 
-struct NodeSpec {
+struct NodeEntry {
   Real x, y;
   Whole r1 = 0, r2 = 0, r3 = 0;
 };
-struct BarSpec {
+struct BarEntry {
   Whole ni, nf, prop;
   Real l, cd;
 };
 
 // Fills nodes 1.. and bars 1.. of the store in order.
-void set_nodes(Store& s, const std::vector<NodeSpec>& nodes);
-void set_bars(Store& s, const std::vector<BarSpec>& bars);
+void set_nodes(Store& s, const std::vector<NodeEntry>& nodes);
+void set_bars(Store& s, const std::vector<BarEntry>& bars);
 
 // A displacement or nodal resultant record: node number in I8, then three
 // fields of 22, 25 and 25 columns holding the given text.

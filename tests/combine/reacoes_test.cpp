@@ -11,7 +11,7 @@ namespace {
 TEST(Reactions, SupportsAtScatteredNodesTakeTheirRecordsByPosition) {
   Frame f;
   // Supports at nodes 1, 4 and 7: all codes, only the third, a negative one.
-  std::vector<NodeSpec> nodes(8, NodeSpec{0, 0});
+  std::vector<NodeEntry> nodes(8, NodeEntry{0, 0});
   nodes[0] = {0, 0, 1, 1, 1};
   nodes[3] = {0, 0, 0, 0, 1};
   nodes[6] = {0, 0, -1, 0, 0};
@@ -79,7 +79,7 @@ TEST(Reactions, FiftyOneSupportsExceedTheTable) {
   for (int supports : {50, 51}) {
     SCOPED_TRACE(supports);
     Frame f;
-    std::vector<NodeSpec> nodes(static_cast<std::size_t>(supports), NodeSpec{0, 0, 0, 1, 0});
+    std::vector<NodeEntry> nodes(static_cast<std::size_t>(supports), NodeEntry{0, 0, 0, 1, 0});
     set_nodes(*f.s, nodes);
     f.s->BL4.CCAR(1) = Name<4>::of("G1");
     std::vector<NodeLine> lines;

@@ -35,8 +35,8 @@ Outcome run_symmetry(Store& s, Whole NNOS, Whole NBAR, Real& XS) {
 
 struct Pairing {
   const char* what;
-  std::vector<NodeSpec> nodes;
-  std::vector<BarSpec> bars;
+  std::vector<NodeEntry> nodes;
+  std::vector<BarEntry> bars;
   Real XS;
   std::vector<Whole> BAR_SIM;
 };
@@ -182,7 +182,7 @@ TEST(Symmetry, AxisAndMirrorBars) {
 
 TEST(Symmetry, ShowsTheAxisOnTheConsole) {
   struct Shown {
-    std::vector<NodeSpec> nodes;
+    std::vector<NodeEntry> nodes;
     const char* console;
   };
   const Shown cases[] = {
@@ -202,8 +202,8 @@ TEST(Symmetry, ShowsTheAxisOnTheConsole) {
 TEST(Symmetry, ArithmeticFaultsEndTheRun) {
   struct Fault {
     const char* what;
-    std::vector<NodeSpec> nodes;
-    std::vector<BarSpec> bars;
+    std::vector<NodeEntry> nodes;
+    std::vector<BarEntry> bars;
     const char* kind;
   };
   const Fault faults[] = {

@@ -8,13 +8,13 @@
 namespace toval::tools {
 namespace {
 
-constexpr OptionSpec SPECS[] = {
+constexpr OptionDefinition DEFINITIONS[] = {
     {"format", '\0', true, "json|csv"},
     {"output", 'o', true, "FILE"},
     {"quiet", 'q', false, "VALUE"},
 };
 
-Options parse(std::vector<std::string> args) { return Options(SPECS, args); }
+Options parse(std::vector<std::string> args) { return Options(DEFINITIONS, args); }
 
 std::string usage_message(std::vector<std::string> args) {
   try {
