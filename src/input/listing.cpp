@@ -1,6 +1,7 @@
 #include "input/listing.h"
 
 #include <algorithm>
+#include <array>
 #include <cstring>
 
 #include "input/case_name.h"
@@ -235,13 +236,31 @@ void Listing::reach(Block& b, Walk& w, long r, Whole NNOS, bool heading_walk) {
     w.at = w.start;
   }
   unit_.seek(w.at);
+  Record record;
   while (w.next < r) {
-    // The record's name is put together only when it is missing.
-    if (!unit_.skip())
+    // The record's name is put together only when it is missing. A walk
+    // that stands at the frontier of the scan for headings looks at what it
+    // passes, so that the scan need not read those records again.
+    const InputUnit::Position at = unit_.position();
+    const bool at_frontier = !at_end_ && at.offset == frontier_.offset;
+    if (!(at_frontier ? unit_.next(record) : unit_.skip()))
       record_missing(unit_, heading_walk ? heading_walk_label(b, w.next, NNOS) : resultants_walk_label(b, w.next));
+    if (at_frontier) note_record(record, at);
     ++w.next;
     w.at = unit_.position();
   }
+}
+
+// Reads the next record of a walk with a layout, noting it when the walk
+// stands at the frontier of the scan for headings.
+template <class... T>
+void Listing::read_walked(Layout layout, const RecordName& what, T&... targets) {
+  const InputUnit::Position at = unit_.position();
+  Record record;
+  if (!unit_.next(record)) record_missing(unit_, what);
+  const std::array<Target, sizeof...(T)> list{into(targets)...};
+  read_fields(unit_, record, layout, list, what);
+  note_record(record, at);
 }
 
 // The records before r exist and have been passed; the unit is left
@@ -278,7 +297,7 @@ Whole Listing::displacement_node(Block& b, Whole NNOS, Whole k) {
   Block::NodeNumber n;
   n.read = true;
   n.start = unit_.position();
-  read_record(unit_, NODE_NUMBER, heading_walk_label(b, r, NNOS), n.N);
+  read_walked(NODE_NUMBER, heading_walk_label(b, r, NNOS), n.N);
   b.from_heading.next = r + 1;
   b.from_heading.at = unit_.position();
   if (index >= b.displacement_nodes.size()) b.displacement_nodes.resize(index + 1);
@@ -309,12 +328,12 @@ const BarGroup& Listing::read_bar_groups(Block& b, Whole NNOS, Whole K) {
     for (EndForceRecord* e : {&g.end1, &g.end2}) {
       const long r = e == &g.end1 ? first : first + 1;
       e->line = unit_.position().line;
-      read_record(unit_, END_FORCE_RECORD, heading_walk_label(b, r, NNOS), e->B, e->N, e->ESFN, e->ESFV,
+      read_walked(END_FORCE_RECORD, heading_walk_label(b, r, NNOS), e->B, e->N, e->ESFN, e->ESFV,
                   e->ESFM);
     }
-    skip_record(unit_, heading_walk_label(b, first + 2, NNOS));
-    b.from_heading.next = first + RECORDS_PER_BAR_GROUP;
+    b.from_heading.next = first + 2;
     b.from_heading.at = unit_.position();
+    reach(b, b.from_heading, first + RECORDS_PER_BAR_GROUP, NNOS, true);  // past the third record
     b.bar_groups.push_back(g);
   }
   return b.bar_groups[static_cast<std::size_t>(K - 1)];
@@ -333,7 +352,7 @@ const NodeValuesRecord& Listing::resultant(Block& b, Whole J) {
   reach(b, b.from_resultants, r, 0, false);
   NodeValuesRecord v;
   v.line = unit_.position().line;
-  read_record(unit_, NODE_VALUES_RECORD, resultants_walk_label(b, r), v.N, v.V1, v.V2, v.V3);
+  read_walked(NODE_VALUES_RECORD, resultants_walk_label(b, r), v.N, v.V1, v.V2, v.V3);
   b.from_resultants.next = r + 1;
   b.from_resultants.at = unit_.position();
   b.resultants.emplace_back(J, v);
@@ -344,10 +363,7 @@ void Listing::pass_resultant(Block& b, Whole J) {
   find_resultants(b);
   const long r = RECORDS_BEFORE_RESULTANTS + J;
   if (b.from_resultants.next > r) return;  // passed before: it is there
-  reach(b, b.from_resultants, r, 0, false);
-  skip_record(unit_, resultants_walk_label(b, r));
-  b.from_resultants.next = r + 1;
-  b.from_resultants.at = unit_.position();
+  reach(b, b.from_resultants, r + 1, 0, false);
 }
 
 std::vector<CaseHeading> Listing::all_case_headings() {

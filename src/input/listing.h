@@ -19,6 +19,7 @@
 #include <vector>
 
 #include "store/input_unit.h"
+#include "store/layout.h"
 #include "store/record_name.h"
 #include "store/store.h"
 
@@ -142,6 +143,8 @@ class Listing {
 
   bool scan_until(Key wanted, bool for_resultants);
   void note_record(const Record& record, const InputUnit::Position& at);
+  template <class... T>
+  void read_walked(Layout layout, const RecordName& what, T&... targets);
   void note_heading(const Record& record, const InputUnit::Position& at, const InputUnit::Position& after);
   void note_resultants(const InputUnit::Position& after);
   Block& new_block(const Name<4>& name, long heading_line, const InputUnit::Position& after);

@@ -44,6 +44,9 @@ void ReportUnit::put_record(std::string_view chars, bool ended) {
     // First record of the run: now the old content goes.
     file_ = std::freopen(path_.c_str(), "wb", file_);
     if (file_ == nullptr) fail("the report file cannot be rewritten");
+    // A report runs to hundreds of kilobytes: written in large pieces.
+    if (!buffer_) buffer_ = std::make_unique<char[]>(BUFFER);
+    std::setvbuf(file_, buffer_.get(), _IOFBF, BUFFER);
     cut_ = true;
   }
   if (std::fwrite(chars.data(), 1, chars.size(), file_) != chars.size() ||

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdio>
+#include <memory>
 #include <string>
 
 #include "store/record_sink.h"
@@ -32,6 +33,8 @@ class ReportUnit : public RecordSink {
   std::string* memory_ = nullptr;
   std::string path_;
   bool cut_ = false;  // the old content has been cut off
+  static constexpr std::size_t BUFFER = std::size_t{1} << 16;
+  std::unique_ptr<char[]> buffer_;  // the stream's, from the first record to the close
 };
 
 }  // namespace toval
