@@ -72,7 +72,9 @@ class InputUnit {
   bool read_more();
   std::size_t read_at_end(std::size_t room);
 
-  static constexpr std::size_t BUFFER = 1 << 16;
+  // Large enough that a walk back over a case block finds it read already,
+  // small enough for the whole run to stay in a few MiB.
+  static constexpr std::size_t BUFFER = 1 << 18;
   std::FILE* file_ = nullptr;
   bool memory_open_ = false;
   std::string_view memory_;
