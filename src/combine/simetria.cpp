@@ -1,5 +1,6 @@
 #include "combine/simetria.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "combine/tolerance.h"
@@ -54,21 +55,40 @@ void pair_mirror_bars(Store& s, Whole NNOS, Whole NBAR, Real& XS, Real DT) {
     LOC_BAR(K) = XM(K) < left_limit ? -1 : XM(K) > right_limit ? 1 : 0;
   }
 
+  // Every pair's six differences are formed and stored before they are
+  // compared with DT. The only fault they can meet is an overflow, and one
+  // of them overflows for some pair exactly when it does for the bars that
+  // lie farthest apart in that quantity (a distance from the axis alone, a
+  // difference of two distances or of two cosine magnitudes never can). So
+  // those are formed here once, and in the loop only a pair that can be a
+  // candidate forms its differences: the same values, the same fault.
+  if (NBAR >= 2) {
+    Real y_min = YM(1), y_max = YM(1), l_min = b.L(1), l_max = b.L(1);
+    for (Whole K = 1; K <= NBAR; ++K) {
+      (void)to_real(std::fabs(double{XS} - double{XM(K)}));
+      y_min = std::min(y_min, YM(K));
+      y_max = std::max(y_max, YM(K));
+      l_min = std::min(l_min, b.L(K));
+      l_max = std::max(l_max, b.L(K));
+    }
+    (void)to_real(double{y_max} - double{y_min});
+    (void)to_real(double{l_max} - double{l_min});
+  }
+
   for (Whole I = 1; I <= NBAR - 1; ++I) {
     for (Wide J = I + 1; J <= NBAR; ++J) {
-      // The differences are stored before they are compared with DT.
+      if (BAR_SIM(I) != 0) break;  // bar I is paired: no later J is a candidate
+      const bool across = LOC_BAR(I) == -1 && LOC_BAR(J) == 1;
+      const bool on_axis = LOC_BAR(I) == 0 && LOC_BAR(J) == 0;
+      if (!(across || on_axis) || b.PROP(I) != b.PROP(J)) continue;
+
       const Real DX1 = to_real(std::fabs(double{XS} - double{XM(I)}));
       const Real DX2 = to_real(std::fabs(double{XS} - double{XM(J)}));
       const Real DX = to_real(std::fabs(double{DX1} - double{DX2}));
       const Real DY = to_real(std::fabs(double{YM(I)} - double{YM(J)}));
       const Real DL = to_real(std::fabs(double{b.L(I)} - double{b.L(J)}));
       const Real DCD = to_real(std::fabs(double{std::fabs(b.CD(I))} - double{std::fabs(b.CD(J))}));
-
-      const bool across = LOC_BAR(I) == -1 && LOC_BAR(J) == 1;
-      const bool on_axis = LOC_BAR(I) == 0 && LOC_BAR(J) == 0;
-      const bool candidate = (across || on_axis) && BAR_SIM(I) == 0 && b.PROP(I) == b.PROP(J) && DX <= DT &&
-                             DY <= DT && DL <= DT && DCD <= DT;
-      if (!candidate) continue;
+      if (!(DX <= DT && DY <= DT && DL <= DT && DCD <= DT)) continue;
 
       // A mirror bar numbered from its left end rises in the opposite sense;
       // two columns pair whatever their senses.
