@@ -313,10 +313,12 @@ int digit_count(std::uint64_t n) {
 // that range (the general path then works on the full decimal expansion).
 bool format_real_small(Real value, int width, int decimals, std::string& record) {
   if (decimals < 0 || decimals > 7) return false;
-  int binary_exponent = 0;
-  const double fraction = std::frexp(std::fabs(static_cast<double>(value)), &binary_exponent);
-  const auto m = static_cast<std::uint64_t>(std::ldexp(fraction, 24));  // |value| = m x 2^e exactly
-  const int e = binary_exponent - 24;
+  // |value| = m x 2^e exactly, read off the value's bits.
+  std::uint32_t bits;
+  std::memcpy(&bits, &value, sizeof bits);
+  const std::uint32_t biased = (bits >> 23) & 0xFF, fraction = bits & 0x7FFFFF;
+  const std::uint64_t m = biased == 0 ? fraction : (fraction | 0x800000);
+  const int e = biased == 0 ? -149 : static_cast<int>(biased) - 150;
   const std::uint64_t scaled = m * POWERS_OF_TEN_INT[decimals + 1];  // below 2^51
   std::uint64_t N = 0;
   if (e >= 0) {
@@ -343,7 +345,9 @@ bool format_real_small(Real value, int width, int decimals, std::string& record)
   const std::uint64_t decimal = R % POWERS_OF_TEN_INT[decimals];
   if (integer > 0) n = static_cast<int>(std::to_chars(text + n, text + sizeof text, integer).ptr - text);
   text[n++] = '.';
-  for (int k = decimals - 1; k >= 0; --k) text[n++] = static_cast<char>('0' + decimal / POWERS_OF_TEN_INT[k] % 10);
+  std::uint64_t rest = decimal;
+  for (int k = decimals - 1; k >= 0; --k, rest /= 10) text[n + k] = static_cast<char>('0' + rest % 10);
+  n += decimals;
   right_aligned({text, static_cast<std::size_t>(n)}, width, record);
   return true;
 }
