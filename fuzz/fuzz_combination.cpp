@@ -12,7 +12,7 @@
 #include "driver/run.h"
 #include "fuzz_reference.h"
 #include "input/combination_file.h"
-#include "store/run_error.h"
+#include "records/run_error.h"
 #include "store/store.h"
 
 using namespace toval;

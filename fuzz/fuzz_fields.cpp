@@ -22,11 +22,11 @@
 #include <vector>
 
 #include "fuzz_reference.h"
-#include "store/fields.h"
-#include "store/input_unit.h"
-#include "store/layout.h"
-#include "store/record_io.h"
-#include "store/run_error.h"
+#include "records/fields.h"
+#include "records/input_unit.h"
+#include "records/layout.h"
+#include "records/record_io.h"
+#include "records/run_error.h"
 
 using namespace toval;
 using namespace toval::fuzz;

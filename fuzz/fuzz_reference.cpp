@@ -7,9 +7,9 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "store/fields.h"
-#include "store/input_unit.h"
-#include "store/run_error.h"
+#include "records/fields.h"
+#include "records/input_unit.h"
+#include "records/run_error.h"
 
 namespace toval::fuzz {
 

@@ -8,8 +8,8 @@
 #include <utility>
 #include <vector>
 
-#include "store/layout.h"
-#include "store/record_io.h"
+#include "records/layout.h"
+#include "records/record_io.h"
 #include "store/types.h"
 
 namespace toval::fuzz {

@@ -18,7 +18,7 @@
 #include "driver/run.h"
 #include "fuzz_reference.h"
 #include "support/rescanning_steps.h"
-#include "store/run_error.h"
+#include "records/run_error.h"
 #include "store/store.h"
 
 using namespace toval;

@@ -3,8 +3,8 @@
 #include <cstdio>
 
 #include "driver/run.h"
-#include "store/platform.h"
-#include "store/run_error.h"
+#include "records/platform.h"
+#include "records/run_error.h"
 
 int main(int argc, char** argv) {
   static toval::Store store;  // the whole run's tables, zeroed at start

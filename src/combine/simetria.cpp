@@ -5,7 +5,7 @@
 
 #include "combine/tolerance.h"
 #include "store/arithmetic.h"
-#include "store/record_io.h"
+#include "records/record_io.h"
 
 namespace toval {
 

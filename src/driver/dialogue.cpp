@@ -1,7 +1,7 @@
 #include "driver/dialogue.h"
 
-#include "store/record_io.h"
-#include "store/run_error.h"
+#include "records/record_io.h"
+#include "records/run_error.h"
 
 namespace toval {
 

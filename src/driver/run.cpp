@@ -4,9 +4,9 @@
 #include "driver/dialogue.h"
 #include "driver/report_name.h"
 #include "report/impress.h"
-#include "store/record_io.h"
-#include "store/platform.h"
-#include "store/run_error.h"
+#include "records/record_io.h"
+#include "records/platform.h"
+#include "records/run_error.h"
 
 namespace toval {
 

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "store/run_error.h"
+#include "records/run_error.h"
 
 namespace toval {
 

@@ -4,8 +4,8 @@
 
 #include "input/case_name.h"
 #include "store/capacity.h"
-#include "store/record_io.h"
-#include "store/run_error.h"
+#include "records/record_io.h"
+#include "records/run_error.h"
 
 namespace toval {
 

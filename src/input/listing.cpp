@@ -6,7 +6,7 @@
 
 #include "input/case_name.h"
 #include "input/listing_dialect.h"
-#include "store/record_io.h"
+#include "records/record_io.h"
 
 namespace toval {
 

@@ -18,9 +18,9 @@
 #include <utility>
 #include <vector>
 
-#include "store/input_unit.h"
-#include "store/layout.h"
-#include "store/record_name.h"
+#include "records/input_unit.h"
+#include "records/layout.h"
+#include "records/record_name.h"
 #include "store/store.h"
 
 namespace toval {

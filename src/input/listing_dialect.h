@@ -4,7 +4,7 @@
 
 #include <string_view>
 
-#include "store/layout.h"
+#include "records/layout.h"
 
 namespace toval::dialect {
 

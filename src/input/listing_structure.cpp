@@ -5,8 +5,8 @@
 #include "input/listing.h"
 #include "input/listing_dialect.h"
 #include "store/capacity.h"
-#include "store/record_io.h"
-#include "store/run_error.h"
+#include "records/record_io.h"
+#include "records/run_error.h"
 
 namespace toval {
 

@@ -5,9 +5,9 @@
 #include <algorithm>
 #include <string_view>
 
-#include "store/layout.h"
-#include "store/record_io.h"
-#include "store/record_sink.h"
+#include "records/layout.h"
+#include "records/record_io.h"
+#include "records/record_sink.h"
 #include "store/types.h"
 
 namespace toval::report {

@@ -4,7 +4,7 @@
 
 #include <string_view>
 
-#include "store/input_unit.h"
+#include "records/input_unit.h"
 
 namespace toval {
 

@@ -2,9 +2,9 @@
 // Capacities are fixed; counts in use travel as step arguments.
 #pragma once
 
-#include "store/console.h"
-#include "store/input_unit.h"
-#include "store/report_unit.h"
+#include "records/console.h"
+#include "records/input_unit.h"
+#include "records/report_unit.h"
 #include "store/types.h"
 
 namespace toval {

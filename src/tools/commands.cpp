@@ -1,8 +1,8 @@
-#include "tools/command.h"
+#include "tools/program.h"
 
-#include "tools/check_command.h"
-#include "tools/draw_command.h"
-#include "tools/export_command.h"
+#include "tools/check/check_command.h"
+#include "tools/draw/draw_command.h"
+#include "tools/export/export_command.h"
 
 namespace toval::tools {
 
@@ -18,5 +18,7 @@ const Command COMMANDS[] = {
 }  // namespace
 
 std::span<const Command> commands() { return COMMANDS; }
+
+Services services() { return Services{}; }
 
 }  // namespace toval::tools

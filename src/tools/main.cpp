@@ -2,7 +2,7 @@
 #include <string>
 #include <vector>
 
-#include "store/platform.h"
+#include "records/platform.h"
 #include "tools/program.h"
 
 int main(int argc, char** argv) {

@@ -4,11 +4,11 @@
 #include <cstdio>
 #include <string>
 
-#include "store/console.h"
-#include "store/run_error.h"
-#include "tools/command.h"
-#include "tools/output_file.h"
-#include "tools/usage_error.h"
+#include "records/console.h"
+#include "records/run_error.h"
+#include "tools/cli/command.h"
+#include "tools/cli/output_file.h"
+#include "tools/cli/usage_error.h"
 
 namespace toval::tools {
 
@@ -46,7 +46,7 @@ int usage_error(std::string_view message, std::string_view usage) {
 
 int run_command(const Command& c, std::span<const std::string> args) {
   try {
-    return c.run(args);
+    return c.run(args, services());
   } catch (const HelpRequested&) {
     write_output("", c.help);
     return 0;

@@ -6,10 +6,18 @@
 #include <string>
 #include <string_view>
 
+#include "tools/cli/command.h"
+
 namespace toval::tools {
 
 constexpr std::string_view VERSION = "1.0.0";
 constexpr std::string_view PROGRAM_USAGE = "toval-tools [--help | --version | help SUBCOMMAND | SUBCOMMAND ARGUMENTS...]";
+
+// Every subcommand, in the order --help lists them.
+std::span<const Command> commands();
+
+// The rooms' offers to each other, filled with the rooms' functions.
+Services services();
 
 // `args` are the arguments after the program name; returns the exit status.
 // Help, the version and a subcommand's result go to standard output,

@@ -4,7 +4,7 @@
 #include <cstdio>
 #include <limits>
 
-#include "store/run_error.h"
+#include "records/run_error.h"
 
 namespace toval::testing {
 

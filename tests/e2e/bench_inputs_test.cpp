@@ -15,7 +15,7 @@
 #include <string>
 
 #include "driver/run.h"
-#include "store/run_error.h"
+#include "records/run_error.h"
 #include "support/rescanning_steps.h"
 #include "support/test_support.h"
 

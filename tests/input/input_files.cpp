@@ -6,7 +6,7 @@
 
 #include "input/listing.h"
 #include "input/ltrcg.h"
-#include "store/run_error.h"
+#include "records/run_error.h"
 
 namespace toval::testing {
 

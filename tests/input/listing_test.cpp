@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "input/listing.h"
-#include "store/run_error.h"
+#include "records/run_error.h"
 
 namespace toval {
 namespace {

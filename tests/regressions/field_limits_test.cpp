@@ -12,9 +12,9 @@
 #include <string>
 
 #include "regressions/regression_inputs.h"
-#include "store/input_unit.h"
-#include "store/record_io.h"
-#include "store/run_error.h"
+#include "records/input_unit.h"
+#include "records/record_io.h"
+#include "records/run_error.h"
 
 namespace toval::testing {
 namespace {

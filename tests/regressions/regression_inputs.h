@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "store/layout.h"
+#include "records/layout.h"
 
 namespace toval::testing {
 

@@ -14,7 +14,7 @@
 #include "report/impress.h"
 #include "store/arithmetic.h"
 #include "store/capacity.h"
-#include "store/record_io.h"
+#include "records/record_io.h"
 
 namespace toval::reference {
 

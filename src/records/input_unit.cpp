@@ -1,0 +1,235 @@
+#include "records/input_unit.h"
+
+#include <cstdlib>
+#include <cstring>
+
+#include "records/platform.h"
+#include "records/run_error.h"
+
+namespace toval {
+
+InputUnit::~InputUnit() { close(); }
+
+bool InputUnit::open(const std::string& path) {
+  close();
+  // A name holding a NUL byte names no file; a directory opens but cannot be read.
+  if (path.find('\0') != std::string::npos || path.empty() || platform::is_directory(path)) return false;
+  file_ = std::fopen(path.c_str(), "rb");
+  if (file_ == nullptr) return false;
+  name_ = path;
+  buffer_offset_ = stream_offset_ = 0;
+  begin_ = end_ = 0;
+  next_line_ = 1;
+  return true;
+}
+
+void InputUnit::open_memory(std::string name, std::string_view bytes) {
+  close();
+  memory_open_ = true;
+  memory_ = bytes;
+  name_ = std::move(name);
+  buffer_offset_ = 0;
+  begin_ = end_ = 0;
+  next_line_ = 1;
+}
+
+void InputUnit::close() {
+  if (file_ != nullptr) std::fclose(file_);
+  file_ = nullptr;
+  memory_open_ = false;
+}
+
+void InputUnit::seek(Position position) {
+  if (position.offset >= buffer_offset_ && position.offset <= buffer_offset_ + end_) {
+    begin_ = static_cast<std::size_t>(position.offset - buffer_offset_);
+  } else {
+    // The file itself is positioned when the bytes are needed.
+    buffer_offset_ = position.offset;
+    begin_ = end_ = 0;
+  }
+  next_line_ = position.line;
+}
+
+// Reads the bytes that follow buffer_[end_ - 1] in the file into the next
+// `room` bytes of the buffer; returns how many arrived (0 at the end).
+std::size_t InputUnit::read_at_end(std::size_t room) {
+  const std::uint64_t offset = buffer_offset_ + end_;
+  if (memory_open_) {
+    if (offset >= memory_.size()) return 0;
+    std::size_t n = std::min<std::size_t>(room, memory_.size() - static_cast<std::size_t>(offset));
+    std::memcpy(buffer_ + end_, memory_.data() + offset, n);
+    return n;
+  }
+  if (file_ == nullptr) return 0;
+  if (stream_offset_ != offset) {
+    if (!platform::seek(file_, offset))
+      throw read_error(ReadFault::end_of_file, name_, "the file cannot be positioned");
+    stream_offset_ = offset;
+  }
+  std::size_t n = std::fread(buffer_ + end_, 1, room, file_);
+  if (n == 0 && std::ferror(file_))
+    throw read_error(ReadFault::end_of_file, name_, "the file cannot be read (input/output error)");
+  stream_offset_ += n;
+  return n;
+}
+
+bool InputUnit::refill() {
+  buffer_offset_ += end_;
+  begin_ = end_ = 0;
+  end_ = read_at_end(BUFFER);
+  return end_ > 0;
+}
+
+// Keeps the unread bytes and reads more behind them.
+bool InputUnit::read_more() {
+  if (begin_ > 0) {
+    std::memmove(buffer_, buffer_ + begin_, end_ - begin_);
+    buffer_offset_ += begin_;
+    end_ -= begin_;
+    begin_ = 0;
+  }
+  std::size_t n = read_at_end(BUFFER - end_);
+  end_ += n;
+  return n > 0;
+}
+
+int InputUnit::skip_to_prefix(std::span<const std::string_view> prefixes) {
+  std::size_t longest = 0;
+  for (std::string_view prefix : prefixes) longest = std::max(longest, prefix.size());
+  if (prefixes.size() > 8) {
+    std::fputs("\ninternal fault: more than 8 prefixes for one skip\n", stderr);
+    std::abort();
+  }
+  // The characters that every prefix begins with (the headings all begin
+  // with blanks): a record that does not begin with them is passed at once,
+  // with one comparison; most records of a listing are such records.
+  std::size_t lead = longest;
+  for (std::string_view prefix : prefixes) {
+    std::size_t k = 0;
+    while (k < lead && k < prefix.size() && prefix[k] == prefixes[0][k]) ++k;
+    lead = k;
+  }
+  lead = std::min<std::size_t>(lead, 4);
+  char lead_bytes[4] = {};
+  if (!prefixes.empty()) std::memcpy(lead_bytes, prefixes[0].data(), lead);
+  std::uint32_t lead_word = 0, lead_mask = 0;
+  std::memcpy(&lead_word, lead_bytes, sizeof lead_word);
+  const char ones[4] = {'\xff', '\xff', '\xff', '\xff'};
+  std::memcpy(&lead_mask, ones, lead);  // the lead's bytes of a word, in memory order
+  lead_word &= lead_mask;
+
+  // The first (up to) eight characters of each prefix as a word, so that a
+  // record that shares only the lead is told apart without a comparison call.
+  struct Head {
+    std::uint64_t word = 0, mask = 0;
+  } heads[8];
+  for (std::size_t i = 0; i < prefixes.size(); ++i) {
+    const std::size_t n = std::min<std::size_t>(prefixes[i].size(), 8);
+    char bytes[8] = {}, ones[8] = {};
+    std::memcpy(bytes, prefixes[i].data(), n);
+    std::memset(ones, 0xff, n);
+    std::memcpy(&heads[i].word, bytes, 8);
+    std::memcpy(&heads[i].mask, ones, 8);
+  }
+  const auto fast_room = static_cast<std::ptrdiff_t>(std::max<std::size_t>(longest, 8));
+  for (;;) {
+    // Records that start with room for the longest prefix before the end of
+    // the buffer: passed in a tight loop.
+    const char* p = buffer_ + begin_;
+    const char* const end = buffer_ + end_;
+    long passed = 0;
+    int found = -1;
+    while (found < 0 && end - p >= fast_room) {
+      std::uint32_t word;
+      std::memcpy(&word, p, 4);
+      if ((word & lead_mask) == lead_word) {
+        std::uint64_t first8;
+        std::memcpy(&first8, p, 8);
+        for (std::size_t i = 0; i < prefixes.size() && found < 0; ++i)
+          if ((first8 & heads[i].mask) == heads[i].word &&
+              std::memcmp(p, prefixes[i].data(), prefixes[i].size()) == 0)
+            found = static_cast<int>(i);
+        if (found >= 0) break;
+      }
+      const char* lf = static_cast<const char*>(std::memchr(p, '\n', static_cast<std::size_t>(end - p)));
+      if (lf == nullptr) break;
+      p = lf + 1;
+      ++passed;
+    }
+    begin_ = static_cast<std::size_t>(p - buffer_);
+    next_line_ += passed;
+    if (found >= 0) return found;
+
+    // At the start of a record: hold its first `longest` bytes, or all of it.
+    while (end_ - begin_ < longest && std::memchr(buffer_ + begin_, '\n', end_ - begin_) == nullptr) {
+      if (!read_more()) break;
+    }
+    const std::size_t available = end_ - begin_;
+    if (available == 0) return -1;
+    const char* q = buffer_ + begin_;
+    for (std::size_t i = 0; i < prefixes.size(); ++i) {
+      std::string_view prefix = prefixes[i];
+      if (prefix.size() <= available && std::memcmp(q, prefix.data(), prefix.size()) == 0)
+        return static_cast<int>(i);
+    }
+    // Pass over the record, which may run on beyond the buffer.
+    const char* lf = static_cast<const char*>(std::memchr(q, '\n', available));
+    while (lf == nullptr) {
+      begin_ = end_;
+      if (!refill()) {
+        ++next_line_;  // a last line without LF
+        return -1;
+      }
+      lf = static_cast<const char*>(std::memchr(buffer_, '\n', end_));
+    }
+    begin_ = static_cast<std::size_t>(lf - buffer_) + 1;
+    ++next_line_;
+  }
+}
+
+bool InputUnit::next(Record& record) {
+  if (begin_ == end_ && !refill()) return false;
+  last_ = position();
+  record.size = 0;
+  record.line = next_line_++;
+  bool data_done = false;
+  for (;;) {
+    if (begin_ == end_ && !refill()) break;  // a last line without LF
+    const char* p = buffer_ + begin_;
+    std::size_t available = end_ - begin_;
+    const char* lf = static_cast<const char*>(std::memchr(p, '\n', available));
+    std::size_t segment = lf != nullptr ? static_cast<std::size_t>(lf - p) : available;
+    if (!data_done) {
+      std::size_t room = std::min(segment, Record::CAPTURE - record.size);
+      const char* cr = static_cast<const char*>(std::memchr(p, '\r', room));
+      std::size_t take = cr != nullptr ? static_cast<std::size_t>(cr - p) : room;
+      std::memcpy(record.data + record.size, p, take);
+      record.size += take;
+      data_done = cr != nullptr || record.size == Record::CAPTURE;
+    }
+    if (lf != nullptr) {
+      begin_ += segment + 1;
+      break;
+    }
+    begin_ = end_;
+  }
+  return true;
+}
+
+bool InputUnit::skip() {
+  if (begin_ == end_ && !refill()) return false;
+  last_ = position();
+  ++next_line_;
+  for (;;) {
+    const char* p = buffer_ + begin_;
+    const char* lf = static_cast<const char*>(std::memchr(p, '\n', end_ - begin_));
+    if (lf != nullptr) {
+      begin_ = static_cast<std::size_t>(lf - buffer_) + 1;
+      return true;
+    }
+    begin_ = end_;
+    if (!refill()) return true;  // a last line without LF
+  }
+}
+
+}  // namespace toval

@@ -1,0 +1,74 @@
+#include "records/report_unit.h"
+
+#include <cerrno>
+#include <cstring>
+
+#include "records/run_error.h"
+
+namespace toval {
+
+ReportUnit::~ReportUnit() {
+  if (file_ != nullptr) std::fclose(file_);
+}
+
+void ReportUnit::open(const std::string& path) {
+  path_ = path;
+  cut_ = false;
+  // Append mode creates a missing file and leaves an existing one as it is.
+  if (path.find('\0') == std::string::npos && !path.empty()) file_ = std::fopen(path.c_str(), "ab");
+  if (file_ == nullptr)
+    throw file_error(ReadFault::open, path,
+                     std::string("the report file cannot be opened or created: ") + std::strerror(errno));
+}
+
+void ReportUnit::open_memory(std::string* out) {
+  memory_ = out;
+  memory_->clear();
+  path_ = "(memory)";
+}
+
+void ReportUnit::fail(const char* what) {
+  std::string description = std::string(what) + ": " + std::strerror(errno);
+  if (file_ != nullptr) std::fclose(file_);
+  file_ = nullptr;
+  throw file_error(ReadFault::write, path_, description);
+}
+
+void ReportUnit::put_record(std::string_view chars, bool ended) {
+  if (memory_ != nullptr) {
+    memory_->append(chars);
+    if (ended) memory_->append("\r\n");
+    return;
+  }
+  if (!cut_) {
+    // First record of the run: now the old content goes.
+    file_ = std::freopen(path_.c_str(), "wb", file_);
+    if (file_ == nullptr) fail("the report file cannot be rewritten");
+    // A report runs to hundreds of kilobytes: written in large pieces.
+    if (!buffer_) buffer_ = std::make_unique<char[]>(BUFFER);
+    std::setvbuf(file_, buffer_.get(), _IOFBF, BUFFER);
+    cut_ = true;
+  }
+  if (std::fwrite(chars.data(), 1, chars.size(), file_) != chars.size() ||
+      (ended && std::fwrite("\r\n", 1, 2, file_) != 2))
+    fail("the report file cannot be written");
+}
+
+void ReportUnit::close() {
+  if (memory_ != nullptr) {
+    memory_ = nullptr;
+    return;
+  }
+  if (file_ == nullptr) return;
+  std::FILE* f = file_;
+  file_ = nullptr;
+  errno = 0;
+  bool flushed = std::fflush(f) == 0 && !std::ferror(f);
+  bool closed = std::fclose(f) == 0;
+  if (!flushed || !closed) {
+    std::string description = std::string("the report file cannot be written: ") + std::strerror(errno);
+    throw file_error(ReadFault::write, path_, description);
+  }
+}
+
+}  // namespace toval

@@ -1,0 +1,67 @@
+#include "tools/check/check_command.h"
+
+#include <array>
+
+#include "tools/check/input_check.h"
+#include "tools/cli/options.h"
+#include "tools/cli/output_file.h"
+
+namespace toval::tools {
+
+namespace {
+
+constexpr std::string_view USAGE = "toval-tools check [-o FILE] COMBINATION_FILE FORCES_FILE";
+
+constexpr std::string_view HELP =
+    "usage: toval-tools check [-o FILE] COMBINATION_FILE FORCES_FILE\n"
+    "\n"
+    "Reads both files as toval reads them, without writing a report, and lists the mistakes\n"
+    "that change the report's numbers without any message, one line each, as compilers do:\n"
+    "\n"
+    "  FILE:LINE:COLUMN: warning: TEXT\n"
+    "\n"
+    "followed by an error line when toval would stop on the files, and a count. Each text\n"
+    "says what the mistake does to the numbers and what to do. It looks for:\n"
+    "  - numbers with blanks between their digits, or running into the next field (a value\n"
+    "    shifted by a column);\n"
+    "  - displacement or resultant records, or bar groups, numbered otherwise than in order;\n"
+    "  - a case entry that passes over the name of a case block (a missing FIMC);\n"
+    "  - a decimal comma in a multiplier, blank or repeated case names, a term without a case\n"
+    "    name or with a case the list does not hold, a listed case no combination uses;\n"
+    "  - a second case block with a name already seen;\n"
+    "  - a bar without a mirror bar that would have one under a ten times wider tolerance;\n"
+    "  - a characteristic node that is a support.\n"
+    "\n"
+    "options:\n"
+    "  -o FILE  write the list to FILE instead of standard output (- is standard output)\n"
+    "  --help   show this text\n"
+    "\n"
+    "exit status:\n"
+    "  0  nothing found\n"
+    "  1  a warning or an error was listed (or the list cannot be written)\n"
+    "  2  the command line is wrong\n";
+
+constexpr OptionDefinition OPTIONS[] = {
+    {"output", 'o', true, "FILE"},
+};
+
+constexpr std::string_view POSITIONALS[] = {"COMBINATION_FILE", "FORCES_FILE"};
+
+int run_check(std::span<const std::string> args, const Services&) {
+  Options options(OPTIONS, args);
+  options.expect_positionals(POSITIONALS);
+  const std::array<std::string, 2> inputs{options.positionals()[0], options.positionals()[1]};
+  const std::string target = options.value("output").value_or("");
+  refuse_input_as_output(target, inputs);
+  const CheckOutcome outcome = check_inputs(inputs[0], inputs[1]);
+  write_output(target, outcome.listing);
+  return outcome.status;
+}
+
+}  // namespace
+
+Command check_command() {
+  return {"check", "the mistakes in the input files that change numbers silently", USAGE, HELP, run_check};
+}
+
+}  // namespace toval::tools

@@ -1,0 +1,11 @@
+// `toval-tools check`: the mistakes in the two input files that change the
+// numbers of a report without any message.
+#pragma once
+
+#include "tools/cli/command.h"
+
+namespace toval::tools {
+
+Command check_command();
+
+}  // namespace toval::tools

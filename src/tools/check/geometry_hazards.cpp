@@ -1,0 +1,96 @@
+#include "tools/check/geometry_hazards.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <memory>
+#include <string>
+
+#include "combine/simetria.h"
+#include "combine/tolerance.h"
+
+namespace toval::tools {
+
+namespace {
+
+// Mirror bars of the frame under a tolerance, worked out on a store of its
+// own so that the run's tables stay as the run left them.
+Table<Whole, MAX_BARS> pairing(const Store& s, const RunCounts& c, Real tolerance) {
+  auto copy = std::make_unique<Store>();
+  copy->BL2 = s.BL2;
+  copy->BL3 = s.BL3;
+  Real XS = 0.0f;
+  pair_mirror_bars(*copy, c.NNOS, c.NBAR, XS, tolerance);
+  return copy->BL6.BAR_SIM;
+}
+
+std::string tolerance_text(Real t) {
+  char buf[32];
+  std::snprintf(buf, sizeof buf, "%g", static_cast<double>(t));
+  return buf;
+}
+
+}  // namespace
+
+void find_near_mirror_bars(const Store& s, const RunCounts& c, const RunWatch& watch, HazardList& hazards) {
+  if (c.NNOS < 1 || c.NBAR < 2) return;
+  const Real wide = DT * NEAR_MIRROR_FACTOR;
+  const Table<Whole, MAX_BARS> exact = pairing(s, c, DT);
+  const Table<Whole, MAX_BARS> near = pairing(s, c, wide);
+  // Both bars of such a pair are told, each at its own record.
+  auto warn = [&](Whole bar, Whole other) {
+    hazards.warn(Source::forces_file, watch.bar_line(bar), 1,
+                 "bar " + std::to_string(bar) + " has no mirror bar, but bar " + std::to_string(other) +
+                     " would mirror it if the tolerance " + tolerance_text(DT) + " were " + tolerance_text(wide) +
+                     ": the report lists the two bars apart instead of as a pair; a rounded coordinate, length "
+                     "or cosine, probably: check those of both bars and of their nodes");
+  };
+  for (Whole K = 1; K <= c.NBAR; ++K) {
+    const Whole J = near(K);
+    if (exact(K) != 0 || J <= K || exact(J) != 0) continue;
+    warn(K, J);
+    warn(J, K);
+  }
+}
+
+void find_support_nodes(const Store& s, const RunCounts& c, const RunWatch& watch, HazardList& hazards) {
+  if (c.NNOS < 1) return;
+  const Nodes& n = s.BL2;
+  auto support = [&](Whole K) { return n.R1(K) != 0 || n.R2(K) != 0 || n.R3(K) != 0; };
+  Real X_MIN = n.X(1), X_MAX = n.X(1);
+  for (Whole K = 2; K <= c.NNOS; ++K) {
+    X_MIN = std::min(X_MIN, n.X(K));
+    X_MAX = std::max(X_MAX, n.X(K));
+  }
+  // Nodes on the vertical line through `x`, as the choice of nodes counts them.
+  auto on_line = [&](Real x, bool free_only) {
+    int count = 0;
+    for (Whole K = 1; K <= c.NNOS; ++K)
+      if (std::fabs(double{x} - double{n.X(K)}) <= double{DT} && (!free_only || !support(K))) ++count;
+    return count;
+  };
+  struct Role {
+    Whole node;
+    const char* name;
+    const char* rule;
+    bool expected;  // a support that the choice rule takes in a sound frame
+  };
+  // A support alone on an edge line is the end of a truss or beam; the lowest
+  // node of a column standing on the axis is its support.
+  const Role roles[] = {
+      {s.BL7.NO_E, "left", "the highest node on the leftmost line", on_line(X_MIN, false) == 1},
+      {s.BL7.NO_C, "centre", "the lowest node on the symmetry axis", on_line(c.XS, true) > 0},
+      {s.BL7.NO_D, "right", "the highest node on the rightmost line", on_line(X_MAX, false) == 1},
+  };
+  for (const Role& r : roles) {
+    if (r.node < 1 || r.node > c.NNOS || !support(r.node) || r.expected) continue;
+    const long line = watch.node_line(r.node);
+    if (line == 0) continue;
+    hazards.warn(Source::forces_file, line, 1,
+                 "node " + std::to_string(r.node) + ", the " + r.name + " node of the displacement table (" +
+                     r.rule + "), is a support: the report gives it a support's displacements, zero where "
+                     "restrained; check the restraint codes of the nodes on that line");
+  }
+}
+
+}  // namespace toval::tools

@@ -1,0 +1,41 @@
+#include "tools/check/hazard_list.h"
+
+#include <algorithm>
+#include <tuple>
+
+namespace toval::tools {
+
+void HazardList::warn(Source source, long line, long column, std::string text) {
+  for (const Hazard& h : warnings_)
+    if (h.source == source && h.line == line && h.column == column && h.text == text) return;
+  warnings_.push_back({source, line, column, Severity::warning, std::move(text)});
+}
+
+void HazardList::fail(Source source, long line, long column, std::string text) {
+  error_.assign(1, {source, line, column, Severity::error, std::move(text)});
+}
+
+std::string HazardList::line_of(const Hazard& h) const {
+  const std::string& file = h.source == Source::combination_file ? combination_file_ : forces_file_;
+  return file + ":" + std::to_string(h.line) + ":" + std::to_string(h.column) + ": " +
+         (h.severity == Severity::warning ? "warning: " : "error: ") + h.text + "\n";
+}
+
+std::string HazardList::listing() const {
+  std::vector<const Hazard*> order;
+  for (const Hazard& h : warnings_) order.push_back(&h);
+  std::stable_sort(order.begin(), order.end(), [](const Hazard* a, const Hazard* b) {
+    return std::tie(a->source, a->line, a->column) < std::tie(b->source, b->line, b->column);
+  });
+  std::string out;
+  for (const Hazard* h : order) out += line_of(*h);
+  for (const Hazard& h : error_) out += line_of(h);
+  return out + hazard_count(warnings_.size(), failed()) + "\n";
+}
+
+std::string hazard_count(std::size_t warnings, bool failed) {
+  std::string count = std::to_string(warnings) + (warnings == 1 ? " warning" : " warnings");
+  return failed ? count + ", 1 error" : count;
+}
+
+}  // namespace toval::tools

@@ -1,0 +1,49 @@
+#include "tools/check/input_check.h"
+
+#include <memory>
+#include <optional>
+
+#include "records/run_error.h"
+#include "tools/check/case_entry_hazards.h"
+#include "tools/check/combination_hazards.h"
+#include "tools/check/geometry_hazards.h"
+#include "tools/check/hazard_list.h"
+#include "tools/check/listing_hazards.h"
+#include "tools/cli/loaded_run.h"
+#include "tools/check/run_error_place.h"
+#include "tools/check/run_watch.h"
+
+namespace toval::tools {
+
+CheckOutcome check_inputs(const std::string& combination_file, const std::string& forces_file) {
+  HazardList hazards(combination_file, forces_file);
+  std::optional<std::string> fault;
+  std::unique_ptr<LoadedRun> run;
+  try {
+    run = std::make_unique<LoadedRun>(combination_file, forces_file, LoadedRun::Deferred::run_later);
+  } catch (const RunError& e) {
+    fault = e.what();
+  }
+  if (run) {
+    Store& s = run->store();
+    RunWatch watch(s, hazards);
+    try {
+      run->run();
+    } catch (const RunError& e) {
+      fault = e.what();  // the hazards below look at what the steps stored before it
+    }
+    const ListedBlocks blocks = listed_blocks(run->listing(), run->counts().NNOS);
+    find_combination_hazards(s, watch, hazards);
+    find_case_entry_hazards(s, watch, blocks, hazards);
+    find_listing_hazards(blocks, hazards);
+    find_near_mirror_bars(s, run->counts(), watch, hazards);
+    find_support_nodes(s, run->counts(), watch, hazards);
+  }
+  if (fault) {
+    const ErrorPlace place = error_place(*fault, combination_file, forces_file);
+    hazards.fail(place.source, place.line, place.column, place.text);
+  }
+  return {hazards.listing(), hazards.failed() || hazards.warnings() > 0 ? 1 : 0};
+}
+
+}  // namespace toval::tools

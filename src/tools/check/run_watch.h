@@ -1,0 +1,59 @@
+// What the check of inputs learns while the run reads: shifted values in any
+// numeric field (as the field rules cut it), and where the records stand
+// that other hazards point at (node and bar records, the records of the
+// combination file and how its term records were cut).
+#pragma once
+
+#include <map>
+#include <string>
+#include <vector>
+
+#include "records/read_watch.h"
+#include "store/store.h"
+#include "tools/check/field_shift.h"
+#include "tools/check/hazard_list.h"
+
+namespace toval::tools {
+
+// How a term record's fields were cut (columns from 0).
+struct TermCut {
+  std::size_t multiplier_from = 0, multiplier_end = 0;
+  std::size_t name_from = 0;  // where the case name's columns begin: after a comma that ended the multiplier
+  std::string text;           // the record, as far as it was captured
+};
+
+class RunWatch final : public ReadWatch {
+ public:
+  // Watches both input units of the store until destroyed.
+  RunWatch(Store& s, HazardList& hazards);
+  ~RunWatch();
+  RunWatch(const RunWatch&) = delete;
+  RunWatch& operator=(const RunWatch&) = delete;
+
+  void record_read(const InputUnit& unit, const Record& record, Layout layout, const RecordName& what) override;
+  void numeric_field(const InputUnit& unit, const Record& record, const Item& item, std::size_t from,
+                     std::size_t end, std::size_t next) override;
+
+  // Line of node record K and of bar record K (from 1) of the forces file;
+  // 0 when the run did not read it.
+  long node_line(long K) const;
+  long bar_line(long K) const;
+  // Columns 1-4 of a line of the combination file read as a marker, a case
+  // name or a passed-over record ("" when never read that way).
+  std::string marker_columns(long line) const;
+  // The cut of the term record at a line of the combination file, if read.
+  const TermCut* term(long line) const;
+
+ private:
+  Store& s_;
+  HazardList& hazards_;
+  // The numeric fields of the record being read, until its record_read.
+  const InputUnit* cut_unit_ = nullptr;
+  long cut_line_ = 0;
+  std::vector<NumericCut> cuts_;
+  std::vector<long> node_lines_, bar_lines_;
+  std::map<long, std::string> markers_;
+  std::map<long, TermCut> terms_;
+};
+
+}  // namespace toval::tools

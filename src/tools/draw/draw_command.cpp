@@ -1,0 +1,88 @@
+#include "tools/draw/draw_command.h"
+
+#include <array>
+
+#include "tools/draw/frame_drawing.h"
+#include "tools/cli/loaded_run.h"
+#include "tools/cli/options.h"
+#include "tools/cli/output_file.h"
+#include "tools/cli/usage_error.h"
+
+namespace toval::tools {
+
+namespace {
+
+constexpr std::string_view USAGE =
+    "toval-tools draw [-o FILE.svg] [--combination I] COMBINATION_FILE FORCES_FILE";
+
+constexpr std::string_view HELP =
+    "usage: toval-tools draw [-o FILE.svg] [--combination I] COMBINATION_FILE FORCES_FILE\n"
+    "\n"
+    "Runs the steps of toval over the combination file and the forces file and draws the\n"
+    "frame as one standalone SVG picture: the frame to scale with its node and bar numbers\n"
+    "and its supports, the symmetry axis with its abscissa, the mirror pairs (a bar without\n"
+    "a mirror bar is marked in orange), the characteristic nodes E, C and D, and the normal\n"
+    "force of every bar: blue for tension, red for compression, wider for a larger force,\n"
+    "outlined in black where the bar is in bending. Each bar's hover text gives its nodes,\n"
+    "length and the extremes of its normal force with their combinations.\n"
+    "No report file is written and nothing is asked.\n"
+    "\n"
+    "options:\n"
+    "  -o FILE.svg        write to FILE.svg instead of standard output (- is standard\n"
+    "                     output); the file is replaced only when complete, and may not\n"
+    "                     be an input\n"
+    "  --combination I    draw the normal force of combination I (1 to the number of\n"
+    "                     combinations) instead of the envelope, and mark the bars in\n"
+    "                     bending in that combination\n"
+    "  --help             show this text\n"
+    "\n"
+    "exit status:\n"
+    "  0  the picture was written\n"
+    "  1  an input cannot be read (the message is the one toval gives) or the output\n"
+    "     cannot be written\n"
+    "  2  the command line is wrong, or I is not one of the combinations\n";
+
+constexpr OptionDefinition OPTIONS[] = {
+    {"output", 'o', true, "FILE.svg"},
+    {"combination", '\0', true, "I"},
+};
+
+constexpr std::string_view POSITIONALS[] = {"COMBINATION_FILE", "FORCES_FILE"};
+
+// The number given to --combination; its range is known only once the
+// combination file has been read.
+long combination_number(const std::string& text) {
+  const bool digits = !text.empty() && text.size() <= 5 && text.find_first_not_of("0123456789") == std::string::npos;
+  if (!digits) throw UsageError("bad value '" + text + "' for --combination (a combination number)");
+  return std::stol(text);
+}
+
+void check_combination(long I, Whole NCOB) {
+  if (I >= 1 && I <= NCOB) return;
+  throw UsageError("bad value '" + std::to_string(I) + "' for --combination: " +
+                   (NCOB < 1 ? std::string("the combination file has no combinations")
+                             : "the combinations are 1 to " + std::to_string(NCOB)));
+}
+
+int run_draw(std::span<const std::string> args, const Services&) {
+  Options options(OPTIONS, args);
+  options.expect_positionals(POSITIONALS);
+  const std::optional<std::string> given = options.value("combination");
+  const long I = given ? combination_number(*given) : 0;
+  const std::string target = options.value("output").value_or("");
+
+  const std::array<std::string, 2> inputs{options.positionals()[0], options.positionals()[1]};
+  refuse_input_as_output(target, inputs);
+  const LoadedRun run(inputs[0], inputs[1]);
+  if (given) check_combination(I, run.store().BL5.NCOB);
+  write_output(target, frame_drawing(run.store(), run.counts(), {inputs[0], inputs[1]}, static_cast<Whole>(I)));
+  return 0;
+}
+
+}  // namespace
+
+Command draw_command() {
+  return {"draw", "an SVG picture of the frame, its symmetry and its normal forces", USAGE, HELP, run_draw};
+}
+
+}  // namespace toval::tools

@@ -1,0 +1,33 @@
+#include "tools/draw/frame_content.h"
+
+#include <algorithm>
+
+namespace toval::tools {
+
+FrameContent frame_content(const Store& s, const RunCounts& counts, Whole combination) {
+  FrameContent c{s, counts, combination, {}, {}, {}, {}, {}, {}, 0.0};
+  const Whole NNOS = counts.NNOS, NBAR = counts.NBAR;
+  for (Whole k = 1; k <= NNOS; ++k) {
+    c.nodes.push_back({double{s.BL2.X(k)}, double{s.BL2.Y(k)}});
+    c.supports.push_back(support_kind(s.BL2.R1(k), s.BL2.R2(k), s.BL2.R3(k)));
+  }
+  // A bar may name a node beyond the listing's nodes; the steps then used
+  // a node the listing never gave, which the picture cannot place.
+  for (Whole k = 1; k <= NBAR; ++k) {
+    const Whole a = s.BL3.NI(k), b = s.BL3.NF(k);
+    c.drawable.push_back(a >= 1 && a <= NNOS && b >= 1 && b <= NNOS);
+  }
+  c.forces = bar_forces(s, NBAR, combination);
+  c.mirrors = mirror_pairs(s, NNOS, NBAR, counts.XS);
+  c.characteristic = characteristic_nodes(s.BL7, s.BL2, NNOS);
+  c.largest = largest_magnitude(c.forces);
+  return c;
+}
+
+Extent frame_extent(const FrameContent& c) {
+  std::vector<Point> points = c.nodes;
+  if (!points.empty()) points.push_back({double{c.counts.XS}, points.front().y});
+  return extent_of(points);
+}
+
+}  // namespace toval::tools

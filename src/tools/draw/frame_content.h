@@ -1,0 +1,38 @@
+// Everything the picture shows of one analysed run, gathered from the
+// store once so that the frame and the legend draw from the same facts.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "driver/analysis.h"
+#include "store/store.h"
+#include "tools/draw/bar_forces.h"
+#include "tools/draw/characteristic_nodes.h"
+#include "tools/draw/frame_view.h"
+#include "tools/draw/mirror_pairs.h"
+#include "tools/draw/support_symbols.h"
+
+namespace toval::tools {
+
+struct FrameContent {
+  const Store& s;
+  RunCounts counts;
+  Whole combination = 0;  // 0: the envelope
+  std::vector<Point> nodes;       // frame coordinates of nodes 1..NNOS
+  std::vector<bool> drawable;     // by bar: both end nodes among 1..NNOS
+  std::vector<BarForce> forces;   // by bar
+  MirrorPairs mirrors;
+  CharacteristicNodes characteristic;
+  std::vector<SupportKind> supports;  // by node
+  double largest = 0.0;               // largest |N| shown
+
+  Point node(Whole k) const { return nodes[static_cast<std::size_t>(k - 1)]; }
+};
+
+FrameContent frame_content(const Store& s, const RunCounts& counts, Whole combination);
+
+// The frame's extent: every node, and the axis.
+Extent frame_extent(const FrameContent& c);
+
+}  // namespace toval::tools

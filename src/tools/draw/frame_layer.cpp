@@ -1,0 +1,323 @@
+#include "tools/draw/frame_layer.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "tools/draw/label_layout.h"
+#include "tools/draw/svg_text.h"
+
+namespace toval::tools {
+
+namespace {
+
+constexpr std::string_view AXIS_COLOUR = "#333333";
+constexpr std::string_view MARK_COLOUR = "#00796b";
+constexpr std::string_view PAIR_COLOUR = "#6a3d9a";
+constexpr std::string_view WARNING_COLOUR = "#ff9800";
+constexpr double ASCENT_EM = 0.78, DESCENT_EM = 0.22;  // as the label boxes assume
+
+std::string n(double v) { return svg_number(v); }
+
+std::string line(Point a, Point b) {
+  return "x1=\"" + n(a.x) + "\" y1=\"" + n(a.y) + "\" x2=\"" + n(b.x) + "\" y2=\"" + n(b.y) + "\"";
+}
+
+std::string text_element(std::string_view cls, double x, double baseline, double size, Anchor anchor,
+                         const std::string& text, std::string_view extra = {}) {
+  const char* a = anchor == Anchor::start ? "start" : anchor == Anchor::middle ? "middle" : "end";
+  std::string out = "<text class=\"" + std::string(cls) + "\" x=\"" + n(x) + "\" y=\"" + n(baseline) +
+                    "\" font-size=\"" + n(size) + "\"";
+  if (anchor != Anchor::start) out += std::string(" text-anchor=\"") + a + "\"";
+  if (!extra.empty()) out += " " + std::string(extra);
+  return out + ">" + xml_text(text) + "</text>\n";
+}
+
+struct Candidate {
+  double x, baseline;
+  Anchor anchor;
+};
+
+// Places the text at the first free candidate; `forced` labels take the
+// first candidate when none is free. Returns the SVG, empty when skipped.
+std::string place(LabelLayout& layout, std::string_view cls, const std::string& text, double size,
+                  const std::vector<Candidate>& candidates, bool forced, std::string_view extra = {}) {
+  for (const Candidate& c : candidates)
+    if (layout.try_place(text_box(c.x, c.baseline, text.size(), size, c.anchor)))
+      return text_element(cls, c.x, c.baseline, size, c.anchor, text, extra);
+  if (!forced || candidates.empty()) return {};
+  const Candidate& c = candidates.front();
+  layout.reserve(text_box(c.x, c.baseline, text.size(), size, c.anchor));
+  return text_element(cls, c.x, c.baseline, size, c.anchor, text, extra);
+}
+
+// A bar on the page: its ends, midpoint and unit normal.
+struct PageBar {
+  Point a, b, mid, normal;
+};
+
+PageBar page_bar(const FrameContent& c, const FrameView& view, Whole K) {
+  PageBar p;
+  const Point fa = c.node(c.s.BL3.NI(K)), fb = c.node(c.s.BL3.NF(K));
+  p.a = view.page(fa.x, fa.y);
+  p.b = view.page(fb.x, fb.y);
+  p.mid = {(p.a.x + p.b.x) / 2.0, (p.a.y + p.b.y) / 2.0};
+  const double dx = p.b.x - p.a.x, dy = p.b.y - p.a.y, length = std::hypot(dx, dy);
+  // A bar of no length has no direction: its labels go above it.
+  p.normal = length > 0.0 ? Point{-dy / length, dx / length} : Point{0.0, -1.0};
+  if (p.normal.y > 0.0 || (p.normal.y == 0.0 && p.normal.x < 0.0)) p.normal = {-p.normal.x, -p.normal.y};
+  return p;
+}
+
+// Two positions beside the bar's midpoint, one on each side, for a text
+// centred on the point at `offset` from the bar.
+std::vector<Candidate> beside(const PageBar& p, double offset, double size) {
+  std::vector<Candidate> out;
+  for (double side : {1.0, -1.0}) {
+    const double x = p.mid.x + side * p.normal.x * offset;
+    const double y = p.mid.y + side * p.normal.y * offset;
+    out.push_back({x, y + 0.35 * size, Anchor::middle});
+  }
+  return out;
+}
+
+std::string join_pairs(const FrameContent& c, Whole K) {
+  std::string out;
+  for (std::size_t index : c.mirrors.pairs_of[static_cast<std::size_t>(K - 1)]) {
+    const MirrorPair& pair = c.mirrors.pairs[index];
+    if (!out.empty()) out += ", ";
+    out += "bar " + std::to_string(pair.lower == K ? pair.upper : pair.lower) + " (pair " + pair.tag + ")";
+  }
+  return out;
+}
+
+std::string tags_of(const FrameContent& c, Whole K) {
+  std::string out;
+  for (std::size_t index : c.mirrors.pairs_of[static_cast<std::size_t>(K - 1)])
+    out += (out.empty() ? "" : ",") + c.mirrors.pairs[index].tag;
+  return out;
+}
+
+class FrameWriter {
+ public:
+  FrameWriter(const FrameContent& c, const FrameView& view, const FrameScale& scale)
+      : c_(c), view_(view), k_(scale), layout_(std::max(scale.font * 2.0, 8.0)) {}
+
+  std::string write(double axis_top, double axis_bottom) {
+    axis(axis_top, axis_bottom);
+    bars();
+    nodes();
+    marks();
+    labels();
+    return "<g id=\"frame\">\n" + shapes_ + "<g id=\"labels\" font-family=\"sans-serif\">\n" + labels_ +
+           "</g>\n</g>\n";
+  }
+
+ private:
+  void axis(double top, double bottom) {
+    const double x = view_.page(double{c_.counts.XS}, 0.0).x;
+    shapes_ += "<line id=\"axis\" " + line({x, top}, {x, bottom}) + " stroke=\"" + std::string(AXIS_COLOUR) +
+               "\" stroke-width=\"1\" stroke-dasharray=\"10 4 2 4\"/>\n";
+    const std::string text = "axis x = " + fixed_number(double{c_.counts.XS}, 4);
+    const double size = std::max(k_.font, 10.0);
+    labels_ += place(layout_, "axis-label", text, size, {{x, top - 4.0, Anchor::middle}}, true);
+  }
+
+  void bars() {
+    shapes_ += "<g id=\"bars\" stroke-linecap=\"round\">\n";
+    for (Whole K = 1; K <= c_.counts.NBAR; ++K) {
+      const std::size_t k = static_cast<std::size_t>(K - 1);
+      if (!c_.drawable[k]) continue;
+      const PageBar p = page_bar(c_, view_, K);
+      const BarForce& f = c_.forces[k];
+      const double width = force_width(f.shown, c_.largest, k_.thinnest, k_.widest);
+      const MirrorState state = c_.mirrors.state[k];
+      std::string cls = "bar";
+      cls += f.shown > 0.0f ? " tension" : f.shown < 0.0f ? " compression" : " no-force";
+      if (f.bending) cls += " bending";
+      if (state == MirrorState::unpaired) cls += " unpaired";
+      if (state == MirrorState::own_mirror) cls += " own-mirror";
+      shapes_ += "<g id=\"bar-" + std::to_string(K) + "\" class=\"" + cls + "\"><title>" +
+                 xml_text(bar_hover_text(c_, K), true) + "</title>";
+      if (state == MirrorState::unpaired)
+        shapes_ += "<line class=\"warning\" " + line(p.a, p.b) + " stroke=\"" + std::string(WARNING_COLOUR) +
+                   "\" stroke-opacity=\"0.6\" stroke-width=\"" + n(width + 9.0) + "\"/>";
+      if (f.bending)
+        shapes_ += "<line class=\"bending\" " + line(p.a, p.b) + " stroke=\"#000000\" stroke-width=\"" +
+                   n(width + 3.0) + "\"/>";
+      shapes_ += "<line class=\"member\" " + line(p.a, p.b) + " stroke=\"" + std::string(force_colour(f.shown)) +
+                 "\" stroke-width=\"" + n(width) + "\"/></g>\n";
+      occupy(p, width);
+    }
+    shapes_ += "</g>\n";
+  }
+
+  void nodes() {
+    shapes_ += "<g id=\"supports\" fill=\"#ffffff\" stroke=\"#000000\" stroke-width=\"1\">\n";
+    const double axis_x = double{c_.counts.XS};
+    for (Whole K = 1; K <= c_.counts.NNOS; ++K) {
+      const SupportKind kind = c_.supports[static_cast<std::size_t>(K - 1)];
+      if (kind == SupportKind::free) continue;
+      const Point f = c_.node(K);
+      const Point p = view_.page(f.x, f.y);
+      const bool on_left = f.x < axis_x;
+      shapes_ += support_symbol(kind, p, k_.support_size, on_left);
+      const double s = k_.support_size;
+      const bool sideways = kind == SupportKind::side_roller || kind == SupportKind::side_guided;
+      layout_.reserve(sideways ? Box{on_left ? p.x - 1.1 * s : p.x, p.y - 0.7 * s, on_left ? p.x : p.x + 1.1 * s,
+                                     p.y + 0.7 * s}
+                               : Box{p.x - 0.7 * s, p.y, p.x + 0.7 * s, p.y + 1.1 * s});
+    }
+    shapes_ += "</g>\n<g id=\"nodes\" fill=\"#000000\">\n";
+    const double r = k_.node_radius;
+    for (Whole K = 1; K <= c_.counts.NNOS; ++K) {
+      const Point f = c_.node(K);
+      const Point p = view_.page(f.x, f.y);
+      shapes_ += "<circle id=\"node-" + std::to_string(K) + "\" cx=\"" + n(p.x) + "\" cy=\"" + n(p.y) +
+                 "\" r=\"" + n(r) + "\"><title>node " + std::to_string(K) + ": x " +
+                 fixed_number(f.x, 3) + ", y " + fixed_number(f.y, 3) + "</title></circle>\n";
+      layout_.reserve({p.x - r - 1.0, p.y - r - 1.0, p.x + r + 1.0, p.y + r + 1.0});
+    }
+    shapes_ += "</g>\n";
+  }
+
+  // Labels keep off the bars: small boxes along each bar are filed first.
+  void occupy(const PageBar& p, double width) {
+    const double length = std::hypot(p.b.x - p.a.x, p.b.y - p.a.y);
+    const double half = width / 2.0 + 1.0;
+    const int steps = std::max(1, static_cast<int>(std::ceil(length / std::max(k_.font / 2.0, 3.0))));
+    for (int k = 0; k <= steps; ++k) {
+      const double t = static_cast<double>(k) / steps;
+      const Point q{p.a.x + t * (p.b.x - p.a.x), p.a.y + t * (p.b.y - p.a.y)};
+      layout_.reserve({q.x - half, q.y - half, q.x + half, q.y + half});
+    }
+  }
+
+  // Eight positions around a point, the corners first; `gap` keeps the
+  // text clear of the point and of the widest bar through it.
+  std::vector<Candidate> around(Point p, double gap, double size) const {
+    const double clear = gap + k_.widest / 2.0;
+    const double up = p.y - clear - DESCENT_EM * size, down = p.y + clear + ASCENT_EM * size;
+    const double middle = p.y + 0.35 * size;
+    return {{p.x + gap, up, Anchor::start},         {p.x - gap, up, Anchor::end},
+            {p.x + gap, down, Anchor::start},       {p.x - gap, down, Anchor::end},
+            {p.x, up, Anchor::middle},              {p.x, down, Anchor::middle},
+            {p.x + clear + 1.0, middle, Anchor::start}, {p.x - clear - 1.0, middle, Anchor::end}};
+  }
+
+  void marks() {
+    const double ring = k_.node_radius + 3.5;
+    const double size = std::max(k_.font + 1.0, 9.0);
+    const std::string style = " fill=\"none\" stroke=\"" + std::string(MARK_COLOUR) + "\" stroke-width=\"1.5\"";
+    shapes_ += "<g id=\"characteristic-nodes\">\n";
+    for (const NodeMark& m : c_.characteristic.marks) {
+      const Point f = c_.node(m.node);
+      const Point p = view_.page(f.x, f.y);
+      layout_.reserve({p.x - ring, p.y - ring, p.x + ring, p.y + ring});
+      shapes_ += "<circle id=\"mark-node-" + std::to_string(m.node) + "\" cx=\"" + n(p.x) + "\" cy=\"" + n(p.y) +
+                 "\" r=\"" + n(ring) + "\"" + style + (m.flanking ? " stroke-dasharray=\"3 2\"" : "") + "/>\n";
+      if (!m.label.empty())
+        labels_ += place(layout_, "mark", m.label, size, around(p, ring + 1.0, size), true,
+                         "font-weight=\"bold\" fill=\"" + std::string(MARK_COLOUR) + "\"");
+    }
+    if (c_.characteristic.mean_point) {
+      const Point p = view_.page(c_.characteristic.mean_point->x, c_.characteristic.mean_point->y);
+      const Point e = c_.node(c_.s.BL7.NO_CE), d = c_.node(c_.s.BL7.NO_CD);
+      shapes_ += "<line class=\"mean-line\" " + line(view_.page(e.x, e.y), view_.page(d.x, d.y)) + " stroke=\"" +
+                 std::string(MARK_COLOUR) + "\" stroke-width=\"1\" stroke-dasharray=\"3 2\"/>\n";
+      const double a = ring * 0.8;
+      shapes_ += "<path id=\"mark-mean\" d=\"M" + n(p.x - a) + ' ' + n(p.y - a) + 'L' + n(p.x + a) + ' ' +
+                 n(p.y + a) + 'M' + n(p.x - a) + ' ' + n(p.y + a) + 'L' + n(p.x + a) + ' ' + n(p.y - a) + "\"" +
+                 style + "/>\n";
+      labels_ += place(layout_, "mark", "C", size, around(p, ring + 1.0, size), true,
+                       "font-weight=\"bold\" fill=\"" + std::string(MARK_COLOUR) + "\"");
+    }
+    shapes_ += "</g>\n";
+  }
+
+  void labels() {
+    const double size = k_.font;
+    std::vector<PageBar> page_bars;
+    for (Whole K = 1; K <= c_.counts.NBAR; ++K)
+      page_bars.push_back(c_.drawable[static_cast<std::size_t>(K - 1)] ? page_bar(c_, view_, K) : PageBar{});
+    const auto offset = [&](Whole K) {
+      const BarForce& f = c_.forces[static_cast<std::size_t>(K - 1)];
+      return force_width(f.shown, c_.largest, k_.thinnest, k_.widest) / 2.0 + 0.75 * size;
+    };
+    // Pair tags first: they are what this picture adds to the report.
+    for (Whole K = 1; K <= c_.counts.NBAR; ++K) {
+      const std::string tags = tags_of(c_, K);
+      if (tags.empty() || !c_.drawable[static_cast<std::size_t>(K - 1)]) continue;
+      std::vector<Candidate> spots = beside(page_bars[static_cast<std::size_t>(K - 1)], offset(K), size);
+      std::reverse(spots.begin(), spots.end());
+      labels_ += place(layout_, "pair-tag", tags, size, spots, false,
+                       "font-weight=\"bold\" font-style=\"italic\" fill=\"" + std::string(PAIR_COLOUR) + "\"");
+    }
+    for (Whole K = 1; K <= c_.counts.NNOS; ++K) {
+      const Point f = c_.node(K);
+      labels_ += place(layout_, "node-number", std::to_string(K), size,
+                       around(view_.page(f.x, f.y), k_.node_radius + 1.5, size), false);
+    }
+    for (Whole K = 1; K <= c_.counts.NBAR; ++K) {
+      if (!c_.drawable[static_cast<std::size_t>(K - 1)]) continue;
+      labels_ += place(layout_, "bar-number", std::to_string(K), size,
+                       beside(page_bars[static_cast<std::size_t>(K - 1)], offset(K), size), false,
+                       "fill=\"#555555\"");
+    }
+  }
+
+  const FrameContent& c_;
+  const FrameView& view_;
+  FrameScale k_;
+  LabelLayout layout_;
+  std::string shapes_, labels_;
+};
+
+}  // namespace
+
+FrameScale frame_scale(const FrameContent& c, const FrameView& view) {
+  std::vector<double> lengths;
+  for (Whole K = 1; K <= c.counts.NBAR; ++K) {
+    if (!c.drawable[static_cast<std::size_t>(K - 1)]) continue;
+    const Point a = c.node(c.s.BL3.NI(K)), b = c.node(c.s.BL3.NF(K));
+    const double length = std::hypot(b.x - a.x, b.y - a.y) * view.scale();
+    if (length > 0.0) lengths.push_back(length);
+  }
+  FrameScale k;
+  if (!lengths.empty()) {
+    std::nth_element(lengths.begin(), lengths.begin() + static_cast<long>(lengths.size() / 2), lengths.end());
+    const double typical = lengths[lengths.size() / 2];
+    k.font = std::clamp(std::round(typical * 0.25 * 2.0) / 2.0, 7.0, 12.0);
+  }
+  k.node_radius = std::clamp(k.font * 0.25, 1.5, 3.0);
+  k.support_size = std::clamp(k.font * 1.8, 10.0, 22.0);
+  k.widest = std::clamp(k.font * 0.6, 3.0, 7.0);
+  k.thinnest = std::min(1.5, k.widest / 2.0);
+  return k;
+}
+
+std::string frame_layer(const FrameContent& c, const FrameView& view, const FrameScale& scale, double axis_top,
+                        double axis_bottom) {
+  return FrameWriter(c, view, scale).write(axis_top, axis_bottom);
+}
+
+std::string bar_hover_text(const FrameContent& c, Whole K) {
+  const std::size_t k = static_cast<std::size_t>(K - 1);
+  const BarForce& f = c.forces[k];
+  std::string t = "bar " + std::to_string(K) + ": nodes " + std::to_string(c.s.BL3.NI(K)) + " to " +
+                  std::to_string(c.s.BL3.NF(K)) + ", length " + fixed_number(double{c.s.BL3.L(K)}, 3) + "\n";
+  if (c.combination != 0)
+    t += "N " + fixed_number(double{f.shown}, 3) + " (combination " + std::to_string(c.combination) + ")\n";
+  t += "N max " + fixed_number(double{f.max}, 3) + " (combination " + std::to_string(f.max_combination) + ")\n";
+  t += "N min " + fixed_number(double{f.min}, 3) + " (combination " + std::to_string(f.min_combination) + ")\n";
+  switch (c.mirrors.state[k]) {
+    case MirrorState::paired: t += "mirror " + join_pairs(c, K); break;
+    case MirrorState::own_mirror: t += "its own mirror (centred on the axis)"; break;
+    case MirrorState::unpaired: t += "NO MIRROR BAR"; break;
+  }
+  if (f.bending)
+    t += c.combination != 0 ? "\nin bending in combination " + std::to_string(c.combination)
+                            : std::string("\nin bending in some combination");
+  return t;
+}
+
+}  // namespace toval::tools

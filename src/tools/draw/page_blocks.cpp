@@ -1,0 +1,202 @@
+#include "tools/draw/page_blocks.h"
+
+#include <algorithm>
+
+#include "tools/draw/label_layout.h"
+#include "tools/draw/support_symbols.h"
+#include "tools/draw/svg_text.h"
+
+namespace toval::tools {
+
+namespace {
+
+constexpr double LEGEND_FONT = 11.0;
+constexpr double ROW = 18.0, WRAPPED_ROW = 14.0;
+constexpr double SWATCH = 36.0, TEXT_GAP = 10.0;
+
+std::string n(double v) { return svg_number(v); }
+
+double text_width(const std::string& text, double size) {
+  const Box b = text_box(0.0, 0.0, text.size(), size, Anchor::start);
+  return b.right - b.left;
+}
+
+std::string text_row(double x, double baseline, double size, const std::string& text, std::string_view extra = {}) {
+  return "<text x=\"" + n(x) + "\" y=\"" + n(baseline) + "\" font-size=\"" + n(size) + "\"" +
+         (extra.empty() ? "" : " " + std::string(extra)) + ">" + xml_text(text) + "</text>\n";
+}
+
+// "none", "bar 5" or "bars 1, 2, 5" as items to wrap.
+std::vector<std::string> bar_list(std::string prefix, const std::vector<Whole>& bars) {
+  if (bars.empty()) return {prefix + "none"};
+  std::vector<std::string> items;
+  for (Whole b : bars) items.push_back(std::to_string(b));
+  items.front() = prefix + (bars.size() == 1 ? "bar " : "bars ") + items.front();
+  return items;
+}
+
+class Legend {
+ public:
+  Legend(double left, double top, double width) : left_(left), y_(top), width_(width) {}
+
+  // One row: a swatch (SVG drawn around the row's middle line at `mid`)
+  // and text, wrapped under itself when long.
+  void row(const std::string& swatch, const std::vector<std::string>& items) {
+    const double text_x = left_ + SWATCH + TEXT_GAP;
+    const double mid = y_ + ROW / 2.0;
+    svg_ += replace_mid(swatch, mid);
+    const double per_char = text_width("0", LEGEND_FONT);
+    const std::size_t chars =
+        static_cast<std::size_t>(std::max(20.0, (width_ - SWATCH - TEXT_GAP) / per_char));
+    const std::vector<std::string> lines = wrap_items(items, chars);
+    double baseline = mid + 0.35 * LEGEND_FONT;
+    for (std::size_t k = 0; k < lines.size(); ++k) {
+      svg_ += text_row(text_x, baseline, LEGEND_FONT, lines[k]);
+      widest_ = std::max(widest_, SWATCH + TEXT_GAP + text_width(lines[k], LEGEND_FONT));
+      if (k + 1 < lines.size()) baseline += WRAPPED_ROW;
+    }
+    y_ += ROW + WRAPPED_ROW * static_cast<double>(lines.empty() ? 0 : lines.size() - 1);
+  }
+
+  double swatch_left() const { return left_; }
+  Block done(double top) const { return {"<g id=\"legend\" font-family=\"sans-serif\">\n" + svg_ + "</g>\n", y_ - top, widest_}; }
+
+ private:
+  // Swatches are written with the placeholder "@" for the row's middle.
+  static std::string replace_mid(std::string s, double mid) {
+    const std::string value = n(mid);
+    for (std::size_t at = s.find('@'); at != std::string::npos; at = s.find('@', at + value.size()))
+      s.replace(at, 1, value);
+    return s;
+  }
+
+  double left_, y_, width_;
+  double widest_ = 0.0;
+  std::string svg_;
+};
+
+std::string swatch_line(double x0, double x1, std::string_view colour, double width, std::string_view extra = {}) {
+  return "<line x1=\"" + n(x0) + "\" y1=\"@\" x2=\"" + n(x1) + "\" y2=\"@\" stroke=\"" + std::string(colour) +
+         "\" stroke-width=\"" + n(width) + "\"" + (extra.empty() ? "" : " " + std::string(extra)) + "/>";
+}
+
+}  // namespace
+
+std::string trimmed(std::string_view field) {
+  const std::size_t end = field.find_last_not_of(std::string_view(" \0", 2));
+  return std::string(end == std::string_view::npos ? std::string_view{} : field.substr(0, end + 1));
+}
+
+std::vector<std::string> wrap_items(const std::vector<std::string>& items, std::size_t chars) {
+  std::vector<std::string> lines;
+  std::string current;
+  for (const std::string& item : items) {
+    if (!current.empty() && current.size() + 2 + item.size() > chars) {
+      lines.push_back(current);
+      current.clear();
+    }
+    current += (current.empty() ? "" : ", ") + item;
+  }
+  if (!current.empty()) lines.push_back(current);
+  return lines;
+}
+
+Block title_block(const FrameContent& c, const DrawingSources& sources, double left, double top) {
+  struct Line {
+    std::string text;
+    double size;
+    bool bold;
+  };
+  const Whole NCOB = c.s.BL5.NCOB;
+  const std::string forces =
+      c.combination != 0 ? "normal force of combination " + std::to_string(c.combination) + " of " +
+                               std::to_string(NCOB)
+                         : "normal force: governing extreme of the envelope over " + std::to_string(NCOB) +
+                               (NCOB == 1 ? " combination" : " combinations");
+  const std::vector<Line> lines = {
+      {trimmed(c.s.BL1.PRJT.view()), 16.0, true},
+      {trimmed(c.s.BL1.CLIT.view()), 13.0, false},
+      {trimmed(c.s.BL1.PORT.view()), 13.0, false},
+      {"combination file: " + sources.combination_file + ";  forces file: " + sources.forces_file, 11.0, false},
+      {forces + "; " + std::to_string(c.counts.NNOS) + " nodes, " + std::to_string(c.counts.NBAR) + " bars", 11.0,
+       false},
+  };
+  Block b;
+  b.svg = "<g id=\"title-block\" font-family=\"sans-serif\">\n";
+  double y = top;
+  for (const Line& l : lines) {
+    y += l.size + 5.0;
+    b.svg += text_row(left, y, l.size, l.text, l.bold ? "font-weight=\"bold\"" : "");
+    b.width = std::max(b.width, text_width(l.text, l.size));
+  }
+  b.svg += "</g>\n";
+  b.height = y - top + 6.0;
+  return b;
+}
+
+Block legend_block(const FrameContent& c, const FrameScale& scale, double left, double top, double width) {
+  Legend g(left, top, width);
+  const double x0 = left, x1 = left + SWATCH;
+  const Whole NBAR = c.counts.NBAR;
+
+  g.row(swatch_line(x0, x1, TENSION_COLOUR, 4.0), {"tension (N > 0)"});
+  g.row(swatch_line(x0, x1, COMPRESSION_COLOUR, 4.0), {"compression (N < 0)"});
+  g.row("<path d=\"M" + n(x0) + " @l" + n(SWATCH) + ' ' + n(-scale.widest / 2.0) + "v" + n(scale.widest) +
+            "Z\" fill=\"#777777\"/>",
+        {"width grows with |N|: thinnest for 0, widest for |N| = " + fixed_number(c.largest, 3)});
+
+  std::vector<Whole> bending, unpaired, own, unplaced;
+  for (Whole K = 1; K <= NBAR; ++K) {
+    const std::size_t k = static_cast<std::size_t>(K - 1);
+    if (c.forces[k].bending) bending.push_back(K);
+    if (c.mirrors.state[k] == MirrorState::unpaired) unpaired.push_back(K);
+    if (c.mirrors.state[k] == MirrorState::own_mirror) own.push_back(K);
+    if (!c.drawable[k]) unplaced.push_back(K);
+  }
+  const std::string where =
+      c.combination != 0 ? "in combination " + std::to_string(c.combination) : std::string("in some combination");
+  g.row(swatch_line(x0, x1, "#000000", 7.0) + swatch_line(x0, x1, NO_FORCE_COLOUR, 4.0),
+        bar_list("in bending " + where + " (an end moment above |N|/10): ", bending));
+  g.row(swatch_line(x0, x1, "#ff9800", 13.0, "stroke-opacity=\"0.6\"") + swatch_line(x0, x1, NO_FORCE_COLOUR, 4.0),
+        bar_list("no mirror bar: ", unpaired));
+  if (!own.empty())
+    g.row(swatch_line(x0, x1, NO_FORCE_COLOUR, 4.0), bar_list("its own mirror (centred on the axis): ", own));
+
+  std::vector<std::string> pairs;
+  for (const MirrorPair& p : c.mirrors.pairs)
+    pairs.push_back(p.tag + " " + std::to_string(p.lower) + "\u2194" + std::to_string(p.upper));
+  if (pairs.empty()) pairs.push_back("none");
+  pairs.front() = "mirror pairs: " + pairs.front();
+  g.row("<text x=\"" + n(x0 + SWATCH / 2.0) + "\" y=\"@\" dy=\"4\" font-size=\"11\" text-anchor=\"middle\" "
+        "font-weight=\"bold\" font-style=\"italic\" fill=\"#6a3d9a\">A</text>",
+        pairs);
+
+  g.row(swatch_line(x0, x1, "#333333", 1.0, "stroke-dasharray=\"10 4 2 4\""),
+        {"symmetry axis: x = " + fixed_number(double{c.counts.XS}, 4)});
+  g.row("<circle cx=\"" + n(x0 + SWATCH / 2.0) + "\" cy=\"@\" r=\"6\" fill=\"none\" stroke=\"#00796b\" "
+        "stroke-width=\"1.5\"/>",
+        {"characteristic nodes: " + c.characteristic.description});
+
+  std::vector<SupportKind> kinds;
+  for (SupportKind k : c.supports)
+    if (k != SupportKind::free && std::find(kinds.begin(), kinds.end(), k) == kinds.end()) kinds.push_back(k);
+  std::sort(kinds.begin(), kinds.end());
+  for (SupportKind k : kinds) {
+    // Symbols hang below their node, or beside it for those acting along x.
+    const bool sideways = k == SupportKind::side_roller || k == SupportKind::side_guided;
+    const Point node = sideways                           ? Point{x0 + SWATCH / 2.0 + 6.0, 0.0}
+                       : k == SupportKind::rotation_only ? Point{x0 + SWATCH / 2.0, 0.0}
+                                                         : Point{x0 + SWATCH / 2.0, -6.0};
+    std::string symbol = support_symbol(k, node, 12.0, true);
+    g.row("<g transform=\"translate(0 @)\" fill=\"#ffffff\" stroke=\"#000000\" stroke-width=\"1\">" +
+              symbol.substr(0, symbol.size() - 1) + "</g>",
+          {"support: " + std::string(support_name(k))});
+  }
+  if (!unplaced.empty())
+    g.row(swatch_line(x0, x1, "#ff9800", 4.0),
+          bar_list("not drawn, naming a node beyond the " + std::to_string(c.counts.NNOS) + " of the listing: ",
+                   unplaced));
+  return g.done(top);
+}
+
+}  // namespace toval::tools

@@ -1,0 +1,34 @@
+// The text around the frame: the title block above it and the legend
+// below it, each laid out in rows from a given top.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "tools/draw/frame_content.h"
+#include "tools/draw/frame_layer.h"
+
+namespace toval::tools {
+
+struct DrawingSources {
+  std::string combination_file, forces_file;  // as the user gave them
+};
+
+struct Block {
+  std::string svg;
+  double height = 0.0;
+  double width = 0.0;  // the widest row, estimated
+};
+
+Block title_block(const FrameContent& c, const DrawingSources& sources, double left, double top);
+
+// The legend rows, wrapped to `width`.
+Block legend_block(const FrameContent& c, const FrameScale& scale, double left, double top, double width);
+
+// Items joined by ", " into lines of at most `chars` characters.
+std::vector<std::string> wrap_items(const std::vector<std::string>& items, std::size_t chars);
+
+// A name field without its trailing blanks and zero bytes.
+std::string trimmed(std::string_view field);
+
+}  // namespace toval::tools

@@ -1,0 +1,127 @@
+#include "tools/export/export_command.h"
+
+#include <array>
+#include <filesystem>
+#include <vector>
+
+#include "records/platform.h"
+#include "records/run_error.h"
+#include "tools/export/csv_tables.h"
+#include "tools/cli/json_text.h"
+#include "tools/cli/loaded_run.h"
+#include "tools/cli/options.h"
+#include "tools/cli/output_file.h"
+#include "tools/export/results_json.h"
+#include "tools/cli/usage_error.h"
+
+namespace toval::tools {
+
+namespace {
+
+constexpr std::string_view USAGE =
+    "toval-tools export [--format json|csv] [--table NAME] [-o FILE] COMBINATION_FILE FORCES_FILE";
+
+constexpr std::string_view HELP =
+    "usage: toval-tools export [--format json|csv] [--table NAME] [-o FILE] COMBINATION_FILE FORCES_FILE\n"
+    "\n"
+    "Runs the steps of toval over the combination file and the forces file and writes every\n"
+    "result: the titles, nodes and bars, the cases and combinations, the displacements and\n"
+    "reactions of every case and of every combination, the combined bar forces, the envelope\n"
+    "of normal force, shear and moment with the combination that governs each extreme, and\n"
+    "the envelope of every mirror pair. No report file is written and nothing is asked.\n"
+    "\n"
+    "options:\n"
+    "  --format json|csv  json (the default): one document; csv: one table\n"
+    "  --table NAME       with csv, the table to write: nodes, bars, displacements,\n"
+    "                     combined_displacements, reactions, combined_reactions,\n"
+    "                     bar_forces, envelope, pairs\n"
+    "  -o FILE            write to FILE instead of standard output (- is standard output);\n"
+    "                     FILE is replaced only when complete, and may not be an input;\n"
+    "                     with csv, -o DIR/ writes every table (or the one of --table)\n"
+    "                     into DIR as NAME.csv, making DIR when it is missing\n"
+    "  --help             show this text\n"
+    "\n"
+    "exit status:\n"
+    "  0  the export was written\n"
+    "  1  an input cannot be read (the message is the one toval gives) or the output\n"
+    "     cannot be written\n"
+    "  2  the command line is wrong\n";
+
+constexpr OptionDefinition OPTIONS[] = {
+    {"format", '\0', true, "json|csv"},
+    {"table", '\0', true, "NAME"},
+    {"output", 'o', true, "FILE"},
+};
+
+constexpr std::string_view POSITIONALS[] = {"COMBINATION_FILE", "FORCES_FILE"};
+
+// "-o DIR/" (or -o naming an existing directory) asks for files in a folder.
+bool names_folder(const std::string& target) {
+  return !is_stdout(target) && (target.back() == '/' || target.back() == '\\' || platform::is_directory(target));
+}
+
+std::string table_list() {
+  std::string list;
+  for (std::string_view name : csv_table_names()) list += (list.empty() ? "" : ", ") + std::string(name);
+  return list;
+}
+
+struct Request {
+  std::string format, table, target;
+  std::array<std::string, 2> inputs;
+};
+
+Request parse_request(std::span<const std::string> args) {
+  Options options(OPTIONS, args);
+  options.expect_positionals(POSITIONALS);
+  Request r{options.value("format").value_or("json"), options.value("table").value_or(""),
+            options.value("output").value_or(""), {options.positionals()[0], options.positionals()[1]}};
+  if (options.has("output") && r.target.empty())
+    throw UsageError("bad value '' for -o (a file name, or - for standard output)");
+  if (r.format != "json" && r.format != "csv")
+    throw UsageError("bad value '" + r.format + "' for --format (json or csv)");
+  if (options.has("table") && r.format != "csv") throw UsageError("option --table needs --format csv");
+  if (options.has("table") && !is_csv_table(r.table))
+    throw UsageError("bad value '" + r.table + "' for --table (" + table_list() + ")");
+  if (r.format == "csv" && r.table.empty() && !names_folder(r.target))
+    throw UsageError("--format csv needs --table NAME, or -o DIR/ for every table");
+  return r;
+}
+
+// The file of a table in the folder `folder`.
+std::string table_file(const std::string& folder, std::string_view table) {
+  return (std::filesystem::path(folder) / (std::string(table) + ".csv")).string();
+}
+
+// Every table (or the one asked for) as NAME.csv in the folder, which is
+// made when missing.
+void write_folder(const Request& r, const nlohmann::ordered_json& doc) {
+  std::error_code ec;
+  std::filesystem::create_directory(r.target, ec);
+  if (ec && !platform::is_directory(r.target))
+    throw file_error(ReadFault::write, r.target, "the folder cannot be made: " + ec.message());
+  std::vector<std::string_view> tables(csv_table_names().begin(), csv_table_names().end());
+  if (!r.table.empty()) tables = {r.table};
+  for (std::string_view table : tables) refuse_input_as_output(table_file(r.target, table), r.inputs);
+  for (std::string_view table : tables) write_output(table_file(r.target, table), csv_table(doc, table));
+}
+
+int run_export(std::span<const std::string> args, const Services&) {
+  const Request r = parse_request(args);
+  const bool folder = r.format == "csv" && names_folder(r.target);
+  if (!folder) refuse_input_as_output(r.target, r.inputs);
+  const LoadedRun run(r.inputs[0], r.inputs[1]);
+  const nlohmann::ordered_json doc = results_document(run);
+  if (r.format == "json") write_output(r.target, json_text(doc));
+  else if (folder) write_folder(r, doc);
+  else write_output(r.target, csv_table(doc, r.table));
+  return 0;
+}
+
+}  // namespace
+
+Command export_command() {
+  return {"export", "every result of a run as JSON or CSV", USAGE, HELP, run_export};
+}
+
+}  // namespace toval::tools

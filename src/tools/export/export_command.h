@@ -1,0 +1,10 @@
+// `toval-tools export`: every result of a run as JSON or CSV.
+#pragma once
+
+#include "tools/cli/command.h"
+
+namespace toval::tools {
+
+Command export_command();
+
+}  // namespace toval::tools
