@@ -1,6 +1,7 @@
 #include "tools/program.h"
 
 #include "tools/check/check_command.h"
+#include "tools/combinations/combinations_command.h"
 #include "tools/draw/draw_command.h"
 #include "tools/export/export_command.h"
 
@@ -13,6 +14,7 @@ const Command COMMANDS[] = {
     export_command(),
     draw_command(),
     check_command(),
+    combinations_command(),
 };
 
 }  // namespace

@@ -1,0 +1,49 @@
+// The design rules as a rules file gives them: titles, the combination sets
+// wanted, and the actions in order with their factors.
+#pragma once
+
+#include <array>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "tools/combinations/decimal.h"
+
+namespace toval::tools {
+
+// In the order the file writes them.
+enum class CombinationSet { uls, sls_characteristic, sls_frequent, sls_quasi_permanent };
+inline constexpr CombinationSet ALL_SETS[] = {CombinationSet::uls, CombinationSet::sls_characteristic,
+                                              CombinationSet::sls_frequent, CombinationSet::sls_quasi_permanent};
+
+// The set's name in a rules file: "uls", "sls_frequent".
+constexpr std::string_view set_key(CombinationSet set) {
+  constexpr std::string_view KEYS[] = {"uls", "sls_characteristic", "sls_frequent", "sls_quasi_permanent"};
+  return KEYS[static_cast<int>(set)];
+}
+
+enum class ActionKind { permanent, variable };
+
+struct Action {
+  std::string name;  // the case name, 1-4 characters, not padded
+  ActionKind kind = ActionKind::permanent;
+  // Permanent: gamma_sup, gamma_inf. Variable: gamma, psi0, psi1, psi2.
+  // Only the factors the requested sets need are sure to be there.
+  std::optional<Decimal> gamma_sup, gamma_inf, gamma, psi0, psi1, psi2;
+  // Permanent: the source whose choice of gamma it shares (its own when
+  // the file names none). Variable: its exclusive group, or none.
+  int source = -1;
+  int group = -1;
+  std::string source_name, group_name;  // as the file names them; empty for none
+};
+
+struct Rules {
+  std::array<std::string, 3> titles;
+  std::vector<CombinationSet> sets;  // each once, in the order above
+  std::vector<Action> actions;
+  int sources = 0;  // numbered from 0 in the order of their first action
+  int groups = 0;   // numbered from 0 in the order of their first action
+};
+
+}  // namespace toval::tools

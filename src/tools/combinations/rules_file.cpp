@@ -1,0 +1,362 @@
+#include "tools/combinations/rules_file.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+#include <fstream>
+#include <map>
+#include <sstream>
+
+#include <toml++/toml.h>
+
+#include "records/platform.h"
+#include "records/run_error.h"
+
+namespace toval::tools {
+
+namespace {
+
+constexpr std::size_t NAME_COLUMNS = 4;
+constexpr std::size_t TITLE_COLUMNS = 40;
+
+// The file's text and name, for messages and for the factors as written.
+class Source {
+ public:
+  Source(std::string_view text, const std::string& file) : file_(file) {
+    std::size_t from = 0;
+    while (from <= text.size()) {
+      const std::size_t end = std::min(text.find('\n', from), text.size());
+      lines_.emplace_back(text.substr(from, end - from));
+      from = end + 1;
+    }
+  }
+
+  std::string place(const toml::source_position& at) const {
+    return file_ + ":" + std::to_string(at.line) + ":" + std::to_string(at.column);
+  }
+  [[noreturn]] void fail(const toml::source_region& at, const std::string& text) const {
+    throw RunError(place(at.begin) + ": error: " + text + "\n");
+  }
+  [[noreturn]] void fail(const toml::node& at, const std::string& text) const { fail(at.source(), text); }
+  std::string warning(const toml::node& at, const std::string& text) const {
+    return place(at.source().begin) + ": warning: " + text + "\n";
+  }
+
+  // The text of a number as the file writes it, from where the value begins.
+  std::string_view written_at(const toml::source_position& at) const {
+    if (at.line == 0 || at.line > lines_.size() || at.column == 0) return {};
+    const std::string_view line = lines_[at.line - 1];
+    if (at.column - 1 >= line.size()) return {};
+    const std::string_view rest = line.substr(at.column - 1);
+    return rest.substr(0, rest.find_first_not_of("+-0123456789._eE"));
+  }
+
+ private:
+  std::string file_;
+  std::vector<std::string_view> lines_;
+};
+
+std::string quoted_name(std::string_view name) { return "\"" + std::string(name) + "\""; }
+
+// A line end or another control character in a text written into the
+// combination file would break its records.
+bool has_control_character(std::string_view text) {
+  for (unsigned char c : text)
+    if ((c < 0x20 && c != '\t') || c == 0x7f) return true;
+  return false;
+}
+
+// Keys of a table that this file kind does not know are mistakes (a factor
+// misspelt would silently be missing).
+void refuse_unknown_keys(const Source& src, const toml::table& table, std::initializer_list<std::string_view> known,
+                         std::string_view where) {
+  for (auto&& [key, node] : table) {
+    bool found = false;
+    for (std::string_view k : known) found = found || key.str() == k;
+    if (!found) {
+      std::string list;
+      for (std::string_view k : known) list += (list.empty() ? "" : ", ") + std::string(k);
+      src.fail(key.source(), "unknown key " + quoted_name(key.str()) + " in " + std::string(where) + " (keys: " +
+                                 list + ")");
+    }
+    (void)node;
+  }
+}
+
+const toml::node& required(const Source& src, const toml::table& table, std::string_view key, std::string_view where) {
+  const toml::node* node = table.get(key);
+  if (node == nullptr) src.fail(table, std::string(where) + " has no " + quoted_name(key));
+  return *node;
+}
+
+std::string text_of(const Source& src, const toml::node& node, std::string_view what) {
+  const std::optional<std::string> s = node.value_exact<std::string>();
+  if (!s) src.fail(node, std::string(what) + " is a text in quotes");
+  if (has_control_character(*s)) src.fail(node, std::string(what) + " holds a line end or another control character");
+  return *s;
+}
+
+// A factor as the file writes it: the exact decimal of its text, which is
+// the value the library read (the shortest decimal of that value when the
+// text cannot be found).
+Decimal factor_of(const Source& src, const toml::node& node, std::string_view key) {
+  const std::string what = "the factor " + quoted_name(key);
+  if (const std::optional<std::int64_t> whole = node.value_exact<std::int64_t>()) {
+    if (*whole < 0) src.fail(node, what + " is negative");
+    return *parse_decimal(std::to_string(*whole));
+  }
+  const std::optional<double> real = node.value_exact<double>();
+  if (!real) src.fail(node, what + " is a number");
+  if (!std::isfinite(*real)) src.fail(node, what + " is not a finite number");
+  if (*real < 0) src.fail(node, what + " is negative");
+  const std::string_view written = src.written_at(node.source().begin);
+  if (std::optional<Decimal> d = parse_decimal(written)) {
+    std::string plain;
+    for (char c : written)
+      if (c != '_' && c != '+') plain += c;
+    double check = 0;
+    const auto [end, error] = std::from_chars(plain.data(), plain.data() + plain.size(), check);
+    if (error == std::errc() && end == plain.data() + plain.size() && check == *real) return *d;
+  }
+  char shortest[64];
+  const auto result = std::to_chars(shortest, shortest + sizeof shortest, *real);
+  return *parse_decimal(std::string_view(shortest, static_cast<std::size_t>(result.ptr - shortest)));
+}
+
+const toml::table& table_of(const Source& src, const toml::node& node, std::string_view what) {
+  const toml::table* t = node.as_table();
+  if (t == nullptr) src.fail(node, std::string(what) + " is a table");
+  return *t;
+}
+
+struct Factors {
+  std::optional<Decimal> gamma_sup, gamma_inf, gamma, psi0, psi1, psi2;
+};
+
+constexpr std::string_view FACTOR_KEYS[] = {"gamma_sup", "gamma_inf", "gamma", "psi0", "psi1", "psi2"};
+
+std::optional<Decimal>& factor_slot(Factors& f, std::string_view key) {
+  if (key == "gamma_sup") return f.gamma_sup;
+  if (key == "gamma_inf") return f.gamma_inf;
+  if (key == "gamma") return f.gamma;
+  if (key == "psi0") return f.psi0;
+  if (key == "psi1") return f.psi1;
+  return f.psi2;
+}
+
+void read_factors(const Source& src, const toml::table& table, Factors& into) {
+  for (std::string_view key : FACTOR_KEYS)
+    if (const toml::node* node = table.get(key)) factor_slot(into, key) = factor_of(src, *node, key);
+}
+
+std::map<std::string, Factors, std::less<>> read_categories(const Source& src, const toml::table& root) {
+  std::map<std::string, Factors, std::less<>> categories;
+  const toml::node* node = root.get("categories");
+  if (node == nullptr) return categories;
+  for (auto&& [name, entry] : table_of(src, *node, "\"categories\"")) {
+    const std::string where = "the category " + quoted_name(name.str());
+    const toml::table& t = table_of(src, entry, where);
+    refuse_unknown_keys(src, t, {"gamma_sup", "gamma_inf", "gamma", "psi0", "psi1", "psi2"}, where);
+    read_factors(src, t, categories[std::string(name.str())]);
+  }
+  return categories;
+}
+
+std::array<std::string, 3> read_titles(const Source& src, const toml::table& root, std::vector<std::string>& warnings) {
+  const toml::node& node = required(src, root, "titles", "the rules file");
+  const toml::array* list = node.as_array();
+  if (list == nullptr || list->size() != 3)
+    src.fail(node, "\"titles\" is an array of three texts: the project, the client and the frame");
+  std::array<std::string, 3> titles;
+  for (std::size_t k = 0; k < 3; ++k) {
+    titles[k] = text_of(src, (*list)[k], "a title");
+    if (titles[k].size() > TITLE_COLUMNS) {
+      warnings.push_back(src.warning((*list)[k], "the title is longer than 40 columns; it is cut there"));
+      titles[k].resize(TITLE_COLUMNS);
+    }
+  }
+  return titles;
+}
+
+std::vector<CombinationSet> read_sets(const Source& src, const toml::table& root) {
+  const toml::node& node = required(src, root, "sets", "the rules file");
+  const toml::array* list = node.as_array();
+  if (list == nullptr) src.fail(node, "\"sets\" is an array of the sets wanted");
+  if (list->empty()) src.fail(node, "\"sets\" is empty: name at least one of uls, sls_characteristic, sls_frequent, sls_quasi_permanent");
+  bool wanted[std::size(ALL_SETS)] = {};
+  for (const toml::node& entry : *list) {
+    const std::string name = text_of(src, entry, "an entry of \"sets\"");
+    if (name.empty()) src.fail(entry, "an empty entry in \"sets\"");
+    bool known = false;
+    for (std::size_t k = 0; k < std::size(ALL_SETS); ++k)
+      if (name == set_key(ALL_SETS[k])) known = wanted[k] = true;
+    if (!known)
+      src.fail(entry, "unknown set " + quoted_name(name) +
+                          " in \"sets\" (sets: uls, sls_characteristic, sls_frequent, sls_quasi_permanent)");
+  }
+  std::vector<CombinationSet> sets;
+  for (std::size_t k = 0; k < std::size(ALL_SETS); ++k)
+    if (wanted[k]) sets.push_back(ALL_SETS[k]);
+  return sets;
+}
+
+bool wants(const std::vector<CombinationSet>& sets, CombinationSet s) {
+  return std::find(sets.begin(), sets.end(), s) != sets.end();
+}
+
+void require_factor(const Source& src, const toml::table& at, const std::optional<Decimal>& f, std::string_view key,
+                    const std::string& action, std::string_view set) {
+  if (!f)
+    src.fail(at, action + " has no factor " + quoted_name(key) + ", which the set " + quoted_name(set) +
+                     " needs (on the action or in its category)");
+}
+
+Action read_action(const Source& src, const toml::table& t, std::size_t position,
+                   const std::map<std::string, Factors, std::less<>>& categories,
+                   const std::vector<CombinationSet>& sets) {
+  Action a;
+  const std::string numbered = "action " + std::to_string(position);
+  const toml::node& case_node = required(src, t, "case", numbered);
+  a.name = text_of(src, case_node, "the case name");
+  while (!a.name.empty() && a.name.back() == ' ') a.name.pop_back();
+  if (a.name.empty()) src.fail(case_node, "the case name is blank");
+  if (a.name.size() > NAME_COLUMNS)
+    src.fail(case_node, "the case name " + quoted_name(a.name) + " is longer than 4 characters");
+  for (unsigned char c : a.name)
+    if (c > 0x7e || c == ',')
+      src.fail(case_node, "the case name " + quoted_name(a.name) +
+                              " holds a comma or a character beyond ASCII, which the combination file cannot carry");
+  if (a.name == "FIMG" || a.name == "FIMC" || a.name == "FIME")
+    src.fail(case_node, "the case name " + quoted_name(a.name) + " is a marker of the combination file");
+  const std::string action = "the action " + quoted_name(a.name);
+
+  const std::string kind = text_of(src, required(src, t, "kind", action), "\"kind\"");
+  if (kind == "permanent") a.kind = ActionKind::permanent;
+  else if (kind == "variable") a.kind = ActionKind::variable;
+  else src.fail(*t.get("kind"), "\"kind\" is \"permanent\" or \"variable\", not " + quoted_name(kind));
+
+  if (a.kind == ActionKind::permanent)
+    refuse_unknown_keys(src, t, {"case", "kind", "category", "gamma_sup", "gamma_inf", "source"}, "a permanent action");
+  else
+    refuse_unknown_keys(src, t, {"case", "kind", "category", "gamma", "psi0", "psi1", "psi2", "group"},
+                        "a variable action");
+
+  Factors f;
+  if (const toml::node* c = t.get("category")) {
+    const std::string name = text_of(src, *c, "\"category\"");
+    const auto found = categories.find(name);
+    if (found == categories.end()) src.fail(*c, "no category " + quoted_name(name) + " is given in [categories]");
+    f = found->second;
+  }
+  read_factors(src, t, f);  // a factor on the action overrides its category's
+  a.gamma_sup = f.gamma_sup;
+  a.gamma_inf = f.gamma_inf;
+  a.gamma = f.gamma;
+  a.psi0 = f.psi0;
+  a.psi1 = f.psi1;
+  a.psi2 = f.psi2;
+
+  if (a.kind == ActionKind::permanent) {
+    if (wants(sets, CombinationSet::uls)) {
+      require_factor(src, t, a.gamma_sup, "gamma_sup", action, "uls");
+      require_factor(src, t, a.gamma_inf, "gamma_inf", action, "uls");
+    }
+    if (const toml::node* s = t.get("source")) {
+      a.source_name = text_of(src, *s, "\"source\"");
+      if (a.source_name.empty()) src.fail(*s, "\"source\" is empty");
+    }
+  } else {
+    if (wants(sets, CombinationSet::uls)) {
+      require_factor(src, t, a.gamma, "gamma", action, "uls");
+      require_factor(src, t, a.psi0, "psi0", action, "uls");
+    }
+    if (wants(sets, CombinationSet::sls_characteristic)) require_factor(src, t, a.psi0, "psi0", action, "sls_characteristic");
+    if (wants(sets, CombinationSet::sls_frequent)) {
+      require_factor(src, t, a.psi1, "psi1", action, "sls_frequent");
+      require_factor(src, t, a.psi2, "psi2", action, "sls_frequent");
+    }
+    if (wants(sets, CombinationSet::sls_quasi_permanent))
+      require_factor(src, t, a.psi2, "psi2", action, "sls_quasi_permanent");
+    if (const toml::node* g = t.get("group")) {
+      a.group_name = text_of(src, *g, "\"group\"");
+      if (a.group_name.empty()) src.fail(*g, "\"group\" is empty");
+    }
+  }
+  return a;
+}
+
+// Numbers sources and groups in the order of their first action; an action
+// without a source is a source of its own. A group of one action is a
+// mistake: it excludes nothing.
+void number_sources_and_groups(const Source& src, Rules& rules, const std::vector<const toml::table*>& tables) {
+  std::map<std::string, int, std::less<>> sources, groups;
+  std::map<int, std::size_t> group_size, group_first;
+  for (std::size_t k = 0; k < rules.actions.size(); ++k) {
+    Action& a = rules.actions[k];
+    if (a.kind == ActionKind::permanent) {
+      if (a.source_name.empty()) a.source = rules.sources++;
+      else if (auto it = sources.find(a.source_name); it != sources.end()) a.source = it->second;
+      else a.source = sources[a.source_name] = rules.sources++;
+    } else if (!a.group_name.empty()) {
+      if (auto it = groups.find(a.group_name); it != groups.end()) a.group = it->second;
+      else {
+        a.group = groups[a.group_name] = rules.groups++;
+        group_first[a.group] = k;
+      }
+      ++group_size[a.group];
+    }
+  }
+  for (const auto& [group, size] : group_size)
+    if (size == 1) {
+      const std::size_t k = group_first[group];
+      src.fail(*tables[k]->get("group"), "the group " + quoted_name(rules.actions[k].group_name) +
+                                             " names this action only; a group holds the actions that never act together");
+    }
+}
+
+}  // namespace
+
+Rules parse_rules(std::string_view text, const std::string& file, std::vector<std::string>& warnings) {
+  const Source src(text, file);
+  toml::table root;
+  try {
+    root = toml::parse(text, file);
+  } catch (const toml::parse_error& e) {
+    src.fail(e.source(), std::string(e.description()));
+  }
+  refuse_unknown_keys(src, root, {"titles", "sets", "actions", "categories"}, "the rules file");
+  Rules rules;
+  rules.titles = read_titles(src, root, warnings);
+  rules.sets = read_sets(src, root);
+  const auto categories = read_categories(src, root);
+
+  const toml::node& actions_node = required(src, root, "actions", "the rules file");
+  const toml::array* actions = actions_node.as_array();
+  if (actions == nullptr || !actions->is_array_of_tables())
+    src.fail(actions_node, "\"actions\" is a list of tables, each begun by [[actions]]");
+  if (actions->empty()) src.fail(actions_node, "\"actions\" is empty");
+  std::vector<const toml::table*> tables;
+  std::map<std::string, std::size_t, std::less<>> seen;
+  for (const toml::node& entry : *actions) {
+    const toml::table& t = *entry.as_table();
+    tables.push_back(&t);
+    rules.actions.push_back(read_action(src, t, tables.size(), categories, rules.sets));
+    const std::string& name = rules.actions.back().name;
+    if (auto [it, fresh] = seen.emplace(name, tables.size()); !fresh)
+      src.fail(*t.get("case"), "the case name " + quoted_name(name) + " is given to action " +
+                                   std::to_string(it->second) + " already");
+  }
+  number_sources_and_groups(src, rules, tables);
+  return rules;
+}
+
+Rules read_rules_file(const std::string& file, std::vector<std::string>& warnings) {
+  std::ifstream in(file, std::ios::binary);
+  if (!in || platform::is_directory(file)) throw file_error(ReadFault::open, file, "the rules file cannot be opened");
+  std::ostringstream text;
+  text << in.rdbuf();
+  if (in.bad()) throw file_error(ReadFault::end_of_file, file, "the rules file cannot be read");
+  return parse_rules(text.str(), file, warnings);
+}
+
+}  // namespace toval::tools
