@@ -8,17 +8,6 @@
 
 namespace toval {
 
-namespace {
-
-
-// A node lies on the vertical line of abscissa a when its distance, formed
-// in double precision and not rounded, is at most DT.
-bool on_line(Real a, Real x) {
-  return std::fabs(double{a} - double{x}) <= double{DT};
-}
-
-}  // namespace
-
 void choose_characteristic_nodes(Store& s, Whole NNOS, Real XS) {
   const Nodes& n = s.BL2;
   DisplacementNodes& c = s.BL7;
@@ -32,9 +21,9 @@ void choose_characteristic_nodes(Store& s, Whole NNOS, Real XS) {
   c.NO_E = c.NO_C = c.NO_D = c.NO_CE = c.NO_CD = 0;
   // Highest node on the outer lines, lowest on the axis; among equals the first.
   for (Whole k = 1; k <= NNOS; ++k) {
-    if (on_line(X_MIN, n.X(k)) && (c.NO_E == 0 || n.Y(c.NO_E) < n.Y(k))) c.NO_E = k;
-    if (on_line(XS, n.X(k)) && (c.NO_C == 0 || n.Y(c.NO_C) > n.Y(k))) c.NO_C = k;
-    if (on_line(X_MAX, n.X(k)) && (c.NO_D == 0 || n.Y(c.NO_D) < n.Y(k))) c.NO_D = k;
+    if (on_vertical_line(X_MIN, n.X(k)) && (c.NO_E == 0 || n.Y(c.NO_E) < n.Y(k))) c.NO_E = k;
+    if (on_vertical_line(XS, n.X(k)) && (c.NO_C == 0 || n.Y(c.NO_C) > n.Y(k))) c.NO_C = k;
+    if (on_vertical_line(X_MAX, n.X(k)) && (c.NO_D == 0 || n.Y(c.NO_D) < n.Y(k))) c.NO_D = k;
   }
   if (c.NO_C != 0) return;
 
@@ -55,8 +44,8 @@ void choose_characteristic_nodes(Store& s, Whole NNOS, Real XS) {
 
   // The lowest node on each flanking line, the first among equals.
   for (Whole k = 1; k <= NNOS; ++k) {
-    if (on_line(DXE, n.X(k)) && (c.NO_CE == 0 || n.Y(c.NO_CE) > n.Y(k))) c.NO_CE = k;
-    if (on_line(DXD, n.X(k)) && (c.NO_CD == 0 || n.Y(c.NO_CD) > n.Y(k))) c.NO_CD = k;
+    if (on_vertical_line(DXE, n.X(k)) && (c.NO_CE == 0 || n.Y(c.NO_CE) > n.Y(k))) c.NO_CE = k;
+    if (on_vertical_line(DXD, n.X(k)) && (c.NO_CD == 0 || n.Y(c.NO_CD) > n.Y(k))) c.NO_CD = k;
   }
 }
 

@@ -10,11 +10,11 @@ void REACOES(Store& s, Listing& listing, Whole& NNOS, Whole& I, Whole& NRES) {
   Reactions& r = s.BL11;
   Listing::Block& block = listing.resultants_of(s.BL4.CCAR(I), case_list_asker(s, I));
 
-  // Records are taken by position: record J belongs to node J. A node with
-  // any non-zero restraint code is a support and gets all three resultants.
+  // Records are taken by position: record J belongs to node J. A support
+  // gets all three resultants.
   Whole K = 0;
   for (Whole J = 1; J <= NNOS; ++J) {
-    if (n.R1(J) == 0 && n.R2(J) == 0 && n.R3(J) == 0) {
+    if (!is_support(n, J)) {
       listing.pass_resultant(block, J);
       continue;
     }

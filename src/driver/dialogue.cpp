@@ -2,6 +2,7 @@
 
 #include "records/record_io.h"
 #include "records/run_error.h"
+#include "records/text.h"
 
 namespace toval {
 
@@ -26,7 +27,7 @@ std::string read_console_line(Store& s, std::size_t limit, std::string_view expe
 // A name for a blank answer: the next command-line argument, else asked for
 // at the "UNIT n? " question until a line is not blank.
 std::string fallback_name(Store& s, int unit_number, Arguments& args) {
-  if (args.next < args.list.size()) return trimmed(args.list[args.next++]);
+  if (args.next < args.list.size()) return std::string(without_blanks(args.list[args.next++]));
   std::string question = "\nFile name missing or blank - please enter file name\nUNIT " +
                          std::to_string(unit_number) + "? ";
   for (;;) {
@@ -34,18 +35,12 @@ std::string fallback_name(Store& s, int unit_number, Arguments& args) {
     std::string line = read_console_line(s, LONGEST_NAME + 1, "the file name of unit " + std::to_string(unit_number));
     if (is_blank(line)) continue;
     if (line.size() > LONGEST_NAME) return std::string(1, '\0');  // too long to name a file
-    return trimmed(line);
+    return std::string(without_blanks(line));
   }
 }
 
 }  // namespace
 
-std::string trimmed(std::string_view name) {
-  auto first = name.find_first_not_of(' ');
-  if (first == std::string_view::npos) return {};
-  auto last = name.find_last_not_of(' ');
-  return std::string(name.substr(first, last - first + 1));
-}
 
 void ask_for_file(Store& s, int unit_number, std::string_view prompt, Name<20>& typed, InputUnit& unit,
                   Arguments& args) {
@@ -54,7 +49,7 @@ void ask_for_file(Store& s, int unit_number, std::string_view prompt, Name<20>& 
     write_record(s.console, question);
     std::string line = read_console_line(s, 20, "a file name");
     typed = Name<20>::of(line);
-    std::string name = is_blank(typed.view()) ? fallback_name(s, unit_number, args) : trimmed(typed.view());
+    std::string name = is_blank(typed.view()) ? fallback_name(s, unit_number, args) : std::string(without_blanks(typed.view()));
     if (is_blank(typed.view())) typed = Name<20>::blank();
     if (unit.open(name)) return;
     write_record(s.console, NOT_FOUND);

@@ -19,7 +19,5 @@ struct Arguments {
 void ask_for_file(Store& s, int unit_number, std::string_view prompt, Name<20>& typed, InputUnit& unit,
                   Arguments& args);
 
-// The name without leading and trailing blanks (only the space is a blank).
-std::string trimmed(std::string_view name);
 
 }  // namespace toval

@@ -7,6 +7,7 @@
 #include "records/record_io.h"
 #include "records/platform.h"
 #include "records/run_error.h"
+#include "records/text.h"
 
 namespace toval {
 
@@ -18,11 +19,10 @@ constexpr Item REPORT_NAME[] = {A(20)};
 // The report must never overwrite one of the inputs (a combination file
 // whose own name ends in TOV would otherwise be destroyed).
 void refuse_input_as_report(const std::string& report, const InputUnit& unit, const char* role) {
-  if (!platform::same_file(report, unit.name())) return;
-  throw file_error(ReadFault::same_file, report,
-                   "the report file would be the " + std::string(role) + " " + unit.name() +
-                       " itself; rename the combination file so that its name does not give this report "
-                       "name (the report takes the name up to the first \".\" followed by TOV)");
+  refuse_input_as_output(report, unit.name(),
+                         "the report file would be the " + std::string(role) + " " + unit.name() +
+                             " itself; rename the combination file so that its name does not give this report "
+                             "name (the report takes the name up to the first \".\" followed by TOV)");
 }
 
 }  // namespace
@@ -43,7 +43,7 @@ int run_toval(Store& s, std::span<char* const> arguments) {
   Name<20> ASAI = report_name(AENT1);
   write_record(s.console, REPORT_PROMPT);
   write_record(s.console, REPORT_NAME, ASAI);
-  std::string report = trimmed(ASAI.view());
+  std::string report(without_blanks(ASAI.view()));
   refuse_input_as_report(report, s.unit3, "combination file");
   refuse_input_as_report(report, s.unit4, "forces file");
   s.unit5.open(report);

@@ -31,4 +31,9 @@ std::string case_label(const Name<4>& name) {
   return plain ? std::string(text) : quoted(name.view());
 }
 
+std::string quoted_name(const Name<4>& name) {
+  const std::string_view v = name.view();
+  return quoted(v.substr(0, v.find_last_not_of(' ') + 1));  // npos + 1 == 0 for an all-blank name
+}
+
 }  // namespace toval

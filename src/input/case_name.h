@@ -16,4 +16,7 @@ void comma_treatment(Name<4>& CASO);
 // when that would leave it empty or unreadable.
 std::string case_label(const Name<4>& name);
 
+// A name as the user wrote it, without its trailing blanks, quoted: "Q1".
+std::string quoted_name(const Name<4>& name);
+
 }  // namespace toval

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "input/case_name.h"
+#include "input/combination_dialect.h"
 #include "store/capacity.h"
 #include "records/record_io.h"
 #include "records/run_error.h"
@@ -11,25 +12,14 @@ namespace toval {
 
 namespace {
 
-constexpr Item TITLE_RECORD[] = {A(40)};
-// Columns 1-4: a marker, a case name or a header, as the grammar places it.
-constexpr Item MARKER_RECORD[] = {A(4)};
-// Marker columns, multiplier, case name.
-constexpr Item TERM_RECORD[] = {A(4), F(10, 0), A(4)};
-
-constexpr std::string_view FIMG = "FIMG";  // ends the head of the file
-constexpr std::string_view FIMC = "FIMC";  // ends a case entry or a combination's terms
-constexpr std::string_view FIME = "FIME";  // ends the case list or the combinations
+using namespace combination_dialect;
 
 std::string numbered(std::string_view word, long k) {
   return std::string(word) + " " + std::to_string(k);
 }
 
 // "case 2 \"Q1\"": the case as a user finds it in the file.
-std::string case_label(long k, const Name<4>& name) {
-  std::string_view v = name.view();
-  return numbered("case", k) + " " + quoted(v.substr(0, v.find_last_not_of(' ') + 1));
-}
+std::string case_entry_label(long k, const Name<4>& name) { return numbered("case", k) + " " + quoted_name(name); }
 
 std::string marker_record(std::string_view marker, std::string_view ending) {
   return "record with the marker " + quoted(marker) + " in columns 1-4 (ending " + std::string(ending) + ")";
@@ -37,20 +27,21 @@ std::string marker_record(std::string_view marker, std::string_view ending) {
 
 // Passes over records up to and including the first whose columns 1-4 hold
 // the marker; the end of the file on the way ends the run naming the marker.
-void pass_to_marker(InputUnit& unit, std::string_view marker, std::string_view ending) {
+void pass_to_marker(InputUnit& unit, std::string_view marker, std::string_view ending, RecordTag tag) {
   const std::string what = marker_record(marker, ending);
   Name<4> ROT;
-  do read_record(unit, MARKER_RECORD, what, ROT);
+  do read_record(unit, MARKER_RECORD, RecordName(tag, std::string_view(what)), ROT);
   while (!(ROT == marker));
 }
 
 void read_head(Store& s) {
   InputUnit& unit = s.unit3;
   skip_record(unit, "first record of the combination file (passed over)");
-  read_record(unit, TITLE_RECORD, "project title record (line 2, columns 1-40)", s.BL1.PRJT);
-  read_record(unit, TITLE_RECORD, "client title record (line 3, columns 1-40)", s.BL1.CLIT);
-  read_record(unit, TITLE_RECORD, "frame title record (line 4, columns 1-40)", s.BL1.PORT);
-  pass_to_marker(unit, FIMG, "the head of the file");
+  const RecordTag title{RecordKind::title};
+  read_record(unit, TITLE_RECORD, RecordName(title, "project title record (line 2, columns 1-40)"), s.BL1.PRJT);
+  read_record(unit, TITLE_RECORD, RecordName(title, "client title record (line 3, columns 1-40)"), s.BL1.CLIT);
+  read_record(unit, TITLE_RECORD, RecordName(title, "frame title record (line 4, columns 1-40)"), s.BL1.PORT);
+  pass_to_marker(unit, FIMG, "the head of the file", {RecordKind::head});
 }
 
 // Case entries after "FIMG": a name record, then records up to "FIMC"; the
@@ -64,15 +55,17 @@ Whole read_case_list(Store& s) {
     unit.backspace();  // the record just read is the next case's name record
     ++I;
     Name<4> name;
-    read_record(unit, MARKER_RECORD, "name record of " + numbered("case", I) + " (columns 1-4)", name);
+    const std::string name_what = "name record of " + numbered("case", I) + " (columns 1-4)";
+    read_record(unit, MARKER_RECORD, RecordName(RecordTag{RecordKind::case_name, I}, std::string_view(name_what)),
+                name);
     check_capacity(unit, I, MAX_CASES, "load cases in the case list");
     s.BL4.CCAR(I) = name;
     s.lines.case_line(I) = unit.next_line() - 1;
-    pass_to_marker(unit, FIMC, case_label(I, name));
+    pass_to_marker(unit, FIMC, case_entry_label(I, name), {RecordKind::case_entry, I});
     s.lines.case_end_line(I) = unit.next_line() - 1;
-    read_record(unit, MARKER_RECORD,
-                "record after the \"FIMC\" of " + case_label(I, name) +
-                    " (the name record of the next case, or the marker \"FIME\" ending the case list)",
+    const std::string after_what = "record after the \"FIMC\" of " + case_entry_label(I, name) +
+                                   " (the name record of the next case, or the marker \"FIME\" ending the case list)";
+    read_record(unit, MARKER_RECORD, RecordName(RecordTag{RecordKind::after_entry, I}, std::string_view(after_what)),
                 ROT);
   } while (!(ROT == FIME));
   return I;
@@ -80,7 +73,7 @@ Whole read_case_list(Store& s) {
 
 // The multiplier field (columns 5-14) ended by a comma right before a digit.
 bool ends_in_decimal_comma(std::string_view record) {
-  for (std::size_t k = 4; k < record.size() && k < 14; ++k) {
+  for (std::size_t k = MULTIPLIER_FROM; k < record.size() && k < MULTIPLIER_END; ++k) {
     if (record[k] != ',') continue;
     return k + 1 < record.size() && record[k + 1] >= '0' && record[k + 1] <= '9';
   }
@@ -108,10 +101,12 @@ Whole read_terms(Store& s, Whole I) {
     Name<4> ROT, CASO;
     Real MULT = 0.0f;
     const Target marker[] = {into(ROT)};
-    read_fields(unit, record, MARKER_RECORD, marker, term_what);
+    const RecordTag tag{RecordKind::term, I};
+    read_fields(unit, record, MARKER_RECORD, marker, RecordName(tag, std::string_view(term_what)));
     const bool closing = ROT == FIMC;
     const Target term[] = {into(ROT), into(MULT), into(CASO)};
-    read_fields(unit, record, TERM_RECORD, term, closing ? closing_what : term_what);
+    read_fields(unit, record, TERM_RECORD, term,
+                RecordName(tag, std::string_view(closing ? closing_what : term_what)));
     if (closing) return static_cast<Whole>(J - 1);  // its values are not kept
     check_capacity(unit, J, MAX_TERMS, "terms in " + combination);
     comma_treatment(CASO);
@@ -133,10 +128,11 @@ void read_combinations(Store& s) {
     check_capacity(unit, I, MAX_COMBINATIONS, "combinations");
     s.lines.header_line(I) = unit.next_line() - 1;
     s.BL5.NCASO(I) = read_terms(s, I);
+    const std::string after_what =
+        "record after the closing \"FIMC\" of " + numbered("combination", I) +
+        " (the header of the next combination, or the marker \"FIME\" ending the combinations)";
     read_record(unit, MARKER_RECORD,
-                "record after the closing \"FIMC\" of " + numbered("combination", I) +
-                    " (the header of the next combination, or the marker \"FIME\" ending the combinations)",
-                ROT);
+                RecordName(RecordTag{RecordKind::after_combination, I}, std::string_view(after_what)), ROT);
   } while (!(ROT == FIME));
   s.BL5.NCOB = I;
 }
@@ -159,8 +155,9 @@ void read_combination_file(Store& s, Whole& NCCAR) {
   NCCAR = read_case_list(s);
   Name<4> ROT;
   read_record(s.unit3, MARKER_RECORD,
-              "record after the \"FIME\" ending the case list (the marker \"FIME\" when the file gives no "
-              "combinations, else the header of combination 1)",
+              RecordName(RecordTag{RecordKind::after_case_list},
+                         "record after the \"FIME\" ending the case list (the marker \"FIME\" when the file "
+                         "gives no combinations, else the header of combination 1)"),
               ROT);
   if (ROT == FIME)
     default_combinations(s, NCCAR);
@@ -170,31 +167,35 @@ void read_combination_file(Store& s, Whole& NCCAR) {
 
 namespace {
 
-std::string line_of(const Store& s, long line) {
-  return line > 0 ? ", line " + std::to_string(line) + " of " + s.unit3.name() : std::string();
-}
-
 bool is_blank(const Name<4>& name) { return name == Name<4>::blank(); }
+
+Asker asker_at(const Store& s, Asker::Kind kind, long entry, long term, long line) {
+  Asker a;
+  a.kind = kind;
+  a.entry = entry;
+  a.term = term;
+  a.line = line;
+  a.file = s.unit3.name();
+  return a;
+}
 
 }  // namespace
 
-std::string case_list_asker(const Store& s, Whole I) {
-  std::string who = "it was asked for by case " + std::to_string(I) + " of the case list" +
-                    line_of(s, s.lines.case_line(I));
-  if (is_blank(s.BL4.CCAR(I))) who += "; that case entry has no case name (columns 1-4 of its name record are blank)";
-  return who;
+Asker case_list_asker(const Store& s, Whole I) {
+  Asker a = asker_at(s, Asker::Kind::case_entry, I, 0, s.lines.case_line(I));
+  if (is_blank(s.BL4.CCAR(I))) a.note = "that case entry has no case name (columns 1-4 of its name record are blank)";
+  return a;
 }
 
-std::string term_asker(const Store& s, Whole I, Whole J) {
-  std::string who = "it was asked for by term " + std::to_string(J) + " of combination " + std::to_string(I) +
-                    line_of(s, s.lines.term_line(I, J));
+Asker term_asker(const Store& s, Whole I, Whole J) {
+  Asker a = asker_at(s, Asker::Kind::term, I, J, s.lines.term_line(I, J));
   if (s.lines.decimal_comma(I, J))
-    who += "; a decimal comma ended that term's multiplier, so the digits after the comma were read as the "
-           "case name (write the multiplier with a point, as 1.4)";
+    a.note = "a decimal comma ended that term's multiplier, so the digits after the comma were read as the "
+             "case name (write the multiplier with a point, as 1.4)";
   else if (is_blank(s.BL5.CASO(I, J)))
-    who += "; that term has no case name (is there a blank line in the term list of combination " +
-           std::to_string(I) + "?)";
-  return who;
+    a.note = "that term has no case name (is there a blank line in the term list of combination " +
+             std::to_string(I) + "?)";
+  return a;
 }
 
 }  // namespace toval

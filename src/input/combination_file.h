@@ -3,6 +3,7 @@
 
 #include <string>
 
+#include "records/run_error.h"
 #include "store/store.h"
 
 namespace toval {
@@ -16,7 +17,7 @@ void read_combination_file(Store& s, Whole& NCCAR);
 // Who asks for a case block, as a message about a missing block names it:
 // case I of the case list, or term J of combination I, with its line in
 // the combination file and what looks wrong with the name it gives.
-std::string case_list_asker(const Store& s, Whole I);
-std::string term_asker(const Store& s, Whole I, Whole J);
+Asker case_list_asker(const Store& s, Whole I);
+Asker term_asker(const Store& s, Whole I, Whole J);
 
 }  // namespace toval

@@ -161,7 +161,7 @@ Listing::Block& Listing::new_block(const Name<4>& name, long heading_line, const
 
 // A name the scan could not note (too many names before it): found as a
 // pass from the top finds it, its resultants by a search of their own.
-Listing::Block& Listing::rescanned_block(const Name<4>& name, std::string_view asker) {
+Listing::Block& Listing::rescanned_block(const Name<4>& name, const Asker& asker) {
   unit_.rewind();
   section_scan(unit_, case_heading(name), asker);
   Block& b = new_block(name, unit_.position().line - 1, unit_.position());
@@ -169,7 +169,7 @@ Listing::Block& Listing::rescanned_block(const Name<4>& name, std::string_view a
   return b;
 }
 
-Listing::Block& Listing::block(const Name<4>& name, std::string_view asker) {
+Listing::Block& Listing::block(const Name<4>& name, const Asker& asker) {
   const Key key = key_of(name);
   if (!scan_until(key, false)) {
     if (names_dropped_) {
@@ -209,15 +209,21 @@ RecordName Listing::heading_walk_label(const Block& b, long r, Whole NNOS) const
   const std::string_view name = b.label;
   if (r <= RECORDS_BEFORE_DISPLACEMENTS) return RecordName("record ", r, " after the heading of case ", name);
   r -= RECORDS_BEFORE_DISPLACEMENTS;
-  if (r <= NNOS) return RecordName("displacement record ", r, " in case ", name);
+  if (r <= NNOS)
+    return RecordName(RecordTag{RecordKind::displacement_number, r, 0, name}, "displacement record ", r,
+                      " in case ", name);
   r -= NNOS;
   if (r <= RECORDS_BEFORE_BAR_GROUPS)
     return RecordName("record ", r, " of the nine before the bar groups of case ", name);
   r -= RECORDS_BEFORE_BAR_GROUPS + 1;
   const long K = r / RECORDS_PER_BAR_GROUP + 1;
   switch (r % RECORDS_PER_BAR_GROUP) {
-    case 0: return RecordName("force record of end 1 of bar ", K, " in case ", name);
-    case 1: return RecordName("force record of end 2 of bar ", K, " in case ", name);
+    case 0:
+      return RecordName(RecordTag{RecordKind::end_force, K, 1, name}, "force record of end 1 of bar ", K,
+                        " in case ", name);
+    case 1:
+      return RecordName(RecordTag{RecordKind::end_force, K, 2, name}, "force record of end 2 of bar ", K,
+                        " in case ", name);
     default: return RecordName("third record of the group of bar ", K, " in case ", name);
   }
 }
@@ -226,7 +232,9 @@ RecordName Listing::resultants_walk_label(const Block& b, long r) const {
   const std::string_view name = b.label;
   if (r <= RECORDS_BEFORE_RESULTANTS)
     return RecordName("record ", r, " after the nodal resultants heading of case ", name);
-  return RecordName("nodal resultant record of node ", r - RECORDS_BEFORE_RESULTANTS, " in case ", name);
+  const long J = r - RECORDS_BEFORE_RESULTANTS;
+  return RecordName(RecordTag{RecordKind::resultant, J, 0, name}, "nodal resultant record of node ", J, " in case ",
+                    name);
 }
 
 // Leaves the unit at the start of record r of the walk.
@@ -270,19 +278,19 @@ void Listing::pass_before(Block& b, Walk& w, long r, Whole NNOS, bool heading_wa
   reach(b, w, r, NNOS, heading_walk);
 }
 
-Listing::Block& Listing::displacements_of(const Name<4>& name, std::string_view asker, Whole NNOS) {
+Listing::Block& Listing::displacements_of(const Name<4>& name, const Asker& asker, Whole NNOS) {
   Block& b = block(name, asker);
   pass_before(b, b.from_heading, RECORDS_BEFORE_DISPLACEMENTS + 1, NNOS, true);
   return b;
 }
 
-Listing::Block& Listing::bar_groups_of(const Name<4>& name, std::string_view asker, Whole NNOS) {
+Listing::Block& Listing::bar_groups_of(const Name<4>& name, const Asker& asker, Whole NNOS) {
   Block& b = block(name, asker);
   pass_before(b, b.from_heading, RECORDS_BEFORE_DISPLACEMENTS + NNOS + RECORDS_BEFORE_BAR_GROUPS + 1, NNOS, true);
   return b;
 }
 
-Listing::Block& Listing::resultants_of(const Name<4>& name, std::string_view asker) {
+Listing::Block& Listing::resultants_of(const Name<4>& name, const Asker& asker) {
   Block& b = block(name, asker);
   find_resultants(b);
   pass_before(b, b.from_resultants, RECORDS_BEFORE_RESULTANTS + 1, 0, false);
@@ -312,8 +320,10 @@ const NodeValuesRecord& Listing::displacement(Block& b, Whole NNOS, Whole k) {
   unit_.seek(b.displacement_nodes[static_cast<std::size_t>(k - 1)].start);
   NodeValuesRecord v;
   v.line = unit_.position().line;
-  read_record(unit_, NODE_VALUES_RECORD, RecordName("displacement record of node ", N, " in case ", b.label), v.N,
-              v.V1, v.V2, v.V3);
+  read_record(unit_, NODE_VALUES_RECORD,
+              RecordName(RecordTag{RecordKind::displacement, k, 0, b.label}, "displacement record of node ", N,
+                         " in case ", b.label),
+              v.N, v.V1, v.V2, v.V3);
   b.displacements.emplace_back(k, v);
   return b.displacements.back().second;
 }
@@ -379,6 +389,20 @@ std::vector<CaseHeading> Listing::all_case_headings() {
     if (which == 0 && heading_name(record, name)) headings.push_back({name, line});
   }
   return headings;
+}
+
+std::vector<Listing::Block::NumberRead> Listing::Block::displacement_numbers_read() const {
+  std::vector<NumberRead> numbers;
+  for (std::size_t k = 0; k < displacement_nodes.size(); ++k)
+    if (displacement_nodes[k].read)
+      numbers.push_back({static_cast<Whole>(k + 1), displacement_nodes[k].N, displacement_nodes[k].start.line});
+  return numbers;
+}
+
+std::vector<std::pair<Whole, NodeValuesRecord>> Listing::Block::resultants_read() const {
+  auto read = resultants;
+  std::stable_sort(read.begin(), read.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
+  return read;
 }
 
 std::vector<const Listing::Block*> Listing::blocks_asked() const {

@@ -21,6 +21,7 @@
 #include "records/input_unit.h"
 #include "records/layout.h"
 #include "records/record_name.h"
+#include "records/run_error.h"
 #include "store/store.h"
 
 namespace toval {
@@ -60,11 +61,29 @@ class Listing {
     InputUnit::Position at;
   };
 
-  // One case block, from its heading; what has been read of it so far.
-  struct Block {
+  // One case block, from its heading; what has been read of it so far is
+  // the listing's own, and shown only as copies.
+  class Block {
+   public:
     Name<4> name;
     std::string label;  // the name as messages show it
     long heading_line = 0;
+
+    // The node number of every displacement record read, in record order:
+    // record k (from 1), the number and the line.
+    struct NumberRead {
+      Whole k = 0;
+      Whole N = 0;
+      long line = 0;
+    };
+    std::vector<NumberRead> displacement_numbers_read() const;
+    // The bar groups read, from group 1 on.
+    std::vector<BarGroup> bar_groups_read() const { return bar_groups; }
+    // The resultant records read, with their record number, in record order.
+    std::vector<std::pair<Whole, NodeValuesRecord>> resultants_read() const;
+
+   private:
+    friend class Listing;
     Walk from_heading;
     bool resultants_found = false;
     bool tracked = true;  // its resultants are noted by the scan for headings
@@ -92,7 +111,7 @@ class Listing {
 
   // The first case block named `name`. When no block has it, the run ends
   // with the read error, whose description ends with `asker` (who asked).
-  Block& block(const Name<4>& name, std::string_view asker);
+  Block& block(const Name<4>& name, const Asker& asker);
 
   // The block of `name` for one pass of a step: as far as its displacement
   // records (the ten records after the heading passed), its bar groups (the
@@ -100,9 +119,9 @@ class Listing {
   // nodal resultants (the resultants heading found after the block's
   // heading and the four records after it passed). A pass over a block
   // passes these records even when it then reads none.
-  Block& displacements_of(const Name<4>& name, std::string_view asker, Whole NNOS);
-  Block& bar_groups_of(const Name<4>& name, std::string_view asker, Whole NNOS);
-  Block& resultants_of(const Name<4>& name, std::string_view asker);
+  Block& displacements_of(const Name<4>& name, const Asker& asker, Whole NNOS);
+  Block& bar_groups_of(const Name<4>& name, const Asker& asker, Whole NNOS);
+  Block& resultants_of(const Name<4>& name, const Asker& asker);
 
   // Displacement record k (1..NNOS) of a block: its node number (I8), and
   // the whole record read again.
@@ -148,7 +167,7 @@ class Listing {
   void note_heading(const Record& record, const InputUnit::Position& at, const InputUnit::Position& after);
   void note_resultants(const InputUnit::Position& after);
   Block& new_block(const Name<4>& name, long heading_line, const InputUnit::Position& after);
-  Block& rescanned_block(const Name<4>& name, std::string_view asker);
+  Block& rescanned_block(const Name<4>& name, const Asker& asker);
   void find_resultants(Block& b);
 
   const BarGroup& read_bar_groups(Block& b, Whole NNOS, Whole K);

@@ -35,12 +35,18 @@ void read_section_record(Listing& listing, Layout layout, const RecordName& what
 void check_bar_node(const InputUnit& unit, Whole bar, Whole B, std::string_view end, std::size_t value,
                     Whole node) {
   if (node >= 1 && node <= MAX_NODES) return;
-  throw read_error(ReadFault::bad_reference, unit.name(),
-                   "line " + std::to_string(unit.next_line() - 1) + ", " + field_place(BAR_RECORD, value) +
-                       " of bar record " + std::to_string(bar) + " (numbered " + std::to_string(B) +
-                       "): its " + std::string(end) + " node " + std::to_string(node) +
-                       " lies outside the node numbers 1.." + std::to_string(MAX_NODES) +
-                       " that the program can hold");
+  ErrorFields f = file_fault(ReadFault::bad_reference, unit.name());
+  f.place = ErrorPlace::record;
+  f.line = unit.next_line() - 1;
+  const ValueColumns at = value_columns(BAR_RECORD, value);
+  char notation[16];
+  f.first_column = at.first;
+  f.last_column = at.last;
+  f.notation = item_notation(at.item, notation);
+  f.item = "bar record " + std::to_string(bar) + " (numbered " + std::to_string(B) + ")";
+  f.cause = "its " + std::string(end) + " node " + std::to_string(node) + " lies outside the node numbers 1.." +
+            std::to_string(MAX_NODES) + " that the program can hold";
+  throw RunError(std::move(f));
 }
 
 void read_node_section(Store& s, Listing& listing, Whole& NNOS) {
@@ -52,8 +58,9 @@ void read_node_section(Store& s, Listing& listing, Whole& NNOS) {
     Whole N = 0, R1 = 0, R2 = 0, R3 = 0;
     Real X = 0.0f, Y = 0.0f;
     read_section_record(listing, NODE_RECORD,
-                "node record (or the end record, blank or with node number 0) of the node section", N, X, Y,
-                R1, R2, R3);
+                        RecordName(RecordTag{RecordKind::node, I + 1},
+                                   "node record (or the end record, blank or with node number 0) of the node section"),
+                        N, X, Y, R1, R2, R3);
     if (N == 0) break;  // the end record contributes nothing
     ++I;
     check_capacity(unit, I, MAX_NODES, "node records in the node section");
@@ -75,8 +82,9 @@ void read_bar_section(Store& s, Listing& listing, Whole& NBAR) {
     Whole B = 0, NI = 0, RT1 = 0, NF = 0, RT2 = 0, PROP = 0;
     Real L = 0.0f, CD = 0.0f;
     read_section_record(listing, BAR_RECORD,
-                "bar record (or the end record, blank or with bar number 0) of the bar section", B, NI, RT1,
-                NF, RT2, PROP, L, CD);
+                        RecordName(RecordTag{RecordKind::bar, I + 1},
+                                   "bar record (or the end record, blank or with bar number 0) of the bar section"),
+                        B, NI, RT1, NF, RT2, PROP, L, CD);
     if (B == 0) break;  // the end record contributes nothing
     ++I;
     check_capacity(unit, I, MAX_BARS, "bar records in the bar section");

@@ -63,9 +63,24 @@ class InputUnit {
   // last record.
   int skip_to_prefix(std::span<const std::string_view> prefixes);
 
-  // Told of every record read with a layout and of every numeric field in
-  // it (store/read_watch.h); none by default. Reading is the same with one.
-  ReadWatch* watch = nullptr;
+  // The watch told of every record read with a layout and of every numeric
+  // field in it (records/read_watch.h); none by default. Reading is the
+  // same with one.
+  ReadWatch* watch() const { return watch_; }
+
+  // Sets a watch on a unit for its own lifetime and puts back the one before
+  // (nullptr silences the unit for a while).
+  class Watching {
+   public:
+    Watching(InputUnit& unit, ReadWatch* watch) : unit_(unit), before_(unit.watch_) { unit.watch_ = watch; }
+    ~Watching() { unit_.watch_ = before_; }
+    Watching(const Watching&) = delete;
+    Watching& operator=(const Watching&) = delete;
+
+   private:
+    InputUnit& unit_;
+    ReadWatch* before_;
+  };
 
  private:
   bool refill();
@@ -85,7 +100,8 @@ class InputUnit {
   std::uint64_t buffer_offset_ = 0; // file offset of buffer_[0]
   std::uint64_t stream_offset_ = 0; // where the next fread reads; a seek only moves buffer_offset_
   long next_line_ = 1;
-  Position last_;                   // start of the record just read
+  Position last_;
+  ReadWatch* watch_ = nullptr;                   // start of the record just read
 };
 
 }  // namespace toval

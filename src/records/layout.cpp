@@ -16,20 +16,14 @@ std::string_view item_notation(const Item& item, char (&buf)[16]) {
   return {buf, static_cast<std::size_t>(n)};
 }
 
-std::string field_columns(std::size_t from, std::size_t to, const Item& item) {
-  char buf[16];
-  return "columns " + std::to_string(from + 1) + "-" + std::to_string(to) + " (" +
-         std::string(item_notation(item, buf)) + ")";
-}
-
-std::string field_place(Layout layout, std::size_t value) {
+ValueColumns value_columns(Layout layout, std::size_t value) {
   std::size_t column = 0;
   for (const Item& item : layout) {
     const auto width = static_cast<std::size_t>(item.width);
-    if (item.takes_value() && value-- == 0) return field_columns(column, column + width, item);
+    if (item.takes_value() && value-- == 0) return {column + 1, column + width, item};
     if (item.takes_value() || item.kind == Item::Kind::skip) column += width;
   }
-  return "columns beyond the record layout";
+  return {};
 }
 
 }  // namespace toval

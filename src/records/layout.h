@@ -34,11 +34,12 @@ inline constexpr Item NO_END{Item::Kind::no_end, 0, 0, {}};
 // "I8", "F15.0", "A4", "3X": the item as the notation writes it, for messages.
 std::string_view item_notation(const Item& item, char (&buf)[16]);
 
-// "columns 11-19 (I9)": where a field stands (columns from 0, `to` past its
-// last) and its notation, as messages name it.
-std::string field_columns(std::size_t from, std::size_t to, const Item& item);
-// The same for the value-th I, F or A item of a layout (from 0), as it
-// stands when no comma cuts a field short.
-std::string field_place(Layout layout, std::size_t value);
+// Where the value-th I, F or A item of a layout (from 0) stands when no
+// comma cuts a field short: its first and last columns (from 1) and the item.
+struct ValueColumns {
+  std::size_t first = 0, last = 0;
+  Item item{Item::Kind::skip};
+};
+ValueColumns value_columns(Layout layout, std::size_t value);
 
 }  // namespace toval

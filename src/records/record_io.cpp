@@ -19,39 +19,41 @@ namespace {
 
 [[noreturn]] void field_error(const InputUnit& unit, const Record& record, const Item& item, std::size_t from,
                               std::size_t to, const RecordName& what, FieldStatus status) {
-  std::string_view text = from < record.size ? record.text().substr(from, std::min(to, record.size) - from)
-                                             : std::string_view{};
-  std::string d = "line " + std::to_string(record.line) + ", " + field_columns(from, to, item) + " of a " +
-                  what.text() + ": found " + quoted(text);
+  ErrorFields f = file_fault(ReadFault::bad_real, unit.name());
+  f.place = ErrorPlace::field;
+  f.line = record.line;
+  f.first_column = from + 1;
+  f.last_column = to;
+  char notation[16];
+  f.notation = item_notation(item, notation);
+  f.item = what.text();
+  if (from < record.size) f.found = record.text().substr(from, std::min(to, record.size) - from);
   ReadFault fault = ReadFault::bad_real;
   if (status == FieldStatus::end_of_file_char) {
-    d += ", which holds the end-of-file character (code 26)";
+    f.cause = "which holds the end-of-file character (code 26)";
     fault = ReadFault::end_of_file_character;
   } else if (item.kind == Item::Kind::integer) {
     fault = status == FieldStatus::out_of_range ? ReadFault::integer_range : ReadFault::bad_integer;
-    d += status == FieldStatus::out_of_range ? ", an integer outside -32767..32767"
-                                             : ", which is not an integer";
+    f.cause = status == FieldStatus::out_of_range ? "an integer outside -32767..32767" : "which is not an integer";
   } else {
     fault = status == FieldStatus::out_of_range ? ReadFault::real_range : ReadFault::bad_real;
-    d += status == FieldStatus::out_of_range ? ", a real number beyond the 32-bit range"
-                                             : ", which is not a real number";
+    f.cause = status == FieldStatus::out_of_range ? "a real number beyond the 32-bit range"
+                                                  : "which is not a real number";
   }
-  throw read_error(fault, unit.name(), d);
+  f.code = static_cast<int>(fault);
+  throw RunError(std::move(f));
 }
 
 }  // namespace
 
-[[noreturn]] void end_of_file(const InputUnit& unit, std::string_view expected, std::string_view asker) {
+[[noreturn]] void end_of_file(const InputUnit& unit, std::string_view expected, const Asker& asker) {
+  ErrorFields f = file_fault(ReadFault::end_of_file, unit.name());
+  f.place = ErrorPlace::end_of_file;
   // The line a user can look at: the last one the file has.
-  const long last = unit.next_line() - 1;
-  std::string d = last > 0 ? "end of file after line " + std::to_string(last) : "end of file in an empty file";
-  d += ": ";
-  d += expected;
-  if (!asker.empty()) {
-    d += "; ";
-    d += asker;
-  }
-  throw read_error(ReadFault::end_of_file, unit.name(), d);
+  f.line = std::max(0L, unit.next_line() - 1);
+  f.cause = expected;
+  f.asker = asker;
+  throw RunError(std::move(f));
 }
 
 std::string heading_not_found(std::string_view heading) {
@@ -60,9 +62,11 @@ std::string heading_not_found(std::string_view heading) {
 
 void read_fields(const InputUnit& unit, const Record& record, Layout layout, std::span<const Target> targets,
                  const RecordName& what) {
+  ReadWatch* const watch = unit.watch();
   std::size_t column = 0;  // from 0
   std::size_t next = 0;
-  for (const Item& item : layout) {
+  for (std::size_t i = 0; i < layout.size(); ++i) {
+    const Item& item = layout[i];
     if (item.kind == Item::Kind::skip) {
       column = std::min(column + static_cast<std::size_t>(item.width), std::max(column, record.size));
       continue;
@@ -99,11 +103,15 @@ void read_fields(const InputUnit& unit, const Record& record, Layout layout, std
       status = parse_real(text, item.decimals, *static_cast<Real*>(target.where));
     }
     if (status != FieldStatus::ok) field_error(unit, record, item, column, column + width, what, status);
-    if (unit.watch != nullptr) unit.watch->numeric_field(unit, record, item, column, end, stop);
+    if (watch != nullptr) {
+      const bool next_numeric = i + 1 < layout.size() && (layout[i + 1].kind == Item::Kind::integer ||
+                                                          layout[i + 1].kind == Item::Kind::real);
+      watch->numeric_field(unit, record, what, {next - 1, column, end, stop, item, next_numeric});
+    }
     column = stop;
   }
   if (next != targets.size()) layout_fault("more targets than fields in a read");
-  if (unit.watch != nullptr) unit.watch->record_read(unit, record, layout, what);
+  if (watch != nullptr) watch->record_read(unit, record, what, column);
 }
 
 void read_record(InputUnit& unit, Layout layout, const RecordName& what, std::span<const Target> targets) {
@@ -120,7 +128,7 @@ void record_missing(const InputUnit& unit, const RecordName& what) {
   end_of_file(unit, "a " + what.text() + " was expected");
 }
 
-void section_scan(InputUnit& unit, std::string_view heading, std::string_view asker) {
+void section_scan(InputUnit& unit, std::string_view heading, const Asker& asker) {
   Record record;
   if (!heading.empty() && heading.back() != ' ') {
     // A record equals such a heading exactly when its bytes begin with it

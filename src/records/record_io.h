@@ -10,6 +10,7 @@
 #include "records/layout.h"
 #include "records/record_name.h"
 #include "records/record_sink.h"
+#include "records/run_error.h"
 #include "records/values.h"
 
 namespace toval {
@@ -69,14 +70,14 @@ void skip_record(InputUnit& unit, const RecordName& what);
 // Read records until one whose first heading.size() columns (blank padded)
 // equal the heading exactly; the end of the file ends the run, naming
 // `asker` (who wanted the heading) when one is given.
-void section_scan(InputUnit& unit, std::string_view heading, std::string_view asker = {});
+void section_scan(InputUnit& unit, std::string_view heading, const Asker& asker = {});
 
 // "the heading "..." (columns 1-23) was not found"
 std::string heading_not_found(std::string_view heading);
 
 // The run-ending error for a read that found no record left: what was
 // expected, and who asked for it when that helps.
-[[noreturn]] void end_of_file(const InputUnit& unit, std::string_view expected, std::string_view asker = {});
+[[noreturn]] void end_of_file(const InputUnit& unit, std::string_view expected, const Asker& asker = {});
 
 void write_record(RecordSink& sink, Layout layout, std::span<const Value> values);
 template <class... V>

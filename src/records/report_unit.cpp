@@ -3,6 +3,7 @@
 #include <cerrno>
 #include <cstring>
 
+#include "records/platform.h"
 #include "records/run_error.h"
 
 namespace toval {
@@ -69,6 +70,10 @@ void ReportUnit::close() {
     std::string description = std::string("the report file cannot be written: ") + std::strerror(errno);
     throw file_error(ReadFault::write, path_, description);
   }
+}
+
+void refuse_input_as_output(const std::string& output, const std::string& input, std::string_view description) {
+  if (output == input || platform::same_file(output, input)) throw file_error(ReadFault::same_file, output, description);
 }
 
 }  // namespace toval

@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <memory>
 #include <string>
+#include <string_view>
 
 #include "records/record_sink.h"
 
@@ -36,5 +37,9 @@ class ReportUnit : public RecordSink {
   static constexpr std::size_t BUFFER = std::size_t{1} << 16;
   std::unique_ptr<char[]> buffer_;  // the stream's, from the first record to the close
 };
+
+// An output must never overwrite one of the inputs: the open fault, with
+// its description, when `output` names the same file as `input`.
+void refuse_input_as_output(const std::string& output, const std::string& input, std::string_view description);
 
 }  // namespace toval

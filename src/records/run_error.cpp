@@ -12,7 +12,61 @@ std::string numbered(char letter, int number) {
   return buf;
 }
 
+std::string columns_of(const ErrorFields& f) {
+  return "columns " + std::to_string(f.first_column) + "-" + std::to_string(f.last_column) + " (" + f.notation +
+         ")";
+}
+
+// The one place where a fault's fields become its description.
+std::string describe(const ErrorFields& f) {
+  std::string d;
+  switch (f.place) {
+    case ErrorPlace::none: d = f.cause; break;
+    case ErrorPlace::field:
+      d = "line " + std::to_string(f.line) + ", " + columns_of(f) + " of a " + f.item + ": found " +
+          quoted(f.found) + ", " + f.cause;
+      break;
+    case ErrorPlace::record:
+      d = "line " + std::to_string(f.line) + ", " + columns_of(f) + " of " + f.item + ": " + f.cause;
+      break;
+    case ErrorPlace::end_of_file:
+      d = f.line > 0 ? "end of file after line " + std::to_string(f.line) : "end of file in an empty file";
+      d += ": " + f.cause;
+      break;
+    case ErrorPlace::capacity: d = "capacity exceeded at line " + std::to_string(f.line) + ": " + f.cause; break;
+  }
+  if (f.asker.kind != Asker::Kind::none) d += "; " + asker_text(f.asker);
+  if (!f.hint.empty()) d += "; " + f.hint;
+  return d;
+}
+
+std::string message_of(const ErrorFields& f, const std::string& description) {
+  std::string m = "\nrun-time error " + numbered(f.letter, f.code) + ": " + f.operation;
+  if (!f.file.empty() || f.letter == 'F') m += "(" + f.file + ")";
+  return m + "\n- " + description + "\n";
+}
+
 }  // namespace
+
+std::string asker_text(const Asker& a) {
+  std::string who = "it was asked for by ";
+  if (a.kind == Asker::Kind::case_entry)
+    who += "case " + std::to_string(a.entry) + " of the case list";
+  else
+    who += "term " + std::to_string(a.term) + " of combination " + std::to_string(a.entry);
+  if (a.line > 0) who += ", line " + std::to_string(a.line) + " of " + a.file;
+  if (!a.note.empty()) who += "; " + a.note;
+  return who;
+}
+
+RunError::RunError(ErrorFields fields)
+    : fields_(std::move(fields)), description_(describe(fields_)), message_(message_of(fields_, description_)) {}
+
+RunError RunError::with_hint(std::string hint) const {
+  ErrorFields f = fields_;
+  f.hint = f.hint.empty() ? std::move(hint) : f.hint + "; " + hint;
+  return RunError(std::move(f));
+}
 
 std::string_view operation_of(ReadFault fault) {
   switch (fault) {
@@ -23,17 +77,19 @@ std::string_view operation_of(ReadFault fault) {
   }
 }
 
+ErrorFields file_fault(ReadFault fault, std::string_view file) {
+  ErrorFields f;
+  f.letter = 'F';
+  f.code = static_cast<int>(fault);
+  f.operation = operation_of(fault);
+  f.file = file;
+  return f;
+}
+
 RunError file_error(ReadFault fault, std::string_view file, std::string_view description) {
-  std::string m = "\nrun-time error ";
-  m += numbered('F', static_cast<int>(fault));
-  m += ": ";
-  m += operation_of(fault);
-  m += '(';
-  m += file;
-  m += ")\n- ";
-  m += description;
-  m += '\n';
-  return RunError(std::move(m));
+  ErrorFields f = file_fault(fault, file);
+  f.cause = description;
+  return RunError(std::move(f));
 }
 
 RunError read_error(ReadFault fault, std::string_view file, std::string_view description) {
@@ -41,11 +97,15 @@ RunError read_error(ReadFault fault, std::string_view file, std::string_view des
 }
 
 RunError math_error(MathFault fault) {
-  std::string kind = fault == MathFault::invalid          ? "invalid"
-                     : fault == MathFault::divide_by_zero ? "divide by zero"
-                                                          : "overflow";
-  return RunError("\nrun-time error " + numbered('M', static_cast<int>(fault)) +
-                  ": MATH\n- floating-point error: " + kind + "\n");
+  ErrorFields f;
+  f.letter = 'M';
+  f.code = static_cast<int>(fault);
+  f.operation = "MATH";
+  f.cause = std::string("floating-point error: ") +
+            (fault == MathFault::invalid          ? "invalid"
+             : fault == MathFault::divide_by_zero ? "divide by zero"
+                                                  : "overflow");
+  return RunError(std::move(f));
 }
 
 std::string quoted(std::string_view text, std::size_t limit) {

@@ -1,17 +1,15 @@
-// The one exception that ends a run. It carries the whole text for the error
-// stream; main prints it and ends with exit status 1.
+// The one exception that ends a run. It carries the fault as data (code,
+// operation, file, line, columns, field, record, the text found, who asked)
+// and the text for the error stream, formed from those fields in one place;
+// main prints the text and ends with exit status 1.
 #pragma once
 
-#include <stdexcept>
+#include <cstddef>
+#include <exception>
 #include <string>
 #include <string_view>
 
 namespace toval {
-
-class RunError : public std::runtime_error {
- public:
-  explicit RunError(std::string message) : std::runtime_error(std::move(message)) {}
-};
 
 // Error numbers of the file errors "F6nnn" and the arithmetic error "M6nnn".
 // The number tells the operation the message names: open, write, or read
@@ -32,6 +30,63 @@ enum class ReadFault : int {
 
 enum class MathFault : int { invalid = 6101, divide_by_zero = 6103, overflow = 6104 };
 
+// Who asked for a record that the file does not have: a case of the case
+// list, or a term of a combination, with its line in the combination file.
+struct Asker {
+  enum class Kind { none, case_entry, term };
+  Kind kind = Kind::none;
+  long entry = 0;     // case I of the case list, or combination I
+  long term = 0;      // term J of combination I
+  long line = 0;      // in `file`; 0 when not known
+  std::string file;   // the combination file
+  std::string note;   // what looks wrong with the name it gives, if anything
+};
+
+// "it was asked for by term 2 of combination 1, line 15 of A.CMB; <note>"
+std::string asker_text(const Asker& asker);
+
+// What the description says first, which decides how the fields read.
+enum class ErrorPlace {
+  none,         // the cause alone
+  field,        // "line L, columns F-T (N) of a RECORD: found TEXT, CAUSE"
+  record,       // "line L, columns F-T (N) of RECORD: CAUSE"
+  end_of_file,  // "end of file after line L: CAUSE; ASKER" (L = 0: an empty file)
+  capacity,     // "capacity exceeded at line L: CAUSE"
+};
+
+struct ErrorFields {
+  char letter = 'F';  // F for the file errors, M for arithmetic
+  int code = 0;
+  std::string operation;  // "READ", "OPEN", "WRITE" or "MATH"
+  std::string file;       // empty for arithmetic
+  ErrorPlace place = ErrorPlace::none;
+  long line = 0;          // from 1; 0 when the fault has none
+  std::size_t first_column = 0, last_column = 0;  // from 1; 0 when none
+  std::string notation;   // the field as the layout gives it: "I8", "F15.0"
+  std::string item;       // the record: "node record of the node section"
+  std::string found;      // the field's text as it stands in the file
+  std::string cause;
+  Asker asker;
+  std::string hint;       // where the cause probably lies, when it is elsewhere
+};
+
+class RunError : public std::exception {
+ public:
+  explicit RunError(ErrorFields fields);
+
+  const ErrorFields& fields() const { return fields_; }
+  // The line after "- " on the error stream.
+  const std::string& description() const { return description_; }
+  // The whole text for the error stream.
+  const char* what() const noexcept override { return message_.c_str(); }
+  // The same fault with a hint added to its description.
+  [[nodiscard]] RunError with_hint(std::string hint) const;
+
+ private:
+  ErrorFields fields_;
+  std::string description_, message_;
+};
+
 // "\nrun-time error F6nnn: READ(<file>)\n- <description>\n", with OPEN or
 // WRITE in place of READ for the faults of those operations.
 [[nodiscard]] RunError file_error(ReadFault fault, std::string_view file, std::string_view description);
@@ -40,6 +95,9 @@ enum class MathFault : int { invalid = 6101, divide_by_zero = 6103, overflow = 6
 
 // The operation a fault belongs to: "OPEN", "WRITE" or "READ".
 std::string_view operation_of(ReadFault fault);
+
+// The fields of a file error, to be completed by the one who meets it.
+ErrorFields file_fault(ReadFault fault, std::string_view file);
 
 // "\nrun-time error M6nnn: MATH\n- floating-point error: <kind>\n"
 [[nodiscard]] RunError math_error(MathFault fault);

@@ -51,7 +51,15 @@ struct Forces {
     unit.open_memory("FORCES.LST", text);
     listing = std::make_unique<Listing>(unit);
   }
-  Listing::Block& get(const char* name) { return listing->block(Name<4>::of(name), "asked by the test"); }
+  Listing::Block& get(const char* name) {
+    Asker asker;
+    asker.kind = Asker::Kind::term;
+    asker.entry = 1;
+    asker.term = 2;
+    asker.line = 15;
+    asker.file = "T.CMB";
+    return listing->block(Name<4>::of(name), asker);
+  }
 };
 
 std::string message_of(auto ask) {
@@ -124,7 +132,7 @@ TEST(Listing, AMissingNameAfterGoodPassesEndsAtTheEndOfTheFile) {
   f.listing->resultant(a, 2);
   EXPECT_EQ(message_of([&] { f.get("Q"); }),
             "\nrun-time error F6501: READ(FORCES.LST)\n- end of file after line 33: the heading \"     "
-            "CARREGAMENTO: Q   \" (columns 1-23) was not found; asked by the test\n");
+            "CARREGAMENTO: Q   \" (columns 1-23) was not found; it was asked for by term 2 of combination 1, line 15 of T.CMB\n");
   // A block cut short ends the run at the record that is missing.
   Forces cut(block("A", 1).substr(0, 200));
   Listing::Block& c = cut.get("A");
@@ -139,18 +147,18 @@ TEST(Listing, APassPassesItsRecordsEvenWhenItReadsNone) {
   // the four records after it.
   const std::string heading = "     CARREGAMENTO: A\n";
   Forces ten(heading + "only one record\n");
-  EXPECT_EQ(message_of([&] { ten.listing->displacements_of(Name<4>::of("A"), "", 0); }),
+  EXPECT_EQ(message_of([&] { ten.listing->displacements_of(Name<4>::of("A"), {}, 0); }),
             "\nrun-time error F6501: READ(FORCES.LST)\n- end of file after line 2: a record 2 after the heading "
             "of case A was expected\n");
   std::string nineteen = heading;
   for (int k = 0; k < 18; ++k) nineteen += "x\n";
   Forces short_of_groups(nineteen);
-  EXPECT_NO_THROW(short_of_groups.listing->displacements_of(Name<4>::of("A"), "", 0));
-  EXPECT_EQ(message_of([&] { short_of_groups.listing->bar_groups_of(Name<4>::of("A"), "", 0); }),
+  EXPECT_NO_THROW(short_of_groups.listing->displacements_of(Name<4>::of("A"), {}, 0));
+  EXPECT_EQ(message_of([&] { short_of_groups.listing->bar_groups_of(Name<4>::of("A"), {}, 0); }),
             "\nrun-time error F6501: READ(FORCES.LST)\n- end of file after line 19: a record 9 of the nine before "
             "the bar groups of case A was expected\n");
   Forces three_after(heading + "     RESULTANTES NODAIS\nx\nx\nx\n");
-  EXPECT_EQ(message_of([&] { three_after.listing->resultants_of(Name<4>::of("A"), ""); }),
+  EXPECT_EQ(message_of([&] { three_after.listing->resultants_of(Name<4>::of("A"), {}); }),
             "\nrun-time error F6501: READ(FORCES.LST)\n- end of file after line 5: a record 4 after the nodal "
             "resultants heading of case A was expected\n");
 }
@@ -168,7 +176,7 @@ TEST(Listing, MoreNamesThanItNotesAreFoundByAPassFromTheTop) {
   EXPECT_EQ(f.listing->bar_group(last, NNOS, 1).end1.ESFN, 7.0f);
   EXPECT_EQ(f.listing->resultant(last, 1).V1, 107.0f);
   EXPECT_EQ(f.get("0003").heading_line, 4);
-  EXPECT_NE(message_of([&] { f.get("NONE"); }).find("was not found; asked by the test"), std::string::npos);
+  EXPECT_NE(message_of([&] { f.get("NONE"); }).find("was not found; it was asked for by term 2"), std::string::npos);
 }
 
 }  // namespace

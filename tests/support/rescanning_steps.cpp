@@ -24,7 +24,7 @@ constexpr Item NODE_NUMBER[] = {I(8)};
 constexpr Item NODE_VALUES_RECORD[] = {I(8), F(22, 0), F(25, 0), F(25, 0)};
 constexpr Item END_FORCE_RECORD[] = {I(9), I(13), F(18, 0), F(21, 0), F(19, 0)};
 
-void block_search(Store& s, const Name<4>& name, const std::string& asker) {
+void block_search(Store& s, const Name<4>& name, const Asker& asker) {
   s.unit4.rewind();
   section_scan(s.unit4, "     CARREGAMENTO: " + std::string(name.view()), asker);
 }

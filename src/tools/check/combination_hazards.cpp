@@ -1,8 +1,11 @@
 #include "tools/check/combination_hazards.h"
 
+#include <algorithm>
 #include <string>
 
+#include "input/combination_dialect.h"
 #include "records/run_error.h"
+#include "tools/cli/combined_results.h"
 
 namespace toval::tools {
 
@@ -13,7 +16,7 @@ bool is_blank(const Name<4>& name) { return name == Name<4>::blank(); }
 // Column (from 1) where a term's case name begins.
 long name_column(const RunWatch& watch, long line) {
   const TermCut* cut = watch.term(line);
-  return cut != nullptr ? static_cast<long>(cut->name_from + 1) : 15;
+  return static_cast<long>((cut != nullptr ? cut->name_from : combination_dialect::TERM_NAME_FROM) + 1);
 }
 
 void case_list_hazards(const Store& s, Whole entries, HazardList& out) {
@@ -27,22 +30,14 @@ void case_list_hazards(const Store& s, Whole entries, HazardList& out) {
                    "for its displacements and reactions; write the case name in columns 1-4");
       continue;
     }
-    for (Whole E = 1; E < K; ++E) {
-      if (!(s.BL4.CCAR(E) == name)) continue;
+    if (const Whole E = case_position(s, static_cast<Whole>(K - 1), name); E != 0) {
       out.warn(Source::combination_file, line, 1,
-               "case " + std::to_string(K) + " repeats the name " + shown_name(name) + " of case " +
+               "case " + std::to_string(K) + " repeats the name " + quoted_name(name) + " of case " +
                    std::to_string(E) + " (line " + std::to_string(s.lines.case_line(E)) +
                    "): both read the first case block of that name, so its displacements and reactions are "
                    "reported twice; give each case its own name");
-      break;
     }
   }
-}
-
-bool listed(const Store& s, Whole NCCAR, const Name<4>& name) {
-  for (Whole K = 1; K <= NCCAR; ++K)
-    if (s.BL4.CCAR(K) == name) return true;
-  return false;
 }
 
 void decimal_comma(const Store& s, const RunWatch& watch, Whole I, Whole J, HazardList& out) {
@@ -60,7 +55,7 @@ void decimal_comma(const Store& s, const RunWatch& watch, Whole I, Whole J, Haza
   out.warn(Source::combination_file, line, static_cast<long>(cut->multiplier_end + 1),
            "a comma ends the multiplier of term " + std::to_string(J) + " of combination " + std::to_string(I) +
                ": " + quoted(written) + " reads as multiplier " + value + " and case " +
-               shown_name(s.BL5.CASO(I, J)) + "; write the multiplier with a decimal point");
+               quoted_name(s.BL5.CASO(I, J)) + "; write the multiplier with a decimal point");
 }
 
 void term_hazards(const Store& s, Whole NCCAR, const RunWatch& watch, HazardList& out) {
@@ -76,9 +71,9 @@ void term_hazards(const Store& s, Whole NCCAR, const RunWatch& watch, HazardList
                  term + " has no case name (a blank line in the term list?): the run looks for a case block "
                         "with a blank name and adds it into the combination; remove the line or write the "
                         "case name");
-      } else if (!listed(s, NCCAR, name)) {
+      } else if (case_position(s, NCCAR, name) == 0) {
         out.warn(Source::combination_file, line, name_column(watch, line),
-                 term + " names case " + shown_name(name) +
+                 term + " names case " + quoted_name(name) +
                      ", which is not in the case list: it is combined, but its displacements and reactions "
                      "are not reported; add the case to the list, or correct the name");
       }
@@ -95,7 +90,7 @@ void unused_cases(const Store& s, Whole NCCAR, HazardList& out) {
       for (Whole J = 1; J <= s.BL5.NCASO(I) && !used; ++J) used = s.BL5.CASO(I, J) == name;
     if (used) continue;
     out.warn(Source::combination_file, s.lines.case_line(K), 1,
-             "case " + shown_name(name) +
+             "case " + quoted_name(name) +
                  " is in no combination: its displacements and reactions are reported, but no combined force "
                  "includes it; add it to the combinations that need it, or remove it from the list");
   }
@@ -103,19 +98,13 @@ void unused_cases(const Store& s, Whole NCCAR, HazardList& out) {
 
 }  // namespace
 
-std::string shown_name(const Name<4>& name) {
-  std::string_view v = name.view();
-  return quoted(v.substr(0, v.find_last_not_of(' ') + 1));
-}
-
-Whole case_entries_read(const Store& s) {
-  Whole K = 0;
-  while (K < MAX_CASES && s.lines.case_line(K + 1) != 0) ++K;
-  return K;
+Whole case_entries_read(const RunWatch& watch) {
+  // An entry beyond the capacity ended the run before the store held it.
+  return static_cast<Whole>(std::min<long>(watch.case_entries_begun(), MAX_CASES));
 }
 
 void find_combination_hazards(const Store& s, const RunWatch& watch, HazardList& hazards) {
-  const Whole entries = case_entries_read(s);
+  const Whole entries = case_entries_read(watch);
   case_list_hazards(s, entries, hazards);
   if (s.BL5.NCOB == 0) return;  // the file was not read to its end
   term_hazards(s, entries, watch, hazards);

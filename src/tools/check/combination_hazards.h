@@ -4,6 +4,7 @@
 // listed case that no combination uses.
 #pragma once
 
+#include "input/case_name.h"
 #include "store/store.h"
 #include "tools/check/hazard_list.h"
 #include "tools/check/run_watch.h"
@@ -14,11 +15,8 @@ namespace toval::tools {
 // the case list once its entries are read, the terms once the whole file is.
 void find_combination_hazards(const Store& s, const RunWatch& watch, HazardList& hazards);
 
-// Case entries of the case list the reader has begun (the count of a
-// complete list, or as far as a failed run got).
-Whole case_entries_read(const Store& s);
-
-// A name as the user wrote it, without its trailing blanks, quoted.
-std::string shown_name(const Name<4>& name);
+// Case entries of the case list the reader has begun and the store holds
+// (the count of a complete list, or as far as a failed run got).
+Whole case_entries_read(const RunWatch& watch);
 
 }  // namespace toval::tools

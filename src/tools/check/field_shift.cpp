@@ -6,6 +6,7 @@
 
 #include "records/fields.h"
 #include "records/run_error.h"
+#include "records/text.h"
 #include "store/types.h"
 
 namespace toval::tools {
@@ -34,12 +35,6 @@ std::string value_read(std::string_view text, const NumericCut& cut) {
   if (parse_real(text, cut.decimals, v) != FieldStatus::ok) return "?";
   auto [end, ec] = std::to_chars(buf, buf + sizeof buf, v);
   return ec == std::errc() ? std::string(buf, end) : "?";
-}
-
-std::string trimmed(std::string_view text) {
-  const auto first = text.find_first_not_of(" \t");
-  if (first == std::string_view::npos) return {};
-  return std::string(text.substr(first, text.find_last_not_of(" \t") - first + 1));
 }
 
 std::string columns(const NumericCut& cut) {
@@ -71,7 +66,7 @@ std::vector<FieldShift> field_shifts(std::string_view record, std::span<const Nu
     if (!at) continue;
     has_blank[k] = true;
     found.push_back({static_cast<long>(cuts[k].from + *at + 1),
-                     "blanks inside the number " + quoted(trimmed(text)) + " (" + columns(cuts[k]) +
+                     "blanks inside the number " + quoted(number_text(text)) + " (" + columns(cuts[k]) +
                          "): blanks are ignored, so it reads as " + value_read(text, cuts[k]) +
                          "; a value shifted by a column, probably: write each value within its own columns"});
   }
@@ -85,8 +80,8 @@ std::vector<FieldShift> field_shifts(std::string_view record, std::span<const Nu
     if (blank(last) || blank(first) || first == ',') continue;
     const std::string_view next_text = field_text(record, next);
     found.push_back({static_cast<long>(cut.end + 1),
-                     "the number " + quoted(trimmed(field_text(record, cut))) + " (" + columns(cut) +
-                         ") runs into the next field, whose text " + quoted(trimmed(next_text)) +
+                     "the number " + quoted(number_text(field_text(record, cut))) + " (" + columns(cut) +
+                         ") runs into the next field, whose text " + quoted(number_text(next_text)) +
                          " starts in column " + std::to_string(cut.end + 1) + ": they read as " +
                          value_read(field_text(record, cut), cut) + " and " + value_read(next_text, next) +
                          ", each from its own columns; a value shifted by a column, probably: leave a "

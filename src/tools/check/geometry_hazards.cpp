@@ -6,6 +6,7 @@
 #include <memory>
 #include <string>
 
+#include "combine/reacoes.h"
 #include "combine/simetria.h"
 #include "combine/tolerance.h"
 
@@ -56,7 +57,7 @@ void find_near_mirror_bars(const Store& s, const RunCounts& c, const RunWatch& w
 void find_support_nodes(const Store& s, const RunCounts& c, const RunWatch& watch, HazardList& hazards) {
   if (c.NNOS < 1) return;
   const Nodes& n = s.BL2;
-  auto support = [&](Whole K) { return n.R1(K) != 0 || n.R2(K) != 0 || n.R3(K) != 0; };
+  auto support = [&](Whole K) { return is_support(n, K); };
   Real X_MIN = n.X(1), X_MAX = n.X(1);
   for (Whole K = 2; K <= c.NNOS; ++K) {
     X_MIN = std::min(X_MIN, n.X(K));
@@ -66,7 +67,7 @@ void find_support_nodes(const Store& s, const RunCounts& c, const RunWatch& watc
   auto on_line = [&](Real x, bool free_only) {
     int count = 0;
     for (Whole K = 1; K <= c.NNOS; ++K)
-      if (std::fabs(double{x} - double{n.X(K)}) <= double{DT} && (!free_only || !support(K))) ++count;
+      if (on_vertical_line(x, n.X(K)) && (!free_only || !support(K))) ++count;
     return count;
   };
   struct Role {

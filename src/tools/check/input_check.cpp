@@ -17,20 +17,20 @@ namespace toval::tools {
 
 CheckOutcome check_inputs(const std::string& combination_file, const std::string& forces_file) {
   HazardList hazards(combination_file, forces_file);
-  std::optional<std::string> fault;
+  std::optional<RunError> fault;
   std::unique_ptr<LoadedRun> run;
   try {
     run = std::make_unique<LoadedRun>(combination_file, forces_file, LoadedRun::Deferred::run_later);
   } catch (const RunError& e) {
-    fault = e.what();
+    fault = e;
   }
   if (run) {
     Store& s = run->store();
-    RunWatch watch(s, hazards);
+    RunWatch watch(s.unit3, s.unit4, hazards);
     try {
       run->run();
     } catch (const RunError& e) {
-      fault = e.what();  // the hazards below look at what the steps stored before it
+      fault = e;  // the hazards below look at what the steps stored before it
     }
     const ListedBlocks blocks = listed_blocks(run->listing(), run->counts().NNOS);
     find_combination_hazards(s, watch, hazards);
@@ -40,7 +40,7 @@ CheckOutcome check_inputs(const std::string& combination_file, const std::string
     find_support_nodes(s, run->counts(), watch, hazards);
   }
   if (fault) {
-    const ErrorPlace place = error_place(*fault, combination_file, forces_file);
+    const ErrorPlace place = error_place(*fault, combination_file);
     hazards.fail(place.source, place.line, place.column, place.text);
   }
   return {hazards.listing(), hazards.failed() || hazards.warnings() > 0 ? 1 : 0};

@@ -14,19 +14,14 @@ namespace {
 // shows where it starts. Unseen by the watch: the run does not read them,
 // and a fault in them is none of the run's.
 void read_all_resultants(Listing& listing, const Name<4>& name, Whole NNOS) {
-  InputUnit& unit = listing.unit();
-  ReadWatch* const watch = unit.watch;
-  unit.watch = nullptr;
+  const InputUnit::Watching unwatched(listing.unit(), nullptr);
   try {
     Listing::Block& b = listing.resultants_of(name, {});
     for (Whole J = 1; J <= NNOS; ++J) listing.resultant(b, J);
   } catch (const RunError&) {
     // The records after a fault stay unread.
   }
-  unit.watch = watch;
 }
-
-bool by_position(const NumberedRecord& a, const NumberedRecord& b) { return a.position < b.position; }
 
 }  // namespace
 
@@ -34,21 +29,17 @@ ListedBlocks listed_blocks(Listing& listing, Whole NNOS) {
   ListedBlocks out;
   for (const CaseHeading& h : listing.all_case_headings()) out.headings.push_back({h.name, h.line});
   for (const Listing::Block* b : listing.blocks_asked()) {
-    if (!b->resultants.empty()) read_all_resultants(listing, b->name, NNOS);
+    if (!b->resultants_read().empty()) read_all_resultants(listing, b->name, NNOS);
     ReadBlock r;
     r.name = b->name;
     r.heading_line = b->heading_line;
-    for (std::size_t k = 0; k < b->displacement_nodes.size(); ++k) {
-      const auto& node = b->displacement_nodes[k];
-      if (node.read) r.displacements.push_back({static_cast<long>(k + 1), node.N, node.start.line});
+    for (const auto& node : b->displacement_numbers_read()) r.displacements.push_back({node.k, node.N, node.line});
+    const std::vector<BarGroup> groups = b->bar_groups_read();
+    for (std::size_t k = 0; k < groups.size(); ++k) {
+      r.end_forces.push_back({static_cast<long>(k + 1), groups[k].end1.B, groups[k].end1.line});
+      r.end_forces.push_back({static_cast<long>(k + 1), groups[k].end2.B, groups[k].end2.line});
     }
-    for (std::size_t k = 0; k < b->bar_groups.size(); ++k) {
-      const BarGroup& g = b->bar_groups[k];
-      r.end_forces.push_back({static_cast<long>(k + 1), g.end1.B, g.end1.line});
-      r.end_forces.push_back({static_cast<long>(k + 1), g.end2.B, g.end2.line});
-    }
-    for (const auto& [J, record] : b->resultants) r.resultants.push_back({J, record.N, record.line});
-    std::stable_sort(r.resultants.begin(), r.resultants.end(), by_position);
+    for (const auto& [J, record] : b->resultants_read()) r.resultants.push_back({J, record.N, record.line});
     out.read.push_back(std::move(r));
   }
   return out;

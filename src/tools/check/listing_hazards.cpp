@@ -37,7 +37,7 @@ std::string n(long v) { return std::to_string(v); }
 
 void find_listing_hazards(const ListedBlocks& blocks, HazardList& hazards) {
   for (const ReadBlock& b : blocks.read) {
-    const std::string in = " of case block " + shown_name(b.name);
+    const std::string in = " of case block " + quoted_name(b.name);
     numbering(
         b.displacements,
         [&](const NumberedRecord& r) {
@@ -68,7 +68,7 @@ void find_listing_hazards(const ListedBlocks& blocks, HazardList& hazards) {
     for (std::size_t e = 0; e < k; ++e) {
       if (!(blocks.headings[e].name == blocks.headings[k].name)) continue;
       hazards.warn(Source::forces_file, blocks.headings[k].line, 20,
-                   "a second case block named " + shown_name(blocks.headings[k].name) + " (the first is at line " +
+                   "a second case block named " + quoted_name(blocks.headings[k].name) + " (the first is at line " +
                        n(blocks.headings[e].line) +
                        "): every step reads the first, so this one is never read; give it its own name or "
                        "remove it");

@@ -1,9 +1,10 @@
 // The run-ending fault as one line of the check's list: the place that the
-// message of toval names, and its description.
+// fault's fields name, and its description.
 #pragma once
 
 #include <string>
 
+#include "records/run_error.h"
 #include "tools/check/hazard_list.h"
 
 namespace toval::tools {
@@ -14,12 +15,10 @@ struct ErrorPlace {
   std::string text;
 };
 
-// From the whole text of a RunError. The place is the line of the
-// combination file that asked for what was missing when the message names
-// one, else the line (and first column) the message gives in the file it
-// was reading, else line 1 of that file. A fault of arithmetic comes from
-// the forces file's values.
-ErrorPlace error_place(const std::string& message, const std::string& combination_file,
-                       const std::string& forces_file);
+// The place is the line of the combination file that asked for what was
+// missing when there is one, else the line (and first column of the field)
+// in the file it was reading, else line 1 of that file. A fault of
+// arithmetic comes from the forces file's values.
+ErrorPlace error_place(const RunError& error, const std::string& combination_file);
 
 }  // namespace toval::tools

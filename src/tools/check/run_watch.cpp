@@ -2,76 +2,72 @@
 
 #include <algorithm>
 
-#include "input/listing_dialect.h"
+#include "input/combination_dialect.h"
 
 namespace toval::tools {
 
 namespace {
 
-using dialect::BAR_RECORD;
-using dialect::NODE_RECORD;
-// The combination file's records, told apart by their items.
-constexpr Item MARKER_RECORD[] = {A(4)};
-constexpr Item TERM_RECORD[] = {A(4), F(10, 0), A(4)};
-
-bool same_layout(Layout a, Layout b) {
-  return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](const Item& x, const Item& y) {
-    return x.kind == y.kind && x.width == y.width && x.decimals == y.decimals && x.literal == y.literal;
-  });
-}
-
-bool numeric(const Item& item) { return item.kind == Item::Kind::integer || item.kind == Item::Kind::real; }
-
-// The k-th record (from 1) seen at a new line is record k of its list.
-void note_line(std::vector<long>& lines, long line) {
-  if (std::find(lines.begin(), lines.end(), line) == lines.end()) lines.push_back(line);
+// Record K (from 1) of a list at its line; a record read again keeps its line.
+void note_line(std::vector<long>& lines, long K, long line) {
+  if (K < 1) return;
+  const auto index = static_cast<std::size_t>(K - 1);
+  if (index >= lines.size()) lines.resize(index + 1, 0);
+  if (lines[index] == 0) lines[index] = line;
 }
 
 long line_at(const std::vector<long>& lines, long K) {
   return K >= 1 && static_cast<std::size_t>(K) <= lines.size() ? lines[static_cast<std::size_t>(K - 1)] : 0;
 }
 
+bool read_for_columns_1_to_4(RecordKind kind) {
+  switch (kind) {
+    case RecordKind::head:
+    case RecordKind::case_name:
+    case RecordKind::case_entry:
+    case RecordKind::after_entry:
+    case RecordKind::after_case_list:
+    case RecordKind::after_combination: return true;
+    default: return false;
+  }
+}
+
 }  // namespace
 
-RunWatch::RunWatch(Store& s, HazardList& hazards) : s_(s), hazards_(hazards) {
-  s_.unit3.watch = this;
-  s_.unit4.watch = this;
-}
+RunWatch::RunWatch(InputUnit& combination_file, InputUnit& forces_file, HazardList& hazards)
+    : combination_(combination_file, this),
+      forces_(forces_file, this),
+      combination_file_(combination_file),
+      hazards_(hazards) {}
 
-RunWatch::~RunWatch() {
-  s_.unit3.watch = nullptr;
-  s_.unit4.watch = nullptr;
-}
-
-void RunWatch::numeric_field(const InputUnit& unit, const Record& record, const Item& item, std::size_t from,
-                             std::size_t end, std::size_t next) {
+void RunWatch::numeric_field(const InputUnit& unit, const Record& record, const RecordName&, const FieldCut& cut) {
   // A read that failed half-way left cuts of its own record behind.
-  if (&unit != cut_unit_ || record.line != cut_line_ || (!cuts_.empty() && from < cuts_.back().next)) cuts_.clear();
+  if (&unit != cut_unit_ || record.line != cut_line_ || (!cuts_.empty() && cut.value <= cuts_.back().value))
+    cuts_.clear();
   cut_unit_ = &unit;
   cut_line_ = record.line;
-  cuts_.push_back({from, end, next, item.width, item.decimals, item.kind == Item::Kind::integer, false});
+  cuts_.push_back(cut);
 }
 
-void RunWatch::record_read(const InputUnit& unit, const Record& record, Layout layout, const RecordName&) {
+void RunWatch::record_read(const InputUnit& unit, const Record& record, const RecordName& what, std::size_t) {
   if (&unit != cut_unit_ || record.line != cut_line_) cuts_.clear();
-  // Which numeric fields are followed right away by another numeric field.
-  std::size_t k = 0;
-  for (std::size_t i = 0; i < layout.size() && k < cuts_.size(); ++i) {
-    if (!layout[i].takes_value()) continue;
-    if (numeric(layout[i])) cuts_[k++].next_is_numeric = i + 1 < layout.size() && numeric(layout[i + 1]);
-  }
-  const Source source = &unit == &s_.unit3 ? Source::combination_file : Source::forces_file;
-  for (const FieldShift& shift : field_shifts(record.text(), cuts_))
+  const Source source = &unit == &combination_file_ ? Source::combination_file : Source::forces_file;
+  std::vector<NumericCut> numeric;
+  for (const FieldCut& c : cuts_)
+    numeric.push_back({c.from, c.end, c.next, c.item.width, c.item.decimals, c.item.kind == Item::Kind::integer,
+                       c.next_is_numeric});
+  for (const FieldShift& shift : field_shifts(record.text(), numeric))
     hazards_.warn(source, record.line, shift.column, shift.text);
 
-  if (source == Source::forces_file) {
-    if (same_layout(layout, NODE_RECORD)) note_line(node_lines_, record.line);
-    if (same_layout(layout, BAR_RECORD)) note_line(bar_lines_, record.line);
-  } else if (same_layout(layout, MARKER_RECORD)) {
-    markers_.try_emplace(record.line, record.text().substr(0, std::min<std::size_t>(4, record.size)));
-  } else if (same_layout(layout, TERM_RECORD) && cuts_.size() == 1) {
+  const RecordTag& tag = what.tag();
+  if (tag.kind == RecordKind::node) note_line(node_lines_, tag.number, record.line);
+  if (tag.kind == RecordKind::bar) note_line(bar_lines_, tag.number, record.line);
+  if (tag.kind == RecordKind::case_name) case_entries_ = std::max(case_entries_, tag.number);
+  if (read_for_columns_1_to_4(tag.kind))
+    markers_.try_emplace(record.line,
+                         record.text().substr(0, std::min(combination_dialect::MARKER_WIDTH, record.size)));
+  if (tag.kind == RecordKind::term && cuts_.size() == 1)
     terms_[record.line] = {cuts_[0].from, cuts_[0].end, cuts_[0].next, std::string(record.text())};
-  }
   cuts_.clear();
   cut_unit_ = nullptr;
 }

@@ -1,7 +1,8 @@
 // What the check of inputs learns while the run reads: shifted values in any
 // numeric field (as the field rules cut it), and where the records stand
 // that other hazards point at (node and bar records, the records of the
-// combination file and how its term records were cut).
+// combination file and how its term records were cut). The readers say what
+// each record is; nothing here looks at layouts to tell records apart.
 #pragma once
 
 #include <map>
@@ -9,7 +10,6 @@
 #include <vector>
 
 #include "records/read_watch.h"
-#include "store/store.h"
 #include "tools/check/field_shift.h"
 #include "tools/check/hazard_list.h"
 
@@ -24,15 +24,15 @@ struct TermCut {
 
 class RunWatch final : public ReadWatch {
  public:
-  // Watches both input units of the store until destroyed.
-  RunWatch(Store& s, HazardList& hazards);
-  ~RunWatch();
+  // Watches both input units until destroyed.
+  RunWatch(InputUnit& combination_file, InputUnit& forces_file, HazardList& hazards);
   RunWatch(const RunWatch&) = delete;
   RunWatch& operator=(const RunWatch&) = delete;
 
-  void record_read(const InputUnit& unit, const Record& record, Layout layout, const RecordName& what) override;
-  void numeric_field(const InputUnit& unit, const Record& record, const Item& item, std::size_t from,
-                     std::size_t end, std::size_t next) override;
+  void numeric_field(const InputUnit& unit, const Record& record, const RecordName& what,
+                     const FieldCut& cut) override;
+  void record_read(const InputUnit& unit, const Record& record, const RecordName& what,
+                   std::size_t columns_read) override;
 
   // Line of node record K and of bar record K (from 1) of the forces file;
   // 0 when the run did not read it.
@@ -43,17 +43,21 @@ class RunWatch final : public ReadWatch {
   std::string marker_columns(long line) const;
   // The cut of the term record at a line of the combination file, if read.
   const TermCut* term(long line) const;
+  // Case entries whose name record the reader has read.
+  long case_entries_begun() const { return case_entries_; }
 
  private:
-  Store& s_;
+  InputUnit::Watching combination_, forces_;
+  const InputUnit& combination_file_;
   HazardList& hazards_;
   // The numeric fields of the record being read, until its record_read.
   const InputUnit* cut_unit_ = nullptr;
   long cut_line_ = 0;
-  std::vector<NumericCut> cuts_;
+  std::vector<FieldCut> cuts_;
   std::vector<long> node_lines_, bar_lines_;
   std::map<long, std::string> markers_;
   std::map<long, TermCut> terms_;
+  long case_entries_ = 0;
 };
 
 }  // namespace toval::tools

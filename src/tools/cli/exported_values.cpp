@@ -4,39 +4,10 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "tools/cli/utf8_text.h"
+
 namespace toval::tools {
 
-namespace {
-
-// Length of the valid UTF-8 sequence that starts the text, 0 when it does
-// not start with one (overlong forms, surrogates and values past U+10FFFF
-// are not valid).
-std::size_t utf8_sequence(std::string_view s) {
-  const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(s[i]); };
-  const unsigned char b0 = byte(0);
-  if (b0 < 0x80) return 1;
-  std::size_t n = 0;
-  unsigned char low = 0x80, high = 0xBF;  // range of the second byte
-  if (b0 >= 0xC2 && b0 <= 0xDF) n = 2;
-  else if (b0 >= 0xE0 && b0 <= 0xEF) {
-    n = 3;
-    if (b0 == 0xE0) low = 0xA0;
-    if (b0 == 0xED) high = 0x9F;
-  } else if (b0 >= 0xF0 && b0 <= 0xF4) {
-    n = 4;
-    if (b0 == 0xF0) low = 0x90;
-    if (b0 == 0xF4) high = 0x8F;
-  } else {
-    return 0;
-  }
-  if (s.size() < n) return 0;
-  if (byte(1) < low || byte(1) > high) return 0;
-  for (std::size_t i = 2; i < n; ++i)
-    if (byte(i) < 0x80 || byte(i) > 0xBF) return 0;
-  return n;
-}
-
-}  // namespace
 
 // Shortest digits from the scientific form, then laid out as JSON writers
 // usually do: plain up to 15 digits before the point and down to 0.000ddd,
@@ -85,18 +56,7 @@ std::string name_text(std::string_view bytes) {
   const std::size_t end = bytes.find_last_not_of(' ');
   bytes = end == std::string_view::npos ? std::string_view() : bytes.substr(0, end + 1);
   std::string text;
-  while (!bytes.empty()) {
-    const std::size_t n = utf8_sequence(bytes);
-    if (n > 0) {
-      text.append(bytes.substr(0, n));
-      bytes.remove_prefix(n);
-      continue;
-    }
-    const auto b = static_cast<unsigned char>(bytes[0]);  // Latin-1: the byte is the code point
-    text += static_cast<char>(0xC0 | (b >> 6));
-    text += static_cast<char>(0x80 | (b & 0x3F));
-    bytes.remove_prefix(1);
-  }
+  while (!bytes.empty()) append_utf8(text, take_character(bytes));
   return text;
 }
 

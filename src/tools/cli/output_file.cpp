@@ -7,6 +7,7 @@
 #include <random>
 
 #include "records/platform.h"
+#include "records/report_unit.h"
 #include "records/run_error.h"
 
 namespace toval::tools {
@@ -50,11 +51,9 @@ bool is_stdout(std::string_view target) { return target.empty() || target == "-"
 
 void refuse_input_as_output(const std::string& target, std::span<const std::string> inputs) {
   if (is_stdout(target)) return;
-  for (const std::string& input : inputs) {
-    if (target == input || platform::same_file(target, input))
-      throw file_error(ReadFault::same_file, target,
-                       "the output file would be the input " + input + " itself; choose another output name");
-  }
+  for (const std::string& input : inputs)
+    toval::refuse_input_as_output(target, input,
+                                  "the output file would be the input " + input + " itself; choose another output name");
 }
 
 void write_output(const std::string& target, std::string_view text) {

@@ -1,5 +1,7 @@
 #include "tools/draw/frame_drawing.h"
 
+#include "records/text.h"
+
 #include <algorithm>
 #include <cmath>
 
@@ -40,7 +42,7 @@ std::string frame_drawing(const Store& s, const RunCounts& counts, const Drawing
   std::string svg = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n";
   svg += "<svg xmlns=\"http://www.w3.org/2000/svg\" version=\"1.1\" width=\"" + w + "\" height=\"" + h +
          "\" viewBox=\"0 0 " + w + ' ' + h + "\">\n";
-  svg += "<title>" + xml_text(trimmed(s.BL1.PRJT.view())) + "</title>\n";
+  svg += "<title>" + xml_text(name_field_text(s.BL1.PRJT.view())) + "</title>\n";
   svg += "<rect width=\"" + w + "\" height=\"" + h + "\" fill=\"#ffffff\"/>\n";
   svg += title.svg + frame + legend.svg + "</svg>\n";
   return svg;

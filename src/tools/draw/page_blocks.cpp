@@ -1,5 +1,7 @@
 #include "tools/draw/page_blocks.h"
 
+#include "records/text.h"
+
 #include <algorithm>
 
 #include "tools/draw/label_layout.h"
@@ -82,10 +84,6 @@ std::string swatch_line(double x0, double x1, std::string_view colour, double wi
 
 }  // namespace
 
-std::string trimmed(std::string_view field) {
-  const std::size_t end = field.find_last_not_of(std::string_view(" \0", 2));
-  return std::string(end == std::string_view::npos ? std::string_view{} : field.substr(0, end + 1));
-}
 
 std::vector<std::string> wrap_items(const std::vector<std::string>& items, std::size_t chars) {
   std::vector<std::string> lines;
@@ -114,9 +112,9 @@ Block title_block(const FrameContent& c, const DrawingSources& sources, double l
                          : "normal force: governing extreme of the envelope over " + std::to_string(NCOB) +
                                (NCOB == 1 ? " combination" : " combinations");
   const std::vector<Line> lines = {
-      {trimmed(c.s.BL1.PRJT.view()), 16.0, true},
-      {trimmed(c.s.BL1.CLIT.view()), 13.0, false},
-      {trimmed(c.s.BL1.PORT.view()), 13.0, false},
+      {std::string(name_field_text(c.s.BL1.PRJT.view())), 16.0, true},
+      {std::string(name_field_text(c.s.BL1.CLIT.view())), 13.0, false},
+      {std::string(name_field_text(c.s.BL1.PORT.view())), 13.0, false},
       {"combination file: " + sources.combination_file + ";  forces file: " + sources.forces_file, 11.0, false},
       {forces + "; " + std::to_string(c.counts.NNOS) + " nodes, " + std::to_string(c.counts.NBAR) + " bars", 11.0,
        false},

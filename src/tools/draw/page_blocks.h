@@ -28,7 +28,5 @@ Block legend_block(const FrameContent& c, const FrameScale& scale, double left, 
 // Items joined by ", " into lines of at most `chars` characters.
 std::vector<std::string> wrap_items(const std::vector<std::string>& items, std::size_t chars);
 
-// A name field without its trailing blanks and zero bytes.
-std::string trimmed(std::string_view field);
 
 }  // namespace toval::tools

@@ -29,44 +29,71 @@ TEST(HazardList, Counts) {
   EXPECT_EQ(hazard_count(2, true), "2 warnings, 1 error");
 }
 
+RunError field_fault() {
+  ErrorFields f = file_fault(ReadFault::bad_real, "A.ESF");
+  f.place = ErrorPlace::field;
+  f.line = 21;
+  f.first_column = 9;
+  f.last_column = 23;
+  f.notation = "F15.0";
+  f.item = "node record";
+  f.found = "6.0x0";
+  f.cause = "which is not a real number";
+  return RunError(f);
+}
+
 TEST(ErrorPlace, LineAndFirstColumnOfAFieldThatCannotBeRead) {
-  const ErrorPlace p = error_place(
-      "\nrun-time error F6504: READ(A.ESF)\n- line 21, columns 9-23 (F15.0) of a node record: found \"6.0x0\", "
-      "which is not a real number\n",
-      "A.CMB", "A.ESF");
+  const ErrorPlace p = error_place(field_fault(), "A.CMB");
   EXPECT_EQ(p.source, Source::forces_file);
   EXPECT_EQ(p.line, 21);
   EXPECT_EQ(p.column, 9);
   EXPECT_EQ(p.text,
             "line 21, columns 9-23 (F15.0) of a node record: found \"6.0x0\", which is not a real number (toval "
             "stops here with run-time error F6504)");
+  // The place comes from the fields: a hint that names other lines moves nothing.
+  const ErrorPlace hinted = error_place(field_fault().with_hint("the node list ended at line 7"), "A.CMB");
+  EXPECT_EQ(hinted.line, 21);
+  EXPECT_EQ(hinted.column, 9);
 }
 
 TEST(ErrorPlace, TheCombinationFileLineThatAskedForAMissingCase) {
-  const ErrorPlace p = error_place(
-      "\nrun-time error F6501: READ(A.ESF)\n- end of file after line 69: the heading \"     CARREGAMENTO: Q2  \" "
-      "(columns 1-23) was not found; it was asked for by term 2 of combination 1, line 15 of A.CMB\n",
-      "A.CMB", "A.ESF");
+  ErrorFields f = file_fault(ReadFault::end_of_file, "A.ESF");
+  f.place = ErrorPlace::end_of_file;
+  f.line = 69;
+  f.cause = "the heading was not found";
+  f.asker = {Asker::Kind::term, 1, 2, 15, "A.CMB", {}};
+  ErrorPlace p = error_place(RunError(f), "A.CMB");
   EXPECT_EQ(p.source, Source::combination_file);
   EXPECT_EQ(p.line, 15);
   EXPECT_EQ(p.column, 1);
+  // An asker whose line is not known leaves the place in the forces file.
+  f.asker.line = 0;
+  p = error_place(RunError(f), "A.CMB");
+  EXPECT_EQ(p.source, Source::forces_file);
+  EXPECT_EQ(p.line, 69);
 }
 
-TEST(ErrorPlace, EndOfFileCapacityArithmeticAndOpening) {
-  ErrorPlace p = error_place("\nrun-time error F6501: READ(A.CMB)\n- end of file after line 11: a record was expected\n",
-                             "A.CMB", "A.ESF");
+TEST(ErrorPlace, EndOfFileCapacityArithmeticAndAnEmptyFile) {
+  ErrorFields eof = file_fault(ReadFault::end_of_file, "A.CMB");
+  eof.place = ErrorPlace::end_of_file;
+  eof.line = 11;
+  eof.cause = "a record was expected";
+  ErrorPlace p = error_place(RunError(eof), "A.CMB");
   EXPECT_EQ(p.source, Source::combination_file);
   EXPECT_EQ(p.line, 11);
-  p = error_place("\nrun-time error F6510: READ(A.ESF)\n- capacity exceeded at line 198: more than 50 supported "
-                  "nodes\n",
-                  "A.CMB", "A.ESF");
+  ErrorFields full = file_fault(ReadFault::capacity, "A.ESF");
+  full.place = ErrorPlace::capacity;
+  full.line = 198;
+  full.cause = "more than 50 supported nodes";
+  p = error_place(RunError(full), "A.CMB");
   EXPECT_EQ(p.line, 198);
-  p = error_place("\nrun-time error M6101: MATH\n- floating-point error: invalid\n", "A.CMB", "A.ESF");
+  p = error_place(math_error(MathFault::invalid), "A.CMB");
   EXPECT_EQ(p.source, Source::forces_file);
   EXPECT_EQ(p.line, 1);
   EXPECT_EQ(p.text, "floating-point error: invalid (toval stops here with run-time error M6101)");
-  p = error_place("\nrun-time error F6501: READ(A.ESF)\n- end of file in an empty file: a heading was expected\n",
-                  "A.CMB", "A.ESF");
+  eof.line = 0;
+  eof.file = "A.ESF";
+  p = error_place(RunError(eof), "A.CMB");
   EXPECT_EQ(p.line, 1);
   EXPECT_EQ(p.column, 1);
 }

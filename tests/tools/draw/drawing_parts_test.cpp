@@ -3,6 +3,8 @@
 // characteristic nodes and the legend's wrapping.
 #include <gtest/gtest.h>
 
+#include "records/text.h"
+
 #include "tools/draw/bar_forces.h"
 #include "tools/draw/characteristic_nodes.h"
 #include "tools/draw/drawing_fixture.h"
@@ -168,8 +170,8 @@ TEST(Legend, ItemsWrapWithoutSplittingAndNamesLoseTheirPadding) {
   EXPECT_EQ(wrap_items({"bars 1", "2", "3", "40"}, 12), (std::vector<std::string>{"bars 1, 2, 3", "40"}));
   EXPECT_EQ(wrap_items({"a very long first item"}, 5), (std::vector<std::string>{"a very long first item"}));
   EXPECT_TRUE(wrap_items({}, 5).empty());
-  EXPECT_EQ(trimmed(Name<8>::of("AB C").view()), "AB C");
-  EXPECT_EQ(trimmed(Name<4>{}.view()), "");
+  EXPECT_EQ(name_field_text(Name<8>::of("AB C").view()), "AB C");
+  EXPECT_EQ(name_field_text(Name<4>{}.view()), "");
 }
 
 }  // namespace
