@@ -6,6 +6,7 @@
 #include "combine/reacoes.h"
 #include "combine/simetria.h"
 #include "input/ltrcg.h"
+#include "records/run_error.h"
 
 namespace toval {
 
@@ -29,7 +30,9 @@ void prepare_store(Store& s) {
   s.BL9.R_FLETOR.fill(0.0f);
 }
 
-void analyse(Store& s, Listing& listing, RunCounts& c) {
+namespace {
+
+void run_analysis(Store& s, Listing& listing, RunCounts& c) {
   prepare_store(s);
   LTRCG(s, listing, c.NNOS, c.NBAR, c.NCCAR);
   SIMETRIA(s, c.NNOS, c.NBAR, c.XS);
@@ -38,6 +41,21 @@ void analyse(Store& s, Listing& listing, RunCounts& c) {
     for (Whole J = 1, NCASO = s.BL5.NCASO(I); J <= NCASO; ++J) LTRER(s, listing, c.NNOS, c.NBAR, I, J);
   MAXESFBC(s, c.NBAR);
   for (Whole I = 1, N = c.NCCAR; I <= N; ++I) REACOES(s, listing, c.NNOS, I, c.NRES);
+}
+
+}  // namespace
+
+// A fault after a node or bar section that ended early says so.
+void analyse(Store& s, Listing& listing, RunCounts& c) {
+  try {
+    run_analysis(s, listing, c);
+  } catch (const RunError& e) {
+    // Faults of the combination file are its own; the forces file's and
+    // the arithmetic's follow from the sections as read.
+    const std::string& file = e.fields().file;
+    if (listing.section_end().empty() || !(file.empty() || file == listing.unit().name())) throw;
+    throw e.with_hint(listing.section_end());
+  }
 }
 
 }  // namespace toval

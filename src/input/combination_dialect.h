@@ -17,6 +17,16 @@ constexpr std::string_view FIMC = "FIMC";  // ends a case entry or a combination
 constexpr std::string_view FIME = "FIME";  // ends the case list or the combinations
 constexpr std::string_view MARKERS[] = {FIMG, FIMC, FIME};
 
+// The same letters in either case: a marker written in the wrong case is
+// not one, but a fault that follows is most likely its doing.
+constexpr bool same_letters(std::string_view a, std::string_view b) {
+  if (a.size() != b.size()) return false;
+  auto upper = [](char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; };
+  for (std::size_t k = 0; k < a.size(); ++k)
+    if (upper(a[k]) != upper(b[k])) return false;
+  return true;
+}
+
 // Records 2-4: the project, client and frame titles.
 constexpr Item TITLE_RECORD[] = {A(40)};
 // Columns 1-4: a marker, a case name or a header, as the grammar places it.

@@ -21,32 +21,54 @@ std::string numbered(std::string_view word, long k) {
 // "case 2 \"Q1\"": the case as a user finds it in the file.
 std::string case_entry_label(long k, const Name<4>& name) { return numbered("case", k) + " " + quoted_name(name); }
 
+// The first record where a marker was expected whose columns 1-4 hold one
+// in the wrong letter case: a fault met later is most likely its doing.
+struct MiscasedMarker {
+  long line = 0;
+  std::string found;
+  std::string_view marker;
+
+  void note(const Name<4>& ROT, long at) {
+    if (line != 0) return;
+    for (std::string_view m : MARKERS) {
+      if (ROT == m || !same_letters(ROT.view(), m)) continue;
+      line = at;
+      found = ROT.view();
+      marker = m;
+      return;
+    }
+  }
+};
+
 std::string marker_record(std::string_view marker, std::string_view ending) {
   return "record with the marker " + quoted(marker) + " in columns 1-4 (ending " + std::string(ending) + ")";
 }
 
 // Passes over records up to and including the first whose columns 1-4 hold
 // the marker; the end of the file on the way ends the run naming the marker.
-void pass_to_marker(InputUnit& unit, std::string_view marker, std::string_view ending, RecordTag tag) {
+void pass_to_marker(InputUnit& unit, std::string_view marker, std::string_view ending, RecordTag tag,
+                    MiscasedMarker& miscased) {
   const std::string what = marker_record(marker, ending);
   Name<4> ROT;
-  do read_record(unit, MARKER_RECORD, RecordName(tag, std::string_view(what)), ROT);
-  while (!(ROT == marker));
+  do {
+    read_record(unit, MARKER_RECORD, RecordName(tag, std::string_view(what)), ROT);
+    miscased.note(ROT, unit.next_line() - 1);
+  } while (!(ROT == marker));
 }
 
-void read_head(Store& s) {
+void read_head(Store& s, MiscasedMarker& miscased) {
   InputUnit& unit = s.unit3;
   skip_record(unit, "first record of the combination file (passed over)");
   const RecordTag title{RecordKind::title};
   read_record(unit, TITLE_RECORD, RecordName(title, "project title record (line 2, columns 1-40)"), s.BL1.PRJT);
   read_record(unit, TITLE_RECORD, RecordName(title, "client title record (line 3, columns 1-40)"), s.BL1.CLIT);
   read_record(unit, TITLE_RECORD, RecordName(title, "frame title record (line 4, columns 1-40)"), s.BL1.PORT);
-  pass_to_marker(unit, FIMG, "the head of the file", {RecordKind::head});
+  pass_to_marker(unit, FIMG, "the head of the file", {RecordKind::head}, miscased);
 }
 
 // Case entries after "FIMG": a name record, then records up to "FIMC"; the
 // list ends at a "FIME" where the next name record would stand.
-Whole read_case_list(Store& s) {
+Whole read_case_list(Store& s, MiscasedMarker& miscased) {
   InputUnit& unit = s.unit3;
   skip_record(unit, "name record of case 1 (columns 1-4), after the \"FIMG\" record");
   Whole I = 0;
@@ -61,12 +83,13 @@ Whole read_case_list(Store& s) {
     check_capacity(unit, I, MAX_CASES, "load cases in the case list");
     s.BL4.CCAR(I) = name;
     s.lines.case_line(I) = unit.next_line() - 1;
-    pass_to_marker(unit, FIMC, case_entry_label(I, name), {RecordKind::case_entry, I});
+    pass_to_marker(unit, FIMC, case_entry_label(I, name), {RecordKind::case_entry, I}, miscased);
     s.lines.case_end_line(I) = unit.next_line() - 1;
     const std::string after_what = "record after the \"FIMC\" of " + case_entry_label(I, name) +
                                    " (the name record of the next case, or the marker \"FIME\" ending the case list)";
     read_record(unit, MARKER_RECORD, RecordName(RecordTag{RecordKind::after_entry, I}, std::string_view(after_what)),
                 ROT);
+    miscased.note(ROT, unit.next_line() - 1);
   } while (!(ROT == FIME));
   return I;
 }
@@ -82,7 +105,7 @@ bool ends_in_decimal_comma(std::string_view record) {
 
 // Term records of combination I up to its closing "FIMC" record, which is
 // read with the term layout too but is not a term. Returns the term count.
-Whole read_terms(Store& s, Whole I) {
+Whole read_terms(Store& s, Whole I, MiscasedMarker& miscased) {
   InputUnit& unit = s.unit3;
   const std::string combination = numbered("combination", I);
   const std::string term_what = "term record of " + combination +
@@ -103,6 +126,7 @@ Whole read_terms(Store& s, Whole I) {
     const Target marker[] = {into(ROT)};
     const RecordTag tag{RecordKind::term, I};
     read_fields(unit, record, MARKER_RECORD, marker, RecordName(tag, std::string_view(term_what)));
+    miscased.note(ROT, record.line);
     const bool closing = ROT == FIMC;
     const Target term[] = {into(ROT), into(MULT), into(CASO)};
     read_fields(unit, record, TERM_RECORD, term,
@@ -119,7 +143,7 @@ Whole read_terms(Store& s, Whole I) {
 
 // Combination blocks: a header record (not "FIME"), terms, "FIMC"; the
 // first header has already been read. Ends at "FIME" after a block.
-void read_combinations(Store& s) {
+void read_combinations(Store& s, MiscasedMarker& miscased) {
   InputUnit& unit = s.unit3;
   Whole I = 0;
   Name<4> ROT;
@@ -127,12 +151,13 @@ void read_combinations(Store& s) {
     ++I;
     check_capacity(unit, I, MAX_COMBINATIONS, "combinations");
     s.lines.header_line(I) = unit.next_line() - 1;
-    s.BL5.NCASO(I) = read_terms(s, I);
+    s.BL5.NCASO(I) = read_terms(s, I, miscased);
     const std::string after_what =
         "record after the closing \"FIMC\" of " + numbered("combination", I) +
         " (the header of the next combination, or the marker \"FIME\" ending the combinations)";
     read_record(unit, MARKER_RECORD,
                 RecordName(RecordTag{RecordKind::after_combination, I}, std::string_view(after_what)), ROT);
+    miscased.note(ROT, unit.next_line() - 1);
   } while (!(ROT == FIME));
   s.BL5.NCOB = I;
 }
@@ -150,19 +175,28 @@ void default_combinations(Store& s, Whole NCCAR) {
 }  // namespace
 
 void read_combination_file(Store& s, Whole& NCCAR) {
-  s.unit3.rewind();
-  read_head(s);
-  NCCAR = read_case_list(s);
-  Name<4> ROT;
-  read_record(s.unit3, MARKER_RECORD,
-              RecordName(RecordTag{RecordKind::after_case_list},
-                         "record after the \"FIME\" ending the case list (the marker \"FIME\" when the file "
-                         "gives no combinations, else the header of combination 1)"),
-              ROT);
-  if (ROT == FIME)
-    default_combinations(s, NCCAR);
-  else
-    read_combinations(s);
+  MiscasedMarker miscased;
+  try {
+    s.unit3.rewind();
+    read_head(s, miscased);
+    NCCAR = read_case_list(s, miscased);
+    Name<4> ROT;
+    read_record(s.unit3, MARKER_RECORD,
+                RecordName(RecordTag{RecordKind::after_case_list},
+                           "record after the \"FIME\" ending the case list (the marker \"FIME\" when the file "
+                           "gives no combinations, else the header of combination 1)"),
+                ROT);
+    miscased.note(ROT, s.unit3.next_line() - 1);
+    if (ROT == FIME)
+      default_combinations(s, NCCAR);
+    else
+      read_combinations(s, miscased);
+  } catch (const RunError& e) {
+    if (miscased.line == 0 || e.fields().file != s.unit3.name()) throw;
+    throw e.with_hint("line " + std::to_string(miscased.line) + " holds " + quoted(miscased.found) +
+                      " in columns 1-4, which is not the marker " + quoted(miscased.marker) +
+                      ": markers are written in capitals");
+  }
 }
 
 namespace {

@@ -149,6 +149,12 @@ class Listing {
   void scan_for_heading(std::string_view heading);
   void next_record(Record& record, const RecordName& what);
 
+  // A node or bar section that ended at a record holding more than its
+  // number: said in the description of any fault of the forces file that
+  // follows, since that fault is most likely its doing.
+  void note_section_end(std::string note) { section_end_ = std::move(note); }
+  const std::string& section_end() const { return section_end_; }
+
   // Every case heading in the file, in order, reading on to its end (the
   // check of inputs looks for names given twice); the file's own errors do
   // not arise here.
@@ -187,6 +193,7 @@ class Listing {
   InputUnit::Position frontier_;
   bool at_end_ = false;
   bool names_dropped_ = false;  // a name was seen after the table was full
+  std::string section_end_;
 };
 
 }  // namespace toval

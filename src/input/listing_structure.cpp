@@ -23,11 +23,30 @@ void skip_titles(Listing& listing, int count, std::string_view heading) {
 
 // One record of a section read with its layout.
 template <class... T>
-void read_section_record(Listing& listing, Layout layout, const RecordName& what, T&... targets) {
+Record read_section_record(Listing& listing, Layout layout, const RecordName& what, T&... targets) {
   Record record;
   listing.next_record(record, what);
   const std::array<Target, sizeof...(T)> list{into(targets)...};
   read_fields(listing.unit(), record, layout, list, what);
+  return record;
+}
+
+// An end record that holds more than its number (0 or blank) most likely is
+// a node or bar record whose number went missing: every record after it is
+// left out of the section, and what goes wrong later is its doing.
+void note_early_end(Listing& listing, const Record& record, Layout layout, std::string_view section,
+                    std::string_view number) {
+  const ValueColumns first = value_columns(layout, 0);
+  const ValueColumns last = value_columns(layout, layout.size() - 1);
+  const std::string_view text = record.text();
+  const std::string_view rest = text.substr(std::min(first.last, text.size()), last.last - first.last);
+  if (rest.find_first_not_of(" \t") == std::string_view::npos) return;
+  const std::string_view written = text.substr(0, std::min(first.last, text.size()));
+  const bool blank = written.find_first_not_of(" \t") == std::string_view::npos;
+  listing.note_section_end("the " + std::string(section) + " section ended at line " + std::to_string(record.line) +
+                           ", whose " + std::string(number) + " number (columns 1-" + std::to_string(first.last) +
+                           ") is " + (blank ? "blank" : "0") + " though the record holds more values: the " +
+                           std::string(number) + "s after it were left out");
 }
 
 // Every later step indexes the node tables with NI and NF, so a node number
@@ -36,7 +55,7 @@ void check_bar_node(const InputUnit& unit, Whole bar, Whole B, std::string_view 
                     Whole node) {
   if (node >= 1 && node <= MAX_NODES) return;
   ErrorFields f = file_fault(ReadFault::bad_reference, unit.name());
-  f.place = ErrorPlace::record;
+  f.shape = ErrorShape::record;
   f.line = unit.next_line() - 1;
   const ValueColumns at = value_columns(BAR_RECORD, value);
   char notation[16];
@@ -57,11 +76,15 @@ void read_node_section(Store& s, Listing& listing, Whole& NNOS) {
   for (;;) {
     Whole N = 0, R1 = 0, R2 = 0, R3 = 0;
     Real X = 0.0f, Y = 0.0f;
-    read_section_record(listing, NODE_RECORD,
-                        RecordName(RecordTag{RecordKind::node, I + 1},
-                                   "node record (or the end record, blank or with node number 0) of the node section"),
-                        N, X, Y, R1, R2, R3);
-    if (N == 0) break;  // the end record contributes nothing
+    const Record record = read_section_record(
+        listing, NODE_RECORD,
+        RecordName(RecordTag{RecordKind::node, I + 1},
+                   "node record (or the end record, blank or with node number 0) of the node section"),
+        N, X, Y, R1, R2, R3);
+    if (N == 0) {  // the end record contributes nothing
+      note_early_end(listing, record, NODE_RECORD, "node", "node");
+      break;
+    }
     ++I;
     check_capacity(unit, I, MAX_NODES, "node records in the node section");
     s.BL2.X(I) = X;
@@ -81,11 +104,15 @@ void read_bar_section(Store& s, Listing& listing, Whole& NBAR) {
   for (;;) {
     Whole B = 0, NI = 0, RT1 = 0, NF = 0, RT2 = 0, PROP = 0;
     Real L = 0.0f, CD = 0.0f;
-    read_section_record(listing, BAR_RECORD,
-                        RecordName(RecordTag{RecordKind::bar, I + 1},
-                                   "bar record (or the end record, blank or with bar number 0) of the bar section"),
-                        B, NI, RT1, NF, RT2, PROP, L, CD);
-    if (B == 0) break;  // the end record contributes nothing
+    const Record record = read_section_record(
+        listing, BAR_RECORD,
+        RecordName(RecordTag{RecordKind::bar, I + 1},
+                   "bar record (or the end record, blank or with bar number 0) of the bar section"),
+        B, NI, RT1, NF, RT2, PROP, L, CD);
+    if (B == 0) {  // the end record contributes nothing
+      note_early_end(listing, record, BAR_RECORD, "bar", "bar");
+      break;
+    }
     ++I;
     check_capacity(unit, I, MAX_BARS, "bar records in the bar section");
     check_bar_node(unit, I, B, "initial", BAR_INITIAL_NODE, NI);

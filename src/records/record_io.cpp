@@ -20,7 +20,7 @@ namespace {
 [[noreturn]] void field_error(const InputUnit& unit, const Record& record, const Item& item, std::size_t from,
                               std::size_t to, const RecordName& what, FieldStatus status) {
   ErrorFields f = file_fault(ReadFault::bad_real, unit.name());
-  f.place = ErrorPlace::field;
+  f.shape = ErrorShape::field;
   f.line = record.line;
   f.first_column = from + 1;
   f.last_column = to;
@@ -48,7 +48,7 @@ namespace {
 
 [[noreturn]] void end_of_file(const InputUnit& unit, std::string_view expected, const Asker& asker) {
   ErrorFields f = file_fault(ReadFault::end_of_file, unit.name());
-  f.place = ErrorPlace::end_of_file;
+  f.shape = ErrorShape::end_of_file;
   // The line a user can look at: the last one the file has.
   f.line = std::max(0L, unit.next_line() - 1);
   f.cause = expected;

@@ -20,20 +20,20 @@ std::string columns_of(const ErrorFields& f) {
 // The one place where a fault's fields become its description.
 std::string describe(const ErrorFields& f) {
   std::string d;
-  switch (f.place) {
-    case ErrorPlace::none: d = f.cause; break;
-    case ErrorPlace::field:
+  switch (f.shape) {
+    case ErrorShape::none: d = f.cause; break;
+    case ErrorShape::field:
       d = "line " + std::to_string(f.line) + ", " + columns_of(f) + " of a " + f.item + ": found " +
           quoted(f.found) + ", " + f.cause;
       break;
-    case ErrorPlace::record:
+    case ErrorShape::record:
       d = "line " + std::to_string(f.line) + ", " + columns_of(f) + " of " + f.item + ": " + f.cause;
       break;
-    case ErrorPlace::end_of_file:
+    case ErrorShape::end_of_file:
       d = f.line > 0 ? "end of file after line " + std::to_string(f.line) : "end of file in an empty file";
       d += ": " + f.cause;
       break;
-    case ErrorPlace::capacity: d = "capacity exceeded at line " + std::to_string(f.line) + ": " + f.cause; break;
+    case ErrorShape::capacity: d = "capacity exceeded at line " + std::to_string(f.line) + ": " + f.cause; break;
   }
   if (f.asker.kind != Asker::Kind::none) d += "; " + asker_text(f.asker);
   if (!f.hint.empty()) d += "; " + f.hint;

@@ -45,8 +45,8 @@ struct Asker {
 // "it was asked for by term 2 of combination 1, line 15 of A.CMB; <note>"
 std::string asker_text(const Asker& asker);
 
-// What the description says first, which decides how the fields read.
-enum class ErrorPlace {
+// What the description says first, which decides how the fields read in it.
+enum class ErrorShape {
   none,         // the cause alone
   field,        // "line L, columns F-T (N) of a RECORD: found TEXT, CAUSE"
   record,       // "line L, columns F-T (N) of RECORD: CAUSE"
@@ -59,7 +59,7 @@ struct ErrorFields {
   int code = 0;
   std::string operation;  // "READ", "OPEN", "WRITE" or "MATH"
   std::string file;       // empty for arithmetic
-  ErrorPlace place = ErrorPlace::none;
+  ErrorShape shape = ErrorShape::none;
   long line = 0;          // from 1; 0 when the fault has none
   std::size_t first_column = 0, last_column = 0;  // from 1; 0 when none
   std::string notation;   // the field as the layout gives it: "I8", "F15.0"

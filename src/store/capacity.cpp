@@ -10,7 +10,7 @@ void check_capacity(const InputUnit& unit, long count, long capacity, std::strin
   if (count <= capacity) return;
   if (line == 0) line = unit.next_line() - 1;
   ErrorFields f = file_fault(ReadFault::capacity, unit.name());
-  f.place = ErrorPlace::capacity;
+  f.shape = ErrorShape::capacity;
   f.line = line;
   f.cause = "more than " + std::to_string(capacity) + " " + std::string(what) + " (the program holds at most " +
             std::to_string(capacity) + ")";

@@ -34,6 +34,18 @@ TEST(FailedRuns, MissingMarkerRunsToEndOfFile) {
   EXPECT_TRUE(runs_as_expected("missing_marker"));
 }
 
+// The "FIMC" closing the only combination is written in lower case: the
+// terms run on to the end of the file, and the error says why.
+TEST(FailedRuns, LowerCaseMarkerGetsAHint) {
+  EXPECT_TRUE(runs_as_expected("lower_case_marker"));
+}
+
+// Node record 3 is numbered 0: the node list ends there, the case blocks
+// are counted with two nodes, and the error that follows names that record.
+TEST(FailedRuns, NodeListEndedEarlyIsNamedInTheErrorThatFollows) {
+  EXPECT_TRUE(runs_as_expected("node_list_ends_early"));
+}
+
 // A node section with no nodes: the symmetry axis is 0 divided by 0.
 TEST(FailedRuns, ForcesFileWithoutNodes) {
   EXPECT_TRUE(runs_as_expected("no_nodes"));

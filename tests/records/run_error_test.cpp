@@ -87,7 +87,7 @@ TEST(RunError, TheEndOfTheFileNamesTheLastLineAndWhoAskedWithItsOwnLine) {
   const RunError e = met([&] { section_scan(unit, "     CARREGAMENTO: Q1  ", asker); });
   const ErrorFields& f = e.fields();
   EXPECT_EQ(f.code, 6501);
-  EXPECT_EQ(f.place, ErrorPlace::end_of_file);
+  EXPECT_EQ(f.shape, ErrorShape::end_of_file);
   EXPECT_EQ(f.line, 2);
   EXPECT_EQ(f.first_column, 0u);
   EXPECT_EQ(f.asker.line, 15);
@@ -114,7 +114,7 @@ TEST(RunError, CapacityHintsArithmeticAndFreeDescriptions) {
   skip_record(unit, "a");
   skip_record(unit, "b");
   const RunError full = met([&] { check_capacity(unit, 11, 10, "load cases in the case list"); });
-  EXPECT_EQ(full.fields().place, ErrorPlace::capacity);
+  EXPECT_EQ(full.fields().shape, ErrorShape::capacity);
   EXPECT_EQ(full.fields().line, 2);
   EXPECT_STREQ(full.what(),
                "\nrun-time error F6510: READ(A.CMB)\n- capacity exceeded at line 2: more than 10 load cases in "
@@ -133,7 +133,7 @@ TEST(RunError, CapacityHintsArithmeticAndFreeDescriptions) {
 
   const RunError opening = file_error(ReadFault::same_file, "R.TOV", "the report file would be an input");
   EXPECT_EQ(opening.fields().operation, "OPEN");
-  EXPECT_EQ(opening.fields().place, ErrorPlace::none);
+  EXPECT_EQ(opening.fields().shape, ErrorShape::none);
   EXPECT_STREQ(opening.what(), "\nrun-time error F6522: OPEN(R.TOV)\n- the report file would be an input\n");
 }
 

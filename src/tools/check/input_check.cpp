@@ -32,6 +32,7 @@ CheckOutcome check_inputs(const std::string& combination_file, const std::string
     } catch (const RunError& e) {
       fault = e;  // the hazards below look at what the steps stored before it
     }
+    watch.finish();
     const ListedBlocks blocks = listed_blocks(run->listing(), run->counts().NNOS);
     find_combination_hazards(s, watch, hazards);
     find_case_entry_hazards(s, watch, blocks, hazards);

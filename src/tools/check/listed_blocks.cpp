@@ -35,10 +35,11 @@ ListedBlocks listed_blocks(Listing& listing, Whole NNOS) {
     r.heading_line = b->heading_line;
     for (const auto& node : b->displacement_numbers_read()) r.displacements.push_back({node.k, node.N, node.line});
     const std::vector<BarGroup> groups = b->bar_groups_read();
-    for (std::size_t k = 0; k < groups.size(); ++k) {
-      r.end_forces.push_back({static_cast<long>(k + 1), groups[k].end1.B, groups[k].end1.line});
-      r.end_forces.push_back({static_cast<long>(k + 1), groups[k].end2.B, groups[k].end2.line});
-    }
+    // Many listings print a group's bar number on its first record only: a
+    // blank number is not a wrong one.
+    for (std::size_t k = 0; k < groups.size(); ++k)
+      for (const EndForceRecord* e : {&groups[k].end1, &groups[k].end2})
+        if (e->B != 0) r.end_forces.push_back({static_cast<long>(k + 1), e->B, e->line});
     for (const auto& [J, record] : b->resultants_read()) r.resultants.push_back({J, record.N, record.line});
     out.read.push_back(std::move(r));
   }

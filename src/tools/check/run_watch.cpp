@@ -3,6 +3,8 @@
 #include <algorithm>
 
 #include "input/combination_dialect.h"
+#include "records/run_error.h"
+#include "records/text.h"
 
 namespace toval::tools {
 
@@ -32,6 +34,44 @@ bool read_for_columns_1_to_4(RecordKind kind) {
   }
 }
 
+// Records read with the whole layout of a data record of the forces file
+// (not a displacement record's node number alone).
+bool whole_data_record(RecordKind kind) {
+  switch (kind) {
+    case RecordKind::node:
+    case RecordKind::bar:
+    case RecordKind::displacement:
+    case RecordKind::end_force:
+    case RecordKind::resultant: return true;
+    default: return false;
+  }
+}
+
+bool digit(char c) { return c >= '0' && c <= '9'; }
+// What may follow the end of a number's digits within the same number.
+bool continues_number(char c) {
+  return digit(c) || c == '.' || c == 'E' || c == 'e' || c == 'D' || c == 'd';
+}
+
+std::string columns(std::size_t from, std::size_t end) {
+  return "columns " + std::to_string(from + 1) + "-" + std::to_string(end);
+}
+
+// How the combination file's reader takes a line whose columns 1-4 were
+// looked at for a marker.
+std::string read_as(const RecordTag& tag) {
+  const std::string n = std::to_string(tag.number);
+  switch (tag.kind) {
+    case RecordKind::head: return "a line of the head of the file";
+    case RecordKind::case_entry: return "a line of the entry of case " + n;
+    case RecordKind::after_entry: return "the name record of a case after case " + n;
+    case RecordKind::after_case_list: return "the header of combination 1";
+    case RecordKind::term: return "a term record of combination " + n;
+    case RecordKind::after_combination: return "the header of a combination after combination " + n;
+    default: return {};
+  }
+}
+
 }  // namespace
 
 RunWatch::RunWatch(InputUnit& combination_file, InputUnit& forces_file, HazardList& hazards)
@@ -49,7 +89,8 @@ void RunWatch::numeric_field(const InputUnit& unit, const Record& record, const 
   cuts_.push_back(cut);
 }
 
-void RunWatch::record_read(const InputUnit& unit, const Record& record, const RecordName& what, std::size_t) {
+void RunWatch::record_read(const InputUnit& unit, const Record& record, const RecordName& what,
+                           std::size_t columns_read) {
   if (&unit != cut_unit_ || record.line != cut_line_) cuts_.clear();
   const Source source = &unit == &combination_file_ ? Source::combination_file : Source::forces_file;
   std::vector<NumericCut> numeric;
@@ -60,6 +101,21 @@ void RunWatch::record_read(const InputUnit& unit, const Record& record, const Re
     hazards_.warn(source, record.line, shift.column, shift.text);
 
   const RecordTag& tag = what.tag();
+  if (whole_data_record(tag.kind)) {
+    beyond_last_field(record, columns_read);
+  }
+  if (source == Source::combination_file) {
+    if (pending_.line != 0 && record.line != pending_.line) {
+      const bool settled = record.line == pending_.line + 1 &&
+                           record.text().substr(0, combination_dialect::MARKER_WIDTH) == pending_.awaited;
+      if (!settled) hazards_.warn(Source::combination_file, pending_.line, 1, pending_.text);
+      pending_ = {};
+    }
+    miscased_marker(record, tag);
+  }
+  if (tag.kind == RecordKind::case_entry &&
+      (entry_lines_.empty() || entry_lines_.back().line < record.line))
+    entry_lines_.push_back({record.line, tag.number});
   if (tag.kind == RecordKind::node) note_line(node_lines_, tag.number, record.line);
   if (tag.kind == RecordKind::bar) note_line(bar_lines_, tag.number, record.line);
   if (tag.kind == RecordKind::case_name) case_entries_ = std::max(case_entries_, tag.number);
@@ -70,6 +126,54 @@ void RunWatch::record_read(const InputUnit& unit, const Record& record, const Re
     terms_[record.line] = {cuts_[0].from, cuts_[0].end, cuts_[0].next, std::string(record.text())};
   cuts_.clear();
   cut_unit_ = nullptr;
+}
+
+// A number of the last field that goes on past the record's last column:
+// the run reads it without its last digits or its exponent.
+void RunWatch::beyond_last_field(const Record& record, std::size_t columns_read) {
+  if (cuts_.empty() || columns_read == 0 || record.size <= columns_read) return;
+  const FieldCut& last = cuts_.back();
+  if (last.next != columns_read || last.end != last.next) return;  // not the last item, or a comma ended it
+  const char before = record.data[columns_read - 1], after = record.data[columns_read];
+  if (!(digit(before) || before == '.') || !continues_number(after)) return;
+  const std::string_view text = record.text();
+  const std::string_view read = number_text(text.substr(last.from, last.end - last.from));
+  std::size_t stop = columns_read;
+  while (stop < text.size() && (continues_number(text[stop]) || text[stop] == '+' || text[stop] == '-')) ++stop;
+  const std::string_view beyond = text.substr(columns_read, stop - columns_read);
+  hazards_.warn(Source::forces_file, record.line, static_cast<long>(columns_read + 1),
+                "the number " + quoted(read) + " (" + columns(last.from, last.end) + ") goes on beyond column " +
+                    std::to_string(columns_read) + " as " + quoted(beyond) + ": the run reads columns 1-" +
+                    std::to_string(columns_read) + " only, so it reads " + quoted(read) + " for " +
+                    quoted(std::string(read) + std::string(beyond)) +
+                    "; a value shifted to the right, probably: write each value within its own columns");
+}
+
+// Columns 1-4 that would be a marker in capitals, where the reader looks
+// for one.
+void RunWatch::miscased_marker(const Record& record, const RecordTag& tag) {
+  const std::string role = read_as(tag);
+  if (role.empty() || record.size < combination_dialect::MARKER_WIDTH) return;
+  const std::string_view columns_1_4 = record.text().substr(0, combination_dialect::MARKER_WIDTH);
+  for (std::string_view marker : combination_dialect::MARKERS) {
+    if (columns_1_4 == marker || !combination_dialect::same_letters(columns_1_4, marker)) continue;
+    std::string text = "columns 1-4 hold " + quoted(columns_1_4) + ", which is not the marker " + quoted(marker) +
+                       ": markers are written in capitals, so this line is read as " + role + "; write " +
+                       quoted(marker);
+    if (tag.kind == RecordKind::head || tag.kind == RecordKind::case_entry) {
+      if (pending_.line == 0)
+        pending_ = {record.line, tag.kind == RecordKind::head ? combination_dialect::FIMG : combination_dialect::FIMC,
+                    std::move(text)};
+    } else {
+      hazards_.warn(Source::combination_file, record.line, 1, std::move(text));
+    }
+    return;
+  }
+}
+
+void RunWatch::finish() {
+  if (pending_.line != 0) hazards_.warn(Source::combination_file, pending_.line, 1, pending_.text);
+  pending_ = {};
 }
 
 long RunWatch::node_line(long K) const { return line_at(node_lines_, K); }

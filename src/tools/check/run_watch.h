@@ -45,6 +45,15 @@ class RunWatch final : public ReadWatch {
   const TermCut* term(long line) const;
   // Case entries whose name record the reader has read.
   long case_entries_begun() const { return case_entries_; }
+  // The records the entry of each case passed over after its name record,
+  // its "FIMC" included, in file order: line and case.
+  struct EntryLine {
+    long line = 0;
+    long entry = 0;
+  };
+  const std::vector<EntryLine>& case_entry_lines() const { return entry_lines_; }
+  // Tells what no later record can settle any more, once the run is over.
+  void finish();
 
  private:
   InputUnit::Watching combination_, forces_;
@@ -58,6 +67,18 @@ class RunWatch final : public ReadWatch {
   std::map<long, std::string> markers_;
   std::map<long, TermCut> terms_;
   long case_entries_ = 0;
+  std::vector<EntryLine> entry_lines_;
+
+  void beyond_last_field(const Record& record, std::size_t columns_read);
+  void miscased_marker(const Record& record, const RecordTag& tag);
+  // A marker in the wrong case met while passing records up to a marker:
+  // harmless when the marker itself follows at once.
+  struct Pending {
+    long line = 0;
+    std::string_view awaited;
+    std::string text;
+  };
+  Pending pending_;
 };
 
 }  // namespace toval::tools

@@ -31,7 +31,7 @@ TEST(HazardList, Counts) {
 
 RunError field_fault() {
   ErrorFields f = file_fault(ReadFault::bad_real, "A.ESF");
-  f.place = ErrorPlace::field;
+  f.shape = ErrorShape::field;
   f.line = 21;
   f.first_column = 9;
   f.last_column = 23;
@@ -58,7 +58,7 @@ TEST(ErrorPlace, LineAndFirstColumnOfAFieldThatCannotBeRead) {
 
 TEST(ErrorPlace, TheCombinationFileLineThatAskedForAMissingCase) {
   ErrorFields f = file_fault(ReadFault::end_of_file, "A.ESF");
-  f.place = ErrorPlace::end_of_file;
+  f.shape = ErrorShape::end_of_file;
   f.line = 69;
   f.cause = "the heading was not found";
   f.asker = {Asker::Kind::term, 1, 2, 15, "A.CMB", {}};
@@ -75,14 +75,14 @@ TEST(ErrorPlace, TheCombinationFileLineThatAskedForAMissingCase) {
 
 TEST(ErrorPlace, EndOfFileCapacityArithmeticAndAnEmptyFile) {
   ErrorFields eof = file_fault(ReadFault::end_of_file, "A.CMB");
-  eof.place = ErrorPlace::end_of_file;
+  eof.shape = ErrorShape::end_of_file;
   eof.line = 11;
   eof.cause = "a record was expected";
   ErrorPlace p = error_place(RunError(eof), "A.CMB");
   EXPECT_EQ(p.source, Source::combination_file);
   EXPECT_EQ(p.line, 11);
   ErrorFields full = file_fault(ReadFault::capacity, "A.ESF");
-  full.place = ErrorPlace::capacity;
+  full.shape = ErrorShape::capacity;
   full.line = 198;
   full.cause = "more than 50 supported nodes";
   p = error_place(RunError(full), "A.CMB");
