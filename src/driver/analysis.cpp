@@ -45,16 +45,19 @@ void run_analysis(Store& s, Listing& listing, RunCounts& c) {
 
 }  // namespace
 
-// A fault after a node or bar section that ended early says so.
+RunError explained(const RunError& e, const Listing& listing) {
+  // Faults of the combination file are its own; the forces file's and
+  // the arithmetic's follow from the sections as read.
+  const std::string& file = e.fields().file;
+  if (listing.section_end().empty() || !(file.empty() || file == listing.unit().name())) return e;
+  return e.with_hint(listing.section_end());
+}
+
 void analyse(Store& s, Listing& listing, RunCounts& c) {
   try {
     run_analysis(s, listing, c);
   } catch (const RunError& e) {
-    // Faults of the combination file are its own; the forces file's and
-    // the arithmetic's follow from the sections as read.
-    const std::string& file = e.fields().file;
-    if (listing.section_end().empty() || !(file.empty() || file == listing.unit().name())) throw;
-    throw e.with_hint(listing.section_end());
+    throw explained(e, listing);
   }
 }
 

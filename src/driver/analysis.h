@@ -3,6 +3,7 @@
 #pragma once
 
 #include "input/listing.h"
+#include "records/run_error.h"
 #include "store/store.h"
 
 namespace toval {
@@ -16,6 +17,11 @@ struct RunCounts {
 // The store's starting state, then LTRCG, SIMETRIA, DESLOC, LTRER for every
 // term, MAXESFBC and REACOES for every case, in that order.
 void analyse(Store& s, Listing& listing, RunCounts& counts);
+
+// The fault as the run reports it: one that follows a node or bar section
+// that ended early at a record holding more than its number names that
+// record, since it is most likely its doing.
+RunError explained(const RunError& e, const Listing& listing);
 
 // The store's starting state before the first step.
 void prepare_store(Store& s);

@@ -104,6 +104,7 @@ class Listing {
   Listing& operator=(const Listing&) = delete;
 
   InputUnit& unit() { return unit_; }
+  const InputUnit& unit() const { return unit_; }
 
   // The node section, then the bar section after it: the first half of
   // LTRCG. Sets NNOS and NBAR and the node and bar tables.

@@ -134,13 +134,17 @@ void run_steps(Store& s) {
   prepare_store(s);
   Listing structure(s.unit4);  // the structure sections only
   RunCounts c;
-  LTRCG(s, structure, c.NNOS, c.NBAR, c.NCCAR);
-  SIMETRIA(s, c.NNOS, c.NBAR, c.XS);
-  DESLOC(s, c.NNOS, c.XS, c.NCCAR);
-  for (Whole I = 1, NCOB = s.BL5.NCOB; I <= NCOB; ++I)
-    for (Whole J = 1, NCASO = s.BL5.NCASO(I); J <= NCASO; ++J) LTRER(s, c.NNOS, c.NBAR, I, J);
-  MAXESFBC(s, c.NBAR);
-  for (Whole I = 1, N = c.NCCAR; I <= N; ++I) REACOES(s, c.NNOS, I, c.NRES);
+  try {
+    LTRCG(s, structure, c.NNOS, c.NBAR, c.NCCAR);
+    SIMETRIA(s, c.NNOS, c.NBAR, c.XS);
+    DESLOC(s, c.NNOS, c.XS, c.NCCAR);
+    for (Whole I = 1, NCOB = s.BL5.NCOB; I <= NCOB; ++I)
+      for (Whole J = 1, NCASO = s.BL5.NCASO(I); J <= NCASO; ++J) LTRER(s, c.NNOS, c.NBAR, I, J);
+    MAXESFBC(s, c.NBAR);
+    for (Whole I = 1, N = c.NCCAR; I <= N; ++I) REACOES(s, c.NNOS, I, c.NRES);
+  } catch (const RunError& e) {
+    throw explained(e, structure);
+  }
   IMPRESS(s, c.NBAR, c.NCCAR, c.NRES);
 }
 
