@@ -62,7 +62,13 @@ std::string asker_text(const Asker& a) {
 RunError::RunError(ErrorFields fields)
     : fields_(std::move(fields)), description_(describe(fields_)), message_(message_of(fields_, description_)) {}
 
+RunError::RunError(std::string text) : description_(text), message_(std::move(text)) {
+  fields_.letter = 0;
+  fields_.cause = description_;
+}
+
 RunError RunError::with_hint(std::string hint) const {
+  if (fields_.letter == 0) return RunError(description_ + "; " + hint);
   ErrorFields f = fields_;
   f.hint = f.hint.empty() ? std::move(hint) : f.hint + "; " + hint;
   return RunError(std::move(f));

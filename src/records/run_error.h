@@ -73,6 +73,9 @@ struct ErrorFields {
 class RunError : public std::exception {
  public:
   explicit RunError(ErrorFields fields);
+  // A fault of a toval-tools input of its own (a rules file), whose whole
+  // text is given as a compiler would write it: no code, no place.
+  explicit RunError(std::string text);
 
   const ErrorFields& fields() const { return fields_; }
   // The line after "- " on the error stream.
