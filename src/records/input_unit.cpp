@@ -192,6 +192,7 @@ bool InputUnit::next(Record& record) {
   last_ = position();
   record.size = 0;
   record.line = next_line_++;
+  record.line_end = false;
   bool data_done = false;
   for (;;) {
     if (begin_ == end_ && !refill()) break;  // a last line without LF
@@ -209,6 +210,7 @@ bool InputUnit::next(Record& record) {
     }
     if (lf != nullptr) {
       begin_ += segment + 1;
+      record.line_end = true;
       break;
     }
     begin_ = end_;

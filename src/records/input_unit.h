@@ -17,6 +17,7 @@ struct Record {
   char data[CAPTURE];
   std::size_t size = 0;
   long line = 0;  // line number in the file, from 1
+  bool line_end = true;  // false for a last line that the file ends without a line feed
 
   std::string_view text() const { return {data, size}; }
 };

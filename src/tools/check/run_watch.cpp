@@ -103,6 +103,7 @@ void RunWatch::record_read(const InputUnit& unit, const Record& record, const Re
   const RecordTag& tag = what.tag();
   if (whole_data_record(tag.kind)) {
     beyond_last_field(record, columns_read);
+    if (!record.line_end) cut_short(record);
   }
   if (source == Source::combination_file) {
     if (pending_.line != 0 && record.line != pending_.line) {
@@ -147,6 +148,26 @@ void RunWatch::beyond_last_field(const Record& record, std::size_t columns_read)
                     std::to_string(columns_read) + " only, so it reads " + quoted(read) + " for " +
                     quoted(std::string(read) + std::string(beyond)) +
                     "; a value shifted to the right, probably: write each value within its own columns");
+}
+
+// The file's last line, without a line end, stopping inside a number that
+// is written right-aligned: the rest of its digits are missing. A field
+// that starts in its first column is written left-aligned and may end
+// anywhere.
+void RunWatch::cut_short(const Record& record) {
+  for (const FieldCut& c : cuts_) {
+    const std::size_t field_end = c.from + static_cast<std::size_t>(c.item.width);
+    if (!(c.from < record.size && record.size < field_end && c.end == record.size)) continue;
+    const char first = record.data[c.from], last = record.data[record.size - 1];
+    if (first != ' ' || last == ' ' || last == '\t') return;
+    const std::string_view read = number_text(record.text().substr(c.from, c.end - c.from));
+    hazards_.warn(Source::forces_file, record.line, static_cast<long>(record.size + 1),
+                  "the file ends in the middle of the number " + quoted(read) + " (" + columns(c.from, field_end) +
+                      "): its last line stops at column " + std::to_string(record.size) +
+                      " without a line end, and the missing columns read as blanks; the file was cut short, "
+                      "probably: write the rest of the record");
+    return;
+  }
 }
 
 // Columns 1-4 that would be a marker in capitals, where the reader looks

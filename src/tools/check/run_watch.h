@@ -70,6 +70,7 @@ class RunWatch final : public ReadWatch {
   std::vector<EntryLine> entry_lines_;
 
   void beyond_last_field(const Record& record, std::size_t columns_read);
+  void cut_short(const Record& record);
   void miscased_marker(const Record& record, const RecordTag& tag);
   // A marker in the wrong case met while passing records up to a marker:
   // harmless when the marker itself follows at once.

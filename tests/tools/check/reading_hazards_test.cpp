@@ -4,7 +4,9 @@
 // alone in a sound pair of files gives exactly its warning at its record.
 #include <gtest/gtest.h>
 
+#include "support/test_support.h"
 #include "tools/check/checked_files.h"
+#include "tools/check/input_check.h"
 #include "tools/frame_files.h"
 
 namespace toval::testing {
@@ -64,6 +66,33 @@ TEST(PlantedBeyondLastColumn, OtherTextAfterTheLastColumnIsSound) {
   at(forces, node) += "   (livre)";
   CheckedFiles c(combination_lines(f), forces);
   EXPECT_EQ(c.listing, "0 warnings\n");
+}
+
+// The listing cut inside the last number of the last record the run reads
+// (the third resultant of node 4, a support, in case Q), without a line end.
+TEST(PlantedCutShort, TheLastRecordEndsInsideANumber) {
+  const Frame f = portal();
+  auto forces = forces_lines(f);
+  forces.resize(forces.size() - 4);  // up to the last resultant record
+  const long line = static_cast<long>(forces.size());
+  ASSERT_EQ(forces.back().substr(55), "                     4.80");
+  TempDir dir;
+  dir.write("F.CMB", joined(combination_lines(f)));
+  for (const std::size_t keep : {std::size_t{78}, std::size_t{80}}) {
+    std::string text = joined(forces);
+    text.resize(text.size() - 1 - (80 - keep));  // no line end, and the columns after `keep` gone
+    dir.write("F.ESF", text);
+    const tools::CheckOutcome outcome = tools::check_inputs(dir.file("F.CMB"), dir.file("F.ESF"));
+    if (keep == 80) {
+      EXPECT_EQ(outcome.listing, "0 warnings\n");  // complete without its line end
+      continue;
+    }
+    EXPECT_EQ(outcome.listing, dir.file("F.ESF") + ":" + std::to_string(line) +
+                                   ":79: warning: the file ends in the middle of the number \"4.\" (columns 56-80): "
+                                   "its last line stops at column 78 without a line end, and the missing columns "
+                                   "read as blanks; the file was cut short, probably: write the rest of the record\n"
+                                   "1 warning\n");
+  }
 }
 
 const std::string RUNS_ON_COMBINATIONS =
