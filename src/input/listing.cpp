@@ -6,6 +6,7 @@
 
 #include "input/case_name.h"
 #include "input/listing_dialect.h"
+#include "records/prefix_scan.h"
 #include "records/record_io.h"
 
 namespace toval {
@@ -68,15 +69,14 @@ bool Listing::scan_until(Key wanted, bool for_resultants) {
   if (at_end_) return false;
   unit_.seek(frontier_);
   Record record;
+  InputUnit::Position at;
   for (;;) {
-    const int which = unit_.skip_to_prefix(SCAN_PREFIXES);
+    const int which = read_to_prefix(unit_, SCAN_PREFIXES, record, at);
     if (which < 0) {
       frontier_ = unit_.position();
       at_end_ = true;
       return false;
     }
-    const InputUnit::Position at = unit_.position();
-    unit_.next(record);
     frontier_ = unit_.position();
     if (which == 0)
       note_heading(record, at, frontier_);
@@ -105,16 +105,16 @@ void Listing::scan_for_heading(std::string_view heading) {
   }
   const std::string_view prefixes[] = {heading, CASE_HEADING_START, RESULTANTS_HEADING};
   Record record;
+  InputUnit::Position at;
   for (;;) {
-    const int which = unit_.skip_to_prefix(prefixes);
+    const int which = read_to_prefix(unit_, prefixes, record, at);
     if (which < 0) {
       frontier_ = unit_.position();
       at_end_ = true;
       end_of_file(unit_, heading_not_found(heading));
     }
     // Every record before this one has been looked at for headings.
-    const InputUnit::Position at = frontier_ = unit_.position();
-    unit_.next(record);
+    frontier_ = at;
     note_record(record, at);
     if (which == 0) return;
   }
@@ -380,13 +380,10 @@ std::vector<CaseHeading> Listing::all_case_headings() {
   std::vector<CaseHeading> headings;
   unit_.rewind();
   Record record;
-  for (;;) {
-    const int which = unit_.skip_to_prefix(SCAN_PREFIXES);
-    if (which < 0) break;
-    const long line = unit_.position().line;
-    unit_.next(record);
+  InputUnit::Position at;
+  for (int which; (which = read_to_prefix(unit_, SCAN_PREFIXES, record, at)) >= 0;) {
     Name<4> name;
-    if (which == 0 && heading_name(record, name)) headings.push_back({name, line});
+    if (which == 0 && heading_name(record, name)) headings.push_back({name, at.line});
   }
   return headings;
 }

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "records/fields.h"
+#include "records/prefix_scan.h"
 #include "records/read_watch.h"
 #include "records/run_error.h"
 
@@ -134,10 +135,8 @@ void section_scan(InputUnit& unit, std::string_view heading, const Asker& asker)
     // A record equals such a heading exactly when its bytes begin with it
     // (the heading holds no CR), so records are passed without being read.
     const std::string_view prefix[] = {heading};
-    if (unit.skip_to_prefix(prefix) == 0) {
-      unit.next(record);
-      return;
-    }
+    InputUnit::Position at;
+    if (read_to_prefix(unit, prefix, record, at) == 0) return;
   } else {
     while (unit.next(record)) {
       std::string_view text = record.text().substr(0, std::min(record.size, heading.size()));
