@@ -125,5 +125,29 @@ TEST(SoundLayout, ASwapOfTwoGroupsIsNamedWithNumbersOnFirstRecordsOnly) {
                 "1 warning\n");
 }
 
+// A warning that stands for a list of records hides nothing of another kind:
+// a moment pushed past column 80 in one of the listed groups is named too.
+TEST(SoundLayout, AListedSwapHidesNoFindingOfAnotherKind) {
+  const Frame f = multi_storey(2, 1);
+  auto forces = forces_lines(f);
+  for_each_record(forces, f, [](std::string& line, int kind) {
+    if (kind == 4) line.replace(0, 9, 9, ' ');
+  });
+  const std::size_t first = line_index(forces, "     CARREGAMENTO: G") + 20 + f.nodes.size();
+  for (std::size_t k = 0; k < 3; ++k) std::swap(forces[first + 3 + k], forces[first + 6 + k]);  // bars 2 and 3
+  std::string& pushed = forces[first + 12];  // end 1 of bar 5, after the swapped groups
+  pushed = pushed.substr(0, 61) + "              -19.1" + "8";
+  CheckedFiles c(combination_lines(f), forces);
+  EXPECT_NE(c.listing.find(c.forces_at(static_cast<long>(first + 4), 1,
+                                       "warning: bar group 2 of case block \"G\" carries bar number 3: end forces are "
+                                       "taken by position, so bar 2 gets the forces written here; list the groups in "
+                                       "the order of the bar section (and 1 more records of this list)")),
+            std::string::npos)
+      << c.listing;
+  const std::string beyond = c.forces_at(static_cast<long>(first + 13), 81,
+                                         "warning: the number \"-19.1\" (columns 62-80) goes on beyond column 80");
+  EXPECT_NE(c.listing.find(beyond.substr(0, beyond.size() - 1)), std::string::npos) << c.listing;
+}
+
 }  // namespace
 }  // namespace toval::testing
