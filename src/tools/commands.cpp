@@ -2,8 +2,11 @@
 
 #include "tools/check/check_command.h"
 #include "tools/combinations/combinations_command.h"
+#include "tools/check/input_check.h"
 #include "tools/draw/draw_command.h"
+#include "tools/draw/frame_drawing.h"
 #include "tools/export/export_command.h"
+#include "tools/report/report_command.h"
 
 namespace toval::tools {
 
@@ -15,12 +18,22 @@ const Command COMMANDS[] = {
     draw_command(),
     check_command(),
     combinations_command(),
+    report_command(),
 };
 
 }  // namespace
 
 std::span<const Command> commands() { return COMMANDS; }
 
-Services services() { return Services{}; }
+Services services() {
+  Services offers;
+  offers.picture = [](const LoadedRun& run) {
+    return frame_drawing(run.store(), run.counts(), {run.combination_file(), run.forces_file()}, 0);
+  };
+  offers.input_warnings = [](const std::string& combination_file, const std::string& forces_file) {
+    return check_inputs(combination_file, forces_file).warnings;
+  };
+  return offers;
+}
 
 }  // namespace toval::tools

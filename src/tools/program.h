@@ -7,10 +7,10 @@
 #include <string_view>
 
 #include "tools/cli/command.h"
+#include "tools/cli/version.h"
 
 namespace toval::tools {
 
-constexpr std::string_view VERSION = "1.0.0";
 constexpr std::string_view PROGRAM_USAGE = "toval-tools [--help | --version | help SUBCOMMAND | SUBCOMMAND ARGUMENTS...]";
 
 // Every subcommand, in the order --help lists them.

@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "tools/cli/input_warning.h"
+
 namespace toval::tools {
 
 // Which of the two input files a hazard stands in.
@@ -36,9 +38,13 @@ class HazardList {
   // "FILE:LINE:COLUMN: warning: TEXT" lines, the combination file's first
   // and each file's in line order, then the error, then the count.
   std::string listing() const;
+  // The warnings of the listing, in its order, as plain records.
+  std::vector<InputWarning> warning_records() const;
 
  private:
   std::string line_of(const Hazard& h) const;
+  const std::string& file_of(const Hazard& h) const;
+  std::vector<const Hazard*> ordered_warnings() const;
 
   std::string combination_file_, forces_file_;
   std::vector<Hazard> warnings_;

@@ -44,7 +44,7 @@ CheckOutcome check_inputs(const std::string& combination_file, const std::string
     const ErrorPlace place = error_place(*fault, combination_file);
     hazards.fail(place.source, place.line, place.column, place.text);
   }
-  return {hazards.listing(), hazards.failed() || hazards.warnings() > 0 ? 1 : 0};
+  return {hazards.listing(), hazards.failed() || hazards.warnings() > 0 ? 1 : 0, hazards.warning_records()};
 }
 
 }  // namespace toval::tools

@@ -8,12 +8,6 @@ namespace {
 
 using Json = nlohmann::ordered_json;
 
-std::string real_json(double value) {
-  std::string text = real_text(static_cast<Real>(value));
-  if (text.find_first_of(".e") == std::string::npos) text += ".0";
-  return text;
-}
-
 void write(const Json& v, int depth, std::string& out) {
   const std::string inner(static_cast<std::size_t>(depth + 1) * 2, ' ');
   const std::string outer(static_cast<std::size_t>(depth) * 2, ' ');
@@ -34,13 +28,19 @@ void write(const Json& v, int depth, std::string& out) {
     }
     out += "\n" + outer + "]";
   } else if (v.is_number_float()) {
-    out += real_json(v.get<double>());
+    out += real_json_text(static_cast<Real>(v.get<double>()));
   } else {
     out += v.dump();  // strings, whole numbers, booleans, null, {} and []
   }
 }
 
 }  // namespace
+
+std::string real_json_text(Real value) {
+  std::string text = real_text(value);
+  if (text.find_first_of(".e") == std::string::npos) text += ".0";
+  return text;
+}
 
 std::string json_text(const Json& document) {
   std::string out;

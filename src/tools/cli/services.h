@@ -3,11 +3,26 @@
 // the rooms' functions and passes it to every subcommand it runs.
 #pragma once
 
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "tools/cli/input_warning.h"
+#include "tools/cli/loaded_run.h"
+
 namespace toval::tools {
 
 struct Services {
   // Each room that offers something to another adds one member here: a
   // std::function over types that cli declares, set in commands.cpp.
+
+  // draw: the picture of the run's envelope, one standalone SVG document.
+  std::function<std::string(const LoadedRun& run)> picture;
+
+  // check: the warnings that the check of inputs lists for the two files,
+  // in its order.
+  std::function<std::vector<InputWarning>(const std::string& combination_file, const std::string& forces_file)>
+      input_warnings;
 };
 
 }  // namespace toval::tools

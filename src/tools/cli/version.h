@@ -1,0 +1,10 @@
+// The version of toval-tools, shown by --version and on what it writes.
+#pragma once
+
+#include <string_view>
+
+namespace toval::tools {
+
+constexpr std::string_view VERSION = "1.0.0";
+
+}  // namespace toval::tools

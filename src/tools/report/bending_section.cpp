@@ -1,0 +1,78 @@
+#include "tools/report/html_table.h"
+#include "tools/report/page_sections.h"
+
+namespace toval::tools {
+
+namespace {
+
+constexpr int FORCE_DECIMALS = 3;
+// Up to this many rows in all, the tables are open (and printed); beyond
+// it each combination's table is folded until opened.
+constexpr std::size_t OPEN_ROWS = 300;
+
+// The rows of the frame-bar table for combination I: for every bar in
+// bending that is not the higher bar of a pair, its row, then its mirror
+// bar's row (whatever the mirror bar's flag), the bar's length ending the
+// first and its property the second.
+HtmlTable combination_table(const Store& s, const RunCounts& c, const PageText& t, Whole I) {
+  const BarForces& f = s.BL9;
+  HtmlTable table("bar_forces-" + std::to_string(I), t.format(Text::bending_caption, {std::to_string(I)}),
+                  {{std::string(t(Text::bar_heading)), "bar"},
+                   {std::string(t(Text::ni_heading)), "N", Mark::magnitude},
+                   {std::string(t(Text::vi_heading)), "V_start", Mark::magnitude},
+                   {std::string(t(Text::mi_heading)), "M_start", Mark::magnitude},
+                   {std::string(t(Text::nf_heading)), "N", Mark::magnitude},
+                   {std::string(t(Text::vf_heading)), "V_end", Mark::magnitude},
+                   {std::string(t(Text::mf_heading)), "M_end", Mark::magnitude},
+                   {std::string(t(Text::length_property_heading)), "length_property"}});
+  const auto forces = [&](Whole bar, Cell last) {
+    const long S = slot(I, c.NBAR, bar);
+    return std::vector<Cell>{whole_cell(bar),
+                             real_cell(f.R_NORMAL(S), FORCE_DECIMALS),
+                             real_cell(f.R_CORTTE(S, 1), FORCE_DECIMALS),
+                             real_cell(f.R_FLETOR(S, 1), FORCE_DECIMALS),
+                             real_cell(f.R_NORMAL(S), FORCE_DECIMALS),
+                             real_cell(f.R_CORTTE(S, 2), FORCE_DECIMALS),
+                             real_cell(f.R_FLETOR(S, 2), FORCE_DECIMALS),
+                             std::move(last)};
+  };
+  for (Whole K = 1; K <= c.NBAR; ++K) {
+    const Whole J = s.BL6.BAR_SIM(K);
+    if (J != 0 && K > J) continue;
+    if (f.BESF_VM(slot(I, c.NBAR, K)) != 1) continue;
+    table.start_group();
+    table.add_row(forces(K, real_cell(s.BL3.L(K), FORCE_DECIMALS)));
+    if (J != 0) table.add_row(forces(J, whole_cell(s.BL3.PROP(K))));
+  }
+  return table;
+}
+
+// The rows of the table of combination I, counted before it is made.
+std::size_t row_count(const Store& s, const RunCounts& c, Whole I) {
+  std::size_t rows = 0;
+  for (Whole K = 1; K <= c.NBAR; ++K) {
+    const Whole J = s.BL6.BAR_SIM(K);
+    if ((J == 0 || K < J) && s.BL9.BESF_VM(slot(I, c.NBAR, K)) == 1) rows += J != 0 ? 2 : 1;
+  }
+  return rows;
+}
+
+}  // namespace
+
+std::string bending_section(const Store& s, const RunCounts& c, const PageText& t) {
+  std::string html = "<section id=\"bars-in-bending\">\n<h2>" + html_escaped(t(Text::bending_heading)) + "</h2>\n";
+  if (s.BL9.ESF_VM == 0) return html + "<p>" + html_escaped(t(Text::no_bending)) + "</p>\n</section>\n";
+  html += "<p>" + html_escaped(t(Text::bending_intro)) + "</p>\n";
+  std::size_t rows = 0;
+  for (Whole I = 1; I <= s.BL5.NCOB; ++I) rows += row_count(s, c, I);
+  const char* open = rows <= OPEN_ROWS ? " open" : "";
+  for (Whole I = 1; I <= s.BL5.NCOB; ++I) {
+    const HtmlTable table = combination_table(s, c, t, I);
+    html += std::string("<details") + open + "><summary>" +
+            html_escaped(t.format(Text::bending_summary, {std::to_string(I), std::to_string(table.rows())})) +
+            "</summary>\n" + table.html() + "</details>\n";
+  }
+  return html + "</section>\n";
+}
+
+}  // namespace toval::tools

@@ -1,0 +1,94 @@
+#include "combine/extremes.h"
+#include "report/pair_envelope.h"
+#include "tools/report/html_table.h"
+#include "tools/report/page_sections.h"
+
+namespace toval::tools {
+
+namespace {
+
+// Shown as the fixed report shows forces: three decimals.
+constexpr int FORCE_DECIMALS = 3;
+
+void add_extreme_columns(std::vector<Column>& columns, const PageText& t, Text group, const std::string& prefix) {
+  const std::string g(t(group));
+  columns.push_back({std::string(t(Text::max_heading)), prefix + "_max", Mark::largest, g});
+  columns.push_back({std::string(t(Text::governing_heading)), prefix + "_max_combination", Mark::none, g});
+  columns.push_back({std::string(t(Text::min_heading)), prefix + "_min", Mark::smallest, g});
+  columns.push_back({std::string(t(Text::governing_heading)), prefix + "_min_combination", Mark::none, g});
+}
+
+void add_extreme_cells(std::vector<Cell>& cells, const Extremes& e) {
+  cells.push_back(real_cell(e.max, FORCE_DECIMALS));
+  cells.push_back(whole_cell(e.max_combination));
+  cells.push_back(real_cell(e.min, FORCE_DECIMALS));
+  cells.push_back(whole_cell(e.min_combination));
+}
+
+bool bends_anywhere(const Store& s, const RunCounts& c, Whole K) {
+  for (Whole I = 1; I <= s.BL5.NCOB; ++I)
+    if (s.BL9.BESF_VM(slot(I, c.NBAR, K)) == 1) return true;
+  return false;
+}
+
+// The row of bar K; `partner` is the bar it stands beside (its mirror bar
+// or, on a mirror row, the lower bar), 0 when none.
+std::vector<Cell> bar_row(const Store& s, const RunCounts& c, const PageText& t, Whole K, Whole partner) {
+  std::vector<Cell> cells{whole_cell(K), partner != 0 ? whole_cell(partner) : text_cell("")};
+  const Envelope& e = s.BL10;
+  add_extreme_cells(cells, {e.R_NORMAL_MAX(K, 1), e.R_NORMAL_MAX(K, 2), e.NCOBMAX(K, 1), e.NCOBMAX(K, 2)});
+  for (const auto* table : {&s.BL9.R_CORTTE, &s.BL9.R_FLETOR})
+    for (long end = 1; end <= 2; ++end)
+      add_extreme_cells(cells, extremes(s.BL5.NCOB, [&](Whole I) { return (*table)(slot(I, c.NBAR, K), end); }));
+  cells.push_back(text_cell(std::string(bends_anywhere(s, c, K) ? t(Text::yes) : t(Text::no))));
+  return cells;
+}
+
+std::string pair_table(const Store& s, const RunCounts& c, const PageText& t) {
+  const std::string bar(t(Text::bar_heading)), c_heading(t(Text::governing_heading));
+  HtmlTable pairs("pairs", std::string(t(Text::pairs_caption)),
+                  {{bar, "lower_bar"},
+                   {std::string(t(Text::mirror_heading)), "higher_bar"},
+                   {std::string(t(Text::max_heading)), "max", Mark::largest},
+                   {bar, "max_bar"},
+                   {c_heading, "max_combination"},
+                   {std::string(t(Text::min_heading)), "min", Mark::smallest},
+                   {bar, "min_bar"},
+                   {c_heading, "min_combination"}});
+  for (Whole K = 1; K <= c.NBAR; ++K) {
+    const Whole J = s.BL6.BAR_SIM(K);
+    if (J == 0 || K > J) continue;
+    const PairEnvelope x = pair_envelope(s, K, J);
+    pairs.add_row({whole_cell(K), whole_cell(J), real_cell(x.ESF1, FORCE_DECIMALS), whole_cell(x.B1),
+                   whole_cell(x.C1), real_cell(x.ESF2, FORCE_DECIMALS), whole_cell(x.B2), whole_cell(x.C2)});
+  }
+  if (pairs.rows() == 0) return "<p>" + html_escaped(t(Text::no_pairs)) + "</p>\n";
+  return pairs.html();
+}
+
+}  // namespace
+
+std::string envelope_section(const Store& s, const RunCounts& c, const PageText& t) {
+  std::vector<Column> columns{{std::string(t(Text::bar_heading)), "bar"}, {std::string(t(Text::mirror_heading)), "mirror"}};
+  add_extreme_columns(columns, t, Text::normal_group, "N");
+  add_extreme_columns(columns, t, Text::shear_start_group, "V_start");
+  add_extreme_columns(columns, t, Text::shear_end_group, "V_end");
+  add_extreme_columns(columns, t, Text::moment_start_group, "M_start");
+  add_extreme_columns(columns, t, Text::moment_end_group, "M_end");
+  columns.push_back({std::string(t(Text::bending_flag_heading)), "bending"});
+  HtmlTable table("envelope", std::string(t(Text::envelope_caption)), std::move(columns));
+  // The order of the truss-bar table: a higher bar of a pair only beside
+  // its lower bar.
+  for (Whole K = 1; K <= c.NBAR; ++K) {
+    const Whole J = s.BL6.BAR_SIM(K);
+    if (J != 0 && K > J) continue;
+    table.start_group();
+    table.add_row(bar_row(s, c, t, K, J));
+    if (J != 0) table.add_row(bar_row(s, c, t, J, K));
+  }
+  return "<section id=\"bar-envelope\">\n<h2>" + html_escaped(t(Text::envelope_heading)) + "</h2>\n<p>" +
+         html_escaped(t(Text::envelope_intro)) + " " + html_escaped(t(Text::marking_note)) + "</p>\n" +
+         table.html() + pair_table(s, c, t) + "</section>\n";
+}
+
+}  // namespace toval::tools

@@ -1,0 +1,135 @@
+#include "tools/report/html_table.h"
+
+#include <cmath>
+#include <cstdio>
+
+#include "tools/cli/json_text.h"
+
+namespace toval::tools {
+
+std::string html_escaped(std::string_view text) {
+  std::string out;
+  out.reserve(text.size());
+  for (char c : text) {
+    switch (c) {
+      case '&': out += "&amp;"; break;
+      case '<': out += "&lt;"; break;
+      case '>': out += "&gt;"; break;
+      case '"': out += "&quot;"; break;
+      default: out += c;
+    }
+  }
+  return out;
+}
+
+Cell real_cell(Real value, int decimals) {
+  std::string text;
+  if (std::isfinite(value)) {
+    char buf[64];
+    std::snprintf(buf, sizeof buf, "%.*f", decimals, static_cast<double>(value));
+    text = buf;
+    // A small negative value rounds to zero: shown without a sign.
+    if (text.front() == '-' && text.find_first_not_of("-0.") == std::string::npos) text.erase(0, 1);
+  } else {
+    text = real_json_text(value);
+  }
+  return {std::move(text), value, true, false};
+}
+
+Cell whole_cell(long value) { return {std::to_string(value), std::nullopt, true, false}; }
+
+Cell text_cell(std::string text) { return {std::move(text), std::nullopt, false, false}; }
+
+Cell missing_cell(std::string_view text) { return {std::string(text), std::nullopt, false, true}; }
+
+HtmlTable::HtmlTable(std::string id, std::string caption, std::vector<Column> columns)
+    : id_(std::move(id)), caption_(std::move(caption)), columns_(std::move(columns)) {}
+
+void HtmlTable::add_row(std::vector<Cell> cells) {
+  cells.resize(columns_.size());
+  rows_.push_back(std::move(cells));
+}
+
+void HtmlTable::start_group() {
+  if (group_starts_.empty() || group_starts_.back() != rows_.size()) group_starts_.push_back(rows_.size());
+}
+
+// The cells holding the column's extreme; none when the column holds fewer
+// than two distinct values (nothing stands out of a column of zeros).
+std::vector<bool> HtmlTable::marked_cells(std::size_t column) const {
+  std::vector<bool> marked(rows_.size(), false);
+  const Mark mark = columns_[column].mark;
+  if (mark == Mark::none) return marked;
+  const auto key = [&](Real v) { return mark == Mark::smallest ? -v : mark == Mark::magnitude ? std::fabs(v) : v; };
+  std::optional<Real> best, first;
+  bool distinct = false;
+  for (const auto& row : rows_) {
+    const std::optional<Real>& v = row[column].value;
+    if (!v) continue;
+    if (first && *v != *first) distinct = true;
+    if (!first) first = v;
+    if (!best || key(*v) > key(*best)) best = v;
+  }
+  if (!distinct) return marked;
+  for (std::size_t r = 0; r < rows_.size(); ++r) {
+    const std::optional<Real>& v = rows_[r][column].value;
+    marked[r] = v && key(*v) == key(*best);
+  }
+  return marked;
+}
+
+std::string HtmlTable::header() const {
+  const auto field = [](const Column& c) { return c.field.empty() ? std::string() : " data-field=\"" + c.field + "\""; };
+  bool grouped = false;
+  for (const Column& c : columns_) grouped = grouped || !c.group.empty();
+  std::string top = "<tr>", below = "<tr>";
+  for (std::size_t i = 0; i < columns_.size(); ++i) {
+    const Column& c = columns_[i];
+    if (!grouped || c.group.empty()) {
+      top += std::string("<th scope=\"col\"") + (grouped ? " rowspan=\"2\"" : "") + field(c) + ">" +
+             html_escaped(c.heading) + "</th>";
+      continue;
+    }
+    if (i == 0 || columns_[i - 1].group != c.group) {
+      std::size_t span = 1;
+      while (i + span < columns_.size() && columns_[i + span].group == c.group) ++span;
+      top += "<th scope=\"colgroup\" colspan=\"" + std::to_string(span) + "\">" + html_escaped(c.group) + "</th>";
+    }
+    below += "<th scope=\"col\"" + field(c) + ">" + html_escaped(c.heading) + "</th>";
+  }
+  return "<thead>" + top + "</tr>\n" + (grouped ? below + "</tr>\n" : "") + "</thead>\n";
+}
+
+std::string HtmlTable::html() const {
+  std::vector<std::vector<bool>> marked;
+  for (std::size_t c = 0; c < columns_.size(); ++c) marked.push_back(marked_cells(c));
+  std::string out = "<div class=\"scroll\"><table id=\"" + html_escaped(id_) + "\">\n<caption>" +
+                    html_escaped(caption_) + "</caption>\n" + header();
+  std::size_t next_group = 0;
+  bool open = false;
+  for (std::size_t r = 0; r < rows_.size(); ++r) {
+    if (!open || (next_group < group_starts_.size() && group_starts_[next_group] == r)) {
+      while (next_group < group_starts_.size() && group_starts_[next_group] <= r) ++next_group;
+      out += open ? "</tbody>\n<tbody>\n" : "<tbody>\n";
+      open = true;
+    }
+    out += "<tr>";
+    for (std::size_t c = 0; c < columns_.size(); ++c) {
+      const Cell& cell = rows_[r][c];
+      const char* tag = c == 0 ? "th" : "td";
+      out += std::string("<") + tag + (c == 0 ? " scope=\"row\"" : "");
+      std::string classes;
+      if (cell.number) classes += "n";
+      if (cell.missing) classes += classes.empty() ? "m" : " m";
+      if (marked[c][r]) classes += classes.empty() ? "x" : " x";
+      if (!classes.empty()) out += " class=\"" + classes + "\"";
+      if (cell.value) out += " data-value=\"" + real_json_text(*cell.value) + "\"";
+      out += ">" + html_escaped(cell.text) + "</" + tag + ">";
+    }
+    out += "</tr>\n";
+  }
+  if (open) out += "</tbody>\n";
+  return out + "</table></div>\n";
+}
+
+}  // namespace toval::tools

@@ -1,0 +1,64 @@
+// HTML tables of the report page: a caption, header cells with their scope,
+// right-aligned numbers, every real with its exact value in data-value (the
+// export's JSON text of it), and the extreme of each marked column.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "store/types.h"
+
+namespace toval::tools {
+
+// Text safe inside an element or a quoted attribute.
+std::string html_escaped(std::string_view text);
+
+// Which value of a column is its extreme.
+enum class Mark { none, largest, smallest, magnitude };
+
+struct Column {
+  Column(std::string heading_, std::string field_ = {}, Mark mark_ = Mark::none, std::string group_ = {})
+      : heading(std::move(heading_)), field(std::move(field_)), mark(mark_), group(std::move(group_)) {}
+  std::string heading;
+  std::string field;  // data-field of the header cell: the export's column name, or none
+  Mark mark = Mark::none;
+  std::string group;  // heading above a run of adjacent columns of the same group
+};
+
+struct Cell {
+  std::string text;           // as shown
+  std::optional<Real> value;  // a real: written in data-value, and marked when extreme
+  bool number = false;        // aligned right
+  bool missing = false;
+};
+
+// The value rounded to `decimals` for the eye; data-value keeps it exact.
+Cell real_cell(Real value, int decimals);
+Cell whole_cell(long value);
+Cell text_cell(std::string text);
+Cell missing_cell(std::string_view text);
+
+class HtmlTable {
+ public:
+  HtmlTable(std::string id, std::string caption, std::vector<Column> columns);
+  // The first cell is the row's header cell.
+  void add_row(std::vector<Cell> cells);
+  // Rows from the next one on form a group of their own (kept on one page).
+  void start_group();
+  std::size_t rows() const { return rows_.size(); }
+  // The table in a box that scrolls sideways on a narrow screen.
+  std::string html() const;
+
+ private:
+  std::vector<bool> marked_cells(std::size_t column) const;
+  std::string header() const;
+
+  std::string id_, caption_;
+  std::vector<Column> columns_;
+  std::vector<std::vector<Cell>> rows_;
+  std::vector<std::size_t> group_starts_;
+};
+
+}  // namespace toval::tools

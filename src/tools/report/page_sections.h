@@ -1,0 +1,35 @@
+// The sections of the report page, each a piece of HTML in the page's
+// language, from the run's store.
+#pragma once
+
+#include <string>
+
+#include "driver/analysis.h"
+#include "store/store.h"
+#include "tools/report/page_text.h"
+
+namespace toval::tools {
+
+// The case list and every combination with its terms.
+std::string combination_section(const Store& s, const RunCounts& c, const PageText& t);
+
+// Per bar, the extremes of normal force, shear and moment with their
+// combinations, mirror bars beside the lower bar of the pair; then the
+// pair envelope with the governing bar.
+std::string envelope_section(const Store& s, const RunCounts& c, const PageText& t);
+
+// The envelope of the combined reactions per support and component, the
+// reactions of every case and those of every combination.
+std::string reaction_section(const Store& s, const RunCounts& c, const PageText& t);
+
+// The characteristic nodes' displacements per case and per combination.
+std::string displacement_section(const Store& s, const RunCounts& c, const PageText& t);
+
+// Per combination, the bars in bending as the frame-bar table lists them.
+std::string bending_section(const Store& s, const RunCounts& c, const PageText& t);
+
+// Shared by the sections: a combination's missing cases in words ("W",
+// "W, X"), and the reason they have no values.
+std::string missing_reason(const Store& s, const RunCounts& c, Whole I, const PageText& t);
+
+}  // namespace toval::tools

@@ -1,0 +1,61 @@
+#include "tools/report/page_style.h"
+
+namespace toval::tools {
+
+// Printed in landscape, so that the widest table (the envelope, 23
+// columns) fits the page's width; wide tables scroll in their box on a
+// screen and are shown whole on paper. Page numbers stand in the page's
+// bottom margin where the browser supports margin boxes.
+std::string_view page_style() {
+  return R"css(
+:root{color-scheme:light}
+body{font:15px/1.45 system-ui,sans-serif;color:#111;background:#fff;margin:0 auto;max-width:78rem;padding:0 1rem 2rem}
+header{border-bottom:2px solid #333;margin-bottom:1rem;padding:.5rem 0}
+.office{font-size:1.1rem;font-weight:600;margin:.2rem 0}
+h1{font-size:1.5rem;margin:.3rem 0}
+.subtitle{margin:.1rem 0;font-size:1.05rem}
+.report-title{letter-spacing:.08em;color:#444;margin:.2rem 0}
+h2{font-size:1.15rem;margin:1.4rem 0 .4rem;border-bottom:1px solid #999}
+.made{color:#333;font-size:.9rem}
+.scroll{overflow-x:auto;max-width:100%;margin:.4rem 0 1rem}
+table{border-collapse:collapse;font-size:.85rem}
+caption{text-align:left;font-weight:600;padding:.2rem 0;caption-side:top;white-space:nowrap}
+th,td{border:1px solid #bbb;padding:.15rem .4rem;vertical-align:top}
+thead th{background:#eef1f5}
+tbody th{font-weight:600;text-align:right}
+td.n{text-align:right;white-space:nowrap;font-variant-numeric:tabular-nums}
+td.x{font-weight:700;background:#ffe08a}
+td.m{color:#a00;font-style:italic}
+.digest{font-family:ui-monospace,monospace;font-size:.8rem;word-break:break-all}
+.warnings{border:3px solid #c25400;background:#fff3e6;padding:.3rem 1rem;margin:1rem 0}
+.warnings h2{border:0;margin-top:.4rem;color:#8a3b00}
+.warnings li{margin:.3rem 0}
+.warnings code{font-weight:600}
+.reason{color:#a00;margin:.2rem 0 1rem}
+figure{margin:.5rem 0}
+figure svg{max-width:100%;height:auto;display:block}
+figcaption{font-size:.85rem;color:#333}
+details{margin:.3rem 0}
+summary{cursor:pointer;font-weight:600}
+@media (max-width:40rem){body{font-size:14px;padding:0 .5rem}table{font-size:.8rem}}
+@page{size:A4 landscape;margin:12mm 10mm 14mm;@bottom-right{content:counter(page) " / " counter(pages);font:8pt sans-serif}}
+@media print{
+body{max-width:none;padding:0;font-size:9pt}
+.scroll{overflow:visible}
+table{font-size:8pt}
+#envelope{font-size:6.6pt;width:100%}
+th,td{padding:.3mm .8mm}
+thead{display:table-header-group}
+tr,caption{break-inside:avoid}
+tbody{break-inside:avoid}
+caption,h2{break-after:avoid}
+td.x{background:#ffe08a;-webkit-print-color-adjust:exact;print-color-adjust:exact}
+
+figure svg{max-height:80mm;width:auto;margin:0 auto}
+.warnings{break-inside:avoid}
+summary{list-style:none}
+}
+)css";
+}
+
+}  // namespace toval::tools

@@ -1,0 +1,123 @@
+// The words of the report page. Every text the page shows comes from the
+// catalogue of its language (page_text_pt.cpp, page_text_en.cpp); code names
+// a text by its key only.
+#pragma once
+
+#include <array>
+#include <initializer_list>
+#include <span>
+#include <string>
+#include <string_view>
+
+namespace toval::tools {
+
+enum class Language { pt, en };
+
+enum class Text {
+  lang_attribute,  // the page's lang attribute
+  page_title,
+  made_by,  // %1 the date, %2 the version
+  input_files_caption,
+  file_role_heading,
+  file_name_heading,
+  file_size_heading,
+  file_digest_heading,
+  combination_file_role,
+  forces_file_role,
+  warnings_heading,
+  warnings_intro_one,
+  warnings_intro_many,  // %1 the count
+  picture_heading,
+  picture_caption,
+  combinations_heading,
+  cases_caption,
+  case_number_heading,
+  case_name_heading,
+  combinations_caption,
+  combination_heading,
+  multiplier_heading,
+  marking_note,
+  envelope_heading,
+  envelope_intro,
+  envelope_caption,
+  bar_heading,
+  mirror_heading,
+  normal_group,
+  shear_start_group,
+  shear_end_group,
+  moment_start_group,
+  moment_end_group,
+  max_heading,
+  min_heading,
+  governing_heading,
+  bending_flag_heading,
+  yes,
+  no,
+  pairs_caption,
+  governing_bar_heading,
+  no_pairs,
+  reactions_heading,
+  reaction_envelope_caption,
+  node_heading,
+  component_heading,
+  reaction_1,
+  reaction_2,
+  reaction_3,
+  reactions_caption,
+  combined_reactions_caption,  // %1 the combination
+  missing,
+  missing_reason,  // %1 the cases
+  no_supports,
+  displacements_heading,
+  displacements_caption,
+  combined_displacements_caption,
+  place_heading,
+  left_place,
+  axis_place,
+  right_place,
+  dx_heading,
+  dy_heading,
+  dz_heading,
+  axis_mean,  // %1 and %2 the flanking nodes
+  bending_heading,
+  bending_intro,
+  bending_caption,  // %1 the combination
+  bending_summary,  // %1 the combination, %2 the number of bars
+  no_bending,
+  ni_heading,
+  vi_heading,
+  mi_heading,
+  nf_heading,
+  vf_heading,
+  mf_heading,
+  length_property_heading,
+  count  // not a text: the number of keys
+};
+
+constexpr std::size_t TEXT_COUNT = static_cast<std::size_t>(Text::count);
+
+struct CatalogueEntry {
+  Text key;
+  std::string_view text;
+};
+
+// The catalogue of a language, in any order; each key once.
+std::span<const CatalogueEntry> catalogue(Language language);
+std::span<const CatalogueEntry> portuguese_catalogue();  // page_text_pt.cpp
+std::span<const CatalogueEntry> english_catalogue();     // page_text_en.cpp
+
+// A language's texts by key.
+class PageText {
+ public:
+  // A catalogue that lacks a key, or holds one twice, is a fault of the
+  // program: std::logic_error.
+  explicit PageText(Language language);
+  std::string_view operator()(Text key) const { return texts_[static_cast<std::size_t>(key)]; }
+  // The text with %1, %2, ... replaced by the arguments.
+  std::string format(Text key, std::initializer_list<std::string_view> args) const;
+
+ private:
+  std::array<std::string_view, TEXT_COUNT> texts_{};
+};
+
+}  // namespace toval::tools

@@ -1,0 +1,127 @@
+#include <array>
+#include <optional>
+
+#include "combine/extremes.h"
+#include "tools/cli/combined_results.h"
+#include "tools/cli/exported_values.h"
+#include "tools/report/html_table.h"
+#include "tools/report/page_sections.h"
+
+namespace toval::tools {
+
+namespace {
+
+// Shown as the fixed report shows reactions: three decimals.
+constexpr int REACTION_DECIMALS = 3;
+
+const Table2<Real, MAX_CASES, MAX_SUPPORTS>* component_table(const Reactions& r, int component) {
+  const std::array<const Table2<Real, MAX_CASES, MAX_SUPPORTS>*, 3> tables{&r.RES1, &r.RES2, &r.RES3};
+  return tables[static_cast<std::size_t>(component - 1)];
+}
+
+Real combined_reaction(const Store& s, const RunCounts& c, Whole I, Whole N, int component) {
+  const auto* table = component_table(s.BL11, component);
+  return combined_value(s, c.NCCAR, I, [&](Whole P) { return (*table)(P, N); });
+}
+
+std::vector<Column> reaction_columns(const PageText& t, const char* first_field) {
+  return {{std::string(t(Text::node_heading)), first_field},
+          {std::string(t(Text::reaction_1)), "reaction_1", Mark::magnitude},
+          {std::string(t(Text::reaction_2)), "reaction_2", Mark::magnitude},
+          {std::string(t(Text::reaction_3)), "reaction_3", Mark::magnitude}};
+}
+
+// Over the combinations without missing cases, the first of them seeding
+// the extremes and a later one replacing an extreme only when strictly
+// beyond it (the rule of every envelope of the run).
+std::optional<Extremes> reaction_extremes(const Store& s, const RunCounts& c, Whole N, int component) {
+  std::optional<Extremes> e;
+  for (Whole I = 1; I <= s.BL5.NCOB; ++I) {
+    if (!missing_cases(s, c.NCCAR, I).empty()) continue;
+    const Real v = combined_reaction(s, c, I, N, component);
+    if (!e) {
+      e = Extremes{v, v, I, I};
+      continue;
+    }
+    if (v > e->max) {
+      e->max = v;
+      e->max_combination = I;
+    }
+    if (v < e->min) {
+      e->min = v;
+      e->min_combination = I;
+    }
+  }
+  return e;
+}
+
+std::string envelope_table(const Store& s, const RunCounts& c, const PageText& t) {
+  const std::string comb(t(Text::governing_heading));
+  HtmlTable table("reaction_envelope", std::string(t(Text::reaction_envelope_caption)),
+                  {{std::string(t(Text::node_heading)), "node"},
+                   {std::string(t(Text::component_heading)), "reaction"},
+                   {std::string(t(Text::max_heading)), "max", Mark::largest},
+                   {comb, "max_combination"},
+                   {std::string(t(Text::min_heading)), "min", Mark::smallest},
+                   {comb, "min_combination"}});
+  for (Whole N = 1; N <= c.NRES; ++N) {
+    table.start_group();
+    for (int component = 1; component <= 3; ++component) {
+      std::vector<Cell> row{whole_cell(s.BL11.NO_RES(N)), whole_cell(component)};
+      if (const std::optional<Extremes> e = reaction_extremes(s, c, N, component)) {
+        row.insert(row.end(), {real_cell(e->max, REACTION_DECIMALS), whole_cell(e->max_combination),
+                               real_cell(e->min, REACTION_DECIMALS), whole_cell(e->min_combination)});
+      } else {
+        for (int i = 0; i < 4; ++i) row.push_back(missing_cell(t(Text::missing)));
+      }
+      table.add_row(std::move(row));
+    }
+  }
+  return table.html();
+}
+
+std::string case_table(const Store& s, const RunCounts& c, const PageText& t) {
+  std::vector<Column> columns = reaction_columns(t, "node");
+  columns.insert(columns.begin(), {std::string(t(Text::case_name_heading)), "case"});
+  HtmlTable table("reactions", std::string(t(Text::reactions_caption)), std::move(columns));
+  for (Whole P = 1; P <= c.NCCAR; ++P) {
+    table.start_group();
+    for (Whole N = 1; N <= c.NRES; ++N) {
+      const Reactions& r = s.BL11;
+      table.add_row({text_cell(name_text(s.BL4.CCAR(P).view())), whole_cell(r.NO_RES(N)),
+                     real_cell(r.RES1(P, N), REACTION_DECIMALS), real_cell(r.RES2(P, N), REACTION_DECIMALS),
+                     real_cell(r.RES3(P, N), REACTION_DECIMALS)});
+    }
+  }
+  return table.html();
+}
+
+std::string combination_table(const Store& s, const RunCounts& c, const PageText& t, Whole I) {
+  HtmlTable table("combined_reactions-" + std::to_string(I),
+                  t.format(Text::combined_reactions_caption, {std::to_string(I)}), reaction_columns(t, "node"));
+  const std::string reason = missing_reason(s, c, I, t);
+  for (Whole N = 1; N <= c.NRES; ++N) {
+    std::vector<Cell> row{whole_cell(s.BL11.NO_RES(N))};
+    for (int component = 1; component <= 3; ++component)
+      row.push_back(reason.empty() ? real_cell(combined_reaction(s, c, I, N, component), REACTION_DECIMALS)
+                                   : missing_cell(t(Text::missing)));
+    table.add_row(std::move(row));
+  }
+  std::string html = table.html();
+  if (!reason.empty()) html += "<p class=\"reason\">" + html_escaped(reason) + "</p>\n";
+  return html;
+}
+
+}  // namespace
+
+std::string reaction_section(const Store& s, const RunCounts& c, const PageText& t) {
+  std::string html = "<section id=\"support-reactions\">\n<h2>" + html_escaped(t(Text::reactions_heading)) + "</h2>\n";
+  if (c.NRES == 0) return html + "<p>" + html_escaped(t(Text::no_supports)) + "</p>\n</section>\n";
+  html += envelope_table(s, c, t);
+  html += "<div class=\"tables\">\n";
+  for (Whole I = 1; I <= s.BL5.NCOB; ++I) html += combination_table(s, c, t, I);
+  html += "</div>\n";
+  return html + case_table(s, c, t) + "</section>\n";
+}
+
+}  // namespace toval::tools

@@ -1,0 +1,113 @@
+#include "tools/report/report_command.h"
+
+#include <array>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+
+#include "tools/cli/loaded_run.h"
+#include "tools/cli/options.h"
+#include "tools/cli/output_file.h"
+#include "tools/cli/usage_error.h"
+#include "tools/cli/version.h"
+#include "tools/report/report_page.h"
+
+namespace toval::tools {
+
+namespace {
+
+constexpr std::string_view USAGE =
+    "toval-tools report [-o FILE.html] [--lang pt|en] [--office TEXT] COMBINATION_FILE FORCES_FILE";
+
+constexpr std::string_view HELP =
+    "usage: toval-tools report [-o FILE.html] [--lang pt|en] [--office TEXT] COMBINATION_FILE FORCES_FILE\n"
+    "\n"
+    "Runs the steps of toval over the combination file and the forces file and writes the\n"
+    "calculation report as one self-contained HTML page (nothing loaded from anywhere) that\n"
+    "a browser shows on a laptop or a phone and prints on A4: the office line, the three\n"
+    "titles, the input files with their sizes and SHA-256, the date and the version; the\n"
+    "warnings of `toval-tools check`, boxed; the frame picture; the combinations; per bar the\n"
+    "envelope of normal force, shear and moment with the governing combinations, mirror bars\n"
+    "together; the combined reactions with their envelope per support; the displacements of\n"
+    "the characteristic nodes per case and per combination; the bars in bending per\n"
+    "combination. Every real number carries the export's JSON text of it in data-value, and\n"
+    "every table whose export table exists has its name as id (NAME-I per combination I).\n"
+    "No report file is written and nothing is asked.\n"
+    "\n"
+    "options:\n"
+    "  -o FILE.html    write to FILE.html instead of standard output (- is standard\n"
+    "                  output); the file is replaced only when complete, and may not be\n"
+    "                  an input\n"
+    "  --lang pt|en    the page's language: pt (the default) or en\n"
+    "  --office TEXT   the office line at the top of the page (none without it)\n"
+    "  --help          show this text\n"
+    "\n"
+    "The date on the page is the time of the run, or the one SOURCE_DATE_EPOCH gives.\n"
+    "\n"
+    "exit status:\n"
+    "  0  the page was written\n"
+    "  1  an input cannot be read (the message is the one toval gives) or the output\n"
+    "     cannot be written\n"
+    "  2  the command line is wrong\n";
+
+constexpr OptionDefinition OPTIONS[] = {
+    {"output", 'o', true, "FILE.html"},
+    {"lang", '\0', true, "pt|en"},
+    {"office", '\0', true, "TEXT"},
+};
+
+constexpr std::string_view POSITIONALS[] = {"COMBINATION_FILE", "FORCES_FILE"};
+
+Language language(const std::optional<std::string>& given) {
+  if (!given || *given == "pt") return Language::pt;
+  if (*given == "en") return Language::en;
+  throw UsageError("bad value '" + *given + "' for --lang (pt or en)");
+}
+
+int run_report(std::span<const std::string> args, const Services& services) {
+  Options options(OPTIONS, args);
+  options.expect_positionals(POSITIONALS);
+  PageRequest request;
+  request.language = language(options.value("lang"));
+  request.office = options.value("office").value_or("");
+  const std::string target = options.value("output").value_or("");
+  if (options.has("output") && target.empty())
+    throw UsageError("bad value '' for -o (a file name, or - for standard output)");
+
+  const std::array<std::string, 2> inputs{options.positionals()[0], options.positionals()[1]};
+  refuse_input_as_output(target, inputs);
+  const LoadedRun run(inputs[0], inputs[1]);
+  request.issued = issue_date(std::getenv("SOURCE_DATE_EPOCH"));
+  request.version = std::string(VERSION);
+  request.files = {input_file_facts(inputs[0]), input_file_facts(inputs[1])};
+  if (services.input_warnings) request.warnings = services.input_warnings(inputs[0], inputs[1]);
+  if (services.picture) request.picture = services.picture(run);
+  write_output(target, report_page(run, request));
+  return 0;
+}
+
+}  // namespace
+
+std::string issue_date(const char* source_date_epoch) {
+  using namespace std::chrono;
+  sys_seconds when = time_point_cast<seconds>(system_clock::now());
+  if (source_date_epoch != nullptr) {
+    const std::string text(source_date_epoch);
+    if (!text.empty() && text.size() <= 12 && text.find_first_not_of("0123456789") == std::string::npos)
+      when = sys_seconds(seconds(std::stoll(text)));
+  }
+  const sys_days day = floor<days>(when);
+  const year_month_day ymd(day);
+  const hh_mm_ss<seconds> time(when - day);
+  char buf[48];
+  std::snprintf(buf, sizeof buf, "%04d-%02u-%02u %02ld:%02ld UTC", static_cast<int>(ymd.year()),
+                static_cast<unsigned>(ymd.month()), static_cast<unsigned>(ymd.day()),
+                static_cast<long>(time.hours().count()), static_cast<long>(time.minutes().count()));
+  return buf;
+}
+
+Command report_command() {
+  return {"report", "the calculation report as one web page that prints on A4", USAGE, HELP, run_report};
+}
+
+}  // namespace toval::tools

@@ -1,0 +1,253 @@
+#!/usr/bin/env python3
+"""The report page read by other programs: a strict HTML5 parser for the
+example in both languages and for a frame with warnings and a missing case;
+then, in headless Chromium, the page's DOM compared value by value with the
+export's JSON, and the page printed to PDF: A4 pages, no table past the
+page's width, the values present. The first printed page is kept as a
+picture beside the PDF (the guide's picture is a copy of it).
+
+Exit status 77 (skipped) when Chromium or poppler is missing or the tests
+run the Windows build."""
+import json
+import os
+import re
+import shutil
+import struct
+import subprocess
+import sys
+import tempfile
+
+import html5lib
+
+TOOLS, SOURCE, OUT = sys.argv[1], sys.argv[2], sys.argv[3]
+EXAMPLES = os.path.join(SOURCE, "examples")
+MISSING = os.path.join(SOURCE, "tests", "tools", "data", "check_missing_fimc", "in")
+CHROMIUM = "/usr/bin/chromium"
+ENV = dict(os.environ, SOURCE_DATE_EPOCH="1765000000")
+failures = []
+checks = 0
+
+
+def check(condition, what):
+    global checks
+    checks += 1
+    if not condition:
+        failures.append(what)
+
+
+def tools(cwd, *args):
+    run = subprocess.run([TOOLS, *args, "GALPAO.CMB", "GALPAO.ESF"], cwd=cwd, capture_output=True, env=ENV,
+                         check=False)
+    check(run.returncode == 0 and run.stderr == b"", f"{args} ran: {run.returncode} {run.stderr!r}")
+    return run.stdout
+
+
+def parse_strictly(page, what):
+    try:
+        return html5lib.HTMLParser(strict=True, namespaceHTMLElements=False).parse(page)
+    except html5lib.html5parser.ParseError as e:
+        check(False, f"{what}: not strict HTML5: {e}")
+        return None
+
+
+def as_real(text):
+    return struct.unpack("f", struct.pack("f", float(text)))[0]
+
+
+# The export's document with every real as its JSON text.
+document = json.loads(tools(EXAMPLES, "export"), parse_float=str)
+
+pages = {"pt": tools(EXAMPLES, "report", "--office", "ESCRITORIO MODELO DE ENGENHARIA"),
+         "en": tools(EXAMPLES, "report", "--lang", "en"),
+         "missing": tools(MISSING, "report")}
+for name, page in pages.items():
+    tree = parse_strictly(page, name)
+    if tree is None:
+        continue
+    check(tree.get("lang") == ("en" if name == "en" else "pt"), f"{name}: lang {tree.get('lang')}")
+    for table in tree.iter("table"):
+        check(table.find("caption") is not None, f"{name}: table {table.get('id')} has a caption")
+        for th in table.iter("th"):
+            check(th.get("scope") in ("col", "colgroup", "row"), f"{name}: a header cell without scope")
+    text = page.decode("utf-8")
+    for outside in (" src=", " href=", "url(", "<link", "@import", "<script"):
+        check(outside not in text, f"{name}: loads something ({outside})")
+missing_tree = parse_strictly(pages["missing"], "missing")
+if missing_tree is not None:
+    box = missing_tree.find(".//section[@id='input-warnings']")
+    check(box is not None and len(box.findall(".//li")) == 3, "missing: the box lists the three warnings")
+
+if os.environ.get("TOVAL_TEST_WINE_BUILD") or not os.path.exists(CHROMIUM) or not shutil.which("pdftotext"):
+    print(f"{checks} checks, {len(failures)} failures; browser checks skipped")
+    for f in failures:
+        print("FAIL:", f)
+    sys.exit(1 if failures else 77)
+
+
+def chromium(profile, *args):
+    run = subprocess.run([CHROMIUM, "--headless", "--no-sandbox", "--disable-gpu", "--disable-quic",
+                          "--no-first-run", "--disable-background-networking", "--disable-component-update",
+                          "--disable-sync", f"--user-data-dir={profile}", *args], capture_output=True,
+                         timeout=120, check=False)
+    check(run.returncode == 0, f"chromium {args[:1]}: {run.returncode}")
+    return run.stdout
+
+
+def cells_by_field(table):
+    """The rows of a table as lists of (field, cell), fields from the header
+    cells of the last header row and those spanning both."""
+    head = table.find("thead")
+    rows = head.findall("tr")
+    fields = []
+    below = iter(rows[1].findall("th")) if len(rows) > 1 else iter(())
+    for th in rows[0].findall("th"):
+        if th.get("scope") == "colgroup":
+            fields += [next(below).get("data-field") for _ in range(int(th.get("colspan")))]
+        else:
+            fields.append(th.get("data-field"))
+    out = []
+    for body in table.findall("tbody"):
+        for tr in body.findall("tr"):
+            out.append(list(zip(fields, tr)))
+    return out
+
+
+def compared(cell, expected, what):
+    """A data-value is the export's JSON text of the same value."""
+    check(cell.get("data-value") == expected, f"{what}: {cell.get('data-value')} against {expected}")
+    return 1
+
+
+def compare_dom(tree):
+    tables = {t.get("id"): t for t in tree.iter("table")}
+    n = 0
+    envelope = {e["bar"]: e for e in document["envelope"]}
+    seen = set()
+    for row in cells_by_field(tables["envelope"]):
+        bar = int(row[0][1].text)
+        seen.add(bar)
+        e = envelope[bar]
+        for field, cell in row[2:]:
+            if field == "bending":
+                bends = any(f["bending"] for f in document["bar_forces"] if f["bar"] == bar)
+                check(cell.text in (("sim", "yes") if bends else ("não", "no")), f"bending of {bar}")
+                continue
+            parts = field.split("_")  # N_max, V_start_min_combination, ...
+            if parts[0] == "N":
+                x, key = e["N"], "_".join(parts[1:])
+            else:
+                x, key = e[parts[0]][0 if parts[1] == "start" else 1], "_".join(parts[2:])
+            if key.endswith("combination"):
+                check(int(cell.text) == x[key], f"{field} of bar {bar}")
+            else:
+                n += compared(cell, x[key], f"{field} of bar {bar}")
+    check(seen == set(envelope), "every bar in the envelope")
+    for row, p in zip(cells_by_field(tables["pairs"]), document["pairs"]):
+        for field, cell in row:
+            if field in ("max", "min"):
+                n += compared(cell, p[field], f"pair {p['bars']} {field}")
+            elif field in ("lower_bar", "higher_bar"):
+                check(int(cell.text) == p["bars"][0 if field == "lower_bar" else 1], f"pair {p['bars']}")
+            else:
+                check(int(cell.text) == p[field], f"pair {p['bars']} {field}")
+    terms = [t for c in document["combinations"] for t in c["terms"]]
+    for row, t in zip(cells_by_field(tables["combinations"]), terms):
+        n += compared(row[1][1], t["multiplier"], "multiplier")
+    reactions = {(r["case"], s["node"]): s["reactions"] for r in document["reactions"] for s in r["supports"]}
+    for row in cells_by_field(tables["reactions"]):
+        values = reactions[(row[0][1].text, int(row[1][1].text))]
+        for i in range(3):
+            n += compared(row[2 + i][1], values[i], "reaction")
+    combined = {}
+    for c in document["combined_reactions"]:
+        rows = cells_by_field(tables[f"combined_reactions-{c['combination']}"])
+        check(len(rows) == len(c["supports"]), f"rows of combination {c['combination']}")
+        for row, s in zip(rows, c["supports"]):
+            check(int(row[0][1].text) == s["node"], "support node")
+            for i in range(3):
+                n += compared(row[1 + i][1], s["reactions"][i], f"combined reaction {c['combination']}")
+                combined.setdefault((s["node"], i + 1), []).append((c["combination"], s["reactions"][i]))
+    # The envelope of the combined reactions, by hand: a later combination
+    # wins only when strictly beyond.
+    for row in cells_by_field(tables["reaction_envelope"]):
+        values = combined[(int(row[0][1].text), int(row[1][1].text))]
+        top = values[0]
+        low = values[0]
+        for v in values[1:]:
+            top = v if as_real(v[1]) > as_real(top[1]) else top
+            low = v if as_real(v[1]) < as_real(low[1]) else low
+        n += compared(row[2][1], top[1], "reaction max")
+        n += compared(row[4][1], low[1], "reaction min")
+        check(int(row[3][1].text) == top[0] and int(row[5][1].text) == low[0], "reaction envelope combinations")
+    places = {"E": "left", "C": "axis", "D": "right"}
+    for table, key, entries in (("displacements", "case", document["displacements"]),
+                                ("combined_displacements", "combination", document["combined_displacements"])):
+        by = {str(d[key]): d for d in entries}
+        for row in cells_by_field(tables[table]):
+            d = by[row[0][1].text]
+            for i in range(3):
+                n += compared(row[3 + i][1], d[places[row[1][1].text]][i], f"{table} {row[0][1].text}")
+    forces = {(f["combination"], f["bar"]): f for f in document["bar_forces"]}
+    bars = {b["bar"]: b for b in document["bars"]}
+    for c in document["combinations"]:
+        I = c["combination"]
+        listed = []
+        for row in cells_by_field(tables[f"bar_forces-{I}"]):
+            bar = int(row[0][1].text)
+            listed.append(bar)
+            f = forces[(I, bar)]
+            for i, value in enumerate((f["N"], f["V"][0], f["M"][0], f["N"], f["V"][1], f["M"][1])):
+                n += compared(row[1 + i][1], value, f"bar force {I} {bar}")
+            if row[7][1].get("data-value") is not None:
+                n += compared(row[7][1], bars[bar]["length"], "length")
+        # The frame-bar table's rule: a flagged bar that is not the higher
+        # bar of a pair, then its mirror bar.
+        expected = []
+        for b in document["bars"]:
+            K, J = b["bar"], b["mirror"]
+            if J is not None and K > J:
+                continue
+            if forces[(I, K)]["bending"]:
+                expected += [K] + ([J] if J is not None else [])
+        check(listed == expected, f"bars in bending in {I}: {listed} against {expected}")
+    every = sum(1 for e in tree.iter() if e.get("data-value") is not None)
+    check(n == every and n > 250, f"{n} values compared of {every}")
+
+
+with tempfile.TemporaryDirectory() as work:
+    page = os.path.join(work, "galpao.html")
+    with open(page, "wb") as f:
+        f.write(pages["pt"])
+    url = "file://" + page
+    dom = chromium(os.path.join(work, "p1"), "--dump-dom", url)
+    tree = parse_strictly(dom, "the DOM")
+    if tree is not None:
+        compare_dom(tree)
+    pdf = os.path.join(work, "galpao.pdf")
+    chromium(os.path.join(work, "p2"), "--no-pdf-header-footer", f"--print-to-pdf={pdf}", url)
+    info = subprocess.run(["pdfinfo", pdf], capture_output=True, text=True, check=False).stdout
+    check("(A4)" in info, f"A4 pages: {info}")
+    pages_count = int(next(l.split()[1] for l in info.splitlines() if l.startswith("Pages:")))
+    check(2 <= pages_count <= 12, f"{pages_count} pages")
+    width = float(next(l.split()[2] for l in info.splitlines() if l.startswith("Page size:")))
+    layout = subprocess.run(["pdftotext", "-layout", pdf, "-"], capture_output=True, text=True, check=False).stdout
+    for text in ("ESCRITORIO MODELO DE ENGENHARIA", "ENVOLTORIA DAS REACOES COMBINADAS", "-44.306", "53.880"):
+        check(text in layout, f"the printed page shows {text!r}")
+    # Page numbers in the bottom margin, "1 / 6" (pdftotext may close up the blanks).
+    numbers = re.findall(r"\b(\d+) ?/ ?(\d+)\s*$", layout, re.MULTILINE)
+    check([int(a) for a, b in numbers if int(b) == pages_count] == list(range(1, pages_count + 1)),
+          f"page numbers {numbers}")
+    bbox = subprocess.run(["pdftotext", "-bbox", pdf, "-"], capture_output=True, text=True, check=False).stdout
+    import xml.etree.ElementTree as ET
+    words = ET.fromstring(bbox.encode()).iter("{http://www.w3.org/1999/xhtml}word")
+    right = max(float(w.get("xMax")) for w in words)
+    check(right <= width - 20, f"a word ends at {right} on a page {width} wide")
+    os.makedirs(OUT, exist_ok=True)
+    subprocess.run(["pdftoppm", "-png", "-f", "1", "-l", "1", "-r", "60", "-singlefile", pdf,
+                    os.path.join(OUT, "report-first-page")], check=False)
+    check(os.path.getsize(os.path.join(OUT, "report-first-page.png")) > 5000, "the first page's picture")
+
+print(f"{checks} checks, {len(failures)} failures")
+for f in failures:
+    print("FAIL:", f)
+sys.exit(1 if failures else 0)
