@@ -119,8 +119,9 @@ std::string HtmlTable::html() const {
       const char* tag = c == 0 ? "th" : "td";
       out += std::string("<") + tag + (c == 0 ? " scope=\"row\"" : "");
       std::string classes;
-      if (cell.number) classes += "n";
-      if (cell.missing) classes += classes.empty() ? "m" : " m";
+      // Numbers are the rule (most cells at scale): text is the one marked.
+      if (cell.missing) classes += "m";
+      else if (!cell.number) classes += "t";
       if (marked[c][r]) classes += classes.empty() ? "x" : " x";
       if (!classes.empty()) out += " class=\"" + classes + "\"";
       if (cell.value) out += " data-value=\"" + real_json_text(*cell.value) + "\"";

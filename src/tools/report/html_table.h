@@ -30,7 +30,7 @@ struct Column {
 struct Cell {
   std::string text;           // as shown
   std::optional<Real> value;  // a real: written in data-value, and marked when extreme
-  bool number = false;        // aligned right
+  bool number = false;        // aligned right, as every cell not marked as text
   bool missing = false;
 };
 

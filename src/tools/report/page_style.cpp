@@ -22,8 +22,9 @@ table{border-collapse:collapse;font-size:.85rem}
 caption{text-align:left;font-weight:600;padding:.2rem 0;caption-side:top;white-space:nowrap}
 th,td{border:1px solid #bbb;padding:.15rem .4rem;vertical-align:top}
 thead th{background:#eef1f5}
-tbody th{font-weight:600;text-align:right}
-td.n{text-align:right;white-space:nowrap;font-variant-numeric:tabular-nums}
+tbody th{font-weight:600}
+td,tbody th{text-align:right;white-space:nowrap;font-variant-numeric:tabular-nums}
+td.t,th.t{text-align:left;white-space:normal}
 td.x{font-weight:700;background:#ffe08a}
 td.m{color:#a00;font-style:italic}
 .digest{font-family:ui-monospace,monospace;font-size:.8rem;word-break:break-all}

@@ -69,7 +69,7 @@ TEST(ReportTable, EscapesTextAndKeepsTheExactValue) {
   const std::string html = t.html();
   EXPECT_NE(html.find("<table id=\"t&lt;1&gt;\">"), std::string::npos);
   EXPECT_NE(html.find("<caption>x &amp; y</caption>"), std::string::npos);
-  EXPECT_NE(html.find("<th scope=\"row\">&lt;r&gt;</th><td class=\"n\" data-value=\"0.1\">0.10</td>"), std::string::npos);
+  EXPECT_NE(html.find("<th scope=\"row\" class=\"t\">&lt;r&gt;</th><td data-value=\"0.1\">0.10</td>"), std::string::npos);
   // Rounded to zero for the eye, without a sign; the value stays exact.
   EXPECT_NE(html.find("data-value=\"-0.0001\">0.000</td>"), std::string::npos);
   EXPECT_NE(html.find("<th scope=\"col\" data-field=\"b\">B</th>"), std::string::npos);
@@ -96,8 +96,8 @@ TEST(ReportTable, RowGroupsBecomeBodiesAndEmptyGroupsAreNotWritten) {
   t.start_group();
   t.add_row({whole_cell(3)});
   const std::string html = t.html();
-  EXPECT_NE(html.find("<tbody>\n<tr><th scope=\"row\" class=\"n\">1</th></tr>\n<tr><th scope=\"row\" class=\"n\">2</th>"
-                      "</tr>\n</tbody>\n<tbody>\n<tr><th scope=\"row\" class=\"n\">3</th></tr>\n</tbody>"),
+  EXPECT_NE(html.find("<tbody>\n<tr><th scope=\"row\">1</th></tr>\n<tr><th scope=\"row\">2</th>"
+                      "</tr>\n</tbody>\n<tbody>\n<tr><th scope=\"row\">3</th></tr>\n</tbody>"),
             std::string::npos)
       << html;
 }
@@ -109,7 +109,7 @@ std::string marks(Mark mark, std::initializer_list<float> values) {
   std::string classes;
   const std::string html = t.html();
   for (std::size_t at = html.find("<td"); at != std::string::npos; at = html.find("<td", at + 1))
-    classes += html.compare(at, 15, "<td class=\"n x\"") == 0 ? 'x' : '.';
+    classes += html.compare(at, 13, "<td class=\"x\"") == 0 ? 'x' : '.';
   return classes;
 }
 
@@ -131,7 +131,7 @@ TEST(ReportTable, MissingCellsAreMarkedAndCarryNoValue) {
   t.add_row({whole_cell(3), real_cell(2.5f, 1)});
   const std::string html = t.html();
   EXPECT_NE(html.find("<td class=\"m\">missing</td>"), std::string::npos);
-  EXPECT_NE(html.find("<td class=\"n x\" data-value=\"2.5\">2.5</td>"), std::string::npos);
+  EXPECT_NE(html.find("<td class=\"x\" data-value=\"2.5\">2.5</td>"), std::string::npos);
 }
 
 TEST(ReportDate, FromTheSourceDateWhenItIsANumber) {
