@@ -5,7 +5,8 @@ include(GNUInstallDirs)
 install(FILES docs/toval.1 docs/toval-tools.1 DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 install(FILES docs/guide.md docs/toval-results.schema.json docs/galpao.svg DESTINATION ${CMAKE_INSTALL_DOCDIR})
 install(FILES examples/GALPAO.CMB examples/GALPAO.ESF examples/galpao.answers examples/galpao-rules.toml
-              examples/portal-rules.toml
+              examples/portal-rules.toml examples/GALPAO-R1.CMB
+              examples/GALPAO-R1.ESF
         DESTINATION ${CMAKE_INSTALL_DOCDIR}/examples)
 
 set(CPACK_PACKAGE_NAME toval)

@@ -38,6 +38,8 @@ decimal (GALPAO.CMB), every combined value is exact at the report's three
 decimals, so the report can be checked by hand to the last digit.
 
 Run: python3 examples/make_example.py   (writes examples/GALPAO.ESF)
+     python3 examples/make_example.py --revision
+         (writes examples/GALPAO-R1.ESF, the first revision: see REVISION)
 Only the standard library is used.
 """
 
@@ -80,6 +82,15 @@ CASES = [
     ("W", "VENTO DA ESQUERDA PARA A DIREITA",
      [(1, "normal", -2.9), (2, "normal", -1.8), (3, "normal", 3.2), (4, "normal", 1.8)]),
 ]
+
+# The first revision of the frame (GALPAO-R1.CMB, GALPAO-R1.ESF): the imposed
+# load of a roof reached only for maintenance is 0.25 kN/m2, not 0.5; with
+# frames 6.0 m apart, 1.5 kN/m instead of 3.0. Everything else as before.
+REVISION = {"Q": [(3, "plan", 1.5), (4, "plan", 1.5)]}
+
+
+def revised(cases):
+    return [(name, title, REVISION.get(name, loads)) for name, title, loads in cases]
 
 
 def geometry(bar):
@@ -204,7 +215,7 @@ def ruler(char="-"):
     return " " + char * 79
 
 
-def listing():
+def listing(cases):
     out = []
     w = out.append
     w(ruler("="))
@@ -216,7 +227,7 @@ def listing():
     w(f"     NUMERO DE NOS ..................{len(NODES):6d}")
     w(f"     NUMERO DE BARRAS ...............{len(BARS):6d}")
     w(f"     NUMERO DE PROPRIEDADES .........{len(PROPERTIES):6d}")
-    w(f"     NUMERO DE CARREGAMENTOS ........{len(CASES):6d}")
+    w(f"     NUMERO DE CARREGAMENTOS ........{len(cases):6d}")
     w(f"     MODULO DE ELASTICIDADE (KN/M2) .{E:14.4E}")
     w("     UNIDADES: KN, M, RAD")
     w("")
@@ -251,10 +262,10 @@ def listing():
     w("")
     w("     CARR   BARRA   TIPO          VALOR")
     w(ruler())
-    for name, _, loads in CASES:
+    for name, _, loads in cases:
         for bar, kind, value in loads:
             w(f"     {name:<4s}{bar:8d}   {'PROJ' if kind == 'plan' else 'NORMAL':<6s}{num(value, 13, 3)}")
-    for name, title, loads in CASES:
+    for name, title, loads in cases:
         u, end_actions, resultants = analyse(loads)
         w("")
         applied_x = -sum(resultants[0::3])  # free nodes carry no load: the
@@ -305,9 +316,13 @@ def listing():
 
 
 def main():
-    target = os.path.join(os.path.dirname(os.path.abspath(__file__)), "GALPAO.ESF")
+    revision = sys.argv[1:] == ["--revision"]
+    if sys.argv[1:] and not revision:
+        sys.exit("usage: make_example.py [--revision]")
+    name = "GALPAO-R1.ESF" if revision else "GALPAO.ESF"
+    target = os.path.join(os.path.dirname(os.path.abspath(__file__)), name)
     with open(target, "w", newline="\n") as f:
-        f.write(listing())
+        f.write(listing(revised(CASES) if revision else CASES))
     print(f"written: {target}", file=sys.stderr)
 
 

@@ -1,11 +1,16 @@
 #include "tools/program.h"
 
+#include <ostream>
+
 #include "tools/check/check_command.h"
-#include "tools/combinations/combinations_command.h"
 #include "tools/check/input_check.h"
+#include "tools/cli/json_text.h"
+#include "tools/combinations/combinations_command.h"
+#include "tools/diff/diff_command.h"
 #include "tools/draw/draw_command.h"
 #include "tools/draw/frame_drawing.h"
 #include "tools/export/export_command.h"
+#include "tools/export/results_json.h"
 #include "tools/report/report_command.h"
 
 namespace toval::tools {
@@ -19,6 +24,7 @@ const Command COMMANDS[] = {
     check_command(),
     combinations_command(),
     report_command(),
+    diff_command(),
 };
 
 }  // namespace
@@ -33,6 +39,7 @@ Services services() {
   offers.input_warnings = [](const std::string& combination_file, const std::string& forces_file) {
     return check_inputs(combination_file, forces_file).warnings;
   };
+  offers.results_json = [](LoadedRun& run, std::ostream& out) { out << json_text(results_document(run)); };
   return offers;
 }
 

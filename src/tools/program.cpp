@@ -44,6 +44,13 @@ int usage_error(std::string_view message, std::string_view usage) {
   return 2;
 }
 
+// The same message that toval prints for the same fault, and nothing on stdout.
+int run_error(const RunError& error, int status) {
+  std::fflush(stdout);
+  write_console_text(stderr, error.what());
+  return status;
+}
+
 int run_command(const Command& c, std::span<const std::string> args) {
   try {
     return c.run(args, services());
@@ -52,6 +59,8 @@ int run_command(const Command& c, std::span<const std::string> args) {
     return 0;
   } catch (const UsageError& e) {
     return usage_error(e.what(), c.usage);
+  } catch (const RunError& error) {
+    return run_error(error, c.fault_status);
   }
 }
 
@@ -91,10 +100,7 @@ int run_tools(std::span<const std::string> args) {
   try {
     return dispatch(args);
   } catch (const RunError& error) {
-    // The same message that toval prints for the same fault, and nothing on stdout.
-    std::fflush(stdout);
-    write_console_text(stderr, error.what());
-    return 1;
+    return run_error(error, 1);
   }
 }
 

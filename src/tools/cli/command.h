@@ -19,6 +19,9 @@ struct Command {
   // exit status. A usage error leaves as a UsageError, a run-ending input
   // fault as a RunError.
   int (*run)(std::span<const std::string> args, const Services& services);
+  // The exit status after a run-ending fault. A subcommand whose status 1
+  // means something else (diff: "changed") ends such a run with another.
+  int fault_status = 1;
 };
 
 }  // namespace toval::tools

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <functional>
+#include <iosfwd>
 #include <string>
 #include <vector>
 
@@ -11,6 +12,8 @@
 #include "tools/cli/loaded_run.h"
 
 namespace toval::tools {
+
+class LoadedRun;
 
 struct Services {
   // Each room that offers something to another adds one member here: a
@@ -23,6 +26,10 @@ struct Services {
   // in its order.
   std::function<std::vector<InputWarning>(const std::string& combination_file, const std::string& forces_file)>
       input_warnings;
+
+  // export: the JSON document of a run, exactly as `export --format json`
+  // writes it.
+  std::function<void(LoadedRun&, std::ostream&)> results_json;
 };
 
 }  // namespace toval::tools

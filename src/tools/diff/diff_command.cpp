@@ -1,0 +1,149 @@
+#include "tools/diff/diff_command.h"
+
+#include <charconv>
+#include <cmath>
+#include <fstream>
+#include <sstream>
+#include <vector>
+
+#include "records/platform.h"
+#include "records/run_error.h"
+#include "tools/cli/loaded_run.h"
+#include "tools/cli/options.h"
+#include "tools/cli/output_file.h"
+#include "tools/cli/usage_error.h"
+#include "tools/diff/diff_output.h"
+
+namespace toval::tools {
+
+namespace {
+
+constexpr std::string_view USAGE =
+    "toval-tools diff [--format text|json] [--tolerance REL] [--lang pt|en] [-o FILE] OLD NEW\n"
+    "       toval-tools diff [OPTIONS] OLD_COMBINATION OLD_FORCES NEW_COMBINATION NEW_FORCES";
+
+constexpr std::string_view HELP =
+    "usage: toval-tools diff [--format text|json] [--tolerance REL] [--lang pt|en] [-o FILE] OLD NEW\n"
+    "       toval-tools diff [OPTIONS] OLD_COMBINATION OLD_FORCES NEW_COMBINATION NEW_FORCES\n"
+    "\n"
+    "Compares two revisions of a frame: two exports (files written by `toval-tools export\n"
+    "--format json`), or two runs, each given by its combination file and forces file.\n"
+    "Nodes, bars and combinations are matched by number, cases by name, supports by node.\n"
+    "\n"
+    "It lists the structural changes (nodes, bars, cases and combinations added, removed\n"
+    "or changed; the symmetry axis, the mirror pairs, the characteristic nodes), then the\n"
+    "results that changed: the envelope of every bar (N, V and M at both ends, max and min,\n"
+    "with the governing combinations), the combined reactions, the combined displacements\n"
+    "of the characteristic nodes, and the bending flag of each combination and bar.\n"
+    "\n"
+    "A value counts as changed when |new - old| exceeds REL x max(|old|, |new|) and also\n"
+    "REL x the largest magnitude of that quantity in OLD; another governing combination\n"
+    "always counts.\n"
+    "\n"
+    "options:\n"
+    "  --format text|json  text (the default): a listing for people; json: a document\n"
+    "                      for scripts\n"
+    "  --tolerance REL     the relative tolerance, 0.001 when not given; 0 shows every change\n"
+    "  --lang pt|en        the language of the text: pt (the default) or en\n"
+    "  -o FILE             write to FILE instead of standard output (- is standard output);\n"
+    "                      FILE is replaced only when complete, and may not be an input\n"
+    "  --help              show this text\n"
+    "\n"
+    "exit status:\n"
+    "  0  nothing changed beyond the tolerance\n"
+    "  1  something changed\n"
+    "  2  the command line is wrong, an input cannot be read (a run's input: the message\n"
+    "     is the one toval gives), or the output cannot be written\n";
+
+constexpr OptionDefinition OPTIONS[] = {
+    {"format", '\0', true, "text|json"},
+    {"tolerance", '\0', true, "REL"},
+    {"lang", '\0', true, "pt|en"},
+    {"output", 'o', true, "FILE"},
+};
+
+constexpr double DEFAULT_TOLERANCE = 0.001;
+
+struct Request {
+  bool json = false;
+  double tolerance = DEFAULT_TOLERANCE;
+  Language language = Language::pt;
+  std::string target;
+  std::vector<std::string> inputs;  // two exports, or two pairs of run files
+};
+
+// A finite number, 0 or more, written whole.
+double parse_tolerance(const std::string& text) {
+  double value = -1;
+  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+  if (text.empty() || error != std::errc() || end != text.data() + text.size() || !std::isfinite(value) || value < 0)
+    throw UsageError("bad value '" + text + "' for --tolerance (a number, 0 or more)");
+  return value;
+}
+
+Request parse_request(std::span<const std::string> args) {
+  const Options options(OPTIONS, args);
+  Request r;
+  r.inputs = options.positionals();
+  if (r.inputs.size() < 2) throw UsageError(r.inputs.empty() ? "missing argument OLD" : "missing argument NEW");
+  if (r.inputs.size() == 3) throw UsageError("missing argument NEW_FORCES");
+  if (r.inputs.size() > 4) throw UsageError("unexpected argument '" + r.inputs[4] + "'");
+  const std::string format = options.value("format").value_or("text");
+  if (format != "text" && format != "json") throw UsageError("bad value '" + format + "' for --format (text or json)");
+  r.json = format == "json";
+  if (const auto rel = options.value("tolerance")) r.tolerance = parse_tolerance(*rel);
+  const std::string lang = options.value("lang").value_or("pt");
+  if (lang != "pt" && lang != "en") throw UsageError("bad value '" + lang + "' for --lang (pt or en)");
+  if (options.has("lang") && r.json) throw UsageError("option --lang needs --format text");
+  r.language = lang == "en" ? Language::en : Language::pt;
+  r.target = options.value("output").value_or("");
+  if (options.has("output") && r.target.empty())
+    throw UsageError("bad value '' for -o (a file name, or - for standard output)");
+  return r;
+}
+
+std::string file_text(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  if (!in || platform::is_directory(path)) throw file_error(ReadFault::open, path, "the export cannot be opened for reading");
+  std::ostringstream text;
+  text << in.rdbuf();
+  if (in.bad()) throw file_error(ReadFault::end_of_file, path, "the export cannot be read");
+  return std::move(text).str();
+}
+
+// The export document of a run, made by the export room.
+std::string run_document(const Services& services, const std::string& combination, const std::string& forces) {
+  LoadedRun run(combination, forces);
+  std::ostringstream text;
+  services.results_json(run, text);
+  return std::move(text).str();
+}
+
+int run_diff(std::span<const std::string> args, const Services& services) {
+  const Request r = parse_request(args);
+  refuse_input_as_output(r.target, r.inputs);
+  ExportedRun old_run, new_run;
+  if (r.inputs.size() == 2) {
+    old_run = read_exported_run(file_text(r.inputs[0]), r.inputs[0]);
+    new_run = read_exported_run(file_text(r.inputs[1]), r.inputs[1]);
+  } else {
+    old_run = read_exported_run(run_document(services, r.inputs[0], r.inputs[1]), r.inputs[1]);
+    new_run = read_exported_run(run_document(services, r.inputs[2], r.inputs[3]), r.inputs[3]);
+  }
+  Changes changes;
+  changes.structure = structure_changes(old_run, new_run);
+  changes.results = result_changes(old_run, new_run, r.tolerance);
+  write_output(r.target, r.json ? diff_json(changes, r.tolerance) : diff_text(changes, r.tolerance, r.language));
+  return changes.empty() ? 0 : 1;
+}
+
+}  // namespace
+
+Command diff_command() {
+  Command c{"diff", "what changed between two revisions of a frame", USAGE, HELP, run_diff};
+  // Status 1 means "changed": a fault must not look like it.
+  c.fault_status = 2;
+  return c;
+}
+
+}  // namespace toval::tools

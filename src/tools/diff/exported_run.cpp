@@ -1,0 +1,229 @@
+#include "tools/diff/exported_run.h"
+
+#include <algorithm>
+
+#include "records/run_error.h"
+
+namespace toval::tools {
+
+namespace {
+
+using Json = nlohmann::ordered_json;
+
+constexpr std::string_view FORMAT = "toval-results";
+constexpr long long VERSION = 1;
+
+// Reads the document part by part; the first thing it cannot take ends
+// the run with a message that names the part ("bars[2].length").
+class Reader {
+ public:
+  explicit Reader(const std::string& source) : source_(source) {}
+
+  [[noreturn]] void fail(const std::string& where, const std::string& what) const {
+    throw RunError("toval-tools diff: " + source_ + " is not an export of toval-tools: " +
+                   (where.empty() ? "" : where + " ") + what + "\n");
+  }
+
+  const Json& member(const Json& object, const char* key, const std::string& where) const {
+    if (!object.is_object()) fail(where, "is not an object");
+    const auto it = object.find(key);
+    if (it == object.end()) fail(where.empty() ? std::string("the document") : where, std::string("has no \"") + key + "\"");
+    return *it;
+  }
+
+  const Json& list(const Json& object, const char* key, const std::string& where) const {
+    const Json& v = member(object, key, where);
+    if (!v.is_array()) fail(path(where, key), "is not a list");
+    return v;
+  }
+
+  double number(const Json& v, const std::string& where) const {
+    if (!v.is_number()) fail(where, "is not a number");
+    return v.get<double>();
+  }
+  double number(const Json& object, const char* key, const std::string& where) const {
+    return number(member(object, key, where), path(where, key));
+  }
+
+  long long whole(const Json& v, const std::string& where) const {
+    if (!v.is_number_integer()) fail(where, "is not a whole number");
+    return v.get<long long>();
+  }
+  long long whole(const Json& object, const char* key, const std::string& where) const {
+    return whole(member(object, key, where), path(where, key));
+  }
+
+  std::string text(const Json& v, const std::string& where) const {
+    if (!v.is_string()) fail(where, "is not a string");
+    return v.get<std::string>();
+  }
+
+  // A list of exactly `n` numbers.
+  template <std::size_t N>
+  std::array<double, N> numbers(const Json& v, const std::string& where) const {
+    if (!v.is_array() || v.size() != N) fail(where, "is not a list of " + std::to_string(N) + " numbers");
+    std::array<double, N> values{};
+    for (std::size_t i = 0; i < N; ++i) values[i] = number(v[i], item(where, i));
+    return values;
+  }
+
+  // An entry keyed by number: a number given twice is refused.
+  template <class Map>
+  auto& entry(Map& map, long long key, const std::string& where) const {
+    auto [it, added] = map.try_emplace(key);
+    if (!added) fail(where, "repeats the number " + std::to_string(key));
+    return it->second;
+  }
+
+  static std::string path(const std::string& where, const char* key) { return where.empty() ? key : where + "." + key; }
+  static std::string item(const std::string& where, std::size_t i) { return where + "[" + std::to_string(i) + "]"; }
+
+ private:
+  const std::string& source_;
+};
+
+// A value shown in a message, cut when long.
+std::string shown(const Json& v) {
+  const std::string text = v.dump();
+  return text.size() > 40 ? text.substr(0, 40) + "..." : text;
+}
+
+void read_nodes(const Reader& r, const Json& doc, ExportedRun& run) {
+  const Json& list = r.list(doc, "nodes", "");
+  for (std::size_t i = 0; i < list.size(); ++i) {
+    const std::string at = Reader::item("nodes", i);
+    ExportedNode& n = r.entry(run.nodes, r.whole(list[i], "node", at), at);
+    n.x = r.number(list[i], "x", at);
+    n.y = r.number(list[i], "y", at);
+    const Json& codes = r.member(list[i], "restraints", at);
+    if (!codes.is_array() || codes.size() != 3) r.fail(at + ".restraints", "is not a list of 3 codes");
+    for (std::size_t k = 0; k < 3; ++k) n.restraints[k] = r.whole(codes[k], Reader::item(at + ".restraints", k));
+    n.entry = list[i];
+  }
+}
+
+void read_bars(const Reader& r, const Json& doc, ExportedRun& run) {
+  const Json& list = r.list(doc, "bars", "");
+  for (std::size_t i = 0; i < list.size(); ++i) {
+    const std::string at = Reader::item("bars", i);
+    ExportedBar& b = r.entry(run.bars, r.whole(list[i], "bar", at), at);
+    b.start = r.whole(list[i], "start", at);
+    b.end = r.whole(list[i], "end", at);
+    b.property = r.whole(list[i], "property", at);
+    b.length = r.number(list[i], "length", at);
+    b.entry = list[i];
+  }
+}
+
+void read_cases_and_combinations(const Reader& r, const Json& doc, ExportedRun& run) {
+  const Json& cases = r.list(doc, "cases", "");
+  for (std::size_t i = 0; i < cases.size(); ++i) {
+    std::string name = r.text(cases[i], Reader::item("cases", i));
+    // A name listed twice is one case: the run reads the first.
+    if (std::find(run.cases.begin(), run.cases.end(), name) == run.cases.end()) run.cases.push_back(std::move(name));
+  }
+  const Json& list = r.list(doc, "combinations", "");
+  for (std::size_t i = 0; i < list.size(); ++i) {
+    const std::string at = Reader::item("combinations", i);
+    ExportedCombination& c = r.entry(run.combinations, r.whole(list[i], "combination", at), at);
+    const Json& terms = r.list(list[i], "terms", at);
+    for (std::size_t j = 0; j < terms.size(); ++j) {
+      const std::string term_at = Reader::item(at + ".terms", j);
+      c.terms.push_back({r.number(terms[j], "multiplier", term_at), r.text(r.member(terms[j], "case", term_at), term_at + ".case")});
+    }
+    c.entry = list[i];
+  }
+}
+
+void read_symmetry(const Reader& r, const Json& doc, ExportedRun& run) {
+  run.axis = r.number(doc, "axis", "");
+  run.characteristic_nodes = r.member(doc, "characteristic_nodes", "");
+  if (!run.characteristic_nodes.is_object()) r.fail("characteristic_nodes", "is not an object");
+  const Json& pairs = r.list(doc, "pairs", "");
+  for (std::size_t i = 0; i < pairs.size(); ++i) {
+    const std::string at = Reader::item("pairs", i);
+    const Json& bars = r.member(pairs[i], "bars", at);
+    if (!bars.is_array() || bars.size() != 2) r.fail(at + ".bars", "is not a list of 2 bars");
+    run.pairs.push_back({r.whole(bars[0], at + ".bars[0]"), r.whole(bars[1], at + ".bars[1]")});
+  }
+}
+
+void read_combined_values(const Reader& r, const Json& doc, ExportedRun& run) {
+  const Json& reactions = r.list(doc, "combined_reactions", "");
+  for (std::size_t i = 0; i < reactions.size(); ++i) {
+    const std::string at = Reader::item("combined_reactions", i);
+    auto& entry = r.entry(run.combined_reactions, r.whole(reactions[i], "combination", at), at);
+    const Json& supports = r.member(reactions[i], "supports", at);
+    if (supports.is_null()) continue;  // missing cases
+    if (!supports.is_array()) r.fail(at + ".supports", "is neither a list nor null");
+    entry.emplace();
+    for (std::size_t k = 0; k < supports.size(); ++k) {
+      const std::string support_at = Reader::item(at + ".supports", k);
+      Triple& values = r.entry(*entry, r.whole(supports[k], "node", support_at), support_at);
+      values = r.numbers<3>(r.member(supports[k], "reactions", support_at), support_at + ".reactions");
+    }
+  }
+  const Json& displacements = r.list(doc, "combined_displacements", "");
+  for (std::size_t i = 0; i < displacements.size(); ++i) {
+    const std::string at = Reader::item("combined_displacements", i);
+    auto& entry = r.entry(run.combined_displacements, r.whole(displacements[i], "combination", at), at);
+    std::size_t p = 0;
+    for (const char* place : {"left", "axis", "right"}) {
+      const Json& v = r.member(displacements[i], place, at);
+      if (!v.is_null()) entry[p] = r.numbers<3>(v, Reader::path(at, place));
+      ++p;
+    }
+  }
+}
+
+Extreme read_extreme(const Reader& r, const Json& v, const std::string& at) {
+  return {r.number(v, "max", at), r.number(v, "min", at), r.whole(v, "max_combination", at), r.whole(v, "min_combination", at)};
+}
+
+void read_bar_results(const Reader& r, const Json& doc, ExportedRun& run) {
+  const Json& forces = r.list(doc, "bar_forces", "");
+  for (std::size_t i = 0; i < forces.size(); ++i) {
+    const std::string at = Reader::item("bar_forces", i);
+    const Json& bending = r.member(forces[i], "bending", at);
+    if (!bending.is_boolean()) r.fail(at + ".bending", "is not true or false");
+    const std::pair<long long, long long> key{r.whole(forces[i], "combination", at), r.whole(forces[i], "bar", at)};
+    if (!run.bending.emplace(key, bending.get<bool>()).second) r.fail(at, "repeats its combination and bar");
+  }
+  const Json& envelope = r.list(doc, "envelope", "");
+  for (std::size_t i = 0; i < envelope.size(); ++i) {
+    const std::string at = Reader::item("envelope", i);
+    BarEnvelope& e = r.entry(run.envelope, r.whole(envelope[i], "bar", at), at);
+    e[0] = read_extreme(r, r.member(envelope[i], "N", at), at + ".N");
+    std::size_t q = 1;
+    for (const char* force : {"V", "M"}) {
+      const Json& ends = r.member(envelope[i], force, at);
+      if (!ends.is_array() || ends.size() != 2) r.fail(Reader::path(at, force), "is not a list of 2 ends");
+      for (std::size_t end = 0; end < 2; ++end) e[q++] = read_extreme(r, ends[end], Reader::item(Reader::path(at, force), end));
+    }
+  }
+}
+
+}  // namespace
+
+ExportedRun read_exported_run(std::string_view text, const std::string& source) {
+  const Reader r(source);
+  const Json doc = Json::parse(text, nullptr, false);
+  if (doc.is_discarded()) r.fail("", "its text is not JSON");
+  if (!doc.is_object()) r.fail("the document", "is not an object");
+  const Json& format = r.member(doc, "format", "");
+  if (!format.is_string() || format.get<std::string>() != FORMAT)
+    r.fail("\"format\"", "is " + shown(format) + ", not \"" + std::string(FORMAT) + "\"");
+  const Json& version = r.member(doc, "version", "");
+  if (!version.is_number_integer() || version.get<long long>() != VERSION)
+    r.fail("\"version\"", "is " + shown(version) + "; this diff reads version " + std::to_string(VERSION));
+  ExportedRun run;
+  read_nodes(r, doc, run);
+  read_bars(r, doc, run);
+  read_cases_and_combinations(r, doc, run);
+  read_symmetry(r, doc, run);
+  read_combined_values(r, doc, run);
+  read_bar_results(r, doc, run);
+  return run;
+}
+
+}  // namespace toval::tools

@@ -1,0 +1,75 @@
+// An export document read back for comparison: every part that diff
+// compares, checked as it is read, keyed by the identity that matches it
+// with the other revision (nodes, bars and combinations by number, cases by
+// name, supports by node).
+#pragma once
+
+#include <array>
+#include <map>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+#include <nlohmann/json.hpp>
+
+namespace toval::tools {
+
+using Triple = std::array<double, 3>;
+
+struct ExportedNode {
+  double x = 0, y = 0;
+  std::array<long long, 3> restraints{};
+  nlohmann::ordered_json entry;  // as the export wrote it
+};
+
+struct ExportedBar {
+  long long start = 0, end = 0, property = 0;
+  double length = 0;
+  nlohmann::ordered_json entry;
+};
+
+struct ExportedTerm {
+  double multiplier = 0;
+  std::string case_name;
+  bool operator==(const ExportedTerm&) const = default;
+};
+
+struct ExportedCombination {
+  std::vector<ExportedTerm> terms;
+  nlohmann::ordered_json entry;
+};
+
+struct Extreme {
+  double max = 0, min = 0;
+  long long max_combination = 0, min_combination = 0;
+};
+
+// N, V at start and end, M at start and end: the envelope quantities in
+// the order diff names them (N, V1, V2, M1, M2).
+using BarEnvelope = std::array<Extreme, 5>;
+
+struct ExportedRun {
+  double axis = 0;
+  std::map<long long, ExportedNode> nodes;
+  std::map<long long, ExportedBar> bars;
+  std::vector<std::string> cases;  // in the order of the case list, each name once
+  std::map<long long, ExportedCombination> combinations;
+  nlohmann::ordered_json characteristic_nodes;
+  std::vector<std::array<long long, 2>> pairs;  // [lower, higher]
+  // Per combination: the reactions by support node, none when the
+  // combination has missing cases.
+  std::map<long long, std::optional<std::map<long long, Triple>>> combined_reactions;
+  // Per combination: left, axis, right, each none when cases are missing.
+  std::map<long long, std::array<std::optional<Triple>, 3>> combined_displacements;
+  std::map<std::pair<long long, long long>, bool> bending;  // (combination, bar)
+  std::map<long long, BarEnvelope> envelope;
+};
+
+// The export document, or a RunError naming `source` (a file name) and
+// what is wrong: not JSON, another format or version, a part missing or of
+// the wrong kind, a number given twice.
+ExportedRun read_exported_run(std::string_view text, const std::string& source);
+
+}  // namespace toval::tools

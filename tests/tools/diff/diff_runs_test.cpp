@@ -1,0 +1,328 @@
+// Whole diffs as a user runs them: the example against itself and against
+// its shipped revision (byte for byte, both input forms), generated frames
+// renumbered, with a case added or a combination removed, and the exit
+// status of every kind of failure.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include <nlohmann/json.hpp>
+
+#include "tools/frame_files.h"
+#include "tools/tools_process.h"
+
+namespace toval::testing {
+namespace {
+
+using Json = nlohmann::ordered_json;
+
+const std::string EXPECTED = std::string(TOVAL_TEST_DATA) + "/tools/data/diff_galpao/";
+
+class ExampleRevision : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    copy_example(dir_);
+    for (const char* name : {"GALPAO-R1.CMB", "GALPAO-R1.ESF"})
+      dir_.write(name, read_file(std::string(TOVAL_SOURCE_DIR) + "/examples/" + name));
+  }
+  RunResult diff(std::vector<std::string> arguments) const {
+    arguments.insert(arguments.begin(), "diff");
+    return run_tools(dir_.path(), arguments);
+  }
+  TempDir dir_;
+};
+
+const std::vector<std::string> ITSELF = {"GALPAO.CMB", "GALPAO.ESF", "GALPAO.CMB", "GALPAO.ESF"};
+const std::vector<std::string> REVISION = {"GALPAO.CMB", "GALPAO.ESF", "GALPAO-R1.CMB", "GALPAO-R1.ESF"};
+
+std::vector<std::string> with(std::vector<std::string> options, const std::vector<std::string>& files) {
+  options.insert(options.end(), files.begin(), files.end());
+  return options;
+}
+
+TEST_F(ExampleRevision, AgainstItselfNothingChanges) {
+  RunResult text = diff(ITSELF);
+  EXPECT_EQ(text.status, 0);
+  EXPECT_EQ(text.err, "");
+  EXPECT_EQ(text.out, read_file(EXPECTED + "same.txt"));
+  RunResult json = diff(with({"--format", "json", "--tolerance", "0"}, ITSELF));
+  EXPECT_EQ(json.status, 0);
+  EXPECT_EQ(json.out,
+            "{\n  \"format\": \"toval-diff\",\n  \"version\": 1,\n  \"tolerance\": 0,\n  \"structure\": [],\n"
+            "  \"changes\": []\n}\n");
+}
+
+TEST_F(ExampleRevision, TheRevisedImposedLoadByteForByte) {
+  RunResult text = diff(REVISION);
+  EXPECT_EQ(text.status, 1);
+  EXPECT_EQ(text.err, "");
+  EXPECT_EQ(text.out, read_file(EXPECTED + "revision.txt"));
+  RunResult english = diff(with({"--lang", "en"}, REVISION));
+  EXPECT_EQ(english.status, 1);
+  EXPECT_EQ(english.out, read_file(EXPECTED + "revision-en.txt"));
+  RunResult json = diff(with({"--format=json"}, REVISION));
+  EXPECT_EQ(json.status, 1);
+  EXPECT_EQ(json.out, read_file(EXPECTED + "revision.json"));
+}
+
+const Json* find_change(const Json& changes, const Json& key) {
+  for (const Json& c : changes) {
+    bool all = true;
+    for (const auto& [k, v] : key.items()) all = all && c.contains(k) && c[k] == v;
+    if (all) return &c;
+  }
+  return nullptr;
+}
+
+// Q falls from 3.0 to 1.5 kN/m: its reactions and forces by half (node 1:
+// 18.00 to 9.00, 5.01 to 2.50, -10.24 to -5.12; bar 3 N at the eave -30.56 to
+// -15.28). Only combinations 1 (1.4 G + 1.5 Q) and 2 (+ 0.9 W) hold Q.
+TEST_F(ExampleRevision, ChangesWorkedByHand) {
+  RunResult r = diff(with({"--format", "json"}, REVISION));
+  ASSERT_EQ(r.status, 1) << r.err;
+  const Json doc = Json::parse(r.out);
+  EXPECT_EQ(doc["structure"], Json::array());  // the frame and its combinations are the same
+  const Json& changes = doc["changes"];
+  const auto value = [&](const Json& key, const char* side) {
+    const Json* c = find_change(changes, key);
+    return c == nullptr ? -1e30 : (*c)[side].get<double>();
+  };
+  // Node 1, combination 1: FY 1.4 x 19.2 + 1.5 x 18.0 = 53.88, now
+  // 26.88 + 1.5 x 9.0 = 40.38; FX 7.476 + 7.515 = 14.991, now 7.476 + 3.75 = 11.226.
+  const Json fy = {{"table", "combined_reactions"}, {"combination", 1}, {"node", 1}, {"component", 2}};
+  EXPECT_NEAR(value(fy, "old"), 53.88, 1e-5);
+  EXPECT_NEAR(value(fy, "new"), 40.38, 1e-5);
+  const Json fx = {{"table", "combined_reactions"}, {"combination", 1}, {"node", 1}, {"component", 1}};
+  EXPECT_NEAR(value(fx, "new"), 11.226, 1e-5);
+  // Node 5, combination 2: MZ 1.4 x 10.92 + 1.5 x 10.24 + 0.9 x 8.47 =
+  // 15.288 + 15.36 + 7.623 = 38.271, now 15.288 + 7.68 + 7.623 = 30.591.
+  const Json mz = {{"table", "combined_reactions"}, {"combination", 2}, {"node", 5}, {"component", 3}};
+  EXPECT_NEAR(value(mz, "old"), 38.271, 1e-5);
+  EXPECT_NEAR(value(mz, "new"), 30.591, 1e-5);
+  // Bar 3 at the eave, combination 1: 1.4 x -32.60 + 1.5 x -30.56 = -91.48,
+  // now -45.64 + 1.5 x -15.28 = -68.56.
+  const Json n_min = {{"table", "envelope"}, {"bar", 3}, {"quantity", "N"}, {"bound", "min"}};
+  EXPECT_NEAR(value(n_min, "old"), -91.48, 1e-4);
+  EXPECT_NEAR(value(n_min, "new"), -68.56, 1e-4);
+  // Bar 2's shear at its foot (node 5) is G 5.34, Q 5.01 then 2.50, W 4.84.
+  // Its minimum was combination 4's 5.34 + 6.776 = 12.116; combination 1 now
+  // gives 7.476 + 3.75 = 11.226, below it: another governing combination.
+  const Json* v1_min = find_change(changes, {{"table", "envelope"}, {"bar", 2}, {"quantity", "V1"}, {"bound", "min"}});
+  ASSERT_NE(v1_min, nullptr);
+  EXPECT_NEAR((*v1_min)["old"].get<double>(), 12.116, 1e-5);
+  EXPECT_NEAR((*v1_min)["new"].get<double>(), 11.226, 1e-5);
+  EXPECT_EQ((*v1_min)["old_combination"], 4);
+  EXPECT_EQ((*v1_min)["new_combination"], 1);
+  // Combinations 3 and 4 hold no Q: none of their values moves.
+  for (const Json& c : changes) {
+    if (c.contains("combination")) {
+      EXPECT_LE(c["combination"].get<int>(), 2) << c.dump();
+    }
+  }
+}
+
+TEST_F(ExampleRevision, TwoExportsAndFourFilesGiveTheSameBytes) {
+  ASSERT_EQ(run_tools(dir_.path(), {"export", "-o", "old.json", "GALPAO.CMB", "GALPAO.ESF"}).status, 0);
+  ASSERT_EQ(run_tools(dir_.path(), {"export", "-o", "new.json", "GALPAO-R1.CMB", "GALPAO-R1.ESF"}).status, 0);
+  for (const std::vector<std::string>& options :
+       {std::vector<std::string>{}, {"--lang", "en", "--tolerance", "0"}, {"--format", "json"}}) {
+    RunResult from_files = diff(with(options, REVISION));
+    RunResult from_exports = diff(with(options, {"old.json", "new.json"}));
+    EXPECT_EQ(from_exports.status, 1);
+    EXPECT_EQ(from_exports.err, "");
+    EXPECT_EQ(from_exports.out, from_files.out);
+  }
+  RunResult same = diff({"old.json", "old.json"});
+  EXPECT_EQ(same.status, 0);
+  EXPECT_EQ(same.out, read_file(EXPECTED + "same.txt"));
+}
+
+TEST_F(ExampleRevision, AboveEveryRelativeChangeOnlyTheGoverningCombinationsRemain) {
+  // No value moves by half of itself, or by half of its largest kind; three
+  // extremes are governed by another combination, and that always counts.
+  RunResult r = diff(with({"--tolerance", "0.5", "--format", "json"}, REVISION));
+  EXPECT_EQ(r.status, 1);
+  const Json doc = Json::parse(r.out);
+  std::vector<std::string> told;
+  for (const Json& c : doc["changes"])
+    told.push_back(c["bar"].dump() + " " + c["quantity"].get<std::string>() + " " + c["bound"].get<std::string>() + " " +
+                   c["old_combination"].dump() + "->" + c["new_combination"].dump());
+  EXPECT_EQ(told, (std::vector<std::string>{"2 V1 min 4->1", "5 M1 max 2->3", "5 M1 min 4->1"}));
+}
+
+TEST_F(ExampleRevision, OutputToAFileAndFailuresNeverLookLikeChange) {
+  RunResult to_file = diff(with({"-o", "changes.txt"}, REVISION));
+  EXPECT_EQ(to_file.status, 1);
+  EXPECT_EQ(to_file.out, "");
+  EXPECT_EQ(dir_.read("changes.txt"), read_file(EXPECTED + "revision.txt"));
+
+  // A run-ending fault in an input: toval's message, as export gives it, and status 2.
+  std::string forces = dir_.read("GALPAO-R1.ESF");
+  dir_.write("CUT.ESF", forces.substr(0, forces.find("     CARREGAMENTO: W")));
+  RunResult exported = run_tools(dir_.path(), {"export", "GALPAO-R1.CMB", "CUT.ESF"});
+  ASSERT_EQ(exported.status, 1);
+  RunResult cut = diff({"GALPAO.CMB", "GALPAO.ESF", "GALPAO-R1.CMB", "CUT.ESF"});
+  EXPECT_EQ(cut.status, 2);
+  EXPECT_EQ(cut.out, "");
+  EXPECT_EQ(cut.err, exported.err);
+
+  RunResult missing = diff({"GALPAO.CMB", "GALPAO.ESF", "GALPAO-R1.CMB", "NONE.ESF"});
+  EXPECT_EQ(missing.status, 2);
+  EXPECT_EQ(missing.err, "\nrun-time error F6520: OPEN(NONE.ESF)\n- the forces file cannot be opened for reading\n");
+  RunResult not_export = diff({"GALPAO.CMB", "GALPAO.ESF"});
+  EXPECT_EQ(not_export.status, 2);
+  EXPECT_EQ(not_export.err, "toval-tools diff: GALPAO.CMB is not an export of toval-tools: its text is not JSON\n");
+  RunResult no_export = diff({"old.json", "new.json"});
+  EXPECT_EQ(no_export.status, 2);
+  EXPECT_EQ(no_export.err, "\nrun-time error F6520: OPEN(old.json)\n- the export cannot be opened for reading\n");
+  RunResult input_as_output = diff(with({"-o", "GALPAO-R1.ESF"}, REVISION));
+  EXPECT_EQ(input_as_output.status, 2);
+  EXPECT_EQ(dir_.read("GALPAO-R1.ESF"), forces);
+}
+
+TEST_F(ExampleRevision, UsageErrors) {
+  const std::string usage =
+      "usage: toval-tools diff [--format text|json] [--tolerance REL] [--lang pt|en] [-o FILE] OLD NEW\n"
+      "       toval-tools diff [OPTIONS] OLD_COMBINATION OLD_FORCES NEW_COMBINATION NEW_FORCES\n";
+  const std::pair<std::vector<std::string>, std::string> cases[] = {
+      {{"GALPAO.CMB"}, "missing argument NEW"},
+      {{"GALPAO.CMB", "GALPAO.ESF", "GALPAO-R1.CMB"}, "missing argument NEW_FORCES"},
+      {with({}, with(REVISION, {"X"})), "unexpected argument 'X'"},
+      {with({"--tolerance", "-0.1"}, REVISION), "bad value '-0.1' for --tolerance (a number, 0 or more)"},
+      {with({"--tolerance", "1e-3x"}, REVISION), "bad value '1e-3x' for --tolerance (a number, 0 or more)"},
+      {with({"--tolerance", "inf"}, REVISION), "bad value 'inf' for --tolerance (a number, 0 or more)"},
+      {with({"--format", "csv"}, REVISION), "bad value 'csv' for --format (text or json)"},
+      {with({"--lang", "de"}, REVISION), "bad value 'de' for --lang (pt or en)"},
+      {with({"--lang", "en", "--format", "json"}, REVISION), "option --lang needs --format text"},
+  };
+  for (const auto& [arguments, message] : cases) {
+    RunResult r = diff(arguments);
+    EXPECT_EQ(r.status, 2) << message;
+    EXPECT_EQ(r.out, "");
+    EXPECT_EQ(r.err, "toval-tools: " + message + "\n" + usage);
+  }
+}
+
+// Generated frames written as both input files, one revision each.
+class FrameRevisions : public ::testing::Test {
+ protected:
+  void write(const std::string& stem, const Frame& f, const std::vector<std::string>& combination) {
+    dir_.write(stem + ".CMB", joined(combination));
+    dir_.write(stem + ".ESF", joined(forces_lines(f)));
+  }
+  Json diff_json(const std::string& old_stem, const std::string& new_stem, int expected_status = 1) {
+    RunResult r = run_tools(dir_.path(), {"diff", "--format", "json", old_stem + ".CMB", old_stem + ".ESF",
+                                          new_stem + ".CMB", new_stem + ".ESF"});
+    EXPECT_EQ(r.status, expected_status) << r.err;
+    return Json::parse(r.out);
+  }
+  TempDir dir_;
+};
+
+// Nodes numbered from the other end: matched by number, every node moved
+// and every bar joins other nodes. The listed values go by position, so
+// the bar forces and reactions are the same; the left and right
+// characteristic nodes are now nodes 3 and 2, whose displacements the
+// generated listing gives apart, so left and right trade their values.
+TEST_F(FrameRevisions, ARenumberedPortalIsMatchedByNumber) {
+  const Frame old_frame = portal();
+  Frame renumbered = old_frame;
+  std::reverse(renumbered.nodes.begin(), renumbered.nodes.end());
+  for (FrameBar& b : renumbered.bars) {
+    b.ni = 5 - b.ni;
+    b.nf = 5 - b.nf;
+  }
+  write("OLD", old_frame, combination_lines(old_frame));
+  write("NEW", renumbered, combination_lines(renumbered));
+  const Json doc = diff_json("OLD", "NEW");
+  std::vector<std::pair<std::string, Json>> told;
+  for (const Json& s : doc["structure"]) told.emplace_back(s["what"].get<std::string>(), s["key"]);
+  const std::vector<std::pair<std::string, Json>> expected = {
+      {"node", 1}, {"node", 2}, {"node", 3}, {"node", 4}, {"bar", 1}, {"bar", 2}, {"bar", 3}, {"characteristic_nodes", nullptr}};
+  EXPECT_EQ(told, expected);
+  const Json& node1 = doc["structure"][0];
+  EXPECT_EQ(node1["old"], Json::parse(R"({"node": 1, "x": 0.0, "y": 0.0, "restraints": [1, 1, 1]})"));
+  EXPECT_EQ(node1["new"], Json::parse(R"({"node": 1, "x": 10.0, "y": 0.0, "restraints": [1, 1, 1]})"));
+  const Json& bar2 = doc["structure"][5];
+  EXPECT_EQ(bar2["old"]["start"], 2);
+  EXPECT_EQ(bar2["new"]["start"], 3);
+  EXPECT_EQ(bar2["new"]["end"], 2);
+  const Json& changes = doc["changes"];
+  EXPECT_EQ(changes.size(), 12u);  // 2 combinations x left and right x 3 components
+  const auto at = [&](int combination, const char* node, int component) -> const Json& {
+    for (const Json& c : changes)
+      if (c["combination"] == combination && c["node"] == node && c["component"] == component) return c;
+    ADD_FAILURE() << combination << " " << node << " " << component;
+    return changes[0];
+  };
+  for (int combination : {1, 2})
+    for (int component : {1, 2, 3}) {
+      EXPECT_EQ(at(combination, "left", component)["table"], "combined_displacements");
+      EXPECT_EQ(at(combination, "left", component)["old"], at(combination, "right", component)["new"]);
+      EXPECT_EQ(at(combination, "left", component)["new"], at(combination, "right", component)["old"]);
+    }
+}
+
+TEST_F(FrameRevisions, AnAddedCaseAndItsCombination) {
+  const Frame old_frame = portal();
+  Frame with_wind = old_frame;
+  with_wind.cases.push_back("W");
+  write("OLD", old_frame, combination_lines(old_frame));
+  // The combinations of the old file, and a third one of the new case alone.
+  std::vector<std::string> combination = combination_lines(with_wind);
+  combination.erase(combination.begin() + static_cast<std::ptrdiff_t>(line_index(combination, "COMBINACAO 1")),
+                    combination.end());
+  const std::vector<std::string> old_lines = combination_lines(old_frame);
+  combination.insert(combination.end(),
+                     old_lines.begin() + static_cast<std::ptrdiff_t>(line_index(old_lines, "COMBINACAO 1")),
+                     old_lines.end() - 1);
+  for (const char* line : {"COMBINACAO 3", "    1.0       W", "FIMC", "FIME"}) combination.push_back(line);
+  write("NEW", with_wind, combination);
+  const Json doc = diff_json("OLD", "NEW");
+  EXPECT_EQ(doc["structure"], Json::parse(R"([
+    {"what": "case", "key": "W", "old": null, "new": "W"},
+    {"what": "combination", "key": 3, "old": null, "new": {"combination": 3, "terms": [{"multiplier": 1.0, "case": "W"}]}}
+  ])"));
+  // Combinations 1 and 2 are as they were, but W alone (N = 10 + 3.5 (K - 1)
+  // in bar K) exceeds 1.4 G + 1.4 Q (0.56 of that): every maximum of N, of
+  // V1 and of M1, and every minimum of V2 and M2 (their ends' signs are
+  // opposite) is now combination 3's.
+  const Json& changes = doc["changes"];
+  ASSERT_EQ(changes.size(), 15u);
+  for (const Json& c : changes) {
+    EXPECT_EQ(c["table"], "envelope") << c.dump();
+    EXPECT_EQ(c["old_combination"], 1) << c.dump();
+    EXPECT_EQ(c["new_combination"], 3) << c.dump();
+  }
+  EXPECT_EQ(changes[0], Json::parse(R"({"table": "envelope", "bar": 1, "quantity": "N", "bound": "max",
+                                        "old": 5.6000004, "new": 10.0, "old_combination": 1, "new_combination": 3})"));
+  EXPECT_EQ(changes[14]["new"], -5.1);  // bar 3: M2 = -0.3 x (10 + 7)
+}
+
+TEST_F(FrameRevisions, ARemovedCombination) {
+  const Frame f = gable();
+  const std::vector<std::string> old_lines = combination_lines(f);
+  std::vector<std::string> fewer = old_lines;
+  const std::size_t second = line_index(fewer, "COMBINACAO 2");
+  fewer.erase(fewer.begin() + static_cast<std::ptrdiff_t>(second), fewer.end() - 1);
+  write("OLD", f, old_lines);
+  write("NEW", f, fewer);
+  const Json doc = diff_json("OLD", "NEW");
+  ASSERT_EQ(doc["structure"].size(), 1u);
+  const Json& removed = doc["structure"][0];
+  EXPECT_EQ(removed["what"], "combination");
+  EXPECT_EQ(removed["key"], 2);
+  EXPECT_EQ(removed["old"]["terms"], Json::parse(R"([{"multiplier": 1.0, "case": "G"}, {"multiplier": 1.0, "case": "Q"}])"));
+  EXPECT_TRUE(removed["new"].is_null());
+  // Combination 1 alone governs now: every extreme that combination 2 gave
+  // changes its combination, and nothing else changes.
+  ASSERT_FALSE(doc["changes"].empty());
+  for (const Json& c : doc["changes"]) {
+    EXPECT_EQ(c["table"], "envelope") << c.dump();
+    EXPECT_EQ(c["old_combination"], 2) << c.dump();
+    EXPECT_EQ(c["new_combination"], 1) << c.dump();
+  }
+}
+
+}  // namespace
+}  // namespace toval::testing

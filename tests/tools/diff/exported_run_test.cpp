@@ -1,0 +1,99 @@
+// Reading an export back: what diff needs is taken by identity, and a file
+// that is not an export of this version is refused with a message that
+// names the part at fault.
+#include <gtest/gtest.h>
+
+#include <nlohmann/json.hpp>
+
+#include "records/run_error.h"
+#include "tools/diff/exported_run.h"
+
+namespace toval::tools {
+namespace {
+
+using Json = nlohmann::ordered_json;
+
+// The smallest export: one node, one bar, one case, one combination.
+Json small_export() {
+  return Json::parse(R"({
+    "format": "toval-results", "version": 1, "axis": 2.5,
+    "nodes": [{"node": 1, "x": 0.0, "y": 0.5, "restraints": [1, 1, 0]}],
+    "bars": [{"bar": 1, "start": 1, "end": 1, "property": 2, "length": 5.0, "cos": 0.0, "mirror": null}],
+    "cases": ["G", "Q", "G"],
+    "combinations": [{"combination": 1, "terms": [{"multiplier": 1.4, "case": "G"}]}],
+    "characteristic_nodes": {"left": 1, "axis": null, "axis_left": null, "axis_right": null, "right": 1},
+    "combined_displacements": [{"combination": 1, "left": [1.0, 2.0, 3.0], "axis": null, "right": [4.0, 5.0, 6.0], "missing_cases": []}],
+    "combined_reactions": [{"combination": 1, "supports": [{"node": 1, "reactions": [7.0, 8.0, 9.0]}], "missing_cases": []}],
+    "bar_forces": [{"combination": 1, "bar": 1, "N": 1.0, "V": [0.0, 0.0], "M": [0.0, 0.0], "bending": true}],
+    "envelope": [{"bar": 1,
+                  "N": {"max": 1.0, "max_combination": 1, "min": -1.0, "min_combination": 1},
+                  "V": [{"max": 2.0, "max_combination": 1, "min": -2.0, "min_combination": 1},
+                        {"max": 3.0, "max_combination": 1, "min": -3.0, "min_combination": 1}],
+                  "M": [{"max": 4.0, "max_combination": 1, "min": -4.0, "min_combination": 1},
+                        {"max": 5.0, "max_combination": 1, "min": -5.0, "min_combination": 1}]}],
+    "pairs": [{"bars": [1, 1], "max": 1.0, "max_bar": 1, "max_combination": 1, "min": -1.0, "min_bar": 1, "min_combination": 1}]
+  })");
+}
+
+std::string refusal(const Json& doc) {
+  try {
+    read_exported_run(doc.dump(), "a.json");
+  } catch (const RunError& e) {
+    return e.what();
+  }
+  return "accepted";
+}
+
+TEST(ExportedRun, ReadsEveryComparedPartByIdentity) {
+  const ExportedRun r = read_exported_run(small_export().dump(), "a.json");
+  EXPECT_EQ(r.axis, 2.5);
+  ASSERT_EQ(r.nodes.count(1), 1u);
+  EXPECT_EQ(r.nodes.at(1).y, 0.5);
+  EXPECT_EQ(r.nodes.at(1).restraints, (std::array<long long, 3>{1, 1, 0}));
+  EXPECT_EQ(r.bars.at(1).property, 2);
+  EXPECT_EQ(r.cases, (std::vector<std::string>{"G", "Q"}));  // a name listed twice is one case
+  EXPECT_EQ(r.combinations.at(1).terms, (std::vector<ExportedTerm>{{1.4, "G"}}));
+  EXPECT_EQ(r.pairs, (std::vector<std::array<long long, 2>>{{1, 1}}));
+  EXPECT_EQ(r.combined_reactions.at(1)->at(1), (Triple{7, 8, 9}));
+  EXPECT_FALSE(r.combined_displacements.at(1)[1].has_value());
+  EXPECT_EQ(r.combined_displacements.at(1)[2], (Triple{4, 5, 6}));
+  EXPECT_TRUE(r.bending.at({1, 1}));
+  EXPECT_EQ(r.envelope.at(1)[2].max, 3.0);   // V at the end
+  EXPECT_EQ(r.envelope.at(1)[3].min, -4.0);  // M at the start
+}
+
+TEST(ExportedRun, RefusesWhatIsNotAnExportOfThisVersion) {
+  EXPECT_EQ(refusal(small_export()), "accepted");
+  const std::string head = "toval-tools diff: a.json is not an export of toval-tools: ";
+  try {
+    read_exported_run("{\"format\": ", "a.json");
+    ADD_FAILURE();
+  } catch (const RunError& e) {
+    EXPECT_EQ(std::string(e.what()), head + "its text is not JSON\n");
+  }
+  Json doc = small_export();
+  doc["format"] = "toval-diff";
+  EXPECT_EQ(refusal(doc), head + "\"format\" is \"toval-diff\", not \"toval-results\"\n");
+  doc = small_export();
+  doc["version"] = 2;
+  EXPECT_EQ(refusal(doc), head + "\"version\" is 2; this diff reads version 1\n");
+  doc = small_export();
+  doc.erase("envelope");
+  EXPECT_EQ(refusal(doc), head + "the document has no \"envelope\"\n");
+  doc = small_export();
+  doc["nodes"][0]["x"] = "0";
+  EXPECT_EQ(refusal(doc), head + "nodes[0].x is not a number\n");
+  doc = small_export();
+  doc["bars"].push_back(doc["bars"][0]);
+  EXPECT_EQ(refusal(doc), head + "bars[1] repeats the number 1\n");
+  doc = small_export();
+  doc["envelope"][0]["M"].erase(1);
+  EXPECT_EQ(refusal(doc), head + "envelope[0].M is not a list of 2 ends\n");
+  doc = small_export();
+  doc["combined_reactions"][0]["supports"] = 3;
+  EXPECT_EQ(refusal(doc), head + "combined_reactions[0].supports is neither a list nor null\n");
+  EXPECT_EQ(refusal(Json::array()), head + "the document is not an object\n");
+}
+
+}  // namespace
+}  // namespace toval::tools
