@@ -31,7 +31,9 @@ void text_record(RecordSink& sink, std::string_view text) {
 
 // The case name in four columns, blank padded on the right as the forces
 // file's headings pad it.
-std::string four_columns(const std::string& name) { return name + std::string(4 - name.size(), ' '); }
+std::string four_columns(const std::string& name) {
+  return name + std::string(4 - name.size(), ' ');
+}
 
 void name_record(RecordSink& sink, const std::string& name, const std::string& description) {
   const Item layout[] = {A(4), X(1), A(static_cast<int>(description.size()))};
@@ -40,8 +42,9 @@ void name_record(RecordSink& sink, const std::string& name, const std::string& d
 
 }  // namespace
 
-std::string combination_file_text(const Rules& rules, const std::vector<Combination>& all, const FileContent& content,
-                                  const std::string& rules_file, Language language) {
+std::string combination_file_text(const Rules& rules, const std::vector<Combination>& all,
+                                  const FileContent& content, const std::string& rules_file,
+                                  Language language) {
   TextSink sink;
   text_record(sink, first_record_text(rules_file, language));
   for (const std::string& title : rules.titles) text_record(sink, title);
@@ -54,7 +57,8 @@ std::string combination_file_text(const Rules& rules, const std::vector<Combinat
   for (std::size_t i : content.combinations) {
     const Combination& c = all[i];
     text_record(sink, header_text(rules, c, language));
-    for (const Term& t : c.terms) write_record(sink, TERM_RECORD, t.multiplier, four_columns(rules.actions[t.action].name));
+    for (const Term& t : c.terms)
+      write_record(sink, TERM_RECORD, t.multiplier, four_columns(rules.actions[t.action].name));
     text_record(sink, FIMC);
   }
   text_record(sink, FIME);

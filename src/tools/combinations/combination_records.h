@@ -21,7 +21,8 @@ struct FileContent {
 
 // The whole file: record 1, the titles, the case list, the combination
 // blocks, each ended as the grammar ends it; records end in CR LF.
-std::string combination_file_text(const Rules& rules, const std::vector<Combination>& all, const FileContent& content,
-                                  const std::string& rules_file, Language language);
+std::string combination_file_text(const Rules& rules, const std::vector<Combination>& all,
+                                  const FileContent& content, const std::string& rules_file,
+                                  Language language);
 
 }  // namespace toval::tools

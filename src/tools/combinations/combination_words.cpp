@@ -43,7 +43,9 @@ constexpr Words ENGLISH{
     "NONE",
 };
 
-const Words& words(Language language) { return language == Language::pt ? PORTUGUESE : ENGLISH; }
+const Words& words(Language language) {
+  return language == Language::pt ? PORTUGUESE : ENGLISH;
+}
 
 std::string names(const Rules& rules, const std::vector<std::size_t>& actions) {
   std::string text;
@@ -60,7 +62,8 @@ std::string part(std::string_view label, const std::string& value) {
 std::string first_record_text(const std::string& rules_file, Language language) {
   std::string name = std::filesystem::path(rules_file).filename().string();
   // A control character would end or corrupt the record.
-  std::replace_if(name.begin(), name.end(), [](char c) { return static_cast<unsigned char>(c) < 0x20; }, '?');
+  std::replace_if(
+      name.begin(), name.end(), [](char c) { return static_cast<unsigned char>(c) < 0x20; }, '?');
   return std::string(words(language).generated) + name;
 }
 
@@ -83,7 +86,8 @@ std::string header_text(const Rules& rules, const Combination& c, Language langu
     text += part(w.variables, c.accompanying.empty() ? std::string(w.none) : names(rules, c.accompanying));
     return text;
   }
-  text += part(w.leading, c.leading < 0 ? std::string(w.none) : rules.actions[static_cast<std::size_t>(c.leading)].name);
+  text += part(w.leading,
+               c.leading < 0 ? std::string(w.none) : rules.actions[static_cast<std::size_t>(c.leading)].name);
   if (!c.accompanying.empty()) text += part(w.accompanying, names(rules, c.accompanying));
   if (c.set != CombinationSet::uls) return text;
   std::vector<std::size_t> unfavourable;

@@ -4,13 +4,13 @@
 #include <cstdio>
 
 #include "records/console.h"
-#include "records/run_error.h"
 #include "tools/cli/options.h"
 #include "tools/cli/output_file.h"
 #include "tools/cli/usage_error.h"
 #include "tools/combinations/combination_records.h"
 #include "tools/combinations/enumeration.h"
 #include "tools/combinations/file_parts.h"
+#include "tools/combinations/rules_error.h"
 #include "tools/combinations/rules_file.h"
 
 namespace toval::tools {
@@ -82,8 +82,8 @@ std::size_t split_of(const Options& options, const std::string& target) {
   const std::optional<std::string> value = options.value("split");
   if (!value) return 0;
   if (is_stdout(target)) throw UsageError("--split needs -o FILE: the files are named after it");
-  const bool digits = !value->empty() && value->size() <= 2 &&
-                      value->find_first_not_of("0123456789") == std::string::npos;
+  const bool digits =
+      !value->empty() && value->size() <= 2 && value->find_first_not_of("0123456789") == std::string::npos;
   const int n = digits ? std::stoi(*value) : 0;
   if (n < 1 || n > static_cast<int>(TOVAL_COMBINATIONS))
     throw UsageError("--split takes a number of combinations from 1 to 10, not '" + *value + "'");
@@ -107,8 +107,9 @@ int run_combinations(std::span<const std::string> args, const Services&) {
   const Rules rules = read_rules_file(inputs[0], warnings);
   const std::vector<Combination> all = enumerate_combinations(rules, inputs[0]);
   if (all.empty())
-    throw RunError(inputs[0] + ": error: the rules give no combination (every multiplier is 0, or no "
-                   "permanent action stands with sets that need one)\n");
+    throw rules_error(inputs[0],
+                      "the rules give no combination (every multiplier is 0, or no permanent action "
+                      "stands with sets that need one)");
 
   std::vector<std::pair<std::string, FileContent>> files;
   if (split == 0) {
@@ -117,7 +118,8 @@ int run_combinations(std::span<const std::string> args, const Services&) {
     warnings.insert(warnings.end(), beyond.begin(), beyond.end());
   } else {
     std::vector<FileContent> parts = split_files(all, split, inputs[0]);
-    for (std::size_t k = 0; k < parts.size(); ++k) files.emplace_back(part_name(target, k + 1), std::move(parts[k]));
+    for (std::size_t k = 0; k < parts.size(); ++k)
+      files.emplace_back(part_name(target, k + 1), std::move(parts[k]));
   }
   for (const auto& [name, content] : files) refuse_input_as_output(name, inputs);
   std::vector<std::string> texts;

@@ -12,7 +12,9 @@ constexpr int DECIMALS = 4;
 // Beyond this an exponent only makes digits that no multiplier can show.
 constexpr int EXPONENT_LIMIT = 400;
 
-bool is_digit(char c) { return std::isdigit(static_cast<unsigned char>(c)) != 0; }
+bool is_digit(char c) {
+  return std::isdigit(static_cast<unsigned char>(c)) != 0;
+}
 
 // Digits with single underscores between them (TOML's way of grouping);
 // returns the digits, or nothing when the text is not of that form.
@@ -112,15 +114,18 @@ std::string multiplier_text(const Decimal& value) {
         // One more in the last place kept, carried through nines.
         std::size_t k = digits.size();
         while (k > 0 && digits[k - 1] == '9') digits[--k] = '0';
-        if (k == 0) digits.insert(digits.begin(), '1');
-        else ++digits[k - 1];
+        if (k == 0)
+          digits.insert(digits.begin(), '1');
+        else
+          ++digits[k - 1];
       }
     }
     scale = DECIMALS;
   }
   if (digits.size() <= static_cast<std::size_t>(scale))
     digits.insert(0, static_cast<std::size_t>(scale) + 1 - digits.size(), '0');
-  std::string whole = without_leading_zeros(digits.substr(0, digits.size() - static_cast<std::size_t>(scale)));
+  std::string whole =
+      without_leading_zeros(digits.substr(0, digits.size() - static_cast<std::size_t>(scale)));
   std::string fraction = digits.substr(digits.size() - static_cast<std::size_t>(scale));
   while (fraction.size() > 1 && fraction.back() == '0') fraction.pop_back();
   if (fraction.empty()) fraction = "0";

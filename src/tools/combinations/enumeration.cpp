@@ -6,7 +6,7 @@
 #include <map>
 #include <set>
 
-#include "records/run_error.h"
+#include "tools/combinations/rules_error.h"
 
 namespace toval::tools {
 
@@ -64,7 +64,8 @@ std::vector<std::size_t> variables_apart_from(const Rules& rules, int leading) {
   for (std::size_t k = 0; k < rules.actions.size(); ++k) {
     const Action& a = rules.actions[k];
     if (a.kind != ActionKind::variable || static_cast<int>(k) == leading) continue;
-    if (leading >= 0 && a.group >= 0 && a.group == rules.actions[static_cast<std::size_t>(leading)].group) continue;
+    if (leading >= 0 && a.group >= 0 && a.group == rules.actions[static_cast<std::size_t>(leading)].group)
+      continue;
     allowed.push_back(k);
   }
   return allowed;
@@ -79,7 +80,8 @@ std::vector<int> leading_choices(const Rules& rules, CombinationSet set) {
 }
 
 // The accompanying subsets that go with a leading action (or with none).
-std::vector<std::vector<std::size_t>> accompanying_choices(const Rules& rules, CombinationSet set, int leading) {
+std::vector<std::vector<std::size_t>> accompanying_choices(const Rules& rules, CombinationSet set,
+                                                           int leading) {
   if (set != CombinationSet::sls_quasi_permanent && leading < 0) return {{}};
   return subsets_in_order(units_of(rules, variables_apart_from(rules, leading)));
 }
@@ -96,7 +98,9 @@ double count_all(const Rules& rules) {
   return total;
 }
 
-Decimal one() { return {"1", 0}; }
+Decimal one() {
+  return {"1", 0};
+}
 
 // The multiplier of action k in a combination, before rounding.
 Decimal factor(const Action& a, CombinationSet set, bool leading, bool favourable) {
@@ -105,16 +109,20 @@ Decimal factor(const Action& a, CombinationSet set, bool leading, bool favourabl
     return favourable ? *a.gamma_inf : *a.gamma_sup;
   }
   switch (set) {
-    case CombinationSet::uls: return leading ? *a.gamma : multiply(*a.gamma, *a.psi0);
-    case CombinationSet::sls_characteristic: return leading ? one() : *a.psi0;
-    case CombinationSet::sls_frequent: return leading ? *a.psi1 : *a.psi2;
-    case CombinationSet::sls_quasi_permanent: break;
+    case CombinationSet::uls:
+      return leading ? *a.gamma : multiply(*a.gamma, *a.psi0);
+    case CombinationSet::sls_characteristic:
+      return leading ? one() : *a.psi0;
+    case CombinationSet::sls_frequent:
+      return leading ? *a.psi1 : *a.psi2;
+    case CombinationSet::sls_quasi_permanent:
+      break;
   }
   return *a.psi2;
 }
 
-Combination formed(const Rules& rules, CombinationSet set, int leading, const std::vector<std::size_t>& accompanying,
-                   std::uint64_t favourable_sources) {
+Combination formed(const Rules& rules, CombinationSet set, int leading,
+                   const std::vector<std::size_t>& accompanying, std::uint64_t favourable_sources) {
   Combination c;
   c.set = set;
   c.leading = leading;
@@ -145,10 +153,11 @@ std::string terms_key(const std::vector<Term>& terms) {
 
 std::vector<Combination> enumerate_combinations(const Rules& rules, const std::string& file) {
   if (const double n = count_all(rules); n > MAX_ENUMERATED)
-    throw RunError(file + ": error: the rules give " + (n < 1e15 ? std::to_string(static_cast<long long>(n)) : "more than 10^15") +
-                   " combinations before duplicates are dropped, more than the " +
-                   std::to_string(static_cast<long>(MAX_ENUMERATED)) +
-                   " this tool writes; put actions that never act together in one group\n");
+    throw rules_error(file, "the rules give " +
+                                (n < 1e15 ? std::to_string(static_cast<long long>(n)) : "more than 10^15") +
+                                " combinations before duplicates are dropped, more than the " +
+                                std::to_string(static_cast<long>(MAX_ENUMERATED)) +
+                                " this tool writes; put actions that never act together in one group");
   std::vector<Combination> all;
   for (CombinationSet set : rules.sets) {
     const std::size_t first_of_set = all.size();
@@ -161,8 +170,9 @@ std::vector<Combination> enumerate_combinations(const Rules& rules, const std::s
           if (c.terms.empty()) continue;
           for (const Term& t : c.terms)
             if (t.multiplier.size() > MULTIPLIER_COLUMNS)
-              throw RunError(file + ": error: the multiplier " + t.multiplier + " of the case \"" +
-                             rules.actions[t.action].name + "\" does not fit the 10 columns of a term record\n");
+              throw rules_error(file, "the multiplier " + t.multiplier + " of the case \"" +
+                                          rules.actions[t.action].name +
+                                          "\" does not fit the 10 columns of a term record");
           if (!seen.insert(terms_key(c.terms)).second) continue;
           c.number = static_cast<int>(all.size() - first_of_set) + 1;
           all.push_back(std::move(c));

@@ -4,7 +4,7 @@
 #include <filesystem>
 #include <set>
 
-#include "records/run_error.h"
+#include "tools/combinations/rules_error.h"
 
 namespace toval::tools {
 
@@ -29,17 +29,19 @@ std::vector<std::string> capacity_warnings(const FileContent& content, const std
                                            const std::string& file) {
   std::vector<std::string> warnings;
   const std::string start = file + ": warning: ";
-  const std::string end = ", more than toval takes (" + std::to_string(TOVAL_CASES) + " cases, " +
-                          std::to_string(TOVAL_COMBINATIONS) + " combinations, " + std::to_string(TOVAL_TERMS) +
-                          " terms in one); the file is written for toval-tools, and -o FILE --split 10 writes files "
-                          "that toval takes\n";
+  const std::string end =
+      ", more than toval takes (" + std::to_string(TOVAL_CASES) + " cases, " +
+      std::to_string(TOVAL_COMBINATIONS) + " combinations, " + std::to_string(TOVAL_TERMS) +
+      " terms in one); the file is written for toval-tools, and -o FILE --split 10 writes files "
+      "that toval takes\n";
   if (content.cases.size() > TOVAL_CASES)
     warnings.push_back(start + std::to_string(content.cases.size()) + " cases" + end);
   if (content.combinations.size() > TOVAL_COMBINATIONS)
     warnings.push_back(start + std::to_string(content.combinations.size()) + " combinations" + end);
   std::size_t most = 0;
   for (std::size_t i : content.combinations) most = std::max(most, all[i].terms.size());
-  if (most > TOVAL_TERMS) warnings.push_back(start + "a combination of " + std::to_string(most) + " terms" + end);
+  if (most > TOVAL_TERMS)
+    warnings.push_back(start + "a combination of " + std::to_string(most) + " terms" + end);
   return warnings;
 }
 
@@ -50,9 +52,10 @@ std::vector<FileContent> split_files(const std::vector<Combination>& all, std::s
   for (std::size_t i = 0; i < all.size(); ++i) {
     const std::set<std::size_t> own = cases_of(all[i]);
     if (own.size() > TOVAL_TERMS)
-      throw RunError(file + ": error: " + "combination " + std::to_string(all[i].number) + " of " + std::string(set_key(all[i].set)) + " has " + std::to_string(own.size()) +
-                     " terms; toval takes at most " + std::to_string(TOVAL_TERMS) +
-                     " in a combination, so no split makes a file it takes\n");
+      throw rules_error(file, "combination " + std::to_string(all[i].number) + " of " +
+                                  std::string(set_key(all[i].set)) + " has " + std::to_string(own.size()) +
+                                  " terms; toval takes at most " + std::to_string(TOVAL_TERMS) +
+                                  " in a combination, so no split makes a file it takes");
     std::set<std::size_t> with = cases;
     with.insert(own.begin(), own.end());
     if (files.empty() || files.back().combinations.size() == per_file || with.size() > TOVAL_CASES) {
@@ -71,8 +74,8 @@ std::string part_name(const std::string& target, std::size_t number) {
   const std::string name = std::filesystem::path(target).filename().string();
   const std::size_t point = std::min(name.find('.'), name.size());
   // The folder part stays as the user wrote it.
-  return target.substr(0, target.size() - name.size()) + name.substr(0, point) + "-" + std::to_string(number) +
-         name.substr(point);
+  return target.substr(0, target.size() - name.size()) + name.substr(0, point) + "-" +
+         std::to_string(number) + name.substr(point);
 }
 
 }  // namespace toval::tools

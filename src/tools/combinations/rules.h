@@ -15,7 +15,8 @@ namespace toval::tools {
 // In the order the file writes them.
 enum class CombinationSet { uls, sls_characteristic, sls_frequent, sls_quasi_permanent };
 inline constexpr CombinationSet ALL_SETS[] = {CombinationSet::uls, CombinationSet::sls_characteristic,
-                                              CombinationSet::sls_frequent, CombinationSet::sls_quasi_permanent};
+                                              CombinationSet::sls_frequent,
+                                              CombinationSet::sls_quasi_permanent};
 
 // The set's name in a rules file: "uls", "sls_frequent".
 constexpr std::string_view set_key(CombinationSet set) {

@@ -1,5 +1,7 @@
 #include "tools/combinations/rules_file.h"
 
+#include <toml++/toml.h>
+
 #include <algorithm>
 #include <charconv>
 #include <cmath>
@@ -7,10 +9,9 @@
 #include <map>
 #include <sstream>
 
-#include <toml++/toml.h>
-
 #include "records/platform.h"
 #include "records/run_error.h"
+#include "tools/combinations/rules_error.h"
 
 namespace toval::tools {
 
@@ -35,7 +36,7 @@ class Source {
     return file_ + ":" + std::to_string(at.line) + ":" + std::to_string(at.column);
   }
   [[noreturn]] void fail(const toml::source_region& at, const std::string& text) const {
-    throw RunError(place(at.begin) + ": error: " + text + "\n");
+    throw rules_error(place(at.begin), text);
   }
   [[noreturn]] void fail(const toml::node& at, const std::string& text) const { fail(at.source(), text); }
   std::string warning(const toml::node& at, const std::string& text) const {
@@ -56,7 +57,9 @@ class Source {
   std::vector<std::string_view> lines_;
 };
 
-std::string quoted_name(std::string_view name) { return "\"" + std::string(name) + "\""; }
+std::string quoted_name(std::string_view name) {
+  return "\"" + std::string(name) + "\"";
+}
 
 // A line end or another control character in a text written into the
 // combination file would break its records.
@@ -68,22 +71,23 @@ bool has_control_character(std::string_view text) {
 
 // Keys of a table that this file kind does not know are mistakes (a factor
 // misspelt would silently be missing).
-void refuse_unknown_keys(const Source& src, const toml::table& table, std::initializer_list<std::string_view> known,
-                         std::string_view where) {
+void refuse_unknown_keys(const Source& src, const toml::table& table,
+                         std::initializer_list<std::string_view> known, std::string_view where) {
   for (auto&& [key, node] : table) {
     bool found = false;
     for (std::string_view k : known) found = found || key.str() == k;
     if (!found) {
       std::string list;
       for (std::string_view k : known) list += (list.empty() ? "" : ", ") + std::string(k);
-      src.fail(key.source(), "unknown key " + quoted_name(key.str()) + " in " + std::string(where) + " (keys: " +
-                                 list + ")");
+      src.fail(key.source(), "unknown key " + quoted_name(key.str()) + " in " + std::string(where) +
+                                 " (keys: " + list + ")");
     }
     (void)node;
   }
 }
 
-const toml::node& required(const Source& src, const toml::table& table, std::string_view key, std::string_view where) {
+const toml::node& required(const Source& src, const toml::table& table, std::string_view key,
+                           std::string_view where) {
   const toml::node* node = table.get(key);
   if (node == nullptr) src.fail(table, std::string(where) + " has no " + quoted_name(key));
   return *node;
@@ -92,7 +96,8 @@ const toml::node& required(const Source& src, const toml::table& table, std::str
 std::string text_of(const Source& src, const toml::node& node, std::string_view what) {
   const std::optional<std::string> s = node.value_exact<std::string>();
   if (!s) src.fail(node, std::string(what) + " is a text in quotes");
-  if (has_control_character(*s)) src.fail(node, std::string(what) + " holds a line end or another control character");
+  if (has_control_character(*s))
+    src.fail(node, std::string(what) + " holds a line end or another control character");
   return *s;
 }
 
@@ -162,7 +167,8 @@ std::map<std::string, Factors, std::less<>> read_categories(const Source& src, c
   return categories;
 }
 
-std::array<std::string, 3> read_titles(const Source& src, const toml::table& root, std::vector<std::string>& warnings) {
+std::array<std::string, 3> read_titles(const Source& src, const toml::table& root,
+                                       std::vector<std::string>& warnings) {
   const toml::node& node = required(src, root, "titles", "the rules file");
   const toml::array* list = node.as_array();
   if (list == nullptr || list->size() != 3)
@@ -182,7 +188,10 @@ std::vector<CombinationSet> read_sets(const Source& src, const toml::table& root
   const toml::node& node = required(src, root, "sets", "the rules file");
   const toml::array* list = node.as_array();
   if (list == nullptr) src.fail(node, "\"sets\" is an array of the sets wanted");
-  if (list->empty()) src.fail(node, "\"sets\" is empty: name at least one of uls, sls_characteristic, sls_frequent, sls_quasi_permanent");
+  if (list->empty())
+    src.fail(
+        node,
+        "\"sets\" is empty: name at least one of uls, sls_characteristic, sls_frequent, sls_quasi_permanent");
   bool wanted[std::size(ALL_SETS)] = {};
   for (const toml::node& entry : *list) {
     const std::string name = text_of(src, entry, "an entry of \"sets\"");
@@ -204,8 +213,8 @@ bool wants(const std::vector<CombinationSet>& sets, CombinationSet s) {
   return std::find(sets.begin(), sets.end(), s) != sets.end();
 }
 
-void require_factor(const Source& src, const toml::table& at, const std::optional<Decimal>& f, std::string_view key,
-                    const std::string& action, std::string_view set) {
+void require_factor(const Source& src, const toml::table& at, const std::optional<Decimal>& f,
+                    std::string_view key, const std::string& action, std::string_view set) {
   if (!f)
     src.fail(at, action + " has no factor " + quoted_name(key) + ", which the set " + quoted_name(set) +
                      " needs (on the action or in its category)");
@@ -224,19 +233,24 @@ Action read_action(const Source& src, const toml::table& t, std::size_t position
     src.fail(case_node, "the case name " + quoted_name(a.name) + " is longer than 4 characters");
   for (unsigned char c : a.name)
     if (c > 0x7e || c == ',')
-      src.fail(case_node, "the case name " + quoted_name(a.name) +
-                              " holds a comma or a character beyond ASCII, which the combination file cannot carry");
+      src.fail(case_node,
+               "the case name " + quoted_name(a.name) +
+                   " holds a comma or a character beyond ASCII, which the combination file cannot carry");
   if (a.name == "FIMG" || a.name == "FIMC" || a.name == "FIME")
     src.fail(case_node, "the case name " + quoted_name(a.name) + " is a marker of the combination file");
   const std::string action = "the action " + quoted_name(a.name);
 
   const std::string kind = text_of(src, required(src, t, "kind", action), "\"kind\"");
-  if (kind == "permanent") a.kind = ActionKind::permanent;
-  else if (kind == "variable") a.kind = ActionKind::variable;
-  else src.fail(*t.get("kind"), "\"kind\" is \"permanent\" or \"variable\", not " + quoted_name(kind));
+  if (kind == "permanent")
+    a.kind = ActionKind::permanent;
+  else if (kind == "variable")
+    a.kind = ActionKind::variable;
+  else
+    src.fail(*t.get("kind"), "\"kind\" is \"permanent\" or \"variable\", not " + quoted_name(kind));
 
   if (a.kind == ActionKind::permanent)
-    refuse_unknown_keys(src, t, {"case", "kind", "category", "gamma_sup", "gamma_inf", "source"}, "a permanent action");
+    refuse_unknown_keys(src, t, {"case", "kind", "category", "gamma_sup", "gamma_inf", "source"},
+                        "a permanent action");
   else
     refuse_unknown_keys(src, t, {"case", "kind", "category", "gamma", "psi0", "psi1", "psi2", "group"},
                         "a variable action");
@@ -245,7 +259,8 @@ Action read_action(const Source& src, const toml::table& t, std::size_t position
   if (const toml::node* c = t.get("category")) {
     const std::string name = text_of(src, *c, "\"category\"");
     const auto found = categories.find(name);
-    if (found == categories.end()) src.fail(*c, "no category " + quoted_name(name) + " is given in [categories]");
+    if (found == categories.end())
+      src.fail(*c, "no category " + quoted_name(name) + " is given in [categories]");
     f = found->second;
   }
   read_factors(src, t, f);  // a factor on the action overrides its category's
@@ -270,7 +285,8 @@ Action read_action(const Source& src, const toml::table& t, std::size_t position
       require_factor(src, t, a.gamma, "gamma", action, "uls");
       require_factor(src, t, a.psi0, "psi0", action, "uls");
     }
-    if (wants(sets, CombinationSet::sls_characteristic)) require_factor(src, t, a.psi0, "psi0", action, "sls_characteristic");
+    if (wants(sets, CombinationSet::sls_characteristic))
+      require_factor(src, t, a.psi0, "psi0", action, "sls_characteristic");
     if (wants(sets, CombinationSet::sls_frequent)) {
       require_factor(src, t, a.psi1, "psi1", action, "sls_frequent");
       require_factor(src, t, a.psi2, "psi2", action, "sls_frequent");
@@ -288,17 +304,22 @@ Action read_action(const Source& src, const toml::table& t, std::size_t position
 // Numbers sources and groups in the order of their first action; an action
 // without a source is a source of its own. A group of one action is a
 // mistake: it excludes nothing.
-void number_sources_and_groups(const Source& src, Rules& rules, const std::vector<const toml::table*>& tables) {
+void number_sources_and_groups(const Source& src, Rules& rules,
+                               const std::vector<const toml::table*>& tables) {
   std::map<std::string, int, std::less<>> sources, groups;
   std::map<int, std::size_t> group_size, group_first;
   for (std::size_t k = 0; k < rules.actions.size(); ++k) {
     Action& a = rules.actions[k];
     if (a.kind == ActionKind::permanent) {
-      if (a.source_name.empty()) a.source = rules.sources++;
-      else if (auto it = sources.find(a.source_name); it != sources.end()) a.source = it->second;
-      else a.source = sources[a.source_name] = rules.sources++;
+      if (a.source_name.empty())
+        a.source = rules.sources++;
+      else if (auto it = sources.find(a.source_name); it != sources.end())
+        a.source = it->second;
+      else
+        a.source = sources[a.source_name] = rules.sources++;
     } else if (!a.group_name.empty()) {
-      if (auto it = groups.find(a.group_name); it != groups.end()) a.group = it->second;
+      if (auto it = groups.find(a.group_name); it != groups.end())
+        a.group = it->second;
       else {
         a.group = groups[a.group_name] = rules.groups++;
         group_first[a.group] = k;
@@ -309,8 +330,9 @@ void number_sources_and_groups(const Source& src, Rules& rules, const std::vecto
   for (const auto& [group, size] : group_size)
     if (size == 1) {
       const std::size_t k = group_first[group];
-      src.fail(*tables[k]->get("group"), "the group " + quoted_name(rules.actions[k].group_name) +
-                                             " names this action only; a group holds the actions that never act together");
+      src.fail(*tables[k]->get("group"),
+               "the group " + quoted_name(rules.actions[k].group_name) +
+                   " names this action only; a group holds the actions that never act together");
     }
 }
 
@@ -352,7 +374,8 @@ Rules parse_rules(std::string_view text, const std::string& file, std::vector<st
 
 Rules read_rules_file(const std::string& file, std::vector<std::string>& warnings) {
   std::ifstream in(file, std::ios::binary);
-  if (!in || platform::is_directory(file)) throw file_error(ReadFault::open, file, "the rules file cannot be opened");
+  if (!in || platform::is_directory(file))
+    throw file_error(ReadFault::open, file, "the rules file cannot be opened");
   std::ostringstream text;
   text << in.rdbuf();
   if (in.bad()) throw file_error(ReadFault::end_of_file, file, "the rules file cannot be read");

@@ -30,7 +30,8 @@ std::string with_sets(const std::string& sets) {
 // A combination file typed as a user types it, in the comma form, from
 // combinations written "set: 1.35 G1 + 1.5 G2"; its case list in the order
 // given.
-std::string typed_by_hand(const std::vector<std::string>& cases, const std::vector<std::string>& combinations) {
+std::string typed_by_hand(const std::vector<std::string>& cases,
+                          const std::vector<std::string>& combinations) {
   std::string file = "TYPED\nPORTICO DE ENSAIO\nCLIENTE DE ENSAIO\nPORTICO 1\nFIMG\n";
   for (const std::string& c : cases) file += c + "\nFIMC\n";
   file += "FIME\n";
@@ -119,12 +120,13 @@ TEST(CombinationsRuns, SplitFilesEachTovalsSizeWithOnlyTheCasesTheyUse) {
   EXPECT_EQ(r.err, "");
   const std::vector<std::string> all = portal_combinations(PORTAL_RULES);
   ASSERT_EQ(all.size(), 48u);
-  EXPECT_EQ(directory_names(dir.path()),
-            (std::vector<std::string>{"P-1.CMB", "P-2.CMB", "P-3.CMB", "P-4.CMB", "P-5.CMB", "P.ESF", "R.toml"}));
+  EXPECT_EQ(directory_names(dir.path()), (std::vector<std::string>{"P-1.CMB", "P-2.CMB", "P-3.CMB", "P-4.CMB",
+                                                                   "P-5.CMB", "P.ESF", "R.toml"}));
   for (std::size_t k = 0; k < 5; ++k) {
     const std::string name = "P-" + std::to_string(k + 1) + ".CMB";
-    const std::vector<std::string> part(all.begin() + static_cast<std::ptrdiff_t>(10 * k),
-                                        all.begin() + static_cast<std::ptrdiff_t>(std::min<std::size_t>(10 * k + 10, 48)));
+    const std::vector<std::string> part(
+        all.begin() + static_cast<std::ptrdiff_t>(10 * k),
+        all.begin() + static_cast<std::ptrdiff_t>(std::min<std::size_t>(10 * k + 10, 48)));
     typed.write(name, typed_by_hand(cases_used(part), part));
     RunResult report = run_program(dir.path(), name + "\nP.ESF\n");
     EXPECT_EQ(report.status, 0) << name << report.err;
@@ -134,9 +136,10 @@ TEST(CombinationsRuns, SplitFilesEachTovalsSizeWithOnlyTheCasesTheyUse) {
     EXPECT_EQ(a.out, b.out) << name;
   }
   // The last part holds frequent 1-6 and quasi-permanent 1-2: all five cases.
-  EXPECT_NE(dir.read("P-5.CMB").find("FIMG\r\nG1   PERMANENTE\r\nFIMC\r\nG2   PERMANENTE\r\nFIMC\r\n"
-                                     "Q    VARIAVEL\r\nFIMC\r\nW1   VARIAVEL - GRUPO: wind\r\nFIMC\r\n"
-                                     "W2   VARIAVEL - GRUPO: wind\r\nFIMC\r\nFIME\r\nELS FREQUENTE 1 - PRINCIPAL: NENHUMA\r\n"),
+  EXPECT_NE(dir.read("P-5.CMB").find(
+                "FIMG\r\nG1   PERMANENTE\r\nFIMC\r\nG2   PERMANENTE\r\nFIMC\r\n"
+                "Q    VARIAVEL\r\nFIMC\r\nW1   VARIAVEL - GRUPO: wind\r\nFIMC\r\n"
+                "W2   VARIAVEL - GRUPO: wind\r\nFIMC\r\nFIME\r\nELS FREQUENTE 1 - PRINCIPAL: NENHUMA\r\n"),
             std::string::npos);
 }
 
@@ -144,7 +147,8 @@ TEST(CombinationsRuns, SplitFilesStandBesideTheTargetWithOnlyTheirCases) {
   TempDir dir;
   std::string rules = "titles = [\"A\", \"B\", \"C\"]\nsets = [\"sls_characteristic\"]\n";
   for (int k = 1; k <= 12; ++k)
-    rules += "[[actions]]\ncase = \"Q" + std::to_string(k) + "\"\nkind = \"variable\"\npsi0 = 0\ngroup = \"g\"\n";
+    rules +=
+        "[[actions]]\ncase = \"Q" + std::to_string(k) + "\"\nkind = \"variable\"\npsi0 = 0\ngroup = \"g\"\n";
   dir.write("R.toml", rules);
   RunResult r = run_tools(dir.path(), {"combinations", "-o", "dir.d/P", "--split", "10", "R.toml"});
   ASSERT_EQ(r.status, 1);  // the folder does not exist
@@ -155,8 +159,9 @@ TEST(CombinationsRuns, SplitFilesStandBesideTheTargetWithOnlyTheirCases) {
   // of the name, never of the folder.
   EXPECT_EQ(directory_names(dir.file("dir.d")), (std::vector<std::string>{"P-1", "P-2"}));
   const std::string second = dir.read("dir.d/P-2");
-  EXPECT_NE(second.find("FIMG\r\nQ11  VARIAVEL - GRUPO: g\r\nFIMC\r\nQ12  VARIAVEL - GRUPO: g\r\nFIMC\r\nFIME\r\n"),
-            std::string::npos)
+  EXPECT_NE(
+      second.find("FIMG\r\nQ11  VARIAVEL - GRUPO: g\r\nFIMC\r\nQ12  VARIAVEL - GRUPO: g\r\nFIMC\r\nFIME\r\n"),
+      std::string::npos)
       << second;
 }
 
@@ -166,9 +171,10 @@ TEST(CombinationsRuns, BeyondTovalsCapacitiesWarnsAndWritesTheWholeFile) {
   dir.write("P.ESF", portal_forces());
   RunResult r = run_tools(dir.path(), {"combinations", "-o", "P.CMB", "R.toml"});
   ASSERT_EQ(r.status, 0);
-  EXPECT_EQ(console_error_text(r.err),
-            "R.toml: warning: 48 combinations, more than toval takes (10 cases, 10 combinations, 10 terms in one); "
-            "the file is written for toval-tools, and -o FILE --split 10 writes files that toval takes\n");
+  EXPECT_EQ(
+      console_error_text(r.err),
+      "R.toml: warning: 48 combinations, more than toval takes (10 cases, 10 combinations, 10 terms in one); "
+      "the file is written for toval-tools, and -o FILE --split 10 writes files that toval takes\n");
   TempDir typed;
   typed.write("P.ESF", portal_forces());
   typed.write("P.CMB", typed_by_hand(PORTAL_CASES, portal_combinations(PORTAL_RULES)));
@@ -193,8 +199,9 @@ TEST(CombinationsRuns, BadRulesExitOneAndWriteNothing) {
   EXPECT_EQ(directory_names(dir.path()), (std::vector<std::string>{"OLD.CMB", "R.toml"}));
   EXPECT_EQ(dir.read("OLD.CMB"), "old content\n");
   // Rules that give nothing to write.
-  dir.write("R.toml", "titles = [\"A\", \"B\", \"C\"]\nsets = [\"sls_quasi_permanent\"]\n"
-                      "[[actions]]\ncase = \"W\"\nkind = \"variable\"\npsi2 = 0.0\n");
+  dir.write("R.toml",
+            "titles = [\"A\", \"B\", \"C\"]\nsets = [\"sls_quasi_permanent\"]\n"
+            "[[actions]]\ncase = \"W\"\nkind = \"variable\"\npsi2 = 0.0\n");
   RunResult none = run_tools(dir.path(), {"combinations", "R.toml"});
   EXPECT_EQ(none.status, 1);
   EXPECT_EQ(none.out, "");
@@ -204,15 +211,15 @@ TEST(CombinationsRuns, BadRulesExitOneAndWriteNothing) {
 TEST(CombinationsRuns, CommandLineMistakesExitTwoAndTheInputIsNeverTheOutput) {
   TempDir dir;
   dir.write("R.toml", PORTAL_RULES);
-  for (const std::vector<std::string>& args : std::vector<std::vector<std::string>>{
-           {"combinations"},
-           {"combinations", "--split", "10", "R.toml"},
-           {"combinations", "-o", "-", "--split", "10", "R.toml"},
-           {"combinations", "-o", "P.CMB", "--split", "11", "R.toml"},
-           {"combinations", "-o", "P.CMB", "--split", "0", "R.toml"},
-           {"combinations", "-o", "P.CMB", "--split", "x", "R.toml"},
-           {"combinations", "--lang", "fr", "R.toml"},
-           {"combinations", "R.toml", "S.toml"}}) {
+  for (const std::vector<std::string>& args :
+       std::vector<std::vector<std::string>>{{"combinations"},
+                                             {"combinations", "--split", "10", "R.toml"},
+                                             {"combinations", "-o", "-", "--split", "10", "R.toml"},
+                                             {"combinations", "-o", "P.CMB", "--split", "11", "R.toml"},
+                                             {"combinations", "-o", "P.CMB", "--split", "0", "R.toml"},
+                                             {"combinations", "-o", "P.CMB", "--split", "x", "R.toml"},
+                                             {"combinations", "--lang", "fr", "R.toml"},
+                                             {"combinations", "R.toml", "S.toml"}}) {
     RunResult r = run_tools(dir.path(), args);
     EXPECT_EQ(r.status, 2) << args.size() << " " << r.err;
     EXPECT_NE(r.err.find("usage: toval-tools combinations"), std::string::npos) << r.err;
@@ -237,7 +244,8 @@ TEST(CombinationsRuns, TheExampleRulesFilesGiveTheirFiles) {
   EXPECT_EQ(r.err, "");  // ten combinations: as many as toval takes
   RunResult run = run_program(dir.path(), "GALPAO-ELU.CMB\nGALPAO.ESF\n");
   EXPECT_EQ(run.status, 0) << run.err;
-  RunResult portal = run_tools(dir.path(), {"combinations", "-o", "PORTAL.CMB", "--split", "10", "portal-rules.toml"});
+  RunResult portal =
+      run_tools(dir.path(), {"combinations", "-o", "PORTAL.CMB", "--split", "10", "portal-rules.toml"});
   EXPECT_EQ(portal.status, 0) << portal.err;
   EXPECT_TRUE(dir.exists("PORTAL-5.CMB"));
 }

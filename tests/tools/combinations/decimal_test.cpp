@@ -1,8 +1,8 @@
 // Multipliers as exact decimal products of the factors as written, rounded
 // half away from zero to four decimals.
-#include <gtest/gtest.h>
-
 #include "tools/combinations/decimal.h"
+
+#include <gtest/gtest.h>
 
 namespace toval::testing {
 namespace {
@@ -23,7 +23,8 @@ TEST(Decimal, TextsAsTomlWritesNumbers) {
   EXPECT_EQ(multiplier_text(*parse_decimal("1.5E+2")), "150.0");
   EXPECT_EQ(multiplier_text(*parse_decimal("1_000.2_5")), "1000.25");
   EXPECT_EQ(multiplier_text(*parse_decimal("-0.0")), "0.0");
-  for (const char* bad : {"", "-1.5", "1.", ".5", "1__0", "_1", "1_", "1e", "1.2.3", "inf", "nan", "1e9999", "0x10"})
+  for (const char* bad :
+       {"", "-1.5", "1.", ".5", "1__0", "_1", "1_", "1e", "1.2.3", "inf", "nan", "1e9999", "0x10"})
     EXPECT_FALSE(parse_decimal(bad).has_value()) << bad;
 }
 
@@ -38,13 +39,13 @@ TEST(Decimal, ProductsAreExactWhereBinaryFractionsAreNot) {
 }
 
 TEST(Decimal, RoundsHalfAwayFromZeroToFourDecimals) {
-  EXPECT_EQ(product("1.15", "0.00005"), "0.0001");   // 0.0000575
-  EXPECT_EQ(product("1", "0.00005"), "0.0001");      // exactly half
-  EXPECT_EQ(product("1", "0.000049999"), "0.0");     // below half
-  EXPECT_EQ(product("1", "0.0000005"), "0.0");       // far below the last place
-  EXPECT_EQ(product("1.4", "0.12345"), "0.1728");    // 0.17283
-  EXPECT_EQ(product("1.5", "0.12345"), "0.1852");    // 0.185175
-  EXPECT_EQ(product("9.99995", "1"), "10.0");        // carried through the nines
+  EXPECT_EQ(product("1.15", "0.00005"), "0.0001");  // 0.0000575
+  EXPECT_EQ(product("1", "0.00005"), "0.0001");     // exactly half
+  EXPECT_EQ(product("1", "0.000049999"), "0.0");    // below half
+  EXPECT_EQ(product("1", "0.0000005"), "0.0");      // far below the last place
+  EXPECT_EQ(product("1.4", "0.12345"), "0.1728");   // 0.17283
+  EXPECT_EQ(product("1.5", "0.12345"), "0.1852");   // 0.185175
+  EXPECT_EQ(product("9.99995", "1"), "10.0");       // carried through the nines
   EXPECT_EQ(product("0.99995", "1"), "1.0");
   EXPECT_TRUE(tools::is_zero_text(product("0", "1.5")));
   EXPECT_FALSE(tools::is_zero_text("0.0001"));

@@ -1,8 +1,9 @@
 // Cutting the combinations into files that toval takes, and naming them.
+#include "tools/combinations/file_parts.h"
+
 #include <gtest/gtest.h>
 
 #include "records/run_error.h"
-#include "tools/combinations/file_parts.h"
 
 namespace toval::testing {
 namespace {
@@ -23,8 +24,8 @@ std::vector<std::vector<std::size_t>> combinations_per_file(const std::vector<to
 }
 
 TEST(FileParts, AFileEndsAtNCombinationsOrBeforeItsCasesPassTen) {
-  const std::vector<Combination> all = {over({0, 1, 2}), over({3, 4, 5}), over({6, 7, 8}), over({9, 10, 11}),
-                                        over({0, 11}), over({4})};
+  const std::vector<Combination> all = {over({0, 1, 2}),   over({3, 4, 5}), over({6, 7, 8}),
+                                        over({9, 10, 11}), over({0, 11}),   over({4})};
   const auto files = tools::split_files(all, 10, "R.toml");
   // The fourth would bring 12 cases; the fifth and sixth fit with it.
   EXPECT_EQ(combinations_per_file(files), (std::vector<std::vector<std::size_t>>{{0, 1, 2}, {3, 4, 5}}));

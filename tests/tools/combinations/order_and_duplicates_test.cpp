@@ -98,17 +98,17 @@ psi2 = 0.4
 )");
   // {} has no term and is not written; {A1,A2} and supersets never form.
   const std::vector<std::string> expected = {
-      "sls_quasi_permanent: 0.1 A1",                  // 1
-      "sls_quasi_permanent: 0.2 B1",                  // 2
-      "sls_quasi_permanent: 0.1 A1 + 0.2 B1",         // 3
-      "sls_quasi_permanent: 0.3 A2",                  // 4
-      "sls_quasi_permanent: 0.2 B1 + 0.3 A2",         // 6
-      "sls_quasi_permanent: 0.4 C",                   // 8
-      "sls_quasi_permanent: 0.1 A1 + 0.4 C",          // 9
-      "sls_quasi_permanent: 0.2 B1 + 0.4 C",          // 10
-      "sls_quasi_permanent: 0.1 A1 + 0.2 B1 + 0.4 C", // 11
-      "sls_quasi_permanent: 0.3 A2 + 0.4 C",          // 12
-      "sls_quasi_permanent: 0.2 B1 + 0.3 A2 + 0.4 C", // 14
+      "sls_quasi_permanent: 0.1 A1",                   // 1
+      "sls_quasi_permanent: 0.2 B1",                   // 2
+      "sls_quasi_permanent: 0.1 A1 + 0.2 B1",          // 3
+      "sls_quasi_permanent: 0.3 A2",                   // 4
+      "sls_quasi_permanent: 0.2 B1 + 0.3 A2",          // 6
+      "sls_quasi_permanent: 0.4 C",                    // 8
+      "sls_quasi_permanent: 0.1 A1 + 0.4 C",           // 9
+      "sls_quasi_permanent: 0.2 B1 + 0.4 C",           // 10
+      "sls_quasi_permanent: 0.1 A1 + 0.2 B1 + 0.4 C",  // 11
+      "sls_quasi_permanent: 0.3 A2 + 0.4 C",           // 12
+      "sls_quasi_permanent: 0.2 B1 + 0.3 A2 + 0.4 C",  // 14
   };
   EXPECT_EQ(all, expected);
 }
@@ -135,8 +135,13 @@ gamma = 1.00
 psi0 = 1
 )");
   const std::vector<std::string> expected = {
-      "uls: 1.0 G", "uls: 1.0 G + 1.0 Q", "uls: 1.0 G + 1.0 Q + 1.0 R", "uls: 1.0 G + 1.0 R",
-      "sls_characteristic: 1.0 G", "sls_characteristic: 1.0 G + 1.0 Q", "sls_characteristic: 1.0 G + 1.0 Q + 1.0 R",
+      "uls: 1.0 G",
+      "uls: 1.0 G + 1.0 Q",
+      "uls: 1.0 G + 1.0 Q + 1.0 R",
+      "uls: 1.0 G + 1.0 R",
+      "sls_characteristic: 1.0 G",
+      "sls_characteristic: 1.0 G + 1.0 Q",
+      "sls_characteristic: 1.0 G + 1.0 Q + 1.0 R",
       "sls_characteristic: 1.0 G + 1.0 R",
   };
   EXPECT_EQ(all, expected);
@@ -144,13 +149,15 @@ psi0 = 1
 
 TEST(EnumerationLimits, RulesGivingTooManyCombinationsAreRefused) {
   std::string text = "titles = [\"A\", \"B\", \"C\"]\nsets = [\"sls_quasi_permanent\"]\n";
-  for (int k = 0; k < 17; ++k) text += "[[actions]]\ncase = \"Q" + std::to_string(k) + "\"\nkind = \"variable\"\npsi2 = 0.1\n";
+  for (int k = 0; k < 17; ++k)
+    text += "[[actions]]\ncase = \"Q" + std::to_string(k) + "\"\nkind = \"variable\"\npsi2 = 0.1\n";
   const tools::Rules rules = rules_from(text);
   try {
     tools::enumerate_combinations(rules, "R.toml");
     FAIL() << "2^17 combinations accepted";
   } catch (const RunError& e) {
-    EXPECT_EQ(std::string(e.what()).rfind("R.toml: error: the rules give 131072 combinations", 0), 0u) << e.what();
+    EXPECT_EQ(std::string(e.what()).rfind("R.toml: error: the rules give 131072 combinations", 0), 0u)
+        << e.what();
   }
 }
 

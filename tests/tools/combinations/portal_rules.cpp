@@ -56,7 +56,8 @@ std::vector<std::string> described(const tools::Rules& rules, const std::vector<
   for (const tools::Combination& c : all) {
     std::string text = std::string(tools::set_key(c.set)) + ":";
     for (const tools::Term& t : c.terms)
-      text += (t.action == c.terms.front().action ? " " : " + ") + t.multiplier + " " + rules.actions[t.action].name;
+      text += (t.action == c.terms.front().action ? " " : " + ") + t.multiplier + " " +
+              rules.actions[t.action].name;
     out.push_back(text);
   }
   return out;
