@@ -1,5 +1,6 @@
 #include "tools/combinations/combination_records.h"
 
+#include "input/combination_dialect.h"
 #include "records/layout.h"
 #include "records/record_io.h"
 #include "records/record_sink.h"
@@ -8,11 +9,17 @@ namespace toval::tools {
 
 namespace {
 
-// The columns of the combination file as its reader takes them: a marker
-// or a case name in columns 1-4, a term's multiplier in 5-14 (right-aligned,
-// as a number field is) and its case name in 15-18.
-constexpr Item TERM_RECORD[] = {X(4), A(10), A(4)};
-constexpr std::string_view FIMG = "FIMG", FIMC = "FIMC", FIME = "FIME";
+namespace dialect = combination_dialect;
+
+// A term as the reader takes it: blank marker columns, the multiplier
+// right-aligned in its field (as a number is written) and the case name.
+constexpr int MULTIPLIER_WIDTH = static_cast<int>(dialect::MULTIPLIER_END - dialect::MULTIPLIER_FROM);
+constexpr Item TERM_RECORD[] = {X(static_cast<int>(dialect::MULTIPLIER_FROM)), A(MULTIPLIER_WIDTH),
+                                A(static_cast<int>(dialect::MARKER_WIDTH))};
+static_assert(dialect::TERM_NAME_FROM == dialect::MULTIPLIER_END);
+using dialect::FIMC;
+using dialect::FIME;
+using dialect::FIMG;
 
 class TextSink final : public RecordSink {
  public:

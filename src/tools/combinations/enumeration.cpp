@@ -6,13 +6,15 @@
 #include <map>
 #include <set>
 
+#include "input/combination_dialect.h"
 #include "tools/combinations/rules_error.h"
 
 namespace toval::tools {
 
 namespace {
 
-constexpr std::size_t MULTIPLIER_COLUMNS = 10;  // columns 5-14 of a term record
+constexpr std::size_t MULTIPLIER_COLUMNS =
+    combination_dialect::MULTIPLIER_END - combination_dialect::MULTIPLIER_FROM;
 
 // The variable actions that may stand together: at most one of each group.
 // A unit is a group's members or an action of no group.

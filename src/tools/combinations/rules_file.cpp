@@ -9,6 +9,7 @@
 #include <map>
 #include <sstream>
 
+#include "input/combination_dialect.h"
 #include "records/platform.h"
 #include "records/run_error.h"
 #include "tools/combinations/rules_error.h"
@@ -17,8 +18,8 @@ namespace toval::tools {
 
 namespace {
 
-constexpr std::size_t NAME_COLUMNS = 4;
-constexpr std::size_t TITLE_COLUMNS = 40;
+constexpr std::size_t NAME_COLUMNS = combination_dialect::MARKER_WIDTH;
+constexpr std::size_t TITLE_COLUMNS = static_cast<std::size_t>(combination_dialect::TITLE_RECORD[0].width);
 
 // The file's text and name, for messages and for the factors as written.
 class Source {
@@ -236,7 +237,8 @@ Action read_action(const Source& src, const toml::table& t, std::size_t position
       src.fail(case_node,
                "the case name " + quoted_name(a.name) +
                    " holds a comma or a character beyond ASCII, which the combination file cannot carry");
-  if (a.name == "FIMG" || a.name == "FIMC" || a.name == "FIME")
+  if (std::find(std::begin(combination_dialect::MARKERS), std::end(combination_dialect::MARKERS), a.name) !=
+      std::end(combination_dialect::MARKERS))
     src.fail(case_node, "the case name " + quoted_name(a.name) + " is a marker of the combination file");
   const std::string action = "the action " + quoted_name(a.name);
 
