@@ -28,11 +28,11 @@ void check_stored(const Store& s, Whole NCCAR, const RefCombinationFile& want, s
   for (Whole K = 1; K <= NCCAR; ++K)
     if (s.BL4.CCAR(K).view() != want.cases[static_cast<std::size_t>(K - 1)]) fail("case name read wrongly", file);
   if (s.BL5.NCOB != static_cast<Whole>(want.combinations.size())) fail("wrong number of combinations", file);
-  for (Whole I = 1; I <= MAX_COMBINATIONS; ++I) {
+  for (Whole I = 1; I <= s.capacities.combinations; ++I) {
     const bool used = I <= s.BL5.NCOB;
     const auto terms = used ? want.combinations[static_cast<std::size_t>(I - 1)].size() : 0;
     if (s.BL5.NCASO(I) != static_cast<Whole>(terms)) fail("wrong number of terms", file);
-    for (Whole J = 1; J <= MAX_TERMS; ++J) {
+    for (Whole J = 1; J <= s.capacities.terms; ++J) {
       // Beyond its terms a combination keeps the starting state: the closing
       // record changes nothing.
       Real mult = 0.0f;
@@ -53,7 +53,7 @@ void check_stored(const Store& s, Whole NCCAR, const RefCombinationFile& want, s
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   std::string_view file(reinterpret_cast<const char*>(data), size);
-  auto s = std::make_unique<Store>();  // zeroed, as a program start finds it
+  auto s = std::make_unique<Store>(TOVAL_CAPACITIES);  // zeroed, as a program start finds it
   prepare_store(*s);
   s->unit3.open_memory("COMB.DAT", file);
   const RefCombinationFile want = reference_combination_file(file);

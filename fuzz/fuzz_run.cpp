@@ -41,7 +41,7 @@ struct Outcome {
 // One whole run over the two files: through the listing, or with the
 // plainly written steps that rescan the forces file at every pass.
 Outcome run(std::string_view combinations, std::string_view forces, bool rescanning) {
-  auto s = std::make_unique<Store>();  // zeroed, as a program start finds it
+  auto s = std::make_unique<Store>(TOVAL_CAPACITIES);  // zeroed, as a program start finds it
   s->console.attach(stdin, nullptr);  // the axis line is not looked at
   s->unit3.open_memory("COMB.DAT", combinations);
   s->unit4.open_memory("ESF.DAT", forces);

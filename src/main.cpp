@@ -7,7 +7,7 @@
 #include "records/run_error.h"
 
 int main(int argc, char** argv) {
-  static toval::Store store;  // the whole run's tables, zeroed at start
+  static toval::Store store(toval::TOVAL_CAPACITIES);  // the whole run's tables and units (large buffers)
   toval::platform::binary_console();
   try {
     int status = toval::run_toval(store, {argv + 1, static_cast<std::size_t>(argc > 0 ? argc - 1 : 0)});

@@ -29,11 +29,12 @@ void SIMETRIA(Store& s, Whole& NNOS, Whole& NBAR, Real& XS) {
 }
 
 void pair_mirror_bars(Store& s, Whole NNOS, Whole NBAR, Real& XS, Real DT) {
-  Table<Real, MAX_BARS> XM, YM;
-  Table<Whole, MAX_BARS> LOC_BAR;
+  const auto bars = static_cast<std::size_t>(std::max<Whole>(NBAR, 0));
+  Table<Real> XM(bars), YM(bars);
+  Table<Whole> LOC_BAR(bars);
   const Nodes& n = s.BL2;
   const Bars& b = s.BL3;
-  Table<Whole, MAX_BARS>& BAR_SIM = s.BL6.BAR_SIM;
+  Table<Whole>& BAR_SIM = s.BL6.BAR_SIM;
 
   XS = 0.0f;
   for (Whole K = 1; K <= NBAR; ++K) BAR_SIM(K) = 0;

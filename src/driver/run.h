@@ -2,9 +2,11 @@
 
 #include <span>
 
+#include "driver/toval_capacities.h"
 #include "store/store.h"
 
 namespace toval {
+
 
 // One whole run: the dialogue, the steps in their order, the closes and the
 // end message. Returns the exit status of a normal run; a run-ending error

@@ -71,7 +71,7 @@ void read_head(Store& s, MiscasedMarker& miscased) {
 Whole read_case_list(Store& s, MiscasedMarker& miscased) {
   InputUnit& unit = s.unit3;
   skip_record(unit, "name record of case 1 (columns 1-4), after the \"FIMG\" record");
-  Whole I = 0;
+  long I = 0;  // wide: the entry past a capacity of 32767 is counted
   Name<4> ROT;
   do {
     unit.backspace();  // the record just read is the next case's name record
@@ -80,7 +80,7 @@ Whole read_case_list(Store& s, MiscasedMarker& miscased) {
     const std::string name_what = "name record of " + numbered("case", I) + " (columns 1-4)";
     read_record(unit, MARKER_RECORD, RecordName(RecordTag{RecordKind::case_name, I}, std::string_view(name_what)),
                 name);
-    check_capacity(unit, I, MAX_CASES, "load cases in the case list");
+    check_capacity(unit, I, s.capacities.cases, "load cases in the case list");
     s.BL4.CCAR(I) = name;
     s.lines.case_line(I) = unit.next_line() - 1;
     pass_to_marker(unit, FIMC, case_entry_label(I, name), {RecordKind::case_entry, I}, miscased);
@@ -91,7 +91,7 @@ Whole read_case_list(Store& s, MiscasedMarker& miscased) {
                 ROT);
     miscased.note(ROT, unit.next_line() - 1);
   } while (!(ROT == FIME));
-  return I;
+  return static_cast<Whole>(I);
 }
 
 // The multiplier field (columns 5-14) ended by a comma right before a digit.
@@ -105,7 +105,7 @@ bool ends_in_decimal_comma(std::string_view record) {
 
 // Term records of combination I up to its closing "FIMC" record, which is
 // read with the term layout too but is not a term. Returns the term count.
-Whole read_terms(Store& s, Whole I, MiscasedMarker& miscased) {
+Whole read_terms(Store& s, long I, MiscasedMarker& miscased) {
   InputUnit& unit = s.unit3;
   const std::string combination = numbered("combination", I);
   const std::string term_what = "term record of " + combination +
@@ -113,7 +113,7 @@ Whole read_terms(Store& s, Whole I, MiscasedMarker& miscased) {
   const std::string closing_what =
       "closing \"FIMC\" record of " + combination +
       ", whose columns 5-14 are read as a multiplier and must be blank or a number";
-  Whole J = 0;
+  long J = 0;
   for (;;) {
     ++J;
     Record record;
@@ -132,7 +132,7 @@ Whole read_terms(Store& s, Whole I, MiscasedMarker& miscased) {
     read_fields(unit, record, TERM_RECORD, term,
                 RecordName(tag, std::string_view(closing ? closing_what : term_what)));
     if (closing) return static_cast<Whole>(J - 1);  // its values are not kept
-    check_capacity(unit, J, MAX_TERMS, "terms in " + combination);
+    check_capacity(unit, J, s.capacities.terms, "terms in " + combination);
     comma_treatment(CASO);
     s.lines.term_line(I, J) = record.line;
     s.lines.decimal_comma(I, J) = ends_in_decimal_comma(record.text());
@@ -145,11 +145,11 @@ Whole read_terms(Store& s, Whole I, MiscasedMarker& miscased) {
 // first header has already been read. Ends at "FIME" after a block.
 void read_combinations(Store& s, MiscasedMarker& miscased) {
   InputUnit& unit = s.unit3;
-  Whole I = 0;
+  long I = 0;
   Name<4> ROT;
   do {
     ++I;
-    check_capacity(unit, I, MAX_COMBINATIONS, "combinations");
+    check_capacity(unit, I, s.capacities.combinations, "combinations");
     s.lines.header_line(I) = unit.next_line() - 1;
     s.BL5.NCASO(I) = read_terms(s, I, miscased);
     const std::string after_what =
@@ -159,7 +159,7 @@ void read_combinations(Store& s, MiscasedMarker& miscased) {
                 RecordName(RecordTag{RecordKind::after_combination, I}, std::string_view(after_what)), ROT);
     miscased.note(ROT, unit.next_line() - 1);
   } while (!(ROT == FIME));
-  s.BL5.NCOB = I;
+  s.BL5.NCOB = static_cast<Whole>(I);
 }
 
 // Every case a combination of its own, in case order, multiplier 1.0.

@@ -51,9 +51,9 @@ void note_early_end(Listing& listing, const Record& record, Layout layout, std::
 
 // Every later step indexes the node tables with NI and NF, so a node number
 // outside them ends the run here, naming the record to mend.
-void check_bar_node(const InputUnit& unit, Whole bar, Whole B, std::string_view end, std::size_t value,
+void check_bar_node(const InputUnit& unit, long nodes, long bar, Whole B, std::string_view end, std::size_t value,
                     Whole node) {
-  if (node >= 1 && node <= MAX_NODES) return;
+  if (node >= 1 && node <= nodes) return;
   ErrorFields f = file_fault(ReadFault::bad_reference, unit.name());
   f.shape = ErrorShape::record;
   f.line = unit.next_line() - 1;
@@ -64,7 +64,7 @@ void check_bar_node(const InputUnit& unit, Whole bar, Whole B, std::string_view 
   f.notation = item_notation(at.item, notation);
   f.item = "bar record " + std::to_string(bar) + " (numbered " + std::to_string(B) + ")";
   f.cause = "its " + std::string(end) + " node " + std::to_string(node) + " lies outside the node numbers 1.." +
-            std::to_string(MAX_NODES) + " that the program can hold";
+            std::to_string(nodes) + " that the program can hold";
   throw RunError(std::move(f));
 }
 
@@ -72,7 +72,7 @@ void read_node_section(Store& s, Listing& listing, Whole& NNOS) {
   InputUnit& unit = listing.unit();
   listing.scan_for_heading(NODE_HEADING);
   skip_titles(listing, NODE_TITLE_RECORDS, NODE_HEADING);
-  Whole I = 0;
+  long I = 0;  // wide: the record past a capacity of 32767 is counted
   for (;;) {
     Whole N = 0, R1 = 0, R2 = 0, R3 = 0;
     Real X = 0.0f, Y = 0.0f;
@@ -86,21 +86,21 @@ void read_node_section(Store& s, Listing& listing, Whole& NNOS) {
       break;
     }
     ++I;
-    check_capacity(unit, I, MAX_NODES, "node records in the node section");
+    check_capacity(unit, I, s.capacities.nodes, "node records in the node section");
     s.BL2.X(I) = X;
     s.BL2.Y(I) = Y;
     s.BL2.R1(I) = R1;
     s.BL2.R2(I) = R2;
     s.BL2.R3(I) = R3;
   }
-  NNOS = I;
+  NNOS = static_cast<Whole>(I);
 }
 
 void read_bar_section(Store& s, Listing& listing, Whole& NBAR) {
   InputUnit& unit = listing.unit();
   listing.scan_for_heading(BAR_HEADING);
   skip_titles(listing, BAR_TITLE_RECORDS, BAR_HEADING);
-  Whole I = 0;
+  long I = 0;
   for (;;) {
     Whole B = 0, NI = 0, RT1 = 0, NF = 0, RT2 = 0, PROP = 0;
     Real L = 0.0f, CD = 0.0f;
@@ -114,16 +114,16 @@ void read_bar_section(Store& s, Listing& listing, Whole& NBAR) {
       break;
     }
     ++I;
-    check_capacity(unit, I, MAX_BARS, "bar records in the bar section");
-    check_bar_node(unit, I, B, "initial", BAR_INITIAL_NODE, NI);
-    check_bar_node(unit, I, B, "final", BAR_FINAL_NODE, NF);
+    check_capacity(unit, I, s.capacities.bars, "bar records in the bar section");
+    check_bar_node(unit, s.capacities.nodes, I, B, "initial", BAR_INITIAL_NODE, NI);
+    check_bar_node(unit, s.capacities.nodes, I, B, "final", BAR_FINAL_NODE, NF);
     s.BL3.NI(I) = NI;
     s.BL3.NF(I) = NF;
     s.BL3.PROP(I) = PROP;
     s.BL3.L(I) = L;
     s.BL3.CD(I) = CD;
   }
-  NBAR = I;
+  NBAR = static_cast<Whole>(I);
 }
 
 }  // namespace

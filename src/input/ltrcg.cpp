@@ -12,7 +12,7 @@ void LTRCG(Store& s, Listing& listing, Whole& NNOS, Whole& NBAR, Whole& NCCAR) {
   read_combination_file(s, NCCAR);
   // Every (combination, bar) pair needs a slot of combined forces.
   const long slots = static_cast<long>(s.BL5.NCOB) * NBAR;
-  check_capacity(s.unit3, slots, MAX_SLOTS,
+  check_capacity(s.unit3, slots, s.capacities.slots,
                  "slots of combined bar forces: " + std::to_string(s.BL5.NCOB) + " combinations x " +
                      std::to_string(NBAR) + " bars need " + std::to_string(slots));
 }

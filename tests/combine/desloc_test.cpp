@@ -1,4 +1,5 @@
 // The characteristic nodes and their displacements.
+#include "driver/toval_capacities.h"
 #include "combine/desloc.h"
 
 #include <gtest/gtest.h>
@@ -92,7 +93,7 @@ const Choice CHOICES[] = {
 TEST(Displacements, ChoosesTheCharacteristicNodes) {
   for (const Choice& c : CHOICES) {
     SCOPED_TRACE(c.what);
-    auto s = std::make_unique<Store>();
+    auto s = std::make_unique<Store>(TOVAL_CAPACITIES);
     set_nodes(*s, c.nodes);
     s->BL7 = {9, 9, 9, 9, 9};
     Whole NNOS = static_cast<Whole>(c.nodes.size());
@@ -111,8 +112,8 @@ struct Triple {
   Real dx, dy, dz;
 };
 
-void expect_values(const Table<Real, MAX_CASES>& DX, const Table<Real, MAX_CASES>& DY,
-                   const Table<Real, MAX_CASES>& DZ, long I, Triple t, const char* role) {
+void expect_values(const Table<Real>& DX, const Table<Real>& DY,
+                   const Table<Real>& DZ, long I, Triple t, const char* role) {
   SCOPED_TRACE(std::string(role) + " of case " + std::to_string(I));
   EXPECT_EQ(DX(I), t.dx);
   EXPECT_EQ(DY(I), t.dy);

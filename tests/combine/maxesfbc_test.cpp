@@ -1,4 +1,5 @@
 // Normal-force envelope and bending flags.
+#include "driver/toval_capacities.h"
 #include "combine/maxesfbc.h"
 
 #include <gtest/gtest.h>
@@ -31,7 +32,7 @@ TEST(Envelope, ExtremesAndTheirCombinations) {
   };
   for (const Row& r : rows) {
     SCOPED_TRACE(r.what);
-    auto s = std::make_unique<Store>();
+    auto s = std::make_unique<Store>(TOVAL_CAPACITIES);
     const auto NCOB = static_cast<Whole>(r.normals.size());
     s->BL5.NCOB = NCOB;
     // Bars 1 and 3 lie beside bar 2 in every combination and must not leak into it.
@@ -54,7 +55,7 @@ TEST(Envelope, ExtremesAndTheirCombinations) {
 }
 
 TEST(Envelope, NoCombinationsStillSeedsFromTheFirstSlots) {
-  auto s = std::make_unique<Store>();
+  auto s = std::make_unique<Store>(TOVAL_CAPACITIES);
   s->BL9.R_NORMAL(1) = 6;
   s->BL9.R_FLETOR(1, 1) = 100;
   Whole NBAR = 1;
@@ -87,7 +88,7 @@ TEST(BendingFlags, MomentAgainstOneTenthOfTheNormalForce) {
   };
   for (const Row& r : rows) {
     SCOPED_TRACE(r.what);
-    auto s = std::make_unique<Store>();
+    auto s = std::make_unique<Store>(TOVAL_CAPACITIES);
     s->BL5.NCOB = 1;
     s->BL9.R_NORMAL(1) = r.normal;
     s->BL9.R_FLETOR(1, 1) = r.moment1;
@@ -100,7 +101,7 @@ TEST(BendingFlags, MomentAgainstOneTenthOfTheNormalForce) {
 }
 
 TEST(BendingFlags, FlagsTheirOwnSlotsAndNeverClearOne) {
-  auto s = std::make_unique<Store>();
+  auto s = std::make_unique<Store>(TOVAL_CAPACITIES);
   s->BL5.NCOB = 2;
   // Two bars, two combinations: slots 1, 2 (combination 1) and 3, 4.
   for (long slot = 1; slot <= 4; ++slot) s->BL9.R_NORMAL(slot) = 100;

@@ -1,4 +1,5 @@
 // The symmetry axis and the pairing of mirror bars.
+#include "driver/toval_capacities.h"
 #include "combine/simetria.h"
 
 #include <gtest/gtest.h>
@@ -163,7 +164,7 @@ const Pairing PAIRINGS[] = {
 TEST(Symmetry, AxisAndMirrorBars) {
   for (const Pairing& p : PAIRINGS) {
     SCOPED_TRACE(p.what);
-    auto s = std::make_unique<Store>();
+    auto s = std::make_unique<Store>(TOVAL_CAPACITIES);
     set_nodes(*s, p.nodes);
     set_bars(*s, p.bars);
     s->BL6.BAR_SIM(static_cast<long>(p.bars.size()) + 1) = 99;  // beyond NBAR: not the step's
@@ -191,7 +192,7 @@ TEST(Symmetry, ShowsTheAxisOnTheConsole) {
       {{{1000, 0}, {1000, 0}}, "\n\nEIXO DE SIMETRIA       : ********\n\n"},
   };
   for (const Shown& c : cases) {
-    auto s = std::make_unique<Store>();
+    auto s = std::make_unique<Store>(TOVAL_CAPACITIES);
     set_nodes(*s, c.nodes);
     Whole NNOS = static_cast<Whole>(c.nodes.size()), NBAR = 0;
     Real XS = 0.0f;
@@ -223,7 +224,7 @@ TEST(Symmetry, ArithmeticFaultsEndTheRun) {
   };
   for (const Fault& f : faults) {
     SCOPED_TRACE(f.what);
-    auto s = std::make_unique<Store>();
+    auto s = std::make_unique<Store>(TOVAL_CAPACITIES);
     set_nodes(*s, f.nodes);
     set_bars(*s, f.bars);
     Whole NNOS = static_cast<Whole>(f.nodes.size()), NBAR = static_cast<Whole>(f.bars.size());

@@ -39,7 +39,7 @@ struct Outcome {
 
 // The steps run in this process with every pass rescanning the file.
 Outcome rescanning_run(const Inputs& in) {
-  auto s = std::make_unique<Store>();
+  auto s = std::make_unique<Store>(TOVAL_CAPACITIES);
   s->unit3.open_memory(in.name + ".CMB", in.combinations);
   s->unit4.open_memory(in.name + ".FRC", in.forces);
   Outcome out;

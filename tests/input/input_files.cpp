@@ -67,8 +67,8 @@ void load(Loaded& into, std::string forces, std::string combination) {
   LTRCG(*into.s, listing, into.NNOS, into.NBAR, into.NCCAR);
 }
 
-std::string error_of(std::string forces, std::string combination) {
-  Loaded l;
+std::string error_of(std::string forces, std::string combination, const Capacities& c) {
+  Loaded l(c);
   try {
     load(l, std::move(forces), std::move(combination));
   } catch (const RunError& e) {

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "driver/toval_capacities.h"
 #include "store/store.h"
 
 namespace toval::testing {
@@ -29,15 +30,16 @@ std::string chain_forces_file(int nodes, int bars);
 std::string combination_file(const std::vector<std::string>& cases, const std::vector<std::string>& tail);
 
 struct Loaded {
+  explicit Loaded(const Capacities& c = TOVAL_CAPACITIES) : s(std::make_unique<Store>(c)) {}
   std::string forces, combination;  // the units read these
-  std::unique_ptr<Store> s = std::make_unique<Store>();
+  std::unique_ptr<Store> s;
   Whole NNOS = -1, NBAR = -1, NCCAR = -1;
 };
 
 // Runs LTRCG over the two files; throws what LTRCG throws.
 void load(Loaded& into, std::string forces, std::string combination);
 // The message of the error that LTRCG ends with; a failure when it ends normally.
-std::string error_of(std::string forces, std::string combination);
+std::string error_of(std::string forces, std::string combination, const Capacities& c = TOVAL_CAPACITIES);
 
 inline const std::string ONE_NODE_FORCES = forces_file({node_record(1, 0, 0)}, {});
 inline const std::string ONE_CASE_COMBINATION = combination_file({"G1"}, {"FIME"});

@@ -93,3 +93,75 @@ TEST(Capacities, OneMoreEndsTheRunWithTheCapacityError) {
 
 }  // namespace
 }  // namespace toval::testing
+
+namespace toval::testing {
+namespace {
+
+// The readers hold to what the store was given, not to toval's numbers.
+constexpr Capacities SMALL{.nodes = 3, .bars = 2, .cases = 2, .combinations = 2, .terms = 2, .slots = 3, .supports = 1};
+constexpr Capacities LARGE{
+    .nodes = 2000, .bars = 2000, .cases = 40, .combinations = 40, .terms = 40, .slots = 80000, .supports = 100};
+
+TEST(Capacities, AStoreOfOtherCapacitiesEndsTheRunAtItsOwnLimits) {
+  struct Case {
+    const char* name;
+    std::string forces, combination;
+    std::string expected;
+  };
+  const Case cases[] = {
+      {"4 nodes", chain_forces_file(4, 1), ONE_CASE_COMBINATION,
+       "capacity exceeded at line 11: more than 3 node records in the node section (the program holds at most 3)"},
+      {"3 bars", chain_forces_file(3, 3), ONE_CASE_COMBINATION, "more than 2 bar records"},
+      {"3 cases", ONE_NODE_FORCES, combination_file(case_names(3), {"FIME"}), "more than 2 load cases"},
+      {"3 combinations", ONE_NODE_FORCES, combinations(3), "more than 2 combinations"},
+      {"3 terms", ONE_NODE_FORCES, terms(3), "more than 2 terms in combination 1"},
+      {"4 slots", chain_forces_file(3, 2), combination_file(case_names(2), {"FIME"}),
+       "more than 3 slots of combined bar forces: 2 combinations x 2 bars need 4"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    const std::string message = error_of(c.forces, c.combination, SMALL);
+    EXPECT_NE(message.find("run-time error F6510: "), std::string::npos) << message;
+    EXPECT_NE(message.find(c.expected), std::string::npos) << message;
+  }
+}
+
+TEST(Capacities, ALargerStoreReadsWhatTovalWouldRefuse) {
+  Loaded l(LARGE);
+  load(l, chain_forces_file(1500, 1499), combination_file(case_names(40), {"FIME"}));
+  EXPECT_EQ(l.NNOS, 1500);
+  EXPECT_EQ(l.NBAR, 1499);
+  EXPECT_EQ(l.NCCAR, 40);
+  EXPECT_EQ(l.s->BL5.NCOB, 40);
+  EXPECT_EQ(l.s->BL5.CASO(40, 1), "C40 ");
+  EXPECT_EQ(l.s->BL3.NF(1499), 2);
+  EXPECT_EQ(l.s->BL2.X(1500), 1500.0f);
+
+  Loaded t(LARGE);
+  load(t, ONE_NODE_FORCES, terms(40));
+  ASSERT_EQ(t.s->BL5.NCASO(1), 40);
+  EXPECT_EQ(t.s->BL5.MULT(1, 40), 40.0f);
+  EXPECT_EQ(t.s->BL5.MULT(1, 1), 1.0f);  // kept when the table widened for later terms
+}
+
+// A bar may name a node above the node count: within the capacity it reads
+// as a node never written (at 0, 0, without restraint); above, it ends the run.
+TEST(Capacities, ABarNodeIsCheckedAgainstTheCapacityNotTheCount) {
+  Loaded l(SMALL);
+  load(l, forces_file({node_record(1, 5, 6, 1, 1, 1)}, {bar_record(1, 1, 3)}), ONE_CASE_COMBINATION);
+  EXPECT_EQ(l.NNOS, 1);
+  EXPECT_EQ(l.s->BL3.NF(1), 3);
+  const Store& s = *l.s;
+  EXPECT_EQ(s.BL2.X(3), 0.0f);
+  EXPECT_EQ(s.BL2.Y(3), 0.0f);
+  EXPECT_EQ(s.BL2.R1(3) + s.BL2.R2(3) + s.BL2.R3(3), 0);
+
+  const std::string message =
+      error_of(forces_file({node_record(1, 0, 0)}, {bar_record(1, 1, 4)}), ONE_CASE_COMBINATION, SMALL);
+  EXPECT_NE(message.find("its final node 4 lies outside the node numbers 1..3 that the program can hold"),
+            std::string::npos)
+      << message;
+}
+
+}  // namespace
+}  // namespace toval::testing

@@ -1,3 +1,4 @@
+#include "driver/toval_capacities.h"
 #include "report/report_text.h"
 
 #include <stdexcept>
@@ -25,11 +26,11 @@ std::string records(std::initializer_list<std::string> lines) {
 }
 
 std::unique_ptr<Store> plain_store() {
-  auto s = std::make_unique<Store>();
+  auto s = std::make_unique<Store>(TOVAL_CAPACITIES);
   s->BL1.PRJT = Name<40>::of("PROJ");
   s->BL1.CLIT = Name<40>::of("CLI");
   s->BL1.PORT = Name<40>::of("PORT");
-  for (Whole i = 1; i <= MAX_CASES; ++i) s->BL4.CCAR(i) = Name<4>::of("C" + std::to_string(i));
+  for (Whole i = 1; i <= s->capacities.cases; ++i) s->BL4.CCAR(i) = Name<4>::of("C" + std::to_string(i));
   return s;
 }
 

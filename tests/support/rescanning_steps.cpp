@@ -121,7 +121,7 @@ void REACOES(Store& s, Whole& NNOS, Whole& I, Whole& NRES) {
       skip(s, what);
       continue;
     }
-    check_capacity(unit, K + 1, MAX_SUPPORTS, "supported nodes", unit.next_line());
+    check_capacity(unit, K + 1, s.capacities.supports, "supported nodes", unit.next_line());
     K = static_cast<Whole>(K + 1);
     r.NO_RES(K) = J;
     Whole N = 0;

@@ -19,7 +19,7 @@ bool has_block(const ListedBlocks& blocks, const Name<4>& name) {
 
 void find_case_entry_hazards(const Store& s, const RunWatch& watch, const ListedBlocks& blocks,
                              HazardList& hazards) {
-  const Whole entries = case_entries_read(watch);
+  const Whole entries = case_entries_read(s, watch);
   const auto& lines = watch.case_entry_lines();
   for (std::size_t k = 0; k < lines.size(); ++k) {
     const long line = lines[k].line;

@@ -98,13 +98,13 @@ void unused_cases(const Store& s, Whole NCCAR, HazardList& out) {
 
 }  // namespace
 
-Whole case_entries_read(const RunWatch& watch) {
+Whole case_entries_read(const Store& s, const RunWatch& watch) {
   // An entry beyond the capacity ended the run before the store held it.
-  return static_cast<Whole>(std::min<long>(watch.case_entries_begun(), MAX_CASES));
+  return static_cast<Whole>(std::min<long>(watch.case_entries_begun(), s.capacities.cases));
 }
 
 void find_combination_hazards(const Store& s, const RunWatch& watch, HazardList& hazards) {
-  const Whole entries = case_entries_read(watch);
+  const Whole entries = case_entries_read(s, watch);
   case_list_hazards(s, entries, hazards);
   if (s.BL5.NCOB == 0) return;  // the file was not read to its end
   term_hazards(s, entries, watch, hazards);

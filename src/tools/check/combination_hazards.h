@@ -17,6 +17,6 @@ void find_combination_hazards(const Store& s, const RunWatch& watch, HazardList&
 
 // Case entries of the case list the reader has begun and the store holds
 // (the count of a complete list, or as far as a failed run got).
-Whole case_entries_read(const RunWatch& watch);
+Whole case_entries_read(const Store& s, const RunWatch& watch);
 
 }  // namespace toval::tools

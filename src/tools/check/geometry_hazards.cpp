@@ -16,8 +16,8 @@ namespace {
 
 // Mirror bars of the frame under a tolerance, worked out on a store of its
 // own so that the run's tables stay as the run left them.
-Table<Whole, MAX_BARS> pairing(const Store& s, const RunCounts& c, Real tolerance) {
-  auto copy = std::make_unique<Store>();
+Table<Whole> pairing(const Store& s, const RunCounts& c, Real tolerance) {
+  auto copy = std::make_unique<Store>(s.capacities);
   copy->BL2 = s.BL2;
   copy->BL3 = s.BL3;
   Real XS = 0.0f;
@@ -36,8 +36,8 @@ std::string tolerance_text(Real t) {
 void find_near_mirror_bars(const Store& s, const RunCounts& c, const RunWatch& watch, HazardList& hazards) {
   if (c.NNOS < 1 || c.NBAR < 2) return;
   const Real wide = DT * NEAR_MIRROR_FACTOR;
-  const Table<Whole, MAX_BARS> exact = pairing(s, c, DT);
-  const Table<Whole, MAX_BARS> near = pairing(s, c, wide);
+  const Table<Whole> exact = pairing(s, c, DT);
+  const Table<Whole> near = pairing(s, c, wide);
   // Both bars of such a pair are told, each at its own record.
   auto warn = [&](Whole bar, Whole other) {
     hazards.warn(Source::forces_file, watch.bar_line(bar), 1,

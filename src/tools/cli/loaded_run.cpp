@@ -21,7 +21,7 @@ LoadedRun::LoadedRun(const std::string& combination_file, const std::string& for
 }
 
 LoadedRun::LoadedRun(const std::string& combination_file, const std::string& forces_file, Deferred)
-    : combination_file_(combination_file), forces_file_(forces_file), store_(std::make_unique<Store>()) {
+    : combination_file_(combination_file), forces_file_(forces_file), store_(std::make_unique<Store>(TOOLS_CAPACITIES)) {
   Store& s = *store_;
   open_input(s.unit3, combination_file, "combination file");
   open_input(s.unit4, forces_file, "forces file");

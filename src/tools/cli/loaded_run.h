@@ -8,8 +8,10 @@
 #include "driver/analysis.h"
 #include "input/listing.h"
 #include "store/store.h"
+#include "tools/cli/tools_capacities.h"
 
 namespace toval::tools {
+
 
 class LoadedRun {
  public:
@@ -33,7 +35,7 @@ class LoadedRun {
 
  private:
   std::string combination_file_, forces_file_;
-  std::unique_ptr<Store> store_;  // large: never on the stack
+  std::unique_ptr<Store> store_;
   std::unique_ptr<Listing> listing_;
   RunCounts counts_;
 };

@@ -80,7 +80,7 @@ Json characteristic_nodes(const Store& s) {
 // The displacement tables of one characteristic node: left, axis, right.
 struct Place {
   const char* key;
-  const Table<Real, MAX_CASES>*dx, *dy, *dz;
+  const Table<Real>*dx, *dy, *dz;
 };
 
 std::array<Place, 3> places(const Store& s) {
@@ -181,7 +181,7 @@ Json extreme(const Extremes& e) {
 }
 
 // The extremes over the combinations of one end's shear or moment.
-Json end_extremes(const Store& s, Whole NBAR, Whole K, const Table2<Real, MAX_SLOTS, 2>& table) {
+Json end_extremes(const Store& s, Whole NBAR, Whole K, const Table2<Real>& table) {
   Json ends = Json::array();
   for (long end = 1; end <= 2; ++end)
     ends.push_back(extreme(extremes(s.BL5.NCOB, [&](Whole I) { return table(slot(I, NBAR, K), end); })));

@@ -9,6 +9,7 @@
 
 #include "driver/analysis.h"
 #include "store/store.h"
+#include "tools/cli/tools_capacities.h"
 
 namespace toval::testing {
 
@@ -25,7 +26,7 @@ struct DrawnBar {
 };
 
 struct DrawnFrame {
-  std::unique_ptr<Store> s = std::make_unique<Store>();
+  std::unique_ptr<Store> s = std::make_unique<Store>(tools::TOOLS_CAPACITIES);
   RunCounts counts;
 
   // Fills the node and bar tables, BAR_SIM and the envelope; one
