@@ -16,7 +16,7 @@ constexpr int DISPLACEMENT_DECIMALS = 7;
 struct Place {
   Text letter;
   std::string node;
-  const Table<Real, MAX_CASES>*dx, *dy, *dz;
+  const Table<Real>*dx, *dy, *dz;
 };
 
 std::array<Place, 3> places(const Store& s, const PageText& t) {

@@ -14,8 +14,8 @@ namespace {
 // Shown as the fixed report shows reactions: three decimals.
 constexpr int REACTION_DECIMALS = 3;
 
-const Table2<Real, MAX_CASES, MAX_SUPPORTS>* component_table(const Reactions& r, int component) {
-  const std::array<const Table2<Real, MAX_CASES, MAX_SUPPORTS>*, 3> tables{&r.RES1, &r.RES2, &r.RES3};
+const Table2<Real>* component_table(const Reactions& r, int component) {
+  const std::array<const Table2<Real>*, 3> tables{&r.RES1, &r.RES2, &r.RES3};
   return tables[static_cast<std::size_t>(component - 1)];
 }
 
