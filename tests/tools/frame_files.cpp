@@ -74,6 +74,25 @@ Frame gable() {
   return f;
 }
 
+Frame continuous_beam(int spans, double width) {
+  Frame f;
+  for (int k = 0; k <= spans; ++k) f.nodes.push_back({width * k, 0, k == 0 ? 1 : 0, 1, 0});
+  for (int k = 1; k <= spans; ++k) f.bars.push_back({k, k + 1, 1});
+  return f;
+}
+
+Frame bays(const std::vector<double>& widths) {
+  Frame f;
+  std::vector<double> lines{0.0};
+  for (double w : widths) lines.push_back(lines.back() + w);
+  const int count = static_cast<int>(lines.size());
+  for (double x : lines) f.nodes.push_back({x, 0, 1, 1, 1});
+  for (double x : lines) f.nodes.push_back({x, 3});
+  for (int k = 1; k <= count; ++k) f.bars.push_back({k, count + k, 1});
+  for (int k = 1; k < count; ++k) f.bars.push_back({count + k, count + k + 1, 2});
+  return f;
+}
+
 std::vector<std::string> forces_lines(const Frame& f) {
   std::vector<std::string> out;
   auto line = [&](std::string s) { out.push_back(std::move(s)); };

@@ -32,6 +32,12 @@ Frame multi_storey(int bays, int storeys);
 Frame truss(int panels);
 // Two columns and two rafters rising to a ridge on the axis, and a tie.
 Frame gable();
+// A beam on `spans` + 1 supports (a pin, then rollers), the spans `width`
+// long, one bar per span; an even number of spans has a support on the axis.
+Frame continuous_beam(int spans, double width = 5.0);
+// Bays of the given widths (asymmetric when the widths are), one storey 3
+// high, fixed feet; columns first, then beams.
+Frame bays(const std::vector<double>& widths);
 
 // The forces file as lines: sections, then one case block per case, laid out
 // as the analysis listings lay them out.

@@ -33,7 +33,8 @@ std::string tolerance_text(Real t) {
 
 }  // namespace
 
-void find_near_mirror_bars(const Store& s, const RunCounts& c, const RunWatch& watch, HazardList& hazards) {
+void find_near_mirror_bars(const Store& s, const RunCounts& c, const RunWatch& watch, const std::set<long>& told,
+                           HazardList& hazards) {
   if (c.NNOS < 1 || c.NBAR < 2) return;
   const Real wide = DT * NEAR_MIRROR_FACTOR;
   const Table<Whole> exact = pairing(s, c, DT);
@@ -48,7 +49,7 @@ void find_near_mirror_bars(const Store& s, const RunCounts& c, const RunWatch& w
   };
   for (Whole K = 1; K <= c.NBAR; ++K) {
     const Whole J = near(K);
-    if (exact(K) != 0 || J <= K || exact(J) != 0) continue;
+    if (exact(K) != 0 || J <= K || exact(J) != 0 || told.count(K) != 0 || told.count(J) != 0) continue;
     warn(K, J);
     warn(J, K);
   }
@@ -76,11 +77,27 @@ void find_support_nodes(const Store& s, const RunCounts& c, const RunWatch& watc
     const char* rule;
     bool expected;  // a support that the choice rule takes in a sound frame
   };
-  // A support alone on an edge line is the end of a truss or beam; the lowest
-  // node of a column standing on the axis is its support.
+  // The frame stands at the height of its lowest node and of its supports.
+  Real Y_MIN = n.Y(1), Y_SUPPORT = n.Y(1);
+  bool any_support = false;
+  for (Whole K = 1; K <= c.NNOS; ++K) {
+    Y_MIN = std::min(Y_MIN, n.Y(K));
+    if (support(K) && K != s.BL7.NO_C) {
+      Y_SUPPORT = any_support ? std::max(Y_SUPPORT, n.Y(K)) : n.Y(K);
+      any_support = true;
+    }
+  }
+  auto standing = [&](Whole K) {
+    const double y = double{n.Y(K)};
+    return y <= double{Y_MIN} + double{DT} || (any_support && y <= double{Y_SUPPORT} + double{DT});
+  };
+  // A support alone on an edge line is the end of a truss or beam; the
+  // lowest node on the axis is a support wherever the frame stands on one
+  // there: a middle column's foot, the middle support of a beam.
+  const bool centre_stands = s.BL7.NO_C >= 1 && s.BL7.NO_C <= c.NNOS && standing(s.BL7.NO_C);
   const Role roles[] = {
       {s.BL7.NO_E, "left", "the highest node on the leftmost line", on_line(X_MIN, false) == 1},
-      {s.BL7.NO_C, "centre", "the lowest node on the symmetry axis", on_line(c.XS, true) > 0},
+      {s.BL7.NO_C, "centre", "the lowest node on the symmetry axis", centre_stands},
       {s.BL7.NO_D, "right", "the highest node on the rightmost line", on_line(X_MAX, false) == 1},
   };
   for (const Role& r : roles) {

@@ -5,13 +5,17 @@
 
 #include "records/run_error.h"
 #include "tools/check/case_entry_hazards.h"
+#include "tools/check/bar_lengths.h"
 #include "tools/check/combination_hazards.h"
+#include "tools/check/frame_view.h"
 #include "tools/check/geometry_hazards.h"
 #include "tools/check/hazard_list.h"
 #include "tools/check/listing_hazards.h"
+#include "tools/check/near_symmetry.h"
 #include "tools/cli/loaded_run.h"
 #include "tools/check/run_error_place.h"
 #include "tools/check/run_watch.h"
+#include "tools/check/section_numbering.h"
 
 namespace toval::tools {
 
@@ -37,7 +41,12 @@ CheckOutcome check_inputs(const std::string& combination_file, const std::string
     find_combination_hazards(s, watch, hazards);
     find_case_entry_hazards(s, watch, blocks, hazards);
     find_listing_hazards(blocks, hazards);
-    find_near_mirror_bars(s, run->counts(), watch, hazards);
+    find_section_numbering(watch, hazards);
+    const FrameView frame = frame_view(s, run->counts());
+    NamedGeometry named = find_bar_length_hazards(frame, watch, hazards);
+    find_near_symmetry(s, run->counts(), frame, watch, named, hazards);
+    if (unmatched_nodes(frame, double{run->counts().XS}, 1).empty())
+      find_near_mirror_bars(s, run->counts(), watch, named.bars, hazards);
     find_support_nodes(s, run->counts(), watch, hazards);
   }
   if (fault) {

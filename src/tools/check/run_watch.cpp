@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "input/combination_dialect.h"
+#include "records/fields.h"
 #include "records/run_error.h"
 #include "records/text.h"
 
@@ -16,6 +17,19 @@ void note_line(std::vector<long>& lines, long K, long line) {
   const auto index = static_cast<std::size_t>(K - 1);
   if (index >= lines.size()) lines.resize(index + 1, 0);
   if (lines[index] == 0) lines[index] = line;
+}
+
+// Record K of a section with the number its first field holds; that field
+// read without fault, so it parses again.
+void note_record(std::vector<SectionRecord>& list, long K, const Record& record, const std::vector<FieldCut>& cuts) {
+  if (K < 1) return;
+  const auto index = static_cast<std::size_t>(K - 1);
+  if (index >= list.size()) list.resize(index + 1);
+  if (list[index].line != 0) return;
+  Whole number = 0;
+  if (!cuts.empty() && cuts[0].value == 0)
+    (void)parse_integer(record.text().substr(cuts[0].from, cuts[0].end - cuts[0].from), number);
+  list[index] = {record.line, number};
 }
 
 long line_at(const std::vector<long>& lines, long K) {
@@ -119,6 +133,8 @@ void RunWatch::record_read(const InputUnit& unit, const Record& record, const Re
     entry_lines_.push_back({record.line, tag.number});
   if (tag.kind == RecordKind::node) note_line(node_lines_, tag.number, record.line);
   if (tag.kind == RecordKind::bar) note_line(bar_lines_, tag.number, record.line);
+  if (tag.kind == RecordKind::node) note_record(node_records_, tag.number, record, cuts_);
+  if (tag.kind == RecordKind::bar) note_record(bar_records_, tag.number, record, cuts_);
   if (tag.kind == RecordKind::case_name) case_entries_ = std::max(case_entries_, tag.number);
   if (read_for_columns_1_to_4(tag.kind))
     markers_.try_emplace(record.line,

@@ -22,6 +22,13 @@ struct TermCut {
   std::string text;           // the record, as far as it was captured
 };
 
+// A record of the node or bar section: its line and the number written in
+// its first field (0 for the end record).
+struct SectionRecord {
+  long line = 0;
+  long number = 0;
+};
+
 class RunWatch final : public ReadWatch {
  public:
   // Watches both input units until destroyed.
@@ -38,6 +45,10 @@ class RunWatch final : public ReadWatch {
   // 0 when the run did not read it.
   long node_line(long K) const;
   long bar_line(long K) const;
+  // Every record of the node and of the bar section read, the end record
+  // included, in file order.
+  const std::vector<SectionRecord>& node_records() const { return node_records_; }
+  const std::vector<SectionRecord>& bar_records() const { return bar_records_; }
   // Columns 1-4 of a line of the combination file read as a marker, a case
   // name or a passed-over record ("" when never read that way).
   std::string marker_columns(long line) const;
@@ -64,6 +75,7 @@ class RunWatch final : public ReadWatch {
   long cut_line_ = 0;
   std::vector<FieldCut> cuts_;
   std::vector<long> node_lines_, bar_lines_;
+  std::vector<SectionRecord> node_records_, bar_records_;
   std::map<long, std::string> markers_;
   std::map<long, TermCut> terms_;
   long case_entries_ = 0;

@@ -101,5 +101,33 @@ TEST(NoFalseAlarm, GeneratedGable) {
   expect_clean(three_cases);
 }
 
+// The middle support of an even number of spans is the centre node.
+TEST(NoFalseAlarm, GeneratedContinuousBeams) {
+  for (int spans = 1; spans <= 6; ++spans) {
+    SCOPED_TRACE(std::to_string(spans) + " spans");
+    expect_clean(continuous_beam(spans));
+    expect_clean(continuous_beam(spans, 7.35));
+  }
+}
+
+// Asymmetric by design: no node moved by a slip would make them symmetric,
+// so no mirror warning, whatever the bars that happen to mirror.
+TEST(NoFalseAlarm, FramesAsymmetricByDesign) {
+  for (const std::vector<double>& widths :
+       std::vector<std::vector<double>>{{6, 8}, {6, 6.2}, {6, 6, 6.5}, {5, 5.004}, {4, 6, 4.01}}) {
+    SCOPED_TRACE(std::to_string(widths.size()) + " bays, the last " + std::to_string(widths.back()));
+    expect_clean(bays(widths));
+  }
+  Frame beam = continuous_beam(3);
+  beam.nodes[3].x = 15.3;  // spans 5, 5, 5.3
+  expect_clean(beam);
+  Frame lean_to = portal();
+  lean_to.nodes[2].y = 5;  // a mono-pitch roof
+  expect_clean(lean_to);
+  Frame off_ridge = gable();
+  off_ridge.nodes[2].x = 13;
+  expect_clean(off_ridge);
+}
+
 }  // namespace
 }  // namespace toval::testing

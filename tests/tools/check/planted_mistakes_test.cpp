@@ -224,19 +224,35 @@ TEST(PlantedBlockMistake, ResultantRecordsOutOfOrder) {
                            "1 warning\n");
 }
 
-TEST(PlantedGeometry, BarKeptFromItsMirrorByARoundedCoordinate) {
+// The analysis ran on the rounded coordinate: the bars' lengths agree with
+// it, and the node that breaks the symmetry is told, not its bars.
+TEST(PlantedGeometry, RoundedCoordinateToldAtItsNode) {
   Frame f = portal();
   f.nodes[2].y = 4.004;  // the top of the right column
   auto forces = forces_lines(f);
+  CheckedFiles c(combination_lines(f), forces);
+  EXPECT_EQ(c.listing, c.forces_at(line_of(forces, "       3"), 24,
+                                   "warning: node 3 lies at y = 4.004, where no node mirrors it about the axis x = 5 "
+                                   "that every other node keeps: at y = 4 it would mirror node 2, and the run would "
+                                   "pair 2 of the 3 bars instead of 0 (its axis, the mean abscissa of the nodes, is "
+                                   "x = 5); a mistyped or rounded coordinate, probably: check this node's record") +
+                           "1 warning\n");
+}
+
+// Every node has its mirror node: a pair missed by a hair comes from a
+// bar's own length, and both bars are told.
+TEST(PlantedGeometry, BarKeptFromItsMirrorByARoundedLength) {
+  Frame f = portal();
+  auto forces = forces_lines(f);
+  const long bar_3 = line_of(forces, "         3        4");
+  forces[static_cast<std::size_t>(bar_3 - 1)].replace(50, 16, "           4.003");
   CheckedFiles c(combination_lines(f), forces);
   const std::string advice =
       " would mirror it if the tolerance 0.0015 were 0.015: the report lists the two bars apart instead of as a "
       "pair; a rounded coordinate, length or cosine, probably: check those of both bars and of their nodes";
   EXPECT_EQ(c.listing,
             c.forces_at(line_of(forces, "         1        1"), 1, "warning: bar 1 has no mirror bar, but bar 3" + advice) +
-                c.forces_at(line_of(forces, "         3        4"), 1,
-                            "warning: bar 3 has no mirror bar, but bar 1" + advice) +
-                "2 warnings\n");
+                c.forces_at(bar_3, 1, "warning: bar 3 has no mirror bar, but bar 1" + advice) + "2 warnings\n");
 }
 
 TEST(PlantedGeometry, EaveNodeGivenRestraints) {

@@ -1,0 +1,15 @@
+// Hazards of the node and bar sections' own numbers: the run takes node K
+// and bar K by position, so a record out of order, a gap or a repeat moves
+// every number that follows without a message.
+#pragma once
+
+#include "tools/check/hazard_list.h"
+#include "tools/check/run_watch.h"
+
+namespace toval::tools {
+
+// One warning per section, at its first record whose number is not its
+// position.
+void find_section_numbering(const RunWatch& watch, HazardList& hazards);
+
+}  // namespace toval::tools
