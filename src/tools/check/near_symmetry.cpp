@@ -29,7 +29,7 @@ std::string n(long v) { return std::to_string(v); }
 // and the lengths and cosines of its bars as those coordinates give them
 // (a listing written from the corrected frame would list those).
 long paired_bars(const Store& s, const RunCounts& c, const FrameView& f, long moved, FramePoint to) {
-  auto copy = std::make_unique<Store>();
+  auto copy = std::make_unique<Store>(s.capacities);
   copy->BL2 = s.BL2;
   copy->BL3 = s.BL3;
   if (moved != 0) {
