@@ -2,7 +2,29 @@
 # it: a Debian package on Linux, a zip file for Windows.
 include(GNUInstallDirs)
 
-install(FILES docs/toval.1 docs/toval-tools.1 DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+# A Debian system reads its manual pages and changelog gzipped, beside a
+# copyright file; the Windows zip keeps the pages as they are.
+if(WIN32)
+  install(FILES docs/toval.1 docs/toval-tools.1 DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+else()
+  find_program(GZIP_PROGRAM gzip REQUIRED)
+  set(gzipped)
+  foreach(source docs/toval.1 docs/toval-tools.1 packaging/changelog)
+    get_filename_component(name ${source} NAME)
+    set(target ${CMAKE_CURRENT_BINARY_DIR}/packaging/${name}.gz)
+    # -n leaves out the name and time, so the same page gives the same bytes.
+    add_custom_command(OUTPUT ${target}
+                       COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_CURRENT_BINARY_DIR}/packaging
+                       COMMAND ${GZIP_PROGRAM} -9nc ${CMAKE_CURRENT_SOURCE_DIR}/${source} > ${target}
+                       DEPENDS ${source} VERBATIM)
+    list(APPEND gzipped ${target})
+  endforeach()
+  add_custom_target(gzipped_documents ALL DEPENDS ${gzipped})
+  install(FILES ${CMAKE_CURRENT_BINARY_DIR}/packaging/toval.1.gz ${CMAKE_CURRENT_BINARY_DIR}/packaging/toval-tools.1.gz
+          DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+  install(FILES packaging/copyright ${CMAKE_CURRENT_BINARY_DIR}/packaging/changelog.gz
+          DESTINATION ${CMAKE_INSTALL_DOCDIR})
+endif()
 install(FILES docs/guide.md docs/toval-results.schema.json docs/galpao.svg DESTINATION ${CMAKE_INSTALL_DOCDIR})
 install(FILES examples/GALPAO.CMB examples/GALPAO.ESF examples/galpao.answers examples/galpao-rules.toml
               examples/portal-rules.toml examples/GALPAO-R1.CMB
@@ -12,7 +34,9 @@ install(FILES examples/GALPAO.CMB examples/GALPAO.ESF examples/galpao.answers ex
 set(CPACK_PACKAGE_NAME toval)
 set(CPACK_PACKAGE_VERSION 1.0.0)
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Load combinations, envelopes and reactions from a plane-frame analysis listing")
-set(CPACK_PACKAGE_CONTACT "TOVAL developers <toval@localhost>")
+set(CPACK_PACKAGE_DESCRIPTION
+    "toval reads the results listing of a plane-frame analysis and a short\ncombination file, forms the load combinations, the normal-force envelope\nand the support reactions, and writes one fixed report. toval-tools\nexports every result as JSON or CSV, draws the frame as an SVG picture\nand checks the inputs for mistakes that change numbers silently.")
+set(CPACK_PACKAGE_CONTACT "TOVAL developers <toval@example.org>")
 set(CPACK_PACKAGE_FILE_NAME toval-${CPACK_PACKAGE_VERSION}-${CMAKE_SYSTEM_NAME}-${CMAKE_SYSTEM_PROCESSOR})
 set(CPACK_STRIP_FILES ON)
 if(WIN32)
@@ -21,7 +45,10 @@ if(WIN32)
 else()
   set(CPACK_GENERATOR DEB)
   set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+  set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)  # toval_VERSION_ARCH.deb
   set(CPACK_DEBIAN_PACKAGE_SECTION science)
-  set(CPACK_DEBIAN_PACKAGE_DEPENDS "libc6 (>= 2.34), libgcc-s1, libstdc++6 (>= 12)")
+  # The dependencies are those the programs link: none for a static toval,
+  # the C and C++ runtime for a dynamic toval-tools.
+  set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 endif()
 include(CPack)

@@ -9,6 +9,7 @@
 #include "tools/diff/diff_command.h"
 #include "tools/draw/draw_command.h"
 #include "tools/draw/frame_drawing.h"
+#include "tools/draw/picture.h"
 #include "tools/export/export_command.h"
 #include "tools/export/results_json.h"
 #include "tools/report/report_command.h"
@@ -36,6 +37,7 @@ Services services() {
   offers.picture = [](const LoadedRun& run) {
     return frame_drawing(run.store(), run.counts(), {run.combination_file(), run.forces_file()}, 0);
   };
+  offers.page_picture = frame_picture;
   offers.input_warnings = [](const std::string& combination_file, const std::string& forces_file) {
     return check_inputs(combination_file, forces_file).warnings;
   };

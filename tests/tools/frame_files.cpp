@@ -93,6 +93,26 @@ Frame bays(const std::vector<double>& widths) {
   return f;
 }
 
+Frame roof_truss(int panels) {
+  Frame f;
+  const int p = panels;
+  auto tie = [](int k) { return k + 2; };             // k = 0..2p, nodes 2..2p+2
+  auto rafter = [&](int k) { return 2 * p + 2 + k; };  // k = 1..2p-1
+  f.nodes.push_back({0, 0, 1, 1, 0});
+  for (int k = 0; k <= 2 * p; ++k) f.nodes.push_back({2.0 * k, 5});
+  for (int k = 1; k < 2 * p; ++k) f.nodes.push_back({2.0 * k, 5.0 + (k <= p ? k : 2 * p - k)});
+  f.nodes.push_back({4.0 * p, 0, 1, 1, 0});
+  const int right_foot = static_cast<int>(f.nodes.size());
+  f.bars.push_back({1, tie(0), 1});
+  f.bars.push_back({right_foot, tie(2 * p), 1});
+  for (int k = 0; k < 2 * p; ++k) f.bars.push_back({tie(k), tie(k + 1), 2});
+  // Rafters from the left eave over the ridge to the right eave.
+  auto top = [&](int k) { return k == 0 ? tie(0) : k == 2 * p ? tie(2 * p) : rafter(k); };
+  for (int k = 0; k < 2 * p; ++k) f.bars.push_back({top(k), top(k + 1), 3});
+  for (int k = 1; k < 2 * p; ++k) f.bars.push_back({tie(k), rafter(k), 4});
+  return f;
+}
+
 std::vector<std::string> forces_lines(const Frame& f) {
   std::vector<std::string> out;
   auto line = [&](std::string s) { out.push_back(std::move(s)); };

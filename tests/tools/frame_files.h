@@ -38,6 +38,11 @@ Frame continuous_beam(int spans, double width = 5.0);
 // Bays of the given widths (asymmetric when the widths are), one storey 3
 // high, fixed feet; columns first, then beams.
 Frame bays(const std::vector<double>& widths);
+// A pitched roof truss on two pinned columns 5 high: `panels` panels of 2
+// on each side of the ridge (on the axis, 1 above the eaves per panel), a
+// tie at the eaves and a post under every rafter node; 6 * panels + 1 bars,
+// every one paired or on the axis.
+Frame roof_truss(int panels);
 
 // The forces file as lines: sections, then one case block per case, laid out
 // as the analysis listings lay them out.

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "store/store.h"
 #include "tools/cli/input_warning.h"
 #include "tools/cli/loaded_run.h"
 
@@ -15,12 +16,27 @@ namespace toval::tools {
 
 class LoadedRun;
 
+// How a page that shows the frame's picture wants it drawn.
+struct PictureRequest {
+  Whole combination = 0;  // 0: the envelope; 1..NCOB: that combination
+  // When not empty, the page lists the mirror pairs itself: the legend gives
+  // this line (in the page's language) in place of the list.
+  std::string pairs_elsewhere;
+  // Put before every id of the picture, so that they cannot clash with the
+  // ids of the page around it.
+  std::string id_prefix;
+};
+
 struct Services {
   // Each room that offers something to another adds one member here: a
   // std::function over types that cli declares, set in commands.cpp.
 
   // draw: the picture of the run's envelope, one standalone SVG document.
   std::function<std::string(const LoadedRun& run)> picture;
+
+  // draw: the picture as one <svg> element, without an XML declaration,
+  // ready to stand inline in a page, drawn as the request asks.
+  std::function<std::string(const LoadedRun& run, const PictureRequest& request)> page_picture;
 
   // check: the warnings that the check of inputs lists for the two files,
   // in its order.

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "driver/analysis.h"
@@ -26,8 +27,11 @@ struct FrameContent {
   CharacteristicNodes characteristic;
   std::vector<SupportKind> supports;  // by node
   double largest = 0.0;               // largest |N| shown
+  std::string id_prefix;              // before every id of the picture
+  std::string pairs_elsewhere;        // when set, the legend's line in place of the pair list
 
   Point node(Whole k) const { return nodes[static_cast<std::size_t>(k - 1)]; }
+  std::string id(std::string_view name) const { return id_prefix + std::string(name); }
 };
 
 FrameContent frame_content(const Store& s, const RunCounts& counts, Whole combination);

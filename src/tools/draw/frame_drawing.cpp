@@ -20,9 +20,11 @@ constexpr double NARROWEST_PAGE = 760.0;
 
 }  // namespace
 
-std::string frame_drawing(const Store& s, const RunCounts& counts, const DrawingSources& sources,
-                          Whole combination) {
-  const FrameContent content = frame_content(s, counts, combination);
+std::string frame_svg(const Store& s, const RunCounts& counts, const DrawingSources& sources,
+                      const PictureRequest& request) {
+  FrameContent content = frame_content(s, counts, request.combination);
+  content.id_prefix = request.id_prefix;
+  content.pairs_elsewhere = request.pairs_elsewhere;
   FrameView view(frame_extent(content), FRAME_WIDTH, FRAME_HEIGHT);
 
   const Block title = title_block(content, sources, MARGIN, MARGIN);
@@ -39,13 +41,19 @@ std::string frame_drawing(const Store& s, const RunCounts& counts, const Drawing
   const double height = std::ceil(legend_top + legend.height + MARGIN);
 
   const std::string w = svg_number(width), h = svg_number(height);
-  std::string svg = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n";
-  svg += "<svg xmlns=\"http://www.w3.org/2000/svg\" version=\"1.1\" width=\"" + w + "\" height=\"" + h +
-         "\" viewBox=\"0 0 " + w + ' ' + h + "\">\n";
+  std::string svg = "<svg xmlns=\"http://www.w3.org/2000/svg\" version=\"1.1\" width=\"" + w + "\" height=\"" +
+                    h + "\" viewBox=\"0 0 " + w + ' ' + h + "\">\n";
   svg += "<title>" + xml_text(name_field_text(s.BL1.PRJT.view())) + "</title>\n";
   svg += "<rect width=\"" + w + "\" height=\"" + h + "\" fill=\"#ffffff\"/>\n";
   svg += title.svg + frame + legend.svg + "</svg>\n";
   return svg;
+}
+
+std::string frame_drawing(const Store& s, const RunCounts& counts, const DrawingSources& sources,
+                          Whole combination) {
+  PictureRequest request;
+  request.combination = combination;
+  return "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n" + frame_svg(s, counts, sources, request);
 }
 
 }  // namespace toval::tools

@@ -1,17 +1,23 @@
-// The picture of an analysed run as one standalone SVG 1.1 document: the
-// frame to scale with its supports, symmetry axis, mirror pairs,
-// characteristic nodes and normal forces, a title block and a legend.
+// The picture of an analysed run as one SVG 1.1 picture: the frame to scale
+// with its supports, symmetry axis, mirror pairs, characteristic nodes and
+// normal forces, a title block and a legend.
 #pragma once
 
 #include <string>
 
 #include "driver/analysis.h"
 #include "store/store.h"
+#include "tools/cli/services.h"
 #include "tools/draw/page_blocks.h"
 
 namespace toval::tools {
 
-// `combination` 0 draws the envelope; 1..NCOB draws that combination.
+// The <svg> element alone, for a page that holds the picture inline.
+std::string frame_svg(const Store& s, const RunCounts& counts, const DrawingSources& sources,
+                      const PictureRequest& request);
+
+// The standalone document that draw writes: an XML declaration and the
+// element. `combination` 0 draws the envelope; 1..NCOB draws that one.
 std::string frame_drawing(const Store& s, const RunCounts& counts, const DrawingSources& sources,
                           Whole combination);
 

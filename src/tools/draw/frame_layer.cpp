@@ -37,18 +37,29 @@ struct Candidate {
   Anchor anchor;
 };
 
-// Places the text at the first free candidate; `forced` labels take the
-// first candidate when none is free. Returns the SVG, empty when skipped.
-std::string place(LabelLayout& layout, std::string_view cls, const std::string& text, double size,
-                  const std::vector<Candidate>& candidates, bool forced, std::string_view extra = {}) {
-  for (const Candidate& c : candidates)
-    if (layout.try_place(text_box(c.x, c.baseline, text.size(), size, c.anchor)))
-      return text_element(cls, c.x, c.baseline, size, c.anchor, text, extra);
-  if (!forced || candidates.empty()) return {};
-  const Candidate& c = candidates.front();
-  layout.reserve(text_box(c.x, c.baseline, text.size(), size, c.anchor));
-  return text_element(cls, c.x, c.baseline, size, c.anchor, text, extra);
-}
+// The candidates of a label in rings, the nearest ring first.
+using Rings = std::vector<std::vector<Candidate>>;
+
+// How far a label keeps from every other label, in ems: rendering differs
+// by a fraction of a pixel from face to face.
+constexpr double LABEL_GAP_EM = 0.06;
+// How far a bar's label stands out from the bar's stroke, and each further
+// ring beyond the first, in ems.
+constexpr double BAR_GAP_EM = 0.2, RING_STEP_EM = 0.9;
+constexpr int BAR_RINGS = 3, NODE_RINGS = 3, MARK_RINGS = 8;
+// Where along a bar its labels may stand: the middle first, then towards
+// the ends.
+constexpr double ALONG[] = {0.5, 0.35, 0.65, 0.2, 0.8};
+
+struct Label {
+  std::string cls, text, extra;
+  double size = 0.0;
+  bool bold = false;
+  Rings rings;
+};
+
+// The baseline that centres a text of font size `size` vertically on y.
+double centred_baseline(double y, double size) { return y + (ASCENT_EM - DESCENT_EM) / 2.0 * size; }
 
 // A bar on the page: its ends, midpoint and unit normal.
 struct PageBar {
@@ -68,16 +79,27 @@ PageBar page_bar(const FrameContent& c, const FrameView& view, Whole K) {
   return p;
 }
 
-// Two positions beside the bar's midpoint, one on each side, for a text
-// centred on the point at `offset` from the bar.
-std::vector<Candidate> beside(const PageBar& p, double offset, double size) {
-  std::vector<Candidate> out;
-  for (double side : {1.0, -1.0}) {
-    const double x = p.mid.x + side * p.normal.x * offset;
-    const double y = p.mid.y + side * p.normal.y * offset;
-    out.push_back({x, y + 0.35 * size, Anchor::middle});
+// Positions beside the bar for a centred text: along the bar (the middle,
+// then towards the ends) on both sides, `first_side` first, each ring one
+// step farther from the bar. `clear` is how far the bar's stroke reaches
+// from its line.
+Rings beside(const PageBar& p, double clear, const std::string& text, double size, bool bold, double first_side) {
+  const double w = text_width(text, size, bold), h = (ASCENT_EM + DESCENT_EM) * size;
+  // How far the text's box reaches from its centre towards the bar.
+  const double reach = std::fabs(p.normal.x) * w / 2.0 + std::fabs(p.normal.y) * h / 2.0;
+  Rings rings;
+  for (int ring = 0; ring < BAR_RINGS; ++ring) {
+    const double distance = clear + (BAR_GAP_EM + RING_STEP_EM * ring) * size + reach;
+    std::vector<Candidate> out;
+    for (double t : ALONG)
+      for (double side : {first_side, -first_side}) {
+        const double x = p.a.x + t * (p.b.x - p.a.x) + side * p.normal.x * distance;
+        const double y = p.a.y + t * (p.b.y - p.a.y) + side * p.normal.y * distance;
+        out.push_back({x, centred_baseline(y, size), Anchor::middle});
+      }
+    rings.push_back(std::move(out));
   }
-  return out;
+  return rings;
 }
 
 std::string join_pairs(const FrameContent& c, Whole K) {
@@ -108,22 +130,23 @@ class FrameWriter {
     nodes();
     marks();
     labels();
-    return "<g id=\"frame\">\n" + shapes_ + "<g id=\"labels\" font-family=\"sans-serif\">\n" + labels_ +
+    return "<g id=\"" + c_.id("frame") + "\">\n" + shapes_ + "<g id=\"" + c_.id("labels") + "\" font-family=\"sans-serif\">\n" + labels_ +
            "</g>\n</g>\n";
   }
 
  private:
   void axis(double top, double bottom) {
     const double x = view_.page(double{c_.counts.XS}, 0.0).x;
-    shapes_ += "<line id=\"axis\" " + line({x, top}, {x, bottom}) + " stroke=\"" + std::string(AXIS_COLOUR) +
+    shapes_ += "<line id=\"" + c_.id("axis") + "\" " + line({x, top}, {x, bottom}) + " stroke=\"" + std::string(AXIS_COLOUR) +
                "\" stroke-width=\"1\" stroke-dasharray=\"10 4 2 4\"/>\n";
     const std::string text = "axis x = " + fixed_number(double{c_.counts.XS}, 4);
     const double size = std::max(k_.font, 10.0);
-    labels_ += place(layout_, "axis-label", text, size, {{x, top - 4.0, Anchor::middle}}, true);
+    // Nothing is placed before it: its first place is always free.
+    place_forced({"axis-label", text, {}, size, false, {{{x, top - 4.0, Anchor::middle}}}});
   }
 
   void bars() {
-    shapes_ += "<g id=\"bars\" stroke-linecap=\"round\">\n";
+    shapes_ += "<g id=\"" + c_.id("bars") + "\" stroke-linecap=\"round\">\n";
     for (Whole K = 1; K <= c_.counts.NBAR; ++K) {
       const std::size_t k = static_cast<std::size_t>(K - 1);
       if (!c_.drawable[k]) continue;
@@ -136,7 +159,7 @@ class FrameWriter {
       if (f.bending) cls += " bending";
       if (state == MirrorState::unpaired) cls += " unpaired";
       if (state == MirrorState::own_mirror) cls += " own-mirror";
-      shapes_ += "<g id=\"bar-" + std::to_string(K) + "\" class=\"" + cls + "\"><title>" +
+      shapes_ += "<g id=\"" + c_.id("bar-") + std::to_string(K) + "\" class=\"" + cls + "\"><title>" +
                  xml_text(bar_hover_text(c_, K), true) + "</title>";
       if (state == MirrorState::unpaired)
         shapes_ += "<line class=\"warning\" " + line(p.a, p.b) + " stroke=\"" + std::string(WARNING_COLOUR) +
@@ -146,13 +169,13 @@ class FrameWriter {
                    n(width + 3.0) + "\"/>";
       shapes_ += "<line class=\"member\" " + line(p.a, p.b) + " stroke=\"" + std::string(force_colour(f.shown)) +
                  "\" stroke-width=\"" + n(width) + "\"/></g>\n";
-      occupy(p, width);
+      occupy(p, f.bending ? width + 3.0 : width);
     }
     shapes_ += "</g>\n";
   }
 
   void nodes() {
-    shapes_ += "<g id=\"supports\" fill=\"#ffffff\" stroke=\"#000000\" stroke-width=\"1\">\n";
+    shapes_ += "<g id=\"" + c_.id("supports") + "\" fill=\"#ffffff\" stroke=\"#000000\" stroke-width=\"1\">\n";
     const double axis_x = double{c_.counts.XS};
     for (Whole K = 1; K <= c_.counts.NNOS; ++K) {
       const SupportKind kind = c_.supports[static_cast<std::size_t>(K - 1)];
@@ -167,12 +190,12 @@ class FrameWriter {
                                      p.y + 0.7 * s}
                                : Box{p.x - 0.7 * s, p.y, p.x + 0.7 * s, p.y + 1.1 * s});
     }
-    shapes_ += "</g>\n<g id=\"nodes\" fill=\"#000000\">\n";
+    shapes_ += "</g>\n<g id=\"" + c_.id("nodes") + "\" fill=\"#000000\">\n";
     const double r = k_.node_radius;
     for (Whole K = 1; K <= c_.counts.NNOS; ++K) {
       const Point f = c_.node(K);
       const Point p = view_.page(f.x, f.y);
-      shapes_ += "<circle id=\"node-" + std::to_string(K) + "\" cx=\"" + n(p.x) + "\" cy=\"" + n(p.y) +
+      shapes_ += "<circle id=\"" + c_.id("node-") + std::to_string(K) + "\" cx=\"" + n(p.x) + "\" cy=\"" + n(p.y) +
                  "\" r=\"" + n(r) + "\"><title>node " + std::to_string(K) + ": x " +
                  fixed_number(f.x, 3) + ", y " + fixed_number(f.y, 3) + "</title></circle>\n";
       layout_.reserve({p.x - r - 1.0, p.y - r - 1.0, p.x + r + 1.0, p.y + r + 1.0});
@@ -192,32 +215,42 @@ class FrameWriter {
     }
   }
 
-  // Eight positions around a point, the corners first; `gap` keeps the
-  // text clear of the point and of the widest bar through it.
-  std::vector<Candidate> around(Point p, double gap, double size) const {
-    const double clear = gap + k_.widest / 2.0;
-    const double up = p.y - clear - DESCENT_EM * size, down = p.y + clear + ASCENT_EM * size;
-    const double middle = p.y + 0.35 * size;
-    return {{p.x + gap, up, Anchor::start},         {p.x - gap, up, Anchor::end},
-            {p.x + gap, down, Anchor::start},       {p.x - gap, down, Anchor::end},
-            {p.x, up, Anchor::middle},              {p.x, down, Anchor::middle},
-            {p.x + clear + 1.0, middle, Anchor::start}, {p.x - clear - 1.0, middle, Anchor::end}};
+  // Eight positions around a point, the corners first, in rings from `gap`
+  // outward; the first keeps the text clear of the point and of the widest
+  // bar through it.
+  Rings around(Point p, double gap, double size, int rings) const {
+    Rings out;
+    for (int ring = 0; ring < rings; ++ring) {
+      const double g = gap + RING_STEP_EM * size * ring;
+      const double clear = g + k_.widest / 2.0;
+      const double up = p.y - clear - DESCENT_EM * size, down = p.y + clear + ASCENT_EM * size;
+      const double middle = centred_baseline(p.y, size);
+      out.push_back({{p.x + g, up, Anchor::start},
+                     {p.x - g, up, Anchor::end},
+                     {p.x + g, down, Anchor::start},
+                     {p.x - g, down, Anchor::end},
+                     {p.x, up, Anchor::middle},
+                     {p.x, down, Anchor::middle},
+                     {p.x + clear + 1.0, middle, Anchor::start},
+                     {p.x - clear - 1.0, middle, Anchor::end}});
+    }
+    return out;
   }
 
   void marks() {
     const double ring = k_.node_radius + 3.5;
     const double size = std::max(k_.font + 1.0, 9.0);
     const std::string style = " fill=\"none\" stroke=\"" + std::string(MARK_COLOUR) + "\" stroke-width=\"1.5\"";
-    shapes_ += "<g id=\"characteristic-nodes\">\n";
+    shapes_ += "<g id=\"" + c_.id("characteristic-nodes") + "\">\n";
     for (const NodeMark& m : c_.characteristic.marks) {
       const Point f = c_.node(m.node);
       const Point p = view_.page(f.x, f.y);
       layout_.reserve({p.x - ring, p.y - ring, p.x + ring, p.y + ring});
-      shapes_ += "<circle id=\"mark-node-" + std::to_string(m.node) + "\" cx=\"" + n(p.x) + "\" cy=\"" + n(p.y) +
+      shapes_ += "<circle id=\"" + c_.id("mark-node-") + std::to_string(m.node) + "\" cx=\"" + n(p.x) + "\" cy=\"" + n(p.y) +
                  "\" r=\"" + n(ring) + "\"" + style + (m.flanking ? " stroke-dasharray=\"3 2\"" : "") + "/>\n";
       if (!m.label.empty())
-        labels_ += place(layout_, "mark", m.label, size, around(p, ring + 1.0, size), true,
-                         "font-weight=\"bold\" fill=\"" + std::string(MARK_COLOUR) + "\"");
+        place_forced({"mark", m.label, "font-weight=\"bold\" fill=\"" + std::string(MARK_COLOUR) + "\"", size, true,
+                      around(p, ring + 1.0, size, MARK_RINGS)});
     }
     if (c_.characteristic.mean_point) {
       const Point p = view_.page(c_.characteristic.mean_point->x, c_.characteristic.mean_point->y);
@@ -225,44 +258,76 @@ class FrameWriter {
       shapes_ += "<line class=\"mean-line\" " + line(view_.page(e.x, e.y), view_.page(d.x, d.y)) + " stroke=\"" +
                  std::string(MARK_COLOUR) + "\" stroke-width=\"1\" stroke-dasharray=\"3 2\"/>\n";
       const double a = ring * 0.8;
-      shapes_ += "<path id=\"mark-mean\" d=\"M" + n(p.x - a) + ' ' + n(p.y - a) + 'L' + n(p.x + a) + ' ' +
+      shapes_ += "<path id=\"" + c_.id("mark-mean") + "\" d=\"M" + n(p.x - a) + ' ' + n(p.y - a) + 'L' + n(p.x + a) + ' ' +
                  n(p.y + a) + 'M' + n(p.x - a) + ' ' + n(p.y + a) + 'L' + n(p.x + a) + ' ' + n(p.y - a) + "\"" +
                  style + "/>\n";
-      labels_ += place(layout_, "mark", "C", size, around(p, ring + 1.0, size), true,
-                       "font-weight=\"bold\" fill=\"" + std::string(MARK_COLOUR) + "\"");
+      place_forced({"mark", "C", "font-weight=\"bold\" fill=\"" + std::string(MARK_COLOUR) + "\"", size, true,
+                    around(p, ring + 1.0, size, MARK_RINGS)});
     }
     shapes_ += "</g>\n";
   }
 
+  // Pair tags, bar numbers and node numbers take their places ring by
+  // ring: every label gets its nearest free place before any goes farther
+  // out. A label with no free place is left out; its bar or node still
+  // names itself in its hover text.
   void labels() {
     const double size = k_.font;
-    std::vector<PageBar> page_bars;
-    for (Whole K = 1; K <= c_.counts.NBAR; ++K)
-      page_bars.push_back(c_.drawable[static_cast<std::size_t>(K - 1)] ? page_bar(c_, view_, K) : PageBar{});
-    const auto offset = [&](Whole K) {
-      const BarForce& f = c_.forces[static_cast<std::size_t>(K - 1)];
-      return force_width(f.shown, c_.largest, k_.thinnest, k_.widest) / 2.0 + 0.75 * size;
-    };
-    // Pair tags first: they are what this picture adds to the report.
+    const std::string tag_style =
+        "font-weight=\"bold\" font-style=\"italic\" fill=\"" + std::string(PAIR_COLOUR) + "\"";
+    std::vector<Label> tags, bar_numbers, node_numbers;
     for (Whole K = 1; K <= c_.counts.NBAR; ++K) {
-      const std::string tags = tags_of(c_, K);
-      if (tags.empty() || !c_.drawable[static_cast<std::size_t>(K - 1)]) continue;
-      std::vector<Candidate> spots = beside(page_bars[static_cast<std::size_t>(K - 1)], offset(K), size);
-      std::reverse(spots.begin(), spots.end());
-      labels_ += place(layout_, "pair-tag", tags, size, spots, false,
-                       "font-weight=\"bold\" font-style=\"italic\" fill=\"" + std::string(PAIR_COLOUR) + "\"");
+      const std::size_t k = static_cast<std::size_t>(K - 1);
+      if (!c_.drawable[k]) continue;
+      const PageBar p = page_bar(c_, view_, K);
+      const BarForce& f = c_.forces[k];
+      const double width = force_width(f.shown, c_.largest, k_.thinnest, k_.widest);
+      const double clear = (f.bending ? width + 3.0 : width) / 2.0 + 1.0;
+      // Tags below or right of the bar first, numbers above or left of it.
+      const std::string tags_text = tags_of(c_, K);
+      if (!tags_text.empty())
+        tags.push_back({"pair-tag", tags_text, tag_style, size, true, beside(p, clear, tags_text, size, true, -1.0)});
+      const std::string number = std::to_string(K);
+      bar_numbers.push_back({"bar-number", number, "fill=\"#555555\"", size, false,
+                             beside(p, clear, number, size, false, 1.0)});
     }
     for (Whole K = 1; K <= c_.counts.NNOS; ++K) {
       const Point f = c_.node(K);
-      labels_ += place(layout_, "node-number", std::to_string(K), size,
-                       around(view_.page(f.x, f.y), k_.node_radius + 1.5, size), false);
+      node_numbers.push_back({"node-number", std::to_string(K), {}, size, false,
+                              around(view_.page(f.x, f.y), k_.node_radius + 1.5, size, NODE_RINGS)});
     }
-    for (Whole K = 1; K <= c_.counts.NBAR; ++K) {
-      if (!c_.drawable[static_cast<std::size_t>(K - 1)]) continue;
-      labels_ += place(layout_, "bar-number", std::to_string(K), size,
-                       beside(page_bars[static_cast<std::size_t>(K - 1)], offset(K), size), false,
-                       "fill=\"#555555\"");
+    std::vector<bool> tag_done(tags.size()), bar_done(bar_numbers.size()), node_done(node_numbers.size());
+    for (std::size_t ring = 0; ring < static_cast<std::size_t>(std::max(BAR_RINGS, NODE_RINGS)); ++ring) {
+      place_ring(tags, tag_done, ring);
+      place_ring(bar_numbers, bar_done, ring);
+      place_ring(node_numbers, node_done, ring);
     }
+  }
+
+  void place_ring(const std::vector<Label>& labels, std::vector<bool>& done, std::size_t ring) {
+    for (std::size_t k = 0; k < labels.size(); ++k)
+      if (!done[k] && ring < labels[k].rings.size()) done[k] = place_at(labels[k], labels[k].rings[ring]);
+  }
+
+  // Places the label at the first free candidate; false when none is free.
+  bool place_at(const Label& l, const std::vector<Candidate>& candidates) {
+    for (const Candidate& c : candidates)
+      if (layout_.try_place(text_box(c.x, c.baseline, l.text, l.size, c.anchor, l.bold).grown(LABEL_GAP_EM * l.size))) {
+        labels_ += text_element(l.cls, c.x, c.baseline, l.size, c.anchor, l.text, l.extra);
+        return true;
+      }
+    return false;
+  }
+
+  // A label the picture must show (the axis, the marks E, C and D): the
+  // nearest free place in any ring, or, on a page with no room at all, its
+  // first place.
+  void place_forced(const Label& l) {
+    for (const std::vector<Candidate>& ring : l.rings)
+      if (place_at(l, ring)) return;
+    const Candidate& c = l.rings.front().front();
+    layout_.reserve(text_box(c.x, c.baseline, l.text, l.size, c.anchor, l.bold));
+    labels_ += text_element(l.cls, c.x, c.baseline, l.size, c.anchor, l.text, l.extra);
   }
 
   const FrameContent& c_;

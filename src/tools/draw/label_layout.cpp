@@ -6,15 +6,39 @@ namespace toval::tools {
 
 namespace {
 
-// Average advance of a digit or capital of a sans-serif face, in ems,
-// rounded up so that estimated boxes are never narrower than the text.
-constexpr double CHAR_WIDTH = 0.62;
+// Advances in ems, regular and bold, of the widest common sans-serif face;
+// an oblique face advances as its upright one.
+constexpr double CAPITALS[26][2] = {
+    {0.684, 0.774}, {0.686, 0.762}, {0.698, 0.734}, {0.770, 0.830}, {0.632, 0.683}, {0.575, 0.683},
+    {0.775, 0.821}, {0.752, 0.837}, {0.295, 0.372}, {0.295, 0.372}, {0.656, 0.775}, {0.557, 0.637},
+    {0.863, 0.995}, {0.748, 0.837}, {0.787, 0.850}, {0.603, 0.733}, {0.787, 0.850}, {0.695, 0.770},
+    {0.635, 0.720}, {0.611, 0.682}, {0.732, 0.812}, {0.684, 0.774}, {0.989, 1.103}, {0.685, 0.771},
+    {0.611, 0.724}, {0.685, 0.725}};
+constexpr double DIGIT[2] = {0.637, 0.696};
+constexpr double NARROW[2] = {0.318, 0.380};  // space, full stop, comma
+constexpr double OTHER[2] = {0.640, 0.720};   // small letters and signs, taken wide
+constexpr double WIDE[2] = {1.000, 1.000};    // a character beyond ASCII
 constexpr double ASCENT = 0.78, DESCENT = 0.22;
+
+double advance(unsigned char c, bool bold) {
+  const int w = bold ? 1 : 0;
+  if (c >= 'A' && c <= 'Z') return CAPITALS[c - 'A'][w];
+  if (c >= '0' && c <= '9') return DIGIT[w];
+  if (c == ' ' || c == '.' || c == ',') return NARROW[w];
+  if (c >= 0x80) return (c & 0xC0) == 0x80 ? 0.0 : WIDE[w];  // one per UTF-8 sequence
+  return OTHER[w];
+}
 
 }  // namespace
 
-Box text_box(double x, double baseline, std::size_t chars, double size, Anchor anchor) {
-  const double width = static_cast<double>(chars) * CHAR_WIDTH * size;
+double text_width(std::string_view text, double size, bool bold) {
+  double ems = 0.0;
+  for (char c : text) ems += advance(static_cast<unsigned char>(c), bold);
+  return ems * size;
+}
+
+Box text_box(double x, double baseline, std::string_view text, double size, Anchor anchor, bool bold) {
+  const double width = text_width(text, size, bold);
   const double left = anchor == Anchor::start ? x : anchor == Anchor::middle ? x - width / 2.0 : x - width;
   return {left, baseline - ASCENT * size, left + width, baseline + DESCENT * size};
 }

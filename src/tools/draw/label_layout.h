@@ -6,6 +6,7 @@
 
 #include <cstddef>
 #include <map>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -16,12 +17,19 @@ struct Box {
   bool overlaps(const Box& other) const {
     return left < other.right && other.left < right && top < other.bottom && other.top < bottom;
   }
+  // The box grown by `margin` on every side.
+  Box grown(double margin) const { return {left - margin, top - margin, right + margin, bottom + margin}; }
 };
 
-// The page box of a text of `chars` characters at font size `size`,
-// anchored at (x, baseline) by its start, middle or end.
+// The width of a text at font size `size`, as the widest of the common
+// sans-serif faces draws it, so that an estimated box is never narrower
+// than the text a browser or renderer shows.
+double text_width(std::string_view text, double size, bool bold = false);
+
+// The page box of a text at font size `size`, anchored at (x, baseline) by
+// its start, middle or end.
 enum class Anchor { start, middle, end };
-Box text_box(double x, double baseline, std::size_t chars, double size, Anchor anchor);
+Box text_box(double x, double baseline, std::string_view text, double size, Anchor anchor, bool bold = false);
 
 class LabelLayout {
  public:
@@ -29,7 +37,7 @@ class LabelLayout {
 
   // True when the box overlaps no box placed so far.
   bool is_free(const Box& box) const;
-  // Files the box whether or not it overlaps (labels that must be shown).
+  // Files the box whether or not it overlaps (what a label must keep off).
   void reserve(const Box& box);
   // Files the box and returns true when it is free; false leaves it out.
   bool try_place(const Box& box);

@@ -25,9 +25,9 @@ bool own_mirror(const Store& s, Whole NNOS, Whole K, Real XS) {
 }  // namespace
 
 std::string pair_tag(std::size_t index) {
+  const std::size_t base = PAIR_LETTERS.size();
   std::string tag;
-  for (std::size_t k = index + 1; k > 0; k = (k - 1) / 26)
-    tag.insert(tag.begin(), static_cast<char>('A' + (k - 1) % 26));
+  for (std::size_t k = index + 1; k > 0; k = (k - 1) / base) tag.insert(tag.begin(), PAIR_LETTERS[(k - 1) % base]);
   return tag;
 }
 

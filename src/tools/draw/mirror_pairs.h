@@ -5,14 +5,19 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "store/store.h"
 
 namespace toval::tools {
 
+// The letters of the pair tags: C, D and E are the marks of the
+// characteristic nodes, so no tag holds them.
+constexpr std::string_view PAIR_LETTERS = "ABFGHIJKLMNOPQRSTUVWXYZ";
+
 struct MirrorPair {
-  std::string tag;  // "A", "B", ..., "Z", "AA", ...
+  std::string tag;  // "A", "B", "F", ..., "Z", "AA", "AB", "AF", ...
   Whole lower = 0, upper = 0;
 };
 
@@ -24,7 +29,8 @@ struct MirrorPairs {
   std::vector<std::vector<std::size_t>> pairs_of;  // by bar: indices into pairs
 };
 
-// The tag of the pair numbered `index` from 0.
+// The tag of the pair numbered `index` from 0: the tags in order of length,
+// then alphabetically.
 std::string pair_tag(std::size_t index);
 
 // From BAR_SIM after the symmetry step: pair (K, BAR_SIM(K)) for every K

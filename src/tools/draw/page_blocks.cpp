@@ -15,13 +15,11 @@ namespace {
 constexpr double LEGEND_FONT = 11.0;
 constexpr double ROW = 18.0, WRAPPED_ROW = 14.0;
 constexpr double SWATCH = 36.0, TEXT_GAP = 10.0;
+// A list of bars or pairs longer than this many lines would crowd out the
+// frame: the legend then counts them and points to the table that lists them.
+constexpr std::size_t LONGEST_LIST = 8;
 
 std::string n(double v) { return svg_number(v); }
-
-double text_width(const std::string& text, double size) {
-  const Box b = text_box(0.0, 0.0, text.size(), size, Anchor::start);
-  return b.right - b.left;
-}
 
 std::string text_row(double x, double baseline, double size, const std::string& text, std::string_view extra = {}) {
   return "<text x=\"" + n(x) + "\" y=\"" + n(baseline) + "\" font-size=\"" + n(size) + "\"" +
@@ -39,18 +37,24 @@ std::vector<std::string> bar_list(std::string prefix, const std::vector<Whole>& 
 
 class Legend {
  public:
-  Legend(double left, double top, double width) : left_(left), y_(top), width_(width) {}
+  Legend(std::string id, double left, double top, double width)
+      : id_(std::move(id)), left_(left), y_(top), width_(width) {}
 
   // One row: a swatch (SVG drawn around the row's middle line at `mid`)
   // and text, wrapped under itself when long.
-  void row(const std::string& swatch, const std::vector<std::string>& items) {
+  void row(const std::string& swatch, const std::vector<std::string>& items) { row(swatch, items, {}); }
+
+  // A row that gives `note` in place of its items when they would take more
+  // than LONGEST_LIST lines.
+  void row(const std::string& swatch, const std::vector<std::string>& items, const std::string& note) {
     const double text_x = left_ + SWATCH + TEXT_GAP;
     const double mid = y_ + ROW / 2.0;
     svg_ += replace_mid(swatch, mid);
     const double per_char = text_width("0", LEGEND_FONT);
     const std::size_t chars =
         static_cast<std::size_t>(std::max(20.0, (width_ - SWATCH - TEXT_GAP) / per_char));
-    const std::vector<std::string> lines = wrap_items(items, chars);
+    std::vector<std::string> lines = wrap_items(items, chars);
+    if (!note.empty() && lines.size() > LONGEST_LIST) lines = wrap_items({note}, chars);
     double baseline = mid + 0.35 * LEGEND_FONT;
     for (std::size_t k = 0; k < lines.size(); ++k) {
       svg_ += text_row(text_x, baseline, LEGEND_FONT, lines[k]);
@@ -61,7 +65,9 @@ class Legend {
   }
 
   double swatch_left() const { return left_; }
-  Block done(double top) const { return {"<g id=\"legend\" font-family=\"sans-serif\">\n" + svg_ + "</g>\n", y_ - top, widest_}; }
+  Block done(double top) const {
+    return {"<g id=\"" + id_ + "\" font-family=\"sans-serif\">\n" + svg_ + "</g>\n", y_ - top, widest_};
+  }
 
  private:
   // Swatches are written with the placeholder "@" for the row's middle.
@@ -72,6 +78,7 @@ class Legend {
     return s;
   }
 
+  std::string id_;
   double left_, y_, width_;
   double widest_ = 0.0;
   std::string svg_;
@@ -80,6 +87,10 @@ class Legend {
 std::string swatch_line(double x0, double x1, std::string_view colour, double width, std::string_view extra = {}) {
   return "<line x1=\"" + n(x0) + "\" y1=\"@\" x2=\"" + n(x1) + "\" y2=\"@\" stroke=\"" + std::string(colour) +
          "\" stroke-width=\"" + n(width) + "\"" + (extra.empty() ? "" : " " + std::string(extra)) + "/>";
+}
+
+std::string counted(std::size_t count, const std::string& noun) {
+  return std::to_string(count) + " " + noun + (count == 1 ? "" : "s");
 }
 
 }  // namespace
@@ -120,12 +131,12 @@ Block title_block(const FrameContent& c, const DrawingSources& sources, double l
        false},
   };
   Block b;
-  b.svg = "<g id=\"title-block\" font-family=\"sans-serif\">\n";
+  b.svg = "<g id=\"" + c.id("title-block") + "\" font-family=\"sans-serif\">\n";
   double y = top;
   for (const Line& l : lines) {
     y += l.size + 5.0;
     b.svg += text_row(left, y, l.size, l.text, l.bold ? "font-weight=\"bold\"" : "");
-    b.width = std::max(b.width, text_width(l.text, l.size));
+    b.width = std::max(b.width, text_width(l.text, l.size, l.bold));
   }
   b.svg += "</g>\n";
   b.height = y - top + 6.0;
@@ -133,7 +144,7 @@ Block title_block(const FrameContent& c, const DrawingSources& sources, double l
 }
 
 Block legend_block(const FrameContent& c, const FrameScale& scale, double left, double top, double width) {
-  Legend g(left, top, width);
+  Legend g(c.id("legend"), left, top, width);
   const double x0 = left, x1 = left + SWATCH;
   const Whole NBAR = c.counts.NBAR;
 
@@ -153,10 +164,15 @@ Block legend_block(const FrameContent& c, const FrameScale& scale, double left, 
   }
   const std::string where =
       c.combination != 0 ? "in combination " + std::to_string(c.combination) : std::string("in some combination");
+  const std::string bending_text = "in bending " + where + " (an end moment above |N|/10): ";
   g.row(swatch_line(x0, x1, "#000000", 7.0) + swatch_line(x0, x1, NO_FORCE_COLOUR, 4.0),
-        bar_list("in bending " + where + " (an end moment above |N|/10): ", bending));
+        bar_list(bending_text, bending),
+        bending_text + counted(bending.size(), "bar") + ", too many to list here: they are the bars marked "
+        "in the bending column of the bar_forces table (toval-tools export --format csv --table bar_forces)");
   g.row(swatch_line(x0, x1, "#ff9800", 13.0, "stroke-opacity=\"0.6\"") + swatch_line(x0, x1, NO_FORCE_COLOUR, 4.0),
-        bar_list("no mirror bar: ", unpaired));
+        bar_list("no mirror bar: ", unpaired),
+        "no mirror bar: " + counted(unpaired.size(), "bar") + ", too many to list here: they are the bars with "
+        "an empty mirror column in the bars table (toval-tools export --format csv --table bars)");
   if (!own.empty())
     g.row(swatch_line(x0, x1, NO_FORCE_COLOUR, 4.0), bar_list("its own mirror (centred on the axis): ", own));
 
@@ -165,9 +181,13 @@ Block legend_block(const FrameContent& c, const FrameScale& scale, double left, 
     pairs.push_back(p.tag + " " + std::to_string(p.lower) + "\u2194" + std::to_string(p.upper));
   if (pairs.empty()) pairs.push_back("none");
   pairs.front() = "mirror pairs: " + pairs.front();
+  std::string note = "mirror pairs: " + counted(c.mirrors.pairs.size(), "pair") +
+                     ", too many to list here: the mirror column of the bars table names each bar's mirror bar "
+                     "(toval-tools export --format csv --table bars)";
+  if (!c.pairs_elsewhere.empty()) pairs = {c.pairs_elsewhere};
   g.row("<text x=\"" + n(x0 + SWATCH / 2.0) + "\" y=\"@\" dy=\"4\" font-size=\"11\" text-anchor=\"middle\" "
         "font-weight=\"bold\" font-style=\"italic\" fill=\"#6a3d9a\">A</text>",
-        pairs);
+        pairs, note);
 
   g.row(swatch_line(x0, x1, "#333333", 1.0, "stroke-dasharray=\"10 4 2 4\""),
         {"symmetry axis: x = " + fixed_number(double{c.counts.XS}, 4)});

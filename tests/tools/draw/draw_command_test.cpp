@@ -37,6 +37,11 @@ TEST(DrawCommand, WritesTheCommittedPictureOfTheExample) {
 // (half the median bar of 450 px, at most 12); widths 7 for |N| = 3 and
 // 1.5 + 5.5 * 2 / 3 = 5.17 for the columns; supports 1.8 * 12 = 21.6 high;
 // legend rows 18 px apart from 695 + 9, ten of them, page 875 + 20 high.
+// Labels centred beside the bars' midpoints (y 400 on the columns), 0.2 em
+// beyond the stroke: bar 1's "1" at 80 + 5.17 / 2 + 1 + 2.4 + 0.637 * 6 =
+// 89.81 and its bold tag "A" (0.774 em) left at 69.37; the right column's
+// black outline (8.17) puts its "3" at 991.31; the beam's "2" above it at
+// 175 - 6 - 2.4 - 6 = 160.6; baselines 0.28 em below the centre.
 TEST(DrawCommand, ASmallPortalIsDrawnByteForByteAsWorkedByHand) {
   TempDir dir;
   const std::string data = source("tests/tools/data/small_portal/");

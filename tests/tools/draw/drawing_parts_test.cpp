@@ -3,8 +3,9 @@
 // characteristic nodes and the legend's wrapping.
 #include <gtest/gtest.h>
 
-#include "records/text.h"
+#include <set>
 
+#include "records/text.h"
 #include "tools/draw/bar_forces.h"
 #include "tools/draw/characteristic_nodes.h"
 #include "tools/draw/drawing_fixture.h"
@@ -40,14 +41,31 @@ TEST(FrameView, AFrameWithoutWidthOrHeightStillFits) {
   EXPECT_EQ((std::vector<double>{e.x_min, e.x_max, e.y_min, e.y_max}), (std::vector<double>{-3, 1, -2, 5}));
 }
 
-TEST(PairTag, CountsLikeSpreadsheetColumns) {
+TEST(PairTag, CountsLikeSpreadsheetColumnsWithoutTheLettersOfTheMarks) {
+  // 23 letters: A B F G ... Z.
   EXPECT_EQ(pair_tag(0), "A");
-  EXPECT_EQ(pair_tag(25), "Z");
-  EXPECT_EQ(pair_tag(26), "AA");
-  EXPECT_EQ(pair_tag(51), "AZ");
-  EXPECT_EQ(pair_tag(52), "BA");
-  EXPECT_EQ(pair_tag(701), "ZZ");
-  EXPECT_EQ(pair_tag(702), "AAA");
+  EXPECT_EQ(pair_tag(1), "B");
+  EXPECT_EQ(pair_tag(2), "F");
+  EXPECT_EQ(pair_tag(22), "Z");
+  EXPECT_EQ(pair_tag(23), "AA");
+  EXPECT_EQ(pair_tag(25), "AF");
+  EXPECT_EQ(pair_tag(45), "AZ");
+  EXPECT_EQ(pair_tag(46), "BA");
+  EXPECT_EQ(pair_tag(23 + 23 * 23 - 1), "ZZ");
+  EXPECT_EQ(pair_tag(23 + 23 * 23), "AAA");
+}
+
+TEST(PairTag, EveryTagOfALargeFrameIsDistinctAndFreeOfCDAndE) {
+  std::set<std::string> seen;
+  for (std::size_t k = 0; k < 5000; ++k) {
+    const std::string tag = pair_tag(k);
+    EXPECT_EQ(tag.find_first_of("CDE"), std::string::npos) << tag;
+    EXPECT_TRUE(seen.insert(tag).second) << tag << " given twice";
+    // Shorter tags come first.
+    if (k > 0) {
+      EXPECT_GE(tag.size(), pair_tag(k - 1).size());
+    }
+  }
 }
 
 TEST(MirrorPairs, NamedFromTheLowerBarAndASharedMirrorIsInBoth) {

@@ -245,7 +245,7 @@ TEST(FramePicture, FiveHundredNodesKeepReadableLabelsThatNeverOverlap) {
     const tools::Anchor a = l.anchor == "middle" ? tools::Anchor::middle
                             : l.anchor == "end"  ? tools::Anchor::end
                                                  : tools::Anchor::start;
-    boxes.push_back(tools::text_box(l.x, l.y, l.text.size(), l.size, a));
+    boxes.push_back(tools::text_box(l.x, l.y, l.text, l.size, a, l.cls == "pair-tag" || l.cls == "mark"));
   }
   for (std::size_t i = 0; i < boxes.size(); ++i)
     for (std::size_t j = i + 1; j < boxes.size(); ++j)

@@ -8,15 +8,26 @@ namespace toval::tools {
 namespace {
 
 TEST(TextBox, IsAnchoredByStartMiddleOrEnd) {
-  // 2 characters of 10 px: 2 * 0.62 * 10 = 12.4 wide, 7.8 above the
+  // "12" at 10 px: two digits of 0.637 em, 12.74 wide, 7.8 above the
   // baseline and 2.2 below.
-  const Box start = text_box(100.0, 50.0, 2, 10.0, Anchor::start);
+  const Box start = text_box(100.0, 50.0, "12", 10.0, Anchor::start);
   EXPECT_DOUBLE_EQ(start.left, 100.0);
-  EXPECT_DOUBLE_EQ(start.right, 112.4);
+  EXPECT_DOUBLE_EQ(start.right, 112.74);
   EXPECT_DOUBLE_EQ(start.top, 42.2);
   EXPECT_DOUBLE_EQ(start.bottom, 52.2);
-  EXPECT_DOUBLE_EQ(text_box(100.0, 50.0, 2, 10.0, Anchor::middle).left, 93.8);
-  EXPECT_DOUBLE_EQ(text_box(100.0, 50.0, 2, 10.0, Anchor::end).right, 100.0);
+  EXPECT_DOUBLE_EQ(text_box(100.0, 50.0, "12", 10.0, Anchor::middle).left, 93.63);
+  EXPECT_DOUBLE_EQ(text_box(100.0, 50.0, "12", 10.0, Anchor::end).right, 100.0);
+}
+
+TEST(TextWidth, FollowsTheLettersAndTheWeight) {
+  // A tag of wide capitals is wider than one of narrow ones, and bold wider
+  // still: a box from the character count alone would let "WM" overlap.
+  EXPECT_GT(text_width("WM", 10.0), text_width("II", 10.0) * 2.5);
+  EXPECT_GT(text_width("AB", 10.0, true), text_width("AB", 10.0));
+  EXPECT_DOUBLE_EQ(text_width("W", 10.0, true), 11.03);
+  // A character beyond ASCII counts once, however many bytes it takes.
+  EXPECT_DOUBLE_EQ(text_width("\u2194", 10.0), 10.0);
+  EXPECT_DOUBLE_EQ(text_width("", 10.0), 0.0);
 }
 
 TEST(LabelLayout, RefusesOverlapsAndAcceptsBoxesThatOnlyTouch) {
