@@ -82,10 +82,10 @@ if [ -n "$windows" ]; then
   [ -f "$zip" ] || { echo "package check: no $name.zip among: $(ls "$scratch/zip")" >&2; exit 1; }
   mkdir "$scratch/unzipped"
   (cd "$scratch/unzipped" && cmake -E tar xf "$zip")
-  [ "$(ls "$scratch/unzipped")" = "$name" ] ||
+  [ "$(LC_ALL=C ls "$scratch/unzipped")" = "$name" ] ||
     { echo "package check: the zip should hold the one folder $name: $(ls "$scratch/unzipped")" >&2; exit 1; }
   top=$scratch/unzipped/$name
-  [ "$(ls "$top" | tr '\n' ' ')" = "bin share " ] && [ "$(ls "$top/bin" | tr '\n' ' ')" = "toval-tools.exe toval.exe " ] ||
+  [ "$(LC_ALL=C ls "$top" | tr '\n' ' ')" = "bin share " ] && [ "$(LC_ALL=C ls "$top/bin" | tr '\n' ' ')" = "toval-tools.exe toval.exe " ] ||
     { echo "package check: the zip's folder should hold bin (the two programs) and share only" >&2; exit 1; }
   holds "$top" bin/toval.exe bin/toval-tools.exe share/man/man1/toval.1 share/man/man1/toval-tools.1 \
     share/doc/toval/guide.md share/doc/toval/toval-results.schema.json share/doc/toval/galpao.svg \

@@ -24,6 +24,7 @@ else()
           DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
   install(FILES packaging/copyright ${CMAKE_CURRENT_BINARY_DIR}/packaging/changelog.gz
           DESTINATION ${CMAKE_INSTALL_DOCDIR})
+  install(FILES packaging/lintian-overrides DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/lintian/overrides RENAME toval)
 endif()
 install(FILES docs/guide.md docs/toval-results.schema.json docs/galpao.svg DESTINATION ${CMAKE_INSTALL_DOCDIR})
 install(FILES examples/GALPAO.CMB examples/GALPAO.ESF examples/galpao.answers examples/galpao-rules.toml
