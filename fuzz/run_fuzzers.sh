@@ -3,7 +3,7 @@
 # corpus (the seeds here, the examples and the regression inputs). Any crash,
 # sanitizer finding, timeout or leak ends this script with a non-zero status.
 #
-#   fuzz/run_fuzzers.sh [build-dir] [seconds for fields] [for combination] [for run]
+#   fuzz/run_fuzzers.sh [build-dir] [seconds for fields] [for combination] [for run] [build-only]
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$PWD
@@ -14,6 +14,7 @@ separator=$'\n----8<----\n'  # splits a run input into its two files
 CXX=clang++ cmake -S . -B "$build" -DTOVAL_FUZZ=ON -DTOVAL_TESTS=OFF -DTOVAL_BENCH=OFF -DTOVAL_WERROR=ON \
   -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build "$build" --target fuzz_fields fuzz_combination fuzz_run -j2
+[ "${5:-}" = build-only ] && exit 0
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
