@@ -55,11 +55,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   std::string_view file(reinterpret_cast<const char*>(data), size);
   auto s = std::make_unique<Store>(TOVAL_CAPACITIES);  // zeroed, as a program start finds it
   prepare_store(*s);
-  s->unit3.open_memory("COMB.DAT", file);
+  InputUnit unit3;
+  unit3.open_memory("COMB.DAT", file);
   const RefCombinationFile want = reference_combination_file(file);
   Whole NCCAR = 0;
   try {
-    read_combination_file(*s, NCCAR);
+    read_combination_file(*s, unit3, NCCAR);
   } catch (const RunError& e) {
     if (!is_run_error_message(e.what())) fail("run-ending message of the wrong shape", e.what());
     if (!want.ends_run) fail("run ended although the file reads under its grammar", e.what());

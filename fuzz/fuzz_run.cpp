@@ -16,6 +16,7 @@
 #include <string_view>
 
 #include "driver/run.h"
+#include "records/run_files.h"
 #include "fuzz_reference.h"
 #include "support/rescanning_steps.h"
 #include "records/run_error.h"
@@ -42,16 +43,17 @@ struct Outcome {
 // plainly written steps that rescan the forces file at every pass.
 Outcome run(std::string_view combinations, std::string_view forces, bool rescanning) {
   auto s = std::make_unique<Store>(TOVAL_CAPACITIES);  // zeroed, as a program start finds it
-  s->console.attach(stdin, nullptr);  // the axis line is not looked at
-  s->unit3.open_memory("COMB.DAT", combinations);
-  s->unit4.open_memory("ESF.DAT", forces);
+  auto f = std::make_unique<RunFiles>();
+  f->console.attach(stdin, nullptr);  // the axis line is not looked at
+  f->unit3.open_memory("COMB.DAT", combinations);
+  f->unit4.open_memory("ESF.DAT", forces);
   Outcome o;
-  s->unit5.open_memory(&o.report);
+  f->unit5.open_memory(&o.report);
   try {
     if (rescanning)
-      reference::run_steps(*s);
+      reference::run_steps(*s, *f);
     else
-      run_steps(*s);
+      run_steps(*s, *f);
     o.normal = true;
   } catch (const RunError& e) {
     o.message = e.what();

@@ -15,26 +15,24 @@ constexpr Item AXIS_LINE[] = {SLASH, Text(" EIXO DE SIMETRIA       : "), F(8, 4)
 
 // +1 when the bar rises from its initial to its final node, -1 when it
 // falls, 0 when both ends lie at the same height (no tolerance).
-int rise(const Store& s, Whole bar) {
-  const Real y_initial = s.BL2.Y(s.BL3.NI(bar));
-  const Real y_final = s.BL2.Y(s.BL3.NF(bar));
+int rise(const Nodes& n, const Bars& b, Whole bar) {
+  const Real y_initial = n.Y(b.NI(bar));
+  const Real y_final = n.Y(b.NF(bar));
   return y_initial < y_final ? 1 : y_initial > y_final ? -1 : 0;
 }
 
 }  // namespace
 
-void SIMETRIA(Store& s, Whole& NNOS, Whole& NBAR, Real& XS) {
-  pair_mirror_bars(s, NNOS, NBAR, XS, DT);
-  write_record(s.console, AXIS_LINE, XS);
+void SIMETRIA(Store& s, RecordSink& console, Whole& NNOS, Whole& NBAR, Real& XS) {
+  pair_mirror_bars(s.BL2, s.BL3, s.BL6.BAR_SIM, NNOS, NBAR, XS, DT);
+  write_record(console, AXIS_LINE, XS);
 }
 
-void pair_mirror_bars(Store& s, Whole NNOS, Whole NBAR, Real& XS, Real DT) {
+void pair_mirror_bars(const Nodes& n, const Bars& b, Table<Whole>& BAR_SIM, Whole NNOS, Whole NBAR, Real& XS,
+                      Real DT) {
   const auto bars = static_cast<std::size_t>(std::max<Whole>(NBAR, 0));
   Table<Real> XM(bars), YM(bars);
   Table<Whole> LOC_BAR(bars);
-  const Nodes& n = s.BL2;
-  const Bars& b = s.BL3;
-  Table<Whole>& BAR_SIM = s.BL6.BAR_SIM;
 
   XS = 0.0f;
   for (Whole K = 1; K <= NBAR; ++K) BAR_SIM(K) = 0;
@@ -93,7 +91,7 @@ void pair_mirror_bars(Store& s, Whole NNOS, Whole NBAR, Real& XS, Real DT) {
 
       // A mirror bar numbered from its left end rises in the opposite sense;
       // two columns pair whatever their senses.
-      const bool opposite_senses = rise(s, I) * rise(s, static_cast<Whole>(J)) <= 0;
+      const bool opposite_senses = rise(n, b, I) * rise(n, b, static_cast<Whole>(J)) <= 0;
       const bool both_vertical = std::fabs(b.CD(I)) <= DT && std::fabs(b.CD(J)) <= DT;
       if (opposite_senses || both_vertical) {
         BAR_SIM(I) = static_cast<Whole>(J);

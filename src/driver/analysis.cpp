@@ -32,10 +32,10 @@ void prepare_store(Store& s) {
 
 namespace {
 
-void run_analysis(Store& s, Listing& listing, RunCounts& c) {
+void run_analysis(Store& s, RunFiles& files, Listing& listing, RunCounts& c) {
   prepare_store(s);
-  LTRCG(s, listing, c.NNOS, c.NBAR, c.NCCAR);
-  SIMETRIA(s, c.NNOS, c.NBAR, c.XS);
+  LTRCG(s, files.unit3, listing, c.NNOS, c.NBAR, c.NCCAR);
+  SIMETRIA(s, files.console, c.NNOS, c.NBAR, c.XS);
   DESLOC(s, listing, c.NNOS, c.XS, c.NCCAR);
   for (Whole I = 1, NCOB = s.BL5.NCOB; I <= NCOB; ++I)
     for (Whole J = 1, NCASO = s.BL5.NCASO(I); J <= NCASO; ++J) LTRER(s, listing, c.NNOS, c.NBAR, I, J);
@@ -53,9 +53,9 @@ RunError explained(const RunError& e, const Listing& listing) {
   return e.with_hint(listing.section_end());
 }
 
-void analyse(Store& s, Listing& listing, RunCounts& c) {
+void analyse(Store& s, RunFiles& files, Listing& listing, RunCounts& c) {
   try {
-    run_analysis(s, listing, c);
+    run_analysis(s, files, listing, c);
   } catch (const RunError& e) {
     throw explained(e, listing);
   }

@@ -4,6 +4,7 @@
 
 #include "input/listing.h"
 #include "records/run_error.h"
+#include "records/run_files.h"
 #include "store/store.h"
 
 namespace toval {
@@ -15,8 +16,9 @@ struct RunCounts {
 };
 
 // The store's starting state, then LTRCG, SIMETRIA, DESLOC, LTRER for every
-// term, MAXESFBC and REACOES for every case, in that order.
-void analyse(Store& s, Listing& listing, RunCounts& counts);
+// term, MAXESFBC and REACOES for every case, in that order. The listing
+// reads the forces file, unit 4 of `files`.
+void analyse(Store& s, RunFiles& files, Listing& listing, RunCounts& counts);
 
 // The fault as the run reports it: one that follows a node or bar section
 // that ended early at a record holding more than its number names that

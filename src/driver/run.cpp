@@ -27,33 +27,33 @@ void refuse_input_as_report(const std::string& report, const InputUnit& unit, co
 
 }  // namespace
 
-void run_steps(Store& s) {
-  Listing listing(s.unit4);
+void run_steps(Store& s, RunFiles& f) {
+  Listing listing(f.unit4);
   RunCounts c;
-  analyse(s, listing, c);
-  IMPRESS(s, c.NBAR, c.NCCAR, c.NRES);
+  analyse(s, f, listing, c);
+  IMPRESS(s, f.unit5, c.NBAR, c.NCCAR, c.NRES);
 }
 
-int run_toval(Store& s, std::span<char* const> arguments) {
+int run_toval(Store& s, RunFiles& f, std::span<char* const> arguments) {
   Arguments args{arguments};
   Name<20> AENT1, AENT2;
-  ask_for_file(s, 3, " ARQUIVO DE COMBINACOES : ", AENT1, s.unit3, args);
-  ask_for_file(s, 4, " ARQUIVO DE ESFORCOS    : ", AENT2, s.unit4, args);
+  ask_for_file(f.console, 3, " ARQUIVO DE COMBINACOES : ", AENT1, f.unit3, args);
+  ask_for_file(f.console, 4, " ARQUIVO DE ESFORCOS    : ", AENT2, f.unit4, args);
 
   Name<20> ASAI = report_name(AENT1);
-  write_record(s.console, REPORT_PROMPT);
-  write_record(s.console, REPORT_NAME, ASAI);
+  write_record(f.console, REPORT_PROMPT);
+  write_record(f.console, REPORT_NAME, ASAI);
   std::string report(without_blanks(ASAI.view()));
-  refuse_input_as_report(report, s.unit3, "combination file");
-  refuse_input_as_report(report, s.unit4, "forces file");
-  s.unit5.open(report);
+  refuse_input_as_report(report, f.unit3, "combination file");
+  refuse_input_as_report(report, f.unit4, "forces file");
+  f.unit5.open(report);
 
-  run_steps(s);
+  run_steps(s, f);
 
-  s.unit5.close();
-  s.unit4.close();
-  s.unit3.close();
-  s.console.stop_message();
+  f.unit5.close();
+  f.unit4.close();
+  f.unit3.close();
+  f.console.stop_message();
   return 0;
 }
 

@@ -56,8 +56,7 @@ void pass_to_marker(InputUnit& unit, std::string_view marker, std::string_view e
   } while (!(ROT == marker));
 }
 
-void read_head(Store& s, MiscasedMarker& miscased) {
-  InputUnit& unit = s.unit3;
+void read_head(Store& s, InputUnit& unit, MiscasedMarker& miscased) {
   skip_record(unit, "first record of the combination file (passed over)");
   const RecordTag title{RecordKind::title};
   read_record(unit, TITLE_RECORD, RecordName(title, "project title record (line 2, columns 1-40)"), s.BL1.PRJT);
@@ -68,8 +67,7 @@ void read_head(Store& s, MiscasedMarker& miscased) {
 
 // Case entries after "FIMG": a name record, then records up to "FIMC"; the
 // list ends at a "FIME" where the next name record would stand.
-Whole read_case_list(Store& s, MiscasedMarker& miscased) {
-  InputUnit& unit = s.unit3;
+Whole read_case_list(Store& s, InputUnit& unit, MiscasedMarker& miscased) {
   skip_record(unit, "name record of case 1 (columns 1-4), after the \"FIMG\" record");
   long I = 0;  // wide: the entry past a capacity of 32767 is counted
   Name<4> ROT;
@@ -105,8 +103,7 @@ bool ends_in_decimal_comma(std::string_view record) {
 
 // Term records of combination I up to its closing "FIMC" record, which is
 // read with the term layout too but is not a term. Returns the term count.
-Whole read_terms(Store& s, long I, MiscasedMarker& miscased) {
-  InputUnit& unit = s.unit3;
+Whole read_terms(Store& s, InputUnit& unit, long I, MiscasedMarker& miscased) {
   const std::string combination = numbered("combination", I);
   const std::string term_what = "term record of " + combination +
                                 " (columns 1-4 not \"FIMC\", multiplier in columns 5-14, case name in 15-18)";
@@ -143,15 +140,14 @@ Whole read_terms(Store& s, long I, MiscasedMarker& miscased) {
 
 // Combination blocks: a header record (not "FIME"), terms, "FIMC"; the
 // first header has already been read. Ends at "FIME" after a block.
-void read_combinations(Store& s, MiscasedMarker& miscased) {
-  InputUnit& unit = s.unit3;
+void read_combinations(Store& s, InputUnit& unit, MiscasedMarker& miscased) {
   long I = 0;
   Name<4> ROT;
   do {
     ++I;
     check_capacity(unit, I, s.capacities.combinations, "combinations");
     s.lines.header_line(I) = unit.next_line() - 1;
-    s.BL5.NCASO(I) = read_terms(s, I, miscased);
+    s.BL5.NCASO(I) = read_terms(s, unit, I, miscased);
     const std::string after_what =
         "record after the closing \"FIMC\" of " + numbered("combination", I) +
         " (the header of the next combination, or the marker \"FIME\" ending the combinations)";
@@ -174,25 +170,26 @@ void default_combinations(Store& s, Whole NCCAR) {
 
 }  // namespace
 
-void read_combination_file(Store& s, Whole& NCCAR) {
+void read_combination_file(Store& s, InputUnit& unit, Whole& NCCAR) {
   MiscasedMarker miscased;
+  s.lines.file = unit.name();
   try {
-    s.unit3.rewind();
-    read_head(s, miscased);
-    NCCAR = read_case_list(s, miscased);
+    unit.rewind();
+    read_head(s, unit, miscased);
+    NCCAR = read_case_list(s, unit, miscased);
     Name<4> ROT;
-    read_record(s.unit3, MARKER_RECORD,
+    read_record(unit, MARKER_RECORD,
                 RecordName(RecordTag{RecordKind::after_case_list},
                            "record after the \"FIME\" ending the case list (the marker \"FIME\" when the file "
                            "gives no combinations, else the header of combination 1)"),
                 ROT);
-    miscased.note(ROT, s.unit3.next_line() - 1);
+    miscased.note(ROT, unit.next_line() - 1);
     if (ROT == FIME)
       default_combinations(s, NCCAR);
     else
-      read_combinations(s, miscased);
+      read_combinations(s, unit, miscased);
   } catch (const RunError& e) {
-    if (miscased.line == 0 || e.fields().file != s.unit3.name()) throw;
+    if (miscased.line == 0 || e.fields().file != unit.name()) throw;
     throw e.with_hint("line " + std::to_string(miscased.line) + " holds " + quoted(miscased.found) +
                       " in columns 1-4, which is not the marker " + quoted(miscased.marker) +
                       ": markers are written in capitals");
@@ -209,7 +206,7 @@ Asker asker_at(const Store& s, Asker::Kind kind, long entry, long term, long lin
   a.entry = entry;
   a.term = term;
   a.line = line;
-  a.file = s.unit3.name();
+  a.file = s.lines.file;
   return a;
 }
 

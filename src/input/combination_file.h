@@ -3,6 +3,7 @@
 
 #include <string>
 
+#include "records/input_unit.h"
 #include "records/run_error.h"
 #include "store/store.h"
 
@@ -11,8 +12,9 @@ namespace toval {
 // From the top of the combination file: the three titles, the case list and
 // the combinations; a file that gives no combinations makes every case a
 // combination of its own with multiplier 1.0. Sets NCCAR, and NCOB, NCASO,
-// MULT, CASO, CCAR, PRJT, CLIT, PORT in the store.
-void read_combination_file(Store& s, Whole& NCCAR);
+// MULT, CASO, CCAR, PRJT, CLIT, PORT in the store, and the file's name
+// for the messages that name an entry of it.
+void read_combination_file(Store& s, InputUnit& unit3, Whole& NCCAR);
 
 // Who asks for a case block, as a message about a missing block names it:
 // case I of the case list, or term J of combination I, with its line in

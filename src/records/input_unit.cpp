@@ -16,6 +16,9 @@ bool InputUnit::open(const std::string& path) {
   if (path.find('\0') != std::string::npos || path.empty() || platform::is_directory(path)) return false;
   file_ = std::fopen(path.c_str(), "rb");
   if (file_ == nullptr) return false;
+  // The unit's own buffer is the only one: each read goes straight into it.
+  std::setvbuf(file_, nullptr, _IONBF, 0);
+  take_buffer();
   name_ = path;
   buffer_offset_ = stream_offset_ = 0;
   begin_ = end_ = 0;
@@ -27,10 +30,18 @@ void InputUnit::open_memory(std::string name, std::string_view bytes) {
   close();
   memory_open_ = true;
   memory_ = bytes;
+  take_buffer();
   name_ = std::move(name);
   buffer_offset_ = 0;
   begin_ = end_ = 0;
   next_line_ = 1;
+}
+
+void InputUnit::take_buffer() {
+  if (!storage_) {
+    storage_ = std::make_unique_for_overwrite<char[]>(BUFFER);
+    buffer_ = storage_.get();
+  }
 }
 
 void InputUnit::close() {

@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <cstdio>
+#include <memory>
 #include <span>
 #include <string>
 #include <string_view>
@@ -89,13 +90,16 @@ class InputUnit {
   std::size_t read_at_end(std::size_t room);
 
   // Large enough that a walk back over a case block finds it read already,
-  // small enough for the whole run to stay in a few MiB.
+  // small enough for the whole run to stay in a few MiB. Taken when a file
+  // is first opened, so that a unit never opened costs nothing.
   static constexpr std::size_t BUFFER = 1 << 18;
+  void take_buffer();
   std::FILE* file_ = nullptr;
   bool memory_open_ = false;
   std::string_view memory_;
   std::string name_;
-  char buffer_[BUFFER];
+  std::unique_ptr<char[]> storage_;
+  char* buffer_ = nullptr;  // storage_'s BUFFER bytes
   std::size_t begin_ = 0;           // next unread byte in buffer_
   std::size_t end_ = 0;             // bytes valid in buffer_
   std::uint64_t buffer_offset_ = 0; // file offset of buffer_[0]

@@ -4,13 +4,13 @@
 
 namespace toval {
 
-void IMPRESS(Store& s, Whole& NBAR, Whole& NCCAR, Whole& NRES) {
-  report::write_title_block(s);
-  report::write_combination_list(s);
-  report::write_displacements(s, NCCAR);
-  report::write_reactions(s, NCCAR, NRES);
-  report::write_frame_bar_table(s, NBAR);
-  report::write_truss_bar_table(s, NBAR);
+void IMPRESS(Store& s, RecordSink& unit5, Whole& NBAR, Whole& NCCAR, Whole& NRES) {
+  report::write_title_block(s, unit5);
+  report::write_combination_list(s, unit5);
+  report::write_displacements(s, unit5, NCCAR);
+  report::write_reactions(s, unit5, NCCAR, NRES);
+  report::write_frame_bar_table(s, unit5, NBAR);
+  report::write_truss_bar_table(s, unit5, NBAR);
 }
 
 }  // namespace toval

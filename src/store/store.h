@@ -3,9 +3,8 @@
 // in use travel as step arguments.
 #pragma once
 
-#include "records/console.h"
-#include "records/input_unit.h"
-#include "records/report_unit.h"
+#include <string>
+
 #include "store/capacities.h"
 #include "store/types.h"
 
@@ -100,6 +99,7 @@ struct EntryLines {
   explicit EntryLines(const Capacities& c)
       : case_line(c.cases), case_end_line(c.cases), header_line(c.combinations),
         term_line(c.combinations, c.terms), decimal_comma(c.combinations, c.terms) {}
+  std::string file;  // the combination file, as messages name it
   Table<long> case_line;  // name record of each case entry
   Table<long> case_end_line;  // the "FIMC" that ends each case entry
   Table<long> header_line;
@@ -129,12 +129,6 @@ struct Store {
   Envelope BL10;
   Reactions BL11;
   EntryLines lines;
-
-  // The units of the run, opened and closed by the driver.
-  Console console;
-  InputUnit unit3;   // combination file
-  InputUnit unit4;   // forces file
-  ReportUnit unit5;  // report file
 };
 
 }  // namespace toval

@@ -108,8 +108,8 @@ std::string forces_listing(const std::vector<CaseBlock>& blocks) {
 
 void Frame::open_forces(std::string text) {
   listing = std::move(text);
-  s->unit4.open_memory("FORCES.TXT", listing);
-  forces = std::make_unique<Listing>(s->unit4);
+  files->unit4.open_memory("FORCES.TXT", listing);
+  forces = std::make_unique<Listing>(files->unit4);
 }
 
 std::string error_of(const std::function<void()>& step) {

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "driver/toval_capacities.h"
+#include "records/run_files.h"
 #include "input/listing.h"
 #include "store/store.h"
 
@@ -63,6 +64,7 @@ std::string forces_listing(const std::vector<CaseBlock>& blocks);
 // A store with its forces file read from `listing` (kept alive here).
 struct Frame {
   std::unique_ptr<Store> s = std::make_unique<Store>(TOVAL_CAPACITIES);
+  std::unique_ptr<RunFiles> files = std::make_unique<RunFiles>();
   std::string listing;
   std::unique_ptr<Listing> forces;  // the listing model over unit 4, made by open_forces
   void open_forces(std::string text);

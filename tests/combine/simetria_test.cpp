@@ -1,6 +1,7 @@
 // The symmetry axis and the pairing of mirror bars.
 #include "driver/toval_capacities.h"
 #include "combine/simetria.h"
+#include "records/console.h"
 
 #include <gtest/gtest.h>
 
@@ -24,9 +25,10 @@ struct Outcome {
 
 Outcome run_symmetry(Store& s, Whole NNOS, Whole NBAR, Real& XS) {
   std::FILE* out = std::tmpfile();
-  s.console.attach(stdin, out);
+  Console console;
+  console.attach(stdin, out);
   Outcome o;
-  o.error = error_of([&] { SIMETRIA(s, NNOS, NBAR, XS); });
+  o.error = error_of([&] { SIMETRIA(s, console, NNOS, NBAR, XS); });
   std::fflush(out);
   std::rewind(out);
   for (int c; (c = std::fgetc(out)) != EOF;) o.shown += static_cast<char>(c);

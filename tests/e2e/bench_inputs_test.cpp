@@ -15,6 +15,7 @@
 #include <string>
 
 #include "driver/run.h"
+#include "records/run_files.h"
 #include "records/run_error.h"
 #include "support/rescanning_steps.h"
 #include "support/test_support.h"
@@ -40,18 +41,19 @@ struct Outcome {
 // The steps run in this process with every pass rescanning the file.
 Outcome rescanning_run(const Inputs& in) {
   auto s = std::make_unique<Store>(TOVAL_CAPACITIES);
-  s->unit3.open_memory(in.name + ".CMB", in.combinations);
-  s->unit4.open_memory(in.name + ".FRC", in.forces);
+  auto f = std::make_unique<RunFiles>();
+  f->unit3.open_memory(in.name + ".CMB", in.combinations);
+  f->unit4.open_memory(in.name + ".FRC", in.forces);
   Outcome out;
-  s->unit5.open_memory(&out.report);
+  f->unit5.open_memory(&out.report);
   std::FILE* console = std::tmpfile();
-  s->console.attach(stdin, console);
+  f->console.attach(stdin, console);
   try {
-    reference::run_steps(*s);
+    reference::run_steps(*s, *f);
   } catch (const RunError& e) {
     out.error = e.what();
   }
-  s->console.flush();
+  f->console.flush();
   std::rewind(console);
   for (int c; (c = std::fgetc(console)) != EOF;) out.console += static_cast<char>(c);
   std::fclose(console);

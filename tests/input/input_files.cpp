@@ -61,10 +61,10 @@ std::string combination_file(const std::vector<std::string>& cases, const std::v
 void load(Loaded& into, std::string forces, std::string combination) {
   into.forces = std::move(forces);
   into.combination = std::move(combination);
-  into.s->unit4.open_memory("FORCES.DAT", into.forces);
-  into.s->unit3.open_memory("COMB.DAT", into.combination);
-  Listing listing(into.s->unit4);
-  LTRCG(*into.s, listing, into.NNOS, into.NBAR, into.NCCAR);
+  into.files->unit4.open_memory("FORCES.DAT", into.forces);
+  into.files->unit3.open_memory("COMB.DAT", into.combination);
+  Listing listing(into.files->unit4);
+  LTRCG(*into.s, into.files->unit3, listing, into.NNOS, into.NBAR, into.NCCAR);
 }
 
 std::string error_of(std::string forces, std::string combination, const Capacities& c) {

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "driver/toval_capacities.h"
+#include "records/run_files.h"
 #include "store/store.h"
 
 namespace toval::testing {
@@ -33,6 +34,7 @@ struct Loaded {
   explicit Loaded(const Capacities& c = TOVAL_CAPACITIES) : s(std::make_unique<Store>(c)) {}
   std::string forces, combination;  // the units read these
   std::unique_ptr<Store> s;
+  std::unique_ptr<RunFiles> files = std::make_unique<RunFiles>();
   Whole NNOS = -1, NBAR = -1, NCCAR = -1;
 };
 

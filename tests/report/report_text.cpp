@@ -3,6 +3,7 @@
 
 #include <stdexcept>
 
+#include "records/report_unit.h"
 #include "report/impress.h"
 
 namespace toval::testing {
@@ -36,9 +37,10 @@ std::unique_ptr<Store> plain_store() {
 
 std::string report_of(Store& s, Whole NBAR, Whole NCCAR, Whole NRES) {
   std::string text;
-  s.unit5.open_memory(&text);
-  IMPRESS(s, NBAR, NCCAR, NRES);
-  s.unit5.close();
+  ReportUnit unit5;
+  unit5.open_memory(&text);
+  IMPRESS(s, unit5, NBAR, NCCAR, NRES);
+  unit5.close();
   return text;
 }
 

@@ -24,12 +24,12 @@ constexpr Item NODE_NUMBER[] = {I(8)};
 constexpr Item NODE_VALUES_RECORD[] = {I(8), F(22, 0), F(25, 0), F(25, 0)};
 constexpr Item END_FORCE_RECORD[] = {I(9), I(13), F(18, 0), F(21, 0), F(19, 0)};
 
-void block_search(Store& s, const Name<4>& name, const Asker& asker) {
-  s.unit4.rewind();
-  section_scan(s.unit4, "     CARREGAMENTO: " + std::string(name.view()), asker);
+void block_search(InputUnit& unit, const Name<4>& name, const Asker& asker) {
+  unit.rewind();
+  section_scan(unit, "     CARREGAMENTO: " + std::string(name.view()), asker);
 }
 
-void skip(Store& s, const RecordName& what) { skip_record(s.unit4, what); }
+void skip(InputUnit& unit, const RecordName& what) { skip_record(unit, what); }
 
 struct NodeValues {
   Real DX = 0.0f, DY = 0.0f, DZ = 0.0f;
@@ -37,19 +37,18 @@ struct NodeValues {
 
 }  // namespace
 
-void DESLOC(Store& s, Whole& NNOS, Real& XS, Whole& NCCAR) {
+void DESLOC(Store& s, InputUnit& unit, Whole& NNOS, Real& XS, Whole& NCCAR) {
   // The characteristic nodes are chosen as the step chooses them; only the
   // reading of the blocks is written again here.
   choose_characteristic_nodes(s, NNOS, XS);
   const DisplacementNodes& c = s.BL7;
   Displacements& d = s.BL8;
-  InputUnit& unit = s.unit4;
   NodeValues CE, CD;
   for (Whole I = 1; I <= NCCAR; ++I) {
     const Name<4>& CARR = s.BL4.CCAR(I);
     const std::string name = case_label(CARR);
-    block_search(s, CARR, case_list_asker(s, I));
-    for (Whole r = 1; r <= 10; ++r) skip(s, RecordName("record ", r, " after the heading of case ", name));
+    block_search(unit, CARR, case_list_asker(s, I));
+    for (Whole r = 1; r <= 10; ++r) skip(unit, RecordName("record ", r, " after the heading of case ", name));
     for (Whole k = 1; k <= NNOS; ++k) {
       Whole N = 0;
       read_record(unit, NODE_NUMBER, RecordName("displacement record ", k, " in case ", name), N);
@@ -77,14 +76,13 @@ void DESLOC(Store& s, Whole& NNOS, Real& XS, Whole& NCCAR) {
   }
 }
 
-void LTRER(Store& s, Whole& NNOS, Whole& NBAR, Whole& I, Whole& J) {
-  InputUnit& unit = s.unit4;
+void LTRER(Store& s, InputUnit& unit, Whole& NNOS, Whole& NBAR, Whole& I, Whole& J) {
   const std::string name = case_label(s.BL5.CASO(I, J));
-  block_search(s, s.BL5.CASO(I, J), term_asker(s, I, J));
-  for (Whole r = 1; r <= 10; ++r) skip(s, RecordName("record ", r, " after the heading of case ", name));
-  for (Whole k = 1; k <= NNOS; ++k) skip(s, RecordName("displacement record ", k, " in case ", name));
+  block_search(unit, s.BL5.CASO(I, J), term_asker(s, I, J));
+  for (Whole r = 1; r <= 10; ++r) skip(unit, RecordName("record ", r, " after the heading of case ", name));
+  for (Whole k = 1; k <= NNOS; ++k) skip(unit, RecordName("displacement record ", k, " in case ", name));
   for (Whole r = 1; r <= 9; ++r)
-    skip(s, RecordName("record ", r, " of the nine before the bar groups of case ", name));
+    skip(unit, RecordName("record ", r, " of the nine before the bar groups of case ", name));
   const Real m = s.BL5.MULT(I, J);
   BarForces& f = s.BL9;
   for (Whole K = 1; K <= NBAR; ++K) {
@@ -94,7 +92,7 @@ void LTRER(Store& s, Whole& NNOS, Whole& NBAR, Whole& I, Whole& J) {
                 N1, V1, M1);
     read_record(unit, END_FORCE_RECORD, RecordName("force record of end 2 of bar ", K, " in case ", name), B, N,
                 N2, V2, M2);
-    skip(s, RecordName("third record of the group of bar ", K, " in case ", name));
+    skip(unit, RecordName("third record of the group of bar ", K, " in case ", name));
     const Real ESFN = std::fabs(N2) > std::fabs(N1) ? N2 : N1;
     const long POS = slot(I, NBAR, K);
     add_term(f.R_NORMAL(POS), m, ESFN);
@@ -105,20 +103,19 @@ void LTRER(Store& s, Whole& NNOS, Whole& NBAR, Whole& I, Whole& J) {
   }
 }
 
-void REACOES(Store& s, Whole& NNOS, Whole& I, Whole& NRES) {
-  InputUnit& unit = s.unit4;
+void REACOES(Store& s, InputUnit& unit, Whole& NNOS, Whole& I, Whole& NRES) {
   const Nodes& n = s.BL2;
   Reactions& r = s.BL11;
   const std::string name = case_label(s.BL4.CCAR(I));
-  block_search(s, s.BL4.CCAR(I), case_list_asker(s, I));
+  block_search(unit, s.BL4.CCAR(I), case_list_asker(s, I));
   section_scan(unit, "     RESULTANTES NODAIS");
   for (Whole k = 1; k <= 4; ++k)
-    skip(s, RecordName("record ", k, " after the nodal resultants heading of case ", name));
+    skip(unit, RecordName("record ", k, " after the nodal resultants heading of case ", name));
   Whole K = 0;
   for (Whole J = 1; J <= NNOS; ++J) {
     const RecordName what("nodal resultant record of node ", J, " in case ", name);
     if (n.R1(J) == 0 && n.R2(J) == 0 && n.R3(J) == 0) {
-      skip(s, what);
+      skip(unit, what);
       continue;
     }
     check_capacity(unit, K + 1, s.capacities.supports, "supported nodes", unit.next_line());
@@ -130,22 +127,22 @@ void REACOES(Store& s, Whole& NNOS, Whole& I, Whole& NRES) {
   NRES = K;
 }
 
-void run_steps(Store& s) {
+void run_steps(Store& s, RunFiles& f) {
   prepare_store(s);
-  Listing structure(s.unit4);  // the structure sections only
+  Listing structure(f.unit4);  // the structure sections only
   RunCounts c;
   try {
-    LTRCG(s, structure, c.NNOS, c.NBAR, c.NCCAR);
-    SIMETRIA(s, c.NNOS, c.NBAR, c.XS);
-    DESLOC(s, c.NNOS, c.XS, c.NCCAR);
+    LTRCG(s, f.unit3, structure, c.NNOS, c.NBAR, c.NCCAR);
+    SIMETRIA(s, f.console, c.NNOS, c.NBAR, c.XS);
+    DESLOC(s, f.unit4, c.NNOS, c.XS, c.NCCAR);
     for (Whole I = 1, NCOB = s.BL5.NCOB; I <= NCOB; ++I)
-      for (Whole J = 1, NCASO = s.BL5.NCASO(I); J <= NCASO; ++J) LTRER(s, c.NNOS, c.NBAR, I, J);
+      for (Whole J = 1, NCASO = s.BL5.NCASO(I); J <= NCASO; ++J) LTRER(s, f.unit4, c.NNOS, c.NBAR, I, J);
     MAXESFBC(s, c.NBAR);
-    for (Whole I = 1, N = c.NCCAR; I <= N; ++I) REACOES(s, c.NNOS, I, c.NRES);
+    for (Whole I = 1, N = c.NCCAR; I <= N; ++I) REACOES(s, f.unit4, c.NNOS, I, c.NRES);
   } catch (const RunError& e) {
     throw explained(e, structure);
   }
-  IMPRESS(s, c.NBAR, c.NCCAR, c.NRES);
+  IMPRESS(s, f.unit5, c.NBAR, c.NCCAR, c.NRES);
 }
 
 }  // namespace toval::reference

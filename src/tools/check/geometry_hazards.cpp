@@ -14,15 +14,13 @@ namespace toval::tools {
 
 namespace {
 
-// Mirror bars of the frame under a tolerance, worked out on a store of its
-// own so that the run's tables stay as the run left them.
+// Mirror bars of the frame under a tolerance, worked out in a table of its
+// own so that the run's pairing stays as the run left it.
 Table<Whole> pairing(const Store& s, const RunCounts& c, Real tolerance) {
-  auto copy = std::make_unique<Store>(s.capacities);
-  copy->BL2 = s.BL2;
-  copy->BL3 = s.BL3;
+  Table<Whole> BAR_SIM(s.BL6.BAR_SIM.capacity());
   Real XS = 0.0f;
-  pair_mirror_bars(*copy, c.NNOS, c.NBAR, XS, tolerance);
-  return copy->BL6.BAR_SIM;
+  pair_mirror_bars(s.BL2, s.BL3, BAR_SIM, c.NNOS, c.NBAR, XS, tolerance);
+  return BAR_SIM;
 }
 
 std::string tolerance_text(Real t) {

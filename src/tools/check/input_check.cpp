@@ -30,7 +30,7 @@ CheckOutcome check_inputs(const std::string& combination_file, const std::string
   }
   if (run) {
     Store& s = run->store();
-    RunWatch watch(s.unit3, s.unit4, hazards);
+    RunWatch watch(run->combination_unit(), run->forces_unit(), hazards);
     try {
       run->run();
     } catch (const RunError& e) {

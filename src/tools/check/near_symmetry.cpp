@@ -29,29 +29,29 @@ std::string n(long v) { return std::to_string(v); }
 // and the lengths and cosines of its bars as those coordinates give them
 // (a listing written from the corrected frame would list those).
 long paired_bars(const Store& s, const RunCounts& c, const FrameView& f, long moved, FramePoint to) {
-  auto copy = std::make_unique<Store>(s.capacities);
-  copy->BL2 = s.BL2;
-  copy->BL3 = s.BL3;
+  Nodes nodes = s.BL2;
+  Bars bars = s.BL3;
   if (moved != 0) {
-    copy->BL2.X(moved) = static_cast<Real>(to.x);
-    copy->BL2.Y(moved) = static_cast<Real>(to.y);
+    nodes.X(moved) = static_cast<Real>(to.x);
+    nodes.Y(moved) = static_cast<Real>(to.y);
     for (long bar : f.bars_at[static_cast<std::size_t>(moved - 1)]) {
       const FrameBar& b = f.bar(bar);
       const FramePoint a = b.ni == moved ? to : f.node(b.ni);
       const FramePoint z = b.nf == moved ? to : f.node(b.nf);
       const double d = std::hypot(z.x - a.x, z.y - a.y);
-      copy->BL3.L(bar) = static_cast<Real>(d);
-      copy->BL3.CD(bar) = static_cast<Real>(d > 0 ? (z.x - a.x) / d : 0.0);
+      bars.L(bar) = static_cast<Real>(d);
+      bars.CD(bar) = static_cast<Real>(d > 0 ? (z.x - a.x) / d : 0.0);
     }
   }
+  Table<Whole> BAR_SIM(s.BL6.BAR_SIM.capacity());
   Real XS = 0.0f;
   try {
-    pair_mirror_bars(*copy, c.NNOS, c.NBAR, XS, DT);
+    pair_mirror_bars(nodes, bars, BAR_SIM, c.NNOS, c.NBAR, XS, DT);
   } catch (const RunError&) {
     return 0;
   }
   long paired = 0;
-  for (Whole K = 1; K <= c.NBAR; ++K) paired += copy->BL6.BAR_SIM(K) != 0 ? 1 : 0;
+  for (Whole K = 1; K <= c.NBAR; ++K) paired += BAR_SIM(K) != 0 ? 1 : 0;
   return paired;
 }
 

@@ -21,15 +21,17 @@ LoadedRun::LoadedRun(const std::string& combination_file, const std::string& for
 }
 
 LoadedRun::LoadedRun(const std::string& combination_file, const std::string& forces_file, Deferred)
-    : combination_file_(combination_file), forces_file_(forces_file), store_(std::make_unique<Store>(TOOLS_CAPACITIES)) {
-  Store& s = *store_;
-  open_input(s.unit3, combination_file, "combination file");
-  open_input(s.unit4, forces_file, "forces file");
+    : combination_file_(combination_file),
+      forces_file_(forces_file),
+      store_(std::make_unique<Store>(TOOLS_CAPACITIES)),
+      files_(std::make_unique<RunFiles>()) {
+  open_input(files_->unit3, combination_file, "combination file");
+  open_input(files_->unit4, forces_file, "forces file");
   // The axis line that the symmetry step shows is no part of any output here.
-  s.console.attach(stdin, nullptr);
-  listing_ = std::make_unique<Listing>(s.unit4);
+  files_->console.attach(stdin, nullptr);
+  listing_ = std::make_unique<Listing>(files_->unit4);
 }
 
-void LoadedRun::run() { analyse(*store_, *listing_, counts_); }
+void LoadedRun::run() { analyse(*store_, *files_, *listing_, counts_); }
 
 }  // namespace toval::tools

@@ -7,6 +7,7 @@
 
 #include "driver/analysis.h"
 #include "input/listing.h"
+#include "records/run_files.h"
 #include "store/store.h"
 #include "tools/cli/tools_capacities.h"
 
@@ -29,6 +30,9 @@ class LoadedRun {
   // The forces file as the run read it; it stays open for further questions.
   Listing& listing() { return *listing_; }
   Store& store() { return *store_; }
+  // The two input units, open for as long as the run lives.
+  InputUnit& combination_unit() { return files_->unit3; }
+  InputUnit& forces_unit() { return files_->unit4; }
   const RunCounts& counts() const { return counts_; }
   const std::string& combination_file() const { return combination_file_; }
   const std::string& forces_file() const { return forces_file_; }
@@ -36,6 +40,7 @@ class LoadedRun {
  private:
   std::string combination_file_, forces_file_;
   std::unique_ptr<Store> store_;
+  std::unique_ptr<RunFiles> files_;
   std::unique_ptr<Listing> listing_;
   RunCounts counts_;
 };

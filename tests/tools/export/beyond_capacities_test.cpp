@@ -13,6 +13,7 @@
 #include <nlohmann/json.hpp>
 
 #include "driver/run.h"
+#include "records/run_files.h"
 #include "records/run_error.h"
 #include "tools/frame_files.h"
 #include "tools/tools_process.h"
@@ -69,16 +70,17 @@ Frame big_frame() {
 struct Piece {
   std::string combinations, forces, report;
   std::unique_ptr<Store> s = std::make_unique<Store>(TOVAL_CAPACITIES);
+  std::unique_ptr<RunFiles> files = std::make_unique<RunFiles>();
 };
 
 void run_piece(Piece& p) {
-  p.s->unit3.open_memory("PIECE.CMB", p.combinations);
-  p.s->unit4.open_memory("BIG.LIS", p.forces);
-  p.s->unit5.open_memory(&p.report);
+  p.files->unit3.open_memory("PIECE.CMB", p.combinations);
+  p.files->unit4.open_memory("BIG.LIS", p.forces);
+  p.files->unit5.open_memory(&p.report);
   std::FILE* console = std::tmpfile();
-  p.s->console.attach(stdin, console);
-  run_steps(*p.s);
-  p.s->unit5.close();
+  p.files->console.attach(stdin, console);
+  run_steps(*p.s, *p.files);
+  p.files->unit5.close();
   std::fclose(console);
 }
 
