@@ -20,6 +20,7 @@ constexpr Item NODE_RECORD[] = {I(8), F(15, 0), F(15, 0), I(13), I(13), I(13)};
 constexpr Item BAR_RECORD[] = {I(10), I(9), I(7), I(9), I(7), I(8), F(16, 3), F(14, 4)};
 constexpr std::size_t BAR_INITIAL_NODE = 1;  // value positions in BAR_RECORD
 constexpr std::size_t BAR_FINAL_NODE = 3;
+constexpr std::size_t BAR_LENGTH = 6;
 
 // Case blocks: the heading holds the case name in columns 20-23.
 constexpr std::string_view CASE_HEADING = "     CARREGAMENTO: ";

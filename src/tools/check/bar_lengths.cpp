@@ -15,10 +15,6 @@ namespace toval::tools {
 
 namespace {
 
-// Columns (from 1) of the node record's coordinates and of the bar record's
-// fields that these warnings point at.
-constexpr long X_COLUMN = 9, Y_COLUMN = 24;
-constexpr long INITIAL_COLUMN = 11, FINAL_COLUMN = 27, LENGTH_COLUMN = 51;
 // Bars searched for a node number that would fit; past these the listing
 // disagrees with its node section throughout, and the first ones tell it.
 constexpr std::size_t SEARCHED_BARS = 100;
@@ -83,7 +79,7 @@ std::optional<FramePoint> fitting_place(const FrameView& f, long k, const FrameB
 std::string place_text(FramePoint from, FramePoint to, long& column) {
   const double dt = double{DT};
   const bool x = std::fabs(to.x - from.x) > dt / 2, y = std::fabs(to.y - from.y) > dt / 2;
-  column = x ? X_COLUMN : Y_COLUMN;
+  column = x ? geometry_columns().x : geometry_columns().y;
   if (x && y) return "x = " + number_text(to.x) + ", y = " + number_text(to.y);
   return x ? "x = " + number_text(to.x) : "y = " + number_text(to.y);
 }
@@ -125,17 +121,17 @@ void search_node_numbers(const FrameView& f, const FrameBar& b, bool with_sign, 
   };
   for (long j = 1; j <= nodes; ++j) {
     if (j == b.ni || j == b.nf) continue;
-    try_fit(j, b.nf, INITIAL_COLUMN, "initial node " + n(j));
-    try_fit(b.ni, j, FINAL_COLUMN, "final node " + n(j));
+    try_fit(j, b.nf, geometry_columns().initial_node, "initial node " + n(j));
+    try_fit(b.ni, j, geometry_columns().final_node, "final node " + n(j));
   }
 }
 
 void tell_node(const FrameView& f, long k, FramePoint place, const std::vector<long>& disagreeing,
                const RunWatch& watch, HazardList& hazards, NamedGeometry& named) {
-  long column = X_COLUMN;
+  long column = geometry_columns().x;
   const FramePoint here = f.node(k);
   const std::string to = place_text(here, place, column);
-  const std::string from = column == X_COLUMN ? "x = " + number_text(here.x) : "y = " + number_text(here.y);
+  const std::string from = column == geometry_columns().x ? "x = " + number_text(here.x) : "y = " + number_text(here.y);
   hazards.warn(Source::forces_file, watch.node_line(k), column,
                "node " + n(k) + " lies at " + from + ", but the lengths and cosines that " + bar_list(disagreeing) +
                    " list put it at " + to +
@@ -145,11 +141,6 @@ void tell_node(const FrameView& f, long k, FramePoint place, const std::vector<l
   for (long bar : disagreeing) named.bars.insert(bar);
 }
 
-// Digits after the point as the listing writes the value to three decimals.
-int decimals(double v) {
-  const long thousandths = std::lround(std::fabs(v) * 1000.0);
-  return thousandths % 1000 == 0 ? 0 : thousandths % 100 == 0 ? 1 : thousandths % 10 == 0 ? 2 : 3;
-}
 
 // Another node shares the coordinate that `value` stands for.
 bool shared(const FrameView& f, long k, bool x, double value) {
@@ -183,7 +174,7 @@ std::optional<EndPlace> end_place(const FrameView& f, long bar) {
     const FramePoint here = f.node(end);
     const bool x = std::fabs(place->x - here.x) > double{DT} / 2;
     const double from = x ? here.x : here.y, to = x ? place->x : place->y;
-    const EndPlace e{end, *place, shared(f, end, x, to) && !shared(f, end, x, from), decimals(from) - decimals(to)};
+    const EndPlace e{end, *place, shared(f, end, x, to) && !shared(f, end, x, from), listed_decimals(from) - listed_decimals(to)};
     if (!best || std::tie(e.lines_up, e.rounder) > std::tie(best->lines_up, best->rounder)) best = e;
   }
   return best;
@@ -228,7 +219,7 @@ NamedGeometry find_bar_length_hazards(const FrameView& f, const RunWatch& watch,
     // Another node number at one end that fits the listed length and cosine,
     // the cosine's sign as written first.
     std::vector<std::string> fitting;
-    long column = LENGTH_COLUMN;
+    long column = geometry_columns().length;
     if (searched++ < SEARCHED_BARS) {
       // A node number that fits with the cosine's sign as written, else a
       // coordinate of an end whose bars all fit once it moves, else a node

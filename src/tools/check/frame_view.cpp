@@ -5,6 +5,8 @@
 #include <cstdio>
 
 #include "combine/tolerance.h"
+#include "input/listing_dialect.h"
+#include "records/layout.h"
 
 namespace toval::tools {
 
@@ -68,6 +70,20 @@ std::string number_text(double v) {
   while (s.back() == '0') s.pop_back();
   if (s.back() == '.') s.pop_back();
   return s == "-0" ? "0" : s;
+}
+
+GeometryColumns geometry_columns() {
+  using namespace dialect;
+  const auto first = [](Layout layout, std::size_t value) {
+    return static_cast<long>(value_columns(layout, value).first);
+  };
+  return {first(NODE_RECORD, 1), first(NODE_RECORD, 2), first(BAR_RECORD, BAR_INITIAL_NODE),
+          first(BAR_RECORD, BAR_FINAL_NODE), first(BAR_RECORD, BAR_LENGTH)};
+}
+
+int listed_decimals(double v) {
+  const long thousandths = std::lround(std::fabs(v) * 1000.0);
+  return thousandths % 1000 == 0 ? 0 : thousandths % 100 == 0 ? 1 : thousandths % 10 == 0 ? 2 : 3;
 }
 
 }  // namespace toval::tools

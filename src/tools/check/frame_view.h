@@ -55,4 +55,15 @@ std::vector<long> unmatched_nodes(const FrameView& f, double axis, std::size_t l
 // A coordinate or length as a reader writes it: 16, 15.01, -0.5.
 std::string number_text(double v);
 
+// Where the listing's node and bar records give what the geometry warnings
+// point at: the first column (from 1) of each field, from the layouts.
+struct GeometryColumns {
+  long x, y;                             // of the node record
+  long initial_node, final_node, length;  // of the bar record
+};
+GeometryColumns geometry_columns();
+
+// Digits after the point as the listing writes a value to three decimals.
+int listed_decimals(double v);
+
 }  // namespace toval::tools

@@ -17,7 +17,6 @@ namespace toval::tools {
 
 namespace {
 
-constexpr long X_COLUMN = 9, Y_COLUMN = 24;  // of the node record, from 1
 // Axes tried: the five most often met, and those as often met as the fifth
 // up to a bound (a beam's nodes give every midpoint once).
 constexpr std::size_t AXES_TRIED = 5, AXES_TIED = 64;
@@ -87,11 +86,6 @@ std::vector<double> likely_axes(const FrameView& f) {
   return out;
 }
 
-// Digits after the point as the listing writes the value to three decimals.
-int decimals(double v) {
-  const long thousandths = std::lround(std::fabs(v) * 1000.0);
-  return thousandths % 1000 == 0 ? 0 : thousandths % 100 == 0 ? 1 : thousandths % 10 == 0 ? 2 : 3;
-}
 
 struct Fix {
   long node = 0;
@@ -129,7 +123,7 @@ std::tuple<int, long, long> likelihood(const FrameView& f, const Fix& fix) {
     const double v = fix.x ? f.node(k).x : f.node(k).y;
     sharing += (std::fabs(v - to) <= double{DT} ? 1 : 0) - (std::fabs(v - from) <= double{DT} ? 1 : 0);
   }
-  return {decimals(from) - decimals(to), sharing, fit_gain};
+  return {listed_decimals(from) - listed_decimals(to), sharing, fit_gain};
 }
 
 // The two values written to three decimals differ in one digit: a slip of
@@ -220,7 +214,7 @@ void find_near_symmetry(const Store& s, const RunCounts& c, const FrameView& f, 
       if (&alt != &fix && rank(alt) == rank(fix) && alt.node != fix.node)
         other = " (or node " + n(alt.node) + " at " + place(alt, alt.to) + ": the listing does not tell which)";
     const std::string where = fix.partner == 0 ? "it would lie on the axis" : "it would mirror node " + n(fix.partner);
-    hazards.warn(Source::forces_file, watch.node_line(fix.node), fix.x ? X_COLUMN : Y_COLUMN,
+    hazards.warn(Source::forces_file, watch.node_line(fix.node), fix.x ? geometry_columns().x : geometry_columns().y,
                  "node " + n(fix.node) + " lies at " + place(fix, f.node(fix.node)) +
                      ", where no node mirrors it about the axis x = " + number_text(fix.axis) +
                      " that every other node keeps: at " + place(fix, fix.to) + " " + where +

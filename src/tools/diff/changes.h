@@ -30,6 +30,9 @@ enum class ResultTable { envelope, combined_reactions, combined_displacements, b
 //   combined_reactions      combination, node, quantity (component 1..3), values
 //   combined_displacements  combination, place (0 left, 1 axis, 2 right), quantity (1..3), values
 //   bending                 combination, bar, flags
+// The envelope's quantities by their index in a change, as the export names them.
+inline constexpr const char* ENVELOPE_QUANTITIES[] = {"N", "V1", "V2", "M1", "M2"};
+
 struct ResultChange {
   ResultTable table = ResultTable::envelope;
   long long combination = 0;

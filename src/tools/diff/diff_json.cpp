@@ -9,7 +9,6 @@ namespace {
 
 using Json = nlohmann::ordered_json;
 
-constexpr const char* QUANTITIES[] = {"N", "V1", "V2", "M1", "M2"};
 constexpr const char* PLACES[] = {"left", "axis", "right"};
 
 Json change_entry(const ResultChange& c) {
@@ -17,7 +16,7 @@ Json change_entry(const ResultChange& c) {
     case ResultTable::envelope:
       return {{"table", "envelope"},
               {"bar", c.bar},
-              {"quantity", QUANTITIES[c.quantity]},
+              {"quantity", ENVELOPE_QUANTITIES[c.quantity]},
               {"bound", c.bound == 0 ? "max" : "min"},
               {"old", c.old_value},
               {"new", c.new_value},

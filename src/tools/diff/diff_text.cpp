@@ -80,7 +80,6 @@ constexpr Words ENGLISH{
     "from zero",
 };
 
-constexpr const char* QUANTITIES[] = {"N", "V1", "V2", "M1", "M2"};
 constexpr const char* BOUNDS[] = {"max", "min"};
 
 // A value of an export entry as the export writes it.
@@ -225,7 +224,7 @@ std::string table_line(const Words& w, const ResultChange& c) {
       const std::string governing = c.old_combination == c.new_combination
                                         ? std::string()
                                         : std::to_string(c.old_combination) + " -> " + std::to_string(c.new_combination);
-      return row({{std::to_string(c.bar), 6}, {QUANTITIES[c.quantity], -5}, {BOUNDS[c.bound], -5}, {old_text, VALUE},
+      return row({{std::to_string(c.bar), 6}, {ENVELOPE_QUANTITIES[c.quantity], -5}, {BOUNDS[c.bound], -5}, {old_text, VALUE},
                   {new_text, VALUE}, {change, VALUE}, {rel, PER_CENT}, {governing, -1}});
     }
     case ResultTable::combined_reactions:
