@@ -18,7 +18,7 @@ struct Shape {
   int lines = 25;             // vertical lines of the frame's grid of nodes
   int nodes = 500;            // a multiple of `lines`
   int bars = 250;             // columns first, then beams, level by level
-  int cases = 10;             // at most 10 (the names below)
+  int cases = 10;             // at most 999 (the names below)
   int combinations = 10;      // 0 gives none: one combination per case
   int terms = 10;             // per combination
   std::uint64_t padding = 0;  // bytes of extra listing pages, spread over the gaps
@@ -37,9 +37,23 @@ inline Shape padded_shape() {
   return s;
 }
 
-inline const char* case_name(int k) {
+// A frame of today's size for toval-tools, far beyond toval's capacities:
+// its combined bar forces are a million slots. LARGE4X has four times the
+// bars (beams repeated over the grid) and nothing else more.
+inline Shape large_shape() {
+  return {"LARGE", 25, 3000, 5000, 40, 200, 20, 0};
+}
+inline Shape large_4x_shape() {
+  Shape s = large_shape();
+  s.name = "LARGE4X";
+  s.bars *= 4;
+  return s;
+}
+
+// The first ten as a designer names them; further cases L11, L12, ...
+inline std::string case_name(int k) {
   static const char* const names[] = {"G1", "G2", "G3", "Q1", "Q2", "Q3", "V1", "V2", "V3", "T"};
-  return names[(k - 1) % 10];
+  return k <= 10 ? names[k - 1] : "L" + std::to_string(k);
 }
 
 namespace detail {
@@ -190,7 +204,7 @@ inline void write_forces(std::ostream& out, const Shape& s) {
   for (int c = 1; c <= s.cases; ++c) {
     padding.write(line, gap);
     detail::Values v(static_cast<std::uint64_t>(c));
-    line("     CARREGAMENTO: %-4s - CARREGAMENTO ELEMENTAR %d", case_name(c), c);
+    line("     CARREGAMENTO: %-4s - CARREGAMENTO ELEMENTAR %d", case_name(c).c_str(), c);
     line("%s", detail::DOUBLE_RULER);
     line(" ");
     line("     SOMA DAS CARGAS APLICADAS (KN):   FX = %9.3f   FY = %9.3f", v.next(100.0), v.next(1000.0));
@@ -265,14 +279,14 @@ inline void write_combinations(std::ostream& out, const Shape& s) {
   line("CASOS DE CARREGAMENTO E COMBINACOES DE CALCULO");
   line("FIMG");
   for (int c = 1; c <= s.cases; ++c) {
-    line("%-4s CARREGAMENTO ELEMENTAR %d", case_name(c), c);
+    line("%-4s CARREGAMENTO ELEMENTAR %d", case_name(c).c_str(), c);
     line("FIMC");
   }
   line("FIME");
   for (int i = 1; i <= s.combinations; ++i) {
     line("C%-3d COMBINACAO %d", i, i);
     for (int j = 1; j <= s.terms; ++j)
-      line("    %10.2f%-4s", multipliers[(i * 3 + j * 7) % 11], case_name((i + j - 2) % s.cases + 1));
+      line("    %10.2f%-4s", multipliers[(i * 3 + j * 7) % 11], case_name((i + j - 2) % s.cases + 1).c_str());
     line("FIMC");
   }
   line("FIME");

@@ -4,7 +4,6 @@
 
 #include "tools/check/check_command.h"
 #include "tools/check/input_check.h"
-#include "tools/cli/json_text.h"
 #include "tools/combinations/combinations_command.h"
 #include "tools/diff/diff_command.h"
 #include "tools/draw/draw_command.h"
@@ -41,7 +40,7 @@ Services services() {
   offers.input_warnings = [](const std::string& combination_file, const std::string& forces_file) {
     return check_inputs(combination_file, forces_file).warnings;
   };
-  offers.results_json = [](LoadedRun& run, std::ostream& out) { out << json_text(results_document(run)); };
+  offers.results_json = write_results_json;
   return offers;
 }
 

@@ -1,5 +1,9 @@
 #include "tools/cli/json_text.h"
 
+#include <charconv>
+#include <ostream>
+#include <sstream>
+
 #include "tools/cli/exported_values.h"
 
 namespace toval::tools {
@@ -8,33 +12,89 @@ namespace {
 
 using Json = nlohmann::ordered_json;
 
-void write(const Json& v, int depth, std::string& out) {
-  const std::string inner(static_cast<std::size_t>(depth + 1) * 2, ' ');
-  const std::string outer(static_cast<std::size_t>(depth) * 2, ' ');
-  if (v.is_object() && !v.empty()) {
-    out += "{\n";
-    bool first = true;
+void write_tree(const Json& v, JsonWriter& w) {
+  if (v.is_object()) {
+    w.begin_object();
     for (const auto& [key, item] : v.items()) {
-      out += (first ? "" : ",\n") + inner + Json(key).dump() + ": ";
-      write(item, depth + 1, out);
-      first = false;
+      w.key(key);
+      write_tree(item, w);
     }
-    out += "\n" + outer + "}";
-  } else if (v.is_array() && !v.empty()) {
-    out += "[\n";
-    for (std::size_t i = 0; i < v.size(); ++i) {
-      out += (i > 0 ? ",\n" : "") + inner;
-      write(v[i], depth + 1, out);
-    }
-    out += "\n" + outer + "]";
+    w.end_object();
+  } else if (v.is_array()) {
+    w.begin_array();
+    for (const Json& item : v) write_tree(item, w);
+    w.end_array();
   } else if (v.is_number_float()) {
-    out += real_json_text(static_cast<Real>(v.get<double>()));
+    w.value(static_cast<Real>(v.get<double>()));
   } else {
-    out += v.dump();  // strings, whole numbers, booleans, null, {} and []
+    w.literal(v.dump());  // strings, whole numbers, booleans, null
   }
 }
 
 }  // namespace
+
+void JsonWriter::start_value() {
+  if (after_key_) {
+    after_key_ = false;
+    return;
+  }
+  if (items_.empty()) return;
+  out_ << (items_.back()++ > 0 ? ",\n" : "\n");
+  for (std::size_t level = 0; level < items_.size(); ++level) out_ << "  ";
+}
+
+void JsonWriter::close(char bracket) {
+  const long items = items_.back();
+  items_.pop_back();
+  if (items > 0) {
+    out_ << '\n';
+    for (std::size_t level = 0; level < items_.size(); ++level) out_ << "  ";
+  }
+  out_ << bracket;
+}
+
+void JsonWriter::begin_object() {
+  start_value();
+  out_ << '{';
+  items_.push_back(0);
+}
+
+void JsonWriter::end_object() { close('}'); }
+
+void JsonWriter::begin_array() {
+  start_value();
+  out_ << '[';
+  items_.push_back(0);
+}
+
+void JsonWriter::end_array() { close(']'); }
+
+void JsonWriter::key(std::string_view name) {
+  value(name);
+  out_ << ": ";
+  after_key_ = true;
+}
+
+void JsonWriter::literal(std::string_view text) {
+  start_value();
+  out_ << text;
+}
+
+void JsonWriter::value(Real number) { literal(real_json_text(number)); }
+
+void JsonWriter::value(std::int64_t whole) {
+  char text[24];
+  const auto end = std::to_chars(text, text + sizeof text, whole).ptr;
+  literal(std::string_view(text, static_cast<std::size_t>(end - text)));
+}
+
+void JsonWriter::value(bool flag) { literal(flag ? "true" : "false"); }
+
+void JsonWriter::value(std::string_view text) { literal(Json(std::string(text)).dump()); }
+
+void JsonWriter::null() { literal("null"); }
+
+void JsonWriter::finish() { out_ << '\n'; }
 
 std::string real_json_text(Real value) {
   std::string text = real_text(value);
@@ -43,9 +103,11 @@ std::string real_json_text(Real value) {
 }
 
 std::string json_text(const Json& document) {
-  std::string out;
-  write(document, 0, out);
-  return out + "\n";
+  std::ostringstream out;
+  JsonWriter w(out);
+  write_tree(document, w);
+  w.finish();
+  return std::move(out).str();
 }
 
 }  // namespace toval::tools

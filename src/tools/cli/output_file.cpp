@@ -4,7 +4,9 @@
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
+#include <ostream>
 #include <random>
+#include <streambuf>
 
 #include "records/platform.h"
 #include "records/report_unit.h"
@@ -39,9 +41,58 @@ std::FILE* create_temporary(const std::string& target, std::string& path) {
   write_failure(target, "no temporary file can be created beside it" + reason(errno));
 }
 
-void write_to_stdout(std::string_view text) {
-  if (std::fwrite(text.data(), 1, text.size(), stdout) != text.size() || std::fflush(stdout) != 0 ||
-      std::ferror(stdout))
+// A stream's buffer that passes what fills it to an open file; the first
+// failure is kept and nothing more is passed after it.
+class FileBuffer : public std::streambuf {
+ public:
+  explicit FileBuffer(std::FILE* file) : file_(file) { setp(buffer_, buffer_ + sizeof buffer_); }
+  // The errno of the first failure, or -1 when none.
+  int error() const { return error_; }
+
+ protected:
+  int_type overflow(int_type c) override {
+    if (!drain()) return traits_type::eof();
+    if (!traits_type::eq_int_type(c, traits_type::eof())) {
+      *pptr() = traits_type::to_char_type(c);
+      pbump(1);
+    }
+    return traits_type::not_eof(c);
+  }
+  int sync() override {
+    if (!drain()) return -1;
+    errno = 0;
+    if (std::fflush(file_) == 0) return 0;
+    error_ = errno;
+    return -1;
+  }
+
+ private:
+  bool drain() {
+    const auto size = static_cast<std::size_t>(pptr() - pbase());
+    errno = 0;
+    if (error_ < 0 && size > 0 && std::fwrite(pbase(), 1, size, file_) != size) error_ = errno;
+    setp(buffer_, buffer_ + sizeof buffer_);
+    return error_ < 0;
+  }
+
+  std::FILE* file_;
+  int error_ = -1;
+  char buffer_[1 << 16];
+};
+
+// What `write` writes, into the open file; the errno of a failure, -1 when
+// none.
+int write_into(std::FILE* file, const std::function<void(std::ostream&)>& write) {
+  FileBuffer buffer(file);
+  std::ostream out(&buffer);
+  write(out);
+  out.flush();
+  if (buffer.error() >= 0) return buffer.error();
+  return out ? -1 : 0;
+}
+
+void write_to_stdout(const std::function<void(std::ostream&)>& write) {
+  if (write_into(stdout, write) >= 0 || std::ferror(stdout))
     write_failure("CONSOLE", "the standard output cannot be written");
 }
 
@@ -57,20 +108,31 @@ void refuse_input_as_output(const std::string& target, std::span<const std::stri
 }
 
 void write_output(const std::string& target, std::string_view text) {
-  if (is_stdout(target)) return write_to_stdout(text);
+  write_output(target, [&](std::ostream& out) { out.write(text.data(), static_cast<std::streamsize>(text.size())); });
+}
+
+void write_output(const std::string& target, const std::function<void(std::ostream&)>& write) {
+  if (is_stdout(target)) return write_to_stdout(write);
   if (target.find('\0') != std::string::npos) write_failure(target, "the name holds a NUL byte");
   if (platform::is_directory(target)) write_failure(target, "it is a directory");
   std::string temporary;
   std::FILE* f = create_temporary(target, temporary);
-  errno = 0;
-  bool written = std::fwrite(text.data(), 1, text.size(), f) == text.size() && std::fflush(f) == 0;
-  int error = errno;
+  std::error_code ignored;
+  int error = -1;
+  try {
+    error = write_into(f, write);
+  } catch (...) {
+    std::fclose(f);
+    fs::remove(temporary, ignored);
+    throw;
+  }
+  bool written = error < 0;
+  if (error < 0) error = 0;
   if (std::fclose(f) != 0) {
     written = false;
     error = errno;
   }
   // The new content keeps the access rights of the file it replaces.
-  std::error_code ignored;
   if (const fs::file_status old = fs::status(target, ignored); fs::exists(old))
     fs::permissions(temporary, old.permissions(), ignored);
   std::string failure;

@@ -2,6 +2,8 @@
 // replaced only once its new content is complete.
 #pragma once
 
+#include <functional>
+#include <iosfwd>
 #include <span>
 #include <string>
 #include <string_view>
@@ -20,5 +22,10 @@ void refuse_input_as_output(const std::string& target, std::span<const std::stri
 // complete. A failure leaves an existing target as it was and no temporary
 // behind, and leaves as a RunError naming the file.
 void write_output(const std::string& target, std::string_view text);
+
+// The same for a text that `write` forms as it puts it into the stream, so
+// that no more than a buffer of it is held. A failure to write shows in the
+// stream, which `write` may go on writing to; it leaves as the same RunError.
+void write_output(const std::string& target, const std::function<void(std::ostream&)>& write);
 
 }  // namespace toval::tools

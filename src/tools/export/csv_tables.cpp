@@ -1,55 +1,72 @@
 #include "tools/export/csv_tables.h"
 
 #include <algorithm>
+#include <charconv>
+#include <optional>
+#include <ostream>
 #include <stdexcept>
 #include <vector>
 
 #include "tools/cli/exported_values.h"
+#include "tools/export/results_entries.h"
 
 namespace toval::tools {
 
 namespace {
 
-using Json = nlohmann::ordered_json;
-
 constexpr std::string_view TABLES[] = {"nodes",     "bars",       "displacements", "combined_displacements",
                                        "reactions", "combined_reactions", "bar_forces", "envelope", "pairs"};
 
-// A value as the JSON has it: reals (held as the double nearest their
-// shortest 32-bit text) back in that text, null as an empty field.
-std::string value_text(const Json& v) {
-  if (v.is_null()) return {};
-  if (v.is_boolean()) return v.get<bool>() ? "true" : "false";
-  if (v.is_number_float()) return real_text(static_cast<Real>(v.get<double>()));
-  if (v.is_number()) return std::to_string(v.get<long long>());
-  if (v.is_string()) return v.get<std::string>();
-  // A list of names (the missing cases), separated by ";".
-  std::string joined;
-  for (const Json& item : v) joined += (joined.empty() ? "" : ";") + value_text(item);
-  return joined;
-}
-
-class Table {
+// One row at a time, each value as the JSON has it: reals in their shortest
+// digits (no ".0"), an absent value (JSON null) as an empty field, a list of
+// names (the missing cases) separated by ";".
+class Row {
  public:
-  explicit Table(const std::vector<std::string>& header) { add_row(header); }
+  explicit Row(std::ostream& out) : out_(out) {}
 
-  void add(const std::vector<Json>& values) {
-    std::vector<std::string> row;
-    for (const Json& v : values) row.push_back(value_text(v));
-    add_row(row);
+  Row& text(std::string_view value) {
+    separate();
+    out_ << csv_field(value);
+    return *this;
   }
-  std::string text() && { return std::move(text_); }
+  Row& operator<<(std::string_view name) { return text(name); }
+  Row& operator<<(Real value) { return text(real_text(value)); }
+  Row& operator<<(Whole value) {
+    char digits[8];
+    const auto end = std::to_chars(digits, digits + sizeof digits, value).ptr;
+    return text(std::string_view(digits, static_cast<std::size_t>(end - digits)));
+  }
+  Row& operator<<(bool value) { return text(value ? "true" : "false"); }
+  Row& operator<<(std::nullopt_t) { return text({}); }
+  Row& operator<<(const std::vector<std::string>& names) {
+    std::string joined;
+    for (const std::string& n : names) joined += (joined.empty() ? "" : ";") + n;
+    return text(joined);
+  }
+  template <class Value, std::size_t N>
+  Row& operator<<(const std::array<Value, N>& values) {
+    for (const Value& v : values) *this << v;
+    return *this;
+  }
+  void end() {
+    out_ << "\r\n";
+    first_ = true;
+  }
 
  private:
-  void add_row(const std::vector<std::string>& fields) {
-    for (std::size_t i = 0; i < fields.size(); ++i) text_ += (i > 0 ? "," : "") + csv_field(fields[i]);
-    text_ += "\r\n";
+  void separate() {
+    if (!first_) out_ << ',';
+    first_ = false;
   }
-  std::string text_;
+  std::ostream& out_;
+  bool first_ = true;
 };
 
-// Element i of a list, or null when the list itself is null.
-Json at(const Json& list, std::size_t i) { return list.is_null() ? Json(nullptr) : list.at(i); }
+void header(std::ostream& out, const std::vector<std::string>& names) {
+  Row row(out);
+  for (const std::string& n : names) row << n;
+  row.end();
+}
 
 std::vector<std::string> prefixed(std::string_view prefix, std::initializer_list<std::string_view> parts) {
   std::vector<std::string> names;
@@ -57,20 +74,25 @@ std::vector<std::string> prefixed(std::string_view prefix, std::initializer_list
   return names;
 }
 
-std::string nodes(const Json& doc) {
-  Table t({"node", "x", "y", "restraint_1", "restraint_2", "restraint_3"});
-  for (const Json& n : doc["nodes"])
-    t.add({n["node"], n["x"], n["y"], n["restraints"][0], n["restraints"][1], n["restraints"][2]});
-  return std::move(t).text();
+void nodes(const LoadedRun& run, std::ostream& out) {
+  header(out, {"node", "x", "y", "restraint_1", "restraint_2", "restraint_3"});
+  Row row(out);
+  each_node(run, [&](const NodeEntry& n) {
+    row << n.node << n.x << n.y << n.restraints;
+    row.end();
+  });
 }
 
-std::string bars(const Json& doc) {
-  Table t({"bar", "start", "end", "property", "length", "cos", "mirror"});
-  for (const Json& b : doc["bars"]) t.add({b["bar"], b["start"], b["end"], b["property"], b["length"], b["cos"], b["mirror"]});
-  return std::move(t).text();
+void bars(const LoadedRun& run, std::ostream& out) {
+  header(out, {"bar", "start", "end", "property", "length", "cos", "mirror"});
+  Row row(out);
+  each_bar(run, [&](const BarEntry& b) {
+    row << b.bar << b.start << b.end << b.property << b.length << b.cos;
+    if (b.mirror != 0) row << b.mirror;
+    else row << std::nullopt;
+    row.end();
+  });
 }
-
-constexpr const char* PLACES[] = {"left", "axis", "right"};
 
 std::vector<std::string> displacement_header(const char* first, bool with_missing) {
   std::vector<std::string> h{first};
@@ -80,76 +102,94 @@ std::vector<std::string> displacement_header(const char* first, bool with_missin
   return h;
 }
 
-std::string displacements(const Json& doc, const char* key, const char* first, bool combined) {
-  Table t(displacement_header(first, combined));
-  for (const Json& d : doc[key]) {
-    std::vector<Json> row{d[first]};
-    for (const char* place : PLACES)
-      for (std::size_t i = 0; i < 3; ++i) row.push_back(at(d[place], i));
-    if (combined) row.push_back(d["missing_cases"]);
-    t.add(row);
-  }
-  return std::move(t).text();
+void displacements(const LoadedRun& run, std::ostream& out) {
+  header(out, displacement_header("case", false));
+  Row row(out);
+  each_case_displacements(run, [&](const CaseDisplacements& d) {
+    row << d.case_name << d.places;
+    row.end();
+  });
 }
 
-std::string reactions(const Json& doc) {
-  Table t({"case", "node", "reaction_1", "reaction_2", "reaction_3"});
-  for (const Json& r : doc["reactions"])
-    for (const Json& s : r["supports"]) t.add({r["case"], s["node"], s["reactions"][0], s["reactions"][1], s["reactions"][2]});
-  return std::move(t).text();
+void combined_displacements(const LoadedRun& run, std::ostream& out) {
+  header(out, displacement_header("combination", true));
+  Row row(out);
+  each_combined_displacements(run, [&](const CombinedDisplacements& d) {
+    row << d.combination;
+    if (d.places) row << *d.places;
+    else
+      for (std::size_t i = 0; i < 3 * PLACES.size(); ++i) row << std::nullopt;
+    row << d.missing_cases;
+    row.end();
+  });
+}
+
+void reactions(const LoadedRun& run, std::ostream& out) {
+  header(out, {"case", "node", "reaction_1", "reaction_2", "reaction_3"});
+  Row row(out);
+  each_case_reactions(run, [&](const CaseReactions& r) {
+    for (const Support& s : r.supports) {
+      row << r.case_name << s.node << s.reactions;
+      row.end();
+    }
+  });
 }
 
 // One row per combination and support; a combination with missing cases
 // has one row of its own, with the cases named and the values empty.
-std::string combined_reactions(const Json& doc) {
-  Table t({"combination", "node", "reaction_1", "reaction_2", "reaction_3", "missing_cases"});
-  for (const Json& r : doc["combined_reactions"]) {
-    if (r["supports"].is_null()) {
-      t.add({r["combination"], nullptr, nullptr, nullptr, nullptr, r["missing_cases"]});
-      continue;
+void combined_reactions(const LoadedRun& run, std::ostream& out) {
+  header(out, {"combination", "node", "reaction_1", "reaction_2", "reaction_3", "missing_cases"});
+  Row row(out);
+  each_combined_reactions(run, [&](const CombinedReactions& r) {
+    if (!r.supports) {
+      row << r.combination << std::nullopt << std::nullopt << std::nullopt << std::nullopt << r.missing_cases;
+      row.end();
+      return;
     }
-    for (const Json& s : r["supports"])
-      t.add({r["combination"], s["node"], s["reactions"][0], s["reactions"][1], s["reactions"][2], r["missing_cases"]});
-  }
-  return std::move(t).text();
+    for (const Support& s : *r.supports) {
+      row << r.combination << s.node << s.reactions << r.missing_cases;
+      row.end();
+    }
+  });
 }
 
-std::string bar_forces(const Json& doc) {
-  Table t({"combination", "bar", "N", "V_start", "V_end", "M_start", "M_end", "bending"});
-  for (const Json& f : doc["bar_forces"])
-    t.add({f["combination"], f["bar"], f["N"], f["V"][0], f["V"][1], f["M"][0], f["M"][1], f["bending"]});
-  return std::move(t).text();
+void bar_forces(const LoadedRun& run, std::ostream& out) {
+  header(out, {"combination", "bar", "N", "V_start", "V_end", "M_start", "M_end", "bending"});
+  Row row(out);
+  each_bar_force(run, [&](const BarForceEntry& f) {
+    row << f.combination << f.bar << f.N << f.V << f.M << f.bending;
+    row.end();
+  });
 }
 
-std::string envelope(const Json& doc) {
-  std::vector<std::string> header{"bar"};
+void envelope(const LoadedRun& run, std::ostream& out) {
+  std::vector<std::string> names{"bar"};
   const auto extreme_header = [&](const std::string& prefix) {
     for (const std::string& name : prefixed(prefix, {"max", "max_combination", "min", "min_combination"}))
-      header.push_back(name);
+      names.push_back(name);
   };
   extreme_header("N");
   for (const char* force : {"V", "M"})
     for (const char* end : {"start", "end"}) extreme_header(std::string(force) + "_" + end);
-  Table t(header);
-  for (const Json& e : doc["envelope"]) {
-    std::vector<Json> row{e["bar"]};
-    const auto add_extreme = [&](const Json& x) {
-      for (const char* key : {"max", "max_combination", "min", "min_combination"}) row.push_back(x[key]);
-    };
-    add_extreme(e["N"]);
-    for (const char* force : {"V", "M"})
-      for (std::size_t end = 0; end < 2; ++end) add_extreme(e[force][end]);
-    t.add(row);
-  }
-  return std::move(t).text();
+  header(out, names);
+  Row row(out);
+  const auto extreme = [&](const Extremes& x) { row << x.max << x.max_combination << x.min << x.min_combination; };
+  each_envelope(run, [&](const EnvelopeEntry& e) {
+    row << e.bar;
+    extreme(e.N);
+    for (const auto* ends : {&e.V, &e.M})
+      for (const Extremes& x : *ends) extreme(x);
+    row.end();
+  });
 }
 
-std::string pairs(const Json& doc) {
-  Table t({"lower_bar", "higher_bar", "max", "max_bar", "max_combination", "min", "min_bar", "min_combination"});
-  for (const Json& p : doc["pairs"])
-    t.add({p["bars"][0], p["bars"][1], p["max"], p["max_bar"], p["max_combination"], p["min"], p["min_bar"],
-           p["min_combination"]});
-  return std::move(t).text();
+void pairs(const LoadedRun& run, std::ostream& out) {
+  header(out, {"lower_bar", "higher_bar", "max", "max_bar", "max_combination", "min", "min_bar", "min_combination"});
+  Row row(out);
+  each_pair(run, [&](const PairEntry& p) {
+    row << p.bars << p.max << p.max_bar << p.max_combination << p.min << p.min_bar << p.min_combination;
+    row.end();
+  });
 }
 
 }  // namespace
@@ -168,16 +208,16 @@ std::string csv_field(std::string_view text) {
   return quoted + "\"";
 }
 
-std::string csv_table(const Json& doc, std::string_view name) {
-  if (name == "nodes") return nodes(doc);
-  if (name == "bars") return bars(doc);
-  if (name == "displacements") return displacements(doc, "displacements", "case", false);
-  if (name == "combined_displacements") return displacements(doc, "combined_displacements", "combination", true);
-  if (name == "reactions") return reactions(doc);
-  if (name == "combined_reactions") return combined_reactions(doc);
-  if (name == "bar_forces") return bar_forces(doc);
-  if (name == "envelope") return envelope(doc);
-  if (name == "pairs") return pairs(doc);
+void write_csv_table(const LoadedRun& run, std::string_view name, std::ostream& out) {
+  if (name == "nodes") return nodes(run, out);
+  if (name == "bars") return bars(run, out);
+  if (name == "displacements") return displacements(run, out);
+  if (name == "combined_displacements") return combined_displacements(run, out);
+  if (name == "reactions") return reactions(run, out);
+  if (name == "combined_reactions") return combined_reactions(run, out);
+  if (name == "bar_forces") return bar_forces(run, out);
+  if (name == "envelope") return envelope(run, out);
+  if (name == "pairs") return pairs(run, out);
   throw std::invalid_argument("no export table is named " + std::string(name));
 }
 

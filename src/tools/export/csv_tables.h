@@ -1,14 +1,14 @@
 // The tables of an export as CSV (RFC 4180): a header row, one row per
 // entry, CR LF line ends, "." as the decimal point, the values of the JSON
-// document written the same way.
+// document written the same way, each row written as it is formed.
 #pragma once
 
-#include <optional>
+#include <iosfwd>
 #include <span>
 #include <string>
 #include <string_view>
 
-#include <nlohmann/json.hpp>
+#include "tools/cli/loaded_run.h"
 
 namespace toval::tools {
 
@@ -17,8 +17,8 @@ std::span<const std::string_view> csv_table_names();
 
 bool is_csv_table(std::string_view name);
 
-// The table `name` (one of csv_table_names()) of an export document.
-std::string csv_table(const nlohmann::ordered_json& document, std::string_view name);
+// The table `name` (one of csv_table_names()) of a run.
+void write_csv_table(const LoadedRun& run, std::string_view name, std::ostream& out);
 
 // One field: quoted when it holds a comma, a quote, a CR or an LF.
 std::string csv_field(std::string_view text);

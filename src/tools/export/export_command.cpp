@@ -2,12 +2,12 @@
 
 #include <array>
 #include <filesystem>
+#include <ostream>
 #include <vector>
 
 #include "records/platform.h"
 #include "records/run_error.h"
 #include "tools/export/csv_tables.h"
-#include "tools/cli/json_text.h"
 #include "tools/cli/loaded_run.h"
 #include "tools/cli/options.h"
 #include "tools/cli/output_file.h"
@@ -95,7 +95,7 @@ std::string table_file(const std::string& folder, std::string_view table) {
 
 // Every table (or the one asked for) as NAME.csv in the folder, which is
 // made when missing.
-void write_folder(const Request& r, const nlohmann::ordered_json& doc) {
+void write_folder(const Request& r, const LoadedRun& run) {
   std::error_code ec;
   std::filesystem::create_directory(r.target, ec);
   if (ec && !platform::is_directory(r.target))
@@ -103,7 +103,8 @@ void write_folder(const Request& r, const nlohmann::ordered_json& doc) {
   std::vector<std::string_view> tables(csv_table_names().begin(), csv_table_names().end());
   if (!r.table.empty()) tables = {r.table};
   for (std::string_view table : tables) refuse_input_as_output(table_file(r.target, table), r.inputs);
-  for (std::string_view table : tables) write_output(table_file(r.target, table), csv_table(doc, table));
+  for (std::string_view table : tables)
+    write_output(table_file(r.target, table), [&](std::ostream& out) { write_csv_table(run, table, out); });
 }
 
 int run_export(std::span<const std::string> args, const Services&) {
@@ -111,10 +112,9 @@ int run_export(std::span<const std::string> args, const Services&) {
   const bool folder = r.format == "csv" && names_folder(r.target);
   if (!folder) refuse_input_as_output(r.target, r.inputs);
   const LoadedRun run(r.inputs[0], r.inputs[1]);
-  const nlohmann::ordered_json doc = results_document(run);
-  if (r.format == "json") write_output(r.target, json_text(doc));
-  else if (folder) write_folder(r, doc);
-  else write_output(r.target, csv_table(doc, r.table));
+  if (r.format == "json") write_output(r.target, [&](std::ostream& out) { write_results_json(run, out); });
+  else if (folder) write_folder(r, run);
+  else write_output(r.target, [&](std::ostream& out) { write_csv_table(run, r.table, out); });
   return 0;
 }
 

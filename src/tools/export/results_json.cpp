@@ -1,247 +1,277 @@
 #include "tools/export/results_json.h"
 
-#include <array>
-
-#include "combine/extremes.h"
-#include "report/pair_envelope.h"
-#include "tools/cli/combined_results.h"
-#include "tools/cli/exported_values.h"
+#include "tools/cli/json_text.h"
+#include "tools/export/results_entries.h"
 
 namespace toval::tools {
 
 namespace {
 
-using Json = nlohmann::ordered_json;
-
-Json real(Real value) { return real_number(value); }
-
-template <std::size_t N>
-Json name(const Name<N>& n) {
-  return name_text(n.view());
+// A list of the document, one entry at a time.
+template <class Entry, class Each, class Write>
+void list(JsonWriter& w, const char* key, const LoadedRun& run, Each each, Write write) {
+  w.key(key);
+  w.begin_array();
+  each(run, [&](const Entry& entry) { write(w, entry); });
+  w.end_array();
 }
 
-Json titles(const Store& s) {
-  return {{"project", name(s.BL1.PRJT)}, {"client", name(s.BL1.CLIT)}, {"frame", name(s.BL1.PORT)}};
+template <class Value, std::size_t N>
+void array(JsonWriter& w, const std::array<Value, N>& values) {
+  w.begin_array();
+  for (const Value& v : values) w.value(v);
+  w.end_array();
 }
 
-Json nodes(const Store& s, const RunCounts& c) {
-  Json list = Json::array();
-  for (Whole K = 1; K <= c.NNOS; ++K)
-    list.push_back({{"node", K},
-                    {"x", real(s.BL2.X(K))},
-                    {"y", real(s.BL2.Y(K))},
-                    {"restraints", {s.BL2.R1(K), s.BL2.R2(K), s.BL2.R3(K)}}});
-  return list;
+void names(JsonWriter& w, const std::vector<std::string>& list) {
+  w.begin_array();
+  for (const std::string& name : list) w.value(name);
+  w.end_array();
 }
 
-Json bars(const Store& s, const RunCounts& c) {
-  Json list = Json::array();
-  for (Whole K = 1; K <= c.NBAR; ++K) {
-    const Whole mirror = s.BL6.BAR_SIM(K);
-    list.push_back({{"bar", K},
-                    {"start", s.BL3.NI(K)},
-                    {"end", s.BL3.NF(K)},
-                    {"property", s.BL3.PROP(K)},
-                    {"length", real(s.BL3.L(K))},
-                    {"cos", real(s.BL3.CD(K))},
-                    {"mirror", mirror != 0 ? Json(mirror) : Json(nullptr)}});
-  }
-  return list;
+void whole_or_null(JsonWriter& w, Whole value) {
+  if (value != 0) w.value(value);
+  else w.null();
 }
 
-Json cases(const Store& s, const RunCounts& c) {
-  Json list = Json::array();
-  for (Whole J = 1; J <= c.NCCAR; ++J) list.push_back(name(s.BL4.CCAR(J)));
-  return list;
+void titles(JsonWriter& w, const Store& s) {
+  w.key("titles");
+  w.begin_object();
+  w.key("project");
+  w.value(name_of(s.BL1.PRJT));
+  w.key("client");
+  w.value(name_of(s.BL1.CLIT));
+  w.key("frame");
+  w.value(name_of(s.BL1.PORT));
+  w.end_object();
 }
 
-Json combinations(const Store& s) {
-  Json list = Json::array();
+void cases(JsonWriter& w, const Store& s, const RunCounts& c) {
+  w.key("cases");
+  w.begin_array();
+  for (Whole J = 1; J <= c.NCCAR; ++J) w.value(name_of(s.BL4.CCAR(J)));
+  w.end_array();
+}
+
+void combinations(JsonWriter& w, const Store& s) {
+  w.key("combinations");
+  w.begin_array();
   for (Whole I = 1; I <= s.BL5.NCOB; ++I) {
-    Json terms = Json::array();
-    for (Whole J = 1; J <= s.BL5.NCASO(I); ++J)
-      terms.push_back({{"multiplier", real(s.BL5.MULT(I, J))}, {"case", name(s.BL5.CASO(I, J))}});
-    list.push_back({{"combination", I}, {"terms", std::move(terms)}});
+    w.begin_object();
+    w.key("combination");
+    w.value(I);
+    w.key("terms");
+    w.begin_array();
+    for (Whole J = 1; J <= s.BL5.NCASO(I); ++J) {
+      w.begin_object();
+      w.key("multiplier");
+      w.value(s.BL5.MULT(I, J));
+      w.key("case");
+      w.value(name_of(s.BL5.CASO(I, J)));
+      w.end_object();
+    }
+    w.end_array();
+    w.end_object();
   }
-  return list;
+  w.end_array();
 }
 
-Json node_or_null(Whole node) { return node != 0 ? Json(node) : Json(nullptr); }
-
-Json characteristic_nodes(const Store& s) {
+void characteristic_nodes(JsonWriter& w, const Store& s) {
   const DisplacementNodes& n = s.BL7;
-  return {{"left", node_or_null(n.NO_E)},
-          {"axis", node_or_null(n.NO_C)},
-          {"axis_left", node_or_null(n.NO_CE)},
-          {"axis_right", node_or_null(n.NO_CD)},
-          {"right", node_or_null(n.NO_D)}};
-}
-
-// The displacement tables of one characteristic node: left, axis, right.
-struct Place {
-  const char* key;
-  const Table<Real>*dx, *dy, *dz;
-};
-
-std::array<Place, 3> places(const Store& s) {
-  const Displacements& d = s.BL8;
-  return {Place{"left", &d.DX_E, &d.DY_E, &d.DZ_E}, Place{"axis", &d.DX_C, &d.DY_C, &d.DZ_C},
-          Place{"right", &d.DX_D, &d.DY_D, &d.DZ_D}};
-}
-
-Json displacements(const Store& s, const RunCounts& c) {
-  Json list = Json::array();
-  for (Whole P = 1; P <= c.NCCAR; ++P) {
-    Json entry = {{"case", name(s.BL4.CCAR(P))}};
-    for (const Place& p : places(s)) entry[p.key] = {real((*p.dx)(P)), real((*p.dy)(P)), real((*p.dz)(P))};
-    list.push_back(std::move(entry));
+  w.key("characteristic_nodes");
+  w.begin_object();
+  const std::pair<const char*, Whole> nodes[] = {
+      {"left", n.NO_E}, {"axis", n.NO_C}, {"axis_left", n.NO_CE}, {"axis_right", n.NO_CD}, {"right", n.NO_D}};
+  for (const auto& [key, node] : nodes) {
+    w.key(key);
+    whole_or_null(w, node);
   }
-  return list;
+  w.end_object();
 }
 
-Json missing_names(const std::vector<Name<4>>& missing) {
-  Json names = Json::array();
-  for (const Name<4>& n : missing) names.push_back(name(n));
-  return names;
+void node(JsonWriter& w, const NodeEntry& n) {
+  w.begin_object();
+  w.key("node");
+  w.value(n.node);
+  w.key("x");
+  w.value(n.x);
+  w.key("y");
+  w.value(n.y);
+  w.key("restraints");
+  array(w, n.restraints);
+  w.end_object();
 }
 
-Json combined_displacements(const Store& s, const RunCounts& c) {
-  Json list = Json::array();
-  for (Whole I = 1; I <= s.BL5.NCOB; ++I) {
-    const std::vector<Name<4>> missing = missing_cases(s, c.NCCAR, I);
-    Json entry = {{"combination", I}};
-    for (const Place& p : places(s)) {
-      if (!missing.empty()) {
-        entry[p.key] = nullptr;
-        continue;
-      }
-      Json triple = Json::array();
-      for (const auto* table : {p.dx, p.dy, p.dz})
-        triple.push_back(real(combined_value(s, c.NCCAR, I, [&](Whole P) { return (*table)(P); })));
-      entry[p.key] = std::move(triple);
-    }
-    entry["missing_cases"] = missing_names(missing);
-    list.push_back(std::move(entry));
+void bar(JsonWriter& w, const BarEntry& b) {
+  w.begin_object();
+  w.key("bar");
+  w.value(b.bar);
+  w.key("start");
+  w.value(b.start);
+  w.key("end");
+  w.value(b.end);
+  w.key("property");
+  w.value(b.property);
+  w.key("length");
+  w.value(b.length);
+  w.key("cos");
+  w.value(b.cos);
+  w.key("mirror");
+  whole_or_null(w, b.mirror);
+  w.end_object();
+}
+
+void case_displacements(JsonWriter& w, const CaseDisplacements& d) {
+  w.begin_object();
+  w.key("case");
+  w.value(d.case_name);
+  for (std::size_t i = 0; i < PLACES.size(); ++i) {
+    w.key(PLACES[i]);
+    array(w, d.places[i]);
   }
-  return list;
+  w.end_object();
 }
 
-Json reactions(const Store& s, const RunCounts& c) {
-  const Reactions& r = s.BL11;
-  Json list = Json::array();
-  for (Whole P = 1; P <= c.NCCAR; ++P) {
-    Json supports = Json::array();
-    for (Whole N = 1; N <= c.NRES; ++N)
-      supports.push_back({{"node", r.NO_RES(N)},
-                          {"reactions", {real(r.RES1(P, N)), real(r.RES2(P, N)), real(r.RES3(P, N))}}});
-    list.push_back({{"case", name(s.BL4.CCAR(P))}, {"supports", std::move(supports)}});
+void combined_displacements(JsonWriter& w, const CombinedDisplacements& d) {
+  w.begin_object();
+  w.key("combination");
+  w.value(d.combination);
+  for (std::size_t i = 0; i < PLACES.size(); ++i) {
+    w.key(PLACES[i]);
+    if (d.places) array(w, (*d.places)[i]);
+    else w.null();
   }
-  return list;
+  w.key("missing_cases");
+  names(w, d.missing_cases);
+  w.end_object();
 }
 
-Json combined_reactions(const Store& s, const RunCounts& c) {
-  const Reactions& r = s.BL11;
-  Json list = Json::array();
-  for (Whole I = 1; I <= s.BL5.NCOB; ++I) {
-    const std::vector<Name<4>> missing = missing_cases(s, c.NCCAR, I);
-    Json supports = nullptr;
-    if (missing.empty()) {
-      supports = Json::array();
-      for (Whole N = 1; N <= c.NRES; ++N) {
-        Json values = Json::array();
-        for (const auto* table : {&r.RES1, &r.RES2, &r.RES3})
-          values.push_back(real(combined_value(s, c.NCCAR, I, [&](Whole P) { return (*table)(P, N); })));
-        supports.push_back({{"node", r.NO_RES(N)}, {"reactions", std::move(values)}});
-      }
-    }
-    list.push_back({{"combination", I}, {"supports", std::move(supports)}, {"missing_cases", missing_names(missing)}});
+void supports(JsonWriter& w, const std::vector<Support>& list) {
+  w.begin_array();
+  for (const Support& s : list) {
+    w.begin_object();
+    w.key("node");
+    w.value(s.node);
+    w.key("reactions");
+    array(w, s.reactions);
+    w.end_object();
   }
-  return list;
+  w.end_array();
 }
 
-Json bar_forces(const Store& s, const RunCounts& c) {
-  const BarForces& f = s.BL9;
-  Json list = Json::array();
-  for (Whole I = 1; I <= s.BL5.NCOB; ++I)
-    for (Whole K = 1; K <= c.NBAR; ++K) {
-      const long S = slot(I, c.NBAR, K);
-      list.push_back({{"combination", I},
-                      {"bar", K},
-                      {"N", real(f.R_NORMAL(S))},
-                      {"V", {real(f.R_CORTTE(S, 1)), real(f.R_CORTTE(S, 2))}},
-                      {"M", {real(f.R_FLETOR(S, 1)), real(f.R_FLETOR(S, 2))}},
-                      {"bending", f.BESF_VM(S) == 1}});
-    }
-  return list;
+void case_reactions(JsonWriter& w, const CaseReactions& r) {
+  w.begin_object();
+  w.key("case");
+  w.value(r.case_name);
+  w.key("supports");
+  supports(w, r.supports);
+  w.end_object();
 }
 
-Json extreme(const Extremes& e) {
-  return {{"max", real(e.max)}, {"max_combination", e.max_combination},
-          {"min", real(e.min)}, {"min_combination", e.min_combination}};
+void combined_reactions(JsonWriter& w, const CombinedReactions& r) {
+  w.begin_object();
+  w.key("combination");
+  w.value(r.combination);
+  w.key("supports");
+  if (r.supports) supports(w, *r.supports);
+  else w.null();
+  w.key("missing_cases");
+  names(w, r.missing_cases);
+  w.end_object();
 }
 
-// The extremes over the combinations of one end's shear or moment.
-Json end_extremes(const Store& s, Whole NBAR, Whole K, const Table2<Real>& table) {
-  Json ends = Json::array();
-  for (long end = 1; end <= 2; ++end)
-    ends.push_back(extreme(extremes(s.BL5.NCOB, [&](Whole I) { return table(slot(I, NBAR, K), end); })));
-  return ends;
+void bar_force(JsonWriter& w, const BarForceEntry& f) {
+  w.begin_object();
+  w.key("combination");
+  w.value(f.combination);
+  w.key("bar");
+  w.value(f.bar);
+  w.key("N");
+  w.value(f.N);
+  w.key("V");
+  array(w, f.V);
+  w.key("M");
+  array(w, f.M);
+  w.key("bending");
+  w.value(f.bending);
+  w.end_object();
 }
 
-Json envelope(const Store& s, const RunCounts& c) {
-  Json list = Json::array();
-  const Envelope& e = s.BL10;
-  for (Whole K = 1; K <= c.NBAR; ++K) {
-    const Extremes normal{e.R_NORMAL_MAX(K, 1), e.R_NORMAL_MAX(K, 2), e.NCOBMAX(K, 1), e.NCOBMAX(K, 2)};
-    list.push_back({{"bar", K},
-                    {"N", extreme(normal)},
-                    {"V", end_extremes(s, c.NBAR, K, s.BL9.R_CORTTE)},
-                    {"M", end_extremes(s, c.NBAR, K, s.BL9.R_FLETOR)}});
+void extreme(JsonWriter& w, const Extremes& e) {
+  w.begin_object();
+  w.key("max");
+  w.value(e.max);
+  w.key("max_combination");
+  w.value(e.max_combination);
+  w.key("min");
+  w.value(e.min);
+  w.key("min_combination");
+  w.value(e.min_combination);
+  w.end_object();
+}
+
+void envelope(JsonWriter& w, const EnvelopeEntry& e) {
+  w.begin_object();
+  w.key("bar");
+  w.value(e.bar);
+  w.key("N");
+  extreme(w, e.N);
+  for (const auto& [key, ends] : {std::pair{"V", &e.V}, std::pair{"M", &e.M}}) {
+    w.key(key);
+    w.begin_array();
+    for (const Extremes& x : *ends) extreme(w, x);
+    w.end_array();
   }
-  return list;
+  w.end_object();
 }
 
-// One entry per row block of the truss-bar table that shows a mirror bar.
-Json pairs(const Store& s, const RunCounts& c) {
-  Json list = Json::array();
-  for (Whole K = 1; K <= c.NBAR; ++K) {
-    const Whole J = s.BL6.BAR_SIM(K);
-    if (J == 0 || K > J) continue;
-    const PairEnvelope x = pair_envelope(s, K, J);
-    list.push_back({{"bars", {K, J}},
-                    {"max", real(x.ESF1)},
-                    {"max_bar", x.B1},
-                    {"max_combination", x.C1},
-                    {"min", real(x.ESF2)},
-                    {"min_bar", x.B2},
-                    {"min_combination", x.C2}});
-  }
-  return list;
+void pair(JsonWriter& w, const PairEntry& p) {
+  w.begin_object();
+  w.key("bars");
+  array(w, p.bars);
+  w.key("max");
+  w.value(p.max);
+  w.key("max_bar");
+  w.value(p.max_bar);
+  w.key("max_combination");
+  w.value(p.max_combination);
+  w.key("min");
+  w.value(p.min);
+  w.key("min_bar");
+  w.value(p.min_bar);
+  w.key("min_combination");
+  w.value(p.min_combination);
+  w.end_object();
 }
 
 }  // namespace
 
-Json results_document(const LoadedRun& run) {
+void write_results_json(const LoadedRun& run, std::ostream& out) {
   const Store& s = run.store();
   const RunCounts& c = run.counts();
-  Json doc;
-  doc["format"] = "toval-results";
-  doc["version"] = 1;
-  doc["titles"] = titles(s);
-  doc["axis"] = real(c.XS);
-  doc["nodes"] = nodes(s, c);
-  doc["bars"] = bars(s, c);
-  doc["cases"] = cases(s, c);
-  doc["combinations"] = combinations(s);
-  doc["characteristic_nodes"] = characteristic_nodes(s);
-  doc["displacements"] = displacements(s, c);
-  doc["combined_displacements"] = combined_displacements(s, c);
-  doc["reactions"] = reactions(s, c);
-  doc["combined_reactions"] = combined_reactions(s, c);
-  doc["bar_forces"] = bar_forces(s, c);
-  doc["envelope"] = envelope(s, c);
-  doc["pairs"] = pairs(s, c);
-  return doc;
+  JsonWriter w(out);
+  w.begin_object();
+  w.key("format");
+  w.value("toval-results");
+  w.key("version");
+  w.value(std::int64_t{1});
+  titles(w, s);
+  w.key("axis");
+  w.value(c.XS);
+  list<NodeEntry>(w, "nodes", run, each_node, node);
+  list<BarEntry>(w, "bars", run, each_bar, bar);
+  cases(w, s, c);
+  combinations(w, s);
+  characteristic_nodes(w, s);
+  list<CaseDisplacements>(w, "displacements", run, each_case_displacements, case_displacements);
+  list<CombinedDisplacements>(w, "combined_displacements", run, each_combined_displacements, combined_displacements);
+  list<CaseReactions>(w, "reactions", run, each_case_reactions, case_reactions);
+  list<CombinedReactions>(w, "combined_reactions", run, each_combined_reactions, combined_reactions);
+  list<BarForceEntry>(w, "bar_forces", run, each_bar_force, bar_force);
+  list<EnvelopeEntry>(w, "envelope", run, each_envelope, envelope);
+  list<PairEntry>(w, "pairs", run, each_pair, pair);
+  w.end_object();
+  w.finish();
 }
 
 }  // namespace toval::tools

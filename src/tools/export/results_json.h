@@ -1,12 +1,13 @@
-// The whole export of a run as one JSON document, keys in a fixed order.
+// The whole export of a run as one JSON document, keys in a fixed order,
+// written as it is formed.
 #pragma once
 
-#include <nlohmann/json.hpp>
+#include <iosfwd>
 
 #include "tools/cli/loaded_run.h"
 
 namespace toval::tools {
 
-nlohmann::ordered_json results_document(const LoadedRun& run);
+void write_results_json(const LoadedRun& run, std::ostream& out);
 
 }  // namespace toval::tools

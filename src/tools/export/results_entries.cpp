@@ -1,0 +1,149 @@
+#include "tools/export/results_entries.h"
+
+#include "report/pair_envelope.h"
+#include "tools/cli/combined_results.h"
+
+namespace toval::tools {
+
+namespace {
+
+// The displacement tables of the characteristic nodes, in PLACES order.
+struct Place {
+  const Table<Real>*dx, *dy, *dz;
+};
+
+std::array<Place, 3> places(const Store& s) {
+  const Displacements& d = s.BL8;
+  return {Place{&d.DX_E, &d.DY_E, &d.DZ_E}, Place{&d.DX_C, &d.DY_C, &d.DZ_C}, Place{&d.DX_D, &d.DY_D, &d.DZ_D}};
+}
+
+std::vector<std::string> missing_names(const std::vector<Name<4>>& missing) {
+  std::vector<std::string> names;
+  for (const Name<4>& n : missing) names.push_back(name_of(n));
+  return names;
+}
+
+// The extremes over the combinations of one end's shear or moment.
+std::array<Extremes, 2> end_extremes(const Store& s, Whole NBAR, Whole K, const Table2<Real>& table) {
+  std::array<Extremes, 2> ends;
+  for (long end = 1; end <= 2; ++end)
+    ends[static_cast<std::size_t>(end - 1)] =
+        extremes(s.BL5.NCOB, [&](Whole I) { return table(slot(I, NBAR, K), end); });
+  return ends;
+}
+
+}  // namespace
+
+void each_node(const LoadedRun& run, const EachEntry<NodeEntry>& take) {
+  const Store& s = run.store();
+  for (Whole K = 1; K <= run.counts().NNOS; ++K)
+    take({K, s.BL2.X(K), s.BL2.Y(K), {s.BL2.R1(K), s.BL2.R2(K), s.BL2.R3(K)}});
+}
+
+void each_bar(const LoadedRun& run, const EachEntry<BarEntry>& take) {
+  const Store& s = run.store();
+  for (Whole K = 1; K <= run.counts().NBAR; ++K)
+    take({K, s.BL3.NI(K), s.BL3.NF(K), s.BL3.PROP(K), s.BL3.L(K), s.BL3.CD(K), s.BL6.BAR_SIM(K)});
+}
+
+void each_case_displacements(const LoadedRun& run, const EachEntry<CaseDisplacements>& take) {
+  const Store& s = run.store();
+  for (Whole P = 1; P <= run.counts().NCCAR; ++P) {
+    CaseDisplacements entry{name_of(s.BL4.CCAR(P)), {}};
+    const std::array<Place, 3> all = places(s);
+    for (std::size_t i = 0; i < 3; ++i) {
+      const Place& p = all[i];
+      entry.places[i] = {(*p.dx)(P), (*p.dy)(P), (*p.dz)(P)};
+    }
+    take(entry);
+  }
+}
+
+void each_combined_displacements(const LoadedRun& run, const EachEntry<CombinedDisplacements>& take) {
+  const Store& s = run.store();
+  const Whole NCCAR = run.counts().NCCAR;
+  for (Whole I = 1; I <= s.BL5.NCOB; ++I) {
+    const std::vector<Name<4>> missing = missing_cases(s, NCCAR, I);
+    CombinedDisplacements entry{I, std::nullopt, missing_names(missing)};
+    if (missing.empty()) {
+      entry.places.emplace();
+      const std::array<Place, 3> all = places(s);
+      for (std::size_t i = 0; i < 3; ++i) {
+        const Place& p = all[i];
+        std::size_t at = 0;
+        for (const auto* table : {p.dx, p.dy, p.dz})
+          (*entry.places)[i][at++] = combined_value(s, NCCAR, I, [&](Whole P) { return (*table)(P); });
+      }
+    }
+    take(entry);
+  }
+}
+
+void each_case_reactions(const LoadedRun& run, const EachEntry<CaseReactions>& take) {
+  const Store& s = run.store();
+  const Reactions& r = s.BL11;
+  for (Whole P = 1; P <= run.counts().NCCAR; ++P) {
+    CaseReactions entry{name_of(s.BL4.CCAR(P)), {}};
+    for (Whole N = 1; N <= run.counts().NRES; ++N)
+      entry.supports.push_back({r.NO_RES(N), {r.RES1(P, N), r.RES2(P, N), r.RES3(P, N)}});
+    take(entry);
+  }
+}
+
+void each_combined_reactions(const LoadedRun& run, const EachEntry<CombinedReactions>& take) {
+  const Store& s = run.store();
+  const Reactions& r = s.BL11;
+  const Whole NCCAR = run.counts().NCCAR;
+  for (Whole I = 1; I <= s.BL5.NCOB; ++I) {
+    const std::vector<Name<4>> missing = missing_cases(s, NCCAR, I);
+    CombinedReactions entry{I, std::nullopt, missing_names(missing)};
+    if (missing.empty()) {
+      entry.supports.emplace();
+      for (Whole N = 1; N <= run.counts().NRES; ++N) {
+        Support support{r.NO_RES(N), {}};
+        std::size_t at = 0;
+        for (const auto* table : {&r.RES1, &r.RES2, &r.RES3})
+          support.reactions[at++] = combined_value(s, NCCAR, I, [&](Whole P) { return (*table)(P, N); });
+        entry.supports->push_back(support);
+      }
+    }
+    take(entry);
+  }
+}
+
+void each_bar_force(const LoadedRun& run, const EachEntry<BarForceEntry>& take) {
+  const BarForces& f = run.store().BL9;
+  const Whole NBAR = run.counts().NBAR;
+  for (Whole I = 1; I <= run.store().BL5.NCOB; ++I)
+    for (Whole K = 1; K <= NBAR; ++K) {
+      const long S = slot(I, NBAR, K);
+      take({I,
+            K,
+            f.R_NORMAL(S),
+            {f.R_CORTTE(S, 1), f.R_CORTTE(S, 2)},
+            {f.R_FLETOR(S, 1), f.R_FLETOR(S, 2)},
+            f.BESF_VM(S) == 1});
+    }
+}
+
+void each_envelope(const LoadedRun& run, const EachEntry<EnvelopeEntry>& take) {
+  const Store& s = run.store();
+  const Envelope& e = s.BL10;
+  const Whole NBAR = run.counts().NBAR;
+  for (Whole K = 1; K <= NBAR; ++K) {
+    const Extremes normal{e.R_NORMAL_MAX(K, 1), e.R_NORMAL_MAX(K, 2), e.NCOBMAX(K, 1), e.NCOBMAX(K, 2)};
+    take({K, normal, end_extremes(s, NBAR, K, s.BL9.R_CORTTE), end_extremes(s, NBAR, K, s.BL9.R_FLETOR)});
+  }
+}
+
+void each_pair(const LoadedRun& run, const EachEntry<PairEntry>& take) {
+  const Store& s = run.store();
+  for (Whole K = 1; K <= run.counts().NBAR; ++K) {
+    const Whole J = s.BL6.BAR_SIM(K);
+    if (J == 0 || K > J) continue;
+    const PairEnvelope x = pair_envelope(s, K, J);
+    take({{K, J}, x.ESF1, x.B1, x.C1, x.ESF2, x.B2, x.C2});
+  }
+}
+
+}  // namespace toval::tools

@@ -1,0 +1,106 @@
+// The lists of an export, entry by entry, with the values that both the JSON
+// document and the CSV tables give: each value is taken from the store here
+// and only laid out by the writers. An entry is formed when its turn comes,
+// so that no list is ever held whole.
+#pragma once
+
+#include <array>
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "combine/extremes.h"
+#include "tools/cli/exported_values.h"
+#include "tools/cli/loaded_run.h"
+
+namespace toval::tools {
+
+// The characteristic nodes' places, in the order of the document.
+inline constexpr std::array<const char*, 3> PLACES = {"left", "axis", "right"};
+
+using Triple = std::array<Real, 3>;
+
+struct NodeEntry {
+  Whole node;
+  Real x, y;
+  std::array<Whole, 3> restraints;
+};
+
+struct BarEntry {
+  Whole bar, start, end, property;
+  Real length, cos;
+  Whole mirror;  // 0: none
+};
+
+// The case list's names, and the names of missing cases, as UTF-8 text.
+struct CaseDisplacements {
+  std::string case_name;
+  std::array<Triple, 3> places;  // dx, dy, dz at each of PLACES
+};
+
+struct CombinedDisplacements {
+  Whole combination;
+  std::optional<std::array<Triple, 3>> places;  // none when cases are missing
+  std::vector<std::string> missing_cases;
+};
+
+struct Support {
+  Whole node;
+  Triple reactions;
+};
+
+struct CaseReactions {
+  std::string case_name;
+  std::vector<Support> supports;
+};
+
+struct CombinedReactions {
+  Whole combination;
+  std::optional<std::vector<Support>> supports;  // none when cases are missing
+  std::vector<std::string> missing_cases;
+};
+
+struct BarForceEntry {
+  Whole combination, bar;
+  Real N;
+  std::array<Real, 2> V, M;  // at the start and at the end
+  bool bending;
+};
+
+struct EnvelopeEntry {
+  Whole bar;
+  Extremes N;
+  std::array<Extremes, 2> V, M;  // at the start and at the end
+};
+
+struct PairEntry {
+  std::array<Whole, 2> bars;  // the lower bar first
+  Real max;
+  Whole max_bar, max_combination;
+  Real min;
+  Whole min_bar, min_combination;
+};
+
+template <class Entry>
+using EachEntry = std::function<void(const Entry&)>;
+
+void each_node(const LoadedRun& run, const EachEntry<NodeEntry>& take);
+void each_bar(const LoadedRun& run, const EachEntry<BarEntry>& take);
+void each_case_displacements(const LoadedRun& run, const EachEntry<CaseDisplacements>& take);
+void each_combined_displacements(const LoadedRun& run, const EachEntry<CombinedDisplacements>& take);
+void each_case_reactions(const LoadedRun& run, const EachEntry<CaseReactions>& take);
+void each_combined_reactions(const LoadedRun& run, const EachEntry<CombinedReactions>& take);
+// Slot order: combination by combination, bar by bar.
+void each_bar_force(const LoadedRun& run, const EachEntry<BarForceEntry>& take);
+void each_envelope(const LoadedRun& run, const EachEntry<EnvelopeEntry>& take);
+// One entry per row block of the truss-bar table that shows a mirror bar.
+void each_pair(const LoadedRun& run, const EachEntry<PairEntry>& take);
+
+// A name of the inputs as the export writes it.
+template <std::size_t N>
+std::string name_of(const Name<N>& n) {
+  return name_text(n.view());
+}
+
+}  // namespace toval::tools
