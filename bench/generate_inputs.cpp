@@ -17,7 +17,7 @@ bool write_file(const std::filesystem::path& path, auto&& write) {
   std::ofstream out(path, std::ios::binary);
   write(out);
   out.flush();
-  if (!out) std::fprintf(stderr, "cannot write %s\n", path.c_str());
+  if (!out) std::fprintf(stderr, "cannot write %s\n", path.string().c_str());
   return static_cast<bool>(out);
 }
 

@@ -118,12 +118,15 @@ TEST(JsonWriter, RealsInTheirShortestDigitsAtEveryDepth) {
     w.value(r);
   w.begin_array();
   w.value(0.1f);
+  // The nearest double of this text lies halfway to the next 32-bit value:
+  // a value taken through that double would be written as its neighbour.
+  w.value(0x1.5c87fap-84f);
   w.end_array();
   w.end_array();
   w.finish();
   EXPECT_EQ(out.str(),
             "[\n  6.0,\n  -0.0,\n  1e-05,\n  0.0001,\n  100000000000000.0,\n  1e+15,\n  1.9089614e+20,\n"
-            "  -3.4028235e+38,\n  1e-45,\n  [\n    0.1\n  ]\n]\n");
+            "  -3.4028235e+38,\n  1e-45,\n  [\n    0.1,\n    7.038531e-26\n  ]\n]\n");
 }
 
 TEST(StreamedOutput, AFileIsReplacedOnlyByAWholeText) {
