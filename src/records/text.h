@@ -28,4 +28,7 @@ constexpr std::string_view number_text(std::string_view field) {
   return field.substr(first, field.find_last_not_of(" \t") - first + 1);
 }
 
+// A decimal digit, whatever the locale.
+constexpr bool is_digit(char c) { return c >= '0' && c <= '9'; }
+
 }  // namespace toval

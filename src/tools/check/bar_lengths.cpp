@@ -19,7 +19,6 @@ namespace {
 // disagrees with its node section throughout, and the first ones tell it.
 constexpr std::size_t SEARCHED_BARS = 100;
 
-std::string n(long v) { return std::to_string(v); }
 
 std::string fixed(double v, int decimals) {
   char buf[48];
@@ -80,14 +79,14 @@ std::string place_text(FramePoint from, FramePoint to, long& column) {
   const double dt = double{DT};
   const bool x = std::fabs(to.x - from.x) > dt / 2, y = std::fabs(to.y - from.y) > dt / 2;
   column = x ? geometry_columns().x : geometry_columns().y;
-  if (x && y) return "x = " + number_text(to.x) + ", y = " + number_text(to.y);
-  return x ? "x = " + number_text(to.x) : "y = " + number_text(to.y);
+  if (x && y) return "x = " + coordinate_text(to.x) + ", y = " + coordinate_text(to.y);
+  return x ? "x = " + coordinate_text(to.x) : "y = " + coordinate_text(to.y);
 }
 
 std::string bar_list(const std::vector<long>& bars) {
   std::string s = bars.size() == 1 ? "bar " : "bars ";
   for (std::size_t k = 0; k < bars.size(); ++k)
-    s += (k == 0 ? "" : k + 1 == bars.size() ? " and " : ", ") + n(bars[k]);
+    s += (k == 0 ? "" : k + 1 == bars.size() ? " and " : ", ") + std::to_string(bars[k]);
   return s;
 }
 
@@ -121,8 +120,8 @@ void search_node_numbers(const FrameView& f, const FrameBar& b, bool with_sign, 
   };
   for (long j = 1; j <= nodes; ++j) {
     if (j == b.ni || j == b.nf) continue;
-    try_fit(j, b.nf, geometry_columns().initial_node, "initial node " + n(j));
-    try_fit(b.ni, j, geometry_columns().final_node, "final node " + n(j));
+    try_fit(j, b.nf, geometry_columns().initial_node, "initial node " + std::to_string(j));
+    try_fit(b.ni, j, geometry_columns().final_node, "final node " + std::to_string(j));
   }
 }
 
@@ -131,9 +130,9 @@ void tell_node(const FrameView& f, long k, FramePoint place, const std::vector<l
   long column = geometry_columns().x;
   const FramePoint here = f.node(k);
   const std::string to = place_text(here, place, column);
-  const std::string from = column == geometry_columns().x ? "x = " + number_text(here.x) : "y = " + number_text(here.y);
+  const std::string from = column == geometry_columns().x ? "x = " + coordinate_text(here.x) : "y = " + coordinate_text(here.y);
   hazards.warn(Source::forces_file, watch.node_line(k), column,
-               "node " + n(k) + " lies at " + from + ", but the lengths and cosines that " + bar_list(disagreeing) +
+               "node " + std::to_string(k) + " lies at " + from + ", but the lengths and cosines that " + bar_list(disagreeing) +
                    " list put it at " + to +
                    ": the symmetry axis, the mirror pairs and the characteristic nodes are found from the "
                    "coordinates; a mistyped coordinate, probably: check this node's record");
@@ -245,11 +244,11 @@ NamedGeometry find_bar_length_hazards(const FrameView& f, const RunWatch& watch,
     const FramePoint a = f.node(b.ni), z = f.node(b.nf);
     const double d = std::hypot(z.x - a.x, z.y - a.y);
     const std::string beyond = b.ni > nodes || b.nf > nodes
-                                   ? " (the node section lists " + n(nodes) + " nodes: a node past them lies at 0, 0)"
+                                   ? " (the node section lists " + std::to_string(nodes) + " nodes: a node past them lies at 0, 0)"
                                    : "";
     hazards.warn(Source::forces_file, watch.bar_line(k), column,
-                 "bar " + n(k) + " lists the length " + fixed(b.length, 3) + " and the cosine " +
-                     fixed(b.cosine, 4) + ", but its nodes " + n(b.ni) + " and " + n(b.nf) + " are " + fixed(d, 3) +
+                 "bar " + std::to_string(k) + " lists the length " + fixed(b.length, 3) + " and the cosine " +
+                     fixed(b.cosine, 4) + ", but its nodes " + std::to_string(b.ni) + " and " + std::to_string(b.nf) + " are " + fixed(d, 3) +
                      " apart at a cosine of " + fixed(d > 0 ? (z.x - a.x) / d : 0.0, 4) + beyond +
                      ": mirror bars are paired by their listed lengths and cosines and by the midpoints of their nodes; " + advice);
     named.bars.insert(k);

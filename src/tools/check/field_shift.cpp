@@ -14,9 +14,8 @@ namespace toval::tools {
 namespace {
 
 bool blank(char c) { return c == ' ' || c == '\t'; }
-bool digit(char c) { return c >= '0' && c <= '9'; }
 // What may stand on either side of a blank inside one number's digits.
-bool number_part(char c) { return digit(c) || c == '.' || c == 'E' || c == 'e' || c == 'D' || c == 'd'; }
+bool number_part(char c) { return is_digit(c) || c == '.' || c == 'E' || c == 'e' || c == 'D' || c == 'd'; }
 
 std::string_view field_text(std::string_view record, const NumericCut& cut) {
   if (cut.from >= record.size()) return {};

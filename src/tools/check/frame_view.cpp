@@ -63,7 +63,7 @@ std::vector<long> unmatched_nodes(const FrameView& f, double axis, std::size_t l
   return out;
 }
 
-std::string number_text(double v) {
+std::string coordinate_text(double v) {
   char buf[48];
   std::snprintf(buf, sizeof buf, "%.4f", v);
   std::string s = buf;

@@ -53,7 +53,7 @@ inline bool bar_fits(const FrameView& f, FramePoint a, FramePoint b, const Frame
 std::vector<long> unmatched_nodes(const FrameView& f, double axis, std::size_t limit);
 
 // A coordinate or length as a reader writes it: 16, 15.01, -0.5.
-std::string number_text(double v);
+std::string coordinate_text(double v);
 
 // Where the listing's node and bar records give what the geometry warnings
 // point at: the first column (from 1) of each field, from the layouts.

@@ -31,7 +31,6 @@ void numbering(const std::vector<NumberedRecord>& list, const Describe& describe
   out.warn(Source::forces_file, first->line, 1, text);
 }
 
-std::string n(long v) { return std::to_string(v); }
 
 }  // namespace
 
@@ -41,7 +40,7 @@ void find_listing_hazards(const ListedBlocks& blocks, HazardList& hazards) {
     numbering(
         b.displacements,
         [&](const NumberedRecord& r) {
-          return "displacement record " + n(r.position) + in + " carries node number " + n(r.number) +
+          return "displacement record " + std::to_string(r.position) + in + " carries node number " + std::to_string(r.number) +
                  ": the characteristic nodes are found by the number written, so a chosen node whose number "
                  "is missing keeps zero or the previous case's values; number the records 1, 2, 3 ... in the "
                  "order of the node section";
@@ -50,16 +49,16 @@ void find_listing_hazards(const ListedBlocks& blocks, HazardList& hazards) {
     numbering(
         b.end_forces,
         [&](const NumberedRecord& r) {
-          return "bar group " + n(r.position) + in + " carries bar number " + n(r.number) +
-                 ": end forces are taken by position, so bar " + n(r.position) +
+          return "bar group " + std::to_string(r.position) + in + " carries bar number " + std::to_string(r.number) +
+                 ": end forces are taken by position, so bar " + std::to_string(r.position) +
                  " gets the forces written here; list the groups in the order of the bar section";
         },
         hazards);
     numbering(
         b.resultants,
         [&](const NumberedRecord& r) {
-          return "resultant record " + n(r.position) + in + " carries node number " + n(r.number) +
-                 ": resultants are taken by position, so the reactions of node " + n(r.position) +
+          return "resultant record " + std::to_string(r.position) + in + " carries node number " + std::to_string(r.number) +
+                 ": resultants are taken by position, so the reactions of node " + std::to_string(r.position) +
                  " come from this record; list the records in the order of the node section";
         },
         hazards);
@@ -69,7 +68,7 @@ void find_listing_hazards(const ListedBlocks& blocks, HazardList& hazards) {
       if (!(blocks.headings[e].name == blocks.headings[k].name)) continue;
       hazards.warn(Source::forces_file, blocks.headings[k].line, 20,
                    "a second case block named " + quoted_name(blocks.headings[k].name) + " (the first is at line " +
-                       n(blocks.headings[e].line) +
+                       std::to_string(blocks.headings[e].line) +
                        "): every step reads the first, so this one is never read; give it its own name or "
                        "remove it");
       break;

@@ -22,7 +22,6 @@ namespace {
 constexpr std::size_t AXES_TRIED = 5, AXES_TIED = 64;
 constexpr std::size_t MIDPOINTS_HELD = 2'000'000;
 
-std::string n(long v) { return std::to_string(v); }
 
 // Bars that the run's pairing pairs, with node `moved` (0: none) at `to`
 // and the lengths and cosines of its bars as those coordinates give them
@@ -204,7 +203,7 @@ void find_near_symmetry(const Store& s, const RunCounts& c, const FrameView& f, 
   std::stable_sort(found.begin(), found.end(), [&](const Fix& a, const Fix& b) { return rank(a) > rank(b); });
 
   auto place = [&](const Fix& fix, FramePoint p) {
-    return fix.x ? "x = " + number_text(p.x) : "y = " + number_text(p.y);
+    return fix.x ? "x = " + coordinate_text(p.x) : "y = " + coordinate_text(p.y);
   };
   for (const Fix& fix : found) {
     if (rank(fix) != rank(found.front())) break;
@@ -212,15 +211,15 @@ void find_near_symmetry(const Store& s, const RunCounts& c, const FrameView& f, 
     std::string other;
     for (const Fix& alt : found)
       if (&alt != &fix && rank(alt) == rank(fix) && alt.node != fix.node)
-        other = " (or node " + n(alt.node) + " at " + place(alt, alt.to) + ": the listing does not tell which)";
-    const std::string where = fix.partner == 0 ? "it would lie on the axis" : "it would mirror node " + n(fix.partner);
+        other = " (or node " + std::to_string(alt.node) + " at " + place(alt, alt.to) + ": the listing does not tell which)";
+    const std::string where = fix.partner == 0 ? "it would lie on the axis" : "it would mirror node " + std::to_string(fix.partner);
     hazards.warn(Source::forces_file, watch.node_line(fix.node), fix.x ? geometry_columns().x : geometry_columns().y,
-                 "node " + n(fix.node) + " lies at " + place(fix, f.node(fix.node)) +
-                     ", where no node mirrors it about the axis x = " + number_text(fix.axis) +
+                 "node " + std::to_string(fix.node) + " lies at " + place(fix, f.node(fix.node)) +
+                     ", where no node mirrors it about the axis x = " + coordinate_text(fix.axis) +
                      " that every other node keeps: at " + place(fix, fix.to) + " " + where +
-                     ", and the run would pair " + n(fix.paired) + " of the " + n(static_cast<long>(f.bars.size())) +
-                     " bars instead of " + n(paired_now) + other + " (its axis, the mean abscissa of the nodes, is x = " +
-                     number_text(double{c.XS}) + "); a mistyped or rounded coordinate, probably: check this node's "
+                     ", and the run would pair " + std::to_string(fix.paired) + " of the " + std::to_string(static_cast<long>(f.bars.size())) +
+                     " bars instead of " + std::to_string(paired_now) + other + " (its axis, the mean abscissa of the nodes, is x = " +
+                     coordinate_text(double{c.XS}) + "); a mistyped or rounded coordinate, probably: check this node's "
                      "record");
     named.nodes.insert(fix.node);
     for (long bar : f.bars_at[static_cast<std::size_t>(fix.node - 1)]) named.bars.insert(bar);

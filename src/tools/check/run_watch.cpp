@@ -61,10 +61,9 @@ bool whole_data_record(RecordKind kind) {
   }
 }
 
-bool digit(char c) { return c >= '0' && c <= '9'; }
 // What may follow the end of a number's digits within the same number.
 bool continues_number(char c) {
-  return digit(c) || c == '.' || c == 'E' || c == 'e' || c == 'D' || c == 'd';
+  return is_digit(c) || c == '.' || c == 'E' || c == 'e' || c == 'D' || c == 'd';
 }
 
 std::string columns(std::size_t from, std::size_t end) {
@@ -152,7 +151,7 @@ void RunWatch::beyond_last_field(const Record& record, std::size_t columns_read)
   const FieldCut& last = cuts_.back();
   if (last.next != columns_read || last.end != last.next) return;  // not the last item, or a comma ended it
   const char before = record.data[columns_read - 1], after = record.data[columns_read];
-  if (!(digit(before) || before == '.') || !continues_number(after)) return;
+  if (!(is_digit(before) || before == '.') || !continues_number(after)) return;
   const std::string_view text = record.text();
   const std::string_view read = number_text(text.substr(last.from, last.end - last.from));
   std::size_t stop = columns_read;

@@ -91,7 +91,7 @@ std::string value_text(const Json& v) {
   return v.dump();
 }
 
-std::string number_text(double v) { return real_text(static_cast<Real>(v)); }
+std::string value_text(double v) { return real_text(static_cast<Real>(v)); }
 
 std::string printed(const char* format, double v) {
   char buf[64];
@@ -217,7 +217,7 @@ std::string table_head(const Words& w, ResultTable table) {
 }
 
 std::string table_line(const Words& w, const ResultChange& c) {
-  const std::string old_text = number_text(c.old_value), new_text = number_text(c.new_value);
+  const std::string old_text = value_text(c.old_value), new_text = value_text(c.new_value);
   const std::string change = printed("%+.7g", c.new_value - c.old_value), rel = per_cent(w, c);
   switch (c.table) {
     case ResultTable::envelope: {

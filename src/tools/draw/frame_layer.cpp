@@ -16,17 +16,16 @@ constexpr std::string_view PAIR_COLOUR = "#6a3d9a";
 constexpr std::string_view WARNING_COLOUR = "#ff9800";
 constexpr double ASCENT_EM = 0.78, DESCENT_EM = 0.22;  // as the label boxes assume
 
-std::string n(double v) { return svg_number(v); }
 
 std::string line(Point a, Point b) {
-  return "x1=\"" + n(a.x) + "\" y1=\"" + n(a.y) + "\" x2=\"" + n(b.x) + "\" y2=\"" + n(b.y) + "\"";
+  return "x1=\"" + svg_number(a.x) + "\" y1=\"" + svg_number(a.y) + "\" x2=\"" + svg_number(b.x) + "\" y2=\"" + svg_number(b.y) + "\"";
 }
 
 std::string text_element(std::string_view cls, double x, double baseline, double size, Anchor anchor,
                          const std::string& text, std::string_view extra = {}) {
   const char* a = anchor == Anchor::start ? "start" : anchor == Anchor::middle ? "middle" : "end";
-  std::string out = "<text class=\"" + std::string(cls) + "\" x=\"" + n(x) + "\" y=\"" + n(baseline) +
-                    "\" font-size=\"" + n(size) + "\"";
+  std::string out = "<text class=\"" + std::string(cls) + "\" x=\"" + svg_number(x) + "\" y=\"" + svg_number(baseline) +
+                    "\" font-size=\"" + svg_number(size) + "\"";
   if (anchor != Anchor::start) out += std::string(" text-anchor=\"") + a + "\"";
   if (!extra.empty()) out += " " + std::string(extra);
   return out + ">" + xml_text(text) + "</text>\n";
@@ -163,12 +162,12 @@ class FrameWriter {
                  xml_text(bar_hover_text(c_, K), true) + "</title>";
       if (state == MirrorState::unpaired)
         shapes_ += "<line class=\"warning\" " + line(p.a, p.b) + " stroke=\"" + std::string(WARNING_COLOUR) +
-                   "\" stroke-opacity=\"0.6\" stroke-width=\"" + n(width + 9.0) + "\"/>";
+                   "\" stroke-opacity=\"0.6\" stroke-width=\"" + svg_number(width + 9.0) + "\"/>";
       if (f.bending)
         shapes_ += "<line class=\"bending\" " + line(p.a, p.b) + " stroke=\"#000000\" stroke-width=\"" +
-                   n(width + 3.0) + "\"/>";
+                   svg_number(width + 3.0) + "\"/>";
       shapes_ += "<line class=\"member\" " + line(p.a, p.b) + " stroke=\"" + std::string(force_colour(f.shown)) +
-                 "\" stroke-width=\"" + n(width) + "\"/></g>\n";
+                 "\" stroke-width=\"" + svg_number(width) + "\"/></g>\n";
       occupy(p, f.bending ? width + 3.0 : width);
     }
     shapes_ += "</g>\n";
@@ -195,8 +194,8 @@ class FrameWriter {
     for (Whole K = 1; K <= c_.counts.NNOS; ++K) {
       const Point f = c_.node(K);
       const Point p = view_.page(f.x, f.y);
-      shapes_ += "<circle id=\"" + c_.id("node-") + std::to_string(K) + "\" cx=\"" + n(p.x) + "\" cy=\"" + n(p.y) +
-                 "\" r=\"" + n(r) + "\"><title>node " + std::to_string(K) + ": x " +
+      shapes_ += "<circle id=\"" + c_.id("node-") + std::to_string(K) + "\" cx=\"" + svg_number(p.x) + "\" cy=\"" + svg_number(p.y) +
+                 "\" r=\"" + svg_number(r) + "\"><title>node " + std::to_string(K) + ": x " +
                  fixed_number(f.x, 3) + ", y " + fixed_number(f.y, 3) + "</title></circle>\n";
       layout_.reserve({p.x - r - 1.0, p.y - r - 1.0, p.x + r + 1.0, p.y + r + 1.0});
     }
@@ -246,8 +245,8 @@ class FrameWriter {
       const Point f = c_.node(m.node);
       const Point p = view_.page(f.x, f.y);
       layout_.reserve({p.x - ring, p.y - ring, p.x + ring, p.y + ring});
-      shapes_ += "<circle id=\"" + c_.id("mark-node-") + std::to_string(m.node) + "\" cx=\"" + n(p.x) + "\" cy=\"" + n(p.y) +
-                 "\" r=\"" + n(ring) + "\"" + style + (m.flanking ? " stroke-dasharray=\"3 2\"" : "") + "/>\n";
+      shapes_ += "<circle id=\"" + c_.id("mark-node-") + std::to_string(m.node) + "\" cx=\"" + svg_number(p.x) + "\" cy=\"" + svg_number(p.y) +
+                 "\" r=\"" + svg_number(ring) + "\"" + style + (m.flanking ? " stroke-dasharray=\"3 2\"" : "") + "/>\n";
       if (!m.label.empty())
         place_forced({"mark", m.label, "font-weight=\"bold\" fill=\"" + std::string(MARK_COLOUR) + "\"", size, true,
                       around(p, ring + 1.0, size, MARK_RINGS)});
@@ -258,8 +257,8 @@ class FrameWriter {
       shapes_ += "<line class=\"mean-line\" " + line(view_.page(e.x, e.y), view_.page(d.x, d.y)) + " stroke=\"" +
                  std::string(MARK_COLOUR) + "\" stroke-width=\"1\" stroke-dasharray=\"3 2\"/>\n";
       const double a = ring * 0.8;
-      shapes_ += "<path id=\"" + c_.id("mark-mean") + "\" d=\"M" + n(p.x - a) + ' ' + n(p.y - a) + 'L' + n(p.x + a) + ' ' +
-                 n(p.y + a) + 'M' + n(p.x - a) + ' ' + n(p.y + a) + 'L' + n(p.x + a) + ' ' + n(p.y - a) + "\"" +
+      shapes_ += "<path id=\"" + c_.id("mark-mean") + "\" d=\"M" + svg_number(p.x - a) + ' ' + svg_number(p.y - a) + 'L' + svg_number(p.x + a) + ' ' +
+                 svg_number(p.y + a) + 'M' + svg_number(p.x - a) + ' ' + svg_number(p.y + a) + 'L' + svg_number(p.x + a) + ' ' + svg_number(p.y - a) + "\"" +
                  style + "/>\n";
       place_forced({"mark", "C", "font-weight=\"bold\" fill=\"" + std::string(MARK_COLOUR) + "\"", size, true,
                     around(p, ring + 1.0, size, MARK_RINGS)});

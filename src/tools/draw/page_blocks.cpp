@@ -19,10 +19,9 @@ constexpr double SWATCH = 36.0, TEXT_GAP = 10.0;
 // frame: the legend then counts them and points to the table that lists them.
 constexpr std::size_t LONGEST_LIST = 8;
 
-std::string n(double v) { return svg_number(v); }
 
 std::string text_row(double x, double baseline, double size, const std::string& text, std::string_view extra = {}) {
-  return "<text x=\"" + n(x) + "\" y=\"" + n(baseline) + "\" font-size=\"" + n(size) + "\"" +
+  return "<text x=\"" + svg_number(x) + "\" y=\"" + svg_number(baseline) + "\" font-size=\"" + svg_number(size) + "\"" +
          (extra.empty() ? "" : " " + std::string(extra)) + ">" + xml_text(text) + "</text>\n";
 }
 
@@ -72,7 +71,7 @@ class Legend {
  private:
   // Swatches are written with the placeholder "@" for the row's middle.
   static std::string replace_mid(std::string s, double mid) {
-    const std::string value = n(mid);
+    const std::string value = svg_number(mid);
     for (std::size_t at = s.find('@'); at != std::string::npos; at = s.find('@', at + value.size()))
       s.replace(at, 1, value);
     return s;
@@ -85,8 +84,8 @@ class Legend {
 };
 
 std::string swatch_line(double x0, double x1, std::string_view colour, double width, std::string_view extra = {}) {
-  return "<line x1=\"" + n(x0) + "\" y1=\"@\" x2=\"" + n(x1) + "\" y2=\"@\" stroke=\"" + std::string(colour) +
-         "\" stroke-width=\"" + n(width) + "\"" + (extra.empty() ? "" : " " + std::string(extra)) + "/>";
+  return "<line x1=\"" + svg_number(x0) + "\" y1=\"@\" x2=\"" + svg_number(x1) + "\" y2=\"@\" stroke=\"" + std::string(colour) +
+         "\" stroke-width=\"" + svg_number(width) + "\"" + (extra.empty() ? "" : " " + std::string(extra)) + "/>";
 }
 
 std::string counted(std::size_t count, const std::string& noun) {
@@ -150,7 +149,7 @@ Block legend_block(const FrameContent& c, const FrameScale& scale, double left, 
 
   g.row(swatch_line(x0, x1, TENSION_COLOUR, 4.0), {"tension (N > 0)"});
   g.row(swatch_line(x0, x1, COMPRESSION_COLOUR, 4.0), {"compression (N < 0)"});
-  g.row("<path d=\"M" + n(x0) + " @l" + n(SWATCH) + ' ' + n(-scale.widest / 2.0) + "v" + n(scale.widest) +
+  g.row("<path d=\"M" + svg_number(x0) + " @l" + svg_number(SWATCH) + ' ' + svg_number(-scale.widest / 2.0) + "v" + svg_number(scale.widest) +
             "Z\" fill=\"#777777\"/>",
         {"width grows with |N|: thinnest for 0, widest for |N| = " + fixed_number(c.largest, 3)});
 
@@ -185,13 +184,13 @@ Block legend_block(const FrameContent& c, const FrameScale& scale, double left, 
                      ", too many to list here: the mirror column of the bars table names each bar's mirror bar "
                      "(toval-tools export --format csv --table bars)";
   if (!c.pairs_elsewhere.empty()) pairs = {c.pairs_elsewhere};
-  g.row("<text x=\"" + n(x0 + SWATCH / 2.0) + "\" y=\"@\" dy=\"4\" font-size=\"11\" text-anchor=\"middle\" "
+  g.row("<text x=\"" + svg_number(x0 + SWATCH / 2.0) + "\" y=\"@\" dy=\"4\" font-size=\"11\" text-anchor=\"middle\" "
         "font-weight=\"bold\" font-style=\"italic\" fill=\"#6a3d9a\">A</text>",
         pairs, note);
 
   g.row(swatch_line(x0, x1, "#333333", 1.0, "stroke-dasharray=\"10 4 2 4\""),
         {"symmetry axis: x = " + fixed_number(double{c.counts.XS}, 4)});
-  g.row("<circle cx=\"" + n(x0 + SWATCH / 2.0) + "\" cy=\"@\" r=\"6\" fill=\"none\" stroke=\"#00796b\" "
+  g.row("<circle cx=\"" + svg_number(x0 + SWATCH / 2.0) + "\" cy=\"@\" r=\"6\" fill=\"none\" stroke=\"#00796b\" "
         "stroke-width=\"1.5\"/>",
         {"characteristic nodes: " + c.characteristic.description});
 

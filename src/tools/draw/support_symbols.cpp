@@ -6,23 +6,22 @@ namespace toval::tools {
 
 namespace {
 
-std::string n(double v) { return svg_number(v); }
 
 // Symbols are drawn in a frame whose origin is the node and whose +y points
 // into the ground; a rotation turns them for supports that act along x.
 struct Pen {
   std::string out;
   void line(double x1, double y1, double x2, double y2) {
-    out += "<line x1=\"" + n(x1) + "\" y1=\"" + n(y1) + "\" x2=\"" + n(x2) + "\" y2=\"" + n(y2) + "\"/>";
+    out += "<line x1=\"" + svg_number(x1) + "\" y1=\"" + svg_number(y1) + "\" x2=\"" + svg_number(x2) + "\" y2=\"" + svg_number(y2) + "\"/>";
   }
   void circle(double cx, double cy, double r) {
-    out += "<circle cx=\"" + n(cx) + "\" cy=\"" + n(cy) + "\" r=\"" + n(r) + "\"/>";
+    out += "<circle cx=\"" + svg_number(cx) + "\" cy=\"" + svg_number(cy) + "\" r=\"" + svg_number(r) + "\"/>";
   }
   void triangle(double s) {
-    out += "<path d=\"M0 0L" + n(-0.6 * s) + ' ' + n(s) + 'H' + n(0.6 * s) + "Z\"/>";
+    out += "<path d=\"M0 0L" + svg_number(-0.6 * s) + ' ' + svg_number(s) + 'H' + svg_number(0.6 * s) + "Z\"/>";
   }
   void rect(double x, double y, double w, double h, bool solid = false) {
-    out += "<rect x=\"" + n(x) + "\" y=\"" + n(y) + "\" width=\"" + n(w) + "\" height=\"" + n(h) + "\"" +
+    out += "<rect x=\"" + svg_number(x) + "\" y=\"" + svg_number(y) + "\" width=\"" + svg_number(w) + "\" height=\"" + svg_number(h) + "\"" +
            (solid ? " fill=\"#000000\"" : "") + "/>";
   }
   // The ground: a line at depth `d` with short hatches under it.
@@ -94,7 +93,7 @@ std::string support_symbol(SupportKind kind, Point node, double s, bool on_left)
     case SupportKind::free: break;
   }
   // rotate(90) turns the ground's +y to the page's -x (left of the node).
-  std::string transform = "translate(" + n(node.x) + ' ' + n(node.y) + ')';
+  std::string transform = "translate(" + svg_number(node.x) + ' ' + svg_number(node.y) + ')';
   if (sideways) transform += on_left ? " rotate(90)" : " rotate(-90)";
   return "<g class=\"support\" transform=\"" + transform + "\">" + p.out + "</g>\n";
 }

@@ -34,7 +34,7 @@ void whole_or_null(JsonWriter& w, Whole value) {
   else w.null();
 }
 
-void titles(JsonWriter& w, const Store& s) {
+void json_titles(JsonWriter& w, const Store& s) {
   w.key("titles");
   w.begin_object();
   w.key("project");
@@ -46,14 +46,14 @@ void titles(JsonWriter& w, const Store& s) {
   w.end_object();
 }
 
-void cases(JsonWriter& w, const Store& s, const RunCounts& c) {
+void json_cases(JsonWriter& w, const Store& s, const RunCounts& c) {
   w.key("cases");
   w.begin_array();
   for (Whole J = 1; J <= c.NCCAR; ++J) w.value(name_of(s.BL4.CCAR(J)));
   w.end_array();
 }
 
-void combinations(JsonWriter& w, const Store& s) {
+void json_combinations(JsonWriter& w, const Store& s) {
   w.key("combinations");
   w.begin_array();
   for (Whole I = 1; I <= s.BL5.NCOB; ++I) {
@@ -76,7 +76,7 @@ void combinations(JsonWriter& w, const Store& s) {
   w.end_array();
 }
 
-void characteristic_nodes(JsonWriter& w, const Store& s) {
+void json_characteristic_nodes(JsonWriter& w, const Store& s) {
   const DisplacementNodes& n = s.BL7;
   w.key("characteristic_nodes");
   w.begin_object();
@@ -89,7 +89,7 @@ void characteristic_nodes(JsonWriter& w, const Store& s) {
   w.end_object();
 }
 
-void node(JsonWriter& w, const NodeEntry& n) {
+void json_node(JsonWriter& w, const NodeEntry& n) {
   w.begin_object();
   w.key("node");
   w.value(n.node);
@@ -102,7 +102,7 @@ void node(JsonWriter& w, const NodeEntry& n) {
   w.end_object();
 }
 
-void bar(JsonWriter& w, const BarEntry& b) {
+void json_bar(JsonWriter& w, const BarEntry& b) {
   w.begin_object();
   w.key("bar");
   w.value(b.bar);
@@ -121,7 +121,7 @@ void bar(JsonWriter& w, const BarEntry& b) {
   w.end_object();
 }
 
-void case_displacements(JsonWriter& w, const CaseDisplacements& d) {
+void json_case_displacements(JsonWriter& w, const CaseDisplacements& d) {
   w.begin_object();
   w.key("case");
   w.value(d.case_name);
@@ -132,7 +132,7 @@ void case_displacements(JsonWriter& w, const CaseDisplacements& d) {
   w.end_object();
 }
 
-void combined_displacements(JsonWriter& w, const CombinedDisplacements& d) {
+void json_combined_displacements(JsonWriter& w, const CombinedDisplacements& d) {
   w.begin_object();
   w.key("combination");
   w.value(d.combination);
@@ -146,7 +146,7 @@ void combined_displacements(JsonWriter& w, const CombinedDisplacements& d) {
   w.end_object();
 }
 
-void supports(JsonWriter& w, const std::vector<Support>& list) {
+void json_supports(JsonWriter& w, const std::vector<Support>& list) {
   w.begin_array();
   for (const Support& s : list) {
     w.begin_object();
@@ -159,28 +159,28 @@ void supports(JsonWriter& w, const std::vector<Support>& list) {
   w.end_array();
 }
 
-void case_reactions(JsonWriter& w, const CaseReactions& r) {
+void json_case_reactions(JsonWriter& w, const CaseReactions& r) {
   w.begin_object();
   w.key("case");
   w.value(r.case_name);
   w.key("supports");
-  supports(w, r.supports);
+  json_supports(w, r.supports);
   w.end_object();
 }
 
-void combined_reactions(JsonWriter& w, const CombinedReactions& r) {
+void json_combined_reactions(JsonWriter& w, const CombinedReactions& r) {
   w.begin_object();
   w.key("combination");
   w.value(r.combination);
   w.key("supports");
-  if (r.supports) supports(w, *r.supports);
+  if (r.supports) json_supports(w, *r.supports);
   else w.null();
   w.key("missing_cases");
   names(w, r.missing_cases);
   w.end_object();
 }
 
-void bar_force(JsonWriter& w, const BarForceEntry& f) {
+void json_bar_force(JsonWriter& w, const BarForceEntry& f) {
   w.begin_object();
   w.key("combination");
   w.value(f.combination);
@@ -197,7 +197,7 @@ void bar_force(JsonWriter& w, const BarForceEntry& f) {
   w.end_object();
 }
 
-void extreme(JsonWriter& w, const Extremes& e) {
+void json_extreme(JsonWriter& w, const Extremes& e) {
   w.begin_object();
   w.key("max");
   w.value(e.max);
@@ -210,22 +210,22 @@ void extreme(JsonWriter& w, const Extremes& e) {
   w.end_object();
 }
 
-void envelope(JsonWriter& w, const EnvelopeEntry& e) {
+void json_envelope(JsonWriter& w, const EnvelopeEntry& e) {
   w.begin_object();
   w.key("bar");
   w.value(e.bar);
   w.key("N");
-  extreme(w, e.N);
+  json_extreme(w, e.N);
   for (const auto& [key, ends] : {std::pair{"V", &e.V}, std::pair{"M", &e.M}}) {
     w.key(key);
     w.begin_array();
-    for (const Extremes& x : *ends) extreme(w, x);
+    for (const Extremes& x : *ends) json_extreme(w, x);
     w.end_array();
   }
   w.end_object();
 }
 
-void pair(JsonWriter& w, const PairEntry& p) {
+void json_pair(JsonWriter& w, const PairEntry& p) {
   w.begin_object();
   w.key("bars");
   array(w, p.bars);
@@ -255,21 +255,21 @@ void write_results_json(const LoadedRun& run, std::ostream& out) {
   w.value("toval-results");
   w.key("version");
   w.value(std::int64_t{1});
-  titles(w, s);
+  json_titles(w, s);
   w.key("axis");
   w.value(c.XS);
-  list<NodeEntry>(w, "nodes", run, each_node, node);
-  list<BarEntry>(w, "bars", run, each_bar, bar);
-  cases(w, s, c);
-  combinations(w, s);
-  characteristic_nodes(w, s);
-  list<CaseDisplacements>(w, "displacements", run, each_case_displacements, case_displacements);
-  list<CombinedDisplacements>(w, "combined_displacements", run, each_combined_displacements, combined_displacements);
-  list<CaseReactions>(w, "reactions", run, each_case_reactions, case_reactions);
-  list<CombinedReactions>(w, "combined_reactions", run, each_combined_reactions, combined_reactions);
-  list<BarForceEntry>(w, "bar_forces", run, each_bar_force, bar_force);
-  list<EnvelopeEntry>(w, "envelope", run, each_envelope, envelope);
-  list<PairEntry>(w, "pairs", run, each_pair, pair);
+  list<NodeEntry>(w, "nodes", run, each_node, json_node);
+  list<BarEntry>(w, "bars", run, each_bar, json_bar);
+  json_cases(w, s, c);
+  json_combinations(w, s);
+  json_characteristic_nodes(w, s);
+  list<CaseDisplacements>(w, "displacements", run, each_case_displacements, json_case_displacements);
+  list<CombinedDisplacements>(w, "combined_displacements", run, each_combined_displacements, json_combined_displacements);
+  list<CaseReactions>(w, "reactions", run, each_case_reactions, json_case_reactions);
+  list<CombinedReactions>(w, "combined_reactions", run, each_combined_reactions, json_combined_reactions);
+  list<BarForceEntry>(w, "bar_forces", run, each_bar_force, json_bar_force);
+  list<EnvelopeEntry>(w, "envelope", run, each_envelope, json_envelope);
+  list<PairEntry>(w, "pairs", run, each_pair, json_pair);
   w.end_object();
   w.finish();
 }

@@ -5,7 +5,6 @@ namespace toval::tools {
 
 namespace {
 
-constexpr int FORCE_DECIMALS = 3;
 // Up to this many rows in all, the tables are open (and printed); beyond
 // it each combination's table is folded until opened.
 constexpr std::size_t OPEN_ROWS = 300;
@@ -14,7 +13,7 @@ constexpr std::size_t OPEN_ROWS = 300;
 // bending that is not the higher bar of a pair, its row, then its mirror
 // bar's row (whatever the mirror bar's flag), the bar's length ending the
 // first and its property the second.
-HtmlTable combination_table(const Store& s, const RunCounts& c, const PageText& t, Whole I) {
+HtmlTable bending_combination_table(const Store& s, const RunCounts& c, const PageText& t, Whole I) {
   const BarForces& f = s.BL9;
   HtmlTable table("bar_forces-" + std::to_string(I), t.format(Text::bending_caption, {std::to_string(I)}),
                   {{std::string(t(Text::bar_heading)), "bar"},
@@ -67,7 +66,7 @@ std::string bending_section(const Store& s, const RunCounts& c, const PageText& 
   for (Whole I = 1; I <= s.BL5.NCOB; ++I) rows += row_count(s, c, I);
   const char* open = rows <= OPEN_ROWS ? " open" : "";
   for (Whole I = 1; I <= s.BL5.NCOB; ++I) {
-    const HtmlTable table = combination_table(s, c, t, I);
+    const HtmlTable table = bending_combination_table(s, c, t, I);
     html += std::string("<details") + open + "><summary>" +
             html_escaped(t.format(Text::bending_summary, {std::to_string(I), std::to_string(table.rows())})) +
             "</summary>\n" + table.html() + "</details>\n";

@@ -42,7 +42,7 @@ std::vector<Column> columns(const PageText& t, Text first, const char* first_fie
           {std::string(t(Text::dz_heading)), "dz", Mark::magnitude}};
 }
 
-std::string case_table(const Store& s, const RunCounts& c, const PageText& t) {
+std::string displacement_case_table(const Store& s, const RunCounts& c, const PageText& t) {
   HtmlTable table("displacements", std::string(t(Text::displacements_caption)),
                   columns(t, Text::case_name_heading, "case"));
   for (Whole P = 1; P <= c.NCCAR; ++P) {
@@ -55,7 +55,7 @@ std::string case_table(const Store& s, const RunCounts& c, const PageText& t) {
   return table.html();
 }
 
-std::string combination_table(const Store& s, const RunCounts& c, const PageText& t) {
+std::string displacement_combination_table(const Store& s, const RunCounts& c, const PageText& t) {
   HtmlTable table("combined_displacements", std::string(t(Text::combined_displacements_caption)),
                   columns(t, Text::combination_heading, "combination"));
   std::string reasons;
@@ -79,7 +79,7 @@ std::string combination_table(const Store& s, const RunCounts& c, const PageText
 
 std::string displacement_section(const Store& s, const RunCounts& c, const PageText& t) {
   return "<section id=\"node-displacements\">\n<h2>" + html_escaped(t(Text::displacements_heading)) + "</h2>\n" +
-         case_table(s, c, t) + combination_table(s, c, t) + "</section>\n";
+         displacement_case_table(s, c, t) + displacement_combination_table(s, c, t) + "</section>\n";
 }
 
 }  // namespace toval::tools

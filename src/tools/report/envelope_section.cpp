@@ -7,8 +7,6 @@ namespace toval::tools {
 
 namespace {
 
-// Shown as the fixed report shows forces: three decimals.
-constexpr int FORCE_DECIMALS = 3;
 
 void add_extreme_columns(std::vector<Column>& columns, const PageText& t, Text group, const std::string& prefix) {
   const std::string g(t(group));

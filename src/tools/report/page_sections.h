@@ -10,6 +10,10 @@
 
 namespace toval::tools {
 
+// Forces and reactions are shown as the fixed report shows them: three
+// decimals (the exact value stands in data-value).
+inline constexpr int FORCE_DECIMALS = 3;
+
 // The case list and every combination with its terms.
 std::string combination_section(const Store& s, const RunCounts& c, const PageText& t);
 

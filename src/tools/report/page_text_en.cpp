@@ -5,7 +5,7 @@ namespace toval::tools {
 
 namespace {
 
-constexpr CatalogueEntry TEXTS[] = {
+constexpr CatalogueEntry ENGLISH_TEXTS[] = {
     {Text::lang_attribute, "en"},
     {Text::page_title, "CALCULATION REPORT"},
     {Text::made_by, "Issued on %1 by toval-tools %2."},
@@ -102,6 +102,6 @@ constexpr CatalogueEntry TEXTS[] = {
 
 }  // namespace
 
-std::span<const CatalogueEntry> english_catalogue() { return TEXTS; }
+std::span<const CatalogueEntry> english_catalogue() { return ENGLISH_TEXTS; }
 
 }  // namespace toval::tools

@@ -5,7 +5,7 @@ namespace toval::tools {
 
 namespace {
 
-constexpr CatalogueEntry TEXTS[] = {
+constexpr CatalogueEntry PORTUGUESE_TEXTS[] = {
     {Text::lang_attribute, "pt"},
     {Text::page_title, "RELATORIO DE CALCULO"},
     {Text::made_by, "Emitido em %1 por toval-tools %2."},
@@ -102,6 +102,6 @@ constexpr CatalogueEntry TEXTS[] = {
 
 }  // namespace
 
-std::span<const CatalogueEntry> portuguese_catalogue() { return TEXTS; }
+std::span<const CatalogueEntry> portuguese_catalogue() { return PORTUGUESE_TEXTS; }
 
 }  // namespace toval::tools

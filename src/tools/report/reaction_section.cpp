@@ -80,7 +80,7 @@ std::string envelope_table(const Store& s, const RunCounts& c, const PageText& t
   return table.html();
 }
 
-std::string case_table(const Store& s, const RunCounts& c, const PageText& t) {
+std::string reaction_case_table(const Store& s, const RunCounts& c, const PageText& t) {
   std::vector<Column> columns = reaction_columns(t, "node");
   columns.insert(columns.begin(), {std::string(t(Text::case_name_heading)), "case"});
   HtmlTable table("reactions", std::string(t(Text::reactions_caption)), std::move(columns));
@@ -96,7 +96,7 @@ std::string case_table(const Store& s, const RunCounts& c, const PageText& t) {
   return table.html();
 }
 
-std::string combination_table(const Store& s, const RunCounts& c, const PageText& t, Whole I) {
+std::string reaction_combination_table(const Store& s, const RunCounts& c, const PageText& t, Whole I) {
   HtmlTable table("combined_reactions-" + std::to_string(I),
                   t.format(Text::combined_reactions_caption, {std::to_string(I)}), reaction_columns(t, "node"));
   const std::string reason = missing_reason(s, c, I, t);
@@ -119,9 +119,9 @@ std::string reaction_section(const Store& s, const RunCounts& c, const PageText&
   if (c.NRES == 0) return html + "<p>" + html_escaped(t(Text::no_supports)) + "</p>\n</section>\n";
   html += envelope_table(s, c, t);
   html += "<div class=\"tables\">\n";
-  for (Whole I = 1; I <= s.BL5.NCOB; ++I) html += combination_table(s, c, t, I);
+  for (Whole I = 1; I <= s.BL5.NCOB; ++I) html += reaction_combination_table(s, c, t, I);
   html += "</div>\n";
-  return html + case_table(s, c, t) + "</section>\n";
+  return html + reaction_case_table(s, c, t) + "</section>\n";
 }
 
 }  // namespace toval::tools
