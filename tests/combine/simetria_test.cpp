@@ -239,3 +239,30 @@ TEST(Symmetry, ArithmeticFaultsEndTheRun) {
 
 }  // namespace
 }  // namespace toval::testing
+
+namespace toval::testing {
+namespace {
+
+// The pairing alone works on the node and bar tables it is given, into a
+// table of its own: a wider tolerance pairs columns that DT keeps apart,
+// while the store keeps the pairing SIMETRIA made.
+TEST(Symmetry, PairingOnTablesLeavesTheStoreAsTheStepLeftIt) {
+  auto s = std::make_unique<Store>(TOVAL_CAPACITIES);
+  set_nodes(*s, {{0, 0}, {0, 4}, {10, 4}, {10, 0.02f}});
+  set_bars(*s, {{1, 2, 1, 4, 0}, {2, 3, 2, 10, 1}, {4, 3, 1, 3.98f, 0}});
+  Whole NNOS = 4, NBAR = 3;
+  Real XS = 0.0f;
+  ASSERT_EQ(run_symmetry(*s, NNOS, NBAR, XS).error, "");
+  EXPECT_EQ(s->BL6.BAR_SIM(1), 0);  // the columns differ in length by 0.02
+
+  Table<Whole> wide(s->BL6.BAR_SIM.capacity());
+  Real wide_axis = 0.0f;
+  pair_mirror_bars(s->BL2, s->BL3, wide, NNOS, NBAR, wide_axis, 0.05f);
+  EXPECT_EQ(wide(1), 3);
+  EXPECT_EQ(wide(3), 1);
+  EXPECT_EQ(wide_axis, XS);
+  for (Whole K = 1; K <= NBAR; ++K) EXPECT_EQ(s->BL6.BAR_SIM(K), 0) << "bar " << K;
+}
+
+}  // namespace
+}  // namespace toval::testing
