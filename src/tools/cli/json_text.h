@@ -39,6 +39,12 @@ class JsonWriter {
   void value(std::string_view text);
   void value(const char* text) { value(std::string_view(text)); }
   void null();
+  // A key and its value, the way an object's members are mostly written.
+  template <class T>
+  void member(std::string_view name, const T& v) {
+    key(name);
+    value(v);
+  }
   // A value already in its JSON text.
   void literal(std::string_view text);
 

@@ -37,12 +37,9 @@ void whole_or_null(JsonWriter& w, Whole value) {
 void json_titles(JsonWriter& w, const Store& s) {
   w.key("titles");
   w.begin_object();
-  w.key("project");
-  w.value(name_of(s.BL1.PRJT));
-  w.key("client");
-  w.value(name_of(s.BL1.CLIT));
-  w.key("frame");
-  w.value(name_of(s.BL1.PORT));
+  w.member("project", name_of(s.BL1.PRJT));
+  w.member("client", name_of(s.BL1.CLIT));
+  w.member("frame", name_of(s.BL1.PORT));
   w.end_object();
 }
 
@@ -58,16 +55,13 @@ void json_combinations(JsonWriter& w, const Store& s) {
   w.begin_array();
   for (Whole I = 1; I <= s.BL5.NCOB; ++I) {
     w.begin_object();
-    w.key("combination");
-    w.value(I);
+    w.member("combination", I);
     w.key("terms");
     w.begin_array();
     for (Whole J = 1; J <= s.BL5.NCASO(I); ++J) {
       w.begin_object();
-      w.key("multiplier");
-      w.value(s.BL5.MULT(I, J));
-      w.key("case");
-      w.value(name_of(s.BL5.CASO(I, J)));
+      w.member("multiplier", s.BL5.MULT(I, J));
+      w.member("case", name_of(s.BL5.CASO(I, J)));
       w.end_object();
     }
     w.end_array();
@@ -91,12 +85,9 @@ void json_characteristic_nodes(JsonWriter& w, const Store& s) {
 
 void json_node(JsonWriter& w, const NodeEntry& n) {
   w.begin_object();
-  w.key("node");
-  w.value(n.node);
-  w.key("x");
-  w.value(n.x);
-  w.key("y");
-  w.value(n.y);
+  w.member("node", n.node);
+  w.member("x", n.x);
+  w.member("y", n.y);
   w.key("restraints");
   array(w, n.restraints);
   w.end_object();
@@ -104,18 +95,12 @@ void json_node(JsonWriter& w, const NodeEntry& n) {
 
 void json_bar(JsonWriter& w, const BarEntry& b) {
   w.begin_object();
-  w.key("bar");
-  w.value(b.bar);
-  w.key("start");
-  w.value(b.start);
-  w.key("end");
-  w.value(b.end);
-  w.key("property");
-  w.value(b.property);
-  w.key("length");
-  w.value(b.length);
-  w.key("cos");
-  w.value(b.cos);
+  w.member("bar", b.bar);
+  w.member("start", b.start);
+  w.member("end", b.end);
+  w.member("property", b.property);
+  w.member("length", b.length);
+  w.member("cos", b.cos);
   w.key("mirror");
   whole_or_null(w, b.mirror);
   w.end_object();
@@ -123,8 +108,7 @@ void json_bar(JsonWriter& w, const BarEntry& b) {
 
 void json_case_displacements(JsonWriter& w, const CaseDisplacements& d) {
   w.begin_object();
-  w.key("case");
-  w.value(d.case_name);
+  w.member("case", d.case_name);
   for (std::size_t i = 0; i < PLACES.size(); ++i) {
     w.key(PLACES[i]);
     array(w, d.places[i]);
@@ -134,8 +118,7 @@ void json_case_displacements(JsonWriter& w, const CaseDisplacements& d) {
 
 void json_combined_displacements(JsonWriter& w, const CombinedDisplacements& d) {
   w.begin_object();
-  w.key("combination");
-  w.value(d.combination);
+  w.member("combination", d.combination);
   for (std::size_t i = 0; i < PLACES.size(); ++i) {
     w.key(PLACES[i]);
     if (d.places) array(w, (*d.places)[i]);
@@ -150,8 +133,7 @@ void json_supports(JsonWriter& w, const std::vector<Support>& list) {
   w.begin_array();
   for (const Support& s : list) {
     w.begin_object();
-    w.key("node");
-    w.value(s.node);
+    w.member("node", s.node);
     w.key("reactions");
     array(w, s.reactions);
     w.end_object();
@@ -161,8 +143,7 @@ void json_supports(JsonWriter& w, const std::vector<Support>& list) {
 
 void json_case_reactions(JsonWriter& w, const CaseReactions& r) {
   w.begin_object();
-  w.key("case");
-  w.value(r.case_name);
+  w.member("case", r.case_name);
   w.key("supports");
   json_supports(w, r.supports);
   w.end_object();
@@ -170,8 +151,7 @@ void json_case_reactions(JsonWriter& w, const CaseReactions& r) {
 
 void json_combined_reactions(JsonWriter& w, const CombinedReactions& r) {
   w.begin_object();
-  w.key("combination");
-  w.value(r.combination);
+  w.member("combination", r.combination);
   w.key("supports");
   if (r.supports) json_supports(w, *r.supports);
   else w.null();
@@ -182,38 +162,29 @@ void json_combined_reactions(JsonWriter& w, const CombinedReactions& r) {
 
 void json_bar_force(JsonWriter& w, const BarForceEntry& f) {
   w.begin_object();
-  w.key("combination");
-  w.value(f.combination);
-  w.key("bar");
-  w.value(f.bar);
-  w.key("N");
-  w.value(f.N);
+  w.member("combination", f.combination);
+  w.member("bar", f.bar);
+  w.member("N", f.N);
   w.key("V");
   array(w, f.V);
   w.key("M");
   array(w, f.M);
-  w.key("bending");
-  w.value(f.bending);
+  w.member("bending", f.bending);
   w.end_object();
 }
 
 void json_extreme(JsonWriter& w, const Extremes& e) {
   w.begin_object();
-  w.key("max");
-  w.value(e.max);
-  w.key("max_combination");
-  w.value(e.max_combination);
-  w.key("min");
-  w.value(e.min);
-  w.key("min_combination");
-  w.value(e.min_combination);
+  w.member("max", e.max);
+  w.member("max_combination", e.max_combination);
+  w.member("min", e.min);
+  w.member("min_combination", e.min_combination);
   w.end_object();
 }
 
 void json_envelope(JsonWriter& w, const EnvelopeEntry& e) {
   w.begin_object();
-  w.key("bar");
-  w.value(e.bar);
+  w.member("bar", e.bar);
   w.key("N");
   json_extreme(w, e.N);
   for (const auto& [key, ends] : {std::pair{"V", &e.V}, std::pair{"M", &e.M}}) {
@@ -229,18 +200,12 @@ void json_pair(JsonWriter& w, const PairEntry& p) {
   w.begin_object();
   w.key("bars");
   array(w, p.bars);
-  w.key("max");
-  w.value(p.max);
-  w.key("max_bar");
-  w.value(p.max_bar);
-  w.key("max_combination");
-  w.value(p.max_combination);
-  w.key("min");
-  w.value(p.min);
-  w.key("min_bar");
-  w.value(p.min_bar);
-  w.key("min_combination");
-  w.value(p.min_combination);
+  w.member("max", p.max);
+  w.member("max_bar", p.max_bar);
+  w.member("max_combination", p.max_combination);
+  w.member("min", p.min);
+  w.member("min_bar", p.min_bar);
+  w.member("min_combination", p.min_combination);
   w.end_object();
 }
 
@@ -251,13 +216,10 @@ void write_results_json(const LoadedRun& run, std::ostream& out) {
   const RunCounts& c = run.counts();
   JsonWriter w(out);
   w.begin_object();
-  w.key("format");
-  w.value("toval-results");
-  w.key("version");
-  w.value(std::int64_t{1});
+  w.member("format", "toval-results");
+  w.member("version", std::int64_t{1});
   json_titles(w, s);
-  w.key("axis");
-  w.value(c.XS);
+  w.member("axis", c.XS);
   list<NodeEntry>(w, "nodes", run, each_node, json_node);
   list<BarEntry>(w, "bars", run, each_bar, json_bar);
   json_cases(w, s, c);
