@@ -12,23 +12,30 @@ namespace toval::tools {
 // Shortest digits from the scientific form, then laid out as JSON writers
 // usually do: plain up to 15 digits before the point and down to 0.000ddd,
 // an exponent beyond that ("1.5e-05", "2.5e+20").
-std::string real_text(Real value) {
+RealDigits real_digits(Real value) {
   char buf[64];
   const auto result = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::scientific);
   const std::string_view sci(buf, static_cast<std::size_t>(result.ptr - buf));
   const std::size_t e_at = sci.find('e');
-  const bool negative = sci.front() == '-';
-  std::string digits;
-  for (char c : sci.substr(negative ? 1 : 0, e_at - (negative ? 1 : 0)))
-    if (c != '.') digits += c;
+  RealDigits d;
+  d.negative = sci.front() == '-';
+  for (char c : sci.substr(d.negative ? 1 : 0, e_at - (d.negative ? 1 : 0)))
+    if (c != '.') d.digits += c;
   int exponent = 0;
   const std::string_view exp_text = sci.substr(e_at + 1);
   std::from_chars(exp_text.data() + (exp_text.front() == '+' ? 1 : 0), exp_text.data() + exp_text.size(), exponent);
-  if (digits == "0") return negative ? "-0" : "0";
+  d.n = exponent + 1;
+  return d;
+}
+
+std::string real_text(Real value) {
+  const RealDigits d = real_digits(value);
+  const std::string& digits = d.digits;
+  if (digits == "0") return d.negative ? "-0" : "0";
 
   const int k = static_cast<int>(digits.size());
-  const int n = exponent + 1;  // value = 0.digits x 10^n
-  std::string text = negative ? "-" : "";
+  const int n = d.n;
+  std::string text = d.negative ? "-" : "";
   if (k <= n && n <= 15) {
     text += digits + std::string(static_cast<std::size_t>(n - k), '0');
   } else if (0 < n && n <= 15) {

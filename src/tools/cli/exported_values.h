@@ -10,6 +10,15 @@
 
 namespace toval::tools {
 
+// The shortest digits that read back as the finite `value`: value =
+// ±0.digits x 10^n, the digits without trailing zeros ("0" for zero).
+struct RealDigits {
+  bool negative = false;
+  std::string digits;
+  int n = 0;
+};
+RealDigits real_digits(Real value);
+
 // The shortest decimal that reads back as `value` ("0.1", "-2.5e-05",
 // "6"), with the layout of the JSON document's numbers less its ".0".
 std::string real_text(Real value);

@@ -33,7 +33,7 @@ Cell real_cell(Real value, int decimals) {
   } else {
     text = real_json_text(value);
   }
-  return {std::move(text), value, true, false};
+  return {std::move(text), value, true, false, std::isfinite(value) ? decimals : -1};
 }
 
 Cell whole_cell(long value) { return {std::to_string(value), std::nullopt, true, false}; }
@@ -100,11 +100,15 @@ std::string HtmlTable::header() const {
   return "<thead>" + top + "</tr>\n" + (grouped ? below + "</tr>\n" : "") + "</thead>\n";
 }
 
+std::string HtmlTable::opening() const {
+  return "<div class=\"scroll\"><table id=\"" + html_escaped(id_) + "\">\n<caption>" + html_escaped(caption_) +
+         "</caption>\n" + header();
+}
+
 std::string HtmlTable::html() const {
   std::vector<std::vector<bool>> marked;
   for (std::size_t c = 0; c < columns_.size(); ++c) marked.push_back(marked_cells(c));
-  std::string out = "<div class=\"scroll\"><table id=\"" + html_escaped(id_) + "\">\n<caption>" +
-                    html_escaped(caption_) + "</caption>\n" + header();
+  std::string out = opening();
   std::size_t next_group = 0;
   bool open = false;
   for (std::size_t r = 0; r < rows_.size(); ++r) {

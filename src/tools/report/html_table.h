@@ -32,6 +32,7 @@ struct Cell {
   std::optional<Real> value;  // a real: written in data-value, and marked when extreme
   bool number = false;        // aligned right, as every cell not marked as text
   bool missing = false;
+  int decimals = -1;          // a finite real: the decimals it is shown with
 };
 
 // The value rounded to `decimals` for the eye; data-value keeps it exact.
@@ -50,10 +51,14 @@ class HtmlTable {
   std::size_t rows() const { return rows_.size(); }
   // The table in a box that scrolls sideways on a narrow screen.
   std::string html() const;
+  // The same table with its body packed (see packed_rows.h), for the page's
+  // script to unfold; none when a cell cannot be packed.
+  std::optional<std::string> packed_html() const;
 
  private:
   std::vector<bool> marked_cells(std::size_t column) const;
   std::string header() const;
+  std::string opening() const;
 
   std::string id_, caption_;
   std::vector<Column> columns_;

@@ -29,8 +29,15 @@ std::string reaction_section(const Store& s, const RunCounts& c, const PageText&
 // The characteristic nodes' displacements per case and per combination.
 std::string displacement_section(const Store& s, const RunCounts& c, const PageText& t);
 
-// Per combination, the bars in bending as the frame-bar table lists them.
-std::string bending_section(const Store& s, const RunCounts& c, const PageText& t);
+// Beyond this many rows in all, the bending tables' rows are packed in the
+// page (packed_rows.h): plain, the large benchmark frame's 600,000 rows
+// alone would take 180 MB.
+inline constexpr std::size_t PACKED_BENDING_ROWS = 20000;
+
+// Per combination, the bars in bending as the frame-bar table lists them;
+// packed beyond `packed_rows` rows in all.
+std::string bending_section(const Store& s, const RunCounts& c, const PageText& t,
+                            std::size_t packed_rows = PACKED_BENDING_ROWS);
 
 // Shared by the sections: a combination's missing cases in words ("W",
 // "W, X"), and the reason they have no values.

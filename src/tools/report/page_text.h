@@ -84,6 +84,7 @@ enum class Text {
   bending_caption,  // %1 the combination
   bending_summary,  // %1 the combination, %2 the number of bars
   no_bending,
+  packed_note,
   ni_heading,
   vi_heading,
   mi_heading,

@@ -91,6 +91,9 @@ constexpr CatalogueEntry ENGLISH_TEXTS[] = {
     {Text::bending_caption, "NORMAL FORCE, SHEAR, MOMENT: FRAME BARS - COMBINATION %1"},
     {Text::bending_summary, "COMBINATION %1: %2 bar(s) in bending"},
     {Text::no_bending, "No bar is in bending in any combination."},
+    {Text::packed_note,
+     "This table's rows are packed in the page and the browser unfolds them when the table is opened; "
+     "without scripts, the export's bar_forces table holds the same values."},
     {Text::ni_heading, "Ni"},
     {Text::vi_heading, "Vi"},
     {Text::mi_heading, "Mi"},

@@ -91,6 +91,9 @@ constexpr CatalogueEntry PORTUGUESE_TEXTS[] = {
     {Text::bending_caption, "ESFORCOS NORMAL CORTANTE FLETOR: ELEMENTOS BARRA-CHAPA - COMBINACAO %1"},
     {Text::bending_summary, "COMBINACAO %1: %2 barra(s) em flexão"},
     {Text::no_bending, "Nenhuma barra em flexão em nenhuma combinação."},
+    {Text::packed_note,
+     "As linhas desta tabela vêm comprimidas na página e o navegador as abre com a tabela; sem scripts, a "
+     "tabela bar_forces da exportação traz os mesmos valores."},
     {Text::ni_heading, "Ni"},
     {Text::vi_heading, "Vi"},
     {Text::mi_heading, "Mi"},

@@ -3,6 +3,7 @@
 // date and the picture taken into the page.
 #include <gtest/gtest.h>
 
+#include <limits>
 #include <set>
 #include <string>
 
@@ -132,6 +133,34 @@ TEST(ReportTable, MissingCellsAreMarkedAndCarryNoValue) {
   const std::string html = t.html();
   EXPECT_NE(html.find("<td class=\"m\">missing</td>"), std::string::npos);
   EXPECT_NE(html.find("<td class=\"x\" data-value=\"2.5\">2.5</td>"), std::string::npos);
+}
+
+TEST(ReportTable, OnlyTablesOfNumbersArePackedAndTheyKeepTheirHead) {
+  HtmlTable numbers("n", "numbers", {{"K"}, {"V", "v", Mark::largest}});
+  numbers.add_row({whole_cell(1), real_cell(1.5f, 3)});
+  numbers.add_row({whole_cell(2), real_cell(-2.5f, 3)});
+  const std::optional<std::string> packed = numbers.packed_html();
+  ASSERT_TRUE(packed.has_value());
+  // Caption and header as the plain table has them, the rows in the script.
+  const std::string plain = numbers.html();
+  EXPECT_EQ(packed->substr(0, plain.find("<tbody>")), plain.substr(0, plain.find("<tbody>")));
+  EXPECT_NE(packed->find("<script type=\"application/octet-stream\" class=\"packed-rows\">"), std::string::npos);
+  EXPECT_EQ(packed->find("<tr><th scope=\"row\">"), std::string::npos);
+  EXPECT_EQ(packed->find('<', packed->find("class=\"packed-rows\">")), packed->find("</script>"));
+
+  // Text, missing and non-finite cells, or decimals the script cannot round
+  // exactly, leave a table plain; so does a table without rows.
+  const auto one_row = [](Cell cell) {
+    HtmlTable t("o", "one", {{"K"}, {"V"}});
+    t.add_row({whole_cell(1), std::move(cell)});
+    return t.packed_html();
+  };
+  EXPECT_FALSE(one_row(text_cell("x")));
+  EXPECT_FALSE(one_row(missing_cell("none")));
+  EXPECT_FALSE(one_row(real_cell(std::numeric_limits<Real>::infinity(), 3)));
+  EXPECT_FALSE(one_row(real_cell(1.0f, 7)));
+  EXPECT_TRUE(one_row(real_cell(1.0f, 6)));
+  EXPECT_FALSE(HtmlTable("e", "empty", {{"K"}}).packed_html());
 }
 
 TEST(ReportDate, FromTheSourceDateWhenItIsANumber) {

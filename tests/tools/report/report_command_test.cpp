@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "tools/cli/loaded_run.h"
+#include "tools/report/page_sections.h"
 #include "tools/report/report_page.h"
 #include "tools/tools_process.h"
 
@@ -51,6 +52,32 @@ TEST(ReportPage, ASmallPortalIsWrittenByteForByteAsWorkedByHand) {
   request.warnings = {InputWarning{"LIM.ESF", 7, 12, "a \"warning\" <here>"}};
   request.picture = "<?xml version=\"1.0\"?>\n<svg width=\"10\" height=\"10\"><title>F</title></svg>\n";
   EXPECT_EQ(tools::report_page(run, request), read_file(source("tests/tools/data/report_small_portal/expected.html")));
+}
+
+// Beyond the threshold every bending table with rows is packed, with its
+// note, and the script that unfolds them follows the last; below it the
+// section is the plain one, with no script.
+TEST(ReportPage, BendingTablesArePackedOnlyBeyondTheirThreshold) {
+  TempDir dir;
+  const std::string data = source("tests/tools/data/small_portal/");
+  for (const char* name : {"LIM.CMB", "LIM.ESF"}) dir.write(name, read_file(data + name));
+  const LoadedRun run(dir.file("LIM.CMB"), dir.file("LIM.ESF"));
+  const tools::PageText t(Language::en);
+  const auto count = [](const std::string& text, const std::string& what) {
+    std::size_t n = 0;
+    for (std::size_t at = text.find(what); at != std::string::npos; at = text.find(what, at + 1)) ++n;
+    return n;
+  };
+  const std::string plain = tools::bending_section(run.store(), run.counts(), t);
+  const std::string packed = tools::bending_section(run.store(), run.counts(), t, 0);
+  const std::size_t tables = count(plain, "<table id=\"bar_forces-");
+  ASSERT_GT(tables, 0u);
+  EXPECT_EQ(count(plain, "<script"), 0u);
+  EXPECT_EQ(count(packed, "<table id=\"bar_forces-"), tables);
+  EXPECT_EQ(count(packed, "class=\"packed-rows\""), tables - count(plain, ": 0 bar(s) in bending"));
+  EXPECT_EQ(count(packed, "class=\"packed-note\""), count(packed, "class=\"packed-rows\""));
+  EXPECT_EQ(count(packed, "<script>"), 1u);
+  EXPECT_GT(packed.rfind("<script>"), packed.rfind("</details>"));
 }
 
 TEST(ReportCommand, WritesOneSelfContainedPageInEitherLanguage) {
