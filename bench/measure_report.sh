@@ -3,7 +3,7 @@
 # time and peak memory of making it, and the time headless Chromium takes to
 # open it and print it to PDF, with the PDF's page count.
 #
-#   bench/measure_report.sh                      # the benchmark inputs
+#   bench/measure_report.sh                      # the benchmark inputs and LARGE
 #   INPUTS=/path/with/NAME.CMB+NAME.FRC bench/measure_report.sh NAME ...
 #
 # Target: every page under 25 MB, and Chromium printing it within its own
@@ -23,7 +23,12 @@ cmake --build "$BUILD_DIR" -j2 --target toval-tools toval_bench_inputs >/dev/nul
 if [[ $# -eq 0 ]]; then
   mkdir -p "$INPUTS"
   "$BUILD_DIR/bench/toval_bench_inputs" "$INPUTS" >/dev/null
-  set -- FULL WIDE
+  # The large frame of the export's benchmark, beside the others.
+  large=$BUILD_DIR/export-inputs
+  mkdir -p "$large"
+  [[ -f $large/LARGE.FRC ]] || "$BUILD_DIR/bench/toval_bench_inputs" --export "$large" >/dev/null
+  for name in LARGE.CMB LARGE.FRC; do ln -sf "$large/$name" "$INPUTS/$name"; done
+  set -- FULL WIDE LARGE
 fi
 
 failed=0
