@@ -1,5 +1,7 @@
 #include "driver/analysis.h"
 
+#include <vector>
+
 #include "combine/desloc.h"
 #include "combine/ltrer.h"
 #include "combine/maxesfbc.h"
@@ -35,6 +37,12 @@ namespace {
 void run_analysis(Store& s, RunFiles& files, Listing& listing, RunCounts& c) {
   prepare_store(s);
   LTRCG(s, files.unit3, listing, c.NNOS, c.NBAR, c.NCCAR);
+  // Every case and every term's case is asked for once per pass.
+  std::vector<Name<4>> asked;
+  for (Whole K = 1; K <= c.NCCAR; ++K) asked.push_back(s.BL4.CCAR(K));
+  for (Whole I = 1; I <= s.BL5.NCOB; ++I)
+    for (Whole J = 1; J <= s.BL5.NCASO(I); ++J) asked.push_back(s.BL5.CASO(I, J));
+  listing.keep_blocks(asked, c.NNOS, c.NBAR);
   SIMETRIA(s, files.console, c.NNOS, c.NBAR, c.XS);
   DESLOC(s, listing, c.NNOS, c.XS, c.NCCAR);
   for (Whole I = 1, NCOB = s.BL5.NCOB; I <= NCOB; ++I)

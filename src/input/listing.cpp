@@ -135,17 +135,49 @@ void Listing::note_heading(const Record& record, const InputUnit::Position& at,
     names_dropped_ = true;
     return;
   }
-  new_block(name, at.line, after);
+  keep_from_heading(new_block(name, at.line, after));
   awaiting_resultants_.push_back(blocks_.size() - 1);
 }
 
 void Listing::note_resultants(const InputUnit::Position& after) {
+  bool keep = false;
   for (std::size_t index : awaiting_resultants_) {
     Block& b = *blocks_[index];
     b.resultants_found = true;
     b.from_resultants = {after, 1, after};
+    keep = keep || kept(b);
   }
+  // Blocks that share the heading share its records.
+  if (keep) unit_.keep(after, keep_resultants_records_);
   awaiting_resultants_.clear();
+}
+
+bool Listing::kept(const Block& b) const {
+  return std::find(keep_names_.begin(), keep_names_.end(), key_of(b.name)) != keep_names_.end();
+}
+
+void Listing::keep_from_heading(const Block& b) {
+  if (kept(b)) unit_.keep(b.from_heading.start, keep_heading_records_);
+}
+
+void Listing::keep_from_resultants(const Block& b) {
+  if (b.resultants_found && kept(b)) unit_.keep(b.from_resultants.start, keep_resultants_records_);
+}
+
+void Listing::keep_blocks(std::span<const Name<4>> names, Whole NNOS, Whole NBAR) {
+  keep_names_.clear();
+  for (const Name<4>& name : names)
+    if (std::find(keep_names_.begin(), keep_names_.end(), key_of(name)) == keep_names_.end())
+      keep_names_.push_back(key_of(name));
+  // As far as any walk goes: the last bar group, the last resultant record.
+  keep_heading_records_ = RECORDS_BEFORE_DISPLACEMENTS + NNOS + RECORDS_BEFORE_BAR_GROUPS +
+                          RECORDS_PER_BAR_GROUP * static_cast<long>(NBAR);
+  keep_resultants_records_ = RECORDS_BEFORE_RESULTANTS + NNOS;
+  // Blocks noted already (headings among the structure sections).
+  for (const auto& b : blocks_) {
+    keep_from_heading(*b);
+    keep_from_resultants(*b);
+  }
 }
 
 Listing::Block& Listing::new_block(const Name<4>& name, long heading_line, const InputUnit::Position& after) {

@@ -12,6 +12,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <span>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -99,7 +100,13 @@ class Listing {
     std::vector<std::pair<Whole, NodeValuesRecord>> resultants;  // by record
   };
 
-  explicit Listing(InputUnit& unit) : unit_(unit) {}
+  // What the unit may keep in memory of the blocks that passes come back to
+  // (toval's frames need about 2 MB; larger ones read the rest again).
+  static constexpr std::size_t KEEP_BUDGET = std::size_t{6} << 20;
+
+  explicit Listing(InputUnit& unit, std::size_t keep_budget = KEEP_BUDGET) : unit_(unit) {
+    unit_.set_keep_budget(keep_budget);
+  }
   Listing(const Listing&) = delete;
   Listing& operator=(const Listing&) = delete;
 
@@ -109,6 +116,12 @@ class Listing {
   // The node section, then the bar section after it: the first half of
   // LTRCG. Sets NNOS and NBAR and the node and bar tables.
   void read_structure_sections(Store& s, Whole& NNOS, Whole& NBAR);
+
+  // The blocks of these names will be asked for, again and again: the
+  // records that walks read of them (from the heading, and from their
+  // resultants heading) are kept as the file is first read, so that later
+  // passes read them from memory. Changes no answer, only what is read.
+  void keep_blocks(std::span<const Name<4>> names, Whole NNOS, Whole NBAR);
 
   // The first case block named `name`. When no block has it, the run ends
   // with the read error, whose description ends with `asker` (who asked).
@@ -176,6 +189,9 @@ class Listing {
   Block& new_block(const Name<4>& name, long heading_line, const InputUnit::Position& after);
   Block& rescanned_block(const Name<4>& name, const Asker& asker);
   void find_resultants(Block& b);
+  bool kept(const Block& b) const;
+  void keep_from_heading(const Block& b);
+  void keep_from_resultants(const Block& b);
 
   const BarGroup& read_bar_groups(Block& b, Whole NNOS, Whole K);
   void reach(Block& b, Walk& w, long r, Whole NNOS, bool heading_walk);
@@ -195,6 +211,9 @@ class Listing {
   bool at_end_ = false;
   bool names_dropped_ = false;  // a name was seen after the table was full
   std::string section_end_;
+  // The names whose blocks are kept, and the counts that size them.
+  std::vector<Key> keep_names_;
+  long keep_heading_records_ = 0, keep_resultants_records_ = 0;
 };
 
 }  // namespace toval

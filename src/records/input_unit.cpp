@@ -1,5 +1,6 @@
 #include "records/input_unit.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <cstring>
 
@@ -19,6 +20,7 @@ bool InputUnit::open(const std::string& path) {
   // The unit's own buffer is the only one: each read goes straight into it.
   std::setvbuf(file_, nullptr, _IONBF, 0);
   take_buffer();
+  drop_kept();
   name_ = path;
   buffer_offset_ = stream_offset_ = 0;
   begin_ = end_ = 0;
@@ -31,6 +33,7 @@ void InputUnit::open_memory(std::string name, std::string_view bytes) {
   memory_open_ = true;
   memory_ = bytes;
   take_buffer();
+  drop_kept();
   name_ = std::move(name);
   buffer_offset_ = 0;
   begin_ = end_ = 0;
@@ -48,17 +51,43 @@ void InputUnit::close() {
   if (file_ != nullptr) std::fclose(file_);
   file_ = nullptr;
   memory_open_ = false;
+  drop_kept();
+}
+
+void InputUnit::drop_kept() {
+  kept_.clear();
+  kept_.shrink_to_fit();
+  chunks_.clear();
+  chunk_used_ = 0;
+  kept_bytes_ = 0;
+  wants_.clear();
+  want_next_ = NO_WANT;
+  serving_ = NOT_SERVING;
+  bytes_read_ = 0;
 }
 
 void InputUnit::seek(Position position) {
-  if (position.offset >= buffer_offset_ && position.offset <= buffer_offset_ + end_) {
-    begin_ = static_cast<std::size_t>(position.offset - buffer_offset_);
+  next_line_ = position.line;
+  serving_ = NOT_SERVING;
+  if (!kept_.empty() && position.offset >= kept_.front().offset && position.offset <= kept_.back().offset) {
+    auto at = std::lower_bound(kept_.begin(), kept_.end(), position.offset,
+                               [](const Kept& k, std::uint64_t offset) { return k.offset < offset; });
+    if (at != kept_.end() && at->offset == position.offset) {
+      serving_ = static_cast<std::size_t>(at - kept_.begin());
+      return;
+    }
+  }
+  seek_buffer(position.offset);
+}
+
+void InputUnit::seek_buffer(std::uint64_t offset) {
+  if (offset >= buffer_offset_ && offset <= buffer_offset_ + end_) {
+    begin_ = static_cast<std::size_t>(offset - buffer_offset_);
   } else {
     // The file itself is positioned when the bytes are needed.
-    buffer_offset_ = position.offset;
+    buffer_offset_ = offset;
     begin_ = end_ = 0;
   }
-  next_line_ = position.line;
 }
 
 // Reads the bytes that follow buffer_[end_ - 1] in the file into the next
@@ -69,6 +98,7 @@ std::size_t InputUnit::read_at_end(std::size_t room) {
     if (offset >= memory_.size()) return 0;
     std::size_t n = std::min<std::size_t>(room, memory_.size() - static_cast<std::size_t>(offset));
     std::memcpy(buffer_ + end_, memory_.data() + offset, n);
+    bytes_read_ += n;
     return n;
   }
   if (file_ == nullptr) return 0;
@@ -81,6 +111,7 @@ std::size_t InputUnit::read_at_end(std::size_t room) {
   if (n == 0 && std::ferror(file_))
     throw read_error(ReadFault::end_of_file, name_, "the file cannot be read (input/output error)");
   stream_offset_ += n;
+  bytes_read_ += n;
   return n;
 }
 
@@ -144,13 +175,25 @@ int InputUnit::skip_to_prefix(std::span<const std::string_view> prefixes) {
   }
   const auto fast_room = static_cast<std::ptrdiff_t>(std::max<std::size_t>(longest, 8));
   for (;;) {
+    if (serving_ < kept_.size()) {
+      const Kept& k = kept_[serving_];
+      for (std::size_t i = 0; i < prefixes.size(); ++i)
+        if (prefixes[i].size() <= k.size && std::memcmp(k.data, prefixes[i].data(), prefixes[i].size()) == 0)
+          return static_cast<int>(i);
+      Record passed_over;
+      serve(passed_over);
+      continue;
+    }
     // Records that start with room for the longest prefix before the end of
-    // the buffer: passed in a tight loop.
+    // the buffer: passed in a tight loop, which stops at a record to keep.
     const char* p = buffer_ + begin_;
     const char* const end = buffer_ + end_;
+    const char* stop = end;
+    if (want_next_ >= buffer_offset_ + begin_ && want_next_ < buffer_offset_ + end_)
+      stop = buffer_ + (want_next_ - buffer_offset_);
     long passed = 0;
     int found = -1;
-    while (found < 0 && end - p >= fast_room) {
+    while (found < 0 && end - p >= fast_room && p < stop) {
       std::uint32_t word;
       std::memcpy(&word, p, 4);
       if ((word & lead_mask) == lead_word) {
@@ -183,6 +226,11 @@ int InputUnit::skip_to_prefix(std::span<const std::string_view> prefixes) {
       if (prefix.size() <= available && std::memcmp(q, prefix.data(), prefix.size()) == 0)
         return static_cast<int>(i);
     }
+    if (buffer_offset_ + begin_ == want_next_) {
+      Record kept;
+      next(kept);  // which keeps it
+      continue;
+    }
     // Pass over the record, which may run on beyond the buffer.
     const char* lf = static_cast<const char*>(std::memchr(q, '\n', available));
     while (lf == nullptr) {
@@ -198,38 +246,77 @@ int InputUnit::skip_to_prefix(std::span<const std::string_view> prefixes) {
   }
 }
 
+void InputUnit::serve(Record& record) {
+  const Kept& k = kept_[serving_];
+  last_ = position();
+  record.data = k.data;
+  record.size = k.size;
+  record.line = next_line_++;
+  record.line_end = k.line_end;
+  const std::uint64_t next = k.next;
+  if (serving_ + 1 < kept_.size() && kept_[serving_ + 1].offset == next) {
+    ++serving_;
+  } else {
+    serving_ = NOT_SERVING;
+    seek_buffer(next);
+  }
+}
+
 bool InputUnit::next(Record& record) {
+  if (serving_ < kept_.size()) {
+    serve(record);
+    return true;
+  }
   if (begin_ == end_ && !refill()) return false;
   last_ = position();
-  record.size = 0;
   record.line = next_line_++;
-  record.line_end = false;
-  bool data_done = false;
-  for (;;) {
-    if (begin_ == end_ && !refill()) break;  // a last line without LF
-    const char* p = buffer_ + begin_;
-    std::size_t available = end_ - begin_;
-    const char* lf = static_cast<const char*>(std::memchr(p, '\n', available));
-    std::size_t segment = lf != nullptr ? static_cast<std::size_t>(lf - p) : available;
-    if (!data_done) {
-      std::size_t room = std::min(segment, Record::CAPTURE - record.size);
-      const char* cr = static_cast<const char*>(std::memchr(p, '\r', room));
-      std::size_t take = cr != nullptr ? static_cast<std::size_t>(cr - p) : room;
-      std::memcpy(record.data + record.size, p, take);
-      record.size += take;
-      data_done = cr != nullptr || record.size == Record::CAPTURE;
-    }
-    if (lf != nullptr) {
-      begin_ += segment + 1;
-      record.line_end = true;
-      break;
-    }
-    begin_ = end_;
+  // The columns a layout can see are held together in the buffer, so that
+  // the record is read where it stands.
+  while (end_ - begin_ < Record::CAPTURE && std::memchr(buffer_ + begin_, '\n', end_ - begin_) == nullptr) {
+    if (!read_more()) break;
   }
+  const char* p = buffer_ + begin_;
+  const std::size_t available = end_ - begin_;
+  const char* lf = static_cast<const char*>(std::memchr(p, '\n', available));
+  const std::size_t segment = lf != nullptr ? static_cast<std::size_t>(lf - p) : available;
+  const std::size_t room = std::min(segment, Record::CAPTURE);
+  const char* cr = static_cast<const char*>(std::memchr(p, '\r', room));
+  record.size = cr != nullptr ? static_cast<std::size_t>(cr - p) : room;
+  record.data = p;
+  if (lf != nullptr) {
+    begin_ += segment + 1;
+    record.line_end = true;
+  } else {
+    // A record running on past the buffer: its columns are copied before
+    // the buffer is refilled, and the rest is passed over.
+    std::memcpy(long_record_, p, record.size);
+    record.data = long_record_;
+    record.line_end = false;
+    for (;;) {
+      begin_ = end_;
+      if (!refill()) break;  // a last line without LF
+      const char* end_of_line = static_cast<const char*>(std::memchr(buffer_, '\n', end_));
+      if (end_of_line != nullptr) {
+        begin_ = static_cast<std::size_t>(end_of_line - buffer_) + 1;
+        record.line_end = true;
+        break;
+      }
+    }
+  }
+  if (last_.offset == want_next_) kept_read(record, last_.offset);
   return true;
 }
 
 bool InputUnit::skip() {
+  if (serving_ < kept_.size()) {
+    Record passed_over;
+    serve(passed_over);
+    return true;
+  }
+  if (position().offset == want_next_) {
+    Record kept;
+    return next(kept);  // which keeps it
+  }
   if (begin_ == end_ && !refill()) return false;
   last_ = position();
   ++next_line_;
@@ -243,6 +330,56 @@ bool InputUnit::skip() {
     begin_ = end_;
     if (!refill()) return true;  // a last line without LF
   }
+}
+
+void InputUnit::keep(Position from, long records) {
+  if (keep_budget_ == 0 || records <= 0) return;
+  Want w{from.offset, records};
+  // Through what is kept already.
+  auto at = std::lower_bound(kept_.begin(), kept_.end(), w.offset,
+                             [](const Kept& k, std::uint64_t offset) { return k.offset < offset; });
+  while (w.records > 0 && at != kept_.end() && at->offset == w.offset) {
+    w.offset = at->next;
+    --w.records;
+    ++at;
+  }
+  // Records are kept in file order only: those behind the last kept are read from the file.
+  if (w.records <= 0 || (!kept_.empty() && w.offset <= kept_.back().offset)) return;
+  wants_.push_back(w);
+  want_next_ = std::min(want_next_, w.offset);
+}
+
+void InputUnit::kept_read(const Record& record, std::uint64_t offset) {
+  const std::size_t cost = record.size + sizeof(Kept);
+  if (kept_bytes_ + cost > keep_budget_) {
+    // Full: what is not kept is read from the file.
+    wants_.clear();
+    want_next_ = NO_WANT;
+    return;
+  }
+  if (chunks_.empty() || chunk_used_ + record.size > CHUNK) {
+    chunks_.push_back(std::make_unique_for_overwrite<char[]>(CHUNK));
+    chunk_used_ = 0;
+  }
+  char* data = chunks_.back().get() + chunk_used_;
+  std::memcpy(data, record.data, record.size);
+  chunk_used_ += record.size;
+  const std::uint64_t next = position().offset;
+  kept_.push_back({offset, next, data, static_cast<std::uint32_t>(record.size), record.line_end});
+  kept_bytes_ += cost;
+  want_next_ = NO_WANT;
+  std::size_t live = 0;
+  for (Want& w : wants_) {
+    if (w.offset == offset) {
+      w.offset = next;
+      --w.records;
+    }
+    if (w.records > 0) {
+      wants_[live++] = w;
+      want_next_ = std::min(want_next_, w.offset);
+    }
+  }
+  wants_.resize(live);
 }
 
 }  // namespace toval

@@ -6,16 +6,19 @@
 #include <cstdio>
 #include <memory>
 #include <span>
+#include <vector>
 #include <string>
 #include <string_view>
 
 namespace toval {
 
 // One record as read: its data up to the first CR or LF, of which at most
-// CAPTURE columns are held.
+// CAPTURE columns are seen. The data is the unit's own (its buffer, or a
+// record it keeps), read where it stands: valid until the unit's next read
+// or seek.
 struct Record {
   static constexpr std::size_t CAPTURE = 256;
-  char data[CAPTURE];
+  const char* data = "";
   std::size_t size = 0;
   long line = 0;  // line number in the file, from 1
   bool line_end = true;  // false for a last line that the file ends without a line feed
@@ -53,7 +56,9 @@ class InputUnit {
   void rewind() { seek(Position{}); }
   // Back to the start of the record just read.
   void backspace() { seek(last_); }
-  Position position() const { return {buffer_offset_ + begin_, next_line_}; }
+  Position position() const {
+    return {serving_ < kept_.size() ? kept_[serving_].offset : buffer_offset_ + begin_, next_line_};
+  }
   void seek(Position position);
   // Line number the next record would have (for end-of-file messages).
   long next_line() const { return next_line_; }
@@ -64,6 +69,17 @@ class InputUnit {
   // of the prefix. At the end of the file returns -1 with the unit after the
   // last record.
   int skip_to_prefix(std::span<const std::string_view> prefixes);
+
+  // Keeps the `records` records from `from` on in memory as they are read
+  // (the captured columns, their line ends and where the next starts), so
+  // that a seek back to them reads them from there and not from the file.
+  // Records are kept in file order only, and only while the bytes kept stay
+  // within the budget; what is not kept is read from the file as before.
+  void keep(Position from, long records);
+  void set_keep_budget(std::size_t bytes) { keep_budget_ = bytes; }
+  std::size_t kept_bytes() const { return kept_bytes_; }
+  // Bytes brought in from the file (or the caller's memory) since it opened.
+  std::uint64_t bytes_read() const { return bytes_read_; }
 
   // The watch told of every record read with a layout and of every numeric
   // field in it (records/read_watch.h); none by default. Reading is the
@@ -88,6 +104,24 @@ class InputUnit {
   bool refill();
   bool read_more();
   std::size_t read_at_end(std::size_t room);
+  void seek_buffer(std::uint64_t offset);
+
+  // A record kept in memory, by where it starts in the file.
+  struct Kept {
+    std::uint64_t offset;
+    std::uint64_t next;  // where the record after it starts
+    const char* data;
+    std::uint32_t size;
+    bool line_end;
+  };
+  struct Want {
+    std::uint64_t offset;  // the next record to keep
+    long records;          // how many more
+  };
+  void serve(Record& record);
+  void kept_read(const Record& record, std::uint64_t offset);
+  void advance_wants();
+  void drop_kept();
 
   // Large enough that a walk back over a case block finds it read already,
   // small enough for the whole run to stay in a few MiB. Taken when a file
@@ -105,8 +139,23 @@ class InputUnit {
   std::uint64_t buffer_offset_ = 0; // file offset of buffer_[0]
   std::uint64_t stream_offset_ = 0; // where the next fread reads; a seek only moves buffer_offset_
   long next_line_ = 1;
-  Position last_;
-  ReadWatch* watch_ = nullptr;                   // start of the record just read
+  Position last_;  // start of the record just read
+  ReadWatch* watch_ = nullptr;
+  std::uint64_t bytes_read_ = 0;
+  // Kept records in file order, their data in chunks that never move.
+  std::vector<Kept> kept_;
+  std::vector<std::unique_ptr<char[]>> chunks_;
+  std::size_t chunk_used_ = 0;
+  std::size_t kept_bytes_ = 0, keep_budget_ = 0;
+  std::vector<Want> wants_;
+  static constexpr std::uint64_t NO_WANT = ~std::uint64_t{0};
+  std::uint64_t want_next_ = NO_WANT;  // the nearest record a want waits for
+  static constexpr std::size_t CHUNK = std::size_t{1} << 16;
+  static constexpr std::size_t NOT_SERVING = ~std::size_t{0};
+  // While a seek has landed on kept records: the one read next.
+  std::size_t serving_ = NOT_SERVING;
+  // The captured columns of a record that runs on past the buffer.
+  char long_record_[Record::CAPTURE];
 };
 
 }  // namespace toval

@@ -9,7 +9,10 @@
 namespace toval {
 
 ReportUnit::~ReportUnit() {
-  if (file_ != nullptr) std::fclose(file_);
+  if (file_ == nullptr) return;
+  // Left open by a fault: what was written still goes out, as far as it can.
+  if (cut_ && used_ > 0) (void)std::fwrite(buffer_.get(), 1, used_, file_);
+  std::fclose(file_);
 }
 
 void ReportUnit::open(const std::string& path) {
@@ -45,14 +48,33 @@ void ReportUnit::put_record(std::string_view chars, bool ended) {
     // First record of the run: now the old content goes.
     file_ = std::freopen(path_.c_str(), "wb", file_);
     if (file_ == nullptr) fail("the report file cannot be rewritten");
-    // A report runs to hundreds of kilobytes: written in large pieces.
-    if (!buffer_) buffer_ = std::make_unique<char[]>(BUFFER);
-    std::setvbuf(file_, buffer_.get(), _IOFBF, BUFFER);
+    std::setvbuf(file_, nullptr, _IONBF, 0);
+    if (!buffer_) buffer_ = std::make_unique_for_overwrite<char[]>(BUFFER);
+    used_ = 0;
     cut_ = true;
   }
-  if (std::fwrite(chars.data(), 1, chars.size(), file_) != chars.size() ||
-      (ended && std::fwrite("\r\n", 1, 2, file_) != 2))
-    fail("the report file cannot be written");
+  append(chars);
+  if (ended) append("\r\n");
+}
+
+void ReportUnit::append(std::string_view bytes) {
+  if (bytes.size() > BUFFER - used_) {
+    flush();
+    if (bytes.size() >= BUFFER) {
+      // Larger than the buffer: straight to the file.
+      if (std::fwrite(bytes.data(), 1, bytes.size(), file_) != bytes.size()) fail("the report file cannot be written");
+      return;
+    }
+  }
+  std::memcpy(buffer_.get() + used_, bytes.data(), bytes.size());
+  used_ += bytes.size();
+}
+
+void ReportUnit::flush() {
+  if (used_ == 0) return;
+  const std::size_t n = used_;
+  used_ = 0;
+  if (std::fwrite(buffer_.get(), 1, n, file_) != n) fail("the report file cannot be written");
 }
 
 void ReportUnit::close() {
@@ -61,6 +83,7 @@ void ReportUnit::close() {
     return;
   }
   if (file_ == nullptr) return;
+  if (cut_) flush();
   std::FILE* f = file_;
   file_ = nullptr;
   errno = 0;

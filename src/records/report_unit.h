@@ -34,8 +34,14 @@ class ReportUnit : public RecordSink {
   std::string* memory_ = nullptr;
   std::string path_;
   bool cut_ = false;  // the old content has been cut off
+  void append(std::string_view bytes);
+  void flush();
+
+  // Records are put together here and written in large pieces; the stream
+  // under it has no buffer of its own.
   static constexpr std::size_t BUFFER = std::size_t{1} << 16;
-  std::unique_ptr<char[]> buffer_;  // the stream's, from the first record to the close
+  std::unique_ptr<char[]> buffer_;  // from the first record to the close
+  std::size_t used_ = 0;
 };
 
 // An output must never overwrite one of the inputs: the open fault, with

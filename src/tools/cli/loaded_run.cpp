@@ -29,7 +29,9 @@ LoadedRun::LoadedRun(const std::string& combination_file, const std::string& for
   open_input(files_->unit4, forces_file, "forces file");
   // The axis line that the symmetry step shows is no part of any output here.
   files_->console.attach(stdin, nullptr);
-  listing_ = std::make_unique<Listing>(files_->unit4);
+  // Frames far beyond toval's keep what fits in a bounded part of memory
+  // and read the rest of their blocks again.
+  listing_ = std::make_unique<Listing>(files_->unit4, std::size_t{64} << 20);
 }
 
 void LoadedRun::run() { analyse(*store_, *files_, *listing_, counts_); }
