@@ -100,9 +100,9 @@ class Listing {
     std::vector<std::pair<Whole, NodeValuesRecord>> resultants;  // by record
   };
 
-  // What the unit may keep in memory of the blocks that passes come back to
-  // (toval's frames need about 2 MB; larger ones read the rest again).
-  static constexpr std::size_t KEEP_BUDGET = std::size_t{6} << 20;
+  // What the unit may keep in memory of the blocks that passes come back to:
+  // toval's largest frames need about 3 MB; larger ones read the rest again.
+  static constexpr std::size_t KEEP_BUDGET = std::size_t{4} << 20;
 
   explicit Listing(InputUnit& unit, std::size_t keep_budget = KEEP_BUDGET) : unit_(unit) {
     unit_.set_keep_budget(keep_budget);

@@ -21,6 +21,7 @@ bool InputUnit::open(const std::string& path) {
   std::setvbuf(file_, nullptr, _IONBF, 0);
   take_buffer();
   drop_kept();
+  detached_ = NOWHERE;
   name_ = path;
   buffer_offset_ = stream_offset_ = 0;
   begin_ = end_ = 0;
@@ -34,6 +35,7 @@ void InputUnit::open_memory(std::string name, std::string_view bytes) {
   memory_ = bytes;
   take_buffer();
   drop_kept();
+  detached_ = NOWHERE;
   name_ = std::move(name);
   buffer_offset_ = 0;
   begin_ = end_ = 0;
@@ -42,8 +44,8 @@ void InputUnit::open_memory(std::string name, std::string_view bytes) {
 
 void InputUnit::take_buffer() {
   if (!storage_) {
-    storage_ = std::make_unique_for_overwrite<char[]>(BUFFER);
-    buffer_ = storage_.get();
+    storage_ = std::make_unique<platform::MemoryBlock>(BUFFER);
+    buffer_ = storage_->data();
   }
 }
 
@@ -55,10 +57,8 @@ void InputUnit::close() {
 }
 
 void InputUnit::drop_kept() {
-  kept_.clear();
-  kept_.shrink_to_fit();
-  chunks_.clear();
-  chunk_used_ = 0;
+  kept_blocks_.clear();
+  kept_count_ = 0;
   kept_bytes_ = 0;
   wants_.clear();
   want_next_ = NO_WANT;
@@ -68,16 +68,27 @@ void InputUnit::drop_kept() {
 
 void InputUnit::seek(Position position) {
   next_line_ = position.line;
-  serving_ = NOT_SERVING;
-  if (!kept_.empty() && position.offset >= kept_.front().offset && position.offset <= kept_.back().offset) {
-    auto at = std::lower_bound(kept_.begin(), kept_.end(), position.offset,
-                               [](const Kept& k, std::uint64_t offset) { return k.offset < offset; });
-    if (at != kept_.end() && at->offset == position.offset) {
-      serving_ = static_cast<std::size_t>(at - kept_.begin());
-      return;
-    }
+  detached_ = NOWHERE;
+  // A walk goes on where it stands: nothing to look up.
+  if (serving_ < kept_count_ && kept_at(serving_).offset == position.offset) return;
+  serving_ = kept_find(position.offset);
+  if (serving_ == kept_count_) {
+    serving_ = NOT_SERVING;
+    seek_buffer(position.offset);
   }
-  seek_buffer(position.offset);
+}
+
+std::size_t InputUnit::kept_find(std::uint64_t offset) const {
+  if (kept_count_ == 0 || offset < kept_at(0).offset || offset > kept_at(kept_count_ - 1).offset) return kept_count_;
+  std::size_t low = 0, high = kept_count_;  // the first kept at or after offset lies in [low, high)
+  while (low < high) {
+    const std::size_t mid = low + (high - low) / 2;
+    if (kept_at(mid).offset < offset)
+      low = mid + 1;
+    else
+      high = mid;
+  }
+  return low < kept_count_ && kept_at(low).offset == offset ? low : kept_count_;
 }
 
 void InputUnit::seek_buffer(std::uint64_t offset) {
@@ -175,8 +186,8 @@ int InputUnit::skip_to_prefix(std::span<const std::string_view> prefixes) {
   }
   const auto fast_room = static_cast<std::ptrdiff_t>(std::max<std::size_t>(longest, 8));
   for (;;) {
-    if (serving_ < kept_.size()) {
-      const Kept& k = kept_[serving_];
+    if (serving_ < kept_count_) {
+      const Kept& k = kept_at(serving_);
       for (std::size_t i = 0; i < prefixes.size(); ++i)
         if (prefixes[i].size() <= k.size && std::memcmp(k.data, prefixes[i].data(), prefixes[i].size()) == 0)
           return static_cast<int>(i);
@@ -184,6 +195,7 @@ int InputUnit::skip_to_prefix(std::span<const std::string_view> prefixes) {
       serve(passed_over);
       continue;
     }
+    attach();
     // Records that start with room for the longest prefix before the end of
     // the buffer: passed in a tight loop, which stops at a record to keep.
     const char* p = buffer_ + begin_;
@@ -227,8 +239,11 @@ int InputUnit::skip_to_prefix(std::span<const std::string_view> prefixes) {
         return static_cast<int>(i);
     }
     if (buffer_offset_ + begin_ == want_next_) {
+      // Passed over here, so a walk will come back for it: kept.
       Record kept;
-      next(kept);  // which keeps it
+      passing_ = true;
+      next(kept);
+      passing_ = false;
       continue;
     }
     // Pass over the record, which may run on beyond the buffer.
@@ -247,26 +262,34 @@ int InputUnit::skip_to_prefix(std::span<const std::string_view> prefixes) {
 }
 
 void InputUnit::serve(Record& record) {
-  const Kept& k = kept_[serving_];
+  const Kept& k = kept_at(serving_);
   last_ = position();
   record.data = k.data;
   record.size = k.size;
   record.line = next_line_++;
   record.line_end = k.line_end;
-  const std::uint64_t next = k.next;
-  if (serving_ + 1 < kept_.size() && kept_[serving_ + 1].offset == next) {
+  const std::uint64_t next = k.next();
+  if (serving_ + 1 < kept_count_ && kept_at(serving_ + 1).offset == next) {
     ++serving_;
   } else {
+    // Back to the file, whose buffer is kept until a read needs it moved.
     serving_ = NOT_SERVING;
-    seek_buffer(next);
+    detached_ = next;
   }
 }
 
+void InputUnit::attach() {
+  if (detached_ == NOWHERE) return;
+  seek_buffer(detached_);
+  detached_ = NOWHERE;
+}
+
 bool InputUnit::next(Record& record) {
-  if (serving_ < kept_.size()) {
+  if (serving_ < kept_count_) {
     serve(record);
     return true;
   }
+  attach();
   if (begin_ == end_ && !refill()) return false;
   last_ = position();
   record.line = next_line_++;
@@ -303,19 +326,27 @@ bool InputUnit::next(Record& record) {
       }
     }
   }
-  if (last_.offset == want_next_) kept_read(record, last_.offset);
+  if (last_.offset == want_next_) {
+    // A record that a walk reads as it goes is behind it for good: only
+    // the records that the scan passes over are kept.
+    if (passing_)
+      kept_read(record, last_.offset);
+    else
+      advance_wants(last_.offset, position().offset);
+  }
   return true;
 }
 
 bool InputUnit::skip() {
-  if (serving_ < kept_.size()) {
+  if (serving_ < kept_count_) {
     Record passed_over;
     serve(passed_over);
     return true;
   }
+  attach();
   if (position().offset == want_next_) {
-    Record kept;
-    return next(kept);  // which keeps it
+    Record passed_over;
+    return next(passed_over);  // which moves the wants on
   }
   if (begin_ == end_ && !refill()) return false;
   last_ = position();
@@ -336,37 +367,47 @@ void InputUnit::keep(Position from, long records) {
   if (keep_budget_ == 0 || records <= 0) return;
   Want w{from.offset, records};
   // Through what is kept already.
-  auto at = std::lower_bound(kept_.begin(), kept_.end(), w.offset,
-                             [](const Kept& k, std::uint64_t offset) { return k.offset < offset; });
-  while (w.records > 0 && at != kept_.end() && at->offset == w.offset) {
-    w.offset = at->next;
+  for (std::size_t at = kept_find(w.offset); w.records > 0 && at < kept_count_ && kept_at(at).offset == w.offset;
+       ++at) {
+    w.offset = kept_at(at).next();
     --w.records;
-    ++at;
   }
   // Records are kept in file order only: those behind the last kept are read from the file.
-  if (w.records <= 0 || (!kept_.empty() && w.offset <= kept_.back().offset)) return;
+  if (w.records <= 0 || (kept_count_ > 0 && w.offset <= kept_at(kept_count_ - 1).offset)) return;
   wants_.push_back(w);
   want_next_ = std::min(want_next_, w.offset);
 }
 
 void InputUnit::kept_read(const Record& record, std::uint64_t offset) {
-  const std::size_t cost = record.size + sizeof(Kept);
-  if (kept_bytes_ + cost > keep_budget_) {
-    // Full: what is not kept is read from the file.
+  const std::uint64_t next = position().offset;
+  const std::size_t need = sizeof(Kept) + record.size;
+  const auto room = [](const KeptBlock& b) { return b.data_low - b.count * sizeof(Kept); };
+  bool full = next - offset > UINT32_MAX;  // a line of gigabytes is read from the file
+  if (!full && (kept_blocks_.empty() || room(kept_blocks_.back()) < need)) {
+    full = kept_bytes_ + KEPT_BLOCK > keep_budget_;
+    if (!full) {
+      kept_blocks_.push_back({platform::MemoryBlock(KEPT_BLOCK), kept_count_, 0, KEPT_BLOCK});
+      kept_bytes_ += KEPT_BLOCK;
+    }
+  }
+  if (full) {
+    // What is not kept is read from the file.
     wants_.clear();
     want_next_ = NO_WANT;
     return;
   }
-  if (chunks_.empty() || chunk_used_ + record.size > CHUNK) {
-    chunks_.push_back(std::make_unique_for_overwrite<char[]>(CHUNK));
-    chunk_used_ = 0;
-  }
-  char* data = chunks_.back().get() + chunk_used_;
+  KeptBlock& b = kept_blocks_.back();
+  b.data_low -= record.size;
+  char* data = b.memory.data() + b.data_low;
   std::memcpy(data, record.data, record.size);
-  chunk_used_ += record.size;
-  const std::uint64_t next = position().offset;
-  kept_.push_back({offset, next, data, static_cast<std::uint32_t>(record.size), record.line_end});
-  kept_bytes_ += cost;
+  new (b.memory.data() + b.count * sizeof(Kept)) Kept{offset, data, static_cast<std::uint32_t>(next - offset),
+                                                      static_cast<std::uint16_t>(record.size), record.line_end};
+  ++b.count;
+  ++kept_count_;
+  advance_wants(offset, next);
+}
+
+void InputUnit::advance_wants(std::uint64_t offset, std::uint64_t next) {
   want_next_ = NO_WANT;
   std::size_t live = 0;
   for (Want& w : wants_) {

@@ -5,10 +5,13 @@
 #include <cstdint>
 #include <cstdio>
 #include <memory>
+#include <new>
 #include <span>
-#include <vector>
 #include <string>
 #include <string_view>
+#include <vector>
+
+#include "records/platform.h"
 
 namespace toval {
 
@@ -57,7 +60,8 @@ class InputUnit {
   // Back to the start of the record just read.
   void backspace() { seek(last_); }
   Position position() const {
-    return {serving_ < kept_.size() ? kept_[serving_].offset : buffer_offset_ + begin_, next_line_};
+    if (serving_ < kept_count_) return {kept_at(serving_).offset, next_line_};
+    return {detached_ != NOWHERE ? detached_ : buffer_offset_ + begin_, next_line_};
   }
   void seek(Position position);
   // Line number the next record would have (for end-of-file messages).
@@ -78,6 +82,7 @@ class InputUnit {
   void keep(Position from, long records);
   void set_keep_budget(std::size_t bytes) { keep_budget_ = bytes; }
   std::size_t kept_bytes() const { return kept_bytes_; }
+  std::size_t kept_records() const { return kept_count_; }
   // Bytes brought in from the file (or the caller's memory) since it opened.
   std::uint64_t bytes_read() const { return bytes_read_; }
 
@@ -105,22 +110,38 @@ class InputUnit {
   bool read_more();
   std::size_t read_at_end(std::size_t room);
   void seek_buffer(std::uint64_t offset);
+  void attach();
 
   // A record kept in memory, by where it starts in the file.
   struct Kept {
     std::uint64_t offset;
-    std::uint64_t next;  // where the record after it starts
     const char* data;
-    std::uint32_t size;
+    std::uint32_t length;  // to where the record after it starts
+    std::uint16_t size;
     bool line_end;
+    std::uint64_t next() const { return offset + length; }
+  };
+  // Kept records fill a block from its front, their data from its back.
+  struct KeptBlock {
+    platform::MemoryBlock memory;
+    std::size_t first = 0;  // index of its first record
+    std::size_t count = 0;
+    std::size_t data_low = 0;
+    const Kept* entries() const { return std::launder(reinterpret_cast<const Kept*>(memory.data())); }
   };
   struct Want {
     std::uint64_t offset;  // the next record to keep
     long records;          // how many more
   };
+  const Kept& kept_at(std::size_t i) const {
+    std::size_t b = kept_blocks_.size() - 1;
+    while (kept_blocks_[b].first > i) --b;
+    return kept_blocks_[b].entries()[i - kept_blocks_[b].first];
+  }
+  std::size_t kept_find(std::uint64_t offset) const;  // index of the record kept there, else kept_count_
   void serve(Record& record);
   void kept_read(const Record& record, std::uint64_t offset);
-  void advance_wants();
+  void advance_wants(std::uint64_t offset, std::uint64_t next);
   void drop_kept();
 
   // Large enough that a walk back over a case block finds it read already,
@@ -132,7 +153,7 @@ class InputUnit {
   bool memory_open_ = false;
   std::string_view memory_;
   std::string name_;
-  std::unique_ptr<char[]> storage_;
+  std::unique_ptr<platform::MemoryBlock> storage_;
   char* buffer_ = nullptr;  // storage_'s BUFFER bytes
   std::size_t begin_ = 0;           // next unread byte in buffer_
   std::size_t end_ = 0;             // bytes valid in buffer_
@@ -142,18 +163,21 @@ class InputUnit {
   Position last_;  // start of the record just read
   ReadWatch* watch_ = nullptr;
   std::uint64_t bytes_read_ = 0;
-  // Kept records in file order, their data in chunks that never move.
-  std::vector<Kept> kept_;
-  std::vector<std::unique_ptr<char[]>> chunks_;
-  std::size_t chunk_used_ = 0;
+  // Kept records in file order, in blocks that never move.
+  static constexpr std::size_t KEPT_BLOCK = platform::MemoryBlock::LARGE;
+  std::vector<KeptBlock> kept_blocks_;
+  std::size_t kept_count_ = 0;
   std::size_t kept_bytes_ = 0, keep_budget_ = 0;
   std::vector<Want> wants_;
   static constexpr std::uint64_t NO_WANT = ~std::uint64_t{0};
   std::uint64_t want_next_ = NO_WANT;  // the nearest record a want waits for
-  static constexpr std::size_t CHUNK = std::size_t{1} << 16;
   static constexpr std::size_t NOT_SERVING = ~std::size_t{0};
   // While a seek has landed on kept records: the one read next.
   std::size_t serving_ = NOT_SERVING;
+  bool passing_ = false;
+  // Where the unit stands after kept records, when the buffer is elsewhere.
+  static constexpr std::uint64_t NOWHERE = ~std::uint64_t{0};
+  std::uint64_t detached_ = NOWHERE;  // the record being read is one the scan passes over
   // The captured columns of a record that runs on past the buffer.
   char long_record_[Record::CAPTURE];
 };

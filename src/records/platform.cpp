@@ -6,6 +6,8 @@
 #include <sys/stat.h>
 #include <windows.h>
 #else
+#include <sys/mman.h>
+
 #include <cerrno>
 #include <cstring>
 #include <filesystem>
@@ -73,6 +75,20 @@ void binary_console() {
 
 std::string_view console_line_end() { return "\r\n"; }
 
+MemoryBlock::MemoryBlock(std::size_t bytes) : size_(bytes) {
+  data_ = static_cast<char*>(VirtualAlloc(nullptr, bytes, MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE));
+  mapped_ = data_ != nullptr;
+  if (!mapped_) data_ = new char[bytes];
+}
+
+MemoryBlock::~MemoryBlock() {
+  if (data_ == nullptr) return;
+  if (mapped_)
+    VirtualFree(data_, 0, MEM_RELEASE);
+  else
+    delete[] data_;
+}
+
 #else
 
 bool seek(std::FILE* file, std::uint64_t offset) {
@@ -100,6 +116,44 @@ std::string replace_file(const std::string& from, const std::string& to) {
 void binary_console() {}  // no translation to turn off
 
 std::string_view console_line_end() { return "\n"; }
+
+MemoryBlock::MemoryBlock(std::size_t bytes) : size_(bytes) {
+  if (bytes % LARGE == 0) {
+    // Aligned to a huge page, so that the system can give it in huge pages.
+    void* raw = mmap(nullptr, bytes + LARGE, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
+    if (raw != MAP_FAILED) {
+      const auto at = reinterpret_cast<std::uintptr_t>(raw);
+      const std::uintptr_t start = (at + LARGE - 1) & ~std::uintptr_t{LARGE - 1};
+      if (start > at) munmap(raw, start - at);
+      if (start - at < LARGE) munmap(reinterpret_cast<void*>(start + bytes), LARGE - (start - at));
+      data_ = reinterpret_cast<char*>(start);
+      mapped_ = true;
+#if defined(MADV_HUGEPAGE)
+      madvise(data_, bytes, MADV_HUGEPAGE);
+#endif
+#if defined(MADV_POPULATE_WRITE)
+      madvise(data_, bytes, MADV_POPULATE_WRITE);
+#endif
+      return;
+    }
+  }
+#if defined(MAP_POPULATE)
+  constexpr int populate = MAP_POPULATE;
+#else
+  constexpr int populate = 0;
+#endif
+  void* p = mmap(nullptr, bytes, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS | populate, -1, 0);
+  mapped_ = p != MAP_FAILED;
+  data_ = mapped_ ? static_cast<char*>(p) : new char[bytes];
+}
+
+MemoryBlock::~MemoryBlock() {
+  if (data_ == nullptr) return;
+  if (mapped_)
+    munmap(data_, size_);
+  else
+    delete[] data_;
+}
 
 #endif
 

@@ -1,6 +1,7 @@
 // The few calls that differ between systems, kept here and nowhere else.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <cstdio>
 #include <string>
@@ -10,6 +11,31 @@ namespace toval::platform {
 
 // Position a stream at a byte offset that may lie beyond 2 GiB.
 bool seek(std::FILE* file, std::uint64_t offset);
+
+// A block of memory that is written soon and in full (buffers, kept
+// records): its pages are mapped in one call where the system can, since a
+// page faulted in one at a time costs far more on some virtual machines.
+class MemoryBlock {
+ public:
+  // A size that may take huge pages (one fault for all of it).
+  static constexpr std::size_t LARGE = std::size_t{2} << 20;
+
+  explicit MemoryBlock(std::size_t bytes);
+  ~MemoryBlock();
+  MemoryBlock(MemoryBlock&& other) noexcept : data_(other.data_), size_(other.size_), mapped_(other.mapped_) {
+    other.data_ = nullptr;
+  }
+  MemoryBlock& operator=(MemoryBlock&&) = delete;
+  MemoryBlock(const MemoryBlock&) = delete;
+  MemoryBlock& operator=(const MemoryBlock&) = delete;
+  char* data() const { return data_; }
+  std::size_t size() const { return size_; }
+
+ private:
+  char* data_ = nullptr;
+  std::size_t size_ = 0;
+  bool mapped_ = false;
+};
 
 // True when the path names a directory (which opens, but cannot be read).
 bool is_directory(const std::string& path);

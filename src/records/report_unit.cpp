@@ -11,7 +11,7 @@ namespace toval {
 ReportUnit::~ReportUnit() {
   if (file_ == nullptr) return;
   // Left open by a fault: what was written still goes out, as far as it can.
-  if (cut_ && used_ > 0) (void)std::fwrite(buffer_.get(), 1, used_, file_);
+  if (cut_ && used_ > 0) (void)std::fwrite(buffer_->data(), 1, used_, file_);
   std::fclose(file_);
 }
 
@@ -49,7 +49,7 @@ void ReportUnit::put_record(std::string_view chars, bool ended) {
     file_ = std::freopen(path_.c_str(), "wb", file_);
     if (file_ == nullptr) fail("the report file cannot be rewritten");
     std::setvbuf(file_, nullptr, _IONBF, 0);
-    if (!buffer_) buffer_ = std::make_unique_for_overwrite<char[]>(BUFFER);
+    if (!buffer_) buffer_ = std::make_unique<platform::MemoryBlock>(BUFFER);
     used_ = 0;
     cut_ = true;
   }
@@ -66,7 +66,7 @@ void ReportUnit::append(std::string_view bytes) {
       return;
     }
   }
-  std::memcpy(buffer_.get() + used_, bytes.data(), bytes.size());
+  std::memcpy(buffer_->data() + used_, bytes.data(), bytes.size());
   used_ += bytes.size();
 }
 
@@ -74,7 +74,7 @@ void ReportUnit::flush() {
   if (used_ == 0) return;
   const std::size_t n = used_;
   used_ = 0;
-  if (std::fwrite(buffer_.get(), 1, n, file_) != n) fail("the report file cannot be written");
+  if (std::fwrite(buffer_->data(), 1, n, file_) != n) fail("the report file cannot be written");
 }
 
 void ReportUnit::close() {

@@ -7,6 +7,7 @@
 #include <string>
 #include <string_view>
 
+#include "records/platform.h"
 #include "records/record_sink.h"
 
 namespace toval {
@@ -40,7 +41,7 @@ class ReportUnit : public RecordSink {
   // Records are put together here and written in large pieces; the stream
   // under it has no buffer of its own.
   static constexpr std::size_t BUFFER = std::size_t{1} << 16;
-  std::unique_ptr<char[]> buffer_;  // from the first record to the close
+  std::unique_ptr<platform::MemoryBlock> buffer_;  // from the first record to the close
   std::size_t used_ = 0;
 };
 
