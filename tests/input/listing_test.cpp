@@ -179,5 +179,87 @@ TEST(Listing, MoreNamesThanItNotesAreFoundByAPassFromTheTop) {
   EXPECT_NE(message_of([&] { f.get("NONE"); }).find("was not found; it was asked for by term 2"), std::string::npos);
 }
 
+// Blocks far apart: pages between them push each block out of the unit's
+// buffer before a later pass comes back to it.
+std::string far_apart(const std::vector<std::string>& blocks) {
+  std::string page;
+  for (int k = 0; k < 4000; ++k) page += "  a page of the listing that no reader looks at, and its column titles\n";
+  std::string text = "head\n";
+  for (const std::string& b : blocks) text += page + b;
+  return text;
+}
+
+// The steps' order of asking: displacements of every case, bar groups of
+// every term (each case twice), then resultants; every value and line read,
+// and the first error.
+std::string ask_as_the_steps(Forces& f, const std::vector<std::string>& names) {
+  std::string answers;
+  auto note = [&](double v, long line) { answers += std::to_string(v) + "@" + std::to_string(line) + " "; };
+  try {
+    for (const std::string& name : names) {
+      Listing::Block& b = f.listing->displacements_of(Name<4>::of(name), {}, NNOS);
+      for (Whole k = 1; k <= NNOS; ++k) note(f.listing->displacement_node(b, NNOS, k), 0);
+      const NodeValuesRecord& v = f.listing->displacement(b, NNOS, 2);
+      note(v.V3, v.line);
+    }
+    for (int term = 0; term < 2; ++term)
+      for (const std::string& name : names) {
+        Listing::Block& b = f.listing->bar_groups_of(Name<4>::of(name), {}, NNOS);
+        const BarGroup& g = f.listing->bar_group(b, NNOS, 1);
+        note(g.end1.ESFN, g.end1.line);
+        note(g.end2.ESFM, g.end2.line);
+      }
+    for (const std::string& name : names) {
+      Listing::Block& b = f.listing->resultants_of(Name<4>::of(name), {});
+      f.listing->pass_resultant(b, 1);
+      const NodeValuesRecord& v = f.listing->resultant(b, 2);
+      note(v.V2, v.line);
+    }
+  } catch (const RunError& e) {
+    answers += e.what();
+  }
+  return answers;
+}
+
+void keep(Forces& f, const std::vector<std::string>& names) {
+  std::vector<Name<4>> kept;
+  for (const std::string& name : names) kept.push_back(Name<4>::of(name));
+  f.listing->keep_blocks(kept, NNOS, 1);
+}
+
+TEST(Listing, BlocksFarBehindAreReadOnceWithTheSameAnswers) {
+  const std::vector<std::string> names = {"A", "B", "C"};
+  const std::string text = far_apart({block("A", 1), block("B", 2), block("B", 9), block("C", 3)});
+  Forces plain(text), keeping(text);
+  keep(keeping, names);
+  const std::string answers = ask_as_the_steps(plain, names);
+  EXPECT_EQ(answers.find("error"), std::string::npos) << answers;
+  EXPECT_EQ(ask_as_the_steps(keeping, names), answers);
+  EXPECT_GT(plain.unit.bytes_read(), text.size());
+  EXPECT_EQ(keeping.unit.bytes_read(), text.size());
+  // Asked again in another order, from what is kept.
+  Forces again(text);
+  keep(again, names);
+  EXPECT_EQ(ask_as_the_steps(again, {"C", "A", "B"}), ask_as_the_steps(plain, {"C", "A", "B"}));
+}
+
+TEST(Listing, FaultsInKeptBlocksAreMetAtTheSameQuestion) {
+  // B's end-force record and C's resultant hold text where numbers stand;
+  // the scan passes and keeps both before any pass reads them.
+  std::string bad_b = block("B", 2), bad_c = block("C", 3);
+  bad_b.replace(bad_b.find(force_line(1, 2)), 20, std::string(20, 'x'));
+  bad_c.replace(bad_c.rfind(node_line(2, 203)), 30, "       2    not a number here!");
+  const std::vector<std::string> names = {"A", "B", "C"};
+  for (const std::string& text : {far_apart({block("A", 1), bad_b, block("C", 3)}),
+                                  far_apart({block("A", 1), block("B", 2), bad_c}),
+                                  far_apart({block("A", 1), block("B", 2), block("C", 3).substr(0, 300)})}) {
+    Forces plain(text), keeping(text);
+    keep(keeping, names);
+    const std::string answers = ask_as_the_steps(plain, names);
+    EXPECT_NE(answers.find("run-time error"), std::string::npos) << answers;
+    EXPECT_EQ(ask_as_the_steps(keeping, names), answers);
+  }
+}
+
 }  // namespace
 }  // namespace toval
