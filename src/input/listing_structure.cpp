@@ -16,9 +16,11 @@ using namespace dialect;
 
 void skip_titles(Listing& listing, int count, std::string_view heading) {
   Record record;
+  // The name is put together only if a record is missing.
+  const std::string quoted_heading = quoted(heading);
   for (int k = 1; k <= count; ++k)
-    listing.next_record(record, "column-title record (" + std::to_string(k) + " of " + std::to_string(count) +
-                                    " passed over after the heading " + quoted(heading) + ")");
+    listing.next_record(record, RecordName("column-title record (", k, " of ", count, " passed over after the heading ",
+                                           std::string_view(quoted_heading), ")"));
 }
 
 // One record of a section read with its layout.
