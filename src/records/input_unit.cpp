@@ -196,6 +196,7 @@ int InputUnit::skip_to_prefix(std::span<const std::string_view> prefixes) {
       continue;
     }
     attach();
+    if (want_next_ < buffer_offset_ + begin_) drop_wants_before(buffer_offset_ + begin_);
     // Records that start with room for the longest prefix before the end of
     // the buffer: passed in a tight loop, which stops at a record to keep.
     const char* p = buffer_ + begin_;
@@ -292,6 +293,7 @@ bool InputUnit::next(Record& record) {
   attach();
   if (begin_ == end_ && !refill()) return false;
   last_ = position();
+  if (want_next_ < last_.offset) drop_wants_before(last_.offset);
   record.line = next_line_++;
   // The columns a layout can see are held together in the buffer, so that
   // the record is read where it stands.
@@ -344,6 +346,7 @@ bool InputUnit::skip() {
     return true;
   }
   attach();
+  if (want_next_ < position().offset) drop_wants_before(position().offset);
   if (position().offset == want_next_) {
     Record passed_over;
     return next(passed_over);  // which moves the wants on
@@ -405,6 +408,20 @@ void InputUnit::kept_read(const Record& record, std::uint64_t offset) {
   ++b.count;
   ++kept_count_;
   advance_wants(offset, next);
+}
+
+// Wants that the reading has gone past without meeting them (it went on
+// elsewhere): their records are read from the file, and the wants after
+// them are not held up.
+void InputUnit::drop_wants_before(std::uint64_t offset) {
+  want_next_ = NO_WANT;
+  std::size_t live = 0;
+  for (const Want& w : wants_)
+    if (w.offset >= offset) {
+      wants_[live++] = w;
+      want_next_ = std::min(want_next_, w.offset);
+    }
+  wants_.resize(live);
 }
 
 void InputUnit::advance_wants(std::uint64_t offset, std::uint64_t next) {

@@ -142,6 +142,7 @@ class InputUnit {
   void serve(Record& record);
   void kept_read(const Record& record, std::uint64_t offset);
   void advance_wants(std::uint64_t offset, std::uint64_t next);
+  void drop_wants_before(std::uint64_t offset);
   void drop_kept();
 
   // Large enough that a walk back over a case block finds it read already,

@@ -92,6 +92,31 @@ TEST(KeptRecords, BeyondTheBudgetTheFileIsReadAgain) {
   EXPECT_FALSE(keeping.next(past));
 }
 
+TEST(KeptRecords, AWantLeftBehindDoesNotHoldUpTheOnesAfterIt) {
+  // Records 2.. are wanted but the reading goes on elsewhere (a block noted
+  // before the counts were known); what is wanted further on is still kept.
+  const std::string text = numbered_lines(20000, 10000);
+  InputUnit unit;
+  unit.open_memory("F", text);
+  unit.set_keep_budget(std::size_t{4} << 20);
+  Record r;
+  unit.next(r);
+  const InputUnit::Position early = unit.position();
+  for (int k = 0; k < 5000; ++k) unit.next(r);
+  unit.keep(early, 100);  // behind the reading, which goes on
+  const std::string_view heading[] = {"HEAD "};
+  ASSERT_EQ(unit.skip_to_prefix(heading), 0);  // line 10000
+  unit.next(r);
+  const InputUnit::Position later = unit.position();
+  unit.keep(later, 100);
+  ASSERT_EQ(unit.skip_to_prefix(heading), 0);  // line 20000
+  EXPECT_EQ(unit.kept_records(), 100u);
+  unit.seek(later);
+  unit.next(r);
+  EXPECT_EQ(r.line, 10001);
+  EXPECT_EQ(r.text(), "line 10001" + std::string(60, '.'));
+}
+
 TEST(KeptRecords, LongLinesAndALastLineWithoutLineEnd) {
   // A line longer than a record's columns, one longer than the buffer, and
   // a last line that the file ends without a line feed.
