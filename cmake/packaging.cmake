@@ -49,7 +49,7 @@ else()
   set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)  # toval_VERSION_ARCH.deb
   set(CPACK_DEBIAN_PACKAGE_SECTION science)
   # The dependencies are those the programs link: none for a static toval,
-  # the C and C++ runtime for a dynamic toval-tools.
+  # the C and C++ runtime and zlib for a dynamic toval-tools.
   set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 endif()
 include(CPack)
