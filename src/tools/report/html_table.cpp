@@ -78,6 +78,12 @@ std::vector<bool> HtmlTable::marked_cells(std::size_t column) const {
   return marked;
 }
 
+std::vector<std::vector<bool>> HtmlTable::marks() const {
+  std::vector<std::vector<bool>> marked;
+  for (std::size_t c = 0; c < columns_.size(); ++c) marked.push_back(marked_cells(c));
+  return marked;
+}
+
 std::string HtmlTable::header() const {
   const auto field = [](const Column& c) { return c.field.empty() ? std::string() : " data-field=\"" + c.field + "\""; };
   bool grouped = false;
@@ -106,8 +112,7 @@ std::string HtmlTable::opening() const {
 }
 
 std::string HtmlTable::html() const {
-  std::vector<std::vector<bool>> marked;
-  for (std::size_t c = 0; c < columns_.size(); ++c) marked.push_back(marked_cells(c));
+  const std::vector<std::vector<bool>> marked = marks();
   std::string out = opening();
   std::size_t next_group = 0;
   bool open = false;

@@ -57,6 +57,8 @@ class HtmlTable {
 
  private:
   std::vector<bool> marked_cells(std::size_t column) const;
+  // Every column's marked cells, by column, then by row.
+  std::vector<std::vector<bool>> marks() const;
   std::string header() const;
   std::string opening() const;
 

@@ -43,8 +43,7 @@ bool packed_whole(const Cell& cell, std::int32_t& value) {
 std::optional<std::string> HtmlTable::packed_html() const {
   const std::size_t C = columns_.size();
   if (rows_.empty() || C > 32) return std::nullopt;
-  std::vector<std::vector<bool>> marked;
-  for (std::size_t c = 0; c < C; ++c) marked.push_back(marked_cells(c));
+  const std::vector<std::vector<bool>> marked = marks();
 
   std::string kinds;
   std::vector<std::uint32_t> wholes, digits;
