@@ -84,8 +84,9 @@ std::vector<Segment> bars_of(const std::string& svg) {
   static const std::regex member("<line class=\"(member|bending)\" ([^>]*)/>");
   for (auto m = std::sregex_iterator(svg.begin(), svg.end(), member); m != std::sregex_iterator(); ++m) {
     const std::string a = " " + (*m)[2].str();
-    out.push_back({std::stod(attribute(a, "x1")), std::stod(attribute(a, "y1")), std::stod(attribute(a, "x2")),
-                   std::stod(attribute(a, "y2")), std::stod(attribute(a, "stroke-width")) / 2.0});
+    out.push_back({std::stod(attribute(a, "x1")), std::stod(attribute(a, "y1")),
+                   std::stod(attribute(a, "x2")), std::stod(attribute(a, "y2")),
+                   std::stod(attribute(a, "stroke-width")) / 2.0});
   }
   return out;
 }
@@ -115,7 +116,8 @@ struct Tally {
   std::string worst_legend;
 };
 
-void measure(const std::string& name, const std::string& svg, int NNOS, int NBAR, int pairs_expected, Tally& t) {
+void measure(const std::string& name, const std::string& svg, int NNOS, int NBAR, int pairs_expected,
+             Tally& t) {
   const std::vector<Text> texts = texts_of(svg);
   const std::vector<Segment> bars = bars_of(svg);
   std::set<std::string> bar_numbers, node_numbers;
@@ -174,7 +176,8 @@ int pairs_of(const toval::Store& s, int NBAR) {
 void draw(const std::filesystem::path& dir, const std::string& name, const std::filesystem::path& cmb,
           const std::filesystem::path& frc, Tally& t) {
   const toval::tools::LoadedRun run(cmb.string(), frc.string());
-  const std::string svg = toval::tools::frame_drawing(run.store(), run.counts(), {cmb.string(), frc.string()}, 0);
+  const std::string svg =
+      toval::tools::frame_drawing(run.store(), run.counts(), {cmb.string(), frc.string()}, 0);
   write(dir / (name + ".svg"), svg);
   measure(name, svg, run.counts().NNOS, run.counts().NBAR, pairs_of(run.store(), run.counts().NBAR), t);
 }
@@ -198,15 +201,19 @@ int main(int argc, char** argv) {
   using namespace toval::testing;
   draw_frame(dir, "portal", portal(), t);
   draw_frame(dir, "gable", gable(), t);
-  for (int panels = 1; panels <= 12; ++panels) draw_frame(dir, "roof" + std::to_string(panels), roof_truss(panels), t);
-  for (int panels = 2; panels <= 40; panels += 2) draw_frame(dir, "truss" + std::to_string(panels), truss(panels), t);
+  for (int panels = 1; panels <= 12; ++panels)
+    draw_frame(dir, "roof" + std::to_string(panels), roof_truss(panels), t);
+  for (int panels = 2; panels <= 40; panels += 2)
+    draw_frame(dir, "truss" + std::to_string(panels), truss(panels), t);
   for (int bays = 1; bays <= 8; ++bays)
     for (int storeys = 1; storeys <= 12; ++storeys)
-      draw_frame(dir, "grid" + std::to_string(bays) + "x" + std::to_string(storeys), multi_storey(bays, storeys), t);
+      draw_frame(dir, "grid" + std::to_string(bays) + "x" + std::to_string(storeys),
+                 multi_storey(bays, storeys), t);
   for (int bays = 9; bays <= 24; bays += 3)
     for (int storeys = 4; storeys <= 16; storeys += 4)
       if (storeys * (2 * bays + 1) <= 500)
-        draw_frame(dir, "grid" + std::to_string(bays) + "x" + std::to_string(storeys), multi_storey(bays, storeys), t);
+        draw_frame(dir, "grid" + std::to_string(bays) + "x" + std::to_string(storeys),
+                   multi_storey(bays, storeys), t);
   for (const auto& shape : {toval::bench::full_shape(), toval::bench::wide_shape()}) {
     write(dir / (shape.name + ".FRC"), [&] {
       std::ostringstream o;
@@ -227,8 +234,8 @@ int main(int argc, char** argv) {
   std::printf("frames with labels overlapping each other  %d (%ld pairs of labels)\n", t.overlapping,
               t.overlapping_pairs);
   std::printf("frames with a label on a bar               %d (%ld labels)\n", t.on_bars, t.labels_on_bars);
-  std::printf("pair tags shown / expected                 %ld / %ld (%d frames with tags missing)\n", t.tags_shown,
-              t.tags_expected, t.frames_missing_tags);
+  std::printf("pair tags shown / expected                 %ld / %ld (%d frames with tags missing)\n",
+              t.tags_shown, t.tags_expected, t.frames_missing_tags);
   std::printf("pair tags holding C, D or E                %ld\n", t.tags_with_marks);
   std::printf("largest share of the page for the legend   %.0f %% (%s)\n", 100.0 * t.largest_legend_share,
               t.worst_legend.c_str());

@@ -26,7 +26,8 @@ void check_stored(const Store& s, Whole NCCAR, const RefCombinationFile& want, s
     fail("titles read wrongly", file);
   if (NCCAR != static_cast<Whole>(want.cases.size())) fail("wrong number of cases", file);
   for (Whole K = 1; K <= NCCAR; ++K)
-    if (s.BL4.CCAR(K).view() != want.cases[static_cast<std::size_t>(K - 1)]) fail("case name read wrongly", file);
+    if (s.BL4.CCAR(K).view() != want.cases[static_cast<std::size_t>(K - 1)])
+      fail("case name read wrongly", file);
   if (s.BL5.NCOB != static_cast<Whole>(want.combinations.size())) fail("wrong number of combinations", file);
   for (Whole I = 1; I <= s.capacities.combinations; ++I) {
     const bool used = I <= s.BL5.NCOB;

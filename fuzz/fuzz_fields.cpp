@@ -16,8 +16,8 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <string>
 #include <span>
+#include <string>
 #include <string_view>
 #include <vector>
 

@@ -162,7 +162,8 @@ bool reference_read(const std::vector<Item>& layout, const std::vector<std::size
         values.push_back(v);
         break;
       }
-      default: break;  // literals, '/' and no end of record: nothing on input
+      default:
+        break;  // literals, '/' and no end of record: nothing on input
     }
   }
   return false;
@@ -178,7 +179,8 @@ std::string reference_real_text(Real value, int decimals) {
   std::string digits = exact.substr(0, point) + exact.substr(point + 1);
   auto units = static_cast<long>(point);
   auto d = static_cast<long>(decimals);
-  if (static_cast<long>(digits.size()) < units + d + 1) digits.resize(static_cast<std::size_t>(units + d + 1), '0');
+  if (static_cast<long>(digits.size()) < units + d + 1)
+    digits.resize(static_cast<std::size_t>(units + d + 1), '0');
 
   // Cut at 7 significant digits or d decimals, whichever keeps fewer.
   std::size_t first = digits.find_first_not_of('0');
@@ -236,13 +238,17 @@ std::vector<std::pair<std::string, bool>> reference_write(const std::vector<Item
   for (const Item& item : layout) {
     if (item.takes_value() && next == values.size()) break;
     switch (item.kind) {
-      case Item::Kind::skip: blanks += static_cast<std::size_t>(item.width); break;
+      case Item::Kind::skip:
+        blanks += static_cast<std::size_t>(item.width);
+        break;
       case Item::Kind::slash:
         records.emplace_back(record, true);
         record.clear();
         blanks = 0;  // X items at the very end of a record produce nothing
         break;
-      case Item::Kind::no_end: open = true; break;
+      case Item::Kind::no_end:
+        open = true;
+        break;
       case Item::Kind::text:
         record += std::string(blanks, ' ') + std::string(item.literal);
         blanks = 0;
@@ -268,8 +274,8 @@ void check_format_real(Real value, int width, int decimals) {
   std::string text = reference_real_text(value, decimals);
   if (got != right_aligned(text, width)) {
     char detail[128];
-    std::snprintf(detail, sizeof detail, "%.9g in F%d.%d gives \"%s\", expected \"%s\"", value, width, decimals,
-                  got.c_str(), right_aligned(text, width).c_str());
+    std::snprintf(detail, sizeof detail, "%.9g in F%d.%d gives \"%s\", expected \"%s\"", value, width,
+                  decimals, got.c_str(), right_aligned(text, width).c_str());
     fail("real written wrongly", detail);
   }
   // The reference itself: within half a unit of the last digit kept.

@@ -63,8 +63,8 @@ namespace toval::fuzz {
 // What the combination file gives under its grammar, or that it ends the run.
 struct RefCombinationFile {
   bool ends_run = false;
-  std::string titles[3];                  // 40 characters each
-  std::vector<std::string> cases;         // 4 characters each
+  std::string titles[3];                                                // 40 characters each
+  std::vector<std::string> cases;                                       // 4 characters each
   std::vector<std::vector<std::pair<Real, std::string>>> combinations;  // terms: multiplier, case
 };
 RefCombinationFile reference_combination_file(std::string_view file);

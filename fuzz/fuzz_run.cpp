@@ -16,11 +16,11 @@
 #include <string_view>
 
 #include "driver/run.h"
-#include "records/run_files.h"
 #include "fuzz_reference.h"
-#include "support/rescanning_steps.h"
 #include "records/run_error.h"
+#include "records/run_files.h"
 #include "store/store.h"
+#include "support/rescanning_steps.h"
 
 using namespace toval;
 using namespace toval::fuzz;

@@ -12,11 +12,13 @@ int main(int argc, char** argv) {
   toval::RunFiles files;                        // its console and units
   toval::platform::binary_console();
   try {
-    int status = toval::run_toval(store, files, {argv + 1, static_cast<std::size_t>(argc > 0 ? argc - 1 : 0)});
+    int status =
+        toval::run_toval(store, files, {argv + 1, static_cast<std::size_t>(argc > 0 ? argc - 1 : 0)});
     // A console that could not take the output is a failure, never a success.
     if (std::fflush(stdout) != 0 || std::ferror(stdout)) {
       files.console.write_error(
-          toval::file_error(toval::ReadFault::write, "CONSOLE", "the standard output cannot be written").what());
+          toval::file_error(toval::ReadFault::write, "CONSOLE", "the standard output cannot be written")
+              .what());
       return 1;
     }
     return status;

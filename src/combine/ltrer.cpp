@@ -7,7 +7,6 @@
 
 namespace toval {
 
-
 void LTRER(Store& s, Listing& listing, Whole& NNOS, Whole& NBAR, Whole& I, Whole& J) {
   Listing::Block& block = listing.bar_groups_of(s.BL5.CASO(I, J), term_asker(s, I, J), NNOS);
   const Real m = s.BL5.MULT(I, J);

@@ -20,7 +20,8 @@ void REACOES(Store& s, Listing& listing, Whole& NNOS, Whole& I, Whole& NRES) {
     }
     // Checked before the record of the 51st support is read or stored.
     if (K + 1 > s.capacities.supports)
-      check_capacity(listing.unit(), K + 1, s.capacities.supports, "supported nodes", listing.resultant_line(block, J));
+      check_capacity(listing.unit(), K + 1, s.capacities.supports, "supported nodes",
+                     listing.resultant_line(block, J));
     K = static_cast<Whole>(K + 1);
     r.NO_RES(K) = J;
     const NodeValuesRecord& v = listing.resultant(block, J);

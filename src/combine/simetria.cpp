@@ -4,8 +4,8 @@
 #include <cmath>
 
 #include "combine/tolerance.h"
-#include "store/arithmetic.h"
 #include "records/record_io.h"
+#include "store/arithmetic.h"
 
 namespace toval {
 

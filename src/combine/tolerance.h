@@ -12,6 +12,8 @@ constexpr Real DT = 0.0015f;
 
 // A node of abscissa x lies on the vertical line of abscissa a when their
 // distance, formed in double precision and not rounded, is at most DT.
-inline bool on_vertical_line(Real a, Real x) { return std::fabs(double{a} - double{x}) <= double{DT}; }
+inline bool on_vertical_line(Real a, Real x) {
+  return std::fabs(double{a} - double{x}) <= double{DT};
+}
 
 }  // namespace toval

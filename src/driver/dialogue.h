@@ -18,8 +18,7 @@ struct Arguments {
 
 // Asks for the file of `unit_number` with `prompt` until `unit` opens it.
 // `typed` gets the name as typed (A20); blank when the fallback named the file.
-void ask_for_file(Console& console, int unit_number, std::string_view prompt, Name<20>& typed, InputUnit& unit,
-                  Arguments& args);
-
+void ask_for_file(Console& console, int unit_number, std::string_view prompt, Name<20>& typed,
+                  InputUnit& unit, Arguments& args);
 
 }  // namespace toval

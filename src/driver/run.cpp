@@ -3,11 +3,11 @@
 #include "driver/analysis.h"
 #include "driver/dialogue.h"
 #include "driver/report_name.h"
-#include "report/impress.h"
-#include "records/record_io.h"
 #include "records/platform.h"
+#include "records/record_io.h"
 #include "records/run_error.h"
 #include "records/text.h"
+#include "report/impress.h"
 
 namespace toval {
 
@@ -19,10 +19,11 @@ constexpr Item REPORT_NAME[] = {A(20)};
 // The report must never overwrite one of the inputs (a combination file
 // whose own name ends in TOV would otherwise be destroyed).
 void refuse_input_as_report(const std::string& report, const InputUnit& unit, const char* role) {
-  refuse_input_as_output(report, unit.name(),
-                         "the report file would be the " + std::string(role) + " " + unit.name() +
-                             " itself; rename the combination file so that its name does not give this report "
-                             "name (the report takes the name up to the first \".\" followed by TOV)");
+  refuse_input_as_output(
+      report, unit.name(),
+      "the report file would be the " + std::string(role) + " " + unit.name() +
+          " itself; rename the combination file so that its name does not give this report "
+          "name (the report takes the name up to the first \".\" followed by TOV)");
 }
 
 }  // namespace

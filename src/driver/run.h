@@ -8,7 +8,6 @@
 
 namespace toval {
 
-
 // One whole run: the dialogue, the steps in their order, the closes and the
 // end message. Returns the exit status of a normal run; a run-ending error
 // leaves as a RunError.

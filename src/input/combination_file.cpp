@@ -4,9 +4,9 @@
 
 #include "input/case_name.h"
 #include "input/combination_dialect.h"
-#include "store/capacity.h"
 #include "records/record_io.h"
 #include "records/run_error.h"
+#include "store/capacity.h"
 
 namespace toval {
 
@@ -19,7 +19,9 @@ std::string numbered(std::string_view word, long k) {
 }
 
 // "case 2 \"Q1\"": the case as a user finds it in the file.
-std::string case_entry_label(long k, const Name<4>& name) { return numbered("case", k) + " " + quoted_name(name); }
+std::string case_entry_label(long k, const Name<4>& name) {
+  return numbered("case", k) + " " + quoted_name(name);
+}
 
 // The first record where a marker was expected whose columns 1-4 hold one
 // in the wrong letter case: a fault met later is most likely its doing.
@@ -59,8 +61,10 @@ void pass_to_marker(InputUnit& unit, std::string_view marker, std::string_view e
 void read_head(Store& s, InputUnit& unit, MiscasedMarker& miscased) {
   skip_record(unit, "first record of the combination file (passed over)");
   const RecordTag title{RecordKind::title};
-  read_record(unit, TITLE_RECORD, RecordName(title, "project title record (line 2, columns 1-40)"), s.BL1.PRJT);
-  read_record(unit, TITLE_RECORD, RecordName(title, "client title record (line 3, columns 1-40)"), s.BL1.CLIT);
+  read_record(unit, TITLE_RECORD, RecordName(title, "project title record (line 2, columns 1-40)"),
+              s.BL1.PRJT);
+  read_record(unit, TITLE_RECORD, RecordName(title, "client title record (line 3, columns 1-40)"),
+              s.BL1.CLIT);
   read_record(unit, TITLE_RECORD, RecordName(title, "frame title record (line 4, columns 1-40)"), s.BL1.PORT);
   pass_to_marker(unit, FIMG, "the head of the file", {RecordKind::head}, miscased);
 }
@@ -76,17 +80,18 @@ Whole read_case_list(Store& s, InputUnit& unit, MiscasedMarker& miscased) {
     ++I;
     Name<4> name;
     const std::string name_what = "name record of " + numbered("case", I) + " (columns 1-4)";
-    read_record(unit, MARKER_RECORD, RecordName(RecordTag{RecordKind::case_name, I}, std::string_view(name_what)),
-                name);
+    read_record(unit, MARKER_RECORD,
+                RecordName(RecordTag{RecordKind::case_name, I}, std::string_view(name_what)), name);
     check_capacity(unit, I, s.capacities.cases, "load cases in the case list");
     s.BL4.CCAR(I) = name;
     s.lines.case_line(I) = unit.next_line() - 1;
     pass_to_marker(unit, FIMC, case_entry_label(I, name), {RecordKind::case_entry, I}, miscased);
     s.lines.case_end_line(I) = unit.next_line() - 1;
-    const std::string after_what = "record after the \"FIMC\" of " + case_entry_label(I, name) +
-                                   " (the name record of the next case, or the marker \"FIME\" ending the case list)";
-    read_record(unit, MARKER_RECORD, RecordName(RecordTag{RecordKind::after_entry, I}, std::string_view(after_what)),
-                ROT);
+    const std::string after_what =
+        "record after the \"FIMC\" of " + case_entry_label(I, name) +
+        " (the name record of the next case, or the marker \"FIME\" ending the case list)";
+    read_record(unit, MARKER_RECORD,
+                RecordName(RecordTag{RecordKind::after_entry, I}, std::string_view(after_what)), ROT);
     miscased.note(ROT, unit.next_line() - 1);
   } while (!(ROT == FIME));
   return static_cast<Whole>(I);
@@ -178,11 +183,12 @@ void read_combination_file(Store& s, InputUnit& unit, Whole& NCCAR) {
     read_head(s, unit, miscased);
     NCCAR = read_case_list(s, unit, miscased);
     Name<4> ROT;
-    read_record(unit, MARKER_RECORD,
-                RecordName(RecordTag{RecordKind::after_case_list},
-                           "record after the \"FIME\" ending the case list (the marker \"FIME\" when the file "
-                           "gives no combinations, else the header of combination 1)"),
-                ROT);
+    read_record(
+        unit, MARKER_RECORD,
+        RecordName(RecordTag{RecordKind::after_case_list},
+                   "record after the \"FIME\" ending the case list (the marker \"FIME\" when the file "
+                   "gives no combinations, else the header of combination 1)"),
+        ROT);
     miscased.note(ROT, unit.next_line() - 1);
     if (ROT == FIME)
       default_combinations(s, NCCAR);
@@ -198,7 +204,9 @@ void read_combination_file(Store& s, InputUnit& unit, Whole& NCCAR) {
 
 namespace {
 
-bool is_blank(const Name<4>& name) { return name == Name<4>::blank(); }
+bool is_blank(const Name<4>& name) {
+  return name == Name<4>::blank();
+}
 
 Asker asker_at(const Store& s, Asker::Kind kind, long entry, long term, long line) {
   Asker a;
@@ -214,15 +222,17 @@ Asker asker_at(const Store& s, Asker::Kind kind, long entry, long term, long lin
 
 Asker case_list_asker(const Store& s, Whole I) {
   Asker a = asker_at(s, Asker::Kind::case_entry, I, 0, s.lines.case_line(I));
-  if (is_blank(s.BL4.CCAR(I))) a.note = "that case entry has no case name (columns 1-4 of its name record are blank)";
+  if (is_blank(s.BL4.CCAR(I)))
+    a.note = "that case entry has no case name (columns 1-4 of its name record are blank)";
   return a;
 }
 
 Asker term_asker(const Store& s, Whole I, Whole J) {
   Asker a = asker_at(s, Asker::Kind::term, I, J, s.lines.term_line(I, J));
   if (s.lines.decimal_comma(I, J))
-    a.note = "a decimal comma ended that term's multiplier, so the digits after the comma were read as the "
-             "case name (write the multiplier with a point, as 1.4)";
+    a.note =
+        "a decimal comma ended that term's multiplier, so the digits after the comma were read as the "
+        "case name (write the multiplier with a point, as 1.4)";
   else if (is_blank(s.BL5.CASO(I, J)))
     a.note = "that term has no case name (is there a blank line in the term list of combination " +
              std::to_string(I) + "?)";

@@ -256,7 +256,8 @@ RecordName Listing::heading_walk_label(const Block& b, long r, Whole NNOS) const
     case 1:
       return RecordName(RecordTag{RecordKind::end_force, K, 2, name}, "force record of end 2 of bar ", K,
                         " in case ", name);
-    default: return RecordName("third record of the group of bar ", K, " in case ", name);
+    default:
+      return RecordName("third record of the group of bar ", K, " in case ", name);
   }
 }
 
@@ -265,8 +266,8 @@ RecordName Listing::resultants_walk_label(const Block& b, long r) const {
   if (r <= RECORDS_BEFORE_RESULTANTS)
     return RecordName("record ", r, " after the nodal resultants heading of case ", name);
   const long J = r - RECORDS_BEFORE_RESULTANTS;
-  return RecordName(RecordTag{RecordKind::resultant, J, 0, name}, "nodal resultant record of node ", J, " in case ",
-                    name);
+  return RecordName(RecordTag{RecordKind::resultant, J, 0, name}, "nodal resultant record of node ", J,
+                    " in case ", name);
 }
 
 // Leaves the unit at the start of record r of the walk.
@@ -284,7 +285,8 @@ void Listing::reach(Block& b, Walk& w, long r, Whole NNOS, bool heading_walk) {
     const InputUnit::Position at = unit_.position();
     const bool at_frontier = !at_end_ && at.offset == frontier_.offset;
     if (!(at_frontier ? unit_.next(record) : unit_.skip()))
-      record_missing(unit_, heading_walk ? heading_walk_label(b, w.next, NNOS) : resultants_walk_label(b, w.next));
+      record_missing(unit_,
+                     heading_walk ? heading_walk_label(b, w.next, NNOS) : resultants_walk_label(b, w.next));
     if (at_frontier) note_record(record, at);
     ++w.next;
     w.at = unit_.position();
@@ -318,7 +320,8 @@ Listing::Block& Listing::displacements_of(const Name<4>& name, const Asker& aske
 
 Listing::Block& Listing::bar_groups_of(const Name<4>& name, const Asker& asker, Whole NNOS) {
   Block& b = block(name, asker);
-  pass_before(b, b.from_heading, RECORDS_BEFORE_DISPLACEMENTS + NNOS + RECORDS_BEFORE_BAR_GROUPS + 1, NNOS, true);
+  pass_before(b, b.from_heading, RECORDS_BEFORE_DISPLACEMENTS + NNOS + RECORDS_BEFORE_BAR_GROUPS + 1, NNOS,
+              true);
   return b;
 }
 
@@ -331,7 +334,8 @@ Listing::Block& Listing::resultants_of(const Name<4>& name, const Asker& asker) 
 
 Whole Listing::displacement_node(Block& b, Whole NNOS, Whole k) {
   const auto index = static_cast<std::size_t>(k - 1);
-  if (index < b.displacement_nodes.size() && b.displacement_nodes[index].read) return b.displacement_nodes[index].N;
+  if (index < b.displacement_nodes.size() && b.displacement_nodes[index].read)
+    return b.displacement_nodes[index].N;
   const long r = RECORDS_BEFORE_DISPLACEMENTS + k;
   reach(b, b.from_heading, r, NNOS, true);
   Block::NodeNumber n;
@@ -353,8 +357,8 @@ const NodeValuesRecord& Listing::displacement(Block& b, Whole NNOS, Whole k) {
   NodeValuesRecord v;
   v.line = unit_.position().line;
   read_record(unit_, NODE_VALUES_RECORD,
-              RecordName(RecordTag{RecordKind::displacement, k, 0, b.label}, "displacement record of node ", N,
-                         " in case ", b.label),
+              RecordName(RecordTag{RecordKind::displacement, k, 0, b.label}, "displacement record of node ",
+                         N, " in case ", b.label),
               v.N, v.V1, v.V2, v.V3);
   b.displacements.emplace_back(k, v);
   return b.displacements.back().second;
@@ -370,8 +374,7 @@ const BarGroup& Listing::read_bar_groups(Block& b, Whole NNOS, Whole K) {
     for (EndForceRecord* e : {&g.end1, &g.end2}) {
       const long r = e == &g.end1 ? first : first + 1;
       e->line = unit_.position().line;
-      read_walked(END_FORCE_RECORD, heading_walk_label(b, r, NNOS), e->B, e->N, e->ESFN, e->ESFV,
-                  e->ESFM);
+      read_walked(END_FORCE_RECORD, heading_walk_label(b, r, NNOS), e->B, e->N, e->ESFN, e->ESFV, e->ESFM);
     }
     b.from_heading.next = first + 2;
     b.from_heading.at = unit_.position();
@@ -424,7 +427,8 @@ std::vector<Listing::Block::NumberRead> Listing::Block::displacement_numbers_rea
   std::vector<NumberRead> numbers;
   for (std::size_t k = 0; k < displacement_nodes.size(); ++k)
     if (displacement_nodes[k].read)
-      numbers.push_back({static_cast<Whole>(k + 1), displacement_nodes[k].N, displacement_nodes[k].start.line});
+      numbers.push_back(
+          {static_cast<Whole>(k + 1), displacement_nodes[k].N, displacement_nodes[k].start.line});
   return numbers;
 }
 

@@ -29,7 +29,7 @@ namespace toval {
 
 // A displacement record or a nodal resultant record.
 struct NodeValuesRecord {
-  Whole N = 0;                     // node number as written
+  Whole N = 0;                           // node number as written
   Real V1 = 0.0f, V2 = 0.0f, V3 = 0.0f;  // DX, DY, DZ; or resultants 1, 2, 3
   long line = 0;
 };
@@ -94,10 +94,10 @@ class Listing {
       Whole N = 0;
       InputUnit::Position start;
     };
-    std::vector<NodeNumber> displacement_nodes;  // by record, as far as any was read
+    std::vector<NodeNumber> displacement_nodes;                     // by record, as far as any was read
     std::vector<std::pair<Whole, NodeValuesRecord>> displacements;  // read in full, by record
-    std::vector<BarGroup> bar_groups;            // groups 1.. read so far
-    std::vector<std::pair<Whole, NodeValuesRecord>> resultants;  // by record
+    std::vector<BarGroup> bar_groups;                               // groups 1.. read so far
+    std::vector<std::pair<Whole, NodeValuesRecord>> resultants;     // by record
   };
 
   // What the unit may keep in memory of the blocks that passes come back to:
@@ -146,7 +146,8 @@ class Listing {
   // order, the bar numbers they carry are not compared with K.
   const BarGroup& bar_group(Block& b, Whole NNOS, Whole K) {
     // Every term after the first on a case finds its groups read.
-    if (static_cast<std::size_t>(K) <= b.bar_groups.size()) return b.bar_groups[static_cast<std::size_t>(K - 1)];
+    if (static_cast<std::size_t>(K) <= b.bar_groups.size())
+      return b.bar_groups[static_cast<std::size_t>(K - 1)];
     return read_bar_groups(b, NNOS, K);
   }
 

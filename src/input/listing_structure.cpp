@@ -4,9 +4,9 @@
 
 #include "input/listing.h"
 #include "input/listing_dialect.h"
-#include "store/capacity.h"
 #include "records/record_io.h"
 #include "records/run_error.h"
+#include "store/capacity.h"
 
 namespace toval {
 
@@ -19,8 +19,9 @@ void skip_titles(Listing& listing, int count, std::string_view heading) {
   // The name is put together only if a record is missing.
   const std::string quoted_heading = quoted(heading);
   for (int k = 1; k <= count; ++k)
-    listing.next_record(record, RecordName("column-title record (", k, " of ", count, " passed over after the heading ",
-                                           std::string_view(quoted_heading), ")"));
+    listing.next_record(
+        record, RecordName("column-title record (", k, " of ", count, " passed over after the heading ",
+                           std::string_view(quoted_heading), ")"));
 }
 
 // One record of a section read with its layout.
@@ -45,16 +46,17 @@ void note_early_end(Listing& listing, const Record& record, Layout layout, std::
   if (rest.find_first_not_of(" \t") == std::string_view::npos) return;
   const std::string_view written = text.substr(0, std::min(first.last, text.size()));
   const bool blank = written.find_first_not_of(" \t") == std::string_view::npos;
-  listing.note_section_end("the " + std::string(section) + " section ended at line " + std::to_string(record.line) +
-                           ", whose " + std::string(number) + " number (columns 1-" + std::to_string(first.last) +
-                           ") is " + (blank ? "blank" : "0") + " though the record holds more values: the " +
+  listing.note_section_end("the " + std::string(section) + " section ended at line " +
+                           std::to_string(record.line) + ", whose " + std::string(number) +
+                           " number (columns 1-" + std::to_string(first.last) + ") is " +
+                           (blank ? "blank" : "0") + " though the record holds more values: the " +
                            std::string(number) + "s after it were left out");
 }
 
 // Every later step indexes the node tables with NI and NF, so a node number
 // outside them ends the run here, naming the record to mend.
-void check_bar_node(const InputUnit& unit, long nodes, long bar, Whole B, std::string_view end, std::size_t value,
-                    Whole node) {
+void check_bar_node(const InputUnit& unit, long nodes, long bar, Whole B, std::string_view end,
+                    std::size_t value, Whole node) {
   if (node >= 1 && node <= nodes) return;
   ErrorFields f = file_fault(ReadFault::bad_reference, unit.name());
   f.shape = ErrorShape::record;
@@ -65,8 +67,8 @@ void check_bar_node(const InputUnit& unit, long nodes, long bar, Whole B, std::s
   f.last_column = at.last;
   f.notation = item_notation(at.item, notation);
   f.item = "bar record " + std::to_string(bar) + " (numbered " + std::to_string(B) + ")";
-  f.cause = "its " + std::string(end) + " node " + std::to_string(node) + " lies outside the node numbers 1.." +
-            std::to_string(nodes) + " that the program can hold";
+  f.cause = "its " + std::string(end) + " node " + std::to_string(node) +
+            " lies outside the node numbers 1.." + std::to_string(nodes) + " that the program can hold";
   throw RunError(std::move(f));
 }
 

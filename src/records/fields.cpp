@@ -37,7 +37,9 @@ bool holds_end_of_file_char(std::string_view field) {
   return field.find(END_OF_FILE_CHAR) != std::string_view::npos;
 }
 
-bool is_digit(char c) { return c >= '0' && c <= '9'; }
+bool is_digit(char c) {
+  return c >= '0' && c <= '9';
+}
 
 }  // namespace
 

@@ -9,7 +9,9 @@
 
 namespace toval {
 
-InputUnit::~InputUnit() { close(); }
+InputUnit::~InputUnit() {
+  close();
+}
 
 bool InputUnit::open(const std::string& path) {
   close();
@@ -79,7 +81,8 @@ void InputUnit::seek(Position position) {
 }
 
 std::size_t InputUnit::kept_find(std::uint64_t offset) const {
-  if (kept_count_ == 0 || offset < kept_at(0).offset || offset > kept_at(kept_count_ - 1).offset) return kept_count_;
+  if (kept_count_ == 0 || offset < kept_at(0).offset || offset > kept_at(kept_count_ - 1).offset)
+    return kept_count_;
   std::size_t low = 0, high = kept_count_;  // the first kept at or after offset lies in [low, high)
   while (low < high) {
     const std::size_t mid = low + (high - low) / 2;
@@ -370,8 +373,8 @@ void InputUnit::keep(Position from, long records) {
   if (keep_budget_ == 0 || records <= 0) return;
   Want w{from.offset, records};
   // Through what is kept already.
-  for (std::size_t at = kept_find(w.offset); w.records > 0 && at < kept_count_ && kept_at(at).offset == w.offset;
-       ++at) {
+  for (std::size_t at = kept_find(w.offset);
+       w.records > 0 && at < kept_count_ && kept_at(at).offset == w.offset; ++at) {
     w.offset = kept_at(at).next();
     --w.records;
   }
@@ -403,8 +406,9 @@ void InputUnit::kept_read(const Record& record, std::uint64_t offset) {
   b.data_low -= record.size;
   char* data = b.memory.data() + b.data_low;
   std::memcpy(data, record.data, record.size);
-  new (b.memory.data() + b.count * sizeof(Kept)) Kept{offset, data, static_cast<std::uint32_t>(next - offset),
-                                                      static_cast<std::uint16_t>(record.size), record.line_end};
+  new (b.memory.data() + b.count * sizeof(Kept))
+      Kept{offset, data, static_cast<std::uint32_t>(next - offset), static_cast<std::uint16_t>(record.size),
+           record.line_end};
   ++b.count;
   ++kept_count_;
   advance_wants(offset, next);

@@ -23,7 +23,7 @@ struct Record {
   static constexpr std::size_t CAPTURE = 256;
   const char* data = "";
   std::size_t size = 0;
-  long line = 0;  // line number in the file, from 1
+  long line = 0;         // line number in the file, from 1
   bool line_end = true;  // false for a last line that the file ends without a line feed
 
   std::string_view text() const { return {data, size}; }
@@ -155,11 +155,11 @@ class InputUnit {
   std::string_view memory_;
   std::string name_;
   std::unique_ptr<platform::MemoryBlock> storage_;
-  char* buffer_ = nullptr;  // storage_'s BUFFER bytes
-  std::size_t begin_ = 0;           // next unread byte in buffer_
-  std::size_t end_ = 0;             // bytes valid in buffer_
-  std::uint64_t buffer_offset_ = 0; // file offset of buffer_[0]
-  std::uint64_t stream_offset_ = 0; // where the next fread reads; a seek only moves buffer_offset_
+  char* buffer_ = nullptr;           // storage_'s BUFFER bytes
+  std::size_t begin_ = 0;            // next unread byte in buffer_
+  std::size_t end_ = 0;              // bytes valid in buffer_
+  std::uint64_t buffer_offset_ = 0;  // file offset of buffer_[0]
+  std::uint64_t stream_offset_ = 0;  // where the next fread reads; a seek only moves buffer_offset_
   long next_line_ = 1;
   Position last_;  // start of the record just read
   ReadWatch* watch_ = nullptr;

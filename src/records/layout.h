@@ -23,11 +23,21 @@ struct Item {
 
 using Layout = std::span<const Item>;
 
-constexpr Item I(int w) { return {Item::Kind::integer, w, 0, {}}; }
-constexpr Item F(int w, int d) { return {Item::Kind::real, w, d, {}}; }
-constexpr Item A(int w) { return {Item::Kind::chars, w, 0, {}}; }
-constexpr Item X(int n) { return {Item::Kind::skip, n, 0, {}}; }
-constexpr Item Text(std::string_view s) { return {Item::Kind::text, 0, 0, s}; }
+constexpr Item I(int w) {
+  return {Item::Kind::integer, w, 0, {}};
+}
+constexpr Item F(int w, int d) {
+  return {Item::Kind::real, w, d, {}};
+}
+constexpr Item A(int w) {
+  return {Item::Kind::chars, w, 0, {}};
+}
+constexpr Item X(int n) {
+  return {Item::Kind::skip, n, 0, {}};
+}
+constexpr Item Text(std::string_view s) {
+  return {Item::Kind::text, 0, 0, s};
+}
 inline constexpr Item SLASH{Item::Kind::slash, 0, 0, {}};
 inline constexpr Item NO_END{Item::Kind::no_end, 0, 0, {}};
 

@@ -35,8 +35,8 @@ namespace {
 // The volume serial number and file index of an existing file or directory:
 // two names of one file (links, short names, other spellings) give the same.
 bool file_identity(const std::string& path, BY_HANDLE_FILE_INFORMATION& info) {
-  HANDLE handle = CreateFileA(path.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-                              OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+  HANDLE handle = CreateFileA(path.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                              nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
   if (handle == INVALID_HANDLE_VALUE) return false;
   bool known = GetFileInformationByHandle(handle, &info) != 0;
   CloseHandle(handle);
@@ -73,7 +73,9 @@ void binary_console() {
   _setmode(_fileno(stderr), _O_BINARY);
 }
 
-std::string_view console_line_end() { return "\r\n"; }
+std::string_view console_line_end() {
+  return "\r\n";
+}
 
 MemoryBlock::MemoryBlock(std::size_t bytes) : size_(bytes) {
   data_ = static_cast<char*>(VirtualAlloc(nullptr, bytes, MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE));
@@ -106,7 +108,9 @@ bool same_file(const std::string& a, const std::string& b) {
   return !ec && same;
 }
 
-std::FILE* create_new_file(const std::string& path) { return std::fopen(path.c_str(), "wbx"); }
+std::FILE* create_new_file(const std::string& path) {
+  return std::fopen(path.c_str(), "wbx");
+}
 
 std::string replace_file(const std::string& from, const std::string& to) {
   if (std::rename(from.c_str(), to.c_str()) == 0) return {};
@@ -115,7 +119,9 @@ std::string replace_file(const std::string& from, const std::string& to) {
 
 void binary_console() {}  // no translation to turn off
 
-std::string_view console_line_end() { return "\n"; }
+std::string_view console_line_end() {
+  return "\n";
+}
 
 MemoryBlock::MemoryBlock(std::size_t bytes) : size_(bytes) {
   if (bytes % LARGE == 0) {

@@ -35,7 +35,8 @@ namespace {
     fault = ReadFault::end_of_file_character;
   } else if (item.kind == Item::Kind::integer) {
     fault = status == FieldStatus::out_of_range ? ReadFault::integer_range : ReadFault::bad_integer;
-    f.cause = status == FieldStatus::out_of_range ? "an integer outside -32767..32767" : "which is not an integer";
+    f.cause =
+        status == FieldStatus::out_of_range ? "an integer outside -32767..32767" : "which is not an integer";
   } else {
     fault = status == FieldStatus::out_of_range ? ReadFault::real_range : ReadFault::bad_real;
     f.cause = status == FieldStatus::out_of_range ? "a real number beyond the 32-bit range"
@@ -58,7 +59,8 @@ namespace {
 }
 
 std::string heading_not_found(std::string_view heading) {
-  return "the heading " + quoted(heading) + " (columns 1-" + std::to_string(heading.size()) + ") was not found";
+  return "the heading " + quoted(heading) + " (columns 1-" + std::to_string(heading.size()) +
+         ") was not found";
 }
 
 void read_fields(const InputUnit& unit, const Record& record, Layout layout, std::span<const Target> targets,
@@ -81,7 +83,8 @@ void read_fields(const InputUnit& unit, const Record& record, Layout layout, std
       char field[Record::CAPTURE];
       for (std::size_t k = 0; k < width && k < sizeof field; ++k)
         field[k] = column + k < record.size ? record.data[column + k] : ' ';
-      chars_from_field({field, std::min(width, sizeof field)}, static_cast<char*>(target.where), target.length);
+      chars_from_field({field, std::min(width, sizeof field)}, static_cast<char*>(target.where),
+                       target.length);
       column += width;
       continue;
     }
@@ -150,7 +153,7 @@ void section_scan(InputUnit& unit, std::string_view heading, const Asker& asker)
 
 void write_record(RecordSink& sink, Layout layout, std::span<const Value> values) {
   std::string record;
-  record.reserve(160);  // every record of the system fits: one allocation
+  record.reserve(160);             // every record of the system fits: one allocation
   std::size_t pending_blanks = 0;  // X items count only when output follows
   std::size_t next = 0;
   bool open_end = false;
@@ -161,7 +164,9 @@ void write_record(RecordSink& sink, Layout layout, std::span<const Value> values
   for (const Item& item : layout) {
     if (item.takes_value() && next == values.size()) break;  // values used up
     switch (item.kind) {
-      case Item::Kind::skip: pending_blanks += static_cast<std::size_t>(item.width); break;
+      case Item::Kind::skip:
+        pending_blanks += static_cast<std::size_t>(item.width);
+        break;
       case Item::Kind::text:
         flush_blanks();
         record += item.literal;
@@ -171,7 +176,9 @@ void write_record(RecordSink& sink, Layout layout, std::span<const Value> values
         record.clear();
         pending_blanks = 0;
         break;
-      case Item::Kind::no_end: open_end = true; break;
+      case Item::Kind::no_end:
+        open_end = true;
+        break;
       case Item::Kind::integer:
       case Item::Kind::real:
       case Item::Kind::chars: {
@@ -193,6 +200,8 @@ void write_record(RecordSink& sink, Layout layout, std::span<const Value> values
   sink.put_record(record, !open_end);
 }
 
-void empty_record(RecordSink& sink) { sink.put_record(" ", true); }
+void empty_record(RecordSink& sink) {
+  sink.put_record(" ", true);
+}
 
 }  // namespace toval

@@ -22,8 +22,12 @@ struct Target {
   void* where;
   std::size_t length = 0;  // of a name
 };
-inline Target into(Whole& v) { return {Target::Kind::whole, &v}; }
-inline Target into(Real& v) { return {Target::Kind::real, &v}; }
+inline Target into(Whole& v) {
+  return {Target::Kind::whole, &v};
+}
+inline Target into(Real& v) {
+  return {Target::Kind::real, &v};
+}
 template <std::size_t N>
 Target into(Name<N>& n) {
   return {Target::Kind::chars, n.chars.data(), N};
@@ -37,12 +41,24 @@ struct Value {
   Real real = 0.0f;
   std::string_view chars{};
 };
-inline Value value_of(long v) { return {Value::Kind::whole, v}; }
-inline Value value_of(int v) { return {Value::Kind::whole, v}; }
-inline Value value_of(Whole v) { return {Value::Kind::whole, v}; }
-inline Value value_of(Real v) { return {Value::Kind::real, 0, v}; }
-inline Value value_of(std::string_view v) { return {Value::Kind::chars, 0, 0.0f, v}; }
-inline Value value_of(const char* v) { return value_of(std::string_view(v)); }
+inline Value value_of(long v) {
+  return {Value::Kind::whole, v};
+}
+inline Value value_of(int v) {
+  return {Value::Kind::whole, v};
+}
+inline Value value_of(Whole v) {
+  return {Value::Kind::whole, v};
+}
+inline Value value_of(Real v) {
+  return {Value::Kind::real, 0, v};
+}
+inline Value value_of(std::string_view v) {
+  return {Value::Kind::chars, 0, 0.0f, v};
+}
+inline Value value_of(const char* v) {
+  return value_of(std::string_view(v));
+}
 template <std::size_t N>
 Value value_of(const Name<N>& n) {
   return value_of(n.view());

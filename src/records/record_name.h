@@ -24,20 +24,20 @@ enum class RecordKind : unsigned char {
   resultant,            // nodal resultant record `number`
   // The combination file.
   title,
-  head,            // a record before "FIMG", read for its columns 1-4
-  case_name,       // the name record of case `number`
-  case_entry,      // a record of case `number`'s entry after its name, up to its "FIMC"
-  after_entry,     // the record after the "FIMC" of case `number`
-  after_case_list, // the record after the "FIME" that ends the case list
-  term,            // a term record, or the closing "FIMC", of combination `number`
+  head,               // a record before "FIMG", read for its columns 1-4
+  case_name,          // the name record of case `number`
+  case_entry,         // a record of case `number`'s entry after its name, up to its "FIMC"
+  after_entry,        // the record after the "FIMC" of case `number`
+  after_case_list,    // the record after the "FIME" that ends the case list
+  term,               // a term record, or the closing "FIMC", of combination `number`
   after_combination,  // the record after the closing "FIMC" of combination `number`
 };
 
 struct RecordTag {
   RecordKind kind = RecordKind::other;
-  long number = 0;            // node, bar, case or combination, from 1
-  int end = 0;                // 1 or 2 for an end-force record
-  std::string_view block{};   // the case block's name as messages show it
+  long number = 0;           // node, bar, case or combination, from 1
+  int end = 0;               // 1 or 2 for an end-force record
+  std::string_view block{};  // the case block's name as messages show it
 };
 
 class RecordName {
@@ -48,10 +48,7 @@ class RecordName {
   RecordName(const std::string& text) { add(std::string_view(text)); }
   // Texts and whole numbers, in order; texts must outlive the read.
   template <class... Part>
-    requires(sizeof...(Part) > 1)
-  explicit RecordName(const Part&... parts) {
-    (add(parts), ...);
-  }
+  requires(sizeof...(Part) > 1) explicit RecordName(const Part&... parts) { (add(parts), ...); }
 
   std::string text() const;
   const RecordTag& tag() const { return tag_; }

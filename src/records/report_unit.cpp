@@ -62,7 +62,8 @@ void ReportUnit::append(std::string_view bytes) {
     flush();
     if (bytes.size() >= BUFFER) {
       // Larger than the buffer: straight to the file.
-      if (std::fwrite(bytes.data(), 1, bytes.size(), file_) != bytes.size()) fail("the report file cannot be written");
+      if (std::fwrite(bytes.data(), 1, bytes.size(), file_) != bytes.size())
+        fail("the report file cannot be written");
       return;
     }
   }
@@ -95,8 +96,10 @@ void ReportUnit::close() {
   }
 }
 
-void refuse_input_as_output(const std::string& output, const std::string& input, std::string_view description) {
-  if (output == input || platform::same_file(output, input)) throw file_error(ReadFault::same_file, output, description);
+void refuse_input_as_output(const std::string& output, const std::string& input,
+                            std::string_view description) {
+  if (output == input || platform::same_file(output, input))
+    throw file_error(ReadFault::same_file, output, description);
 }
 
 }  // namespace toval

@@ -47,6 +47,7 @@ class ReportUnit : public RecordSink {
 
 // An output must never overwrite one of the inputs: the open fault, with
 // its description, when `output` names the same file as `input`.
-void refuse_input_as_output(const std::string& output, const std::string& input, std::string_view description);
+void refuse_input_as_output(const std::string& output, const std::string& input,
+                            std::string_view description);
 
 }  // namespace toval

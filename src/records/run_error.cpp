@@ -13,15 +13,17 @@ std::string numbered(char letter, int number) {
 }
 
 std::string columns_of(const ErrorFields& f) {
-  return "columns " + std::to_string(f.first_column) + "-" + std::to_string(f.last_column) + " (" + f.notation +
-         ")";
+  return "columns " + std::to_string(f.first_column) + "-" + std::to_string(f.last_column) + " (" +
+         f.notation + ")";
 }
 
 // The one place where a fault's fields become its description.
 std::string describe(const ErrorFields& f) {
   std::string d;
   switch (f.shape) {
-    case ErrorShape::none: d = f.cause; break;
+    case ErrorShape::none:
+      d = f.cause;
+      break;
     case ErrorShape::field:
       d = "line " + std::to_string(f.line) + ", " + columns_of(f) + " of a " + f.item + ": found " +
           quoted(f.found) + ", " + f.cause;
@@ -33,7 +35,9 @@ std::string describe(const ErrorFields& f) {
       d = f.line > 0 ? "end of file after line " + std::to_string(f.line) : "end of file in an empty file";
       d += ": " + f.cause;
       break;
-    case ErrorShape::capacity: d = "capacity exceeded at line " + std::to_string(f.line) + ": " + f.cause; break;
+    case ErrorShape::capacity:
+      d = "capacity exceeded at line " + std::to_string(f.line) + ": " + f.cause;
+      break;
   }
   if (f.asker.kind != Asker::Kind::none) d += "; " + asker_text(f.asker);
   if (!f.hint.empty()) d += "; " + f.hint;
@@ -60,7 +64,9 @@ std::string asker_text(const Asker& a) {
 }
 
 RunError::RunError(ErrorFields fields)
-    : fields_(std::move(fields)), description_(describe(fields_)), message_(message_of(fields_, description_)) {}
+    : fields_(std::move(fields)),
+      description_(describe(fields_)),
+      message_(message_of(fields_, description_)) {}
 
 RunError::RunError(std::string text) : description_(text), message_(std::move(text)) {
   fields_.letter = 0;
@@ -77,9 +83,12 @@ RunError RunError::with_hint(std::string hint) const {
 std::string_view operation_of(ReadFault fault) {
   switch (fault) {
     case ReadFault::open:
-    case ReadFault::same_file: return "OPEN";
-    case ReadFault::write: return "WRITE";
-    default: return "READ";
+    case ReadFault::same_file:
+      return "OPEN";
+    case ReadFault::write:
+      return "WRITE";
+    default:
+      return "READ";
   }
 }
 
@@ -107,10 +116,9 @@ RunError math_error(MathFault fault) {
   f.letter = 'M';
   f.code = static_cast<int>(fault);
   f.operation = "MATH";
-  f.cause = std::string("floating-point error: ") +
-            (fault == MathFault::invalid          ? "invalid"
-             : fault == MathFault::divide_by_zero ? "divide by zero"
-                                                  : "overflow");
+  f.cause = std::string("floating-point error: ") + (fault == MathFault::invalid          ? "invalid"
+                                                     : fault == MathFault::divide_by_zero ? "divide by zero"
+                                                                                          : "overflow");
   return RunError(std::move(f));
 }
 

@@ -35,11 +35,11 @@ enum class MathFault : int { invalid = 6101, divide_by_zero = 6103, overflow = 6
 struct Asker {
   enum class Kind { none, case_entry, term };
   Kind kind = Kind::none;
-  long entry = 0;     // case I of the case list, or combination I
-  long term = 0;      // term J of combination I
-  long line = 0;      // in `file`; 0 when not known
-  std::string file;   // the combination file
-  std::string note;   // what looks wrong with the name it gives, if anything
+  long entry = 0;    // case I of the case list, or combination I
+  long term = 0;     // term J of combination I
+  long line = 0;     // in `file`; 0 when not known
+  std::string file;  // the combination file
+  std::string note;  // what looks wrong with the name it gives, if anything
 };
 
 // "it was asked for by term 2 of combination 1, line 15 of A.CMB; <note>"
@@ -60,14 +60,14 @@ struct ErrorFields {
   std::string operation;  // "READ", "OPEN", "WRITE" or "MATH"
   std::string file;       // empty for arithmetic
   ErrorShape shape = ErrorShape::none;
-  long line = 0;          // from 1; 0 when the fault has none
+  long line = 0;                                  // from 1; 0 when the fault has none
   std::size_t first_column = 0, last_column = 0;  // from 1; 0 when none
-  std::string notation;   // the field as the layout gives it: "I8", "F15.0"
-  std::string item;       // the record: "node record of the node section"
-  std::string found;      // the field's text as it stands in the file
+  std::string notation;                           // the field as the layout gives it: "I8", "F15.0"
+  std::string item;                               // the record: "node record of the node section"
+  std::string found;                              // the field's text as it stands in the file
   std::string cause;
   Asker asker;
-  std::string hint;       // where the cause probably lies, when it is elsewhere
+  std::string hint;  // where the cause probably lies, when it is elsewhere
 };
 
 class RunError : public std::exception {

@@ -29,6 +29,8 @@ constexpr std::string_view number_text(std::string_view field) {
 }
 
 // A decimal digit, whatever the locale.
-constexpr bool is_digit(char c) { return c >= '0' && c <= '9'; }
+constexpr bool is_digit(char c) {
+  return c >= '0' && c <= '9';
+}
 
 }  // namespace toval

@@ -54,5 +54,4 @@ inline void open_section(RecordSink& out, Layout title, Layout heading, SectionS
   write_record(out, LONG_EQUALS_RULER);
 }
 
-
 }  // namespace toval::report

@@ -12,8 +12,8 @@ void check_capacity(const InputUnit& unit, long count, long capacity, std::strin
   ErrorFields f = file_fault(ReadFault::capacity, unit.name());
   f.shape = ErrorShape::capacity;
   f.line = line;
-  f.cause = "more than " + std::to_string(capacity) + " " + std::string(what) + " (the program holds at most " +
-            std::to_string(capacity) + ")";
+  f.cause = "more than " + std::to_string(capacity) + " " + std::string(what) +
+            " (the program holds at most " + std::to_string(capacity) + ")";
   throw RunError(std::move(f));
 }
 

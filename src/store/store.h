@@ -59,8 +59,15 @@ struct DisplacementNodes {
 // BL8: displacements of the characteristic nodes, by case.
 struct Displacements {
   explicit Displacements(const Capacities& c)
-      : DX_E(c.cases), DY_E(c.cases), DZ_E(c.cases), DX_C(c.cases), DY_C(c.cases), DZ_C(c.cases),
-        DX_D(c.cases), DY_D(c.cases), DZ_D(c.cases) {}
+      : DX_E(c.cases),
+        DY_E(c.cases),
+        DZ_E(c.cases),
+        DX_C(c.cases),
+        DY_C(c.cases),
+        DZ_C(c.cases),
+        DX_D(c.cases),
+        DY_D(c.cases),
+        DZ_D(c.cases) {}
   Table<Real> DX_E, DY_E, DZ_E;
   Table<Real> DX_C, DY_C, DZ_C;
   Table<Real> DX_D, DY_D, DZ_D;
@@ -97,10 +104,13 @@ struct Reactions {
 // run's tables: nothing is computed from it).
 struct EntryLines {
   explicit EntryLines(const Capacities& c)
-      : case_line(c.cases), case_end_line(c.cases), header_line(c.combinations),
-        term_line(c.combinations, c.terms), decimal_comma(c.combinations, c.terms) {}
-  std::string file;  // the combination file, as messages name it
-  Table<long> case_line;  // name record of each case entry
+      : case_line(c.cases),
+        case_end_line(c.cases),
+        header_line(c.combinations),
+        term_line(c.combinations, c.terms),
+        decimal_comma(c.combinations, c.terms) {}
+  std::string file;           // the combination file, as messages name it
+  Table<long> case_line;      // name record of each case entry
   Table<long> case_end_line;  // the "FIMC" that ends each case entry
   Table<long> header_line;
   Table2<long> term_line;
@@ -110,7 +120,9 @@ struct EntryLines {
 };
 
 // Slot of bar K in combination I: (I - 1) * NBAR + K.
-inline long slot(long I, long NBAR, long K) { return (I - 1) * NBAR + K; }
+inline long slot(long I, long NBAR, long K) {
+  return (I - 1) * NBAR + K;
+}
 
 struct Store {
   explicit Store(const Capacities& c)

@@ -56,7 +56,8 @@ class Table {
   // Grows by at least half again, so that writing entries in order costs
   // a few moves in all, however many there are.
   void grow(std::size_t size) {
-    if (size > values_.capacity()) values_.reserve(std::min(capacity_, std::max(size, values_.size() * 3 / 2 + 8)));
+    if (size > values_.capacity())
+      values_.reserve(std::min(capacity_, std::max(size, values_.size() * 3 / 2 + 8)));
     values_.resize(size, fill_);
   }
 

@@ -1,5 +1,3 @@
-#include "tools/program.h"
-
 #include <ostream>
 
 #include "tools/check/check_command.h"
@@ -11,6 +9,7 @@
 #include "tools/draw/picture.h"
 #include "tools/export/export_command.h"
 #include "tools/export/results_json.h"
+#include "tools/program.h"
 #include "tools/report/report_command.h"
 
 namespace toval::tools {
@@ -19,17 +18,15 @@ namespace {
 
 // One line per subcommand.
 const Command COMMANDS[] = {
-    export_command(),
-    draw_command(),
-    check_command(),
-    combinations_command(),
-    report_command(),
-    diff_command(),
+    export_command(),       draw_command(),   check_command(),
+    combinations_command(), report_command(), diff_command(),
 };
 
 }  // namespace
 
-std::span<const Command> commands() { return COMMANDS; }
+std::span<const Command> commands() {
+  return COMMANDS;
+}
 
 Services services() {
   Services offers;

@@ -68,12 +68,14 @@ int dispatch(std::span<const std::string> args) {
   if (args.empty()) return usage_error("a subcommand is needed", PROGRAM_USAGE);
   const std::string& first = args[0];
   if (first == "--help" || first == "-h") {
-    if (args.size() > 1) return usage_error("unexpected argument '" + args[1] + "' after " + first, PROGRAM_USAGE);
+    if (args.size() > 1)
+      return usage_error("unexpected argument '" + args[1] + "' after " + first, PROGRAM_USAGE);
     write_output("", program_help());
     return 0;
   }
   if (first == "--version") {
-    if (args.size() > 1) return usage_error("unexpected argument '" + args[1] + "' after --version", PROGRAM_USAGE);
+    if (args.size() > 1)
+      return usage_error("unexpected argument '" + args[1] + "' after --version", PROGRAM_USAGE);
     write_output("", "toval-tools " + std::string(VERSION) + "\n");
     return 0;
   }
@@ -82,9 +84,12 @@ int dispatch(std::span<const std::string> args) {
       write_output("", program_help());
       return 0;
     }
-    if (args.size() > 2) return usage_error("unexpected argument '" + args[2] + "' after help " + args[1], "toval-tools help SUBCOMMAND");
+    if (args.size() > 2)
+      return usage_error("unexpected argument '" + args[2] + "' after help " + args[1],
+                         "toval-tools help SUBCOMMAND");
     const Command* c = find_command(args[1]);
-    if (c == nullptr) return usage_error("unknown subcommand '" + args[1] + "'", "toval-tools help SUBCOMMAND");
+    if (c == nullptr)
+      return usage_error("unknown subcommand '" + args[1] + "'", "toval-tools help SUBCOMMAND");
     write_output("", c->help);
     return 0;
   }

@@ -11,7 +11,8 @@
 
 namespace toval::tools {
 
-constexpr std::string_view PROGRAM_USAGE = "toval-tools [--help | --version | help SUBCOMMAND | SUBCOMMAND ARGUMENTS...]";
+constexpr std::string_view PROGRAM_USAGE =
+    "toval-tools [--help | --version | help SUBCOMMAND | SUBCOMMAND ARGUMENTS...]";
 
 // Every subcommand, in the order --help lists them.
 std::span<const Command> commands();

@@ -1,9 +1,9 @@
 // The characteristic nodes and their displacements.
-#include "driver/toval_capacities.h"
 #include "combine/desloc.h"
 
 #include <gtest/gtest.h>
 
+#include "driver/toval_capacities.h"
 #include "frame_fixture.h"
 
 namespace toval::testing {
@@ -112,8 +112,8 @@ struct Triple {
   Real dx, dy, dz;
 };
 
-void expect_values(const Table<Real>& DX, const Table<Real>& DY,
-                   const Table<Real>& DZ, long I, Triple t, const char* role) {
+void expect_values(const Table<Real>& DX, const Table<Real>& DY, const Table<Real>& DZ, long I, Triple t,
+                   const char* role) {
   SCOPED_TRACE(std::string(role) + " of case " + std::to_string(I));
   EXPECT_EQ(DX(I), t.dx);
   EXPECT_EQ(DY(I), t.dy);

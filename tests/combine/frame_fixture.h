@@ -8,8 +8,8 @@
 #include <vector>
 
 #include "driver/toval_capacities.h"
-#include "records/run_files.h"
 #include "input/listing.h"
+#include "records/run_files.h"
 #include "store/store.h"
 
 namespace toval::testing {

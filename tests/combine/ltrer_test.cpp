@@ -33,7 +33,8 @@ struct Term {
 };
 
 // Fills the combinations and calls LTRER for every term, as the run does.
-void combine(Store& s, Listing& listing, const std::vector<std::vector<Term>>& combinations, Whole NNOS, Whole NBAR) {
+void combine(Store& s, Listing& listing, const std::vector<std::vector<Term>>& combinations, Whole NNOS,
+             Whole NBAR) {
   s.BL5.NCOB = static_cast<Whole>(combinations.size());
   for (std::size_t i = 0; i < combinations.size(); ++i) {
     const long I = static_cast<long>(i) + 1;

@@ -1,9 +1,9 @@
 // Normal-force envelope and bending flags.
-#include "driver/toval_capacities.h"
 #include "combine/maxesfbc.h"
 
 #include <gtest/gtest.h>
 
+#include "driver/toval_capacities.h"
 #include "frame_fixture.h"
 
 namespace toval::testing {

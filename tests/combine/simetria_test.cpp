@@ -1,14 +1,14 @@
 // The symmetry axis and the pairing of mirror bars.
-#include "driver/toval_capacities.h"
 #include "combine/simetria.h"
-#include "records/console.h"
 
 #include <gtest/gtest.h>
 
 #include <cstdio>
 #include <string>
 
+#include "driver/toval_capacities.h"
 #include "frame_fixture.h"
+#include "records/console.h"
 
 namespace toval::testing {
 namespace {

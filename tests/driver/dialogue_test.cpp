@@ -17,7 +17,9 @@ using testing::TempDir;
 const std::string COMB_Q = "\n\n\nARQUIVO DE COMBINACOES : ";
 const std::string FORCES_Q = "\n\n\nARQUIVO DE ESFORCOS    : ";
 const std::string NOT_FOUND = "\n\n\n*** ARQUIVO NAO ENCONTRADO *** \n\n";
-std::string report_line(const std::string& padded) { return "\n\n\nARQUIVO DE SAIDA       : " + padded; }
+std::string report_line(const std::string& padded) {
+  return "\n\n\nARQUIVO DE SAIDA       : " + padded;
+}
 std::string fallback(int unit) {
   return "\nFile name missing or blank - please enter file name\nUNIT " + std::to_string(unit) + "? ";
 }
@@ -53,9 +55,10 @@ TEST(Dialogue, NamesAreTrimmedCutToTwentyAndNeverNamedPastANul) {
   dir.write("ABCDEFGHIJKLMNOPQRST", "x\n");
   // Blanks around a name are not part of it; a longer name is cut to 20;
   // a tab is not a blank; a NUL byte makes the name unusable.
-  auto r = run_program(dir.path(), std::string("\t\nF.DAT\0junk\n", 13) + "  COMB.DAT  \n" +
-                                       "ABCDEFGHIJKLMNOPQRSTUVWXYZ\n");
-  EXPECT_EQ(r.out, COMB_Q + NOT_FOUND + COMB_Q + NOT_FOUND + COMB_Q + FORCES_Q + report_line("  COMB.TOV          "));
+  auto r = run_program(
+      dir.path(), std::string("\t\nF.DAT\0junk\n", 13) + "  COMB.DAT  \n" + "ABCDEFGHIJKLMNOPQRSTUVWXYZ\n");
+  EXPECT_EQ(r.out, COMB_Q + NOT_FOUND + COMB_Q + NOT_FOUND + COMB_Q + FORCES_Q +
+                       report_line("  COMB.TOV          "));
   EXPECT_EQ(r.err.rfind("\nrun-time error F6501: READ(ABCDEFGHIJKLMNOPQRST)\n", 0), 0u) << r.err;
 }
 
@@ -71,7 +74,8 @@ TEST(Dialogue, BlankNameWithoutArgumentsAsksForTheUnit) {
   Dir dir;
   // The first blank name takes the argument; the second asks, again while blank.
   auto r = run_program(dir.path(), "\n\n   \n\nF.DAT\n", {"COMB.DAT"});
-  EXPECT_EQ(r.out, COMB_Q + FORCES_Q + fallback(4) + fallback(4) + fallback(4) + report_line("TOV                 "));
+  EXPECT_EQ(r.out, COMB_Q + FORCES_Q + fallback(4) + fallback(4) + fallback(4) +
+                       report_line("TOV                 "));
   EXPECT_EQ(r.status, 1);
 }
 
@@ -120,7 +124,8 @@ TEST(ReportFile, NeverTheSameFileAsAnInput) {
     EXPECT_EQ(r.status, 1);
     EXPECT_NE(r.err.find("run-time error F6522: OPEN("), std::string::npos) << r.err;
     EXPECT_EQ(dir.read(victim), before);
-    EXPECT_EQ(r.out.substr(r.out.size() - 20), victim == "X.TOV" ? "X.TOV               " : "sub/F.TOV           ");
+    EXPECT_EQ(r.out.substr(r.out.size() - 20),
+              victim == "X.TOV" ? "X.TOV               " : "sub/F.TOV           ");
   }
 }
 
@@ -148,7 +153,8 @@ TEST(ReportFile, AReportThatCannotBeWrittenIsNeverASuccess) {
   std::filesystem::create_symlink(full, dir.file("GALPAO.TOV"));
   auto r = run_program(dir.path(), "GALPAO.CMB\nGALPAO.ESF\n");
   EXPECT_EQ(r.status, 1);
-  EXPECT_EQ(r.err.rfind("\nrun-time error F6521: WRITE(GALPAO.TOV)\n- the report file cannot be written", 0), 0u)
+  EXPECT_EQ(r.err.rfind("\nrun-time error F6521: WRITE(GALPAO.TOV)\n- the report file cannot be written", 0),
+            0u)
       << r.err;
   EXPECT_EQ(r.out.find("Stop - Program terminated."), std::string::npos);
 }

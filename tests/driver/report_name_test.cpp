@@ -1,7 +1,7 @@
 // The report file's name follows from the combination file's name.
-#include <gtest/gtest.h>
-
 #include "driver/report_name.h"
+
+#include <gtest/gtest.h>
 
 namespace toval {
 namespace {

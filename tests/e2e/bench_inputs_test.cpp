@@ -15,8 +15,8 @@
 #include <string>
 
 #include "driver/run.h"
-#include "records/run_files.h"
 #include "records/run_error.h"
+#include "records/run_files.h"
 #include "support/rescanning_steps.h"
 #include "support/test_support.h"
 

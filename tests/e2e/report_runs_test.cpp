@@ -78,7 +78,9 @@ TEST(ReportRuns, ThreeBaysFlankingLinesAndRulers) {
 // unrounded: a moment of 0.2 with a normal force of -2 equals it and does not
 // count (the pair of bar 1 is not listed), a moment of -0.3 with a normal
 // force of 3 exceeds it by less than the threshold's own rounding and counts.
-TEST(ReportRuns, BendingThresholdIsTheUnroundedTenth) { EXPECT_TRUE(runs_as_expected("bending_threshold")); }
+TEST(ReportRuns, BendingThresholdIsTheUnroundedTenth) {
+  EXPECT_TRUE(runs_as_expected("bending_threshold"));
+}
 
 // The first case block lacks its resultants heading: its reactions are those
 // of the next block's resultants, found by reading on past its own records.

@@ -3,6 +3,8 @@
 // block never asked for, resultants found in a later block, a missing name
 // asked for after good passes, more names than it notes), it must answer as
 // a pass reading the file from the top answers.
+#include "input/listing.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdio>
@@ -10,7 +12,6 @@
 #include <string>
 #include <vector>
 
-#include "input/listing.h"
 #include "records/run_error.h"
 
 namespace toval {
@@ -132,7 +133,8 @@ TEST(Listing, AMissingNameAfterGoodPassesEndsAtTheEndOfTheFile) {
   f.listing->resultant(a, 2);
   EXPECT_EQ(message_of([&] { f.get("Q"); }),
             "\nrun-time error F6501: READ(FORCES.LST)\n- end of file after line 33: the heading \"     "
-            "CARREGAMENTO: Q   \" (columns 1-23) was not found; it was asked for by term 2 of combination 1, line 15 of T.CMB\n");
+            "CARREGAMENTO: Q   \" (columns 1-23) was not found; it was asked for by term 2 of combination 1, "
+            "line 15 of T.CMB\n");
   // A block cut short ends the run at the record that is missing.
   Forces cut(block("A", 1).substr(0, 200));
   Listing::Block& c = cut.get("A");
@@ -147,20 +149,23 @@ TEST(Listing, APassPassesItsRecordsEvenWhenItReadsNone) {
   // the four records after it.
   const std::string heading = "     CARREGAMENTO: A\n";
   Forces ten(heading + "only one record\n");
-  EXPECT_EQ(message_of([&] { ten.listing->displacements_of(Name<4>::of("A"), {}, 0); }),
-            "\nrun-time error F6501: READ(FORCES.LST)\n- end of file after line 2: a record 2 after the heading "
-            "of case A was expected\n");
+  EXPECT_EQ(
+      message_of([&] { ten.listing->displacements_of(Name<4>::of("A"), {}, 0); }),
+      "\nrun-time error F6501: READ(FORCES.LST)\n- end of file after line 2: a record 2 after the heading "
+      "of case A was expected\n");
   std::string nineteen = heading;
   for (int k = 0; k < 18; ++k) nineteen += "x\n";
   Forces short_of_groups(nineteen);
   EXPECT_NO_THROW(short_of_groups.listing->displacements_of(Name<4>::of("A"), {}, 0));
-  EXPECT_EQ(message_of([&] { short_of_groups.listing->bar_groups_of(Name<4>::of("A"), {}, 0); }),
-            "\nrun-time error F6501: READ(FORCES.LST)\n- end of file after line 19: a record 9 of the nine before "
-            "the bar groups of case A was expected\n");
+  EXPECT_EQ(
+      message_of([&] { short_of_groups.listing->bar_groups_of(Name<4>::of("A"), {}, 0); }),
+      "\nrun-time error F6501: READ(FORCES.LST)\n- end of file after line 19: a record 9 of the nine before "
+      "the bar groups of case A was expected\n");
   Forces three_after(heading + "     RESULTANTES NODAIS\nx\nx\nx\n");
-  EXPECT_EQ(message_of([&] { three_after.listing->resultants_of(Name<4>::of("A"), {}); }),
-            "\nrun-time error F6501: READ(FORCES.LST)\n- end of file after line 5: a record 4 after the nodal "
-            "resultants heading of case A was expected\n");
+  EXPECT_EQ(
+      message_of([&] { three_after.listing->resultants_of(Name<4>::of("A"), {}); }),
+      "\nrun-time error F6501: READ(FORCES.LST)\n- end of file after line 5: a record 4 after the nodal "
+      "resultants heading of case A was expected\n");
 }
 
 TEST(Listing, MoreNamesThanItNotesAreFoundByAPassFromTheTop) {
@@ -176,14 +181,16 @@ TEST(Listing, MoreNamesThanItNotesAreFoundByAPassFromTheTop) {
   EXPECT_EQ(f.listing->bar_group(last, NNOS, 1).end1.ESFN, 7.0f);
   EXPECT_EQ(f.listing->resultant(last, 1).V1, 107.0f);
   EXPECT_EQ(f.get("0003").heading_line, 4);
-  EXPECT_NE(message_of([&] { f.get("NONE"); }).find("was not found; it was asked for by term 2"), std::string::npos);
+  EXPECT_NE(message_of([&] { f.get("NONE"); }).find("was not found; it was asked for by term 2"),
+            std::string::npos);
 }
 
 // Blocks far apart: pages between them push each block out of the unit's
 // buffer before a later pass comes back to it.
 std::string far_apart(const std::vector<std::string>& blocks) {
   std::string page;
-  for (int k = 0; k < 4000; ++k) page += "  a page of the listing that no reader looks at, and its column titles\n";
+  for (int k = 0; k < 4000; ++k)
+    page += "  a page of the listing that no reader looks at, and its column titles\n";
   std::string text = "head\n";
   for (const std::string& b : blocks) text += page + b;
   return text;
@@ -250,9 +257,9 @@ TEST(Listing, FaultsInKeptBlocksAreMetAtTheSameQuestion) {
   bad_b.replace(bad_b.find(force_line(1, 2)), 20, std::string(20, 'x'));
   bad_c.replace(bad_c.rfind(node_line(2, 203)), 30, "       2    not a number here!");
   const std::vector<std::string> names = {"A", "B", "C"};
-  for (const std::string& text : {far_apart({block("A", 1), bad_b, block("C", 3)}),
-                                  far_apart({block("A", 1), block("B", 2), bad_c}),
-                                  far_apart({block("A", 1), block("B", 2), block("C", 3).substr(0, 300)})}) {
+  for (const std::string& text :
+       {far_apart({block("A", 1), bad_b, block("C", 3)}), far_apart({block("A", 1), block("B", 2), bad_c}),
+        far_apart({block("A", 1), block("B", 2), block("C", 3).substr(0, 300)})}) {
     Forces plain(text), keeping(text);
     keep(keeping, names);
     const std::string answers = ask_as_the_steps(plain, names);

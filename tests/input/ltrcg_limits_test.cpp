@@ -98,9 +98,15 @@ namespace toval::testing {
 namespace {
 
 // The readers hold to what the store was given, not to toval's numbers.
-constexpr Capacities SMALL{.nodes = 3, .bars = 2, .cases = 2, .combinations = 2, .terms = 2, .slots = 3, .supports = 1};
-constexpr Capacities LARGE{
-    .nodes = 2000, .bars = 2000, .cases = 40, .combinations = 40, .terms = 40, .slots = 80000, .supports = 100};
+constexpr Capacities SMALL{
+    .nodes = 3, .bars = 2, .cases = 2, .combinations = 2, .terms = 2, .slots = 3, .supports = 1};
+constexpr Capacities LARGE{.nodes = 2000,
+                           .bars = 2000,
+                           .cases = 40,
+                           .combinations = 40,
+                           .terms = 40,
+                           .slots = 80000,
+                           .supports = 100};
 
 TEST(Capacities, AStoreOfOtherCapacitiesEndsTheRunAtItsOwnLimits) {
   struct Case {
@@ -110,7 +116,8 @@ TEST(Capacities, AStoreOfOtherCapacitiesEndsTheRunAtItsOwnLimits) {
   };
   const Case cases[] = {
       {"4 nodes", chain_forces_file(4, 1), ONE_CASE_COMBINATION,
-       "capacity exceeded at line 11: more than 3 node records in the node section (the program holds at most 3)"},
+       "capacity exceeded at line 11: more than 3 node records in the node section (the program holds at "
+       "most 3)"},
       {"3 bars", chain_forces_file(3, 3), ONE_CASE_COMBINATION, "more than 2 bar records"},
       {"3 cases", ONE_NODE_FORCES, combination_file(case_names(3), {"FIME"}), "more than 2 load cases"},
       {"3 combinations", ONE_NODE_FORCES, combinations(3), "more than 2 combinations"},

@@ -43,7 +43,9 @@ TEST(IntegerField, BlanksTabsSignsAndLimits) {
   for (const auto& c : cases) {
     Whole v = -99;
     EXPECT_EQ(parse_integer(c.field, v), c.status) << '"' << c.field << '"';
-    if (c.status == FieldStatus::ok) { EXPECT_EQ(v, c.value) << '"' << c.field << '"'; }
+    if (c.status == FieldStatus::ok) {
+      EXPECT_EQ(v, c.value) << '"' << c.field << '"';
+    }
   }
 }
 
@@ -86,7 +88,9 @@ TEST(RealField, ImpliedDecimalsExponentsAndErrors) {
   for (const auto& c : cases) {
     Real v = -99.0f;
     EXPECT_EQ(parse_real(c.field, c.decimals, v), c.status) << '"' << c.field << '"';
-    if (c.status == FieldStatus::ok) { EXPECT_EQ(v, c.value) << '"' << c.field << '"'; }
+    if (c.status == FieldStatus::ok) {
+      EXPECT_EQ(v, c.value) << '"' << c.field << '"';
+    }
   }
 }
 
@@ -208,7 +212,8 @@ TEST(ReadRecord, ErrorsNameTheLineColumnsItemAndText) {
             "\nrun-time error F6503: READ(BAD.DAT)\n- line 1, columns 1-8 (I8) of a sample record: found "
             "\"   40000\", an integer outside -32767..32767\n");
   EXPECT_EQ(error_of("", LAYOUT),
-            "\nrun-time error F6501: READ(BAD.DAT)\n- end of file in an empty file: a sample record was expected\n");
+            "\nrun-time error F6501: READ(BAD.DAT)\n- end of file in an empty file: a sample record was "
+            "expected\n");
   EXPECT_NE(error_of("       1  1\x1A\n", LAYOUT).find("end-of-file character (code 26)"), std::string::npos);
 }
 
@@ -237,9 +242,10 @@ TEST(Units, SkipRewindBackspaceAndSectionScan) {
     section_scan(unit, " HEAD");
     FAIL();
   } catch (const RunError& e) {
-    EXPECT_EQ(std::string(e.what()),
-              "\nrun-time error F6501: READ(F.DAT)\n- end of file after line 5: the heading \" HEAD\" (columns "
-              "1-5) was not found\n");
+    EXPECT_EQ(
+        std::string(e.what()),
+        "\nrun-time error F6501: READ(F.DAT)\n- end of file after line 5: the heading \" HEAD\" (columns "
+        "1-5) was not found\n");
   }
 }
 

@@ -36,7 +36,7 @@ TEST(RealOutput, SevenSignificantDigitsRoundHalfUpNoLeadingZero) {
       {0.0f, 10, 3, "      .000"},
       {-0.25f, 7, 3, "  -.250"},
       {0.005f, 10, 3, "      .005"},  // 0.005f is 0.004999999888: rounds down
-      {0.125f, 5, 2, "  .13"},         // an exact half rounds up, not to even
+      {0.125f, 5, 2, "  .13"},        // an exact half rounds up, not to even
       {-0.125f, 6, 2, "  -.13"},
       {-0.0004f, 12, 3, "        .000"},
       {-0.0f, 10, 3, "      .000"},
@@ -111,8 +111,10 @@ std::string console_bytes(const std::vector<std::pair<std::vector<Item>, bool>>&
   Console console;
   console.attach(stdin, out);
   for (const auto& [layout, with_value] : writes) {
-    if (with_value) write_record(console, layout, 5.0f);
-    else write_record(console, layout);
+    if (with_value)
+      write_record(console, layout, 5.0f);
+    else
+      write_record(console, layout);
   }
   console.stop_message();
   std::rewind(out);

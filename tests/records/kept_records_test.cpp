@@ -25,7 +25,8 @@ struct Read {
 std::vector<Read> read_all(InputUnit& unit, std::size_t count) {
   std::vector<Read> records;
   Record r;
-  for (std::size_t k = 0; k < count && unit.next(r); ++k) records.push_back({std::string(r.text()), r.line, r.line_end});
+  for (std::size_t k = 0; k < count && unit.next(r); ++k)
+    records.push_back({std::string(r.text()), r.line, r.line_end});
   return records;
 }
 
@@ -120,7 +121,8 @@ TEST(KeptRecords, AWantLeftBehindDoesNotHoldUpTheOnesAfterIt) {
 TEST(KeptRecords, LongLinesAndALastLineWithoutLineEnd) {
   // A line longer than a record's columns, one longer than the buffer, and
   // a last line that the file ends without a line feed.
-  const std::string text = "first\n" + std::string(300, 'a') + "\n" + std::string(300000, 'b') + "\r\nmid\nend";
+  const std::string text =
+      "first\n" + std::string(300, 'a') + "\n" + std::string(300000, 'b') + "\r\nmid\nend";
   InputUnit plain, keeping;
   plain.open_memory("F", text);
   keeping.open_memory("F", text);

@@ -1,12 +1,13 @@
 // The calls that differ between systems, on this system: the same-file test
 // by file identity, the directory test and a seek beyond 4 GiB.
+#include "records/platform.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdio>
 #include <filesystem>
 #include <string>
 
-#include "records/platform.h"
 #include "support/test_support.h"
 
 namespace toval {

@@ -2,6 +2,8 @@
 // text for the error stream is formed from them. Each case here meets a
 // fault the way a run meets it and checks both the fields and the text, so
 // that a field and the words that show it can never drift apart.
+#include "records/run_error.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
@@ -9,7 +11,6 @@
 #include "records/input_unit.h"
 #include "records/layout.h"
 #include "records/record_io.h"
-#include "records/run_error.h"
 #include "store/capacity.h"
 
 namespace toval {
@@ -63,8 +64,9 @@ TEST(RunError, AnIntegerOutOfRangeAndTheEndOfFileCharacterAreFaultsOfTheirOwn) {
   RunError e = met([&] { read_record(unit, NODE, RecordName("node record"), N, X, Y); });
   EXPECT_EQ(e.fields().code, 6503);
   EXPECT_EQ(e.fields().found, "   40000");
-  EXPECT_EQ(e.description(),
-            "line 1, columns 1-8 (I8) of a node record: found \"   40000\", an integer outside -32767..32767");
+  EXPECT_EQ(
+      e.description(),
+      "line 1, columns 1-8 (I8) of a node record: found \"   40000\", an integer outside -32767..32767");
   e = met([&] { read_record(unit, NODE, RecordName("node record"), N, X, Y); });
   EXPECT_EQ(e.fields().code, 6506);
   EXPECT_EQ(e.fields().line, 2);
@@ -93,7 +95,8 @@ TEST(RunError, TheEndOfTheFileNamesTheLastLineAndWhoAskedWithItsOwnLine) {
   EXPECT_EQ(f.asker.line, 15);
   EXPECT_EQ(f.asker.file, "A.CMB");
   EXPECT_EQ(e.description(),
-            "end of file after line 2: the heading \"     CARREGAMENTO: Q1  \" (columns 1-23) was not found; it was "
+            "end of file after line 2: the heading \"     CARREGAMENTO: Q1  \" (columns 1-23) was not found; "
+            "it was "
             "asked for by term 2 of combination 3, line 15 of A.CMB; that term has no case name");
   // A case of the case list whose line is not known names no line.
   InputUnit empty;
@@ -103,9 +106,10 @@ TEST(RunError, TheEndOfTheFileNamesTheLastLineAndWhoAskedWithItsOwnLine) {
   entry.entry = 4;
   const RunError none = met([&] { section_scan(empty, "     X", entry); });
   EXPECT_EQ(none.fields().line, 0);
-  EXPECT_EQ(none.description(),
-            "end of file in an empty file: the heading \"     X\" (columns 1-6) was not found; it was asked for by "
-            "case 4 of the case list");
+  EXPECT_EQ(
+      none.description(),
+      "end of file in an empty file: the heading \"     X\" (columns 1-6) was not found; it was asked for by "
+      "case 4 of the case list");
 }
 
 TEST(RunError, CapacityHintsArithmeticAndFreeDescriptions) {
@@ -116,9 +120,10 @@ TEST(RunError, CapacityHintsArithmeticAndFreeDescriptions) {
   const RunError full = met([&] { check_capacity(unit, 11, 10, "load cases in the case list"); });
   EXPECT_EQ(full.fields().shape, ErrorShape::capacity);
   EXPECT_EQ(full.fields().line, 2);
-  EXPECT_STREQ(full.what(),
-               "\nrun-time error F6510: READ(A.CMB)\n- capacity exceeded at line 2: more than 10 load cases in "
-               "the case list (the program holds at most 10)\n");
+  EXPECT_STREQ(
+      full.what(),
+      "\nrun-time error F6510: READ(A.CMB)\n- capacity exceeded at line 2: more than 10 load cases in "
+      "the case list (the program holds at most 10)\n");
   // A hint is added after everything else and changes no other field.
   const RunError hinted = full.with_hint("look at line 1");
   EXPECT_EQ(hinted.fields().line, 2);

@@ -11,10 +11,10 @@
 #include <span>
 #include <string>
 
-#include "regressions/regression_inputs.h"
 #include "records/input_unit.h"
 #include "records/record_io.h"
 #include "records/run_error.h"
+#include "regressions/regression_inputs.h"
 
 namespace toval::testing {
 namespace {

@@ -1,8 +1,8 @@
-#include "driver/toval_capacities.h"
 #include "report/report_text.h"
 
 #include <stdexcept>
 
+#include "driver/toval_capacities.h"
 #include "records/report_unit.h"
 #include "report/impress.h"
 

@@ -29,16 +29,29 @@ namespace {
 
 void write_page(const std::string& path, const std::string& body) {
   std::ofstream out(path, std::ios::binary);
-  out << "<!DOCTYPE html>\n<html lang=\"en\">\n<head>\n<meta charset=\"utf-8\">\n<title>rows</title>\n</head>\n"
+  out << "<!DOCTYPE html>\n<html lang=\"en\">\n<head>\n<meta "
+         "charset=\"utf-8\">\n<title>rows</title>\n</head>\n"
          "<body>\n"
       << body << "</body>\n</html>\n";
 }
 
 std::vector<Real> edge_values() {
-  std::vector<Real> v = {0.0f, -0.0f, 1.0f, -1.0f, 0.0625f, -0.0625f, 0.1875f, 2.5625f, -2.5625f, 1.0005f,
-                         -0.0004f, -0.0005f, 0.0005f, 0.00049999f, 1e-30f, -1e-30f, 1e-7f, 123456789.0f,
-                         16777215.0f, 16777217.0f, 2097152.25f, 1e15f, 1e16f, 3.4028235e38f, -3.4028235e38f,
-                         std::numeric_limits<Real>::denorm_min(), 0.1f, 0.2f, 0.3f, 12.345f, -19.18f, 5.0f};
+  std::vector<Real> v = {0.0f,           -0.0f,
+                         1.0f,           -1.0f,
+                         0.0625f,        -0.0625f,
+                         0.1875f,        2.5625f,
+                         -2.5625f,       1.0005f,
+                         -0.0004f,       -0.0005f,
+                         0.0005f,        0.00049999f,
+                         1e-30f,         -1e-30f,
+                         1e-7f,          123456789.0f,
+                         16777215.0f,    16777217.0f,
+                         2097152.25f,    1e15f,
+                         1e16f,          3.4028235e38f,
+                         -3.4028235e38f, std::numeric_limits<Real>::denorm_min(),
+                         0.1f,           0.2f,
+                         0.3f,           12.345f,
+                         -19.18f,        5.0f};
   for (int e = -40; e <= 38; ++e) v.push_back(std::pow(10.0f, static_cast<Real>(e)));
   for (int e = -20; e <= 30; ++e) v.push_back(std::ldexp(1.0f, e));
   std::mt19937 random(20261209);
@@ -63,19 +76,20 @@ void write_edge(const std::string& dir) {
   for (std::size_t r = 0; r < v.size(); ++r) {
     if (r % 7 == 0) table.start_group();
     const Real other = v[(r * 31 + 7) % v.size()];
-    table.add_row({whole_cell(static_cast<long>(r) + 1), real_cell(v[r], 3), real_cell(other, 0), real_cell(v[r], 6),
-                   r % 3 == 0 ? real_cell(v[r], 3) : real_cell(other, 3),
+    table.add_row({whole_cell(static_cast<long>(r) + 1), real_cell(v[r], 3), real_cell(other, 0),
+                   real_cell(v[r], 6), r % 3 == 0 ? real_cell(v[r], 3) : real_cell(other, 3),
                    whole_cell(static_cast<long>(r % 5) * -123456789L)});
   }
   write_page(dir + "/edge.html", "<details open>\n" + table.html() + "</details>\n");
-  write_page(dir + "/edge-packed.html",
-             "<details open>\n" + table.packed_html().value() + "</details>\n<script>" + unfold_script() + "</script>\n");
+  write_page(dir + "/edge-packed.html", "<details open>\n" + table.packed_html().value() +
+                                            "</details>\n<script>" + unfold_script() + "</script>\n");
 }
 
 void write_example(const std::string& dir, const std::string& examples) {
   const LoadedRun run(examples + "/GALPAO.CMB", examples + "/GALPAO.ESF");
   const PageText t(Language::en);
-  write_page(dir + "/example.html", bending_section(run.store(), run.counts(), t, static_cast<std::size_t>(-1)));
+  write_page(dir + "/example.html",
+             bending_section(run.store(), run.counts(), t, static_cast<std::size_t>(-1)));
   write_page(dir + "/example-packed.html", bending_section(run.store(), run.counts(), t, 0));
 }
 

@@ -44,7 +44,9 @@ int run_process(const std::string& dir, const std::vector<std::string>& argv, co
   return WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
 }
 
-std::string full_device() { return std::filesystem::exists("/dev/full") ? "/dev/full" : ""; }
+std::string full_device() {
+  return std::filesystem::exists("/dev/full") ? "/dev/full" : "";
+}
 
 std::string make_temp_dir() {
   std::string pattern = (std::filesystem::temp_directory_path() / "toval-test-XXXXXX").string();

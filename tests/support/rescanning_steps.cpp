@@ -11,10 +11,10 @@
 #include "input/case_name.h"
 #include "input/combination_file.h"
 #include "input/ltrcg.h"
+#include "records/record_io.h"
 #include "report/impress.h"
 #include "store/arithmetic.h"
 #include "store/capacity.h"
-#include "records/record_io.h"
 
 namespace toval::reference {
 
@@ -29,7 +29,9 @@ void block_search(InputUnit& unit, const Name<4>& name, const Asker& asker) {
   section_scan(unit, "     CARREGAMENTO: " + std::string(name.view()), asker);
 }
 
-void skip(InputUnit& unit, const RecordName& what) { skip_record(unit, what); }
+void skip(InputUnit& unit, const RecordName& what) {
+  skip_record(unit, what);
+}
 
 struct NodeValues {
   Real DX = 0.0f, DY = 0.0f, DZ = 0.0f;
@@ -88,10 +90,10 @@ void LTRER(Store& s, InputUnit& unit, Whole& NNOS, Whole& NBAR, Whole& I, Whole&
   for (Whole K = 1; K <= NBAR; ++K) {
     Whole B = 0, N = 0;
     Real N1 = 0, V1 = 0, M1 = 0, N2 = 0, V2 = 0, M2 = 0;
-    read_record(unit, END_FORCE_RECORD, RecordName("force record of end 1 of bar ", K, " in case ", name), B, N,
-                N1, V1, M1);
-    read_record(unit, END_FORCE_RECORD, RecordName("force record of end 2 of bar ", K, " in case ", name), B, N,
-                N2, V2, M2);
+    read_record(unit, END_FORCE_RECORD, RecordName("force record of end 1 of bar ", K, " in case ", name), B,
+                N, N1, V1, M1);
+    read_record(unit, END_FORCE_RECORD, RecordName("force record of end 2 of bar ", K, " in case ", name), B,
+                N, N2, V2, M2);
     skip(unit, RecordName("third record of the group of bar ", K, " in case ", name));
     const Real ESFN = std::fabs(N2) > std::fabs(N1) ? N2 : N1;
     const long POS = slot(I, NBAR, K);

@@ -25,9 +25,13 @@ void TempDir::write(const std::string& name, const std::string& bytes) const {
   f << bytes;
 }
 
-std::string TempDir::read(const std::string& name) const { return read_file(file(name)); }
+std::string TempDir::read(const std::string& name) const {
+  return read_file(file(name));
+}
 
-bool TempDir::exists(const std::string& name) const { return fs::exists(file(name)); }
+bool TempDir::exists(const std::string& name) const {
+  return fs::exists(file(name));
+}
 
 std::string read_file(const std::string& path) {
   std::ifstream f(path, std::ios::binary);
@@ -68,7 +72,9 @@ std::string console_text(const std::string& text, const char* stream) {
 
 }  // namespace
 
-bool windows_build() { return !wine_build_dir().empty(); }
+bool windows_build() {
+  return !wine_build_dir().empty();
+}
 
 std::vector<std::string> program_command(const std::string& native, const std::string& program) {
   if (!windows_build()) return {native};
@@ -79,7 +85,8 @@ std::string console_error_text(const std::string& text) {
   return windows_build() ? console_text(text, "error stream") : text;
 }
 
-RunResult run_program(const std::string& dir, const std::string& input, const std::vector<std::string>& arguments) {
+RunResult run_program(const std::string& dir, const std::string& input,
+                      const std::vector<std::string>& arguments) {
   TempDir io;
   io.write("stdin", input);
   std::vector<std::string> argv = program_command(TOVAL_BINARY, "toval");

@@ -21,7 +21,9 @@ std::string format(const char* f, ...) {
 
 const char* const RULER = " -------------------------------------------------------------------------------";
 
-bool support(const FrameNode& n) { return n.r1 != 0 || n.r2 != 0 || n.r3 != 0; }
+bool support(const FrameNode& n) {
+  return n.r1 != 0 || n.r2 != 0 || n.r3 != 0;
+}
 
 }  // namespace
 
@@ -96,7 +98,7 @@ Frame bays(const std::vector<double>& widths) {
 Frame roof_truss(int panels) {
   Frame f;
   const int p = panels;
-  auto tie = [](int k) { return k + 2; };             // k = 0..2p, nodes 2..2p+2
+  auto tie = [](int k) { return k + 2; };              // k = 0..2p, nodes 2..2p+2
   auto rafter = [&](int k) { return 2 * p + 2 + k; };  // k = 1..2p-1
   f.nodes.push_back({0, 0, 1, 1, 0});
   for (int k = 0; k <= 2 * p; ++k) f.nodes.push_back({2.0 * k, 5});
@@ -141,7 +143,8 @@ std::vector<std::string> forces_lines(const Frame& f) {
     const FrameNode& i = f.nodes[static_cast<std::size_t>(b.ni - 1)];
     const FrameNode& j = f.nodes[static_cast<std::size_t>(b.nf - 1)];
     const double length = std::hypot(j.x - i.x, j.y - i.y);
-    line(format("%10zu%9d%7d%9d%7d%8d%16.3f%14.4f", k + 1, b.ni, 0, b.nf, 0, b.prop, length, (j.x - i.x) / length));
+    line(format("%10zu%9d%7d%9d%7d%8d%16.3f%14.4f", k + 1, b.ni, 0, b.nf, 0, b.prop, length,
+                (j.x - i.x) / length));
   }
   line("");
   for (std::size_t c = 0; c < f.cases.size(); ++c) {
@@ -194,8 +197,8 @@ std::vector<std::string> forces_lines(const Frame& f) {
 }
 
 std::vector<std::string> combination_lines(const Frame& f) {
-  std::vector<std::string> out = {"COMBINACOES DE ENSAIO", "PROJETO DE ENSAIO", "CLIENTE DE ENSAIO",
-                                  "PORTICO DE ENSAIO", "ESTADO LIMITE ULTIMO", "FIMG"};
+  std::vector<std::string> out = {"COMBINACOES DE ENSAIO", "PROJETO DE ENSAIO",    "CLIENTE DE ENSAIO",
+                                  "PORTICO DE ENSAIO",     "ESTADO LIMITE ULTIMO", "FIMG"};
   for (const std::string& c : f.cases) {
     out.push_back(format("%-4s CARREGAMENTO %s", c.c_str(), c.c_str()));
     out.push_back("     descricao do carregamento");

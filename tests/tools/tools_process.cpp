@@ -29,7 +29,8 @@ void copy_example(const TempDir& dir) {
 
 std::vector<std::string> directory_names(const std::string& dir) {
   std::vector<std::string> names;
-  for (const auto& entry : std::filesystem::directory_iterator(dir)) names.push_back(entry.path().filename().string());
+  for (const auto& entry : std::filesystem::directory_iterator(dir))
+    names.push_back(entry.path().filename().string());
   std::sort(names.begin(), names.end());
   return names;
 }

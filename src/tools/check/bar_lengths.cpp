@@ -19,7 +19,6 @@ namespace {
 // disagrees with its node section throughout, and the first ones tell it.
 constexpr std::size_t SEARCHED_BARS = 100;
 
-
 std::string fixed(double v, int decimals) {
   char buf[48];
   std::snprintf(buf, sizeof buf, "%.*f", decimals, v);
@@ -50,7 +49,9 @@ std::vector<FramePoint> implied_places(const FrameView& f, const FrameBar& b, lo
   return out;
 }
 
-double to_thousandths(double v) { return std::round(v * 1000.0) / 1000.0; }
+double to_thousandths(double v) {
+  return std::round(v * 1000.0) / 1000.0;
+}
 
 // The place for node k at which every bar meeting there fits, when the
 // listed lengths and cosines of `bar` give one: written to the listing's
@@ -108,8 +109,8 @@ std::map<long, long> written_numbers(const RunWatch& watch) {
 // Other node numbers at one end of the bar that fit its listed length and
 // cosine (its sign as written, or its magnitude only), with the column of
 // the first one's field.
-void search_node_numbers(const FrameView& f, const FrameBar& b, bool with_sign, std::vector<std::string>& fitting,
-                         long& column) {
+void search_node_numbers(const FrameView& f, const FrameBar& b, bool with_sign,
+                         std::vector<std::string>& fitting, long& column) {
   const long nodes = static_cast<long>(f.nodes.size());
   auto try_fit = [&](long ni, long nf, long at_column, const std::string& what) {
     if (fitting.size() >= 4) return;
@@ -130,16 +131,16 @@ void tell_node(const FrameView& f, long k, FramePoint place, const std::vector<l
   long column = geometry_columns().x;
   const FramePoint here = f.node(k);
   const std::string to = place_text(here, place, column);
-  const std::string from = column == geometry_columns().x ? "x = " + coordinate_text(here.x) : "y = " + coordinate_text(here.y);
+  const std::string from =
+      column == geometry_columns().x ? "x = " + coordinate_text(here.x) : "y = " + coordinate_text(here.y);
   hazards.warn(Source::forces_file, watch.node_line(k), column,
-               "node " + std::to_string(k) + " lies at " + from + ", but the lengths and cosines that " + bar_list(disagreeing) +
-                   " list put it at " + to +
+               "node " + std::to_string(k) + " lies at " + from + ", but the lengths and cosines that " +
+                   bar_list(disagreeing) + " list put it at " + to +
                    ": the symmetry axis, the mirror pairs and the characteristic nodes are found from the "
                    "coordinates; a mistyped coordinate, probably: check this node's record");
   named.nodes.insert(k);
   for (long bar : disagreeing) named.bars.insert(bar);
 }
-
 
 // Another node shares the coordinate that `value` stands for.
 bool shared(const FrameView& f, long k, bool x, double value) {
@@ -173,7 +174,8 @@ std::optional<EndPlace> end_place(const FrameView& f, long bar) {
     const FramePoint here = f.node(end);
     const bool x = std::fabs(place->x - here.x) > double{DT} / 2;
     const double from = x ? here.x : here.y, to = x ? place->x : place->y;
-    const EndPlace e{end, *place, shared(f, end, x, to) && !shared(f, end, x, from), listed_decimals(from) - listed_decimals(to)};
+    const EndPlace e{end, *place, shared(f, end, x, to) && !shared(f, end, x, from),
+                     listed_decimals(from) - listed_decimals(to)};
     if (!best || std::tie(e.lines_up, e.rounder) > std::tie(best->lines_up, best->rounder)) best = e;
   }
   return best;
@@ -243,14 +245,18 @@ NamedGeometry find_bar_length_hazards(const FrameView& f, const RunWatch& watch,
     }
     const FramePoint a = f.node(b.ni), z = f.node(b.nf);
     const double d = std::hypot(z.x - a.x, z.y - a.y);
-    const std::string beyond = b.ni > nodes || b.nf > nodes
-                                   ? " (the node section lists " + std::to_string(nodes) + " nodes: a node past them lies at 0, 0)"
-                                   : "";
+    const std::string beyond =
+        b.ni > nodes || b.nf > nodes
+            ? " (the node section lists " + std::to_string(nodes) + " nodes: a node past them lies at 0, 0)"
+            : "";
     hazards.warn(Source::forces_file, watch.bar_line(k), column,
                  "bar " + std::to_string(k) + " lists the length " + fixed(b.length, 3) + " and the cosine " +
-                     fixed(b.cosine, 4) + ", but its nodes " + std::to_string(b.ni) + " and " + std::to_string(b.nf) + " are " + fixed(d, 3) +
-                     " apart at a cosine of " + fixed(d > 0 ? (z.x - a.x) / d : 0.0, 4) + beyond +
-                     ": mirror bars are paired by their listed lengths and cosines and by the midpoints of their nodes; " + advice);
+                     fixed(b.cosine, 4) + ", but its nodes " + std::to_string(b.ni) + " and " +
+                     std::to_string(b.nf) + " are " + fixed(d, 3) + " apart at a cosine of " +
+                     fixed(d > 0 ? (z.x - a.x) / d : 0.0, 4) + beyond +
+                     ": mirror bars are paired by their listed lengths and cosines and by the midpoints of "
+                     "their nodes; " +
+                     advice);
     named.bars.insert(k);
   }
   return named;

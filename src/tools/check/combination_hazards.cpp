@@ -11,7 +11,9 @@ namespace toval::tools {
 
 namespace {
 
-bool is_blank(const Name<4>& name) { return name == Name<4>::blank(); }
+bool is_blank(const Name<4>& name) {
+  return name == Name<4>::blank();
+}
 
 // Column (from 1) where a term's case name begins.
 long name_column(const RunWatch& watch, long line) {
@@ -49,12 +51,13 @@ void decimal_comma(const Store& s, const RunWatch& watch, Whole I, Whole J, Haza
   before.remove_prefix(std::min(before.find_first_not_of(" \t"), before.size()));
   std::size_t after = cut->multiplier_end + 1;
   while (after < text.size() && text[after] >= '0' && text[after] <= '9') ++after;
-  const std::string written = std::string(before) + std::string(text.substr(cut->multiplier_end, after - cut->multiplier_end));
+  const std::string written =
+      std::string(before) + std::string(text.substr(cut->multiplier_end, after - cut->multiplier_end));
   char value[32];
   std::snprintf(value, sizeof value, "%g", static_cast<double>(s.BL5.MULT(I, J)));
   out.warn(Source::combination_file, line, static_cast<long>(cut->multiplier_end + 1),
-           "a comma ends the multiplier of term " + std::to_string(J) + " of combination " + std::to_string(I) +
-               ": " + quoted(written) + " reads as multiplier " + value + " and case " +
+           "a comma ends the multiplier of term " + std::to_string(J) + " of combination " +
+               std::to_string(I) + ": " + quoted(written) + " reads as multiplier " + value + " and case " +
                quoted_name(s.BL5.CASO(I, J)) + "; write the multiplier with a decimal point");
 }
 
@@ -68,9 +71,10 @@ void term_hazards(const Store& s, Whole NCCAR, const RunWatch& watch, HazardList
         decimal_comma(s, watch, I, J, out);
       } else if (is_blank(name)) {
         out.warn(Source::combination_file, line, name_column(watch, line),
-                 term + " has no case name (a blank line in the term list?): the run looks for a case block "
-                        "with a blank name and adds it into the combination; remove the line or write the "
-                        "case name");
+                 term +
+                     " has no case name (a blank line in the term list?): the run looks for a case block "
+                     "with a blank name and adds it into the combination; remove the line or write the "
+                     "case name");
       } else if (case_position(s, NCCAR, name) == 0) {
         out.warn(Source::combination_file, line, name_column(watch, line),
                  term + " names case " + quoted_name(name) +

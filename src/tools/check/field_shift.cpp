@@ -13,9 +13,13 @@ namespace toval::tools {
 
 namespace {
 
-bool blank(char c) { return c == ' ' || c == '\t'; }
+bool blank(char c) {
+  return c == ' ' || c == '\t';
+}
 // What may stand on either side of a blank inside one number's digits.
-bool number_part(char c) { return is_digit(c) || c == '.' || c == 'E' || c == 'e' || c == 'D' || c == 'd'; }
+bool number_part(char c) {
+  return is_digit(c) || c == '.' || c == 'E' || c == 'e' || c == 'D' || c == 'd';
+}
 
 std::string_view field_text(std::string_view record, const NumericCut& cut) {
   if (cut.from >= record.size()) return {};
@@ -88,8 +92,9 @@ std::vector<FieldShift> field_shifts(std::string_view record, std::span<const Nu
   }
   // One shift disturbs every field after it: the first place tells it.
   if (found.size() > 1) {
-    auto first = std::min_element(found.begin(), found.end(),
-                                  [](const FieldShift& a, const FieldShift& b) { return a.column < b.column; });
+    auto first = std::min_element(found.begin(), found.end(), [](const FieldShift& a, const FieldShift& b) {
+      return a.column < b.column;
+    });
     found = {*first};
   }
   return found;

@@ -21,15 +21,15 @@ struct FrameBar {
 };
 
 struct FrameView {
-  std::vector<FramePoint> nodes;             // node k at k - 1
-  std::vector<FrameBar> bars;                // bar k at k - 1
-  std::vector<std::vector<long>> bars_at;    // the bars (from 1) that meet at node k, at k - 1
+  std::vector<FramePoint> nodes;           // node k at k - 1
+  std::vector<FrameBar> bars;              // bar k at k - 1
+  std::vector<std::vector<long>> bars_at;  // the bars (from 1) that meet at node k, at k - 1
 
   // Node k's coordinates as the run takes them: those of a node past the
   // node section are the cleared table's zeros.
   FramePoint node(long k) const {
     return k >= 1 && static_cast<std::size_t>(k) <= nodes.size() ? nodes[static_cast<std::size_t>(k - 1)]
-                                                                  : FramePoint{};
+                                                                 : FramePoint{};
   }
   const FrameBar& bar(long k) const { return bars[static_cast<std::size_t>(k - 1)]; }
 };
@@ -58,7 +58,7 @@ std::string coordinate_text(double v);
 // Where the listing's node and bar records give what the geometry warnings
 // point at: the first column (from 1) of each field, from the layouts.
 struct GeometryColumns {
-  long x, y;                             // of the node record
+  long x, y;                              // of the node record
   long initial_node, final_node, length;  // of the bar record
 };
 GeometryColumns geometry_columns();

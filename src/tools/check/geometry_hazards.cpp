@@ -31,19 +31,20 @@ std::string tolerance_text(Real t) {
 
 }  // namespace
 
-void find_near_mirror_bars(const Store& s, const RunCounts& c, const RunWatch& watch, const std::set<long>& told,
-                           HazardList& hazards) {
+void find_near_mirror_bars(const Store& s, const RunCounts& c, const RunWatch& watch,
+                           const std::set<long>& told, HazardList& hazards) {
   if (c.NNOS < 1 || c.NBAR < 2) return;
   const Real wide = DT * NEAR_MIRROR_FACTOR;
   const Table<Whole> exact = pairing(s, c, DT);
   const Table<Whole> near = pairing(s, c, wide);
   // Both bars of such a pair are told, each at its own record.
   auto warn = [&](Whole bar, Whole other) {
-    hazards.warn(Source::forces_file, watch.bar_line(bar), 1,
-                 "bar " + std::to_string(bar) + " has no mirror bar, but bar " + std::to_string(other) +
-                     " would mirror it if the tolerance " + tolerance_text(DT) + " were " + tolerance_text(wide) +
-                     ": the report lists the two bars apart instead of as a pair; a rounded coordinate, length "
-                     "or cosine, probably: check those of both bars and of their nodes");
+    hazards.warn(
+        Source::forces_file, watch.bar_line(bar), 1,
+        "bar " + std::to_string(bar) + " has no mirror bar, but bar " + std::to_string(other) +
+            " would mirror it if the tolerance " + tolerance_text(DT) + " were " + tolerance_text(wide) +
+            ": the report lists the two bars apart instead of as a pair; a rounded coordinate, length "
+            "or cosine, probably: check those of both bars and of their nodes");
   };
   for (Whole K = 1; K <= c.NBAR; ++K) {
     const Whole J = near(K);
@@ -104,7 +105,8 @@ void find_support_nodes(const Store& s, const RunCounts& c, const RunWatch& watc
     if (line == 0) continue;
     hazards.warn(Source::forces_file, line, 1,
                  "node " + std::to_string(r.node) + ", the " + r.name + " node of the displacement table (" +
-                     r.rule + "), is a support: the report gives it a support's displacements, zero where "
+                     r.rule +
+                     "), is a support: the report gives it a support's displacements, zero where "
                      "restrained; check the restraint codes of the nodes on that line");
   }
 }

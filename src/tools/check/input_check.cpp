@@ -4,18 +4,18 @@
 #include <optional>
 
 #include "records/run_error.h"
-#include "tools/check/case_entry_hazards.h"
 #include "tools/check/bar_lengths.h"
+#include "tools/check/case_entry_hazards.h"
 #include "tools/check/combination_hazards.h"
 #include "tools/check/frame_view.h"
 #include "tools/check/geometry_hazards.h"
 #include "tools/check/hazard_list.h"
 #include "tools/check/listing_hazards.h"
 #include "tools/check/near_symmetry.h"
-#include "tools/cli/loaded_run.h"
 #include "tools/check/run_error_place.h"
 #include "tools/check/run_watch.h"
 #include "tools/check/section_numbering.h"
+#include "tools/cli/loaded_run.h"
 
 namespace toval::tools {
 

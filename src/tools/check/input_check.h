@@ -10,8 +10,8 @@
 namespace toval::tools {
 
 struct CheckOutcome {
-  std::string listing;  // the hazard lines and the count closing them
-  int status = 0;       // 0 nothing found, 1 something found
+  std::string listing;                 // the hazard lines and the count closing them
+  int status = 0;                      // 0 nothing found, 1 something found
   std::vector<InputWarning> warnings;  // the warning lines of the listing
 };
 

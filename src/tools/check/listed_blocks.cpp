@@ -33,7 +33,8 @@ ListedBlocks listed_blocks(Listing& listing, Whole NNOS) {
     ReadBlock r;
     r.name = b->name;
     r.heading_line = b->heading_line;
-    for (const auto& node : b->displacement_numbers_read()) r.displacements.push_back({node.k, node.N, node.line});
+    for (const auto& node : b->displacement_numbers_read())
+      r.displacements.push_back({node.k, node.N, node.line});
     const std::vector<BarGroup> groups = b->bar_groups_read();
     // Many listings print a group's bar number on its first record only: a
     // blank number is not a wrong one.

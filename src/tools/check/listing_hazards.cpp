@@ -31,7 +31,6 @@ void numbering(const std::vector<NumberedRecord>& list, const Describe& describe
   out.warn(Source::forces_file, first->line, 1, text);
 }
 
-
 }  // namespace
 
 void find_listing_hazards(const ListedBlocks& blocks, HazardList& hazards) {
@@ -40,7 +39,8 @@ void find_listing_hazards(const ListedBlocks& blocks, HazardList& hazards) {
     numbering(
         b.displacements,
         [&](const NumberedRecord& r) {
-          return "displacement record " + std::to_string(r.position) + in + " carries node number " + std::to_string(r.number) +
+          return "displacement record " + std::to_string(r.position) + in + " carries node number " +
+                 std::to_string(r.number) +
                  ": the characteristic nodes are found by the number written, so a chosen node whose number "
                  "is missing keeps zero or the previous case's values; number the records 1, 2, 3 ... in the "
                  "order of the node section";
@@ -49,16 +49,18 @@ void find_listing_hazards(const ListedBlocks& blocks, HazardList& hazards) {
     numbering(
         b.end_forces,
         [&](const NumberedRecord& r) {
-          return "bar group " + std::to_string(r.position) + in + " carries bar number " + std::to_string(r.number) +
-                 ": end forces are taken by position, so bar " + std::to_string(r.position) +
+          return "bar group " + std::to_string(r.position) + in + " carries bar number " +
+                 std::to_string(r.number) + ": end forces are taken by position, so bar " +
+                 std::to_string(r.position) +
                  " gets the forces written here; list the groups in the order of the bar section";
         },
         hazards);
     numbering(
         b.resultants,
         [&](const NumberedRecord& r) {
-          return "resultant record " + std::to_string(r.position) + in + " carries node number " + std::to_string(r.number) +
-                 ": resultants are taken by position, so the reactions of node " + std::to_string(r.position) +
+          return "resultant record " + std::to_string(r.position) + in + " carries node number " +
+                 std::to_string(r.number) + ": resultants are taken by position, so the reactions of node " +
+                 std::to_string(r.position) +
                  " come from this record; list the records in the order of the node section";
         },
         hazards);
@@ -67,8 +69,8 @@ void find_listing_hazards(const ListedBlocks& blocks, HazardList& hazards) {
     for (std::size_t e = 0; e < k; ++e) {
       if (!(blocks.headings[e].name == blocks.headings[k].name)) continue;
       hazards.warn(Source::forces_file, blocks.headings[k].line, 20,
-                   "a second case block named " + quoted_name(blocks.headings[k].name) + " (the first is at line " +
-                       std::to_string(blocks.headings[e].line) +
+                   "a second case block named " + quoted_name(blocks.headings[k].name) +
+                       " (the first is at line " + std::to_string(blocks.headings[e].line) +
                        "): every step reads the first, so this one is never read; give it its own name or "
                        "remove it");
       break;

@@ -22,7 +22,6 @@ namespace {
 constexpr std::size_t AXES_TRIED = 5, AXES_TIED = 64;
 constexpr std::size_t MIDPOINTS_HELD = 2'000'000;
 
-
 // Bars that the run's pairing pairs, with node `moved` (0: none) at `to`
 // and the lengths and cosines of its bars as those coordinates give them
 // (a listing written from the corrected frame would list those).
@@ -65,7 +64,8 @@ std::vector<double> likely_axes(const FrameView& f) {
     std::size_t j = i;
     while (j < by_y.size() && by_y[j].y - by_y[i].y <= dt) ++j;
     for (std::size_t p = i; p < j && mids.size() < MIDPOINTS_HELD; ++p)
-      for (std::size_t q = p; q < j && mids.size() < MIDPOINTS_HELD; ++q) mids.push_back((by_y[p].x + by_y[q].x) / 2);
+      for (std::size_t q = p; q < j && mids.size() < MIDPOINTS_HELD; ++q)
+        mids.push_back((by_y[p].x + by_y[q].x) / 2);
     i = j;
   }
   std::sort(mids.begin(), mids.end());
@@ -76,7 +76,8 @@ std::vector<double> likely_axes(const FrameView& f) {
     clusters.push_back({j - i, mids[i + (j - i) / 2]});
     i = j;
   }
-  std::stable_sort(clusters.begin(), clusters.end(), [](const auto& a, const auto& b) { return a.first > b.first; });
+  std::stable_sort(clusters.begin(), clusters.end(),
+                   [](const auto& a, const auto& b) { return a.first > b.first; });
   std::vector<double> out;
   for (std::size_t k = 0; k < clusters.size() && k < AXES_TIED; ++k) {
     if (k >= AXES_TRIED && clusters[k].first < clusters[AXES_TRIED - 1].first) break;
@@ -84,7 +85,6 @@ std::vector<double> likely_axes(const FrameView& f) {
   }
   return out;
 }
-
 
 struct Fix {
   long node = 0;
@@ -104,7 +104,8 @@ double residual(const FrameView& f, long node, FramePoint p) {
     const FrameBar& b = f.bar(bar);
     const FramePoint a = b.ni == node ? p : f.node(b.ni), z = b.nf == node ? p : f.node(b.nf);
     const double d = std::hypot(z.x - a.x, z.y - a.y);
-    sum += std::fabs(b.length - d) + (d > 0 ? b.length * std::fabs(std::fabs(b.cosine) - std::fabs(z.x - a.x) / d) : 0);
+    sum += std::fabs(b.length - d) +
+           (d > 0 ? b.length * std::fabs(std::fabs(b.cosine) - std::fabs(z.x - a.x) / d) : 0);
   }
   return sum;
 }
@@ -114,7 +115,8 @@ double residual(const FrameView& f, long node, FramePoint p) {
 // fit the moved node better (a listing edited after it was written).
 std::tuple<int, long, long> likelihood(const FrameView& f, const Fix& fix) {
   const FramePoint here = f.node(fix.node);
-  const long fit_gain = std::lround((residual(f, fix.node, here) - residual(f, fix.node, fix.to)) / double{DT});
+  const long fit_gain =
+      std::lround((residual(f, fix.node, here) - residual(f, fix.node, fix.to)) / double{DT});
   const double from = fix.x ? here.x : here.y, to = fix.x ? fix.to.x : fix.to.y;
   long sharing = 0;
   for (long k = 1; k <= static_cast<long>(f.nodes.size()); ++k) {
@@ -151,8 +153,10 @@ std::vector<Fix> fixes_about(const FrameView& f, double axis, const std::vector<
       const long u = unmatched[static_cast<std::size_t>(k)], v = unmatched[static_cast<std::size_t>(1 - k)];
       const FramePoint p = f.node(u), q = f.node(v);
       const FramePoint mirror{2.0 * axis - q.x, q.y};
-      if (std::fabs(p.y - mirror.y) <= dt) out.push_back({u, v, true, {mirror.x, p.y}, axis, 0, {}});
-      else if (std::fabs(p.x - mirror.x) <= dt) out.push_back({u, v, false, {p.x, mirror.y}, axis, 0, {}});
+      if (std::fabs(p.y - mirror.y) <= dt)
+        out.push_back({u, v, true, {mirror.x, p.y}, axis, 0, {}});
+      else if (std::fabs(p.x - mirror.x) <= dt)
+        out.push_back({u, v, false, {p.x, mirror.y}, axis, 0, {}});
     }
   }
   return out;
@@ -211,15 +215,20 @@ void find_near_symmetry(const Store& s, const RunCounts& c, const FrameView& f, 
     std::string other;
     for (const Fix& alt : found)
       if (&alt != &fix && rank(alt) == rank(fix) && alt.node != fix.node)
-        other = " (or node " + std::to_string(alt.node) + " at " + place(alt, alt.to) + ": the listing does not tell which)";
-    const std::string where = fix.partner == 0 ? "it would lie on the axis" : "it would mirror node " + std::to_string(fix.partner);
-    hazards.warn(Source::forces_file, watch.node_line(fix.node), fix.x ? geometry_columns().x : geometry_columns().y,
+        other = " (or node " + std::to_string(alt.node) + " at " + place(alt, alt.to) +
+                ": the listing does not tell which)";
+    const std::string where =
+        fix.partner == 0 ? "it would lie on the axis" : "it would mirror node " + std::to_string(fix.partner);
+    hazards.warn(Source::forces_file, watch.node_line(fix.node),
+                 fix.x ? geometry_columns().x : geometry_columns().y,
                  "node " + std::to_string(fix.node) + " lies at " + place(fix, f.node(fix.node)) +
                      ", where no node mirrors it about the axis x = " + coordinate_text(fix.axis) +
                      " that every other node keeps: at " + place(fix, fix.to) + " " + where +
-                     ", and the run would pair " + std::to_string(fix.paired) + " of the " + std::to_string(static_cast<long>(f.bars.size())) +
-                     " bars instead of " + std::to_string(paired_now) + other + " (its axis, the mean abscissa of the nodes, is x = " +
-                     coordinate_text(double{c.XS}) + "); a mistyped or rounded coordinate, probably: check this node's "
+                     ", and the run would pair " + std::to_string(fix.paired) + " of the " +
+                     std::to_string(static_cast<long>(f.bars.size())) + " bars instead of " +
+                     std::to_string(paired_now) + other +
+                     " (its axis, the mean abscissa of the nodes, is x = " + coordinate_text(double{c.XS}) +
+                     "); a mistyped or rounded coordinate, probably: check this node's "
                      "record");
     named.nodes.insert(fix.node);
     for (long bar : f.bars_at[static_cast<std::size_t>(fix.node - 1)]) named.bars.insert(bar);

@@ -20,7 +20,7 @@ constexpr double NEAR_SYMMETRY_SHARE = 0.05;
 // Told at the node record, with the coordinate that would make every node
 // mirror another and more bars pair; nodes in `named` are left alone, and
 // the node told is added.
-void find_near_symmetry(const Store& s, const RunCounts& counts, const FrameView& frame, const RunWatch& watch,
-                        NamedGeometry& named, HazardList& hazards);
+void find_near_symmetry(const Store& s, const RunCounts& counts, const FrameView& frame,
+                        const RunWatch& watch, NamedGeometry& named, HazardList& hazards);
 
 }  // namespace toval::tools

@@ -10,7 +10,8 @@ ErrorPlace error_place(const RunError& error, const std::string& combination_fil
   std::snprintf(code, sizeof code, "%c%04d", f.letter, f.code);
   ErrorPlace place;
   place.text = error.description() + " (toval stops here with run-time error " + code + ")";
-  place.source = !f.file.empty() && f.file == combination_file ? Source::combination_file : Source::forces_file;
+  place.source =
+      !f.file.empty() && f.file == combination_file ? Source::combination_file : Source::forces_file;
   if (f.asker.kind != Asker::Kind::none && f.asker.line > 0) {
     place.source = Source::combination_file;
     place.line = f.asker.line;

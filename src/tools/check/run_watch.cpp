@@ -21,7 +21,8 @@ void note_line(std::vector<long>& lines, long K, long line) {
 
 // Record K of a section with the number its first field holds; that field
 // read without fault, so it parses again.
-void note_record(std::vector<SectionRecord>& list, long K, const Record& record, const std::vector<FieldCut>& cuts) {
+void note_record(std::vector<SectionRecord>& list, long K, const Record& record,
+                 const std::vector<FieldCut>& cuts) {
   if (K < 1) return;
   const auto index = static_cast<std::size_t>(K - 1);
   if (index >= list.size()) list.resize(index + 1);
@@ -43,8 +44,10 @@ bool read_for_columns_1_to_4(RecordKind kind) {
     case RecordKind::case_entry:
     case RecordKind::after_entry:
     case RecordKind::after_case_list:
-    case RecordKind::after_combination: return true;
-    default: return false;
+    case RecordKind::after_combination:
+      return true;
+    default:
+      return false;
   }
 }
 
@@ -56,8 +59,10 @@ bool whole_data_record(RecordKind kind) {
     case RecordKind::bar:
     case RecordKind::displacement:
     case RecordKind::end_force:
-    case RecordKind::resultant: return true;
-    default: return false;
+    case RecordKind::resultant:
+      return true;
+    default:
+      return false;
   }
 }
 
@@ -75,13 +80,20 @@ std::string columns(std::size_t from, std::size_t end) {
 std::string read_as(const RecordTag& tag) {
   const std::string n = std::to_string(tag.number);
   switch (tag.kind) {
-    case RecordKind::head: return "a line of the head of the file";
-    case RecordKind::case_entry: return "a line of the entry of case " + n;
-    case RecordKind::after_entry: return "the name record of a case after case " + n;
-    case RecordKind::after_case_list: return "the header of combination 1";
-    case RecordKind::term: return "a term record of combination " + n;
-    case RecordKind::after_combination: return "the header of a combination after combination " + n;
-    default: return {};
+    case RecordKind::head:
+      return "a line of the head of the file";
+    case RecordKind::case_entry:
+      return "a line of the entry of case " + n;
+    case RecordKind::after_entry:
+      return "the name record of a case after case " + n;
+    case RecordKind::after_case_list:
+      return "the header of combination 1";
+    case RecordKind::term:
+      return "a term record of combination " + n;
+    case RecordKind::after_combination:
+      return "the header of a combination after combination " + n;
+    default:
+      return {};
   }
 }
 
@@ -93,7 +105,8 @@ RunWatch::RunWatch(InputUnit& combination_file, InputUnit& forces_file, HazardLi
       combination_file_(combination_file),
       hazards_(hazards) {}
 
-void RunWatch::numeric_field(const InputUnit& unit, const Record& record, const RecordName&, const FieldCut& cut) {
+void RunWatch::numeric_field(const InputUnit& unit, const Record& record, const RecordName&,
+                             const FieldCut& cut) {
   // A read that failed half-way left cuts of its own record behind.
   if (&unit != cut_unit_ || record.line != cut_line_ || (!cuts_.empty() && cut.value <= cuts_.back().value))
     cuts_.clear();
@@ -108,8 +121,8 @@ void RunWatch::record_read(const InputUnit& unit, const Record& record, const Re
   const Source source = &unit == &combination_file_ ? Source::combination_file : Source::forces_file;
   std::vector<NumericCut> numeric;
   for (const FieldCut& c : cuts_)
-    numeric.push_back({c.from, c.end, c.next, c.item.width, c.item.decimals, c.item.kind == Item::Kind::integer,
-                       c.next_is_numeric});
+    numeric.push_back({c.from, c.end, c.next, c.item.width, c.item.decimals,
+                       c.item.kind == Item::Kind::integer, c.next_is_numeric});
   for (const FieldShift& shift : field_shifts(record.text(), numeric))
     hazards_.warn(source, record.line, shift.column, shift.text);
 
@@ -127,8 +140,7 @@ void RunWatch::record_read(const InputUnit& unit, const Record& record, const Re
     }
     miscased_marker(record, tag);
   }
-  if (tag.kind == RecordKind::case_entry &&
-      (entry_lines_.empty() || entry_lines_.back().line < record.line))
+  if (tag.kind == RecordKind::case_entry && (entry_lines_.empty() || entry_lines_.back().line < record.line))
     entry_lines_.push_back({record.line, tag.number});
   if (tag.kind == RecordKind::node) note_line(node_lines_, tag.number, record.line);
   if (tag.kind == RecordKind::bar) note_line(bar_lines_, tag.number, record.line);
@@ -155,13 +167,14 @@ void RunWatch::beyond_last_field(const Record& record, std::size_t columns_read)
   const std::string_view text = record.text();
   const std::string_view read = number_text(text.substr(last.from, last.end - last.from));
   std::size_t stop = columns_read;
-  while (stop < text.size() && (continues_number(text[stop]) || text[stop] == '+' || text[stop] == '-')) ++stop;
+  while (stop < text.size() && (continues_number(text[stop]) || text[stop] == '+' || text[stop] == '-'))
+    ++stop;
   const std::string_view beyond = text.substr(columns_read, stop - columns_read);
   hazards_.warn(Source::forces_file, record.line, static_cast<long>(columns_read + 1),
-                "the number " + quoted(read) + " (" + columns(last.from, last.end) + ") goes on beyond column " +
-                    std::to_string(columns_read) + " as " + quoted(beyond) + ": the run reads columns 1-" +
-                    std::to_string(columns_read) + " only, so it reads " + quoted(read) + " for " +
-                    quoted(std::string(read) + std::string(beyond)) +
+                "the number " + quoted(read) + " (" + columns(last.from, last.end) +
+                    ") goes on beyond column " + std::to_string(columns_read) + " as " + quoted(beyond) +
+                    ": the run reads columns 1-" + std::to_string(columns_read) + " only, so it reads " +
+                    quoted(read) + " for " + quoted(std::string(read) + std::string(beyond)) +
                     "; a value shifted to the right, probably: write each value within its own columns");
 }
 
@@ -177,8 +190,9 @@ void RunWatch::cut_short(const Record& record) {
     if (first != ' ' || last == ' ' || last == '\t') return;
     const std::string_view read = number_text(record.text().substr(c.from, c.end - c.from));
     hazards_.warn(Source::forces_file, record.line, static_cast<long>(record.size + 1),
-                  "the file ends in the middle of the number " + quoted(read) + " (" + columns(c.from, field_end) +
-                      "): its last line stops at column " + std::to_string(record.size) +
+                  "the file ends in the middle of the number " + quoted(read) + " (" +
+                      columns(c.from, field_end) + "): its last line stops at column " +
+                      std::to_string(record.size) +
                       " without a line end, and the missing columns read as blanks; the file was cut short, "
                       "probably: write the rest of the record");
     return;
@@ -193,12 +207,13 @@ void RunWatch::miscased_marker(const Record& record, const RecordTag& tag) {
   const std::string_view columns_1_4 = record.text().substr(0, combination_dialect::MARKER_WIDTH);
   for (std::string_view marker : combination_dialect::MARKERS) {
     if (columns_1_4 == marker || !combination_dialect::same_letters(columns_1_4, marker)) continue;
-    std::string text = "columns 1-4 hold " + quoted(columns_1_4) + ", which is not the marker " + quoted(marker) +
-                       ": markers are written in capitals, so this line is read as " + role + "; write " +
-                       quoted(marker);
+    std::string text = "columns 1-4 hold " + quoted(columns_1_4) + ", which is not the marker " +
+                       quoted(marker) + ": markers are written in capitals, so this line is read as " + role +
+                       "; write " + quoted(marker);
     if (tag.kind == RecordKind::head || tag.kind == RecordKind::case_entry) {
       if (pending_.line == 0)
-        pending_ = {record.line, tag.kind == RecordKind::head ? combination_dialect::FIMG : combination_dialect::FIMC,
+        pending_ = {record.line,
+                    tag.kind == RecordKind::head ? combination_dialect::FIMG : combination_dialect::FIMC,
                     std::move(text)};
     } else {
       hazards_.warn(Source::combination_file, record.line, 1, std::move(text));
@@ -212,8 +227,12 @@ void RunWatch::finish() {
   pending_ = {};
 }
 
-long RunWatch::node_line(long K) const { return line_at(node_lines_, K); }
-long RunWatch::bar_line(long K) const { return line_at(bar_lines_, K); }
+long RunWatch::node_line(long K) const {
+  return line_at(node_lines_, K);
+}
+long RunWatch::bar_line(long K) const {
+  return line_at(bar_lines_, K);
+}
 
 std::string RunWatch::marker_columns(long line) const {
   auto it = markers_.find(line);

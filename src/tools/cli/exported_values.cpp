@@ -8,7 +8,6 @@
 
 namespace toval::tools {
 
-
 // Shortest digits from the scientific form, then laid out as JSON writers
 // usually do: plain up to 15 digits before the point and down to 0.000ddd,
 // an exponent beyond that ("1.5e-05", "2.5e+20").
@@ -23,7 +22,8 @@ RealDigits real_digits(Real value) {
     if (c != '.') d.digits += c;
   int exponent = 0;
   const std::string_view exp_text = sci.substr(e_at + 1);
-  std::from_chars(exp_text.data() + (exp_text.front() == '+' ? 1 : 0), exp_text.data() + exp_text.size(), exponent);
+  std::from_chars(exp_text.data() + (exp_text.front() == '+' ? 1 : 0), exp_text.data() + exp_text.size(),
+                  exponent);
   d.n = exponent + 1;
   return d;
 }

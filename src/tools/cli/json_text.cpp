@@ -59,7 +59,9 @@ void JsonWriter::begin_object() {
   items_.push_back(0);
 }
 
-void JsonWriter::end_object() { close('}'); }
+void JsonWriter::end_object() {
+  close('}');
+}
 
 void JsonWriter::begin_array() {
   start_value();
@@ -67,7 +69,9 @@ void JsonWriter::begin_array() {
   items_.push_back(0);
 }
 
-void JsonWriter::end_array() { close(']'); }
+void JsonWriter::end_array() {
+  close(']');
+}
 
 void JsonWriter::key(std::string_view name) {
   value(name);
@@ -80,7 +84,9 @@ void JsonWriter::literal(std::string_view text) {
   out_ << text;
 }
 
-void JsonWriter::value(Real number) { literal(real_json_text(number)); }
+void JsonWriter::value(Real number) {
+  literal(real_json_text(number));
+}
 
 void JsonWriter::value(std::int64_t whole) {
   char text[24];
@@ -88,13 +94,21 @@ void JsonWriter::value(std::int64_t whole) {
   literal(std::string_view(text, static_cast<std::size_t>(end - text)));
 }
 
-void JsonWriter::value(bool flag) { literal(flag ? "true" : "false"); }
+void JsonWriter::value(bool flag) {
+  literal(flag ? "true" : "false");
+}
 
-void JsonWriter::value(std::string_view text) { literal(Json(std::string(text)).dump()); }
+void JsonWriter::value(std::string_view text) {
+  literal(Json(std::string(text)).dump());
+}
 
-void JsonWriter::null() { literal("null"); }
+void JsonWriter::null() {
+  literal("null");
+}
 
-void JsonWriter::finish() { out_ << '\n'; }
+void JsonWriter::finish() {
+  out_ << '\n';
+}
 
 std::string real_json_text(Real value) {
   std::string text = real_text(value);

@@ -7,11 +7,10 @@
 
 #include <cstdint>
 #include <iosfwd>
+#include <nlohmann/json.hpp>
 #include <string>
 #include <string_view>
 #include <vector>
-
-#include <nlohmann/json.hpp>
 
 #include "store/types.h"
 

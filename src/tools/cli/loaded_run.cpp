@@ -34,6 +34,8 @@ LoadedRun::LoadedRun(const std::string& combination_file, const std::string& for
   listing_ = std::make_unique<Listing>(files_->unit4, std::size_t{64} << 20);
 }
 
-void LoadedRun::run() { analyse(*store_, *files_, *listing_, counts_); }
+void LoadedRun::run() {
+  analyse(*store_, *files_, *listing_, counts_);
+}
 
 }  // namespace toval::tools

@@ -13,7 +13,6 @@
 
 namespace toval::tools {
 
-
 class LoadedRun {
  public:
   // Opens both files and runs the steps; a file that cannot be opened, or a

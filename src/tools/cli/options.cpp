@@ -6,7 +6,8 @@
 
 namespace toval::tools {
 
-Options::Options(std::span<const OptionDefinition> definitions, std::span<const std::string> args) : definitions_(definitions) {
+Options::Options(std::span<const OptionDefinition> definitions, std::span<const std::string> args)
+    : definitions_(definitions) {
   for (std::size_t i = 0; i < args.size(); ++i) {
     const std::string& arg = args[i];
     if (arg == "--") {
@@ -24,7 +25,8 @@ Options::Options(std::span<const OptionDefinition> definitions, std::span<const 
     const bool is_long = arg[1] == '-';
     const std::size_t cut = is_long ? std::min(arg.find('='), arg.size()) : 2;
     const std::string written = arg.substr(0, cut);
-    const OptionDefinition* definition = is_long ? find_long(std::string_view(written).substr(2)) : find_short(arg[1]);
+    const OptionDefinition* definition =
+        is_long ? find_long(std::string_view(written).substr(2)) : find_short(arg[1]);
     if (definition == nullptr) throw UsageError("unknown option '" + written + "'");
     std::optional<std::string> value;
     if (cut < arg.size()) value = arg.substr(is_long ? cut + 1 : cut);
@@ -35,7 +37,8 @@ Options::Options(std::span<const OptionDefinition> definitions, std::span<const 
     }
     if (!value) {
       if (i + 1 >= args.size())
-        throw UsageError("option " + written + " needs a value (" + std::string(definition->value_name) + ")");
+        throw UsageError("option " + written + " needs a value (" + std::string(definition->value_name) +
+                         ")");
       value = args[++i];
     }
     add(*definition, std::move(*value), written);

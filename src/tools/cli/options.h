@@ -13,8 +13,8 @@
 namespace toval::tools {
 
 struct OptionDefinition {
-  std::string_view name;    // long name without dashes: "format"
-  char short_name = '\0';   // 'o' for -o, or none
+  std::string_view name;   // long name without dashes: "format"
+  char short_name = '\0';  // 'o' for -o, or none
   bool takes_value = false;
   std::string_view value_name = "VALUE";  // shown in messages: "--format needs a value"
 };

@@ -22,7 +22,9 @@ namespace fs = std::filesystem;
   throw file_error(ReadFault::write, file, description);
 }
 
-std::string reason(int error) { return error != 0 ? std::string(": ") + std::strerror(error) : std::string(); }
+std::string reason(int error) {
+  return error != 0 ? std::string(": ") + std::strerror(error) : std::string();
+}
 
 // A new file beside `target`, created exclusively so that nothing existing
 // is ever reused; its path is returned in `path`.
@@ -98,17 +100,20 @@ void write_to_stdout(const std::function<void(std::ostream&)>& write) {
 
 }  // namespace
 
-bool is_stdout(std::string_view target) { return target.empty() || target == "-"; }
+bool is_stdout(std::string_view target) {
+  return target.empty() || target == "-";
+}
 
 void refuse_input_as_output(const std::string& target, std::span<const std::string> inputs) {
   if (is_stdout(target)) return;
   for (const std::string& input : inputs)
-    toval::refuse_input_as_output(target, input,
-                                  "the output file would be the input " + input + " itself; choose another output name");
+    toval::refuse_input_as_output(
+        target, input, "the output file would be the input " + input + " itself; choose another output name");
 }
 
 void write_output(const std::string& target, std::string_view text) {
-  write_output(target, [&](std::ostream& out) { out.write(text.data(), static_cast<std::streamsize>(text.size())); });
+  write_output(target,
+               [&](std::ostream& out) { out.write(text.data(), static_cast<std::streamsize>(text.size())); });
 }
 
 void write_output(const std::string& target, const std::function<void(std::ostream&)>& write) {
@@ -136,7 +141,8 @@ void write_output(const std::string& target, const std::function<void(std::ostre
   if (const fs::file_status old = fs::status(target, ignored); fs::exists(old))
     fs::permissions(temporary, old.permissions(), ignored);
   std::string failure;
-  if (!written) failure = "it cannot be written" + reason(error);
+  if (!written)
+    failure = "it cannot be written" + reason(error);
   else if (std::string why = platform::replace_file(temporary, target); !why.empty())
     failure = "the new content cannot take its place: " + why;
   if (failure.empty()) return;

@@ -40,7 +40,8 @@ struct Services {
 
   // check: the warnings that the check of inputs lists for the two files,
   // in its order.
-  std::function<std::vector<InputWarning>(const std::string& combination_file, const std::string& forces_file)>
+  std::function<std::vector<InputWarning>(const std::string& combination_file,
+                                          const std::string& forces_file)>
       input_warnings;
 
   // export: the JSON document of a run, exactly as `export --format json`

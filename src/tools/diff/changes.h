@@ -3,10 +3,9 @@
 // tables and keys.
 #pragma once
 
+#include <nlohmann/json.hpp>
 #include <string>
 #include <vector>
-
-#include <nlohmann/json.hpp>
 
 #include "tools/diff/exported_run.h"
 

@@ -76,7 +76,8 @@ struct Request {
 double parse_tolerance(const std::string& text) {
   double value = -1;
   const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-  if (text.empty() || error != std::errc() || end != text.data() + text.size() || !std::isfinite(value) || value < 0)
+  if (text.empty() || error != std::errc() || end != text.data() + text.size() || !std::isfinite(value) ||
+      value < 0)
     throw UsageError("bad value '" + text + "' for --tolerance (a number, 0 or more)");
   return value;
 }
@@ -85,11 +86,13 @@ Request parse_request(std::span<const std::string> args) {
   const Options options(OPTIONS, args);
   Request r;
   r.inputs = options.positionals();
-  if (r.inputs.size() < 2) throw UsageError(r.inputs.empty() ? "missing argument OLD" : "missing argument NEW");
+  if (r.inputs.size() < 2)
+    throw UsageError(r.inputs.empty() ? "missing argument OLD" : "missing argument NEW");
   if (r.inputs.size() == 3) throw UsageError("missing argument NEW_FORCES");
   if (r.inputs.size() > 4) throw UsageError("unexpected argument '" + r.inputs[4] + "'");
   const std::string format = options.value("format").value_or("text");
-  if (format != "text" && format != "json") throw UsageError("bad value '" + format + "' for --format (text or json)");
+  if (format != "text" && format != "json")
+    throw UsageError("bad value '" + format + "' for --format (text or json)");
   r.json = format == "json";
   if (const auto rel = options.value("tolerance")) r.tolerance = parse_tolerance(*rel);
   const std::string lang = options.value("lang").value_or("pt");
@@ -104,7 +107,8 @@ Request parse_request(std::span<const std::string> args) {
 
 std::string file_text(const std::string& path) {
   std::ifstream in(path, std::ios::binary);
-  if (!in || platform::is_directory(path)) throw file_error(ReadFault::open, path, "the export cannot be opened for reading");
+  if (!in || platform::is_directory(path))
+    throw file_error(ReadFault::open, path, "the export cannot be opened for reading");
   std::ostringstream text;
   text << in.rdbuf();
   if (in.bad()) throw file_error(ReadFault::end_of_file, path, "the export cannot be read");
@@ -112,7 +116,8 @@ std::string file_text(const std::string& path) {
 }
 
 // The export document of a run, made by the export room.
-std::string run_document(const Services& services, const std::string& combination, const std::string& forces) {
+std::string run_document(const Services& services, const std::string& combination,
+                         const std::string& forces) {
   LoadedRun run(combination, forces);
   std::ostringstream text;
   services.results_json(run, text);
@@ -133,7 +138,8 @@ int run_diff(std::span<const std::string> args, const Services& services) {
   Changes changes;
   changes.structure = structure_changes(old_run, new_run);
   changes.results = result_changes(old_run, new_run, r.tolerance);
-  write_output(r.target, r.json ? diff_json(changes, r.tolerance) : diff_text(changes, r.tolerance, r.language));
+  write_output(r.target,
+               r.json ? diff_json(changes, r.tolerance) : diff_text(changes, r.tolerance, r.language));
   return changes.empty() ? 0 : 1;
 }
 

@@ -29,7 +29,11 @@ Json change_entry(const ResultChange& c) {
       return {{"table", "combined_displacements"}, {"combination", c.combination}, {"node", PLACES[c.place]},
               {"component", c.quantity},           {"old", c.old_value},           {"new", c.new_value}};
     case ResultTable::bending:
-      return {{"table", "bending"}, {"combination", c.combination}, {"bar", c.bar}, {"old", c.old_flag}, {"new", c.new_flag}};
+      return {{"table", "bending"},
+              {"combination", c.combination},
+              {"bar", c.bar},
+              {"old", c.old_flag},
+              {"new", c.new_flag}};
   }
   return nullptr;
 }

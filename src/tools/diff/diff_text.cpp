@@ -25,18 +25,19 @@ struct Words {
   const char* title;
   const char* structure;
   const char* tables[4];
-  const char* change, *changes;
+  const char *change, *changes;
   const char* nothing;
   const char* summary;
   const char* total;
   Kind kinds[4];
-  const char* restraints, *bar_nodes, *property, *length, *no_terms;
-  const char* axis, *pairs, *characteristic_nodes, *none;
+  const char *restraints, *bar_nodes, *property, *length, *no_terms;
+  const char *axis, *pairs, *characteristic_nodes, *none;
   // Column heads: bar, force, bound, combination (short), node, component,
   // old, new, change, relative change, governing combination.
-  const char* bar, *force, *bound, *comb, *node, *component, *old_value, *new_value, *difference, *relative, *governing;
+  const char *bar, *force, *bound, *comb, *node, *component, *old_value, *new_value, *difference, *relative,
+      *governing;
   const char* places[3];
-  const char* yes, *no;
+  const char *yes, *no;
   const char* from_zero;
 };
 
@@ -44,7 +45,8 @@ constexpr Words PORTUGUESE{
     "COMPARACAO DE REVISOES - TOLERANCIA RELATIVA ",
     "ESTRUTURA",
     {"ENVOLTORIA DOS ESFORCOS", "REACOES COMBINADAS", "DESLOCAMENTOS COMBINADOS", "FLEXAO"},
-    "alteracao", "alteracoes",
+    "alteracao",
+    "alteracoes",
     "nenhuma alteracao alem da tolerancia",
     "RESUMO",
     "TOTAL",
@@ -52,11 +54,29 @@ constexpr Words PORTUGUESE{
      {"bar", "barra", "acrescentada", "retirada"},
      {"case", "carregamento", "acrescentado", "retirado"},
      {"combination", "combinacao", "acrescentada", "retirada"}},
-    "restricoes", "nos", "propriedade", "comprimento", "(sem termos)",
-    "eixo de simetria", "pares simetricos", "nos caracteristicos", "nenhum",
-    "barra", "esf.", "lim.", "comb.", "no", "comp.", "antes", "depois", "variacao", "var. %", "combinacao",
+    "restricoes",
+    "nos",
+    "propriedade",
+    "comprimento",
+    "(sem termos)",
+    "eixo de simetria",
+    "pares simetricos",
+    "nos caracteristicos",
+    "nenhum",
+    "barra",
+    "esf.",
+    "lim.",
+    "comb.",
+    "no",
+    "comp.",
+    "antes",
+    "depois",
+    "variacao",
+    "var. %",
+    "combinacao",
     {"esquerda", "eixo", "direita"},
-    "sim", "nao",
+    "sim",
+    "nao",
     "de zero",
 };
 
@@ -64,7 +84,8 @@ constexpr Words ENGLISH{
     "COMPARISON OF REVISIONS - RELATIVE TOLERANCE ",
     "STRUCTURE",
     {"ENVELOPE OF BAR FORCES", "COMBINED REACTIONS", "COMBINED DISPLACEMENTS", "BENDING"},
-    "change", "changes",
+    "change",
+    "changes",
     "no change beyond the tolerance",
     "SUMMARY",
     "TOTAL",
@@ -72,11 +93,29 @@ constexpr Words ENGLISH{
      {"bar", "bar", "added", "removed"},
      {"case", "case", "added", "removed"},
      {"combination", "combination", "added", "removed"}},
-    "restraints", "nodes", "property", "length", "(no terms)",
-    "symmetry axis", "mirror pairs", "characteristic nodes", "none",
-    "bar", "force", "bound", "comb.", "node", "comp.", "old", "new", "change", "rel. %", "combination",
+    "restraints",
+    "nodes",
+    "property",
+    "length",
+    "(no terms)",
+    "symmetry axis",
+    "mirror pairs",
+    "characteristic nodes",
+    "none",
+    "bar",
+    "force",
+    "bound",
+    "comb.",
+    "node",
+    "comp.",
+    "old",
+    "new",
+    "change",
+    "rel. %",
+    "combination",
     {"left", "axis", "right"},
-    "yes", "no",
+    "yes",
+    "no",
     "from zero",
 };
 
@@ -91,7 +130,9 @@ std::string value_text(const Json& v) {
   return v.dump();
 }
 
-std::string value_text(double v) { return real_text(static_cast<Real>(v)); }
+std::string value_text(double v) {
+  return real_text(static_cast<Real>(v));
+}
 
 std::string printed(const char* format, double v) {
   char buf[64];
@@ -120,7 +161,8 @@ std::string terms_text(const Words& w, const Json& combination) {
 
 // What an entry holds that diff compares, part by part: the parts told
 // when an entry is added or removed, and those that changed otherwise.
-std::vector<std::pair<std::string, std::string>> parts(const Words& w, const std::string& what, const Json& e) {
+std::vector<std::pair<std::string, std::string>> parts(const Words& w, const std::string& what,
+                                                       const Json& e) {
   if (what == "node")
     return {{"x", value_text(e["x"])}, {"y", value_text(e["y"])}, {w.restraints, restraints_text(e)}};
   if (what == "bar")
@@ -133,7 +175,8 @@ std::vector<std::pair<std::string, std::string>> parts(const Words& w, const std
 
 std::string joined_parts(const std::vector<std::pair<std::string, std::string>>& list) {
   std::string text;
-  for (const auto& [name, value] : list) text += (text.empty() ? "" : ", ") + (name.empty() ? value : name + " " + value);
+  for (const auto& [name, value] : list)
+    text += (text.empty() ? "" : ", ") + (name.empty() ? value : name + " " + value);
   return text;
 }
 
@@ -148,7 +191,8 @@ std::string characteristic_text(const Words& w, const Json& nodes) {
       {"left", "E"}, {"axis", "C"}, {"axis_left", "CE"}, {"axis_right", "CD"}, {"right", "D"}};
   std::string text;
   for (const auto& [key, letter] : LETTERS)
-    if (nodes.contains(key) && !nodes[key].is_null()) text += (text.empty() ? "" : " ") + std::string(letter) + " " + value_text(nodes[key]);
+    if (nodes.contains(key) && !nodes[key].is_null())
+      text += (text.empty() ? "" : " ") + std::string(letter) + " " + value_text(nodes[key]);
   return text.empty() ? w.none : text;
 }
 
@@ -164,12 +208,16 @@ std::string structure_line(const Words& w, const StructureChange& s) {
     const auto after = parts(w, s.what, s.new_value);
     std::vector<std::pair<std::string, std::string>> changed;
     for (std::size_t i = 0; i < before.size(); ++i)
-      if (before[i].second != after[i].second) changed.push_back({before[i].first, before[i].second + " -> " + after[i].second});
+      if (before[i].second != after[i].second)
+        changed.push_back({before[i].first, before[i].second + " -> " + after[i].second});
     return head + ": " + joined_parts(changed) + "\n";
   }
-  if (s.what == "axis") return std::string("  ") + w.axis + ": x " + value_text(s.old_value) + " -> " + value_text(s.new_value) + "\n";
+  if (s.what == "axis")
+    return std::string("  ") + w.axis + ": x " + value_text(s.old_value) + " -> " + value_text(s.new_value) +
+           "\n";
   if (s.what == "pairs")
-    return std::string("  ") + w.pairs + ": " + pairs_text(w, s.old_value) + " -> " + pairs_text(w, s.new_value) + "\n";
+    return std::string("  ") + w.pairs + ": " + pairs_text(w, s.old_value) + " -> " +
+           pairs_text(w, s.new_value) + "\n";
   return std::string("  ") + w.characteristic_nodes + ": " + characteristic_text(w, s.old_value) + " -> " +
          characteristic_text(w, s.new_value) + "\n";
 }
@@ -195,7 +243,8 @@ double relative_change(const ResultChange& c) {
 
 std::string per_cent(const Words& w, const ResultChange& c) {
   if (c.old_value == 0 && c.new_value != 0) return w.from_zero;
-  return printed("%+.2f", c.old_value == 0 ? 0.0 : (c.new_value - c.old_value) / std::fabs(c.old_value) * 100.0);
+  return printed("%+.2f",
+                 c.old_value == 0 ? 0.0 : (c.new_value - c.old_value) / std::fabs(c.old_value) * 100.0);
 }
 
 constexpr int VALUE = 15, PER_CENT = 9;
@@ -203,15 +252,32 @@ constexpr int VALUE = 15, PER_CENT = 9;
 std::string table_head(const Words& w, ResultTable table) {
   switch (table) {
     case ResultTable::envelope:
-      return row({{w.bar, 6}, {w.force, -5}, {w.bound, -5}, {w.old_value, VALUE}, {w.new_value, VALUE},
-                  {w.difference, VALUE}, {w.relative, PER_CENT}, {w.governing, -1}});
+      return row({{w.bar, 6},
+                  {w.force, -5},
+                  {w.bound, -5},
+                  {w.old_value, VALUE},
+                  {w.new_value, VALUE},
+                  {w.difference, VALUE},
+                  {w.relative, PER_CENT},
+                  {w.governing, -1}});
     case ResultTable::combined_reactions:
-      return row({{w.comb, 5}, {w.node, 6}, {w.component, 5}, {w.old_value, VALUE}, {w.new_value, VALUE},
-                  {w.difference, VALUE}, {w.relative, PER_CENT}});
+      return row({{w.comb, 5},
+                  {w.node, 6},
+                  {w.component, 5},
+                  {w.old_value, VALUE},
+                  {w.new_value, VALUE},
+                  {w.difference, VALUE},
+                  {w.relative, PER_CENT}});
     case ResultTable::combined_displacements:
-      return row({{w.comb, 5}, {w.node, -8}, {w.component, 5}, {w.old_value, VALUE}, {w.new_value, VALUE},
-                  {w.difference, VALUE}, {w.relative, PER_CENT}});
-    case ResultTable::bending: return row({{w.comb, 5}, {w.bar, 6}, {w.old_value, 6}, {w.new_value, 6}});
+      return row({{w.comb, 5},
+                  {w.node, -8},
+                  {w.component, 5},
+                  {w.old_value, VALUE},
+                  {w.new_value, VALUE},
+                  {w.difference, VALUE},
+                  {w.relative, PER_CENT}});
+    case ResultTable::bending:
+      return row({{w.comb, 5}, {w.bar, 6}, {w.old_value, 6}, {w.new_value, 6}});
   }
   return {};
 }
@@ -221,26 +287,47 @@ std::string table_line(const Words& w, const ResultChange& c) {
   const std::string change = printed("%+.7g", c.new_value - c.old_value), rel = per_cent(w, c);
   switch (c.table) {
     case ResultTable::envelope: {
-      const std::string governing = c.old_combination == c.new_combination
-                                        ? std::string()
-                                        : std::to_string(c.old_combination) + " -> " + std::to_string(c.new_combination);
-      return row({{std::to_string(c.bar), 6}, {ENVELOPE_QUANTITIES[c.quantity], -5}, {BOUNDS[c.bound], -5}, {old_text, VALUE},
-                  {new_text, VALUE}, {change, VALUE}, {rel, PER_CENT}, {governing, -1}});
+      const std::string governing =
+          c.old_combination == c.new_combination
+              ? std::string()
+              : std::to_string(c.old_combination) + " -> " + std::to_string(c.new_combination);
+      return row({{std::to_string(c.bar), 6},
+                  {ENVELOPE_QUANTITIES[c.quantity], -5},
+                  {BOUNDS[c.bound], -5},
+                  {old_text, VALUE},
+                  {new_text, VALUE},
+                  {change, VALUE},
+                  {rel, PER_CENT},
+                  {governing, -1}});
     }
     case ResultTable::combined_reactions:
-      return row({{std::to_string(c.combination), 5}, {std::to_string(c.node), 6}, {std::to_string(c.quantity), 5},
-                  {old_text, VALUE}, {new_text, VALUE}, {change, VALUE}, {rel, PER_CENT}});
+      return row({{std::to_string(c.combination), 5},
+                  {std::to_string(c.node), 6},
+                  {std::to_string(c.quantity), 5},
+                  {old_text, VALUE},
+                  {new_text, VALUE},
+                  {change, VALUE},
+                  {rel, PER_CENT}});
     case ResultTable::combined_displacements:
-      return row({{std::to_string(c.combination), 5}, {w.places[c.place], -8}, {std::to_string(c.quantity), 5},
-                  {old_text, VALUE}, {new_text, VALUE}, {change, VALUE}, {rel, PER_CENT}});
+      return row({{std::to_string(c.combination), 5},
+                  {w.places[c.place], -8},
+                  {std::to_string(c.quantity), 5},
+                  {old_text, VALUE},
+                  {new_text, VALUE},
+                  {change, VALUE},
+                  {rel, PER_CENT}});
     case ResultTable::bending:
-      return row({{std::to_string(c.combination), 5}, {std::to_string(c.bar), 6}, {c.old_flag ? w.yes : w.no, 6},
+      return row({{std::to_string(c.combination), 5},
+                  {std::to_string(c.bar), 6},
+                  {c.old_flag ? w.yes : w.no, 6},
                   {c.new_flag ? w.yes : w.no, 6}});
   }
   return {};
 }
 
-std::string count_text(const Words& w, std::size_t n) { return std::to_string(n) + " " + (n == 1 ? w.change : w.changes); }
+std::string count_text(const Words& w, std::size_t n) {
+  return std::to_string(n) + " " + (n == 1 ? w.change : w.changes);
+}
 
 std::string summary_line(const char* name, std::size_t n) {
   std::string line = std::string("  ") + name;
@@ -268,9 +355,11 @@ std::string diff_text(const Changes& changes, double rel, Language language) {
     counts[t] = lines.size();
     if (lines.empty()) continue;
     // Largest relative change first; equal ones stay in the order of their keys.
-    std::stable_sort(lines.begin(), lines.end(),
-                     [](const ResultChange& a, const ResultChange& b) { return relative_change(a) > relative_change(b); });
-    text += std::string("\n") + w.tables[t] + ": " + count_text(w, lines.size()) + "\n" + table_head(w, table);
+    std::stable_sort(lines.begin(), lines.end(), [](const ResultChange& a, const ResultChange& b) {
+      return relative_change(a) > relative_change(b);
+    });
+    text +=
+        std::string("\n") + w.tables[t] + ": " + count_text(w, lines.size()) + "\n" + table_head(w, table);
     for (const ResultChange& c : lines) text += table_line(w, c);
   }
   text += std::string("\n") + w.summary + "\n" + summary_line(w.structure, changes.structure.size());

@@ -20,14 +20,15 @@ class Reader {
   explicit Reader(const std::string& source) : source_(source) {}
 
   [[noreturn]] void fail(const std::string& where, const std::string& what) const {
-    throw RunError("toval-tools diff: " + source_ + " is not an export of toval-tools: " +
-                   (where.empty() ? "" : where + " ") + what + "\n");
+    throw RunError("toval-tools diff: " + source_ +
+                   " is not an export of toval-tools: " + (where.empty() ? "" : where + " ") + what + "\n");
   }
 
   const Json& member(const Json& object, const char* key, const std::string& where) const {
     if (!object.is_object()) fail(where, "is not an object");
     const auto it = object.find(key);
-    if (it == object.end()) fail(where.empty() ? std::string("the document") : where, std::string("has no \"") + key + "\"");
+    if (it == object.end())
+      fail(where.empty() ? std::string("the document") : where, std::string("has no \"") + key + "\"");
     return *it;
   }
 
@@ -75,8 +76,12 @@ class Reader {
     return it->second;
   }
 
-  static std::string path(const std::string& where, const char* key) { return where.empty() ? key : where + "." + key; }
-  static std::string item(const std::string& where, std::size_t i) { return where + "[" + std::to_string(i) + "]"; }
+  static std::string path(const std::string& where, const char* key) {
+    return where.empty() ? key : where + "." + key;
+  }
+  static std::string item(const std::string& where, std::size_t i) {
+    return where + "[" + std::to_string(i) + "]";
+  }
 
  private:
   const std::string& source_;
@@ -97,7 +102,8 @@ void read_nodes(const Reader& r, const Json& doc, ExportedRun& run) {
     n.y = r.number(list[i], "y", at);
     const Json& codes = r.member(list[i], "restraints", at);
     if (!codes.is_array() || codes.size() != 3) r.fail(at + ".restraints", "is not a list of 3 codes");
-    for (std::size_t k = 0; k < 3; ++k) n.restraints[k] = r.whole(codes[k], Reader::item(at + ".restraints", k));
+    for (std::size_t k = 0; k < 3; ++k)
+      n.restraints[k] = r.whole(codes[k], Reader::item(at + ".restraints", k));
     n.entry = list[i];
   }
 }
@@ -120,7 +126,8 @@ void read_cases_and_combinations(const Reader& r, const Json& doc, ExportedRun& 
   for (std::size_t i = 0; i < cases.size(); ++i) {
     std::string name = r.text(cases[i], Reader::item("cases", i));
     // A name listed twice is one case: the run reads the first.
-    if (std::find(run.cases.begin(), run.cases.end(), name) == run.cases.end()) run.cases.push_back(std::move(name));
+    if (std::find(run.cases.begin(), run.cases.end(), name) == run.cases.end())
+      run.cases.push_back(std::move(name));
   }
   const Json& list = r.list(doc, "combinations", "");
   for (std::size_t i = 0; i < list.size(); ++i) {
@@ -129,7 +136,8 @@ void read_cases_and_combinations(const Reader& r, const Json& doc, ExportedRun& 
     const Json& terms = r.list(list[i], "terms", at);
     for (std::size_t j = 0; j < terms.size(); ++j) {
       const std::string term_at = Reader::item(at + ".terms", j);
-      c.terms.push_back({r.number(terms[j], "multiplier", term_at), r.text(r.member(terms[j], "case", term_at), term_at + ".case")});
+      c.terms.push_back({r.number(terms[j], "multiplier", term_at),
+                         r.text(r.member(terms[j], "case", term_at), term_at + ".case")});
     }
     c.entry = list[i];
   }
@@ -177,7 +185,8 @@ void read_combined_values(const Reader& r, const Json& doc, ExportedRun& run) {
 }
 
 Extreme read_extreme(const Reader& r, const Json& v, const std::string& at) {
-  return {r.number(v, "max", at), r.number(v, "min", at), r.whole(v, "max_combination", at), r.whole(v, "min_combination", at)};
+  return {r.number(v, "max", at), r.number(v, "min", at), r.whole(v, "max_combination", at),
+          r.whole(v, "min_combination", at)};
 }
 
 void read_bar_results(const Reader& r, const Json& doc, ExportedRun& run) {
@@ -186,7 +195,8 @@ void read_bar_results(const Reader& r, const Json& doc, ExportedRun& run) {
     const std::string at = Reader::item("bar_forces", i);
     const Json& bending = r.member(forces[i], "bending", at);
     if (!bending.is_boolean()) r.fail(at + ".bending", "is not true or false");
-    const std::pair<long long, long long> key{r.whole(forces[i], "combination", at), r.whole(forces[i], "bar", at)};
+    const std::pair<long long, long long> key{r.whole(forces[i], "combination", at),
+                                              r.whole(forces[i], "bar", at)};
     if (!run.bending.emplace(key, bending.get<bool>()).second) r.fail(at, "repeats its combination and bar");
   }
   const Json& envelope = r.list(doc, "envelope", "");
@@ -198,7 +208,8 @@ void read_bar_results(const Reader& r, const Json& doc, ExportedRun& run) {
     for (const char* force : {"V", "M"}) {
       const Json& ends = r.member(envelope[i], force, at);
       if (!ends.is_array() || ends.size() != 2) r.fail(Reader::path(at, force), "is not a list of 2 ends");
-      for (std::size_t end = 0; end < 2; ++end) e[q++] = read_extreme(r, ends[end], Reader::item(Reader::path(at, force), end));
+      for (std::size_t end = 0; end < 2; ++end)
+        e[q++] = read_extreme(r, ends[end], Reader::item(Reader::path(at, force), end));
     }
   }
 }

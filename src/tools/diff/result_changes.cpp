@@ -7,10 +7,13 @@ namespace toval::tools {
 
 namespace {
 
-double magnitude(double largest, double value) { return std::max(largest, std::fabs(value)); }
+double magnitude(double largest, double value) {
+  return std::max(largest, std::fabs(value));
+}
 
 // A change of component k (from 0) of a combined value.
-ResultChange valued(ResultTable table, long long combination, std::size_t k, double old_value, double new_value) {
+ResultChange valued(ResultTable table, long long combination, std::size_t k, double old_value,
+                    double new_value) {
   ResultChange c;
   c.table = table;
   c.combination = combination;
@@ -20,7 +23,8 @@ ResultChange valued(ResultTable table, long long combination, std::size_t k, dou
   return c;
 }
 
-void envelope_changes(const ExportedRun& o, const ExportedRun& n, double rel, std::vector<ResultChange>& out) {
+void envelope_changes(const ExportedRun& o, const ExportedRun& n, double rel,
+                      std::vector<ResultChange>& out) {
   std::array<double, 5> largest{};
   for (const auto& [bar, e] : o.envelope)
     for (std::size_t q = 0; q < 5; ++q) largest[q] = magnitude(magnitude(largest[q], e[q].max), e[q].min);
@@ -40,13 +44,15 @@ void envelope_changes(const ExportedRun& o, const ExportedRun& n, double rel, st
         c.old_combination = bound == 0 ? a.max_combination : a.min_combination;
         c.new_combination = bound == 0 ? b.max_combination : b.min_combination;
         // Another governing combination always counts, whatever the values.
-        if (c.old_combination != c.new_combination || beyond_tolerance(c.old_value, c.new_value, rel, largest[q]))
+        if (c.old_combination != c.new_combination ||
+            beyond_tolerance(c.old_value, c.new_value, rel, largest[q]))
           out.push_back(c);
       }
   }
 }
 
-void reaction_changes(const ExportedRun& o, const ExportedRun& n, double rel, std::vector<ResultChange>& out) {
+void reaction_changes(const ExportedRun& o, const ExportedRun& n, double rel,
+                      std::vector<ResultChange>& out) {
   Triple largest{};
   for (const auto& [combination, supports] : o.combined_reactions)
     if (supports)
@@ -68,7 +74,8 @@ void reaction_changes(const ExportedRun& o, const ExportedRun& n, double rel, st
   }
 }
 
-void displacement_changes(const ExportedRun& o, const ExportedRun& n, double rel, std::vector<ResultChange>& out) {
+void displacement_changes(const ExportedRun& o, const ExportedRun& n, double rel,
+                          std::vector<ResultChange>& out) {
   Triple largest{};
   for (const auto& [combination, places] : o.combined_displacements)
     for (const auto& values : places)

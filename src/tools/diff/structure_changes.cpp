@@ -12,8 +12,9 @@ using Json = nlohmann::ordered_json;
 // Things keyed by number: added, removed, or changed where `same` says so;
 // the entries are the exports' own.
 template <class Entry, class Same>
-void numbered_changes(const char* what, const std::map<long long, Entry>& old_map, const std::map<long long, Entry>& new_map,
-                      Same same, std::vector<StructureChange>& out) {
+void numbered_changes(const char* what, const std::map<long long, Entry>& old_map,
+                      const std::map<long long, Entry>& new_map, Same same,
+                      std::vector<StructureChange>& out) {
   std::set<long long> keys;
   for (const auto& [key, entry] : old_map) keys.insert(key);
   for (const auto& [key, entry] : new_map) keys.insert(key);
@@ -22,7 +23,8 @@ void numbered_changes(const char* what, const std::map<long long, Entry>& old_ma
     const auto n = new_map.find(key);
     const bool in_old = o != old_map.end(), in_new = n != new_map.end();
     if (in_old && in_new && same(o->second, n->second)) continue;
-    out.push_back({what, key, in_old ? o->second.entry : Json(nullptr), in_new ? n->second.entry : Json(nullptr)});
+    out.push_back(
+        {what, key, in_old ? o->second.entry : Json(nullptr), in_new ? n->second.entry : Json(nullptr)});
   }
 }
 
@@ -40,24 +42,27 @@ Json pair_list(const std::vector<std::array<long long, 2>>& pairs) {
 
 std::vector<StructureChange> structure_changes(const ExportedRun& o, const ExportedRun& n) {
   std::vector<StructureChange> out;
-  numbered_changes("node", o.nodes, n.nodes,
-                   [](const ExportedNode& a, const ExportedNode& b) {
-                     return a.x == b.x && a.y == b.y && a.restraints == b.restraints;
-                   },
-                   out);
+  numbered_changes(
+      "node", o.nodes, n.nodes,
+      [](const ExportedNode& a, const ExportedNode& b) {
+        return a.x == b.x && a.y == b.y && a.restraints == b.restraints;
+      },
+      out);
   // A bar's cosine follows from its nodes, and its mirror bar is told by
   // the pairs.
-  numbered_changes("bar", o.bars, n.bars,
-                   [](const ExportedBar& a, const ExportedBar& b) {
-                     return a.start == b.start && a.end == b.end && a.property == b.property && a.length == b.length;
-                   },
-                   out);
+  numbered_changes(
+      "bar", o.bars, n.bars,
+      [](const ExportedBar& a, const ExportedBar& b) {
+        return a.start == b.start && a.end == b.end && a.property == b.property && a.length == b.length;
+      },
+      out);
   for (const std::string& name : o.cases)
     if (!contains(n.cases, name)) out.push_back({"case", name, name, nullptr});
   for (const std::string& name : n.cases)
     if (!contains(o.cases, name)) out.push_back({"case", name, nullptr, name});
-  numbered_changes("combination", o.combinations, n.combinations,
-                   [](const ExportedCombination& a, const ExportedCombination& b) { return a.terms == b.terms; }, out);
+  numbered_changes(
+      "combination", o.combinations, n.combinations,
+      [](const ExportedCombination& a, const ExportedCombination& b) { return a.terms == b.terms; }, out);
   if (o.axis != n.axis) out.push_back({"axis", nullptr, o.axis, n.axis});
   if (o.pairs != n.pairs) out.push_back({"pairs", nullptr, pair_list(o.pairs), pair_list(n.pairs)});
   if (o.characteristic_nodes != n.characteristic_nodes)

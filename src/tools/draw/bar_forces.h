@@ -11,8 +11,8 @@
 namespace toval::tools {
 
 struct BarForce {
-  Real shown = 0.0f;     // the normal force the picture draws
-  Whole combination = 0; // the combination that gives it
+  Real shown = 0.0f;      // the normal force the picture draws
+  Whole combination = 0;  // the combination that gives it
   Real max = 0.0f, min = 0.0f;
   Whole max_combination = 0, min_combination = 0;
   bool bending = false;  // in the chosen combination, or in any of them

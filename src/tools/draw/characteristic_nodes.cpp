@@ -16,7 +16,9 @@ void add_role(std::vector<NodeMark>& marks, Whole node, const std::string& role,
   found->flanking = found->flanking && flanking;
 }
 
-std::string node_name(Whole node) { return node == 0 ? "none" : "node " + std::to_string(node); }
+std::string node_name(Whole node) {
+  return node == 0 ? "none" : "node " + std::to_string(node);
+}
 
 }  // namespace
 

@@ -26,6 +26,7 @@ struct CharacteristicNodes {
   std::string description;  // for the legend
 };
 
-CharacteristicNodes characteristic_nodes(const DisplacementNodes& nodes, const Nodes& coordinates, Whole NNOS);
+CharacteristicNodes characteristic_nodes(const DisplacementNodes& nodes, const Nodes& coordinates,
+                                         Whole NNOS);
 
 }  // namespace toval::tools

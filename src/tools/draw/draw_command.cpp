@@ -2,11 +2,11 @@
 
 #include <array>
 
-#include "tools/draw/frame_drawing.h"
 #include "tools/cli/loaded_run.h"
 #include "tools/cli/options.h"
 #include "tools/cli/output_file.h"
 #include "tools/cli/usage_error.h"
+#include "tools/draw/frame_drawing.h"
 
 namespace toval::tools {
 
@@ -52,7 +52,8 @@ constexpr std::string_view POSITIONALS[] = {"COMBINATION_FILE", "FORCES_FILE"};
 // The number given to --combination; its range is known only once the
 // combination file has been read.
 long combination_number(const std::string& text) {
-  const bool digits = !text.empty() && text.size() <= 5 && text.find_first_not_of("0123456789") == std::string::npos;
+  const bool digits =
+      !text.empty() && text.size() <= 5 && text.find_first_not_of("0123456789") == std::string::npos;
   if (!digits) throw UsageError("bad value '" + text + "' for --combination (a combination number)");
   return std::stol(text);
 }
@@ -75,7 +76,8 @@ int run_draw(std::span<const std::string> args, const Services&) {
   refuse_input_as_output(target, inputs);
   const LoadedRun run(inputs[0], inputs[1]);
   if (given) check_combination(I, run.store().BL5.NCOB);
-  write_output(target, frame_drawing(run.store(), run.counts(), {inputs[0], inputs[1]}, static_cast<Whole>(I)));
+  write_output(target,
+               frame_drawing(run.store(), run.counts(), {inputs[0], inputs[1]}, static_cast<Whole>(I)));
   return 0;
 }
 

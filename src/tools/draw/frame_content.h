@@ -19,10 +19,10 @@ namespace toval::tools {
 struct FrameContent {
   const Store& s;
   RunCounts counts;
-  Whole combination = 0;  // 0: the envelope
-  std::vector<Point> nodes;       // frame coordinates of nodes 1..NNOS
-  std::vector<bool> drawable;     // by bar: both end nodes among 1..NNOS
-  std::vector<BarForce> forces;   // by bar
+  Whole combination = 0;         // 0: the envelope
+  std::vector<Point> nodes;      // frame coordinates of nodes 1..NNOS
+  std::vector<bool> drawable;    // by bar: both end nodes among 1..NNOS
+  std::vector<BarForce> forces;  // by bar
   MirrorPairs mirrors;
   CharacteristicNodes characteristic;
   std::vector<SupportKind> supports;  // by node

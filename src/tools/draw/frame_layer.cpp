@@ -16,16 +16,16 @@ constexpr std::string_view PAIR_COLOUR = "#6a3d9a";
 constexpr std::string_view WARNING_COLOUR = "#ff9800";
 constexpr double ASCENT_EM = 0.78, DESCENT_EM = 0.22;  // as the label boxes assume
 
-
 std::string line(Point a, Point b) {
-  return "x1=\"" + svg_number(a.x) + "\" y1=\"" + svg_number(a.y) + "\" x2=\"" + svg_number(b.x) + "\" y2=\"" + svg_number(b.y) + "\"";
+  return "x1=\"" + svg_number(a.x) + "\" y1=\"" + svg_number(a.y) + "\" x2=\"" + svg_number(b.x) +
+         "\" y2=\"" + svg_number(b.y) + "\"";
 }
 
 std::string text_element(std::string_view cls, double x, double baseline, double size, Anchor anchor,
                          const std::string& text, std::string_view extra = {}) {
   const char* a = anchor == Anchor::start ? "start" : anchor == Anchor::middle ? "middle" : "end";
-  std::string out = "<text class=\"" + std::string(cls) + "\" x=\"" + svg_number(x) + "\" y=\"" + svg_number(baseline) +
-                    "\" font-size=\"" + svg_number(size) + "\"";
+  std::string out = "<text class=\"" + std::string(cls) + "\" x=\"" + svg_number(x) + "\" y=\"" +
+                    svg_number(baseline) + "\" font-size=\"" + svg_number(size) + "\"";
   if (anchor != Anchor::start) out += std::string(" text-anchor=\"") + a + "\"";
   if (!extra.empty()) out += " " + std::string(extra);
   return out + ">" + xml_text(text) + "</text>\n";
@@ -58,7 +58,9 @@ struct Label {
 };
 
 // The baseline that centres a text of font size `size` vertically on y.
-double centred_baseline(double y, double size) { return y + (ASCENT_EM - DESCENT_EM) / 2.0 * size; }
+double centred_baseline(double y, double size) {
+  return y + (ASCENT_EM - DESCENT_EM) / 2.0 * size;
+}
 
 // A bar on the page: its ends, midpoint and unit normal.
 struct PageBar {
@@ -82,7 +84,8 @@ PageBar page_bar(const FrameContent& c, const FrameView& view, Whole K) {
 // then towards the ends) on both sides, `first_side` first, each ring one
 // step farther from the bar. `clear` is how far the bar's stroke reaches
 // from its line.
-Rings beside(const PageBar& p, double clear, const std::string& text, double size, bool bold, double first_side) {
+Rings beside(const PageBar& p, double clear, const std::string& text, double size, bool bold,
+             double first_side) {
   const double w = text_width(text, size, bold), h = (ASCENT_EM + DESCENT_EM) * size;
   // How far the text's box reaches from its centre towards the bar.
   const double reach = std::fabs(p.normal.x) * w / 2.0 + std::fabs(p.normal.y) * h / 2.0;
@@ -129,15 +132,15 @@ class FrameWriter {
     nodes();
     marks();
     labels();
-    return "<g id=\"" + c_.id("frame") + "\">\n" + shapes_ + "<g id=\"" + c_.id("labels") + "\" font-family=\"sans-serif\">\n" + labels_ +
-           "</g>\n</g>\n";
+    return "<g id=\"" + c_.id("frame") + "\">\n" + shapes_ + "<g id=\"" + c_.id("labels") +
+           "\" font-family=\"sans-serif\">\n" + labels_ + "</g>\n</g>\n";
   }
 
  private:
   void axis(double top, double bottom) {
     const double x = view_.page(double{c_.counts.XS}, 0.0).x;
-    shapes_ += "<line id=\"" + c_.id("axis") + "\" " + line({x, top}, {x, bottom}) + " stroke=\"" + std::string(AXIS_COLOUR) +
-               "\" stroke-width=\"1\" stroke-dasharray=\"10 4 2 4\"/>\n";
+    shapes_ += "<line id=\"" + c_.id("axis") + "\" " + line({x, top}, {x, bottom}) + " stroke=\"" +
+               std::string(AXIS_COLOUR) + "\" stroke-width=\"1\" stroke-dasharray=\"10 4 2 4\"/>\n";
     const std::string text = "axis x = " + fixed_number(double{c_.counts.XS}, 4);
     const double size = std::max(k_.font, 10.0);
     // Nothing is placed before it: its first place is always free.
@@ -166,15 +169,16 @@ class FrameWriter {
       if (f.bending)
         shapes_ += "<line class=\"bending\" " + line(p.a, p.b) + " stroke=\"#000000\" stroke-width=\"" +
                    svg_number(width + 3.0) + "\"/>";
-      shapes_ += "<line class=\"member\" " + line(p.a, p.b) + " stroke=\"" + std::string(force_colour(f.shown)) +
-                 "\" stroke-width=\"" + svg_number(width) + "\"/></g>\n";
+      shapes_ += "<line class=\"member\" " + line(p.a, p.b) + " stroke=\"" +
+                 std::string(force_colour(f.shown)) + "\" stroke-width=\"" + svg_number(width) + "\"/></g>\n";
       occupy(p, f.bending ? width + 3.0 : width);
     }
     shapes_ += "</g>\n";
   }
 
   void nodes() {
-    shapes_ += "<g id=\"" + c_.id("supports") + "\" fill=\"#ffffff\" stroke=\"#000000\" stroke-width=\"1\">\n";
+    shapes_ +=
+        "<g id=\"" + c_.id("supports") + "\" fill=\"#ffffff\" stroke=\"#000000\" stroke-width=\"1\">\n";
     const double axis_x = double{c_.counts.XS};
     for (Whole K = 1; K <= c_.counts.NNOS; ++K) {
       const SupportKind kind = c_.supports[static_cast<std::size_t>(K - 1)];
@@ -185,8 +189,8 @@ class FrameWriter {
       shapes_ += support_symbol(kind, p, k_.support_size, on_left);
       const double s = k_.support_size;
       const bool sideways = kind == SupportKind::side_roller || kind == SupportKind::side_guided;
-      layout_.reserve(sideways ? Box{on_left ? p.x - 1.1 * s : p.x, p.y - 0.7 * s, on_left ? p.x : p.x + 1.1 * s,
-                                     p.y + 0.7 * s}
+      layout_.reserve(sideways ? Box{on_left ? p.x - 1.1 * s : p.x, p.y - 0.7 * s,
+                                     on_left ? p.x : p.x + 1.1 * s, p.y + 0.7 * s}
                                : Box{p.x - 0.7 * s, p.y, p.x + 0.7 * s, p.y + 1.1 * s});
     }
     shapes_ += "</g>\n<g id=\"" + c_.id("nodes") + "\" fill=\"#000000\">\n";
@@ -194,9 +198,10 @@ class FrameWriter {
     for (Whole K = 1; K <= c_.counts.NNOS; ++K) {
       const Point f = c_.node(K);
       const Point p = view_.page(f.x, f.y);
-      shapes_ += "<circle id=\"" + c_.id("node-") + std::to_string(K) + "\" cx=\"" + svg_number(p.x) + "\" cy=\"" + svg_number(p.y) +
-                 "\" r=\"" + svg_number(r) + "\"><title>node " + std::to_string(K) + ": x " +
-                 fixed_number(f.x, 3) + ", y " + fixed_number(f.y, 3) + "</title></circle>\n";
+      shapes_ += "<circle id=\"" + c_.id("node-") + std::to_string(K) + "\" cx=\"" + svg_number(p.x) +
+                 "\" cy=\"" + svg_number(p.y) + "\" r=\"" + svg_number(r) + "\"><title>node " +
+                 std::to_string(K) + ": x " + fixed_number(f.x, 3) + ", y " + fixed_number(f.y, 3) +
+                 "</title></circle>\n";
       layout_.reserve({p.x - r - 1.0, p.y - r - 1.0, p.x + r + 1.0, p.y + r + 1.0});
     }
     shapes_ += "</g>\n";
@@ -239,27 +244,31 @@ class FrameWriter {
   void marks() {
     const double ring = k_.node_radius + 3.5;
     const double size = std::max(k_.font + 1.0, 9.0);
-    const std::string style = " fill=\"none\" stroke=\"" + std::string(MARK_COLOUR) + "\" stroke-width=\"1.5\"";
+    const std::string style =
+        " fill=\"none\" stroke=\"" + std::string(MARK_COLOUR) + "\" stroke-width=\"1.5\"";
     shapes_ += "<g id=\"" + c_.id("characteristic-nodes") + "\">\n";
     for (const NodeMark& m : c_.characteristic.marks) {
       const Point f = c_.node(m.node);
       const Point p = view_.page(f.x, f.y);
       layout_.reserve({p.x - ring, p.y - ring, p.x + ring, p.y + ring});
-      shapes_ += "<circle id=\"" + c_.id("mark-node-") + std::to_string(m.node) + "\" cx=\"" + svg_number(p.x) + "\" cy=\"" + svg_number(p.y) +
-                 "\" r=\"" + svg_number(ring) + "\"" + style + (m.flanking ? " stroke-dasharray=\"3 2\"" : "") + "/>\n";
+      shapes_ += "<circle id=\"" + c_.id("mark-node-") + std::to_string(m.node) + "\" cx=\"" +
+                 svg_number(p.x) + "\" cy=\"" + svg_number(p.y) + "\" r=\"" + svg_number(ring) + "\"" +
+                 style + (m.flanking ? " stroke-dasharray=\"3 2\"" : "") + "/>\n";
       if (!m.label.empty())
-        place_forced({"mark", m.label, "font-weight=\"bold\" fill=\"" + std::string(MARK_COLOUR) + "\"", size, true,
-                      around(p, ring + 1.0, size, MARK_RINGS)});
+        place_forced({"mark", m.label, "font-weight=\"bold\" fill=\"" + std::string(MARK_COLOUR) + "\"", size,
+                      true, around(p, ring + 1.0, size, MARK_RINGS)});
     }
     if (c_.characteristic.mean_point) {
       const Point p = view_.page(c_.characteristic.mean_point->x, c_.characteristic.mean_point->y);
       const Point e = c_.node(c_.s.BL7.NO_CE), d = c_.node(c_.s.BL7.NO_CD);
-      shapes_ += "<line class=\"mean-line\" " + line(view_.page(e.x, e.y), view_.page(d.x, d.y)) + " stroke=\"" +
-                 std::string(MARK_COLOUR) + "\" stroke-width=\"1\" stroke-dasharray=\"3 2\"/>\n";
+      shapes_ += "<line class=\"mean-line\" " + line(view_.page(e.x, e.y), view_.page(d.x, d.y)) +
+                 " stroke=\"" + std::string(MARK_COLOUR) +
+                 "\" stroke-width=\"1\" stroke-dasharray=\"3 2\"/>\n";
       const double a = ring * 0.8;
-      shapes_ += "<path id=\"" + c_.id("mark-mean") + "\" d=\"M" + svg_number(p.x - a) + ' ' + svg_number(p.y - a) + 'L' + svg_number(p.x + a) + ' ' +
-                 svg_number(p.y + a) + 'M' + svg_number(p.x - a) + ' ' + svg_number(p.y + a) + 'L' + svg_number(p.x + a) + ' ' + svg_number(p.y - a) + "\"" +
-                 style + "/>\n";
+      shapes_ += "<path id=\"" + c_.id("mark-mean") + "\" d=\"M" + svg_number(p.x - a) + ' ' +
+                 svg_number(p.y - a) + 'L' + svg_number(p.x + a) + ' ' + svg_number(p.y + a) + 'M' +
+                 svg_number(p.x - a) + ' ' + svg_number(p.y + a) + 'L' + svg_number(p.x + a) + ' ' +
+                 svg_number(p.y - a) + "\"" + style + "/>\n";
       place_forced({"mark", "C", "font-weight=\"bold\" fill=\"" + std::string(MARK_COLOUR) + "\"", size, true,
                     around(p, ring + 1.0, size, MARK_RINGS)});
     }
@@ -285,14 +294,19 @@ class FrameWriter {
       // Tags below or right of the bar first, numbers above or left of it.
       const std::string tags_text = tags_of(c_, K);
       if (!tags_text.empty())
-        tags.push_back({"pair-tag", tags_text, tag_style, size, true, beside(p, clear, tags_text, size, true, -1.0)});
+        tags.push_back(
+            {"pair-tag", tags_text, tag_style, size, true, beside(p, clear, tags_text, size, true, -1.0)});
       const std::string number = std::to_string(K);
       bar_numbers.push_back({"bar-number", number, "fill=\"#555555\"", size, false,
                              beside(p, clear, number, size, false, 1.0)});
     }
     for (Whole K = 1; K <= c_.counts.NNOS; ++K) {
       const Point f = c_.node(K);
-      node_numbers.push_back({"node-number", std::to_string(K), {}, size, false,
+      node_numbers.push_back({"node-number",
+                              std::to_string(K),
+                              {},
+                              size,
+                              false,
                               around(view_.page(f.x, f.y), k_.node_radius + 1.5, size, NODE_RINGS)});
     }
     std::vector<bool> tag_done(tags.size()), bar_done(bar_numbers.size()), node_done(node_numbers.size());
@@ -311,7 +325,8 @@ class FrameWriter {
   // Places the label at the first free candidate; false when none is free.
   bool place_at(const Label& l, const std::vector<Candidate>& candidates) {
     for (const Candidate& c : candidates)
-      if (layout_.try_place(text_box(c.x, c.baseline, l.text, l.size, c.anchor, l.bold).grown(LABEL_GAP_EM * l.size))) {
+      if (layout_.try_place(
+              text_box(c.x, c.baseline, l.text, l.size, c.anchor, l.bold).grown(LABEL_GAP_EM * l.size))) {
         labels_ += text_element(l.cls, c.x, c.baseline, l.size, c.anchor, l.text, l.extra);
         return true;
       }
@@ -359,8 +374,8 @@ FrameScale frame_scale(const FrameContent& c, const FrameView& view) {
   return k;
 }
 
-std::string frame_layer(const FrameContent& c, const FrameView& view, const FrameScale& scale, double axis_top,
-                        double axis_bottom) {
+std::string frame_layer(const FrameContent& c, const FrameView& view, const FrameScale& scale,
+                        double axis_top, double axis_bottom) {
   return FrameWriter(c, view, scale).write(axis_top, axis_bottom);
 }
 
@@ -371,12 +386,20 @@ std::string bar_hover_text(const FrameContent& c, Whole K) {
                   std::to_string(c.s.BL3.NF(K)) + ", length " + fixed_number(double{c.s.BL3.L(K)}, 3) + "\n";
   if (c.combination != 0)
     t += "N " + fixed_number(double{f.shown}, 3) + " (combination " + std::to_string(c.combination) + ")\n";
-  t += "N max " + fixed_number(double{f.max}, 3) + " (combination " + std::to_string(f.max_combination) + ")\n";
-  t += "N min " + fixed_number(double{f.min}, 3) + " (combination " + std::to_string(f.min_combination) + ")\n";
+  t += "N max " + fixed_number(double{f.max}, 3) + " (combination " + std::to_string(f.max_combination) +
+       ")\n";
+  t += "N min " + fixed_number(double{f.min}, 3) + " (combination " + std::to_string(f.min_combination) +
+       ")\n";
   switch (c.mirrors.state[k]) {
-    case MirrorState::paired: t += "mirror " + join_pairs(c, K); break;
-    case MirrorState::own_mirror: t += "its own mirror (centred on the axis)"; break;
-    case MirrorState::unpaired: t += "NO MIRROR BAR"; break;
+    case MirrorState::paired:
+      t += "mirror " + join_pairs(c, K);
+      break;
+    case MirrorState::own_mirror:
+      t += "its own mirror (centred on the axis)";
+      break;
+    case MirrorState::unpaired:
+      t += "NO MIRROR BAR";
+      break;
   }
   if (f.bending)
     t += c.combination != 0 ? "\nin bending in combination " + std::to_string(c.combination)

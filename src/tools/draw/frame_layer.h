@@ -12,7 +12,7 @@ namespace toval::tools {
 
 // Sizes that follow from how crowded the frame is on the page.
 struct FrameScale {
-  double font = 12.0;          // node and bar numbers
+  double font = 12.0;  // node and bar numbers
   double node_radius = 3.0;
   double support_size = 16.0;
   double thinnest = 1.5, widest = 7.0;  // bar stroke widths
@@ -23,8 +23,8 @@ struct FrameScale {
 FrameScale frame_scale(const FrameContent& c, const FrameView& view);
 
 // The SVG of the frame; `axis_top` and `axis_bottom` bound the axis line.
-std::string frame_layer(const FrameContent& c, const FrameView& view, const FrameScale& scale, double axis_top,
-                        double axis_bottom);
+std::string frame_layer(const FrameContent& c, const FrameView& view, const FrameScale& scale,
+                        double axis_top, double axis_bottom);
 
 // The hover text of bar K.
 std::string bar_hover_text(const FrameContent& c, Whole K);

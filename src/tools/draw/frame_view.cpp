@@ -18,8 +18,7 @@ Extent extent_of(const std::vector<Point>& points) {
   return e;
 }
 
-FrameView::FrameView(const Extent& extent, double max_width, double max_height)
-    : extent_(extent) {
+FrameView::FrameView(const Extent& extent, double max_width, double max_height) : extent_(extent) {
   const double dx = extent.x_max - extent.x_min;
   const double dy = extent.y_max - extent.y_min;
   if (dx > 0.0 && dy > 0.0)

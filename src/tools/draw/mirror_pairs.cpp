@@ -8,7 +8,9 @@ namespace toval::tools {
 
 namespace {
 
-bool known_node(Whole node, Whole NNOS) { return node >= 1 && node <= NNOS; }
+bool known_node(Whole node, Whole NNOS) {
+  return node >= 1 && node <= NNOS;
+}
 
 // Both ends at the same height and at the same distance on either side of
 // the axis, or both on the axis.
@@ -27,7 +29,8 @@ bool own_mirror(const Store& s, Whole NNOS, Whole K, Real XS) {
 std::string pair_tag(std::size_t index) {
   const std::size_t base = PAIR_LETTERS.size();
   std::string tag;
-  for (std::size_t k = index + 1; k > 0; k = (k - 1) / base) tag.insert(tag.begin(), PAIR_LETTERS[(k - 1) % base]);
+  for (std::size_t k = index + 1; k > 0; k = (k - 1) / base)
+    tag.insert(tag.begin(), PAIR_LETTERS[(k - 1) % base]);
   return tag;
 }
 

@@ -24,8 +24,8 @@ struct MirrorPair {
 enum class MirrorState { paired, own_mirror, unpaired };
 
 struct MirrorPairs {
-  std::vector<MirrorPair> pairs;        // in the order of their lower bar
-  std::vector<MirrorState> state;       // by bar, index K - 1
+  std::vector<MirrorPair> pairs;                   // in the order of their lower bar
+  std::vector<MirrorState> state;                  // by bar, index K - 1
   std::vector<std::vector<std::size_t>> pairs_of;  // by bar: indices into pairs
 };
 

@@ -1,9 +1,8 @@
 #include "tools/draw/page_blocks.h"
 
-#include "records/text.h"
-
 #include <algorithm>
 
+#include "records/text.h"
 #include "tools/draw/label_layout.h"
 #include "tools/draw/support_symbols.h"
 #include "tools/draw/svg_text.h"
@@ -19,10 +18,11 @@ constexpr double SWATCH = 36.0, TEXT_GAP = 10.0;
 // frame: the legend then counts them and points to the table that lists them.
 constexpr std::size_t LONGEST_LIST = 8;
 
-
-std::string text_row(double x, double baseline, double size, const std::string& text, std::string_view extra = {}) {
-  return "<text x=\"" + svg_number(x) + "\" y=\"" + svg_number(baseline) + "\" font-size=\"" + svg_number(size) + "\"" +
-         (extra.empty() ? "" : " " + std::string(extra)) + ">" + xml_text(text) + "</text>\n";
+std::string text_row(double x, double baseline, double size, const std::string& text,
+                     std::string_view extra = {}) {
+  return "<text x=\"" + svg_number(x) + "\" y=\"" + svg_number(baseline) + "\" font-size=\"" +
+         svg_number(size) + "\"" + (extra.empty() ? "" : " " + std::string(extra)) + ">" + xml_text(text) +
+         "</text>\n";
 }
 
 // "none", "bar 5" or "bars 1, 2, 5" as items to wrap.
@@ -83,9 +83,11 @@ class Legend {
   std::string svg_;
 };
 
-std::string swatch_line(double x0, double x1, std::string_view colour, double width, std::string_view extra = {}) {
-  return "<line x1=\"" + svg_number(x0) + "\" y1=\"@\" x2=\"" + svg_number(x1) + "\" y2=\"@\" stroke=\"" + std::string(colour) +
-         "\" stroke-width=\"" + svg_number(width) + "\"" + (extra.empty() ? "" : " " + std::string(extra)) + "/>";
+std::string swatch_line(double x0, double x1, std::string_view colour, double width,
+                        std::string_view extra = {}) {
+  return "<line x1=\"" + svg_number(x0) + "\" y1=\"@\" x2=\"" + svg_number(x1) + "\" y2=\"@\" stroke=\"" +
+         std::string(colour) + "\" stroke-width=\"" + svg_number(width) + "\"" +
+         (extra.empty() ? "" : " " + std::string(extra)) + "/>";
 }
 
 std::string counted(std::size_t count, const std::string& noun) {
@@ -93,7 +95,6 @@ std::string counted(std::size_t count, const std::string& noun) {
 }
 
 }  // namespace
-
 
 std::vector<std::string> wrap_items(const std::vector<std::string>& items, std::size_t chars) {
   std::vector<std::string> lines;
@@ -117,17 +118,18 @@ Block title_block(const FrameContent& c, const DrawingSources& sources, double l
   };
   const Whole NCOB = c.s.BL5.NCOB;
   const std::string forces =
-      c.combination != 0 ? "normal force of combination " + std::to_string(c.combination) + " of " +
-                               std::to_string(NCOB)
-                         : "normal force: governing extreme of the envelope over " + std::to_string(NCOB) +
-                               (NCOB == 1 ? " combination" : " combinations");
+      c.combination != 0
+          ? "normal force of combination " + std::to_string(c.combination) + " of " + std::to_string(NCOB)
+          : "normal force: governing extreme of the envelope over " + std::to_string(NCOB) +
+                (NCOB == 1 ? " combination" : " combinations");
   const std::vector<Line> lines = {
       {std::string(name_field_text(c.s.BL1.PRJT.view())), 16.0, true},
       {std::string(name_field_text(c.s.BL1.CLIT.view())), 13.0, false},
       {std::string(name_field_text(c.s.BL1.PORT.view())), 13.0, false},
-      {"combination file: " + sources.combination_file + ";  forces file: " + sources.forces_file, 11.0, false},
-      {forces + "; " + std::to_string(c.counts.NNOS) + " nodes, " + std::to_string(c.counts.NBAR) + " bars", 11.0,
+      {"combination file: " + sources.combination_file + ";  forces file: " + sources.forces_file, 11.0,
        false},
+      {forces + "; " + std::to_string(c.counts.NNOS) + " nodes, " + std::to_string(c.counts.NBAR) + " bars",
+       11.0, false},
   };
   Block b;
   b.svg = "<g id=\"" + c.id("title-block") + "\" font-family=\"sans-serif\">\n";
@@ -149,8 +151,8 @@ Block legend_block(const FrameContent& c, const FrameScale& scale, double left, 
 
   g.row(swatch_line(x0, x1, TENSION_COLOUR, 4.0), {"tension (N > 0)"});
   g.row(swatch_line(x0, x1, COMPRESSION_COLOUR, 4.0), {"compression (N < 0)"});
-  g.row("<path d=\"M" + svg_number(x0) + " @l" + svg_number(SWATCH) + ' ' + svg_number(-scale.widest / 2.0) + "v" + svg_number(scale.widest) +
-            "Z\" fill=\"#777777\"/>",
+  g.row("<path d=\"M" + svg_number(x0) + " @l" + svg_number(SWATCH) + ' ' + svg_number(-scale.widest / 2.0) +
+            "v" + svg_number(scale.widest) + "Z\" fill=\"#777777\"/>",
         {"width grows with |N|: thinnest for 0, widest for |N| = " + fixed_number(c.largest, 3)});
 
   std::vector<Whole> bending, unpaired, own, unplaced;
@@ -161,17 +163,21 @@ Block legend_block(const FrameContent& c, const FrameScale& scale, double left, 
     if (c.mirrors.state[k] == MirrorState::own_mirror) own.push_back(K);
     if (!c.drawable[k]) unplaced.push_back(K);
   }
-  const std::string where =
-      c.combination != 0 ? "in combination " + std::to_string(c.combination) : std::string("in some combination");
+  const std::string where = c.combination != 0 ? "in combination " + std::to_string(c.combination)
+                                               : std::string("in some combination");
   const std::string bending_text = "in bending " + where + " (an end moment above |N|/10): ";
   g.row(swatch_line(x0, x1, "#000000", 7.0) + swatch_line(x0, x1, NO_FORCE_COLOUR, 4.0),
         bar_list(bending_text, bending),
-        bending_text + counted(bending.size(), "bar") + ", too many to list here: they are the bars marked "
-        "in the bending column of the bar_forces table (toval-tools export --format csv --table bar_forces)");
-  g.row(swatch_line(x0, x1, "#ff9800", 13.0, "stroke-opacity=\"0.6\"") + swatch_line(x0, x1, NO_FORCE_COLOUR, 4.0),
+        bending_text + counted(bending.size(), "bar") +
+            ", too many to list here: they are the bars marked "
+            "in the bending column of the bar_forces table (toval-tools export --format csv --table "
+            "bar_forces)");
+  g.row(swatch_line(x0, x1, "#ff9800", 13.0, "stroke-opacity=\"0.6\"") +
+            swatch_line(x0, x1, NO_FORCE_COLOUR, 4.0),
         bar_list("no mirror bar: ", unpaired),
-        "no mirror bar: " + counted(unpaired.size(), "bar") + ", too many to list here: they are the bars with "
-        "an empty mirror column in the bars table (toval-tools export --format csv --table bars)");
+        "no mirror bar: " + counted(unpaired.size(), "bar") +
+            ", too many to list here: they are the bars with "
+            "an empty mirror column in the bars table (toval-tools export --format csv --table bars)");
   if (!own.empty())
     g.row(swatch_line(x0, x1, NO_FORCE_COLOUR, 4.0), bar_list("its own mirror (centred on the axis): ", own));
 
@@ -180,18 +186,21 @@ Block legend_block(const FrameContent& c, const FrameScale& scale, double left, 
     pairs.push_back(p.tag + " " + std::to_string(p.lower) + "\u2194" + std::to_string(p.upper));
   if (pairs.empty()) pairs.push_back("none");
   pairs.front() = "mirror pairs: " + pairs.front();
-  std::string note = "mirror pairs: " + counted(c.mirrors.pairs.size(), "pair") +
-                     ", too many to list here: the mirror column of the bars table names each bar's mirror bar "
-                     "(toval-tools export --format csv --table bars)";
+  std::string note =
+      "mirror pairs: " + counted(c.mirrors.pairs.size(), "pair") +
+      ", too many to list here: the mirror column of the bars table names each bar's mirror bar "
+      "(toval-tools export --format csv --table bars)";
   if (!c.pairs_elsewhere.empty()) pairs = {c.pairs_elsewhere};
-  g.row("<text x=\"" + svg_number(x0 + SWATCH / 2.0) + "\" y=\"@\" dy=\"4\" font-size=\"11\" text-anchor=\"middle\" "
-        "font-weight=\"bold\" font-style=\"italic\" fill=\"#6a3d9a\">A</text>",
+  g.row("<text x=\"" + svg_number(x0 + SWATCH / 2.0) +
+            "\" y=\"@\" dy=\"4\" font-size=\"11\" text-anchor=\"middle\" "
+            "font-weight=\"bold\" font-style=\"italic\" fill=\"#6a3d9a\">A</text>",
         pairs, note);
 
   g.row(swatch_line(x0, x1, "#333333", 1.0, "stroke-dasharray=\"10 4 2 4\""),
         {"symmetry axis: x = " + fixed_number(double{c.counts.XS}, 4)});
-  g.row("<circle cx=\"" + svg_number(x0 + SWATCH / 2.0) + "\" cy=\"@\" r=\"6\" fill=\"none\" stroke=\"#00796b\" "
-        "stroke-width=\"1.5\"/>",
+  g.row("<circle cx=\"" + svg_number(x0 + SWATCH / 2.0) +
+            "\" cy=\"@\" r=\"6\" fill=\"none\" stroke=\"#00796b\" "
+            "stroke-width=\"1.5\"/>",
         {"characteristic nodes: " + c.characteristic.description});
 
   std::vector<SupportKind> kinds;
@@ -201,7 +210,7 @@ Block legend_block(const FrameContent& c, const FrameScale& scale, double left, 
   for (SupportKind k : kinds) {
     // Symbols hang below their node, or beside it for those acting along x.
     const bool sideways = k == SupportKind::side_roller || k == SupportKind::side_guided;
-    const Point node = sideways                           ? Point{x0 + SWATCH / 2.0 + 6.0, 0.0}
+    const Point node = sideways                          ? Point{x0 + SWATCH / 2.0 + 6.0, 0.0}
                        : k == SupportKind::rotation_only ? Point{x0 + SWATCH / 2.0, 0.0}
                                                          : Point{x0 + SWATCH / 2.0, -6.0};
     std::string symbol = support_symbol(k, node, 12.0, true);
@@ -210,9 +219,10 @@ Block legend_block(const FrameContent& c, const FrameScale& scale, double left, 
           {"support: " + std::string(support_name(k))});
   }
   if (!unplaced.empty())
-    g.row(swatch_line(x0, x1, "#ff9800", 4.0),
-          bar_list("not drawn, naming a node beyond the " + std::to_string(c.counts.NNOS) + " of the listing: ",
-                   unplaced));
+    g.row(
+        swatch_line(x0, x1, "#ff9800", 4.0),
+        bar_list("not drawn, naming a node beyond the " + std::to_string(c.counts.NNOS) + " of the listing: ",
+                 unplaced));
   return g.done(top);
 }
 

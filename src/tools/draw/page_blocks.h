@@ -28,5 +28,4 @@ Block legend_block(const FrameContent& c, const FrameScale& scale, double left, 
 // Items joined by ", " into lines of at most `chars` characters.
 std::vector<std::string> wrap_items(const std::vector<std::string>& items, std::size_t chars);
 
-
 }  // namespace toval::tools

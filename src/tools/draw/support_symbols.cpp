@@ -6,23 +6,25 @@ namespace toval::tools {
 
 namespace {
 
-
 // Symbols are drawn in a frame whose origin is the node and whose +y points
 // into the ground; a rotation turns them for supports that act along x.
 struct Pen {
   std::string out;
   void line(double x1, double y1, double x2, double y2) {
-    out += "<line x1=\"" + svg_number(x1) + "\" y1=\"" + svg_number(y1) + "\" x2=\"" + svg_number(x2) + "\" y2=\"" + svg_number(y2) + "\"/>";
+    out += "<line x1=\"" + svg_number(x1) + "\" y1=\"" + svg_number(y1) + "\" x2=\"" + svg_number(x2) +
+           "\" y2=\"" + svg_number(y2) + "\"/>";
   }
   void circle(double cx, double cy, double r) {
-    out += "<circle cx=\"" + svg_number(cx) + "\" cy=\"" + svg_number(cy) + "\" r=\"" + svg_number(r) + "\"/>";
+    out +=
+        "<circle cx=\"" + svg_number(cx) + "\" cy=\"" + svg_number(cy) + "\" r=\"" + svg_number(r) + "\"/>";
   }
   void triangle(double s) {
-    out += "<path d=\"M0 0L" + svg_number(-0.6 * s) + ' ' + svg_number(s) + 'H' + svg_number(0.6 * s) + "Z\"/>";
+    out +=
+        "<path d=\"M0 0L" + svg_number(-0.6 * s) + ' ' + svg_number(s) + 'H' + svg_number(0.6 * s) + "Z\"/>";
   }
   void rect(double x, double y, double w, double h, bool solid = false) {
-    out += "<rect x=\"" + svg_number(x) + "\" y=\"" + svg_number(y) + "\" width=\"" + svg_number(w) + "\" height=\"" + svg_number(h) + "\"" +
-           (solid ? " fill=\"#000000\"" : "") + "/>";
+    out += "<rect x=\"" + svg_number(x) + "\" y=\"" + svg_number(y) + "\" width=\"" + svg_number(w) +
+           "\" height=\"" + svg_number(h) + "\"" + (solid ? " fill=\"#000000\"" : "") + "/>";
   }
   // The ground: a line at depth `d` with short hatches under it.
   void ground(double d, double half) {
@@ -47,14 +49,22 @@ SupportKind support_kind(Whole r1, Whole r2, Whole r3) {
 
 std::string_view support_name(SupportKind kind) {
   switch (kind) {
-    case SupportKind::fixed: return "fixed";
-    case SupportKind::pinned: return "pinned";
-    case SupportKind::roller: return "roller (free along x)";
-    case SupportKind::side_roller: return "roller (free along y)";
-    case SupportKind::guided: return "guided (free along x)";
-    case SupportKind::side_guided: return "guided (free along y)";
-    case SupportKind::rotation_only: return "rotation restrained only";
-    case SupportKind::free: break;
+    case SupportKind::fixed:
+      return "fixed";
+    case SupportKind::pinned:
+      return "pinned";
+    case SupportKind::roller:
+      return "roller (free along x)";
+    case SupportKind::side_roller:
+      return "roller (free along y)";
+    case SupportKind::guided:
+      return "guided (free along x)";
+    case SupportKind::side_guided:
+      return "guided (free along y)";
+    case SupportKind::rotation_only:
+      return "rotation restrained only";
+    case SupportKind::free:
+      break;
   }
   return "free";
 }
@@ -90,7 +100,8 @@ std::string support_symbol(SupportKind kind, Point node, double s, bool on_left)
     case SupportKind::rotation_only:
       p.rect(-0.3 * s, -0.3 * s, 0.6 * s, 0.6 * s);
       break;
-    case SupportKind::free: break;
+    case SupportKind::free:
+      break;
   }
   // rotate(90) turns the ground's +y to the page's -x (left of the node).
   std::string transform = "translate(" + svg_number(node.x) + ' ' + svg_number(node.y) + ')';

@@ -30,12 +30,23 @@ std::string xml_text(std::string_view bytes, bool keep_line_ends) {
     const char32_t c = take_character(bytes);
     if (dropped(c) && !(keep_line_ends && c == U'\n')) continue;
     switch (c) {
-      case U'&': out += "&amp;"; break;
-      case U'<': out += "&lt;"; break;
-      case U'>': out += "&gt;"; break;
-      case U'"': out += "&quot;"; break;
-      case U'\'': out += "&apos;"; break;
-      default: append_utf8(out, c);
+      case U'&':
+        out += "&amp;";
+        break;
+      case U'<':
+        out += "&lt;";
+        break;
+      case U'>':
+        out += "&gt;";
+        break;
+      case U'"':
+        out += "&quot;";
+        break;
+      case U'\'':
+        out += "&apos;";
+        break;
+      default:
+        append_utf8(out, c);
     }
   }
   return out;

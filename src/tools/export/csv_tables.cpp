@@ -14,8 +14,9 @@ namespace toval::tools {
 
 namespace {
 
-constexpr std::string_view TABLES[] = {"nodes",     "bars",       "displacements", "combined_displacements",
-                                       "reactions", "combined_reactions", "bar_forces", "envelope", "pairs"};
+constexpr std::string_view TABLES[] = {
+    "nodes",      "bars",     "displacements", "combined_displacements", "reactions", "combined_reactions",
+    "bar_forces", "envelope", "pairs"};
 
 // One row at a time, each value as the JSON has it: reals in their shortest
 // digits (no ".0"), an absent value (JSON null) as an empty field, a list of
@@ -88,8 +89,10 @@ void bars(const LoadedRun& run, std::ostream& out) {
   Row row(out);
   each_bar(run, [&](const BarEntry& b) {
     row << b.bar << b.start << b.end << b.property << b.length << b.cos;
-    if (b.mirror != 0) row << b.mirror;
-    else row << std::nullopt;
+    if (b.mirror != 0)
+      row << b.mirror;
+    else
+      row << std::nullopt;
     row.end();
   });
 }
@@ -116,7 +119,8 @@ void combined_displacements(const LoadedRun& run, std::ostream& out) {
   Row row(out);
   each_combined_displacements(run, [&](const CombinedDisplacements& d) {
     row << d.combination;
-    if (d.places) row << *d.places;
+    if (d.places)
+      row << *d.places;
     else
       for (std::size_t i = 0; i < 3 * PLACES.size(); ++i) row << std::nullopt;
     row << d.missing_cases;
@@ -173,7 +177,9 @@ void envelope(const LoadedRun& run, std::ostream& out) {
     for (const char* end : {"start", "end"}) extreme_header(std::string(force) + "_" + end);
   header(out, names);
   Row row(out);
-  const auto extreme = [&](const Extremes& x) { row << x.max << x.max_combination << x.min << x.min_combination; };
+  const auto extreme = [&](const Extremes& x) {
+    row << x.max << x.max_combination << x.min << x.min_combination;
+  };
   each_envelope(run, [&](const EnvelopeEntry& e) {
     row << e.bar;
     extreme(e.N);
@@ -184,7 +190,8 @@ void envelope(const LoadedRun& run, std::ostream& out) {
 }
 
 void pairs(const LoadedRun& run, std::ostream& out) {
-  header(out, {"lower_bar", "higher_bar", "max", "max_bar", "max_combination", "min", "min_bar", "min_combination"});
+  header(out, {"lower_bar", "higher_bar", "max", "max_bar", "max_combination", "min", "min_bar",
+               "min_combination"});
   Row row(out);
   each_pair(run, [&](const PairEntry& p) {
     row << p.bars << p.max << p.max_bar << p.max_combination << p.min << p.min_bar << p.min_combination;
@@ -194,9 +201,13 @@ void pairs(const LoadedRun& run, std::ostream& out) {
 
 }  // namespace
 
-std::span<const std::string_view> csv_table_names() { return TABLES; }
+std::span<const std::string_view> csv_table_names() {
+  return TABLES;
+}
 
-bool is_csv_table(std::string_view name) { return std::find(std::begin(TABLES), std::end(TABLES), name) != std::end(TABLES); }
+bool is_csv_table(std::string_view name) {
+  return std::find(std::begin(TABLES), std::end(TABLES), name) != std::end(TABLES);
+}
 
 std::string csv_field(std::string_view text) {
   if (text.find_first_of(",\"\r\n") == std::string_view::npos) return std::string(text);

@@ -7,12 +7,12 @@
 
 #include "records/platform.h"
 #include "records/run_error.h"
-#include "tools/export/csv_tables.h"
 #include "tools/cli/loaded_run.h"
 #include "tools/cli/options.h"
 #include "tools/cli/output_file.h"
-#include "tools/export/results_json.h"
 #include "tools/cli/usage_error.h"
+#include "tools/export/csv_tables.h"
+#include "tools/export/results_json.h"
 
 namespace toval::tools {
 
@@ -57,7 +57,8 @@ constexpr std::string_view POSITIONALS[] = {"COMBINATION_FILE", "FORCES_FILE"};
 
 // "-o DIR/" (or -o naming an existing directory) asks for files in a folder.
 bool names_folder(const std::string& target) {
-  return !is_stdout(target) && (target.back() == '/' || target.back() == '\\' || platform::is_directory(target));
+  return !is_stdout(target) &&
+         (target.back() == '/' || target.back() == '\\' || platform::is_directory(target));
 }
 
 std::string table_list() {
@@ -74,8 +75,10 @@ struct Request {
 Request parse_request(std::span<const std::string> args) {
   Options options(OPTIONS, args);
   options.expect_positionals(POSITIONALS);
-  Request r{options.value("format").value_or("json"), options.value("table").value_or(""),
-            options.value("output").value_or(""), {options.positionals()[0], options.positionals()[1]}};
+  Request r{options.value("format").value_or("json"),
+            options.value("table").value_or(""),
+            options.value("output").value_or(""),
+            {options.positionals()[0], options.positionals()[1]}};
   if (options.has("output") && r.target.empty())
     throw UsageError("bad value '' for -o (a file name, or - for standard output)");
   if (r.format != "json" && r.format != "csv")
@@ -112,9 +115,12 @@ int run_export(std::span<const std::string> args, const Services&) {
   const bool folder = r.format == "csv" && names_folder(r.target);
   if (!folder) refuse_input_as_output(r.target, r.inputs);
   const LoadedRun run(r.inputs[0], r.inputs[1]);
-  if (r.format == "json") write_output(r.target, [&](std::ostream& out) { write_results_json(run, out); });
-  else if (folder) write_folder(r, run);
-  else write_output(r.target, [&](std::ostream& out) { write_csv_table(run, r.table, out); });
+  if (r.format == "json")
+    write_output(r.target, [&](std::ostream& out) { write_results_json(run, out); });
+  else if (folder)
+    write_folder(r, run);
+  else
+    write_output(r.target, [&](std::ostream& out) { write_csv_table(run, r.table, out); });
   return 0;
 }
 

@@ -14,7 +14,8 @@ struct Place {
 
 std::array<Place, 3> places(const Store& s) {
   const Displacements& d = s.BL8;
-  return {Place{&d.DX_E, &d.DY_E, &d.DZ_E}, Place{&d.DX_C, &d.DY_C, &d.DZ_C}, Place{&d.DX_D, &d.DY_D, &d.DZ_D}};
+  return {Place{&d.DX_E, &d.DY_E, &d.DZ_E}, Place{&d.DX_C, &d.DY_C, &d.DZ_C},
+          Place{&d.DX_D, &d.DY_D, &d.DZ_D}};
 }
 
 std::vector<std::string> missing_names(const std::vector<Name<4>>& missing) {

@@ -30,8 +30,10 @@ void names(JsonWriter& w, const std::vector<std::string>& list) {
 }
 
 void whole_or_null(JsonWriter& w, Whole value) {
-  if (value != 0) w.value(value);
-  else w.null();
+  if (value != 0)
+    w.value(value);
+  else
+    w.null();
 }
 
 void json_titles(JsonWriter& w, const Store& s) {
@@ -121,8 +123,10 @@ void json_combined_displacements(JsonWriter& w, const CombinedDisplacements& d) 
   w.member("combination", d.combination);
   for (std::size_t i = 0; i < PLACES.size(); ++i) {
     w.key(PLACES[i]);
-    if (d.places) array(w, (*d.places)[i]);
-    else w.null();
+    if (d.places)
+      array(w, (*d.places)[i]);
+    else
+      w.null();
   }
   w.key("missing_cases");
   names(w, d.missing_cases);
@@ -153,8 +157,10 @@ void json_combined_reactions(JsonWriter& w, const CombinedReactions& r) {
   w.begin_object();
   w.member("combination", r.combination);
   w.key("supports");
-  if (r.supports) json_supports(w, *r.supports);
-  else w.null();
+  if (r.supports)
+    json_supports(w, *r.supports);
+  else
+    w.null();
   w.key("missing_cases");
   names(w, r.missing_cases);
   w.end_object();
@@ -226,7 +232,8 @@ void write_results_json(const LoadedRun& run, std::ostream& out) {
   json_combinations(w, s);
   json_characteristic_nodes(w, s);
   list<CaseDisplacements>(w, "displacements", run, each_case_displacements, json_case_displacements);
-  list<CombinedDisplacements>(w, "combined_displacements", run, each_combined_displacements, json_combined_displacements);
+  list<CombinedDisplacements>(w, "combined_displacements", run, each_combined_displacements,
+                              json_combined_displacements);
   list<CaseReactions>(w, "reactions", run, each_case_reactions, json_case_reactions);
   list<CombinedReactions>(w, "combined_reactions", run, each_combined_reactions, json_combined_reactions);
   list<BarForceEntry>(w, "bar_forces", run, each_bar_force, json_bar_force);

@@ -60,7 +60,8 @@ std::size_t row_count(const Store& s, const RunCounts& c, Whole I) {
 }  // namespace
 
 std::string bending_section(const Store& s, const RunCounts& c, const PageText& t, std::size_t packed_rows) {
-  std::string html = "<section id=\"bars-in-bending\">\n<h2>" + html_escaped(t(Text::bending_heading)) + "</h2>\n";
+  std::string html =
+      "<section id=\"bars-in-bending\">\n<h2>" + html_escaped(t(Text::bending_heading)) + "</h2>\n";
   if (s.BL9.ESF_VM == 0) return html + "<p>" + html_escaped(t(Text::no_bending)) + "</p>\n</section>\n";
   html += "<p>" + html_escaped(t(Text::bending_intro)) + "</p>\n";
   std::size_t rows = 0;

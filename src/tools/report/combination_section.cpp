@@ -1,7 +1,7 @@
-#include "tools/report/html_table.h"
-#include "tools/report/page_sections.h"
 #include "tools/cli/combined_results.h"
 #include "tools/cli/exported_values.h"
+#include "tools/report/html_table.h"
+#include "tools/report/page_sections.h"
 
 namespace toval::tools {
 
@@ -14,9 +14,11 @@ std::string missing_reason(const Store& s, const RunCounts& c, Whole I, const Pa
 }
 
 std::string combination_section(const Store& s, const RunCounts& c, const PageText& t) {
-  HtmlTable cases("cases", std::string(t(Text::cases_caption)),
-                  {{std::string(t(Text::case_number_heading))}, {std::string(t(Text::case_name_heading)), "case"}});
-  for (Whole P = 1; P <= c.NCCAR; ++P) cases.add_row({whole_cell(P), text_cell(name_text(s.BL4.CCAR(P).view()))});
+  HtmlTable cases(
+      "cases", std::string(t(Text::cases_caption)),
+      {{std::string(t(Text::case_number_heading))}, {std::string(t(Text::case_name_heading)), "case"}});
+  for (Whole P = 1; P <= c.NCCAR; ++P)
+    cases.add_row({whole_cell(P), text_cell(name_text(s.BL4.CCAR(P).view()))});
 
   HtmlTable terms("combinations", std::string(t(Text::combinations_caption)),
                   {{std::string(t(Text::combination_heading)), "combination"},
@@ -25,7 +27,8 @@ std::string combination_section(const Store& s, const RunCounts& c, const PageTe
   for (Whole I = 1; I <= s.BL5.NCOB; ++I) {
     terms.start_group();
     for (Whole J = 1; J <= s.BL5.NCASO(I); ++J)
-      terms.add_row({whole_cell(I), real_cell(s.BL5.MULT(I, J), 2), text_cell(name_text(s.BL5.CASO(I, J).view()))});
+      terms.add_row(
+          {whole_cell(I), real_cell(s.BL5.MULT(I, J), 2), text_cell(name_text(s.BL5.CASO(I, J).view()))});
   }
   return "<section id=\"combination-list\">\n<h2>" + html_escaped(t(Text::combinations_heading)) + "</h2>\n" +
          cases.html() + terms.html() + "</section>\n";

@@ -25,9 +25,10 @@ std::array<Place, 3> places(const Store& s, const PageText& t) {
   const auto number = [](Whole node) { return node != 0 ? std::to_string(node) : std::string(); };
   // Without a node on the axis the run gives the mean of the two nodes
   // beside it.
-  const std::string axis = n.NO_C != 0 || n.NO_CE == 0
-                               ? number(n.NO_C)
-                               : t.format(Text::axis_mean, {std::to_string(n.NO_CE), std::to_string(n.NO_CD)});
+  const std::string axis =
+      n.NO_C != 0 || n.NO_CE == 0
+          ? number(n.NO_C)
+          : t.format(Text::axis_mean, {std::to_string(n.NO_CE), std::to_string(n.NO_CD)});
   return {Place{Text::left_place, number(n.NO_E), &d.DX_E, &d.DY_E, &d.DZ_E},
           Place{Text::axis_place, axis, &d.DX_C, &d.DY_C, &d.DZ_C},
           Place{Text::right_place, number(n.NO_D), &d.DX_D, &d.DY_D, &d.DZ_D}};
@@ -50,7 +51,8 @@ std::string displacement_case_table(const Store& s, const RunCounts& c, const Pa
     for (const Place& p : places(s, t))
       table.add_row({text_cell(name_text(s.BL4.CCAR(P).view())), text_cell(std::string(t(p.letter))),
                      text_cell(p.node), real_cell((*p.dx)(P), DISPLACEMENT_DECIMALS),
-                     real_cell((*p.dy)(P), DISPLACEMENT_DECIMALS), real_cell((*p.dz)(P), DISPLACEMENT_DECIMALS)});
+                     real_cell((*p.dy)(P), DISPLACEMENT_DECIMALS),
+                     real_cell((*p.dz)(P), DISPLACEMENT_DECIMALS)});
   }
   return table.html();
 }
@@ -62,13 +64,15 @@ std::string displacement_combination_table(const Store& s, const RunCounts& c, c
   for (Whole I = 1; I <= s.BL5.NCOB; ++I) {
     table.start_group();
     const std::string reason = missing_reason(s, c, I, t);
-    if (!reason.empty()) reasons += "<p class=\"reason\">" + std::to_string(I) + ": " + html_escaped(reason) + "</p>\n";
+    if (!reason.empty())
+      reasons += "<p class=\"reason\">" + std::to_string(I) + ": " + html_escaped(reason) + "</p>\n";
     for (const Place& p : places(s, t)) {
       std::vector<Cell> row{whole_cell(I), text_cell(std::string(t(p.letter))), text_cell(p.node)};
       for (const auto* table_of : {p.dx, p.dy, p.dz})
-        row.push_back(reason.empty() ? real_cell(combined_value(s, c.NCCAR, I, [&](Whole P) { return (*table_of)(P); }),
-                                                 DISPLACEMENT_DECIMALS)
-                                     : missing_cell(t(Text::missing)));
+        row.push_back(reason.empty()
+                          ? real_cell(combined_value(s, c.NCCAR, I, [&](Whole P) { return (*table_of)(P); }),
+                                      DISPLACEMENT_DECIMALS)
+                          : missing_cell(t(Text::missing)));
       table.add_row(std::move(row));
     }
   }
@@ -78,8 +82,9 @@ std::string displacement_combination_table(const Store& s, const RunCounts& c, c
 }  // namespace
 
 std::string displacement_section(const Store& s, const RunCounts& c, const PageText& t) {
-  return "<section id=\"node-displacements\">\n<h2>" + html_escaped(t(Text::displacements_heading)) + "</h2>\n" +
-         displacement_case_table(s, c, t) + displacement_combination_table(s, c, t) + "</section>\n";
+  return "<section id=\"node-displacements\">\n<h2>" + html_escaped(t(Text::displacements_heading)) +
+         "</h2>\n" + displacement_case_table(s, c, t) + displacement_combination_table(s, c, t) +
+         "</section>\n";
 }
 
 }  // namespace toval::tools

@@ -7,8 +7,8 @@ namespace toval::tools {
 
 namespace {
 
-
-void add_extreme_columns(std::vector<Column>& columns, const PageText& t, Text group, const std::string& prefix) {
+void add_extreme_columns(std::vector<Column>& columns, const PageText& t, Text group,
+                         const std::string& prefix) {
   const std::string g(t(group));
   columns.push_back({std::string(t(Text::max_heading)), prefix + "_max", Mark::largest, g});
   columns.push_back({std::string(t(Text::governing_heading)), prefix + "_max_combination", Mark::none, g});
@@ -37,7 +37,8 @@ std::vector<Cell> bar_row(const Store& s, const RunCounts& c, const PageText& t,
   add_extreme_cells(cells, {e.R_NORMAL_MAX(K, 1), e.R_NORMAL_MAX(K, 2), e.NCOBMAX(K, 1), e.NCOBMAX(K, 2)});
   for (const auto* table : {&s.BL9.R_CORTTE, &s.BL9.R_FLETOR})
     for (long end = 1; end <= 2; ++end)
-      add_extreme_cells(cells, extremes(s.BL5.NCOB, [&](Whole I) { return (*table)(slot(I, c.NBAR, K), end); }));
+      add_extreme_cells(cells,
+                        extremes(s.BL5.NCOB, [&](Whole I) { return (*table)(slot(I, c.NBAR, K), end); }));
   cells.push_back(text_cell(std::string(bends_anywhere(s, c, K) ? t(Text::yes) : t(Text::no))));
   return cells;
 }
@@ -67,7 +68,8 @@ std::string pair_table(const Store& s, const RunCounts& c, const PageText& t) {
 }  // namespace
 
 std::string envelope_section(const Store& s, const RunCounts& c, const PageText& t) {
-  std::vector<Column> columns{{std::string(t(Text::bar_heading)), "bar"}, {std::string(t(Text::mirror_heading)), "mirror"}};
+  std::vector<Column> columns{{std::string(t(Text::bar_heading)), "bar"},
+                              {std::string(t(Text::mirror_heading)), "mirror"}};
   add_extreme_columns(columns, t, Text::normal_group, "N");
   add_extreme_columns(columns, t, Text::shear_start_group, "V_start");
   add_extreme_columns(columns, t, Text::shear_end_group, "V_end");

@@ -12,11 +12,20 @@ std::string html_escaped(std::string_view text) {
   out.reserve(text.size());
   for (char c : text) {
     switch (c) {
-      case '&': out += "&amp;"; break;
-      case '<': out += "&lt;"; break;
-      case '>': out += "&gt;"; break;
-      case '"': out += "&quot;"; break;
-      default: out += c;
+      case '&':
+        out += "&amp;";
+        break;
+      case '<':
+        out += "&lt;";
+        break;
+      case '>':
+        out += "&gt;";
+        break;
+      case '"':
+        out += "&quot;";
+        break;
+      default:
+        out += c;
     }
   }
   return out;
@@ -36,11 +45,17 @@ Cell real_cell(Real value, int decimals) {
   return {std::move(text), value, true, false, std::isfinite(value) ? decimals : -1};
 }
 
-Cell whole_cell(long value) { return {std::to_string(value), std::nullopt, true, false}; }
+Cell whole_cell(long value) {
+  return {std::to_string(value), std::nullopt, true, false};
+}
 
-Cell text_cell(std::string text) { return {std::move(text), std::nullopt, false, false}; }
+Cell text_cell(std::string text) {
+  return {std::move(text), std::nullopt, false, false};
+}
 
-Cell missing_cell(std::string_view text) { return {std::string(text), std::nullopt, false, true}; }
+Cell missing_cell(std::string_view text) {
+  return {std::string(text), std::nullopt, false, true};
+}
 
 HtmlTable::HtmlTable(std::string id, std::string caption, std::vector<Column> columns)
     : id_(std::move(id)), caption_(std::move(caption)), columns_(std::move(columns)) {}
@@ -60,7 +75,9 @@ std::vector<bool> HtmlTable::marked_cells(std::size_t column) const {
   std::vector<bool> marked(rows_.size(), false);
   const Mark mark = columns_[column].mark;
   if (mark == Mark::none) return marked;
-  const auto key = [&](Real v) { return mark == Mark::smallest ? -v : mark == Mark::magnitude ? std::fabs(v) : v; };
+  const auto key = [&](Real v) {
+    return mark == Mark::smallest ? -v : mark == Mark::magnitude ? std::fabs(v) : v;
+  };
   std::optional<Real> best, first;
   bool distinct = false;
   for (const auto& row : rows_) {
@@ -85,7 +102,9 @@ std::vector<std::vector<bool>> HtmlTable::marks() const {
 }
 
 std::string HtmlTable::header() const {
-  const auto field = [](const Column& c) { return c.field.empty() ? std::string() : " data-field=\"" + c.field + "\""; };
+  const auto field = [](const Column& c) {
+    return c.field.empty() ? std::string() : " data-field=\"" + c.field + "\"";
+  };
   bool grouped = false;
   for (const Column& c : columns_) grouped = grouped || !c.group.empty();
   std::string top = "<tr>", below = "<tr>";
@@ -99,7 +118,8 @@ std::string HtmlTable::header() const {
     if (i == 0 || columns_[i - 1].group != c.group) {
       std::size_t span = 1;
       while (i + span < columns_.size() && columns_[i + span].group == c.group) ++span;
-      top += "<th scope=\"colgroup\" colspan=\"" + std::to_string(span) + "\">" + html_escaped(c.group) + "</th>";
+      top += "<th scope=\"colgroup\" colspan=\"" + std::to_string(span) + "\">" + html_escaped(c.group) +
+             "</th>";
     }
     below += "<th scope=\"col\"" + field(c) + ">" + html_escaped(c.heading) + "</th>";
   }
@@ -107,8 +127,8 @@ std::string HtmlTable::header() const {
 }
 
 std::string HtmlTable::opening() const {
-  return "<div class=\"scroll\"><table id=\"" + html_escaped(id_) + "\">\n<caption>" + html_escaped(caption_) +
-         "</caption>\n" + header();
+  return "<div class=\"scroll\"><table id=\"" + html_escaped(id_) + "\">\n<caption>" +
+         html_escaped(caption_) + "</caption>\n" + header();
 }
 
 std::string HtmlTable::html() const {
@@ -129,8 +149,10 @@ std::string HtmlTable::html() const {
       out += std::string("<") + tag + (c == 0 ? " scope=\"row\"" : "");
       std::string classes;
       // Numbers are the rule (most cells at scale): text is the one marked.
-      if (cell.missing) classes += "m";
-      else if (!cell.number) classes += "t";
+      if (cell.missing)
+        classes += "m";
+      else if (!cell.number)
+        classes += "t";
       if (marked[c][r]) classes += classes.empty() ? "x" : " x";
       if (!classes.empty()) out += " class=\"" + classes + "\"";
       if (cell.value) out += " data-value=\"" + real_json_text(*cell.value) + "\"";

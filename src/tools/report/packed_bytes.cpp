@@ -32,7 +32,8 @@ std::string deflated(std::span<const std::string> parts) {
   if (parts.empty()) status = deflate(&z, Z_FINISH);
   out.resize(z.total_out);
   deflateEnd(&z);
-  if (status != Z_STREAM_END || z.avail_in != 0) throw std::logic_error("the page's rows did not fit their compressed bound");
+  if (status != Z_STREAM_END || z.avail_in != 0)
+    throw std::logic_error("the page's rows did not fit their compressed bound");
   return out;
 }
 

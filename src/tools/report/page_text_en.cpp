@@ -35,7 +35,8 @@ constexpr CatalogueEntry ENGLISH_TEXTS[] = {
     {Text::combination_heading, "COMBINATION"},
     {Text::multiplier_heading, "MULTIPLIER"},
     {Text::marking_note,
-     "In every column the extreme value is marked; beside every maximum and minimum stands the combination (C) "
+     "In every column the extreme value is marked; beside every maximum and minimum stands the combination "
+     "(C) "
      "that governs it."},
     {Text::envelope_heading, "ENVELOPE OF BAR FORCES"},
     {Text::envelope_intro,
@@ -105,6 +106,8 @@ constexpr CatalogueEntry ENGLISH_TEXTS[] = {
 
 }  // namespace
 
-std::span<const CatalogueEntry> english_catalogue() { return ENGLISH_TEXTS; }
+std::span<const CatalogueEntry> english_catalogue() {
+  return ENGLISH_TEXTS;
+}
 
 }  // namespace toval::tools

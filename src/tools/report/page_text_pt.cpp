@@ -18,10 +18,12 @@ constexpr CatalogueEntry PORTUGUESE_TEXTS[] = {
     {Text::forces_file_role, "esforços"},
     {Text::warnings_heading, "AVISOS DA VERIFICACAO DOS ARQUIVOS"},
     {Text::warnings_intro_one,
-     "A verificação dos arquivos de entrada (toval-tools check) encontrou 1 aviso. Os números deste relatório "
+     "A verificação dos arquivos de entrada (toval-tools check) encontrou 1 aviso. Os números deste "
+     "relatório "
      "podem estar errados por causa dele:"},
     {Text::warnings_intro_many,
-     "A verificação dos arquivos de entrada (toval-tools check) encontrou %1 avisos. Os números deste relatório "
+     "A verificação dos arquivos de entrada (toval-tools check) encontrou %1 avisos. Os números deste "
+     "relatório "
      "podem estar errados por causa deles:"},
     {Text::picture_heading, "PORTICO"},
     {Text::picture_caption,
@@ -35,7 +37,8 @@ constexpr CatalogueEntry PORTUGUESE_TEXTS[] = {
     {Text::combination_heading, "COMBINACAO"},
     {Text::multiplier_heading, "MULTIPLICADOR"},
     {Text::marking_note,
-     "Em cada coluna, o valor extremo está destacado; ao lado de cada máximo e mínimo, a combinação (C) que o "
+     "Em cada coluna, o valor extremo está destacado; ao lado de cada máximo e mínimo, a combinação (C) que "
+     "o "
      "determina."},
     {Text::envelope_heading, "ENVOLTORIA DOS ESFORCOS POR BARRA"},
     {Text::envelope_intro,
@@ -85,8 +88,10 @@ constexpr CatalogueEntry PORTUGUESE_TEXTS[] = {
     {Text::axis_mean, "média %1/%2"},
     {Text::bending_heading, "BARRAS EM FLEXAO"},
     {Text::bending_intro,
-     "Por combinação, as barras em que o momento de uma extremidade passa de um décimo do esforço normal, como "
-     "na tabela de barras-chapa do relatório fixo: a linha da barra termina com seu comprimento L, a da barra "
+     "Por combinação, as barras em que o momento de uma extremidade passa de um décimo do esforço normal, "
+     "como "
+     "na tabela de barras-chapa do relatório fixo: a linha da barra termina com seu comprimento L, a da "
+     "barra "
      "simétrica (SMT) com a propriedade P da barra."},
     {Text::bending_caption, "ESFORCOS NORMAL CORTANTE FLETOR: ELEMENTOS BARRA-CHAPA - COMBINACAO %1"},
     {Text::bending_summary, "COMBINACAO %1: %2 barra(s) em flexão"},
@@ -105,6 +110,8 @@ constexpr CatalogueEntry PORTUGUESE_TEXTS[] = {
 
 }  // namespace
 
-std::span<const CatalogueEntry> portuguese_catalogue() { return PORTUGUESE_TEXTS; }
+std::span<const CatalogueEntry> portuguese_catalogue() {
+  return PORTUGUESE_TEXTS;
+}
 
 }  // namespace toval::tools

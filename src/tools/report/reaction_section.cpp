@@ -98,7 +98,8 @@ std::string reaction_case_table(const Store& s, const RunCounts& c, const PageTe
 
 std::string reaction_combination_table(const Store& s, const RunCounts& c, const PageText& t, Whole I) {
   HtmlTable table("combined_reactions-" + std::to_string(I),
-                  t.format(Text::combined_reactions_caption, {std::to_string(I)}), reaction_columns(t, "node"));
+                  t.format(Text::combined_reactions_caption, {std::to_string(I)}),
+                  reaction_columns(t, "node"));
   const std::string reason = missing_reason(s, c, I, t);
   for (Whole N = 1; N <= c.NRES; ++N) {
     std::vector<Cell> row{whole_cell(s.BL11.NO_RES(N))};
@@ -115,7 +116,8 @@ std::string reaction_combination_table(const Store& s, const RunCounts& c, const
 }  // namespace
 
 std::string reaction_section(const Store& s, const RunCounts& c, const PageText& t) {
-  std::string html = "<section id=\"support-reactions\">\n<h2>" + html_escaped(t(Text::reactions_heading)) + "</h2>\n";
+  std::string html =
+      "<section id=\"support-reactions\">\n<h2>" + html_escaped(t(Text::reactions_heading)) + "</h2>\n";
   if (c.NRES == 0) return html + "<p>" + html_escaped(t(Text::no_supports)) + "</p>\n</section>\n";
   html += envelope_table(s, c, t);
   html += "<div class=\"tables\">\n";

@@ -28,8 +28,8 @@ std::string header(const Store& s, const PageRequest& r, const PageText& t) {
   const Text roles[] = {Text::combination_file_role, Text::forces_file_role};
   for (std::size_t i = 0; i < r.files.size(); ++i) {
     const InputFileFacts& f = r.files[i];
-    files.add_row({text_cell(std::string(t(roles[i]))), text_cell(f.name), whole_cell(static_cast<long>(f.size)),
-                   text_cell(f.sha256)});
+    files.add_row({text_cell(std::string(t(roles[i]))), text_cell(f.name),
+                   whole_cell(static_cast<long>(f.size)), text_cell(f.sha256)});
   }
   html += files.html();
   html += element("p", " class=\"made\"", t.format(Text::made_by, {r.issued, r.version}));
@@ -38,19 +38,22 @@ std::string header(const Store& s, const PageRequest& r, const PageText& t) {
 
 std::string warning_box(const std::vector<InputWarning>& warnings, const PageText& t) {
   if (warnings.empty()) return {};
-  const std::string intro = warnings.size() == 1 ? std::string(t(Text::warnings_intro_one))
-                                                 : t.format(Text::warnings_intro_many, {std::to_string(warnings.size())});
+  const std::string intro = warnings.size() == 1
+                                ? std::string(t(Text::warnings_intro_one))
+                                : t.format(Text::warnings_intro_many, {std::to_string(warnings.size())});
   std::string html = "<section class=\"warnings\" id=\"input-warnings\">\n" +
                      element("h2", "", t(Text::warnings_heading)) + element("p", "", intro) + "<ul>\n";
   for (const InputWarning& w : warnings)
-    html += "<li><code>" + html_escaped(w.file + ":" + std::to_string(w.line) + ":" + std::to_string(w.column)) +
+    html += "<li><code>" +
+            html_escaped(w.file + ":" + std::to_string(w.line) + ":" + std::to_string(w.column)) +
             "</code> " + html_escaped(w.text) + "</li>\n";
   return html + "</ul>\n</section>\n";
 }
 
 std::string picture(const std::string& svg, const PageText& t) {
   return "<section id=\"frame-picture\">\n" + element("h2", "", t(Text::picture_heading)) + "<figure>\n" +
-         inline_svg(svg) + "\n" + element("figcaption", "", t(Text::picture_caption)) + "</figure>\n</section>\n";
+         inline_svg(svg) + "\n" + element("figcaption", "", t(Text::picture_caption)) +
+         "</figure>\n</section>\n";
 }
 
 }  // namespace
@@ -72,7 +75,8 @@ std::string report_page(const LoadedRun& run, const PageRequest& r) {
   std::string html = "<!DOCTYPE html>\n<html lang=\"" + std::string(t(Text::lang_attribute)) +
                      "\">\n<head>\n<meta charset=\"utf-8\">\n"
                      "<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\">\n" +
-                     element("title", "", title) + "<style>" + std::string(page_style()) + "</style>\n</head>\n<body>\n";
+                     element("title", "", title) + "<style>" + std::string(page_style()) +
+                     "</style>\n</head>\n<body>\n";
   html += header(s, r, t);
   html += "<main>\n";
   html += warning_box(r.warnings, t);

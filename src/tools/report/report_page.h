@@ -15,9 +15,9 @@ namespace toval::tools {
 
 struct PageRequest {
   Language language = Language::pt;
-  std::string office;   // the office line; none when empty
-  std::string issued;   // the date as shown
-  std::string version;  // the program's
+  std::string office;                   // the office line; none when empty
+  std::string issued;                   // the date as shown
+  std::string version;                  // the program's
   std::array<InputFileFacts, 2> files;  // combination file, forces file
   std::vector<InputWarning> warnings;   // the check's, in its order
   std::string picture;                  // an SVG document

@@ -1,6 +1,5 @@
-#include "tools/report/packed_rows.h"
-
 #include "tools/report/packed_bytes.h"
+#include "tools/report/packed_rows.h"
 
 namespace toval::tools {
 

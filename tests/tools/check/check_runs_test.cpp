@@ -18,22 +18,30 @@ void expect_check(const std::string& name) {
   EXPECT_EQ(std::to_string(r.status) + "\n", read_file(DATA + name + "/status"));
 }
 
-TEST(CheckRuns, TheExampleGivesNothingAndStatusZero) { expect_check("check_clean_example"); }
+TEST(CheckRuns, TheExampleGivesNothingAndStatusZero) {
+  expect_check("check_clean_example");
+}
 
 // A reaction written one column to the right: 19.20 reads as 419.2.
-TEST(CheckRuns, ShiftedReaction) { expect_check("check_shifted_reaction"); }
+TEST(CheckRuns, ShiftedReaction) {
+  expect_check("check_shifted_reaction");
+}
 
 // "1,4": a warning at the comma, then the run's error at the term that asked
 // for case "4".
-TEST(CheckRuns, DecimalCommaAndTheErrorItLeadsTo) { expect_check("check_decimal_comma"); }
+TEST(CheckRuns, DecimalCommaAndTheErrorItLeadsTo) {
+  expect_check("check_decimal_comma");
+}
 
 // The "FIMC" of case G left out: case Q is passed over.
-TEST(CheckRuns, MissingFimc) { expect_check("check_missing_fimc"); }
+TEST(CheckRuns, MissingFimc) {
+  expect_check("check_missing_fimc");
+}
 
 TEST(CheckRuns, ListWrittenToAFile) {
   TempDir dir;
-  const RunResult r = run_tools(DATA + "check_missing_fimc/in", {"check", "-o", dir.file("list.txt"), "GALPAO.CMB",
-                                                                 "GALPAO.ESF"});
+  const RunResult r = run_tools(DATA + "check_missing_fimc/in",
+                                {"check", "-o", dir.file("list.txt"), "GALPAO.CMB", "GALPAO.ESF"});
   EXPECT_EQ(r.out, "");
   EXPECT_EQ(r.status, 1);
   EXPECT_EQ(dir.read("list.txt"), read_file(DATA + "check_missing_fimc/expected"));
@@ -56,9 +64,10 @@ TEST(CheckRuns, UsageErrorsExitTwo) {
 
 TEST(CheckRuns, AMissingInputIsTheOneErrorLine) {
   const RunResult r = run_tools(DATA + "check_clean_example/in", {"check", "GALPAO.CMB", "NONE.ESF"});
-  EXPECT_EQ(r.out,
-            "NONE.ESF:1:1: error: the forces file cannot be opened for reading (toval stops here with run-time "
-            "error F6520)\n0 warnings, 1 error\n");
+  EXPECT_EQ(
+      r.out,
+      "NONE.ESF:1:1: error: the forces file cannot be opened for reading (toval stops here with run-time "
+      "error F6520)\n0 warnings, 1 error\n");
   EXPECT_EQ(r.status, 1);
 }
 
@@ -66,8 +75,9 @@ TEST(CheckRuns, HelpNamesEveryHazardAndTheStatuses) {
   const RunResult r = run_tools(DATA + "check_clean_example/in", {"help", "check"});
   EXPECT_EQ(r.status, 0);
   EXPECT_EQ(r.out.rfind("usage: toval-tools check [-o FILE] COMBINATION_FILE FORCES_FILE\n", 0), 0u);
-  for (const char* part : {"shifted by a column", "missing FIMC", "decimal comma", "second case block",
-                           "ten times wider", "is a support", "0  nothing found", "2  the command line is wrong"})
+  for (const char* part :
+       {"shifted by a column", "missing FIMC", "decimal comma", "second case block", "ten times wider",
+        "is a support", "0  nothing found", "2  the command line is wrong"})
     EXPECT_NE(r.out.find(part), std::string::npos) << part;
 }
 

@@ -1,11 +1,12 @@
 #include "tools/check/checked_files.h"
 
-#include "tools/frame_files.h"
 #include "tools/check/input_check.h"
+#include "tools/frame_files.h"
 
 namespace toval::testing {
 
-CheckedFiles::CheckedFiles(const std::vector<std::string>& combination, const std::vector<std::string>& forces) {
+CheckedFiles::CheckedFiles(const std::vector<std::string>& combination,
+                           const std::vector<std::string>& forces) {
   dir_.write("F.CMB", joined(combination));
   dir_.write("F.ESF", joined(forces));
   const tools::CheckOutcome outcome = tools::check_inputs(dir_.file("F.CMB"), dir_.file("F.ESF"));

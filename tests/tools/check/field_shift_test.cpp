@@ -1,7 +1,7 @@
 // The signature of a shifted value in one record, and what is not one.
-#include <gtest/gtest.h>
-
 #include "tools/check/field_shift.h"
+
+#include <gtest/gtest.h>
 
 namespace toval::tools {
 namespace {
@@ -37,13 +37,13 @@ std::vector<FieldShift> shifts(std::string_view record, std::initializer_list<in
 
 TEST(FieldShift, SoundFieldsGiveNothing) {
   EXPECT_TRUE(shifts("       1             0.0000000               -0.0000644", {8, 22, 25}).empty());
-  EXPECT_TRUE(shifts("       -    12", {8, 6}).empty());          // a sign followed by blanks
-  EXPECT_TRUE(shifts("    1.4,G", {10}).empty());                 // a comma ends the field
-  EXPECT_TRUE(shifts("  1.5,  2.5,", {6, 6}).empty());            // two fields cut by commas
-  EXPECT_TRUE(shifts("", {8, 22}).empty());                       // blank fields
-  EXPECT_TRUE(shifts("    \t  12.5E+03", {16}).empty());          // a tab before, an exponent
-  EXPECT_TRUE(shifts("   -1.5E- 3", {11}).empty());               // a blank after the exponent's sign
-  EXPECT_TRUE(shifts("   12 ", {3, 3}).empty());                  // the second field ends the record
+  EXPECT_TRUE(shifts("       -    12", {8, 6}).empty());  // a sign followed by blanks
+  EXPECT_TRUE(shifts("    1.4,G", {10}).empty());         // a comma ends the field
+  EXPECT_TRUE(shifts("  1.5,  2.5,", {6, 6}).empty());    // two fields cut by commas
+  EXPECT_TRUE(shifts("", {8, 22}).empty());               // blank fields
+  EXPECT_TRUE(shifts("    \t  12.5E+03", {16}).empty());  // a tab before, an exponent
+  EXPECT_TRUE(shifts("   -1.5E- 3", {11}).empty());       // a blank after the exponent's sign
+  EXPECT_TRUE(shifts("   12 ", {3, 3}).empty());          // the second field ends the record
 }
 
 TEST(FieldShift, BlanksBetweenDigitsOrBeforeThePoint) {

@@ -21,14 +21,17 @@ double pick(Random& r, std::initializer_list<double> values) {
   return *(values.begin() + static_cast<long>(d(r)));
 }
 
-int between(Random& r, int low, int high) { return std::uniform_int_distribution<int>(low, high)(r); }
+int between(Random& r, int low, int high) {
+  return std::uniform_int_distribution<int>(low, high)(r);
+}
 
 // Bays mirrored about the middle, storeys of any heights.
 Frame symmetric_grid(Random& r) {
   const int bays = between(r, 1, 4), storeys = between(r, 1, 4);
   std::vector<double> widths(static_cast<std::size_t>(bays));
   for (int k = 0; k < (bays + 1) / 2; ++k)
-    widths[static_cast<std::size_t>(k)] = widths[static_cast<std::size_t>(bays - 1 - k)] = pick(r, {4, 5, 6, 7.5, 8.25});
+    widths[static_cast<std::size_t>(k)] = widths[static_cast<std::size_t>(bays - 1 - k)] =
+        pick(r, {4, 5, 6, 7.5, 8.25});
   std::vector<double> lines{0};
   for (double w : widths) lines.push_back(lines.back() + w);
   Frame f;
@@ -52,9 +55,13 @@ Frame scaled_gable(Random& r) {
   return f;
 }
 
-Frame any_truss(Random& r) { return truss(2 * between(r, 1, 4)); }
+Frame any_truss(Random& r) {
+  return truss(2 * between(r, 1, 4));
+}
 // A single span has no symmetry to lose: two spans and more.
-Frame any_beam(Random& r) { return continuous_beam(between(r, 2, 7), pick(r, {4, 5, 6.3})); }
+Frame any_beam(Random& r) {
+  return continuous_beam(between(r, 2, 7), pick(r, {4, 5, 6.3}));
+}
 
 // Asymmetric by design: bays or spans of widths drawn apart.
 Frame uneven_bays(Random& r) {
@@ -76,9 +83,15 @@ struct Shape {
 const std::vector<Shape> SHAPES{{symmetric_grid, true}, {scaled_gable, true}, {any_truss, true},
                                 {any_beam, true},       {uneven_bays, false}, {uneven_beam, false}};
 
-long node_line(long k) { return 9 + k; }
-long bar_line(const Frame& f, long k) { return 9 + static_cast<long>(f.nodes.size()) + 7 + k; }
-std::string& at(std::vector<std::string>& lines, long line) { return lines[static_cast<std::size_t>(line - 1)]; }
+long node_line(long k) {
+  return 9 + k;
+}
+long bar_line(const Frame& f, long k) {
+  return 9 + static_cast<long>(f.nodes.size()) + 7 + k;
+}
+std::string& at(std::vector<std::string>& lines, long line) {
+  return lines[static_cast<std::size_t>(line - 1)];
+}
 
 std::string field(const char* format, double v) {
   char buf[32];
@@ -112,7 +125,8 @@ Planted plant(const std::string& kind, const Frame& f, Random& r) {
     std::swap(at(p.forces, node_line(k)), at(p.forces, node_line(k + 1)));
     p.line = node_line(k);
   } else if (kind == "node number skipped") {
-    for (long k = node; k <= nodes; ++k) at(p.forces, node_line(k)).replace(0, 8, field("%8.0f", double(k + 1)));
+    for (long k = node; k <= nodes; ++k)
+      at(p.forces, node_line(k)).replace(0, 8, field("%8.0f", double(k + 1)));
     p.line = node_line(node);
   } else if (kind == "bar records swapped" && bars >= 2) {
     const long k = between(r, 1, static_cast<int>(bars - 1));
@@ -120,11 +134,13 @@ Planted plant(const std::string& kind, const Frame& f, Random& r) {
     p.line = bar_line(f, k);
   } else if (kind == "wrong node number in a bar") {
     const long j = between(r, 1, static_cast<int>(nodes));
-    const int nf = f.bars[static_cast<std::size_t>(bar - 1)].nf, ni = f.bars[static_cast<std::size_t>(bar - 1)].ni;
+    const int nf = f.bars[static_cast<std::size_t>(bar - 1)].nf,
+              ni = f.bars[static_cast<std::size_t>(bar - 1)].ni;
     if (j == nf || j == ni) return p;
     // A node at the same distance and slope as the right one leaves the
     // length and the cosine as they were: beyond what the length rule sees.
-    const FrameNode &a = f.nodes[static_cast<std::size_t>(ni - 1)], &z = f.nodes[static_cast<std::size_t>(nf - 1)],
+    const FrameNode &a = f.nodes[static_cast<std::size_t>(ni - 1)],
+                    &z = f.nodes[static_cast<std::size_t>(nf - 1)],
                     &w = f.nodes[static_cast<std::size_t>(j - 1)];
     if (std::fabs(std::hypot(z.x - a.x, z.y - a.y) - std::hypot(w.x - a.x, w.y - a.y)) < 1e-6 &&
         std::fabs(std::fabs(z.x - a.x) - std::fabs(w.x - a.x)) < 1e-6)
@@ -133,7 +149,8 @@ Planted plant(const std::string& kind, const Frame& f, Random& r) {
     p.line = bar_line(f, bar);
   } else if (kind == "coordinate edited in the listing") {
     const double delta = pick(r, {1, -0.5, 0.25, 2});
-    at(p.forces, node_line(node)).replace(8, 15, field("%15.3f", f.nodes[static_cast<std::size_t>(node - 1)].x + delta));
+    at(p.forces, node_line(node))
+        .replace(8, 15, field("%15.3f", f.nodes[static_cast<std::size_t>(node - 1)].x + delta));
     p.line = node_line(node);
   } else if (kind == "coordinate typed into the analysis") {
     // A hundredth or less: a listing written from a frame of the mistyped
@@ -147,9 +164,12 @@ Planted plant(const std::string& kind, const Frame& f, Random& r) {
 
 TEST(GeneratedFrames, SoundOnesGiveNothingAndPlantedMistakesAreNamedAtTheirLine) {
   Random r(20261209);
-  const std::vector<std::string> kinds{"node records swapped",         "node number skipped",
-                                       "bar records swapped",          "wrong node number in a bar",
-                                       "coordinate edited in the listing", "coordinate typed into the analysis"};
+  const std::vector<std::string> kinds{"node records swapped",
+                                       "node number skipped",
+                                       "bar records swapped",
+                                       "wrong node number in a bar",
+                                       "coordinate edited in the listing",
+                                       "coordinate typed into the analysis"};
   int sound = 0, false_alarms = 0;
   std::map<std::string, std::pair<int, int>> named;  // kind: named, planted
   for (int k = 0; k < 48; ++k) {
@@ -168,8 +188,10 @@ TEST(GeneratedFrames, SoundOnesGiveNothingAndPlantedMistakesAreNamedAtTheirLine)
       CheckedFiles c(combination_lines(p.solved), p.forces);
       auto& [hit, all] = named[kind];
       ++all;
-      if (named_at(c.listing, p.line)) ++hit;
-      else std::cout << kind << " at line " << p.line << " not named in frame " << k << ":\n" << c.listing;
+      if (named_at(c.listing, p.line))
+        ++hit;
+      else
+        std::cout << kind << " at line " << p.line << " not named in frame " << k << ":\n" << c.listing;
     }
   }
   EXPECT_EQ(false_alarms, 0) << "of " << sound;

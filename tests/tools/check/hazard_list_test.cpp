@@ -1,7 +1,8 @@
 // The list's order, its count, and the place of a run-ending fault.
+#include "tools/check/hazard_list.h"
+
 #include <gtest/gtest.h>
 
-#include "tools/check/hazard_list.h"
 #include "tools/check/run_error_place.h"
 
 namespace toval::tools {
@@ -47,9 +48,10 @@ TEST(ErrorPlace, LineAndFirstColumnOfAFieldThatCannotBeRead) {
   EXPECT_EQ(p.source, Source::forces_file);
   EXPECT_EQ(p.line, 21);
   EXPECT_EQ(p.column, 9);
-  EXPECT_EQ(p.text,
-            "line 21, columns 9-23 (F15.0) of a node record: found \"6.0x0\", which is not a real number (toval "
-            "stops here with run-time error F6504)");
+  EXPECT_EQ(
+      p.text,
+      "line 21, columns 9-23 (F15.0) of a node record: found \"6.0x0\", which is not a real number (toval "
+      "stops here with run-time error F6504)");
   // The place comes from the fields: a hint that names other lines moves nothing.
   const ErrorPlace hinted = error_place(field_fault().with_hint("the node list ended at line 7"), "A.CMB");
   EXPECT_EQ(hinted.line, 21);

@@ -5,8 +5,8 @@
 #include <filesystem>
 
 #include "tools/check/checked_files.h"
-#include "tools/frame_files.h"
 #include "tools/check/input_check.h"
+#include "tools/frame_files.h"
 
 namespace toval::testing {
 namespace {
@@ -26,22 +26,29 @@ void expect_clean(const std::string& dir, const std::string& combination, const 
   EXPECT_EQ(outcome.status, 0) << dir;
 }
 
-TEST(NoFalseAlarm, ExampleFrame) { expect_clean(SOURCE + "/examples", "GALPAO.CMB", "GALPAO.ESF"); }
+TEST(NoFalseAlarm, ExampleFrame) {
+  expect_clean(SOURCE + "/examples", "GALPAO.CMB", "GALPAO.ESF");
+}
 
 // Two end-to-end frames plant hazards on purpose: a second block named G1,
 // and case blocks whose records are numbered out of order.
 std::string planted_in(const std::string& frame, const std::string& in) {
   if (frame == "gable_cross")
-    return in + "/GAB2.ESF:127:20: warning: a second case block named \"G1\" (the first is at line 77): every step "
-                "reads the first, so this one is never read; give it its own name or remove it\n1 warning\n";
+    return in +
+           "/GAB2.ESF:127:20: warning: a second case block named \"G1\" (the first is at line 77): every "
+           "step "
+           "reads the first, so this one is never read; give it its own name or remove it\n1 warning\n";
   if (frame == "shared_mirror_and_odd_records")
-    return in + "/ODD.ESF:94:1: warning: displacement record 2 of case block \"W1\" carries node number 7: the "
-                "characteristic nodes are found by the number written, so a chosen node whose number is missing "
-                "keeps zero or the previous case's values; number the records 1, 2, 3 ... in the order of the node "
-                "section (and 1 more records of this list)\n" +
-           in + "/ODD.ESF:131:1: warning: resultant record 2 of case block \"W1\" carries node number 7: "
-                "resultants are taken by position, so the reactions of node 2 come from this record; list the "
-                "records in the order of the node section (and 1 more records of this list)\n2 warnings\n";
+    return in +
+           "/ODD.ESF:94:1: warning: displacement record 2 of case block \"W1\" carries node number 7: the "
+           "characteristic nodes are found by the number written, so a chosen node whose number is missing "
+           "keeps zero or the previous case's values; number the records 1, 2, 3 ... in the order of the "
+           "node "
+           "section (and 1 more records of this list)\n" +
+           in +
+           "/ODD.ESF:131:1: warning: resultant record 2 of case block \"W1\" carries node number 7: "
+           "resultants are taken by position, so the reactions of node 2 come from this record; list the "
+           "records in the order of the node section (and 1 more records of this list)\n2 warnings\n";
   return "0 warnings\n";
 }
 
@@ -56,11 +63,13 @@ TEST(NoFalseAlarm, FramesOfTheEndToEndRuns) {
     const std::string combination = trimmed(answers.substr(0, end));
     const std::string forces = trimmed(answers.substr(end + 1, answers.find('\n', end + 1) - end - 1));
     // Names from the command line, or cut by the dialogue.
-    if (!std::filesystem::exists(dir + "/in/" + combination) || !std::filesystem::exists(dir + "/in/" + forces))
+    if (!std::filesystem::exists(dir + "/in/" + combination) ||
+        !std::filesystem::exists(dir + "/in/" + forces))
       continue;
     SCOPED_TRACE(dir);
     const std::string expected = planted_in(entry.path().filename().string(), dir + "/in");
-    const tools::CheckOutcome outcome = tools::check_inputs(dir + "/in/" + combination, dir + "/in/" + forces);
+    const tools::CheckOutcome outcome =
+        tools::check_inputs(dir + "/in/" + combination, dir + "/in/" + forces);
     EXPECT_EQ(outcome.listing, expected);
     EXPECT_EQ(outcome.status, expected == "0 warnings\n" ? 0 : 1);
     ++checked;
@@ -74,7 +83,9 @@ void expect_clean(const Frame& f) {
   EXPECT_EQ(c.status, 0);
 }
 
-TEST(NoFalseAlarm, GeneratedPortal) { expect_clean(portal()); }
+TEST(NoFalseAlarm, GeneratedPortal) {
+  expect_clean(portal());
+}
 
 // Two bays: the centre node is the foot of the middle column, a support the
 // choice of nodes always takes there.

@@ -1,6 +1,8 @@
 // The watch learns what a record is from its reader, never from the layout
 // it was read with: the same records read with layouts written another way
 // but equivalent give the same findings and the same places.
+#include "tools/check/run_watch.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
@@ -8,7 +10,6 @@
 #include "input/combination_dialect.h"
 #include "records/input_unit.h"
 #include "records/record_io.h"
-#include "tools/check/run_watch.h"
 
 namespace toval::tools {
 namespace {
@@ -32,8 +33,8 @@ void read_terms_as_written(Watched& w) {
   for (int k = 0; k < 2; ++k) {
     Name<4> ROT, CASO;
     Real MULT = 0;
-    read_record(w.unit3, combination_dialect::TERM_RECORD, RecordName(RecordTag{RecordKind::term, 1}, "term record"),
-                ROT, MULT, CASO);
+    read_record(w.unit3, combination_dialect::TERM_RECORD,
+                RecordName(RecordTag{RecordKind::term, 1}, "term record"), ROT, MULT, CASO);
   }
 }
 
@@ -53,7 +54,8 @@ TEST(RunWatch, ATermLayoutWrittenAnotherWayChangesNothingItFinds) {
   read_terms_as_written(a);
   read_terms_passing_the_marker(b);
   EXPECT_EQ(a.hazards.listing(), b.hazards.listing());
-  EXPECT_NE(a.hazards.listing().find("A.CMB:2:12: warning: blanks inside the number \"1. 35\""), std::string::npos)
+  EXPECT_NE(a.hazards.listing().find("A.CMB:2:12: warning: blanks inside the number \"1. 35\""),
+            std::string::npos)
       << a.hazards.listing();
   for (long line : {1L, 2L}) {
     const TermCut* x = a.watch.term(line);
@@ -69,8 +71,9 @@ TEST(RunWatch, ATermLayoutWrittenAnotherWayChangesNothingItFinds) {
 }
 
 TEST(RunWatch, NodeAndBarRecordsAreKnownByWhatTheReaderSaysTheyAre) {
-  const std::string forces = "       1            0.            0.\n       2            5.            0.\n"
-                             "         1        1       0        2\n";
+  const std::string forces =
+      "       1            0.            0.\n       2            5.            0.\n"
+      "         1        1       0        2\n";
   Watched w("", forces);
   constexpr Item NODE[] = {I(8), F(15, 0), F(15, 0)};
   constexpr Item NODE_SPLIT[] = {I(8), X(0), F(15, 0), F(15, 0), X(3)};

@@ -37,7 +37,8 @@ std::string left_aligned(const std::string& line, std::initializer_list<std::siz
 using Rewrite = std::function<void(std::vector<std::string>&, const Frame&)>;
 
 // Every data record of the listing, by its kind.
-void for_each_record(std::vector<std::string>& lines, const Frame& f, const std::function<void(std::string&, int)>& fn) {
+void for_each_record(std::vector<std::string>& lines, const Frame& f,
+                     const std::function<void(std::string&, int)>& fn) {
   const std::size_t nodes = f.nodes.size(), bars = f.bars.size();
   const std::size_t node_section = line_index(lines, "     COORDENADAS") + 5;
   for (std::size_t k = 0; k < nodes; ++k) fn(lines[node_section + k], 0);
@@ -84,10 +85,18 @@ TEST(SoundLayout, FieldsLeftAlignedInTheirColumns) {
   expect_sound([](std::vector<std::string>& lines, const Frame& f) {
     for_each_record(lines, f, [](std::string& line, int kind) {
       switch (kind) {
-        case 0: line = left_aligned(line, {8, 15, 15, 13, 13, 13}); break;
-        case 1: line = left_aligned(line, {10, 9, 7, 9, 7, 8, 16, 14}); break;
-        case 2: line = left_aligned(line, {8, 22, 25, 25}); break;
-        default: line = left_aligned(line, {9, 13, 18, 21, 19}); break;
+        case 0:
+          line = left_aligned(line, {8, 15, 15, 13, 13, 13});
+          break;
+        case 1:
+          line = left_aligned(line, {10, 9, 7, 9, 7, 8, 16, 14});
+          break;
+        case 2:
+          line = left_aligned(line, {8, 22, 25, 25});
+          break;
+        default:
+          line = left_aligned(line, {9, 13, 18, 21, 19});
+          break;
       }
     });
   });
@@ -115,14 +124,16 @@ TEST(SoundLayout, ASwapOfTwoGroupsIsNamedWithNumbersOnFirstRecordsOnly) {
     if (kind == 4) line.replace(0, 9, 9, ' ');
   });
   const std::size_t first = line_index(forces, "     CARREGAMENTO: G") + 20 + f.nodes.size();
-  for (std::size_t k = 0; k < 3; ++k) std::swap(forces[first + 3 + k], forces[first + 6 + k]);  // bars 2 and 3
+  for (std::size_t k = 0; k < 3; ++k)
+    std::swap(forces[first + 3 + k], forces[first + 6 + k]);  // bars 2 and 3
   CheckedFiles c(combination_lines(f), forces);
-  EXPECT_EQ(c.listing,
-            c.forces_at(static_cast<long>(first + 4), 1,
-                        "warning: bar group 2 of case block \"G\" carries bar number 3: end forces are taken by "
-                        "position, so bar 2 gets the forces written here; list the groups in the order of the bar "
-                        "section (and 1 more records of this list)") +
-                "1 warning\n");
+  EXPECT_EQ(
+      c.listing,
+      c.forces_at(static_cast<long>(first + 4), 1,
+                  "warning: bar group 2 of case block \"G\" carries bar number 3: end forces are taken by "
+                  "position, so bar 2 gets the forces written here; list the groups in the order of the bar "
+                  "section (and 1 more records of this list)") +
+          "1 warning\n");
 }
 
 // A warning that stands for a list of records hides nothing of another kind:
@@ -134,18 +145,21 @@ TEST(SoundLayout, AListedSwapHidesNoFindingOfAnotherKind) {
     if (kind == 4) line.replace(0, 9, 9, ' ');
   });
   const std::size_t first = line_index(forces, "     CARREGAMENTO: G") + 20 + f.nodes.size();
-  for (std::size_t k = 0; k < 3; ++k) std::swap(forces[first + 3 + k], forces[first + 6 + k]);  // bars 2 and 3
-  std::string& pushed = forces[first + 12];  // end 1 of bar 5, after the swapped groups
+  for (std::size_t k = 0; k < 3; ++k)
+    std::swap(forces[first + 3 + k], forces[first + 6 + k]);  // bars 2 and 3
+  std::string& pushed = forces[first + 12];                   // end 1 of bar 5, after the swapped groups
   pushed = pushed.substr(0, 61) + "              -19.1" + "8";
   CheckedFiles c(combination_lines(f), forces);
-  EXPECT_NE(c.listing.find(c.forces_at(static_cast<long>(first + 4), 1,
-                                       "warning: bar group 2 of case block \"G\" carries bar number 3: end forces are "
-                                       "taken by position, so bar 2 gets the forces written here; list the groups in "
-                                       "the order of the bar section (and 1 more records of this list)")),
+  EXPECT_NE(c.listing.find(
+                c.forces_at(static_cast<long>(first + 4), 1,
+                            "warning: bar group 2 of case block \"G\" carries bar number 3: end forces are "
+                            "taken by position, so bar 2 gets the forces written here; list the groups in "
+                            "the order of the bar section (and 1 more records of this list)")),
             std::string::npos)
       << c.listing;
-  const std::string beyond = c.forces_at(static_cast<long>(first + 13), 81,
-                                         "warning: the number \"-19.1\" (columns 62-80) goes on beyond column 80");
+  const std::string beyond =
+      c.forces_at(static_cast<long>(first + 13), 81,
+                  "warning: the number \"-19.1\" (columns 62-80) goes on beyond column 80");
   EXPECT_NE(c.listing.find(beyond.substr(0, beyond.size() - 1)), std::string::npos) << c.listing;
 }
 

@@ -26,9 +26,10 @@ TEST(ToolsCapacities, OneBeyondTheCapacityEndsWithTheCapacityMessage) {
   EXPECT_EQ(r.status, 1);
   EXPECT_EQ(r.out, "");
   const std::size_t last = line_index(forces, "   32767") + 1;
-  EXPECT_NE(r.err.find("run-time error F6510: READ(BEAM.LIS)\n- capacity exceeded at line " + std::to_string(last) +
-                       ": more than 32766 node records in the node section (the program holds at most 32766)"),
-            std::string::npos)
+  EXPECT_NE(
+      r.err.find("run-time error F6510: READ(BEAM.LIS)\n- capacity exceeded at line " + std::to_string(last) +
+                 ": more than 32766 node records in the node section (the program holds at most 32766)"),
+      std::string::npos)
       << r.err;
 
   // 32 767 case entries of two lines each after the six of the head; the

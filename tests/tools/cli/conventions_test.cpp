@@ -20,7 +20,8 @@ TEST(ToolsConventions, HelpListsEverySubcommandAndVersionIsOneLine) {
     EXPECT_EQ(help.status, 0) << option;
     EXPECT_EQ(help.err, "") << option;
     EXPECT_EQ(help.out.rfind(PROGRAM_USAGE, 0), 0u) << option;
-    EXPECT_NE(help.out.find("\n  export    every result of a run as JSON or CSV\n"), std::string::npos) << option;
+    EXPECT_NE(help.out.find("\n  export    every result of a run as JSON or CSV\n"), std::string::npos)
+        << option;
   }
   RunResult version = run_tools(dir.path(), {"--version"});
   EXPECT_EQ(version.status, 0);
@@ -31,9 +32,9 @@ TEST(ToolsConventions, HelpListsEverySubcommandAndVersionIsOneLine) {
 TEST(ToolsConventions, HelpOfASubcommandIsItsWholeText) {
   TempDir dir;
   const std::string expected(tools::export_command().help);
-  for (const std::vector<std::string>& args : {std::vector<std::string>{"help", "export"},
-                                               std::vector<std::string>{"export", "--help"},
-                                               std::vector<std::string>{"export", "a", "--help", "--bogus"}}) {
+  for (const std::vector<std::string>& args :
+       {std::vector<std::string>{"help", "export"}, std::vector<std::string>{"export", "--help"},
+        std::vector<std::string>{"export", "a", "--help", "--bogus"}}) {
     RunResult r = run_tools(dir.path(), args);
     EXPECT_EQ(r.status, 0);
     EXPECT_EQ(r.out, expected);
@@ -58,29 +59,53 @@ TEST(ToolsConventions, EveryUsageErrorNamesTheFaultShowsTheUsageAndExitsTwo) {
       {{"--version", "export"}, "unexpected argument 'export' after --version", PROGRAM_USAGE},
       {{"--help", "x"}, "unexpected argument 'x' after --help", PROGRAM_USAGE},
       {{"help", "frobnicate"}, "unknown subcommand 'frobnicate'", "usage: toval-tools help SUBCOMMAND\n"},
-      {{"help", "export", "x"}, "unexpected argument 'x' after help export", "usage: toval-tools help SUBCOMMAND\n"},
+      {{"help", "export", "x"},
+       "unexpected argument 'x' after help export",
+       "usage: toval-tools help SUBCOMMAND\n"},
       {{"export"}, "missing argument COMBINATION_FILE", EXPORT_USAGE},
       {{"export", "GALPAO.CMB"}, "missing argument FORCES_FILE", EXPORT_USAGE},
       {{"export", "GALPAO.CMB", "GALPAO.ESF", "third"}, "unexpected argument 'third'", EXPORT_USAGE},
       {{"export", "--bogus", "GALPAO.CMB", "GALPAO.ESF"}, "unknown option '--bogus'", EXPORT_USAGE},
       {{"export", "--bogus=1", "GALPAO.CMB", "GALPAO.ESF"}, "unknown option '--bogus'", EXPORT_USAGE},
       {{"export", "-x", "GALPAO.CMB", "GALPAO.ESF"}, "unknown option '-x'", EXPORT_USAGE},
-      {{"export", "GALPAO.CMB", "GALPAO.ESF", "--format"}, "option --format needs a value (json|csv)", EXPORT_USAGE},
+      {{"export", "GALPAO.CMB", "GALPAO.ESF", "--format"},
+       "option --format needs a value (json|csv)",
+       EXPORT_USAGE},
       {{"export", "GALPAO.CMB", "GALPAO.ESF", "-o"}, "option -o needs a value (FILE)", EXPORT_USAGE},
-      {{"export", "GALPAO.CMB", "GALPAO.ESF", "--output"}, "option --output needs a value (FILE)", EXPORT_USAGE},
-      {{"export", "--format", "xml", "GALPAO.CMB", "GALPAO.ESF"}, "bad value 'xml' for --format (json or csv)", EXPORT_USAGE},
-      {{"export", "--format=", "GALPAO.CMB", "GALPAO.ESF"}, "bad value '' for --format (json or csv)", EXPORT_USAGE},
-      {{"export", "--format", "json", "--format=csv", "GALPAO.CMB", "GALPAO.ESF"}, "option --format given more than once", EXPORT_USAGE},
-      {{"export", "-o", "a", "--output", "b", "GALPAO.CMB", "GALPAO.ESF"}, "option --output given more than once", EXPORT_USAGE},
-      {{"export", "--table", "nodes", "GALPAO.CMB", "GALPAO.ESF"}, "option --table needs --format csv", EXPORT_USAGE},
+      {{"export", "GALPAO.CMB", "GALPAO.ESF", "--output"},
+       "option --output needs a value (FILE)",
+       EXPORT_USAGE},
+      {{"export", "--format", "xml", "GALPAO.CMB", "GALPAO.ESF"},
+       "bad value 'xml' for --format (json or csv)",
+       EXPORT_USAGE},
+      {{"export", "--format=", "GALPAO.CMB", "GALPAO.ESF"},
+       "bad value '' for --format (json or csv)",
+       EXPORT_USAGE},
+      {{"export", "--format", "json", "--format=csv", "GALPAO.CMB", "GALPAO.ESF"},
+       "option --format given more than once",
+       EXPORT_USAGE},
+      {{"export", "-o", "a", "--output", "b", "GALPAO.CMB", "GALPAO.ESF"},
+       "option --output given more than once",
+       EXPORT_USAGE},
+      {{"export", "--table", "nodes", "GALPAO.CMB", "GALPAO.ESF"},
+       "option --table needs --format csv",
+       EXPORT_USAGE},
       {{"export", "--format", "csv", "--table", "node", "GALPAO.CMB", "GALPAO.ESF"},
        "bad value 'node' for --table (nodes, bars, displacements, combined_displacements, reactions, "
        "combined_reactions, bar_forces, envelope, pairs)",
        EXPORT_USAGE},
-      {{"export", "--format", "csv", "GALPAO.CMB", "GALPAO.ESF"}, "--format csv needs --table NAME, or -o DIR/ for every table", EXPORT_USAGE},
-      {{"export", "--format", "csv", "-o", "-", "GALPAO.CMB", "GALPAO.ESF"}, "--format csv needs --table NAME, or -o DIR/ for every table", EXPORT_USAGE},
-      {{"export", "-o", "", "GALPAO.CMB", "GALPAO.ESF"}, "bad value '' for -o (a file name, or - for standard output)", EXPORT_USAGE},
-      {{"export", "--output=", "GALPAO.CMB", "GALPAO.ESF"}, "bad value '' for -o (a file name, or - for standard output)", EXPORT_USAGE},
+      {{"export", "--format", "csv", "GALPAO.CMB", "GALPAO.ESF"},
+       "--format csv needs --table NAME, or -o DIR/ for every table",
+       EXPORT_USAGE},
+      {{"export", "--format", "csv", "-o", "-", "GALPAO.CMB", "GALPAO.ESF"},
+       "--format csv needs --table NAME, or -o DIR/ for every table",
+       EXPORT_USAGE},
+      {{"export", "-o", "", "GALPAO.CMB", "GALPAO.ESF"},
+       "bad value '' for -o (a file name, or - for standard output)",
+       EXPORT_USAGE},
+      {{"export", "--output=", "GALPAO.CMB", "GALPAO.ESF"},
+       "bad value '' for -o (a file name, or - for standard output)",
+       EXPORT_USAGE},
   };
   for (const UsageCase& c : cases) {
     std::string shown;
@@ -110,7 +135,8 @@ TEST(ToolsConventions, AnInputThatCannotBeOpenedEndsTheRunWithStatusOne) {
   RunResult r = run_tools(dir.path(), {"export", "GALPAO.CMB", "MISSING.ESF"});
   EXPECT_EQ(r.status, 1);
   EXPECT_EQ(r.out, "");
-  EXPECT_EQ(r.err, "\nrun-time error F6520: OPEN(MISSING.ESF)\n- the forces file cannot be opened for reading\n");
+  EXPECT_EQ(r.err,
+            "\nrun-time error F6520: OPEN(MISSING.ESF)\n- the forces file cannot be opened for reading\n");
   // A directory opens on some systems but can never be read as a file.
   r = run_tools(dir.path(), {"export", ".", "GALPAO.ESF"});
   EXPECT_EQ(r.status, 1);

@@ -4,8 +4,8 @@
 #include <gtest/gtest.h>
 
 #include <charconv>
-#include <cstring>
 #include <cmath>
+#include <cstring>
 #include <random>
 
 namespace toval::tools {

@@ -24,12 +24,10 @@ TEST(JsonText, LayoutIsTheLibrarysForEverythingButReals) {
 }
 
 TEST(JsonText, RealsAreTheShortestDigitsOfTheir32BitValue) {
-  Json doc = {{"tenth", real_number(0.1f)},
-              {"whole", real_number(6.0f)},
-              {"small", real_number(6.867e-05f)},
-              {"large", real_number(1.9089614e+20f)},
-              {"negative_zero", real_number(-0.0f)},
-              {"list", {real_number(-53.88f), real_number(14.991001f)}}};
+  Json doc = {
+      {"tenth", real_number(0.1f)},          {"whole", real_number(6.0f)},
+      {"small", real_number(6.867e-05f)},    {"large", real_number(1.9089614e+20f)},
+      {"negative_zero", real_number(-0.0f)}, {"list", {real_number(-53.88f), real_number(14.991001f)}}};
   EXPECT_EQ(json_text(doc),
             "{\n"
             "  \"tenth\": 0.1,\n"

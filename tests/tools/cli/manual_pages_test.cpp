@@ -17,7 +17,8 @@ const std::string PAGE = read_file(std::string(TOVAL_SOURCE_DIR) + "/docs/toval-
 // The indented first words of the lines after `heading` up to an empty line.
 std::vector<std::string> listed_after(const std::string& help, const std::string& heading) {
   std::vector<std::string> words;
-  std::istringstream in(help.substr(help.find(heading) == std::string::npos ? help.size() : help.find(heading)));
+  std::istringstream in(
+      help.substr(help.find(heading) == std::string::npos ? help.size() : help.find(heading)));
   std::string line;
   std::getline(in, line);
   while (std::getline(in, line) && !line.empty()) {
@@ -62,7 +63,8 @@ TEST(ManualPage, BothPagesAreInstalledAsSectionOne) {
   const std::string toval = read_file(std::string(TOVAL_SOURCE_DIR) + "/docs/toval.1");
   EXPECT_EQ(toval.rfind(".TH TOVAL 1 ", 0), 0u);
   EXPECT_EQ(PAGE.rfind(".TH TOVAL-TOOLS 1 ", 0), 0u);
-  for (const char* part : {"\n.SH NAME\n", "\n.SH SYNOPSIS\n", "\n.SH \"EXIT STATUS\"\n", "\n.SH \"SEE ALSO\"\n"}) {
+  for (const char* part :
+       {"\n.SH NAME\n", "\n.SH SYNOPSIS\n", "\n.SH \"EXIT STATUS\"\n", "\n.SH \"SEE ALSO\"\n"}) {
     EXPECT_NE(toval.find(part), std::string::npos) << part;
     EXPECT_NE(PAGE.find(part), std::string::npos) << part;
   }

@@ -14,7 +14,9 @@ constexpr OptionDefinition DEFINITIONS[] = {
     {"quiet", 'q', false, "VALUE"},
 };
 
-Options parse(std::vector<std::string> args) { return Options(DEFINITIONS, args); }
+Options parse(std::vector<std::string> args) {
+  return Options(DEFINITIONS, args);
+}
 
 std::string usage_message(std::vector<std::string> args) {
   try {

@@ -32,7 +32,8 @@ TEST(ToolsOutput, FileGetsExactlyWhatStandardOutputGets) {
   }
   EXPECT_EQ(dir.read("new.json"), to_stdout.out);
   EXPECT_EQ(dir.read("old.json"), to_stdout.out);
-  EXPECT_EQ(directory_names(dir.path()), (std::vector<std::string>{"GALPAO.CMB", "GALPAO.ESF", "new.json", "old.json"}));
+  EXPECT_EQ(directory_names(dir.path()),
+            (std::vector<std::string>{"GALPAO.CMB", "GALPAO.ESF", "new.json", "old.json"}));
 }
 
 TEST(ToolsOutput, AReplacedFileKeepsItsAccessRights) {
@@ -45,7 +46,8 @@ TEST(ToolsOutput, AReplacedFileKeepsItsAccessRights) {
   RunResult r = run_tools(dir.path(), {"export", "-o", "private.json", "GALPAO.CMB", "GALPAO.ESF"});
   ASSERT_EQ(r.status, 0) << r.err;
   EXPECT_NE(dir.read("private.json"), "old\n");
-  EXPECT_EQ(fs::status(dir.file("private.json")).permissions(), fs::perms::owner_read | fs::perms::owner_write);
+  EXPECT_EQ(fs::status(dir.file("private.json")).permissions(),
+            fs::perms::owner_read | fs::perms::owner_write);
 }
 
 TEST(ToolsOutput, AFailingRunLeavesAnOldFileAsItWasAndNoTemporary) {
@@ -58,7 +60,8 @@ TEST(ToolsOutput, AFailingRunLeavesAnOldFileAsItWasAndNoTemporary) {
   EXPECT_EQ(r.status, 1);
   EXPECT_NE(r.err.find("run-time error F65"), std::string::npos);
   EXPECT_EQ(dir.read("out.json"), "the last good export\n");
-  EXPECT_EQ(directory_names(dir.path()), (std::vector<std::string>{"CUT.ESF", "GALPAO.CMB", "GALPAO.ESF", "out.json"}));
+  EXPECT_EQ(directory_names(dir.path()),
+            (std::vector<std::string>{"CUT.ESF", "GALPAO.CMB", "GALPAO.ESF", "out.json"}));
 }
 
 TEST(ToolsOutput, AnOutputThatIsAnInputIsRefusedAndTheInputKept) {
@@ -83,7 +86,8 @@ TEST(ToolsOutput, AnOutputThatIsAnInputIsRefusedAndTheInputKept) {
   }
   EXPECT_EQ(dir.read("GALPAO.CMB"), combination);
   EXPECT_EQ(dir.read("GALPAO.ESF"), forces);
-  EXPECT_EQ(directory_names(dir.path()), (std::vector<std::string>{"GALPAO.CMB", "GALPAO.ESF", "LINK.ESF", "sub"}));
+  EXPECT_EQ(directory_names(dir.path()),
+            (std::vector<std::string>{"GALPAO.CMB", "GALPAO.ESF", "LINK.ESF", "sub"}));
 }
 
 TEST(ToolsOutput, AFolderOfTablesThatWouldHoldAnInputIsRefusedWhole) {
@@ -94,8 +98,9 @@ TEST(ToolsOutput, AFolderOfTablesThatWouldHoldAnInputIsRefusedWhole) {
   dir.write("t/nodes.csv", combination);  // the combination file under a table's name
   RunResult r = run_tools(dir.path(), {"export", "--format", "csv", "-o", "t/", "t/nodes.csv", "GALPAO.ESF"});
   EXPECT_EQ(r.status, 1);
-  EXPECT_EQ(r.err, "\nrun-time error F6522: OPEN(t/nodes.csv)\n- the output file would be the input t/nodes.csv "
-                   "itself; choose another output name\n");
+  EXPECT_EQ(r.err,
+            "\nrun-time error F6522: OPEN(t/nodes.csv)\n- the output file would be the input t/nodes.csv "
+            "itself; choose another output name\n");
   EXPECT_EQ(dir.read("t/nodes.csv"), combination);
   EXPECT_EQ(directory_names(dir.file("t")), std::vector<std::string>{"nodes.csv"});  // no other table written
 }
@@ -103,10 +108,15 @@ TEST(ToolsOutput, AFolderOfTablesThatWouldHoldAnInputIsRefusedWhole) {
 TEST(ToolsOutput, AWriteFailureIsAFailureWithAMessage) {
   TempDir dir;
   copy_example(dir);
-  RunResult no_folder = run_tools(dir.path(), {"export", "-o", "missing/out.json", "GALPAO.CMB", "GALPAO.ESF"});
+  RunResult no_folder =
+      run_tools(dir.path(), {"export", "-o", "missing/out.json", "GALPAO.CMB", "GALPAO.ESF"});
   EXPECT_EQ(no_folder.status, 1);
   EXPECT_EQ(no_folder.out, "");
-  EXPECT_EQ(no_folder.err.rfind("\nrun-time error F6521: WRITE(missing/out.json)\n- no temporary file can be created beside it: ", 0), 0u)
+  EXPECT_EQ(
+      no_folder.err.rfind(
+          "\nrun-time error F6521: WRITE(missing/out.json)\n- no temporary file can be created beside it: ",
+          0),
+      0u)
       << no_folder.err;
 
   std::filesystem::create_directory(dir.file("folder"));

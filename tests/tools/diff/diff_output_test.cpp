@@ -1,16 +1,17 @@
 // The listing for people: every kind of structural change in words, each
 // table largest relative change first, and the count by table; checked
 // line by line against the layout rules.
-#include <gtest/gtest.h>
-
 #include "tools/diff/diff_output.h"
+
+#include <gtest/gtest.h>
 
 namespace toval::tools {
 namespace {
 
 using Json = nlohmann::ordered_json;
 
-ResultChange reaction(long long combination, long long node, int component, double old_value, double new_value) {
+ResultChange reaction(long long combination, long long node, int component, double old_value,
+                      double new_value) {
   ResultChange c;
   c.table = ResultTable::combined_reactions;
   c.combination = combination;
@@ -27,7 +28,8 @@ Changes every_kind() {
     return Json{{"node", k}, {"x", k == 6 ? 14.0 : 6.0}, {"y", y}, {"restraints", {r, r, r}}};
   };
   const auto bar = [](int start, int end, int property) {
-    return Json{{"bar", 2}, {"start", start}, {"end", end}, {"property", property}, {"length", 5.0}, {"cos", 0.0}, {"mirror", nullptr}};
+    return Json{{"bar", 2},      {"start", start}, {"end", end},       {"property", property},
+                {"length", 5.0}, {"cos", 0.0},     {"mirror", nullptr}};
   };
   const auto combination = [](int number, std::vector<std::pair<double, const char*>> terms) {
     Json list = Json::array();
@@ -35,7 +37,8 @@ Changes every_kind() {
     return Json{{"combination", number}, {"terms", list}};
   };
   const auto nodes = [](Json axis, Json axis_left, Json axis_right) {
-    return Json{{"left", 2}, {"axis", axis}, {"axis_left", axis_left}, {"axis_right", axis_right}, {"right", 4}};
+    return Json{
+        {"left", 2}, {"axis", axis}, {"axis_left", axis_left}, {"axis_right", axis_right}, {"right", 4}};
   };
   c.structure = {
       {"node", 6, nullptr, node(6, 0.0, 1)},
@@ -60,62 +63,67 @@ Changes every_kind() {
   bending.bar = 4;
   bending.old_flag = true;
   // In the order of their keys; the listing puts the largest relative change first.
-  c.results = {governing, reaction(1, 1, 2, 10, 11), reaction(1, 5, 1, 0, 2), reaction(2, 1, 3, -4, -2), bending};
+  c.results = {governing, reaction(1, 1, 2, 10, 11), reaction(1, 5, 1, 0, 2), reaction(2, 1, 3, -4, -2),
+               bending};
   return c;
 }
 
 TEST(DiffText, EveryKindOfChangeInEnglish) {
   EXPECT_EQ(diff_text(every_kind(), 0.25, Language::en),
-      "COMPARISON OF REVISIONS - RELATIVE TOLERANCE 0.25\n"
-      "\n"
-      "STRUCTURE: 9 changes\n"
-      "  node 6 added: x 14, y 0, restraints 1 1 1\n"
-      "  node 3: y 6.5 -> 7\n"
-      "  bar 2: nodes 5-4 -> 4-5, property 1 -> 2\n"
-      "  case W removed\n"
-      "  combination 3: 1.4 G + 1.4 W -> 1.4 G\n"
-      "  combination 4 removed: (no terms)\n"
-      "  symmetry axis: x 6 -> 7\n"
-      "  mirror pairs: 1-2 5-5 -> none\n"
-      "  characteristic nodes: E 2 C 3 D 4 -> E 2 CE 3 CD 6 D 4\n"
-      "\n"
-      "ENVELOPE OF BAR FORCES: 1 change\n"
-      "    bar force bound             old             new          change    rel. % combination\n"
-      "      3 M1    max                 5               5              +0     +0.00 2 -> 1\n"
-      "\n"
-      "COMBINED REACTIONS: 3 changes\n"
-      " comb.   node comp.             old             new          change    rel. %\n"
-      "     1      5     1               0               2              +2 from zero\n"
-      "     2      1     3              -4              -2              +2    +50.00\n"
-      "     1      1     2              10              11              +1    +10.00\n"
-      "\n"
-      "BENDING: 1 change\n"
-      " comb.    bar    old    new\n"
-      "     2      4    yes     no\n"
-      "\n"
-      "SUMMARY\n"
-      "  STRUCTURE                      9\n"
-      "  ENVELOPE OF BAR FORCES         1\n"
-      "  COMBINED REACTIONS             3\n"
-      "  COMBINED DISPLACEMENTS         0\n"
-      "  BENDING                        1\n"
-      "  TOTAL                         14\n");
+            "COMPARISON OF REVISIONS - RELATIVE TOLERANCE 0.25\n"
+            "\n"
+            "STRUCTURE: 9 changes\n"
+            "  node 6 added: x 14, y 0, restraints 1 1 1\n"
+            "  node 3: y 6.5 -> 7\n"
+            "  bar 2: nodes 5-4 -> 4-5, property 1 -> 2\n"
+            "  case W removed\n"
+            "  combination 3: 1.4 G + 1.4 W -> 1.4 G\n"
+            "  combination 4 removed: (no terms)\n"
+            "  symmetry axis: x 6 -> 7\n"
+            "  mirror pairs: 1-2 5-5 -> none\n"
+            "  characteristic nodes: E 2 C 3 D 4 -> E 2 CE 3 CD 6 D 4\n"
+            "\n"
+            "ENVELOPE OF BAR FORCES: 1 change\n"
+            "    bar force bound             old             new          change    rel. % combination\n"
+            "      3 M1    max                 5               5              +0     +0.00 2 -> 1\n"
+            "\n"
+            "COMBINED REACTIONS: 3 changes\n"
+            " comb.   node comp.             old             new          change    rel. %\n"
+            "     1      5     1               0               2              +2 from zero\n"
+            "     2      1     3              -4              -2              +2    +50.00\n"
+            "     1      1     2              10              11              +1    +10.00\n"
+            "\n"
+            "BENDING: 1 change\n"
+            " comb.    bar    old    new\n"
+            "     2      4    yes     no\n"
+            "\n"
+            "SUMMARY\n"
+            "  STRUCTURE                      9\n"
+            "  ENVELOPE OF BAR FORCES         1\n"
+            "  COMBINED REACTIONS             3\n"
+            "  COMBINED DISPLACEMENTS         0\n"
+            "  BENDING                        1\n"
+            "  TOTAL                         14\n");
 }
 
 TEST(DiffText, PortugueseByTheSystemsWords) {
   const std::string text = diff_text(every_kind(), 0.25, Language::pt);
-  for (const char* line : {"  no 6 acrescentado: x 14, y 0, restricoes 1 1 1\n", "  carregamento W retirado\n",
-                           "  combinacao 4 retirada: (sem termos)\n", "  pares simetricos: 1-2 5-5 -> nenhum\n",
-                           "     1      5     1               0               2              +2   de zero\n",
-                           "     2      4    sim    nao\n", "  TOTAL                         14\n"})
+  for (const char* line :
+       {"  no 6 acrescentado: x 14, y 0, restricoes 1 1 1\n", "  carregamento W retirado\n",
+        "  combinacao 4 retirada: (sem termos)\n", "  pares simetricos: 1-2 5-5 -> nenhum\n",
+        "     1      5     1               0               2              +2   de zero\n",
+        "     2      4    sim    nao\n", "  TOTAL                         14\n"})
     EXPECT_NE(text.find(line), std::string::npos) << line;
 }
 
 TEST(DiffText, NothingBeyondTheTolerance) {
-  EXPECT_EQ(diff_text(Changes{}, 0.001, Language::en),
-            "COMPARISON OF REVISIONS - RELATIVE TOLERANCE 0.001\n\nno change beyond the tolerance\n\nSUMMARY\n"
-            "  STRUCTURE                      0\n  ENVELOPE OF BAR FORCES         0\n  COMBINED REACTIONS             0\n"
-            "  COMBINED DISPLACEMENTS         0\n  BENDING                        0\n  TOTAL                          0\n");
+  EXPECT_EQ(
+      diff_text(Changes{}, 0.001, Language::en),
+      "COMPARISON OF REVISIONS - RELATIVE TOLERANCE 0.001\n\nno change beyond the tolerance\n\nSUMMARY\n"
+      "  STRUCTURE                      0\n  ENVELOPE OF BAR FORCES         0\n  COMBINED REACTIONS          "
+      "   0\n"
+      "  COMBINED DISPLACEMENTS         0\n  BENDING                        0\n  TOTAL                       "
+      "   0\n");
 }
 
 TEST(DiffJson, TheFixedShapeWithTheExportsValues) {
@@ -129,14 +137,17 @@ TEST(DiffJson, TheFixedShapeWithTheExportsValues) {
   moved.quantity = 1;
   moved.new_value = 1;
   c.results.push_back(moved);
-  EXPECT_EQ(diff_json(c, 1e-4),
-            "{\n  \"format\": \"toval-diff\",\n  \"version\": 1,\n  \"tolerance\": 0.0001,\n  \"structure\": [\n"
-            "    {\n      \"what\": \"case\",\n      \"key\": \"W\",\n      \"old\": null,\n      \"new\": \"W\"\n    }\n  ],\n"
-            "  \"changes\": [\n"
-            "    {\n      \"table\": \"combined_reactions\",\n      \"combination\": 1,\n      \"node\": 5,\n"
-            "      \"component\": 3,\n      \"old\": 0.1,\n      \"new\": -2.5e-05\n    },\n"
-            "    {\n      \"table\": \"combined_displacements\",\n      \"combination\": 2,\n      \"node\": \"right\",\n"
-            "      \"component\": 1,\n      \"old\": 0.0,\n      \"new\": 1.0\n    }\n  ]\n}\n");
+  EXPECT_EQ(
+      diff_json(c, 1e-4),
+      "{\n  \"format\": \"toval-diff\",\n  \"version\": 1,\n  \"tolerance\": 0.0001,\n  \"structure\": [\n"
+      "    {\n      \"what\": \"case\",\n      \"key\": \"W\",\n      \"old\": null,\n      \"new\": \"W\"\n "
+      "   }\n  ],\n"
+      "  \"changes\": [\n"
+      "    {\n      \"table\": \"combined_reactions\",\n      \"combination\": 1,\n      \"node\": 5,\n"
+      "      \"component\": 3,\n      \"old\": 0.1,\n      \"new\": -2.5e-05\n    },\n"
+      "    {\n      \"table\": \"combined_displacements\",\n      \"combination\": 2,\n      \"node\": "
+      "\"right\",\n"
+      "      \"component\": 1,\n      \"old\": 0.0,\n      \"new\": 1.0\n    }\n  ]\n}\n");
 }
 
 }  // namespace

@@ -5,7 +5,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-
 #include <nlohmann/json.hpp>
 
 #include "tools/frame_files.h"
@@ -107,7 +106,8 @@ TEST_F(ExampleRevision, ChangesWorkedByHand) {
   // Bar 2's shear at its foot (node 5) is G 5.34, Q 5.01 then 2.50, W 4.84.
   // Its minimum was combination 4's 5.34 + 6.776 = 12.116; combination 1 now
   // gives 7.476 + 3.75 = 11.226, below it: another governing combination.
-  const Json* v1_min = find_change(changes, {{"table", "envelope"}, {"bar", 2}, {"quantity", "V1"}, {"bound", "min"}});
+  const Json* v1_min =
+      find_change(changes, {{"table", "envelope"}, {"bar", 2}, {"quantity", "V1"}, {"bound", "min"}});
   ASSERT_NE(v1_min, nullptr);
   EXPECT_NEAR((*v1_min)["old"].get<double>(), 12.116, 1e-5);
   EXPECT_NEAR((*v1_min)["new"].get<double>(), 11.226, 1e-5);
@@ -145,8 +145,9 @@ TEST_F(ExampleRevision, AboveEveryRelativeChangeOnlyTheGoverningCombinationsRema
   const Json doc = Json::parse(r.out);
   std::vector<std::string> told;
   for (const Json& c : doc["changes"])
-    told.push_back(c["bar"].dump() + " " + c["quantity"].get<std::string>() + " " + c["bound"].get<std::string>() + " " +
-                   c["old_combination"].dump() + "->" + c["new_combination"].dump());
+    told.push_back(c["bar"].dump() + " " + c["quantity"].get<std::string>() + " " +
+                   c["bound"].get<std::string>() + " " + c["old_combination"].dump() + "->" +
+                   c["new_combination"].dump());
   EXPECT_EQ(told, (std::vector<std::string>{"2 V1 min 4->1", "5 M1 max 2->3", "5 M1 min 4->1"}));
 }
 
@@ -168,13 +169,16 @@ TEST_F(ExampleRevision, OutputToAFileAndFailuresNeverLookLikeChange) {
 
   RunResult missing = diff({"GALPAO.CMB", "GALPAO.ESF", "GALPAO-R1.CMB", "NONE.ESF"});
   EXPECT_EQ(missing.status, 2);
-  EXPECT_EQ(missing.err, "\nrun-time error F6520: OPEN(NONE.ESF)\n- the forces file cannot be opened for reading\n");
+  EXPECT_EQ(missing.err,
+            "\nrun-time error F6520: OPEN(NONE.ESF)\n- the forces file cannot be opened for reading\n");
   RunResult not_export = diff({"GALPAO.CMB", "GALPAO.ESF"});
   EXPECT_EQ(not_export.status, 2);
-  EXPECT_EQ(not_export.err, "toval-tools diff: GALPAO.CMB is not an export of toval-tools: its text is not JSON\n");
+  EXPECT_EQ(not_export.err,
+            "toval-tools diff: GALPAO.CMB is not an export of toval-tools: its text is not JSON\n");
   RunResult no_export = diff({"old.json", "new.json"});
   EXPECT_EQ(no_export.status, 2);
-  EXPECT_EQ(no_export.err, "\nrun-time error F6520: OPEN(old.json)\n- the export cannot be opened for reading\n");
+  EXPECT_EQ(no_export.err,
+            "\nrun-time error F6520: OPEN(old.json)\n- the export cannot be opened for reading\n");
   RunResult input_as_output = diff(with({"-o", "GALPAO-R1.ESF"}, REVISION));
   EXPECT_EQ(input_as_output.status, 2);
   EXPECT_EQ(dir_.read("GALPAO-R1.ESF"), forces);
@@ -238,7 +242,8 @@ TEST_F(FrameRevisions, ARenumberedPortalIsMatchedByNumber) {
   std::vector<std::pair<std::string, Json>> told;
   for (const Json& s : doc["structure"]) told.emplace_back(s["what"].get<std::string>(), s["key"]);
   const std::vector<std::pair<std::string, Json>> expected = {
-      {"node", 1}, {"node", 2}, {"node", 3}, {"node", 4}, {"bar", 1}, {"bar", 2}, {"bar", 3}, {"characteristic_nodes", nullptr}};
+      {"node", 1}, {"node", 2}, {"node", 3}, {"node", 4},
+      {"bar", 1},  {"bar", 2},  {"bar", 3},  {"characteristic_nodes", nullptr}};
   EXPECT_EQ(told, expected);
   const Json& node1 = doc["structure"][0];
   EXPECT_EQ(node1["old"], Json::parse(R"({"node": 1, "x": 0.0, "y": 0.0, "restraints": [1, 1, 1]})"));
@@ -270,8 +275,9 @@ TEST_F(FrameRevisions, AnAddedCaseAndItsCombination) {
   write("OLD", old_frame, combination_lines(old_frame));
   // The combinations of the old file, and a third one of the new case alone.
   std::vector<std::string> combination = combination_lines(with_wind);
-  combination.erase(combination.begin() + static_cast<std::ptrdiff_t>(line_index(combination, "COMBINACAO 1")),
-                    combination.end());
+  combination.erase(
+      combination.begin() + static_cast<std::ptrdiff_t>(line_index(combination, "COMBINACAO 1")),
+      combination.end());
   const std::vector<std::string> old_lines = combination_lines(old_frame);
   combination.insert(combination.end(),
                      old_lines.begin() + static_cast<std::ptrdiff_t>(line_index(old_lines, "COMBINACAO 1")),
@@ -312,7 +318,8 @@ TEST_F(FrameRevisions, ARemovedCombination) {
   const Json& removed = doc["structure"][0];
   EXPECT_EQ(removed["what"], "combination");
   EXPECT_EQ(removed["key"], 2);
-  EXPECT_EQ(removed["old"]["terms"], Json::parse(R"([{"multiplier": 1.0, "case": "G"}, {"multiplier": 1.0, "case": "Q"}])"));
+  EXPECT_EQ(removed["old"]["terms"],
+            Json::parse(R"([{"multiplier": 1.0, "case": "G"}, {"multiplier": 1.0, "case": "Q"}])"));
   EXPECT_TRUE(removed["new"].is_null());
   // Combination 1 alone governs now: every extreme that combination 2 gave
   // changes its combination, and nothing else changes.

@@ -1,12 +1,13 @@
 // Reading an export back: what diff needs is taken by identity, and a file
 // that is not an export of this version is refused with a message that
 // names the part at fault.
+#include "tools/diff/exported_run.h"
+
 #include <gtest/gtest.h>
 
 #include <nlohmann/json.hpp>
 
 #include "records/run_error.h"
-#include "tools/diff/exported_run.h"
 
 namespace toval::tools {
 namespace {

@@ -16,7 +16,9 @@ namespace {
 const std::string USAGE_LINE =
     "usage: toval-tools draw [-o FILE.svg] [--combination I] COMBINATION_FILE FORCES_FILE\n";
 
-std::string source(const std::string& relative) { return std::string(TOVAL_SOURCE_DIR) + "/" + relative; }
+std::string source(const std::string& relative) {
+  return std::string(TOVAL_SOURCE_DIR) + "/" + relative;
+}
 
 TEST(DrawCommand, WritesTheCommittedPictureOfTheExample) {
   // Run where the example lives, with the names that the title block shows.
@@ -74,7 +76,8 @@ TEST(DrawCommand, OneCombinationAndTheFileOutputAreValidPictures) {
   TempDir dir;
   copy_example(dir);
   RunResult all = run_tools(dir.path(), {"draw", "-o", "all.svg", "GALPAO.CMB", "GALPAO.ESF"});
-  RunResult two = run_tools(dir.path(), {"draw", "--combination", "2", "--output=two.svg", "GALPAO.CMB", "GALPAO.ESF"});
+  RunResult two =
+      run_tools(dir.path(), {"draw", "--combination", "2", "--output=two.svg", "GALPAO.CMB", "GALPAO.ESF"});
   RunResult four = run_tools(dir.path(), {"draw", "--combination=4", "GALPAO.CMB", "GALPAO.ESF"});
   for (const RunResult* r : {&all, &two, &four}) {
     EXPECT_EQ(r->status, 0) << r->err;
@@ -83,7 +86,8 @@ TEST(DrawCommand, OneCombinationAndTheFileOutputAreValidPictures) {
   EXPECT_EQ(all.out, "");
   EXPECT_EQ(dir.read("all.svg"), read_file(source("docs/galpao.svg")));
   dir.write("four.svg", four.out);
-  for (const char* name : {"all.svg", "two.svg", "four.svg"}) EXPECT_TRUE(parses_as_xml(dir.file(name))) << name;
+  for (const char* name : {"all.svg", "two.svg", "four.svg"})
+    EXPECT_TRUE(parses_as_xml(dir.file(name))) << name;
   EXPECT_NE(dir.read("two.svg").find("normal force of combination 2 of 4"), std::string::npos);
   EXPECT_NE(dir.read("two.svg"), dir.read("four.svg"));
   EXPECT_EQ(directory_names(dir.path()),
@@ -94,11 +98,14 @@ TEST(DrawCommand, UsageErrorsNameTheArgumentAndShowTheUsage) {
   TempDir dir;
   copy_example(dir);
   const std::vector<std::pair<std::vector<std::string>, std::string>> cases = {
-      {{"draw", "--combination", "0", "GALPAO.CMB", "GALPAO.ESF"}, "'0' for --combination: the combinations are 1 to 4"},
-      {{"draw", "--combination", "5", "GALPAO.CMB", "GALPAO.ESF"}, "'5' for --combination: the combinations are 1 to 4"},
+      {{"draw", "--combination", "0", "GALPAO.CMB", "GALPAO.ESF"},
+       "'0' for --combination: the combinations are 1 to 4"},
+      {{"draw", "--combination", "5", "GALPAO.CMB", "GALPAO.ESF"},
+       "'5' for --combination: the combinations are 1 to 4"},
       {{"draw", "--combination", "2x", "GALPAO.CMB", "GALPAO.ESF"}, "'2x' for --combination"},
       {{"draw", "--combination=-1", "GALPAO.CMB", "GALPAO.ESF"}, "'-1' for --combination"},
-      {{"draw", "--combination", "99999999999999999999", "GALPAO.CMB", "GALPAO.ESF"}, "'99999999999999999999'"},
+      {{"draw", "--combination", "99999999999999999999", "GALPAO.CMB", "GALPAO.ESF"},
+       "'99999999999999999999'"},
       {{"draw", "GALPAO.CMB", "GALPAO.ESF", "--combination"}, "--combination"},
       {{"draw", "--colour", "red", "GALPAO.CMB", "GALPAO.ESF"}, "--colour"},
       {{"draw", "GALPAO.CMB"}, "FORCES_FILE"},
@@ -140,7 +147,8 @@ TEST(DrawCommand, AnInputAsOutputIsRefusedAndAFailedRunKeepsTheOldPicture) {
   EXPECT_EQ(dir.read("frame.svg"), "the last good picture\n");
   // A combination out of range is found only once the run is read: the old
   // picture stays as well.
-  RunResult range = run_tools(dir.path(), {"draw", "--combination", "7", "-o", "frame.svg", "GALPAO.CMB", "GALPAO.ESF"});
+  RunResult range =
+      run_tools(dir.path(), {"draw", "--combination", "7", "-o", "frame.svg", "GALPAO.CMB", "GALPAO.ESF"});
   EXPECT_EQ(range.status, 2);
   EXPECT_EQ(dir.read("frame.svg"), "the last good picture\n");
   RunResult missing = run_tools(dir.path(), {"draw", "-o", "frame.svg", "NONE.CMB", "GALPAO.ESF"});

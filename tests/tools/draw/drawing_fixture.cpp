@@ -51,7 +51,8 @@ bool parses_as_xml(const std::string& path) {
 }
 
 std::string xpath(const std::string& path, const std::string& expression) {
-  const std::string command = "xmllint --xpath " + shell_quote(expression) + " " + shell_quote(path) + " 2>&1";
+  const std::string command =
+      "xmllint --xpath " + shell_quote(expression) + " " + shell_quote(path) + " 2>&1";
   std::FILE* pipe = popen(command.c_str(), "r");
   if (pipe == nullptr) return "(xmllint did not start)";
   std::string out;

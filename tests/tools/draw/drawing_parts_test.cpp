@@ -71,8 +71,7 @@ TEST(PairTag, EveryTagOfALargeFrameIsDistinctAndFreeOfCDAndE) {
 TEST(MirrorPairs, NamedFromTheLowerBarAndASharedMirrorIsInBoth) {
   // Bars 1 and 3 both name bar 4 (the pairing lets a later bar take a
   // mirror bar again); bar 4 names the later one.
-  DrawnFrame f({{0, 0}, {0, 1}, {10, 0}, {10, 1}},
-               {{1, 2, 1, 4}, {2, 4, 1, 0}, {1, 2, 1, 4}, {3, 4, 1, 3}});
+  DrawnFrame f({{0, 0}, {0, 1}, {10, 0}, {10, 1}}, {{1, 2, 1, 4}, {2, 4, 1, 0}, {1, 2, 1, 4}, {3, 4, 1, 3}});
   const MirrorPairs m = mirror_pairs(*f.s, f.counts.NNOS, f.counts.NBAR, f.counts.XS);
   ASSERT_EQ(m.pairs.size(), 2u);
   EXPECT_EQ((std::vector<Whole>{m.pairs[0].lower, m.pairs[0].upper, m.pairs[1].lower, m.pairs[1].upper}),
@@ -93,9 +92,9 @@ TEST(MirrorPairs, OnlyABarThatMirrorsItselfIsSparedTheFlag) {
                {{1, 2}, {3, 4}, {5, 6}, {7, 3}, {3, 10}});
   const MirrorPairs m = mirror_pairs(*f.s, f.counts.NNOS, f.counts.NBAR, f.counts.XS);
   ASSERT_FLOAT_EQ(f.counts.XS, 5.0f);
-  EXPECT_EQ(m.state, (std::vector<MirrorState>{MirrorState::own_mirror, MirrorState::own_mirror,
-                                                MirrorState::unpaired, MirrorState::unpaired,
-                                                MirrorState::unpaired}));
+  EXPECT_EQ(m.state,
+            (std::vector<MirrorState>{MirrorState::own_mirror, MirrorState::own_mirror, MirrorState::unpaired,
+                                      MirrorState::unpaired, MirrorState::unpaired}));
   EXPECT_TRUE(m.pairs.empty());
 }
 
@@ -111,13 +110,15 @@ TEST(SupportKind, EveryCodeOtherThanZeroRestrains) {
   EXPECT_EQ(support_symbol(SupportKind::free, {1, 2}, 10, true), "");
   // Along x the symbol turns to the side of the node it was asked for.
   EXPECT_NE(support_symbol(SupportKind::side_roller, {1, 2}, 10, true).find("rotate(90)"), std::string::npos);
-  EXPECT_NE(support_symbol(SupportKind::side_roller, {1, 2}, 10, false).find("rotate(-90)"), std::string::npos);
+  EXPECT_NE(support_symbol(SupportKind::side_roller, {1, 2}, 10, false).find("rotate(-90)"),
+            std::string::npos);
   EXPECT_EQ(support_symbol(SupportKind::roller, {1, 2}, 10, false).find("rotate"), std::string::npos);
 }
 
 TEST(BarForces, TheEnvelopeShowsTheExtremeOfLargerMagnitude) {
-  DrawnFrame f({{0, 0}, {1, 0}},
-               {{1, 2, 1, 0, 5.0f, -8.0f, 2, 3}, {1, 2, 1, 0, 9.0f, -2.0f, 4, 1}, {1, 2, 1, 0, 6.0f, -6.0f, 2, 3}});
+  DrawnFrame f(
+      {{0, 0}, {1, 0}},
+      {{1, 2, 1, 0, 5.0f, -8.0f, 2, 3}, {1, 2, 1, 0, 9.0f, -2.0f, 4, 1}, {1, 2, 1, 0, 6.0f, -6.0f, 2, 3}});
   Store& s = *f.s;
   s.BL5.NCOB = 4;
   s.BL9.BESF_VM(slot(4, 3, 2)) = 1;

@@ -1,12 +1,13 @@
 // The picture of small frames whose page positions are worked out by hand,
 // read back with a real XML parser.
+#include "tools/draw/frame_drawing.h"
+
 #include <gtest/gtest.h>
 
 #include <regex>
 
 #include "support/test_support.h"
 #include "tools/draw/drawing_fixture.h"
-#include "tools/draw/frame_drawing.h"
 #include "tools/draw/label_layout.h"
 
 namespace toval::testing {
@@ -15,7 +16,9 @@ namespace {
 using tools::DrawingSources;
 using tools::frame_drawing;
 
-std::string element(const std::string& id) { return "//*[@id='" + id + "']"; }
+std::string element(const std::string& id) {
+  return "//*[@id='" + id + "']";
+}
 
 // A portal of two columns and a beam in two halves, symmetric about x = 5,
 // with one brace that has no mirror:
@@ -74,8 +77,9 @@ TEST_F(PortalPicture, NodesStandToScaleWithYUpward) {
   EXPECT_EQ(at("string(" + element("node-3") + "/@cy)"), "175");
   // The brace runs from node 1 to node 5 at (5, 4).
   const std::string brace = element("bar-5") + "/*[@class='member']";
-  EXPECT_EQ(at("concat(" + brace + "/@x1, ' ', " + brace + "/@y1, ' ', " + brace + "/@x2, ' ', " + brace + "/@y2)"),
-            "80 535 530 175");
+  EXPECT_EQ(
+      at("concat(" + brace + "/@x1, ' ', " + brace + "/@y1, ' ', " + brace + "/@x2, ' ', " + brace + "/@y2)"),
+      "80 535 530 175");
 }
 
 TEST_F(PortalPicture, TheAxisIsDashedAtItsAbscissaAndLabelled) {
@@ -119,8 +123,10 @@ TEST_F(PortalPicture, SupportsAndCharacteristicNodesSitOnTheirNodes) {
   EXPECT_EQ(at("count(" + supports + ")"), "2");
   EXPECT_EQ(at("string(" + supports + "[1]/@transform)"), "translate(80 535)");
   EXPECT_EQ(at("string(" + supports + "[2]/@transform)"), "translate(980 535)");
-  EXPECT_EQ(at("concat(" + element("mark-node-5") + "/@cx, ' ', " + element("mark-node-5") + "/@cy)"), "530 175");
-  EXPECT_EQ(at("concat(" + element("mark-node-2") + "/@cx, ' ', " + element("mark-node-2") + "/@cy)"), "80 175");
+  EXPECT_EQ(at("concat(" + element("mark-node-5") + "/@cx, ' ', " + element("mark-node-5") + "/@cy)"),
+            "530 175");
+  EXPECT_EQ(at("concat(" + element("mark-node-2") + "/@cx, ' ', " + element("mark-node-2") + "/@cy)"),
+            "80 175");
   EXPECT_EQ(at("count(//*[@class='mark'])"), "3");
   EXPECT_NE(svg.find("support: fixed"), std::string::npos);
   EXPECT_NE(svg.find("support: pinned"), std::string::npos);
@@ -154,7 +160,8 @@ TEST(FramePicture, OneCombinationDrawsItsOwnForcesAndBending) {
   for (const char* name : {"c2.svg", "all.svg"}) ASSERT_TRUE(parses_as_xml(dir.file(name)));
   EXPECT_EQ(xpath(dir.file("c2.svg"), "string(" + element("bar-3") + "/@class)"), "bar tension bending");
   EXPECT_EQ(xpath(dir.file("c2.svg"), "string(" + element("bar-1") + "/@class)"), "bar compression");
-  EXPECT_EQ(xpath(dir.file("c2.svg"), "string(" + element("bar-3") + "/*[@class='member']/@stroke-width)"), "7");
+  EXPECT_EQ(xpath(dir.file("c2.svg"), "string(" + element("bar-3") + "/*[@class='member']/@stroke-width)"),
+            "7");
   EXPECT_NE(dir.read("c2.svg").find("normal force of combination 2 of 2"), std::string::npos);
   // The envelope marks a bar in bending in any combination.
   EXPECT_EQ(xpath(dir.file("all.svg"), "count(//*[@class='bending'])"), "2");
@@ -200,8 +207,8 @@ std::vector<Label> labels_of(const std::string& svg) {
   std::vector<Label> out;
   for (auto it = std::sregex_iterator(svg.begin(), svg.end(), text); it != std::sregex_iterator(); ++it) {
     const std::smatch& m = *it;
-    out.push_back({m[1], std::stod(m[2]), std::stod(m[3]), std::stod(m[4]), m[5].matched ? m[5].str() : "start",
-                   m[6]});
+    out.push_back(
+        {m[1], std::stod(m[2]), std::stod(m[3]), std::stod(m[4]), m[5].matched ? m[5].str() : "start", m[6]});
   }
   return out;
 }

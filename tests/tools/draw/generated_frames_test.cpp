@@ -53,8 +53,9 @@ std::vector<Label> labels_of(const std::string& svg) {
                                  : m[5] == "end"  ? tools::Anchor::end
                                                   : tools::Anchor::start;
     const bool bold = m[6].str().find("font-weight=\"bold\"") != std::string::npos;
-    out.push_back({m[1], m[7],
-                   tools::text_box(std::stod(m[2]), std::stod(m[3]), m[7].str(), std::stod(m[4]), anchor, bold)});
+    out.push_back(
+        {m[1], m[7],
+         tools::text_box(std::stod(m[2]), std::stod(m[3]), m[7].str(), std::stod(m[4]), anchor, bold)});
   }
   return out;
 }
@@ -65,12 +66,14 @@ struct Stroke {
 
 std::vector<Stroke> strokes_of(const std::string& svg) {
   static const std::regex member(
-      "<line class=\"(?:member|bending)\" x1=\"([-0-9.]+)\" y1=\"([-0-9.]+)\" x2=\"([-0-9.]+)\" y2=\"([-0-9.]+)\" "
+      "<line class=\"(?:member|bending)\" x1=\"([-0-9.]+)\" y1=\"([-0-9.]+)\" x2=\"([-0-9.]+)\" "
+      "y2=\"([-0-9.]+)\" "
       "stroke=\"[^\"]*\" stroke-width=\"([0-9.]+)\"");
   std::vector<Stroke> out;
   for (auto it = std::sregex_iterator(svg.begin(), svg.end(), member); it != std::sregex_iterator(); ++it) {
     const std::smatch& m = *it;
-    out.push_back({std::stod(m[1]), std::stod(m[2]), std::stod(m[3]), std::stod(m[4]), std::stod(m[5]) / 2.0});
+    out.push_back(
+        {std::stod(m[1]), std::stod(m[2]), std::stod(m[3]), std::stod(m[4]), std::stod(m[5]) / 2.0});
   }
   return out;
 }
@@ -106,11 +109,13 @@ std::map<std::string, std::multiset<std::string>> texts_by_class(const std::stri
 
 std::vector<std::pair<std::string, Frame>> small_frames() {
   std::vector<std::pair<std::string, Frame>> frames = {{"portal", portal()}, {"gable", gable()}};
-  for (int panels = 1; panels <= 3; ++panels) frames.push_back({"roof truss " + std::to_string(panels), roof_truss(panels)});
+  for (int panels = 1; panels <= 3; ++panels)
+    frames.push_back({"roof truss " + std::to_string(panels), roof_truss(panels)});
   for (int panels : {2, 4}) frames.push_back({"truss " + std::to_string(panels), truss(panels)});
   for (int bays = 1; bays <= 3; ++bays)
     for (int storeys = 1; storeys * (2 * bays + 1) <= 20; ++storeys)
-      frames.push_back({"grid " + std::to_string(bays) + "x" + std::to_string(storeys), multi_storey(bays, storeys)});
+      frames.push_back(
+          {"grid " + std::to_string(bays) + "x" + std::to_string(storeys), multi_storey(bays, storeys)});
   return frames;
 }
 
@@ -119,8 +124,10 @@ TEST(GeneratedFrames, ASmallFrameShowsEveryNumberAndTagWithoutOverlap) {
     const Drawn d = draw(frame);
     ASSERT_LE(d.NBAR, 20) << name;
     auto texts = texts_by_class(d.svg);
-    for (Whole K = 1; K <= d.NBAR; ++K) EXPECT_EQ(texts["bar-number"].count(std::to_string(K)), 1u) << name << " bar " << K;
-    for (Whole K = 1; K <= d.NNOS; ++K) EXPECT_EQ(texts["node-number"].count(std::to_string(K)), 1u) << name << " node " << K;
+    for (Whole K = 1; K <= d.NBAR; ++K)
+      EXPECT_EQ(texts["bar-number"].count(std::to_string(K)), 1u) << name << " bar " << K;
+    for (Whole K = 1; K <= d.NNOS; ++K)
+      EXPECT_EQ(texts["node-number"].count(std::to_string(K)), 1u) << name << " node " << K;
     EXPECT_EQ(texts["pair-tag"].size(), 2u * static_cast<std::size_t>(d.pairs)) << name;
     expect_clear_labels(name, d.svg);
   }
@@ -133,7 +140,8 @@ TEST(GeneratedFrames, TagsGoOnPastZWithoutTheMarksLetters) {
   ASSERT_EQ(d.pairs, 36);
   auto texts = texts_by_class(d.svg);
   EXPECT_EQ(texts["pair-tag"].size(), 72u) << "every bar of a pair tagged";
-  for (const std::string& tag : texts["pair-tag"]) EXPECT_EQ(tag.find_first_of("CDE"), std::string::npos) << tag;
+  for (const std::string& tag : texts["pair-tag"])
+    EXPECT_EQ(tag.find_first_of("CDE"), std::string::npos) << tag;
   EXPECT_EQ(texts["pair-tag"].count("Z"), 2u);
   EXPECT_EQ(texts["pair-tag"].count("AA"), 2u);
   EXPECT_EQ(texts["pair-tag"].count("AP"), 2u) << "the 36th pair";

@@ -1,8 +1,8 @@
 // Labels refused where they would overlap one already placed, wherever the
 // boxes fall in the grid of cells.
-#include <gtest/gtest.h>
-
 #include "tools/draw/label_layout.h"
+
+#include <gtest/gtest.h>
 
 namespace toval::tools {
 namespace {

@@ -43,7 +43,8 @@ TEST_F(OfferedPicture, PrefixesEveryIdAndLeavesThePairListToThePage) {
   const std::string element = tools::services().page_picture(*run, request);
   const std::regex id(" id=\"([^\"]*)\"");
   int ids = 0;
-  for (auto m = std::sregex_iterator(element.begin(), element.end(), id); m != std::sregex_iterator(); ++m, ++ids)
+  for (auto m = std::sregex_iterator(element.begin(), element.end(), id); m != std::sregex_iterator();
+       ++m, ++ids)
     EXPECT_EQ((*m)[1].str().rfind("picture-", 0), 0u) << (*m)[1];
   EXPECT_GT(ids, 20);
   EXPECT_NE(element.find(">mirror pairs: see the table of pairs</text>"), std::string::npos);

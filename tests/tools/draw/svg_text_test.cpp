@@ -1,10 +1,10 @@
 // Text of any bytes made into XML character data; numbers written the same
 // way on every system.
+#include "tools/draw/svg_text.h"
+
 #include <gtest/gtest.h>
 
 #include <limits>
-
-#include "tools/draw/svg_text.h"
 
 namespace toval::tools {
 namespace {

@@ -9,12 +9,11 @@
 
 #include <cstdio>
 #include <memory>
-
 #include <nlohmann/json.hpp>
 
 #include "driver/run.h"
-#include "records/run_files.h"
 #include "records/run_error.h"
+#include "records/run_files.h"
 #include "tools/frame_files.h"
 #include "tools/tools_process.h"
 
@@ -25,7 +24,9 @@ using Json = nlohmann::json;
 
 constexpr int CASES = 30, COMBINATIONS = 120, PIECE = 10;
 
-std::string case_name(int k) { return "C" + std::to_string(k); }
+std::string case_name(int k) {
+  return "C" + std::to_string(k);
+}
 
 // Combination i (from 1): two to four terms over cases spread through the
 // list, with multipliers that differ from one combination to the next.
@@ -43,7 +44,8 @@ std::vector<std::pair<std::string, std::string>> terms_of(int i) {
 
 // The head, the given cases and the given combinations (numbered from 1).
 std::string combination_file(const std::vector<int>& cases, int first, int count) {
-  std::vector<std::string> out = {"COMBINACOES", "PROJETO GRANDE", "CLIENTE", "PORTICO DE MUITOS CASOS", "ELU", "FIMG"};
+  std::vector<std::string> out = {
+      "COMBINACOES", "PROJETO GRANDE", "CLIENTE", "PORTICO DE MUITOS CASOS", "ELU", "FIMG"};
   for (int c : cases) out.insert(out.end(), {case_name(c), "FIMC"});
   out.push_back("FIME");
   for (int i = first; i < first + count; ++i) {
@@ -137,7 +139,8 @@ TEST(BeyondTovalsCapacities, EveryPieceThatTovalTakesAgreesWithTheWholeExport) {
         expect_value(d["right"][2], s.BL8.DZ_D(C), "DZ right");
       }
       expect_value(d["axis"][1], s.BL8.DY_C(C), "DY axis");
-      const Json& supports = j["reactions"][static_cast<std::size_t>(cases[static_cast<std::size_t>(c)] - 1)]["supports"];
+      const Json& supports =
+          j["reactions"][static_cast<std::size_t>(cases[static_cast<std::size_t>(c)] - 1)]["supports"];
       for (std::size_t k = 0; k < supports.size(); ++k) {
         const Whole K = static_cast<Whole>(k + 1);
         ASSERT_EQ(supports[k]["node"], s.BL11.NO_RES(K));
@@ -148,7 +151,8 @@ TEST(BeyondTovalsCapacities, EveryPieceThatTovalTakesAgreesWithTheWholeExport) {
     }
     for (Whole I = 1; I <= PIECE; ++I)
       for (Whole K = 1; K <= static_cast<Whole>(bars); ++K) {
-        const std::size_t at = static_cast<std::size_t>(first + I - 2) * bars + static_cast<std::size_t>(K - 1);
+        const std::size_t at =
+            static_cast<std::size_t>(first + I - 2) * bars + static_cast<std::size_t>(K - 1);
         const Json& f = j["bar_forces"][at];
         ASSERT_EQ(f["combination"], first + I - 1);
         ASSERT_EQ(f["bar"], K);

@@ -55,8 +55,8 @@ TEST_F(ExampleExport, KeysInTheirOrderAndTheInputsAsRead) {
   EXPECT_TRUE(doc()["bars"][4]["mirror"].is_null());
   EXPECT_EQ(doc()["combinations"][1]["terms"][2]["case"], "W");
   EXPECT_EQ(real(doc()["combinations"][1]["terms"][2]["multiplier"]), 0.9f);
-  EXPECT_EQ(doc()["characteristic_nodes"], Json({{"left", 2}, {"axis", 3}, {"axis_left", nullptr},
-                                                 {"axis_right", nullptr}, {"right", 4}}));
+  EXPECT_EQ(doc()["characteristic_nodes"],
+            Json({{"left", 2}, {"axis", 3}, {"axis_left", nullptr}, {"axis_right", nullptr}, {"right", 4}}));
 }
 
 TEST_F(ExampleExport, CombinedReactionsAreTheMultipliedCaseReactions) {
@@ -68,8 +68,8 @@ TEST_F(ExampleExport, CombinedReactionsAreTheMultipliedCaseReactions) {
   const Json& s = c[1]["supports"];
   ASSERT_EQ(s.size(), 2u);
   EXPECT_EQ(s[0]["node"], 1);
-  expect_close(s[0]["reactions"][0], 7.476 + 7.515 - 14.904);  // 0.087
-  expect_close(s[0]["reactions"][1], 26.88 + 27.0 - 16.092);   // 37.788
+  expect_close(s[0]["reactions"][0], 7.476 + 7.515 - 14.904);    // 0.087
+  expect_close(s[0]["reactions"][1], 26.88 + 27.0 - 16.092);     // 37.788
   expect_close(s[0]["reactions"][2], -15.288 - 15.36 + 25.956);  // -4.692
   EXPECT_EQ(s[1]["node"], 5);
   expect_close(s[1]["reactions"][0], -7.476 - 7.515 - 4.356);  // -19.347
@@ -77,12 +77,13 @@ TEST_F(ExampleExport, CombinedReactionsAreTheMultipliedCaseReactions) {
   expect_close(s[1]["reactions"][2], 15.288 + 15.36 + 7.623);  // 38.271
   EXPECT_EQ(c[1]["missing_cases"], Json::array());
   // Combination 4 = 1.0 G + 1.4 W at node 1: the negated forces at the foot of bar 1.
-  expect_close(c[3]["supports"][0]["reactions"][0], 5.34 - 23.184);   // -17.844
-  expect_close(c[3]["supports"][0]["reactions"][1], 19.2 - 25.032);   // -5.832
+  expect_close(c[3]["supports"][0]["reactions"][0], 5.34 - 23.184);    // -17.844
+  expect_close(c[3]["supports"][0]["reactions"][1], 19.2 - 25.032);    // -5.832
   expect_close(c[3]["supports"][0]["reactions"][2], -10.92 + 40.376);  // 29.456
   // Each term added in 32 bits in term order: 1.4 x 5.34 then + 1.5 x 5.01.
   const float first = static_cast<float>(double{1.4f} * double{5.34f});
-  EXPECT_EQ(real(c[0]["supports"][0]["reactions"][0]), static_cast<float>(double{first} + double{1.5f} * double{5.01f}));
+  EXPECT_EQ(real(c[0]["supports"][0]["reactions"][0]),
+            static_cast<float>(double{first} + double{1.5f} * double{5.01f}));
 }
 
 TEST_F(ExampleExport, CombinedDisplacementsOfTheCharacteristicNodes) {
@@ -90,8 +91,8 @@ TEST_F(ExampleExport, CombinedDisplacementsOfTheCharacteristicNodes) {
   ASSERT_EQ(d.size(), 4u);
   // Combination 1 = 1.4 G + 1.5 Q; node 2 dx: G -0.000758, Q -0.0007106; node 3 dy:
   // G -0.0037962, Q -0.003559.
-  expect_close(d[0]["left"][0], 1.4 * -0.000758 + 1.5 * -0.0007106);   // -0.0021271
-  expect_close(d[0]["axis"][1], 1.4 * -0.0037962 + 1.5 * -0.003559);   // -0.01065318
+  expect_close(d[0]["left"][0], 1.4 * -0.000758 + 1.5 * -0.0007106);  // -0.0021271
+  expect_close(d[0]["axis"][1], 1.4 * -0.0037962 + 1.5 * -0.003559);  // -0.01065318
   // Combination 3 = 1.4 G + 1.4 W at node 4, dx: G 0.000758, W 0.0015606.
   expect_close(d[2]["right"][0], 1.4 * (0.000758 + 0.0015606));  // 0.00324604
   EXPECT_EQ(d[2]["missing_cases"], Json::array());

@@ -5,7 +5,6 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-
 #include <nlohmann/json.hpp>
 
 #include "tools/tools_process.h"
@@ -49,7 +48,9 @@ class PortalVariant : public ::testing::Test {
   void SetUp() override {
     copy_portal(dir_);
     std::string cmb = dir_.read("P1.DAT");
-    cmb.replace(cmb.find("EDIFICIO TESTE - GALPAO 1"), 25, "EDIF\xCD""CIO TESTE - GALP\xC3O 1");
+    cmb.replace(cmb.find("EDIFICIO TESTE - GALPAO 1"), 25,
+                "EDIF\xCD"
+                "CIO TESTE - GALP\xC3O 1");
     const std::size_t end = cmb.rfind("FIME");
     cmb.replace(end, 4,
                 "COMBINACAO 4\n    1.0       G1\n    2.0       X1\n    1.0       X1\nFIMC\n"
@@ -67,7 +68,9 @@ TEST_F(PortalVariant, ATermWhoseCaseIsNotListedLeavesOnlyItsCombinedReactionsAnd
   RunResult r = run_tools(dir_.path(), {"export", "V.DAT", "V.LIS"});
   ASSERT_EQ(r.status, 0) << r.err;
   const Json doc = Json::parse(r.out);
-  EXPECT_EQ(doc["titles"]["project"], "EDIF\xC3\x8D""CIO TESTE - GALP\xC3\x83O 1");
+  EXPECT_EQ(doc["titles"]["project"],
+            "EDIF\xC3\x8D"
+            "CIO TESTE - GALP\xC3\x83O 1");
   EXPECT_EQ(doc["cases"], Json({"G1", "Q1"}));
   ASSERT_EQ(doc["combinations"].size(), 5u);
 
@@ -91,18 +94,21 @@ TEST_F(PortalVariant, ATermWhoseCaseIsNotListedLeavesOnlyItsCombinedReactionsAnd
   EXPECT_EQ(doc["envelope"][0]["V"][0]["min_combination"], 5);
   EXPECT_EQ(doc["envelope"][0]["V"][0]["max_combination"], 1);
   // Bar 3's moments are 0 in every combination: the tie keeps combination 1.
-  EXPECT_EQ(doc["envelope"][2]["M"][1], Json({{"max", 0.0}, {"max_combination", 1}, {"min", 0.0}, {"min_combination", 1}}));
+  EXPECT_EQ(doc["envelope"][2]["M"][1],
+            Json({{"max", 0.0}, {"max_combination", 1}, {"min", 0.0}, {"min_combination", 1}}));
 
   // The combination without terms sums nothing: zero everywhere, nothing missing.
   const Json& empty = doc["combined_reactions"][4];
-  EXPECT_EQ(empty["supports"], Json::parse(R"([{"node":1,"reactions":[0.0,0.0,0.0]},{"node":4,"reactions":[0.0,0.0,0.0]}])"));
+  EXPECT_EQ(empty["supports"],
+            Json::parse(R"([{"node":1,"reactions":[0.0,0.0,0.0]},{"node":4,"reactions":[0.0,0.0,0.0]}])"));
   EXPECT_EQ(empty["missing_cases"], Json::array());
   EXPECT_EQ(doc["combined_displacements"][4]["axis"], Json({0.0, 0.0, 0.0}));
   EXPECT_EQ(doc["bar_forces"][4 * 3]["N"], 0.0);
 }
 
 TEST_F(PortalVariant, CsvRowsOfACombinationWithMissingCases) {
-  RunResult r = run_tools(dir_.path(), {"export", "--format", "csv", "--table", "combined_reactions", "V.DAT", "V.LIS"});
+  RunResult r = run_tools(dir_.path(),
+                          {"export", "--format", "csv", "--table", "combined_reactions", "V.DAT", "V.LIS"});
   ASSERT_EQ(r.status, 0) << r.err;
   const std::string expected =
       "combination,node,reaction_1,reaction_2,reaction_3,missing_cases\r\n"
@@ -122,9 +128,15 @@ TEST_F(PortalVariant, EveryTableIntoAFolderEachAsItsOwnTableGivesIt) {
   RunResult r = run_tools(dir_.path(), {"export", "--format", "csv", "-o", "tables/", "V.DAT", "V.LIS"});
   ASSERT_EQ(r.status, 0) << r.err;
   EXPECT_EQ(r.out, "");
-  const std::vector<std::string> names{"bar_forces.csv", "bars.csv", "combined_displacements.csv",
-                                       "combined_reactions.csv", "displacements.csv", "envelope.csv",
-                                       "nodes.csv", "pairs.csv", "reactions.csv"};
+  const std::vector<std::string> names{"bar_forces.csv",
+                                       "bars.csv",
+                                       "combined_displacements.csv",
+                                       "combined_reactions.csv",
+                                       "displacements.csv",
+                                       "envelope.csv",
+                                       "nodes.csv",
+                                       "pairs.csv",
+                                       "reactions.csv"};
   EXPECT_EQ(directory_names(dir_.file("tables")), names);
   for (const std::string& name : names) {
     const std::string table = name.substr(0, name.size() - 4);
@@ -139,7 +151,8 @@ TEST_F(PortalVariant, EveryTableIntoAFolderEachAsItsOwnTableGivesIt) {
   dir_.write("tables/pairs.csv", "kept\n");
   const std::string lis = dir_.read("V.LIS");
   dir_.write("CUT.LIS", lis.substr(0, lis.size() / 2));
-  RunResult failed = run_tools(dir_.path(), {"export", "--format", "csv", "-o", "tables", "V.DAT", "CUT.LIS"});
+  RunResult failed =
+      run_tools(dir_.path(), {"export", "--format", "csv", "-o", "tables", "V.DAT", "CUT.LIS"});
   EXPECT_EQ(failed.status, 1);
   EXPECT_EQ(dir_.read("tables/pairs.csv"), "kept\n");
   EXPECT_EQ(directory_names(dir_.file("tables")), names);

@@ -4,10 +4,9 @@
 // library does; an output file is replaced only by a complete text.
 #include <gtest/gtest.h>
 
+#include <nlohmann/json.hpp>
 #include <sstream>
 #include <stdexcept>
-
-#include <nlohmann/json.hpp>
 
 #include "../../../bench/bench_inputs.h"
 #include "tools/cli/json_text.h"
@@ -50,7 +49,8 @@ TEST(StreamedExport, TheDocumentIsTheTextOfItsOwnTree) {
   zz.replace(19, 2, "ZZ");
   dir.write("GRID.FRC", forces + zz);
 
-  for (const auto& [cmb_file, frc_file] : {std::pair{"GALPAO.CMB", "GALPAO.ESF"}, std::pair{"GRID.CMB", "GRID.FRC"}}) {
+  for (const auto& [cmb_file, frc_file] :
+       {std::pair{"GALPAO.CMB", "GALPAO.ESF"}, std::pair{"GRID.CMB", "GRID.FRC"}}) {
     const std::string text = streamed_document(dir.file(cmb_file), dir.file(frc_file));
     const Json tree = Json::parse(text);
     EXPECT_EQ(json_text(tree), text) << cmb_file;
@@ -66,8 +66,8 @@ TEST(StreamedExport, TheDocumentIsTheTextOfItsOwnTree) {
 
 // Each value as the writer gives it, and the same document as a tree.
 TEST(JsonWriter, LayoutWholeNumbersAndEscapesAsTheLibraryDumpsThem) {
-  const std::string awkward = std::string("quote \" backslash \\ slash / tab \t nl \n cr \r ") + '\x01' + '\x1f' +
-                              " del \x7f \xC3\x87 \xE2\x82\xAC \xF0\x9F\x99\x82";
+  const std::string awkward = std::string("quote \" backslash \\ slash / tab \t nl \n cr \r ") + '\x01' +
+                              '\x1f' + " del \x7f \xC3\x87 \xE2\x82\xAC \xF0\x9F\x99\x82";
   std::ostringstream out;
   JsonWriter w(out);
   w.begin_object();
@@ -114,7 +114,8 @@ TEST(JsonWriter, RealsInTheirShortestDigitsAtEveryDepth) {
   std::ostringstream out;
   JsonWriter w(out);
   w.begin_array();
-  for (const Real r : {6.0f, -0.0f, 1e-05f, 0.0001f, 1e+14f, 1e+15f, 1.9089614e+20f, -3.4028235e+38f, 1.4e-45f})
+  for (const Real r :
+       {6.0f, -0.0f, 1e-05f, 0.0001f, 1e+14f, 1e+15f, 1.9089614e+20f, -3.4028235e+38f, 1.4e-45f})
     w.value(r);
   w.begin_array();
   w.value(0.1f);

@@ -57,7 +57,8 @@ TEST(ReportText, EveryKeyHasATextInEveryLanguageAndTheLanguagesDiffer) {
 
 TEST(ReportText, PlaceholdersAreReplacedInOrder) {
   const PageText en(Language::en);
-  EXPECT_EQ(en.format(Text::made_by, {"2026-01-02 03:04 UTC", "9.9"}), "Issued on 2026-01-02 03:04 UTC by toval-tools 9.9.");
+  EXPECT_EQ(en.format(Text::made_by, {"2026-01-02 03:04 UTC", "9.9"}),
+            "Issued on 2026-01-02 03:04 UTC by toval-tools 9.9.");
   EXPECT_EQ(en.format(Text::axis_mean, {"3", "4"}), "mean 3/4");
   EXPECT_EQ(en.format(Text::combined_reactions_caption, {}), "REACTIONS - COMBINATION ");
 }
@@ -70,7 +71,8 @@ TEST(ReportTable, EscapesTextAndKeepsTheExactValue) {
   const std::string html = t.html();
   EXPECT_NE(html.find("<table id=\"t&lt;1&gt;\">"), std::string::npos);
   EXPECT_NE(html.find("<caption>x &amp; y</caption>"), std::string::npos);
-  EXPECT_NE(html.find("<th scope=\"row\" class=\"t\">&lt;r&gt;</th><td data-value=\"0.1\">0.10</td>"), std::string::npos);
+  EXPECT_NE(html.find("<th scope=\"row\" class=\"t\">&lt;r&gt;</th><td data-value=\"0.1\">0.10</td>"),
+            std::string::npos);
   // Rounded to zero for the eye, without a sign; the value stays exact.
   EXPECT_NE(html.find("data-value=\"-0.0001\">0.000</td>"), std::string::npos);
   EXPECT_NE(html.find("<th scope=\"col\" data-field=\"b\">B</th>"), std::string::npos);
@@ -81,10 +83,12 @@ TEST(ReportTable, EscapesTextAndKeepsTheExactValue) {
 TEST(ReportTable, GroupedHeadingsSpanTheirColumnsAndOthersSpanBothRows) {
   HtmlTable t("g", "c", {{"BAR"}, {"MAX", "", Mark::none, "N"}, {"MIN", "", Mark::none, "N"}, {"FLAG"}});
   const std::string html = t.html();
-  EXPECT_NE(html.find("<thead><tr><th scope=\"col\" rowspan=\"2\">BAR</th><th scope=\"colgroup\" colspan=\"2\">N</th>"
-                      "<th scope=\"col\" rowspan=\"2\">FLAG</th></tr>\n<tr><th scope=\"col\">MAX</th>"
-                      "<th scope=\"col\">MIN</th></tr>\n</thead>"),
-            std::string::npos)
+  EXPECT_NE(
+      html.find(
+          "<thead><tr><th scope=\"col\" rowspan=\"2\">BAR</th><th scope=\"colgroup\" colspan=\"2\">N</th>"
+          "<th scope=\"col\" rowspan=\"2\">FLAG</th></tr>\n<tr><th scope=\"col\">MAX</th>"
+          "<th scope=\"col\">MIN</th></tr>\n</thead>"),
+      std::string::npos)
       << html;
 }
 
@@ -144,7 +148,8 @@ TEST(ReportTable, OnlyTablesOfNumbersArePackedAndTheyKeepTheirHead) {
   // Caption and header as the plain table has them, the rows in the script.
   const std::string plain = numbers.html();
   EXPECT_EQ(packed->substr(0, plain.find("<tbody>")), plain.substr(0, plain.find("<tbody>")));
-  EXPECT_NE(packed->find("<script type=\"application/octet-stream\" class=\"packed-rows\">"), std::string::npos);
+  EXPECT_NE(packed->find("<script type=\"application/octet-stream\" class=\"packed-rows\">"),
+            std::string::npos);
   EXPECT_EQ(packed->find("<tr><th scope=\"row\">"), std::string::npos);
   EXPECT_EQ(packed->find('<', packed->find("class=\"packed-rows\">")), packed->find("</script>"));
 
@@ -176,7 +181,8 @@ TEST(ReportDate, FromTheSourceDateWhenItIsANumber) {
 }
 
 TEST(ReportPicture, OnlyTheSvgElementGoesIntoThePage) {
-  EXPECT_EQ(inline_svg("<?xml version=\"1.0\"?>\n<!-- made -->\n<svg a=\"1\"><g/></svg>\n"), "<svg a=\"1\"><g/></svg>");
+  EXPECT_EQ(inline_svg("<?xml version=\"1.0\"?>\n<!-- made -->\n<svg a=\"1\"><g/></svg>\n"),
+            "<svg a=\"1\"><g/></svg>");
   EXPECT_EQ(inline_svg("no picture"), "");
 }
 

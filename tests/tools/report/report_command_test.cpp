@@ -19,7 +19,9 @@ using tools::PageRequest;
 const std::string USAGE_LINE =
     "usage: toval-tools report [-o FILE.html] [--lang pt|en] [--office TEXT] COMBINATION_FILE FORCES_FILE\n";
 
-std::string source(const std::string& relative) { return std::string(TOVAL_SOURCE_DIR) + "/" + relative; }
+std::string source(const std::string& relative) {
+  return std::string(TOVAL_SOURCE_DIR) + "/" + relative;
+}
 
 std::size_t count(const std::string& text, const std::string& what) {
   std::size_t n = 0;
@@ -51,7 +53,8 @@ TEST(ReportPage, ASmallPortalIsWrittenByteForByteAsWorkedByHand) {
                    tools::InputFileFacts{"LIM.ESF", 2000, std::string(64, 'b')}};
   request.warnings = {InputWarning{"LIM.ESF", 7, 12, "a \"warning\" <here>"}};
   request.picture = "<?xml version=\"1.0\"?>\n<svg width=\"10\" height=\"10\"><title>F</title></svg>\n";
-  EXPECT_EQ(tools::report_page(run, request), read_file(source("tests/tools/data/report_small_portal/expected.html")));
+  EXPECT_EQ(tools::report_page(run, request),
+            read_file(source("tests/tools/data/report_small_portal/expected.html")));
 }
 
 // Beyond the threshold every bending table with rows is packed, with its
@@ -83,8 +86,10 @@ TEST(ReportPage, BendingTablesArePackedOnlyBeyondTheirThreshold) {
 TEST(ReportCommand, WritesOneSelfContainedPageInEitherLanguage) {
   TempDir dir;
   copy_example(dir);
-  RunResult pt = run_tools(dir.path(), {"report", "--office", "ESCRITORIO MODELO", "GALPAO.CMB", "GALPAO.ESF"});
-  RunResult en = run_tools(dir.path(), {"report", "--lang=en", "-o", "page.html", "GALPAO.CMB", "GALPAO.ESF"});
+  RunResult pt =
+      run_tools(dir.path(), {"report", "--office", "ESCRITORIO MODELO", "GALPAO.CMB", "GALPAO.ESF"});
+  RunResult en =
+      run_tools(dir.path(), {"report", "--lang=en", "-o", "page.html", "GALPAO.CMB", "GALPAO.ESF"});
   ASSERT_EQ(pt.status, 0) << pt.err;
   ASSERT_EQ(en.status, 0) << en.err;
   EXPECT_EQ(pt.err + en.err + en.out, "");
@@ -126,7 +131,8 @@ TEST(ReportCommand, AFrameWithWarningsAndAMissingCaseSaysSo) {
   // each), and the reason once for each; the envelope from 3 and 4 only.
   const std::string first = page.substr(page.find("<table id=\"combined_reactions-1\">"));
   EXPECT_EQ(count(first.substr(0, first.find("</table>")), "<td class=\"m\">missing</td>"), 6u);
-  EXPECT_EQ(count(page, "No values: &quot;Q&quot; is not in the case list"), 4u);  // reactions and displacements
+  EXPECT_EQ(count(page, "No values: &quot;Q&quot; is not in the case list"),
+            4u);  // reactions and displacements
   std::string envelope = page.substr(page.find("<table id=\"reaction_envelope\">"));
   envelope = envelope.substr(0, envelope.find("</table>"));
   EXPECT_EQ(envelope.find("class=\"m\""), std::string::npos);
