@@ -17,27 +17,28 @@ namespace toval::tools {
 namespace {
 
 // One line per subcommand.
-const Command COMMANDS[] = {
-    export_command(),       draw_command(),   check_command(),
-    combinations_command(), report_command(), diff_command(),
+const cli::Command COMMANDS[] = {
+    export_::export_command(), draw::draw_command(),
+    check::check_command(),    combinations::combinations_command(),
+    report::report_command(),  diff::diff_command(),
 };
 
 }  // namespace
 
-std::span<const Command> commands() {
+std::span<const cli::Command> commands() {
   return COMMANDS;
 }
 
-Services services() {
-  Services offers;
-  offers.picture = [](const LoadedRun& run) {
-    return frame_drawing(run.store(), run.counts(), {run.combination_file(), run.forces_file()}, 0);
+cli::Services services() {
+  cli::Services offers;
+  offers.picture = [](const cli::LoadedRun& run) {
+    return draw::frame_drawing(run.store(), run.counts(), {run.combination_file(), run.forces_file()}, 0);
   };
-  offers.page_picture = frame_picture;
+  offers.page_picture = draw::frame_picture;
   offers.input_warnings = [](const std::string& combination_file, const std::string& forces_file) {
-    return check_inputs(combination_file, forces_file).warnings;
+    return check::check_inputs(combination_file, forces_file).warnings;
   };
-  offers.results_json = write_results_json;
+  offers.results_json = export_::write_results_json;
   return offers;
 }
 

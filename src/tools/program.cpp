@@ -14,8 +14,8 @@ namespace toval::tools {
 
 namespace {
 
-const Command* find_command(std::string_view name) {
-  for (const Command& c : commands())
+const cli::Command* find_command(std::string_view name) {
+  for (const cli::Command& c : commands())
     if (c.name == name) return &c;
   return nullptr;
 }
@@ -26,7 +26,7 @@ std::string program_help() {
   text +=
       "\n\nTools over the results of a toval run: the same steps over the same combination and forces "
       "files,\nwithout the console dialogue.\n\nsubcommands:\n";
-  for (const Command& c : commands()) {
+  for (const cli::Command& c : commands()) {
     std::string line = "  " + std::string(c.name);
     line.resize(std::max<std::size_t>(line.size() + 2, 12), ' ');
     text += line + std::string(c.summary) + "\n";
@@ -51,13 +51,13 @@ int run_error(const RunError& error, int status) {
   return status;
 }
 
-int run_command(const Command& c, std::span<const std::string> args) {
+int run_command(const cli::Command& c, std::span<const std::string> args) {
   try {
     return c.run(args, services());
-  } catch (const HelpRequested&) {
-    write_output("", c.help);
+  } catch (const cli::HelpRequested&) {
+    cli::write_output("", c.help);
     return 0;
-  } catch (const UsageError& e) {
+  } catch (const cli::UsageError& e) {
     return usage_error(e.what(), c.usage);
   } catch (const RunError& error) {
     return run_error(error, c.fault_status);
@@ -70,31 +70,31 @@ int dispatch(std::span<const std::string> args) {
   if (first == "--help" || first == "-h") {
     if (args.size() > 1)
       return usage_error("unexpected argument '" + args[1] + "' after " + first, PROGRAM_USAGE);
-    write_output("", program_help());
+    cli::write_output("", program_help());
     return 0;
   }
   if (first == "--version") {
     if (args.size() > 1)
       return usage_error("unexpected argument '" + args[1] + "' after --version", PROGRAM_USAGE);
-    write_output("", "toval-tools " + std::string(VERSION) + "\n");
+    cli::write_output("", "toval-tools " + std::string(cli::VERSION) + "\n");
     return 0;
   }
   if (first == "help") {
     if (args.size() == 1) {
-      write_output("", program_help());
+      cli::write_output("", program_help());
       return 0;
     }
     if (args.size() > 2)
       return usage_error("unexpected argument '" + args[2] + "' after help " + args[1],
                          "toval-tools help SUBCOMMAND");
-    const Command* c = find_command(args[1]);
+    const cli::Command* c = find_command(args[1]);
     if (c == nullptr)
       return usage_error("unknown subcommand '" + args[1] + "'", "toval-tools help SUBCOMMAND");
-    write_output("", c->help);
+    cli::write_output("", c->help);
     return 0;
   }
   if (first.starts_with("-")) return usage_error("unknown option '" + first + "'", PROGRAM_USAGE);
-  const Command* c = find_command(first);
+  const cli::Command* c = find_command(first);
   if (c == nullptr) return usage_error("unknown subcommand '" + first + "'", PROGRAM_USAGE);
   return run_command(*c, args.subspan(1));
 }

@@ -15,10 +15,10 @@ constexpr std::string_view PROGRAM_USAGE =
     "toval-tools [--help | --version | help SUBCOMMAND | SUBCOMMAND ARGUMENTS...]";
 
 // Every subcommand, in the order --help lists them.
-std::span<const Command> commands();
+std::span<const cli::Command> commands();
 
 // The rooms' offers to each other, filled with the rooms' functions.
-Services services();
+cli::Services services();
 
 // `args` are the arguments after the program name; returns the exit status.
 // Help, the version and a subcommand's result go to standard output,

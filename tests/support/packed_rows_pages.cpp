@@ -23,7 +23,8 @@
 #include "tools/report/page_text.h"
 
 using namespace toval;
-using namespace toval::tools;
+using namespace toval::tools::report;
+namespace cli = toval::tools::cli;
 
 namespace {
 
@@ -86,7 +87,7 @@ void write_edge(const std::string& dir) {
 }
 
 void write_example(const std::string& dir, const std::string& examples) {
-  const LoadedRun run(examples + "/GALPAO.CMB", examples + "/GALPAO.ESF");
+  const cli::LoadedRun run(examples + "/GALPAO.CMB", examples + "/GALPAO.ESF");
   const PageText t(Language::en);
   write_page(dir + "/example.html",
              bending_section(run.store(), run.counts(), t, static_cast<std::size_t>(-1)));

@@ -11,7 +11,7 @@
 
 #include "combine/tolerance.h"
 
-namespace toval::tools {
+namespace toval::tools::check {
 
 namespace {
 
@@ -25,14 +25,14 @@ std::string fixed(double v, int decimals) {
   return buf;
 }
 
-bool fits(const FrameView& f, long ni, long nf, const FrameBar& b) {
+bool fits(const CheckedFrame& f, long ni, long nf, const FrameBar& b) {
   return bar_fits(f, f.node(ni), f.node(nf), b);
 }
 
 // Where the listed length and cosine of `bar` put node `end` of it, the
 // other end held: the abscissa from the cosine (its sign as the listing
 // writes it), the height from the length, on the side nearer where it is.
-std::vector<FramePoint> implied_places(const FrameView& f, const FrameBar& b, long end) {
+std::vector<FramePoint> implied_places(const CheckedFrame& f, const FrameBar& b, long end) {
   const bool final_end = end == b.nf;
   const FramePoint other = f.node(final_end ? b.ni : b.nf);
   const FramePoint here = f.node(end);
@@ -56,7 +56,7 @@ double to_thousandths(double v) {
 // The place for node k at which every bar meeting there fits, when the
 // listed lengths and cosines of `bar` give one: written to the listing's
 // three decimals, and with one coordinate kept where that one fits.
-std::optional<FramePoint> fitting_place(const FrameView& f, long k, const FrameBar& bar) {
+std::optional<FramePoint> fitting_place(const CheckedFrame& f, long k, const FrameBar& bar) {
   auto all_fit = [&](FramePoint p) {
     for (long other : f.bars_at[static_cast<std::size_t>(k - 1)]) {
       const FrameBar& b = f.bar(other);
@@ -109,7 +109,7 @@ std::map<long, long> written_numbers(const RunWatch& watch) {
 // Other node numbers at one end of the bar that fit its listed length and
 // cosine (its sign as written, or its magnitude only), with the column of
 // the first one's field.
-void search_node_numbers(const FrameView& f, const FrameBar& b, bool with_sign,
+void search_node_numbers(const CheckedFrame& f, const FrameBar& b, bool with_sign,
                          std::vector<std::string>& fitting, long& column) {
   const long nodes = static_cast<long>(f.nodes.size());
   auto try_fit = [&](long ni, long nf, long at_column, const std::string& what) {
@@ -126,7 +126,7 @@ void search_node_numbers(const FrameView& f, const FrameBar& b, bool with_sign,
   }
 }
 
-void tell_node(const FrameView& f, long k, FramePoint place, const std::vector<long>& disagreeing,
+void tell_node(const CheckedFrame& f, long k, FramePoint place, const std::vector<long>& disagreeing,
                const RunWatch& watch, HazardList& hazards, NamedGeometry& named) {
   long column = geometry_columns().x;
   const FramePoint here = f.node(k);
@@ -143,13 +143,13 @@ void tell_node(const FrameView& f, long k, FramePoint place, const std::vector<l
 }
 
 // Another node shares the coordinate that `value` stands for.
-bool shared(const FrameView& f, long k, bool x, double value) {
+bool shared(const CheckedFrame& f, long k, bool x, double value) {
   for (long j = 1; j <= static_cast<long>(f.nodes.size()); ++j)
     if (j != k && std::fabs((x ? f.node(j).x : f.node(j).y) - value) <= double{DT}) return true;
   return false;
 }
 
-bool on_a_node(const FrameView& f, FramePoint p) {
+bool on_a_node(const CheckedFrame& f, FramePoint p) {
   for (const FramePoint& q : f.nodes)
     if (std::fabs(q.x - p.x) <= double{DT} && std::fabs(q.y - p.y) <= double{DT}) return true;
   return false;
@@ -164,7 +164,7 @@ struct EndPlace {
 
 // One bar disagrees: the end of it whose bars all fit once it stands where
 // this bar puts it, the more likely of two first.
-std::optional<EndPlace> end_place(const FrameView& f, long bar) {
+std::optional<EndPlace> end_place(const CheckedFrame& f, long bar) {
   const FrameBar& b = f.bar(bar);
   std::optional<EndPlace> best;
   for (long end : {b.nf, b.ni}) {
@@ -183,7 +183,7 @@ std::optional<EndPlace> end_place(const FrameView& f, long bar) {
 
 }  // namespace
 
-NamedGeometry find_bar_length_hazards(const FrameView& f, const RunWatch& watch, HazardList& hazards) {
+NamedGeometry find_bar_length_hazards(const CheckedFrame& f, const RunWatch& watch, HazardList& hazards) {
   NamedGeometry named;
   const long bars = static_cast<long>(f.bars.size());
   const long nodes = static_cast<long>(f.nodes.size());
@@ -262,4 +262,4 @@ NamedGeometry find_bar_length_hazards(const FrameView& f, const RunWatch& watch,
   return named;
 }
 
-}  // namespace toval::tools
+}  // namespace toval::tools::check

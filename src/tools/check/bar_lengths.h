@@ -10,7 +10,7 @@
 #include "tools/check/hazard_list.h"
 #include "tools/check/run_watch.h"
 
-namespace toval::tools {
+namespace toval::tools::check {
 
 // What the warnings named, so that other geometry hazards do not tell the
 // same mistake again.
@@ -21,6 +21,6 @@ struct NamedGeometry {
 // A node whose bars all fit once it stands where their lengths and cosines
 // put it is told at its coordinate; any other bar at its own record, with
 // the node numbers that would fit it.
-NamedGeometry find_bar_length_hazards(const FrameView& frame, const RunWatch& watch, HazardList& hazards);
+NamedGeometry find_bar_length_hazards(const CheckedFrame& frame, const RunWatch& watch, HazardList& hazards);
 
-}  // namespace toval::tools
+}  // namespace toval::tools::check

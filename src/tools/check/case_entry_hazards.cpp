@@ -5,7 +5,7 @@
 #include "tools/check/combination_hazards.h"
 #include "tools/cli/combined_results.h"
 
-namespace toval::tools {
+namespace toval::tools::check {
 
 namespace {
 
@@ -43,7 +43,7 @@ void find_case_entry_hazards(const Store& s, const RunWatch& watch, const Listed
       if (no_combinations) ++k;
       continue;
     }
-    if (name == Name<4>::blank() || case_position(s, entries, name) != 0 || !has_block(blocks, name))
+    if (name == Name<4>::blank() || cli::case_position(s, entries, name) != 0 || !has_block(blocks, name))
       continue;
     hazards.warn(Source::combination_file, line, 1,
                  entry + " passes over this line, whose columns 1-4 name the case block " +
@@ -53,4 +53,4 @@ void find_case_entry_hazards(const Store& s, const RunWatch& watch, const Listed
   }
 }
 
-}  // namespace toval::tools
+}  // namespace toval::tools::check

@@ -8,9 +8,9 @@
 #include "tools/check/listed_blocks.h"
 #include "tools/check/run_watch.h"
 
-namespace toval::tools {
+namespace toval::tools::check {
 
 void find_case_entry_hazards(const Store& s, const RunWatch& watch, const ListedBlocks& blocks,
                              HazardList& hazards);
 
-}  // namespace toval::tools
+}  // namespace toval::tools::check

@@ -6,7 +6,7 @@
 #include "tools/cli/options.h"
 #include "tools/cli/output_file.h"
 
-namespace toval::tools {
+namespace toval::tools::check {
 
 namespace {
 
@@ -44,27 +44,27 @@ constexpr std::string_view HELP =
     "  1  a warning or an error was listed (or the list cannot be written)\n"
     "  2  the command line is wrong\n";
 
-constexpr OptionDefinition OPTIONS[] = {
+constexpr cli::OptionDefinition OPTIONS[] = {
     {"output", 'o', true, "FILE"},
 };
 
 constexpr std::string_view POSITIONALS[] = {"COMBINATION_FILE", "FORCES_FILE"};
 
-int run_check(std::span<const std::string> args, const Services&) {
-  Options options(OPTIONS, args);
+int run_check(std::span<const std::string> args, const cli::Services&) {
+  cli::Options options(OPTIONS, args);
   options.expect_positionals(POSITIONALS);
   const std::array<std::string, 2> inputs{options.positionals()[0], options.positionals()[1]};
   const std::string target = options.value("output").value_or("");
-  refuse_input_as_output(target, inputs);
+  cli::refuse_input_as_output(target, inputs);
   const CheckOutcome outcome = check_inputs(inputs[0], inputs[1]);
-  write_output(target, outcome.listing);
+  cli::write_output(target, outcome.listing);
   return outcome.status;
 }
 
 }  // namespace
 
-Command check_command() {
+cli::Command check_command() {
   return {"check", "the mistakes in the input files that change numbers silently", USAGE, HELP, run_check};
 }
 
-}  // namespace toval::tools
+}  // namespace toval::tools::check

@@ -4,8 +4,8 @@
 
 #include "tools/cli/command.h"
 
-namespace toval::tools {
+namespace toval::tools::check {
 
-Command check_command();
+cli::Command check_command();
 
-}  // namespace toval::tools
+}  // namespace toval::tools::check

@@ -7,7 +7,7 @@
 #include "records/run_error.h"
 #include "tools/cli/combined_results.h"
 
-namespace toval::tools {
+namespace toval::tools::check {
 
 namespace {
 
@@ -32,7 +32,7 @@ void case_list_hazards(const Store& s, Whole entries, HazardList& out) {
                    "for its displacements and reactions; write the case name in columns 1-4");
       continue;
     }
-    if (const Whole E = case_position(s, static_cast<Whole>(K - 1), name); E != 0) {
+    if (const Whole E = cli::case_position(s, static_cast<Whole>(K - 1), name); E != 0) {
       out.warn(Source::combination_file, line, 1,
                "case " + std::to_string(K) + " repeats the name " + quoted_name(name) + " of case " +
                    std::to_string(E) + " (line " + std::to_string(s.lines.case_line(E)) +
@@ -75,7 +75,7 @@ void term_hazards(const Store& s, Whole NCCAR, const RunWatch& watch, HazardList
                      " has no case name (a blank line in the term list?): the run looks for a case block "
                      "with a blank name and adds it into the combination; remove the line or write the "
                      "case name");
-      } else if (case_position(s, NCCAR, name) == 0) {
+      } else if (cli::case_position(s, NCCAR, name) == 0) {
         out.warn(Source::combination_file, line, name_column(watch, line),
                  term + " names case " + quoted_name(name) +
                      ", which is not in the case list: it is combined, but its displacements and reactions "
@@ -116,4 +116,4 @@ void find_combination_hazards(const Store& s, const RunWatch& watch, HazardList&
   if (s.lines.header_line(1) != 0) unused_cases(s, entries, hazards);
 }
 
-}  // namespace toval::tools
+}  // namespace toval::tools::check

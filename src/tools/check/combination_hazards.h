@@ -9,7 +9,7 @@
 #include "tools/check/hazard_list.h"
 #include "tools/check/run_watch.h"
 
-namespace toval::tools {
+namespace toval::tools::check {
 
 // Over what the combination file's reader has stored, as far as it got:
 // the case list once its entries are read, the terms once the whole file is.
@@ -19,4 +19,4 @@ void find_combination_hazards(const Store& s, const RunWatch& watch, HazardList&
 // (the count of a complete list, or as far as a failed run got).
 Whole case_entries_read(const Store& s, const RunWatch& watch);
 
-}  // namespace toval::tools
+}  // namespace toval::tools::check

@@ -9,7 +9,7 @@
 #include "records/text.h"
 #include "store/types.h"
 
-namespace toval::tools {
+namespace toval::tools::check {
 
 namespace {
 
@@ -100,4 +100,4 @@ std::vector<FieldShift> field_shifts(std::string_view record, std::span<const Nu
   return found;
 }
 
-}  // namespace toval::tools
+}  // namespace toval::tools::check

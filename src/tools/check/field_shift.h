@@ -8,7 +8,7 @@
 #include <string_view>
 #include <vector>
 
-namespace toval::tools {
+namespace toval::tools::check {
 
 // One numeric field of a record as the reader cut it (columns from 0).
 struct NumericCut {
@@ -31,4 +31,4 @@ struct FieldShift {
 // finding per record: the first column where a shift shows.
 std::vector<FieldShift> field_shifts(std::string_view record, std::span<const NumericCut> cuts);
 
-}  // namespace toval::tools
+}  // namespace toval::tools::check

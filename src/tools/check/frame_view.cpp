@@ -8,10 +8,10 @@
 #include "input/listing_dialect.h"
 #include "records/layout.h"
 
-namespace toval::tools {
+namespace toval::tools::check {
 
-FrameView frame_view(const Store& s, const RunCounts& c) {
-  FrameView f;
+CheckedFrame frame_view(const Store& s, const RunCounts& c) {
+  CheckedFrame f;
   for (Whole k = 1; k <= c.NNOS; ++k) f.nodes.push_back({double{s.BL2.X(k)}, double{s.BL2.Y(k)}});
   f.bars_at.resize(f.nodes.size());
   for (Whole k = 1; k <= c.NBAR; ++k) {
@@ -40,7 +40,7 @@ bool cosine_fits(FramePoint a, FramePoint b, double cosine, bool with_sign) {
   return std::fabs(std::fabs(cosine) - std::fabs(b.x - a.x) / d) <= tolerance;
 }
 
-std::vector<long> unmatched_nodes(const FrameView& f, double axis, std::size_t limit) {
+std::vector<long> unmatched_nodes(const CheckedFrame& f, double axis, std::size_t limit) {
   std::vector<long> by_x(f.nodes.size());
   for (std::size_t k = 0; k < by_x.size(); ++k) by_x[k] = static_cast<long>(k) + 1;
   std::sort(by_x.begin(), by_x.end(), [&](long a, long b) { return f.node(a).x < f.node(b).x; });
@@ -86,4 +86,4 @@ int listed_decimals(double v) {
   return thousandths % 1000 == 0 ? 0 : thousandths % 100 == 0 ? 1 : thousandths % 10 == 0 ? 2 : 3;
 }
 
-}  // namespace toval::tools
+}  // namespace toval::tools::check

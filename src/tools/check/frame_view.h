@@ -9,7 +9,7 @@
 #include "driver/analysis.h"
 #include "store/store.h"
 
-namespace toval::tools {
+namespace toval::tools::check {
 
 struct FramePoint {
   double x = 0, y = 0;
@@ -20,7 +20,7 @@ struct FrameBar {
   double length = 0, cosine = 0;  // as listed
 };
 
-struct FrameView {
+struct CheckedFrame {
   std::vector<FramePoint> nodes;           // node k at k - 1
   std::vector<FrameBar> bars;              // bar k at k - 1
   std::vector<std::vector<long>> bars_at;  // the bars (from 1) that meet at node k, at k - 1
@@ -34,7 +34,7 @@ struct FrameView {
   const FrameBar& bar(long k) const { return bars[static_cast<std::size_t>(k - 1)]; }
 };
 
-FrameView frame_view(const Store& s, const RunCounts& counts);
+CheckedFrame frame_view(const Store& s, const RunCounts& counts);
 
 // A bar from `a` to `b` fits a listed length when the two differ by no more
 // than a relative 1e-3 of the distance or DT, whichever is larger, and a
@@ -42,7 +42,7 @@ FrameView frame_view(const Store& s, const RunCounts& counts);
 // listing's rounding of coordinates leaves.
 bool length_fits(FramePoint a, FramePoint b, double length);
 bool cosine_fits(FramePoint a, FramePoint b, double cosine, bool with_sign);
-inline bool bar_fits(const FrameView& f, FramePoint a, FramePoint b, const FrameBar& bar) {
+inline bool bar_fits(const CheckedFrame& f, FramePoint a, FramePoint b, const FrameBar& bar) {
   (void)f;  // listings differ in the cosine's sign; its magnitude is what the run uses
   return length_fits(a, b, bar.length) && cosine_fits(a, b, bar.cosine, false);
 }
@@ -50,7 +50,7 @@ inline bool bar_fits(const FrameView& f, FramePoint a, FramePoint b, const Frame
 // Nodes (from 1) with no node at their mirror place about the vertical line
 // x = axis (within DT in both coordinates; a node on the line mirrors
 // itself), at most `limit` of them.
-std::vector<long> unmatched_nodes(const FrameView& f, double axis, std::size_t limit);
+std::vector<long> unmatched_nodes(const CheckedFrame& f, double axis, std::size_t limit);
 
 // A coordinate or length as a reader writes it: 16, 15.01, -0.5.
 std::string coordinate_text(double v);
@@ -66,4 +66,4 @@ GeometryColumns geometry_columns();
 // Digits after the point as the listing writes a value to three decimals.
 int listed_decimals(double v);
 
-}  // namespace toval::tools
+}  // namespace toval::tools::check

@@ -10,7 +10,7 @@
 #include "combine/simetria.h"
 #include "combine/tolerance.h"
 
-namespace toval::tools {
+namespace toval::tools::check {
 
 namespace {
 
@@ -111,4 +111,4 @@ void find_support_nodes(const Store& s, const RunCounts& c, const RunWatch& watc
   }
 }
 
-}  // namespace toval::tools
+}  // namespace toval::tools::check

@@ -10,7 +10,7 @@
 #include "tools/check/hazard_list.h"
 #include "tools/check/run_watch.h"
 
-namespace toval::tools {
+namespace toval::tools::check {
 
 // How much wider than the run's own the tolerance is when looking for bars
 // that nearly mirror each other.
@@ -27,4 +27,4 @@ void find_near_mirror_bars(const Store& s, const RunCounts& counts, const RunWat
 // nodes, or on the axis above the level where the frame stands).
 void find_support_nodes(const Store& s, const RunCounts& counts, const RunWatch& watch, HazardList& hazards);
 
-}  // namespace toval::tools
+}  // namespace toval::tools::check

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <tuple>
 
-namespace toval::tools {
+namespace toval::tools::check {
 
 void HazardList::warn(Source source, long line, long column, std::string text) {
   for (const Hazard& h : warnings_)
@@ -33,8 +33,8 @@ std::vector<const Hazard*> HazardList::ordered_warnings() const {
   return order;
 }
 
-std::vector<InputWarning> HazardList::warning_records() const {
-  std::vector<InputWarning> records;
+std::vector<cli::InputWarning> HazardList::warning_records() const {
+  std::vector<cli::InputWarning> records;
   for (const Hazard* h : ordered_warnings()) records.push_back({file_of(*h), h->line, h->column, h->text});
   return records;
 }
@@ -51,4 +51,4 @@ std::string hazard_count(std::size_t warnings, bool failed) {
   return failed ? count + ", 1 error" : count;
 }
 
-}  // namespace toval::tools
+}  // namespace toval::tools::check

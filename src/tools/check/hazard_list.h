@@ -7,7 +7,7 @@
 
 #include "tools/cli/input_warning.h"
 
-namespace toval::tools {
+namespace toval::tools::check {
 
 // Which of the two input files a hazard stands in.
 enum class Source { combination_file, forces_file };
@@ -39,7 +39,7 @@ class HazardList {
   // and each file's in line order, then the error, then the count.
   std::string listing() const;
   // The warnings of the listing, in its order, as plain records.
-  std::vector<InputWarning> warning_records() const;
+  std::vector<cli::InputWarning> warning_records() const;
 
  private:
   std::string line_of(const Hazard& h) const;
@@ -54,4 +54,4 @@ class HazardList {
 // "0 warnings", "1 warning", "3 warnings, 1 error".
 std::string hazard_count(std::size_t warnings, bool failed);
 
-}  // namespace toval::tools
+}  // namespace toval::tools::check

@@ -17,14 +17,15 @@
 #include "tools/check/section_numbering.h"
 #include "tools/cli/loaded_run.h"
 
-namespace toval::tools {
+namespace toval::tools::check {
 
 CheckOutcome check_inputs(const std::string& combination_file, const std::string& forces_file) {
   HazardList hazards(combination_file, forces_file);
   std::optional<RunError> fault;
-  std::unique_ptr<LoadedRun> run;
+  std::unique_ptr<cli::LoadedRun> run;
   try {
-    run = std::make_unique<LoadedRun>(combination_file, forces_file, LoadedRun::Deferred::run_later);
+    run =
+        std::make_unique<cli::LoadedRun>(combination_file, forces_file, cli::LoadedRun::Deferred::run_later);
   } catch (const RunError& e) {
     fault = e;
   }
@@ -42,7 +43,7 @@ CheckOutcome check_inputs(const std::string& combination_file, const std::string
     find_case_entry_hazards(s, watch, blocks, hazards);
     find_listing_hazards(blocks, hazards);
     find_section_numbering(watch, hazards);
-    const FrameView frame = frame_view(s, run->counts());
+    const CheckedFrame frame = frame_view(s, run->counts());
     NamedGeometry named = find_bar_length_hazards(frame, watch, hazards);
     find_near_symmetry(s, run->counts(), frame, watch, named, hazards);
     if (unmatched_nodes(frame, double{run->counts().XS}, 1).empty())
@@ -56,4 +57,4 @@ CheckOutcome check_inputs(const std::string& combination_file, const std::string
   return {hazards.listing(), hazards.failed() || hazards.warnings() > 0 ? 1 : 0, hazards.warning_records()};
 }
 
-}  // namespace toval::tools
+}  // namespace toval::tools::check

@@ -7,14 +7,14 @@
 
 #include "tools/cli/input_warning.h"
 
-namespace toval::tools {
+namespace toval::tools::check {
 
 struct CheckOutcome {
-  std::string listing;                 // the hazard lines and the count closing them
-  int status = 0;                      // 0 nothing found, 1 something found
-  std::vector<InputWarning> warnings;  // the warning lines of the listing
+  std::string listing;                      // the hazard lines and the count closing them
+  int status = 0;                           // 0 nothing found, 1 something found
+  std::vector<cli::InputWarning> warnings;  // the warning lines of the listing
 };
 
 CheckOutcome check_inputs(const std::string& combination_file, const std::string& forces_file);
 
-}  // namespace toval::tools
+}  // namespace toval::tools::check

@@ -5,7 +5,7 @@
 #include "input/listing.h"
 #include "records/run_error.h"
 
-namespace toval::tools {
+namespace toval::tools::check {
 
 namespace {
 
@@ -47,4 +47,4 @@ ListedBlocks listed_blocks(Listing& listing, Whole NNOS) {
   return out;
 }
 
-}  // namespace toval::tools
+}  // namespace toval::tools::check

@@ -12,7 +12,7 @@ namespace toval {
 class Listing;
 }
 
-namespace toval::tools {
+namespace toval::tools::check {
 
 struct ListedHeading {
   Name<4> name;
@@ -45,4 +45,4 @@ struct ListedBlocks {
 // passed in the blocks whose resultants it read.
 ListedBlocks listed_blocks(Listing& listing, Whole NNOS);
 
-}  // namespace toval::tools
+}  // namespace toval::tools::check

@@ -5,7 +5,7 @@
 
 #include "tools/check/combination_hazards.h"
 
-namespace toval::tools {
+namespace toval::tools::check {
 
 namespace {
 
@@ -78,4 +78,4 @@ void find_listing_hazards(const ListedBlocks& blocks, HazardList& hazards) {
   }
 }
 
-}  // namespace toval::tools
+}  // namespace toval::tools::check

@@ -5,8 +5,8 @@
 #include "tools/check/hazard_list.h"
 #include "tools/check/listed_blocks.h"
 
-namespace toval::tools {
+namespace toval::tools::check {
 
 void find_listing_hazards(const ListedBlocks& blocks, HazardList& hazards);
 
-}  // namespace toval::tools
+}  // namespace toval::tools::check

@@ -13,7 +13,7 @@
 #include "records/run_error.h"
 #include "tools/check/geometry_hazards.h"
 
-namespace toval::tools {
+namespace toval::tools::check {
 
 namespace {
 
@@ -25,7 +25,7 @@ constexpr std::size_t MIDPOINTS_HELD = 2'000'000;
 // Bars that the run's pairing pairs, with node `moved` (0: none) at `to`
 // and the lengths and cosines of its bars as those coordinates give them
 // (a listing written from the corrected frame would list those).
-long paired_bars(const Store& s, const RunCounts& c, const FrameView& f, long moved, FramePoint to) {
+long paired_bars(const Store& s, const RunCounts& c, const CheckedFrame& f, long moved, FramePoint to) {
   Nodes nodes = s.BL2;
   Bars bars = s.BL3;
   if (moved != 0) {
@@ -55,7 +55,7 @@ long paired_bars(const Store& s, const RunCounts& c, const FrameView& f, long mo
 // Axes that many nodes mirror about: midpoints of two nodes at one height,
 // and the abscissa of each node (which mirrors itself on its axis), gathered
 // within DT; the most often met first.
-std::vector<double> likely_axes(const FrameView& f) {
+std::vector<double> likely_axes(const CheckedFrame& f) {
   const double dt = double{DT};
   std::vector<FramePoint> by_y = f.nodes;
   std::sort(by_y.begin(), by_y.end(), [](FramePoint a, FramePoint b) { return a.y < b.y; });
@@ -98,7 +98,7 @@ struct Fix {
 
 // How far the listed lengths and cosines of the bars at `node` are from
 // its coordinates at `p`.
-double residual(const FrameView& f, long node, FramePoint p) {
+double residual(const CheckedFrame& f, long node, FramePoint p) {
   double sum = 0;
   for (long bar : f.bars_at[static_cast<std::size_t>(node - 1)]) {
     const FrameBar& b = f.bar(bar);
@@ -113,7 +113,7 @@ double residual(const FrameView& f, long node, FramePoint p) {
 // How much more the fix looks like the slip than its alternative: the
 // value written is rounder, other nodes share it, the bars' listed lengths
 // fit the moved node better (a listing edited after it was written).
-std::tuple<int, long, long> likelihood(const FrameView& f, const Fix& fix) {
+std::tuple<int, long, long> likelihood(const CheckedFrame& f, const Fix& fix) {
   const FramePoint here = f.node(fix.node);
   const long fit_gain =
       std::lround((residual(f, fix.node, here) - residual(f, fix.node, fix.to)) / double{DT});
@@ -142,7 +142,7 @@ bool one_digit_apart(double a, double b) {
 
 // Moves of one coordinate of one node that make every node mirror another
 // about `axis`, given the nodes without a mirror node there.
-std::vector<Fix> fixes_about(const FrameView& f, double axis, const std::vector<long>& unmatched) {
+std::vector<Fix> fixes_about(const CheckedFrame& f, double axis, const std::vector<long>& unmatched) {
   const double dt = double{DT};
   std::vector<Fix> out;
   if (unmatched.size() == 1) {
@@ -164,7 +164,7 @@ std::vector<Fix> fixes_about(const FrameView& f, double axis, const std::vector<
 
 }  // namespace
 
-void find_near_symmetry(const Store& s, const RunCounts& c, const FrameView& f, const RunWatch& watch,
+void find_near_symmetry(const Store& s, const RunCounts& c, const CheckedFrame& f, const RunWatch& watch,
                         NamedGeometry& named, HazardList& hazards) {
   if (f.nodes.size() < 3 || f.bars.size() < 2) return;
   // Every node mirrors another about the run's axis: the nodes are as
@@ -235,4 +235,4 @@ void find_near_symmetry(const Store& s, const RunCounts& c, const FrameView& f, 
   }
 }
 
-}  // namespace toval::tools
+}  // namespace toval::tools::check

@@ -11,7 +11,7 @@
 #include "tools/check/hazard_list.h"
 #include "tools/check/run_watch.h"
 
-namespace toval::tools {
+namespace toval::tools::check {
 
 // A node moved by less than this share of the frame's width, by one digit,
 // to where its bars' listed lengths put it, is a slip rather than the design.
@@ -20,7 +20,7 @@ constexpr double NEAR_SYMMETRY_SHARE = 0.05;
 // Told at the node record, with the coordinate that would make every node
 // mirror another and more bars pair; nodes in `named` are left alone, and
 // the node told is added.
-void find_near_symmetry(const Store& s, const RunCounts& counts, const FrameView& frame,
+void find_near_symmetry(const Store& s, const RunCounts& counts, const CheckedFrame& frame,
                         const RunWatch& watch, NamedGeometry& named, HazardList& hazards);
 
-}  // namespace toval::tools
+}  // namespace toval::tools::check

@@ -2,7 +2,7 @@
 
 #include <cstdio>
 
-namespace toval::tools {
+namespace toval::tools::check {
 
 ErrorPlace error_place(const RunError& error, const std::string& combination_file) {
   const ErrorFields& f = error.fields();
@@ -22,4 +22,4 @@ ErrorPlace error_place(const RunError& error, const std::string& combination_fil
   return place;
 }
 
-}  // namespace toval::tools
+}  // namespace toval::tools::check

@@ -7,7 +7,7 @@
 #include "records/run_error.h"
 #include "tools/check/hazard_list.h"
 
-namespace toval::tools {
+namespace toval::tools::check {
 
 struct ErrorPlace {
   Source source = Source::forces_file;
@@ -21,4 +21,4 @@ struct ErrorPlace {
 // arithmetic comes from the forces file's values.
 ErrorPlace error_place(const RunError& error, const std::string& combination_file);
 
-}  // namespace toval::tools
+}  // namespace toval::tools::check

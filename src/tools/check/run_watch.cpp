@@ -7,7 +7,7 @@
 #include "records/run_error.h"
 #include "records/text.h"
 
-namespace toval::tools {
+namespace toval::tools::check {
 
 namespace {
 
@@ -244,4 +244,4 @@ const TermCut* RunWatch::term(long line) const {
   return it == terms_.end() ? nullptr : &it->second;
 }
 
-}  // namespace toval::tools
+}  // namespace toval::tools::check

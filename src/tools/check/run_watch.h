@@ -13,7 +13,7 @@
 #include "tools/check/field_shift.h"
 #include "tools/check/hazard_list.h"
 
-namespace toval::tools {
+namespace toval::tools::check {
 
 // How a term record's fields were cut (columns from 0).
 struct TermCut {
@@ -94,4 +94,4 @@ class RunWatch final : public ReadWatch {
   Pending pending_;
 };
 
-}  // namespace toval::tools
+}  // namespace toval::tools::check

@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-namespace toval::tools {
+namespace toval::tools::check {
 
 namespace {
 
@@ -76,4 +76,4 @@ void find_section_numbering(const RunWatch& watch, HazardList& hazards) {
   numbering(watch.bar_records(), "bar", false, hazards);
 }
 
-}  // namespace toval::tools
+}  // namespace toval::tools::check

@@ -6,10 +6,10 @@
 #include "tools/check/hazard_list.h"
 #include "tools/check/run_watch.h"
 
-namespace toval::tools {
+namespace toval::tools::check {
 
 // One warning per section, at its first record whose number is not its
 // position.
 void find_section_numbering(const RunWatch& watch, HazardList& hazards);
 
-}  // namespace toval::tools
+}  // namespace toval::tools::check

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-namespace toval::tools {
+namespace toval::tools::cli {
 
 Whole case_position(const Store& s, Whole NCCAR, const Name<4>& name) {
   for (Whole P = 1; P <= NCCAR; ++P)
@@ -21,4 +21,4 @@ std::vector<Name<4>> missing_cases(const Store& s, Whole NCCAR, Whole I) {
   return missing;
 }
 
-}  // namespace toval::tools
+}  // namespace toval::tools::cli

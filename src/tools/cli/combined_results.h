@@ -8,7 +8,7 @@
 #include "combine/term_sum.h"
 #include "store/store.h"
 
-namespace toval::tools {
+namespace toval::tools::cli {
 
 // Position of a case name in the case list: the first case with exactly
 // that name, blanks included; 0 when the list has none.
@@ -30,4 +30,4 @@ Real combined_value(const Store& s, Whole NCCAR, Whole I, ValueOf value) {
   return sum;
 }
 
-}  // namespace toval::tools
+}  // namespace toval::tools::cli

@@ -8,7 +8,7 @@
 
 #include "tools/cli/services.h"
 
-namespace toval::tools {
+namespace toval::tools::cli {
 
 struct Command {
   std::string_view name;     // "export"
@@ -24,4 +24,4 @@ struct Command {
   int fault_status = 1;
 };
 
-}  // namespace toval::tools
+}  // namespace toval::tools::cli

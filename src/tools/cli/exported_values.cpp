@@ -6,7 +6,7 @@
 
 #include "tools/cli/utf8_text.h"
 
-namespace toval::tools {
+namespace toval::tools::cli {
 
 // Shortest digits from the scientific form, then laid out as JSON writers
 // usually do: plain up to 15 digits before the point and down to 0.000ddd,
@@ -67,4 +67,4 @@ std::string name_text(std::string_view bytes) {
   return text;
 }
 
-}  // namespace toval::tools
+}  // namespace toval::tools::cli

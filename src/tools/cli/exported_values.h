@@ -8,7 +8,7 @@
 
 #include "store/types.h"
 
-namespace toval::tools {
+namespace toval::tools::cli {
 
 // The shortest digits that read back as the finite `value`: value =
 // ±0.digits x 10^n, the digits without trailing zeros ("0" for zero).
@@ -31,4 +31,4 @@ double real_number(Real value);
 // other byte taken as Latin-1; trailing blanks dropped.
 std::string name_text(std::string_view bytes);
 
-}  // namespace toval::tools
+}  // namespace toval::tools::cli

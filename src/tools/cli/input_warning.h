@@ -4,7 +4,7 @@
 
 #include <string>
 
-namespace toval::tools {
+namespace toval::tools::cli {
 
 struct InputWarning {
   std::string file;  // as the user named it
@@ -13,4 +13,4 @@ struct InputWarning {
   std::string text;
 };
 
-}  // namespace toval::tools
+}  // namespace toval::tools::cli

@@ -6,7 +6,7 @@
 
 #include "tools/cli/exported_values.h"
 
-namespace toval::tools {
+namespace toval::tools::cli {
 
 namespace {
 
@@ -124,4 +124,4 @@ std::string json_text(const Json& document) {
   return std::move(out).str();
 }
 
-}  // namespace toval::tools
+}  // namespace toval::tools::cli

@@ -14,7 +14,7 @@
 
 #include "store/types.h"
 
-namespace toval::tools {
+namespace toval::tools::cli {
 
 // A document written value by value: indented by two blanks per level,
 // "{}" and "[]" when empty, the library's escaping of strings, every real in
@@ -66,4 +66,4 @@ std::string json_text(const nlohmann::ordered_json& document);
 // whole number ("6.0", "-2.5e-05").
 std::string real_json_text(Real value);
 
-}  // namespace toval::tools
+}  // namespace toval::tools::cli

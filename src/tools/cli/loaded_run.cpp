@@ -4,7 +4,7 @@
 
 #include "records/run_error.h"
 
-namespace toval::tools {
+namespace toval::tools::cli {
 
 namespace {
 
@@ -38,4 +38,4 @@ void LoadedRun::run() {
   analyse(*store_, *files_, *listing_, counts_);
 }
 
-}  // namespace toval::tools
+}  // namespace toval::tools::cli

@@ -11,7 +11,7 @@
 #include "store/store.h"
 #include "tools/cli/tools_capacities.h"
 
-namespace toval::tools {
+namespace toval::tools::cli {
 
 class LoadedRun {
  public:
@@ -44,4 +44,4 @@ class LoadedRun {
   RunCounts counts_;
 };
 
-}  // namespace toval::tools
+}  // namespace toval::tools::cli

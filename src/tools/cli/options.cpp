@@ -4,7 +4,7 @@
 
 #include "tools/cli/usage_error.h"
 
-namespace toval::tools {
+namespace toval::tools::cli {
 
 Options::Options(std::span<const OptionDefinition> definitions, std::span<const std::string> args)
     : definitions_(definitions) {
@@ -81,4 +81,4 @@ void Options::expect_positionals(std::span<const std::string_view> names) const 
     throw UsageError("unexpected argument '" + positionals_[names.size()] + "'");
 }
 
-}  // namespace toval::tools
+}  // namespace toval::tools::cli

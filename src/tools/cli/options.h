@@ -10,7 +10,7 @@
 #include <string_view>
 #include <vector>
 
-namespace toval::tools {
+namespace toval::tools::cli {
 
 struct OptionDefinition {
   std::string_view name;   // long name without dashes: "format"
@@ -47,4 +47,4 @@ class Options {
   std::vector<std::string> positionals_;
 };
 
-}  // namespace toval::tools
+}  // namespace toval::tools::cli

@@ -12,7 +12,7 @@
 #include "records/report_unit.h"
 #include "records/run_error.h"
 
-namespace toval::tools {
+namespace toval::tools::cli {
 
 namespace {
 
@@ -150,4 +150,4 @@ void write_output(const std::string& target, const std::function<void(std::ostre
   write_failure(target, failure);
 }
 
-}  // namespace toval::tools
+}  // namespace toval::tools::cli

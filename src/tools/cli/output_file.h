@@ -8,7 +8,7 @@
 #include <string>
 #include <string_view>
 
-namespace toval::tools {
+namespace toval::tools::cli {
 
 // True for "" (no -o) and "-": the result goes to standard output.
 bool is_stdout(std::string_view target);
@@ -28,4 +28,4 @@ void write_output(const std::string& target, std::string_view text);
 // stream, which `write` may go on writing to; it leaves as the same RunError.
 void write_output(const std::string& target, const std::function<void(std::ostream&)>& write);
 
-}  // namespace toval::tools
+}  // namespace toval::tools::cli

@@ -12,7 +12,7 @@
 #include "tools/cli/input_warning.h"
 #include "tools/cli/loaded_run.h"
 
-namespace toval::tools {
+namespace toval::tools::cli {
 
 class LoadedRun;
 
@@ -49,4 +49,4 @@ struct Services {
   std::function<void(LoadedRun&, std::ostream&)> results_json;
 };
 
-}  // namespace toval::tools
+}  // namespace toval::tools::cli

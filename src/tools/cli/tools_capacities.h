@@ -2,7 +2,7 @@
 
 #include "store/capacities.h"
 
-namespace toval::tools {
+namespace toval::tools::cli {
 
 // Every count as far as a 16-bit whole number goes, less one so that a step's
 // loop up to a count never passes the largest such number; the slots are as
@@ -16,4 +16,4 @@ constexpr Capacities TOOLS_CAPACITIES{.nodes = TOOLS_LIMIT,
                                       .slots = TOOLS_LIMIT * TOOLS_LIMIT,
                                       .supports = TOOLS_LIMIT};
 
-}  // namespace toval::tools
+}  // namespace toval::tools::cli

@@ -5,7 +5,7 @@
 #include <stdexcept>
 #include <string>
 
-namespace toval::tools {
+namespace toval::tools::cli {
 
 class UsageError : public std::runtime_error {
  public:
@@ -15,4 +15,4 @@ class UsageError : public std::runtime_error {
 // `--help` given to a subcommand: its help text is shown instead of a run.
 struct HelpRequested {};
 
-}  // namespace toval::tools
+}  // namespace toval::tools::cli

@@ -1,6 +1,6 @@
 #include "tools/cli/utf8_text.h"
 
-namespace toval::tools {
+namespace toval::tools::cli {
 
 namespace {
 
@@ -64,4 +64,4 @@ void append_utf8(std::string& out, char32_t c) {
   }
 }
 
-}  // namespace toval::tools
+}  // namespace toval::tools::cli

@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-namespace toval::tools {
+namespace toval::tools::cli {
 
 // The character that starts `bytes` (not empty), which it then drops.
 char32_t take_character(std::string_view& bytes);
@@ -14,4 +14,4 @@ char32_t take_character(std::string_view& bytes);
 // The character written as UTF-8.
 void append_utf8(std::string& out, char32_t c);
 
-}  // namespace toval::tools
+}  // namespace toval::tools::cli

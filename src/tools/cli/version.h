@@ -3,8 +3,8 @@
 
 #include <string_view>
 
-namespace toval::tools {
+namespace toval::tools::cli {
 
 constexpr std::string_view VERSION = "1.0.0";
 
-}  // namespace toval::tools
+}  // namespace toval::tools::cli

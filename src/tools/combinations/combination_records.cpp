@@ -5,7 +5,7 @@
 #include "records/record_io.h"
 #include "records/record_sink.h"
 
-namespace toval::tools {
+namespace toval::tools::combinations {
 
 namespace {
 
@@ -72,4 +72,4 @@ std::string combination_file_text(const Rules& rules, const std::vector<Combinat
   return sink.text;
 }
 
-}  // namespace toval::tools
+}  // namespace toval::tools::combinations

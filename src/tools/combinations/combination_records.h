@@ -10,7 +10,7 @@
 #include "tools/combinations/enumeration.h"
 #include "tools/combinations/rules.h"
 
-namespace toval::tools {
+namespace toval::tools::combinations {
 
 // What one file holds: some of the combinations, in order, and the cases
 // its case list names (positions in the action list, in action order).
@@ -25,4 +25,4 @@ std::string combination_file_text(const Rules& rules, const std::vector<Combinat
                                   const FileContent& content, const std::string& rules_file,
                                   Language language);
 
-}  // namespace toval::tools
+}  // namespace toval::tools::combinations

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <filesystem>
 
-namespace toval::tools {
+namespace toval::tools::combinations {
 
 namespace {
 
@@ -100,4 +100,4 @@ std::string header_text(const Rules& rules, const Combination& c, Language langu
   return text;
 }
 
-}  // namespace toval::tools
+}  // namespace toval::tools::combinations

@@ -5,12 +5,13 @@
 
 #include <string>
 
+#include "tools/cli/language.h"
 #include "tools/combinations/enumeration.h"
 #include "tools/combinations/rules.h"
 
-namespace toval::tools {
+namespace toval::tools::combinations {
 
-enum class Language { pt, en };
+using cli::Language;
 
 // Record 1, which the reader passes over.
 std::string first_record_text(const std::string& rules_file, Language language);
@@ -22,4 +23,4 @@ std::string case_description(const Action& action, Language language);
 // Its first four columns name the set, so it is never a marker.
 std::string header_text(const Rules& rules, const Combination& c, Language language);
 
-}  // namespace toval::tools
+}  // namespace toval::tools::combinations

@@ -13,7 +13,7 @@
 #include "tools/combinations/rules_error.h"
 #include "tools/combinations/rules_file.h"
 
-namespace toval::tools {
+namespace toval::tools::combinations {
 
 namespace {
 
@@ -62,7 +62,7 @@ constexpr std::string_view HELP =
     "     written; nothing is written\n"
     "  2  the command line is wrong\n";
 
-constexpr OptionDefinition OPTIONS[] = {
+constexpr cli::OptionDefinition OPTIONS[] = {
     {"output", 'o', true, "FILE"},
     {"split", '\0', true, "N"},
     {"lang", '\0', true, "pt|en"},
@@ -70,23 +70,23 @@ constexpr OptionDefinition OPTIONS[] = {
 
 constexpr std::string_view POSITIONALS[] = {"RULES_FILE"};
 
-Language language_of(const Options& options) {
+Language language_of(const cli::Options& options) {
   const std::string lang = options.value("lang").value_or("pt");
   if (lang == "pt") return Language::pt;
   if (lang == "en") return Language::en;
-  throw UsageError("--lang is pt or en, not '" + lang + "'");
+  throw cli::UsageError("--lang is pt or en, not '" + lang + "'");
 }
 
 // 0 when not given; otherwise 1 to 10.
-std::size_t split_of(const Options& options, const std::string& target) {
+std::size_t split_of(const cli::Options& options, const std::string& target) {
   const std::optional<std::string> value = options.value("split");
   if (!value) return 0;
-  if (is_stdout(target)) throw UsageError("--split needs -o FILE: the files are named after it");
+  if (cli::is_stdout(target)) throw cli::UsageError("--split needs -o FILE: the files are named after it");
   const bool digits =
       !value->empty() && value->size() <= 2 && value->find_first_not_of("0123456789") == std::string::npos;
   const int n = digits ? std::stoi(*value) : 0;
   if (n < 1 || n > static_cast<int>(TOVAL_COMBINATIONS))
-    throw UsageError("--split takes a number of combinations from 1 to 10, not '" + *value + "'");
+    throw cli::UsageError("--split takes a number of combinations from 1 to 10, not '" + *value + "'");
   return static_cast<std::size_t>(n);
 }
 
@@ -95,8 +95,8 @@ void warn(const std::vector<std::string>& lines) {
   for (const std::string& line : lines) write_console_text(stderr, line);
 }
 
-int run_combinations(std::span<const std::string> args, const Services&) {
-  Options options(OPTIONS, args);
+int run_combinations(std::span<const std::string> args, const cli::Services&) {
+  cli::Options options(OPTIONS, args);
   options.expect_positionals(POSITIONALS);
   const std::array<std::string, 1> inputs{options.positionals()[0]};
   const std::string target = options.value("output").value_or("");
@@ -121,20 +121,20 @@ int run_combinations(std::span<const std::string> args, const Services&) {
     for (std::size_t k = 0; k < parts.size(); ++k)
       files.emplace_back(part_name(target, k + 1), std::move(parts[k]));
   }
-  for (const auto& [name, content] : files) refuse_input_as_output(name, inputs);
+  for (const auto& [name, content] : files) cli::refuse_input_as_output(name, inputs);
   std::vector<std::string> texts;
   for (const auto& [name, content] : files)
     texts.push_back(combination_file_text(rules, all, content, inputs[0], language));
   warn(warnings);
-  for (std::size_t k = 0; k < files.size(); ++k) write_output(files[k].first, texts[k]);
+  for (std::size_t k = 0; k < files.size(); ++k) cli::write_output(files[k].first, texts[k]);
   return 0;
 }
 
 }  // namespace
 
-Command combinations_command() {
+cli::Command combinations_command() {
   return {"combinations", "the combination file generated from design rules (TOML)", USAGE, HELP,
           run_combinations};
 }
 
-}  // namespace toval::tools
+}  // namespace toval::tools::combinations

@@ -4,8 +4,8 @@
 
 #include "tools/cli/command.h"
 
-namespace toval::tools {
+namespace toval::tools::combinations {
 
-Command combinations_command();
+cli::Command combinations_command();
 
-}  // namespace toval::tools
+}  // namespace toval::tools::combinations

@@ -4,7 +4,7 @@
 #include <cctype>
 #include <vector>
 
-namespace toval::tools {
+namespace toval::tools::combinations {
 
 namespace {
 
@@ -136,4 +136,4 @@ bool is_zero_text(std::string_view text) {
   return std::all_of(text.begin(), text.end(), [](char c) { return c == '0' || c == '.'; });
 }
 
-}  // namespace toval::tools
+}  // namespace toval::tools::combinations

@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-namespace toval::tools {
+namespace toval::tools::combinations {
 
 // A non-negative decimal: digits times ten to the power -scale.
 struct Decimal {
@@ -30,4 +30,4 @@ std::string multiplier_text(const Decimal& value);
 // Whether the text of multiplier_text() is zero.
 bool is_zero_text(std::string_view text);
 
-}  // namespace toval::tools
+}  // namespace toval::tools::combinations

@@ -9,7 +9,7 @@
 #include "input/combination_dialect.h"
 #include "tools/combinations/rules_error.h"
 
-namespace toval::tools {
+namespace toval::tools::combinations {
 
 namespace {
 
@@ -183,4 +183,4 @@ std::vector<Combination> enumerate_combinations(const Rules& rules, const std::s
   return all;
 }
 
-}  // namespace toval::tools
+}  // namespace toval::tools::combinations

@@ -8,7 +8,7 @@
 
 #include "tools/combinations/rules.h"
 
-namespace toval::tools {
+namespace toval::tools::combinations {
 
 struct Term {
   std::size_t action;      // position in the action list, from 0
@@ -34,4 +34,4 @@ constexpr double MAX_ENUMERATED = 100000;
 // more than MAX_ENUMERATED end the run, naming `file`.
 std::vector<Combination> enumerate_combinations(const Rules& rules, const std::string& file);
 
-}  // namespace toval::tools
+}  // namespace toval::tools::combinations

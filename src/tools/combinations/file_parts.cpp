@@ -6,7 +6,7 @@
 
 #include "tools/combinations/rules_error.h"
 
-namespace toval::tools {
+namespace toval::tools::combinations {
 
 namespace {
 
@@ -78,4 +78,4 @@ std::string part_name(const std::string& target, std::size_t number) {
          std::to_string(number) + name.substr(point);
 }
 
-}  // namespace toval::tools
+}  // namespace toval::tools::combinations

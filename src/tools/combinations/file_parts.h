@@ -10,7 +10,7 @@
 #include "tools/combinations/enumeration.h"
 #include "tools/combinations/rules.h"
 
-namespace toval::tools {
+namespace toval::tools::combinations {
 
 // toval's tables: cases in the case list, combinations, terms in one.
 constexpr std::size_t TOVAL_CASES = 10, TOVAL_COMBINATIONS = 10, TOVAL_TERMS = 10;
@@ -33,4 +33,4 @@ std::vector<FileContent> split_files(const std::vector<Combination>& all, std::s
 // so that toval names each file's report apart (it cuts at the first point).
 std::string part_name(const std::string& target, std::size_t number);
 
-}  // namespace toval::tools
+}  // namespace toval::tools::combinations

@@ -10,7 +10,7 @@
 
 #include "tools/combinations/decimal.h"
 
-namespace toval::tools {
+namespace toval::tools::combinations {
 
 // In the order the file writes them.
 enum class CombinationSet { uls, sls_characteristic, sls_frequent, sls_quasi_permanent };
@@ -47,4 +47,4 @@ struct Rules {
   int groups = 0;   // numbered from 0 in the order of their first action
 };
 
-}  // namespace toval::tools
+}  // namespace toval::tools::combinations

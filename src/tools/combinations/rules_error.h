@@ -7,9 +7,9 @@
 
 #include "records/run_error.h"
 
-namespace toval::tools {
+namespace toval::tools::combinations {
 
 // `place` is the file, or the file, line and column.
 [[nodiscard]] RunError rules_error(const std::string& place, const std::string& text);
 
-}  // namespace toval::tools
+}  // namespace toval::tools::combinations

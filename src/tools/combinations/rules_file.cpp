@@ -14,7 +14,7 @@
 #include "records/run_error.h"
 #include "tools/combinations/rules_error.h"
 
-namespace toval::tools {
+namespace toval::tools::combinations {
 
 namespace {
 
@@ -384,4 +384,4 @@ Rules read_rules_file(const std::string& file, std::vector<std::string>& warning
   return parse_rules(text.str(), file, warnings);
 }
 
-}  // namespace toval::tools
+}  // namespace toval::tools::combinations

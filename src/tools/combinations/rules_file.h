@@ -8,7 +8,7 @@
 
 #include "tools/combinations/rules.h"
 
-namespace toval::tools {
+namespace toval::tools::combinations {
 
 // The rules from a file's text; `file` names it in messages. Warnings
 // (a title cut to its 40 columns) are added to `warnings`, one line each.
@@ -18,4 +18,4 @@ Rules parse_rules(std::string_view text, const std::string& file, std::vector<st
 // an unopenable input does.
 Rules read_rules_file(const std::string& file, std::vector<std::string>& warnings);
 
-}  // namespace toval::tools
+}  // namespace toval::tools::combinations

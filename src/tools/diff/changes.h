@@ -9,7 +9,7 @@
 
 #include "tools/diff/exported_run.h"
 
-namespace toval::tools {
+namespace toval::tools::diff {
 
 // One structural change. `what` is "node", "bar", "case", "combination",
 // "axis", "pairs" or "characteristic_nodes"; `key` the number or name
@@ -59,4 +59,4 @@ std::vector<StructureChange> structure_changes(const ExportedRun& old_run, const
 // structural change.
 std::vector<ResultChange> result_changes(const ExportedRun& old_run, const ExportedRun& new_run, double rel);
 
-}  // namespace toval::tools
+}  // namespace toval::tools::diff

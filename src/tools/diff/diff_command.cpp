@@ -14,7 +14,7 @@
 #include "tools/cli/usage_error.h"
 #include "tools/diff/diff_output.h"
 
-namespace toval::tools {
+namespace toval::tools::diff {
 
 namespace {
 
@@ -55,7 +55,7 @@ constexpr std::string_view HELP =
     "  2  the command line is wrong, an input cannot be read (a run's input: the message\n"
     "     is the one toval gives), or the output cannot be written\n";
 
-constexpr OptionDefinition OPTIONS[] = {
+constexpr cli::OptionDefinition OPTIONS[] = {
     {"format", '\0', true, "text|json"},
     {"tolerance", '\0', true, "REL"},
     {"lang", '\0', true, "pt|en"},
@@ -78,30 +78,30 @@ double parse_tolerance(const std::string& text) {
   const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
   if (text.empty() || error != std::errc() || end != text.data() + text.size() || !std::isfinite(value) ||
       value < 0)
-    throw UsageError("bad value '" + text + "' for --tolerance (a number, 0 or more)");
+    throw cli::UsageError("bad value '" + text + "' for --tolerance (a number, 0 or more)");
   return value;
 }
 
 Request parse_request(std::span<const std::string> args) {
-  const Options options(OPTIONS, args);
+  const cli::Options options(OPTIONS, args);
   Request r;
   r.inputs = options.positionals();
   if (r.inputs.size() < 2)
-    throw UsageError(r.inputs.empty() ? "missing argument OLD" : "missing argument NEW");
-  if (r.inputs.size() == 3) throw UsageError("missing argument NEW_FORCES");
-  if (r.inputs.size() > 4) throw UsageError("unexpected argument '" + r.inputs[4] + "'");
+    throw cli::UsageError(r.inputs.empty() ? "missing argument OLD" : "missing argument NEW");
+  if (r.inputs.size() == 3) throw cli::UsageError("missing argument NEW_FORCES");
+  if (r.inputs.size() > 4) throw cli::UsageError("unexpected argument '" + r.inputs[4] + "'");
   const std::string format = options.value("format").value_or("text");
   if (format != "text" && format != "json")
-    throw UsageError("bad value '" + format + "' for --format (text or json)");
+    throw cli::UsageError("bad value '" + format + "' for --format (text or json)");
   r.json = format == "json";
   if (const auto rel = options.value("tolerance")) r.tolerance = parse_tolerance(*rel);
   const std::string lang = options.value("lang").value_or("pt");
-  if (lang != "pt" && lang != "en") throw UsageError("bad value '" + lang + "' for --lang (pt or en)");
-  if (options.has("lang") && r.json) throw UsageError("option --lang needs --format text");
+  if (lang != "pt" && lang != "en") throw cli::UsageError("bad value '" + lang + "' for --lang (pt or en)");
+  if (options.has("lang") && r.json) throw cli::UsageError("option --lang needs --format text");
   r.language = lang == "en" ? Language::en : Language::pt;
   r.target = options.value("output").value_or("");
   if (options.has("output") && r.target.empty())
-    throw UsageError("bad value '' for -o (a file name, or - for standard output)");
+    throw cli::UsageError("bad value '' for -o (a file name, or - for standard output)");
   return r;
 }
 
@@ -116,17 +116,17 @@ std::string file_text(const std::string& path) {
 }
 
 // The export document of a run, made by the export room.
-std::string run_document(const Services& services, const std::string& combination,
+std::string run_document(const cli::Services& services, const std::string& combination,
                          const std::string& forces) {
-  LoadedRun run(combination, forces);
+  cli::LoadedRun run(combination, forces);
   std::ostringstream text;
   services.results_json(run, text);
   return std::move(text).str();
 }
 
-int run_diff(std::span<const std::string> args, const Services& services) {
+int run_diff(std::span<const std::string> args, const cli::Services& services) {
   const Request r = parse_request(args);
-  refuse_input_as_output(r.target, r.inputs);
+  cli::refuse_input_as_output(r.target, r.inputs);
   ExportedRun old_run, new_run;
   if (r.inputs.size() == 2) {
     old_run = read_exported_run(file_text(r.inputs[0]), r.inputs[0]);
@@ -138,18 +138,18 @@ int run_diff(std::span<const std::string> args, const Services& services) {
   Changes changes;
   changes.structure = structure_changes(old_run, new_run);
   changes.results = result_changes(old_run, new_run, r.tolerance);
-  write_output(r.target,
-               r.json ? diff_json(changes, r.tolerance) : diff_text(changes, r.tolerance, r.language));
+  cli::write_output(r.target,
+                    r.json ? diff_json(changes, r.tolerance) : diff_text(changes, r.tolerance, r.language));
   return changes.empty() ? 0 : 1;
 }
 
 }  // namespace
 
-Command diff_command() {
-  Command c{"diff", "what changed between two revisions of a frame", USAGE, HELP, run_diff};
+cli::Command diff_command() {
+  cli::Command c{"diff", "what changed between two revisions of a frame", USAGE, HELP, run_diff};
   // Status 1 means "changed": a fault must not look like it.
   c.fault_status = 2;
   return c;
 }
 
-}  // namespace toval::tools
+}  // namespace toval::tools::diff

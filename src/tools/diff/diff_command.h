@@ -3,8 +3,8 @@
 
 #include "tools/cli/command.h"
 
-namespace toval::tools {
+namespace toval::tools::diff {
 
-Command diff_command();
+cli::Command diff_command();
 
-}  // namespace toval::tools
+}  // namespace toval::tools::diff

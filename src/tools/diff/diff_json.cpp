@@ -3,7 +3,7 @@
 #include "tools/cli/json_text.h"
 #include "tools/diff/diff_output.h"
 
-namespace toval::tools {
+namespace toval::tools::diff {
 
 namespace {
 
@@ -60,10 +60,10 @@ std::string diff_json(const Changes& changes, double rel) {
   Json list = Json::array();
   for (const ResultChange& c : changes.results) list.push_back(change_entry(c));
   doc["changes"] = std::move(list);
-  std::string text = json_text(doc);
+  std::string text = cli::json_text(doc);
   const std::string placeholder = "\"tolerance\": null";
   text.replace(text.find(placeholder), placeholder.size(), "\"tolerance\": " + tolerance_text(rel));
   return text;
 }
 
-}  // namespace toval::tools
+}  // namespace toval::tools::diff

@@ -3,11 +3,12 @@
 
 #include <string>
 
+#include "tools/cli/language.h"
 #include "tools/diff/changes.h"
 
-namespace toval::tools {
+namespace toval::tools::diff {
 
-enum class Language { pt, en };
+using cli::Language;
 
 // The tolerance as given, in the shortest text that reads back as it.
 std::string tolerance_text(double rel);
@@ -20,4 +21,4 @@ std::string diff_json(const Changes& changes, double rel);
 // first, then a count by table.
 std::string diff_text(const Changes& changes, double rel, Language language);
 
-}  // namespace toval::tools
+}  // namespace toval::tools::diff

@@ -6,7 +6,7 @@
 #include "tools/cli/exported_values.h"
 #include "tools/diff/diff_output.h"
 
-namespace toval::tools {
+namespace toval::tools::diff {
 
 namespace {
 
@@ -123,7 +123,7 @@ constexpr const char* BOUNDS[] = {"max", "min"};
 
 // A value of an export entry as the export writes it.
 std::string value_text(const Json& v) {
-  if (v.is_number_float()) return real_text(static_cast<Real>(v.get<double>()));
+  if (v.is_number_float()) return cli::real_text(static_cast<Real>(v.get<double>()));
   if (v.is_number()) return std::to_string(v.get<long long>());
   if (v.is_string()) return v.get<std::string>();
   if (v.is_null()) return "-";
@@ -131,7 +131,7 @@ std::string value_text(const Json& v) {
 }
 
 std::string value_text(double v) {
-  return real_text(static_cast<Real>(v));
+  return cli::real_text(static_cast<Real>(v));
 }
 
 std::string printed(const char* format, double v) {
@@ -367,4 +367,4 @@ std::string diff_text(const Changes& changes, double rel, Language language) {
   return text + summary_line(w.total, changes.structure.size() + changes.results.size());
 }
 
-}  // namespace toval::tools
+}  // namespace toval::tools::diff

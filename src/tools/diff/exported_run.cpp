@@ -4,14 +4,14 @@
 
 #include "records/run_error.h"
 
-namespace toval::tools {
+namespace toval::tools::diff {
 
 namespace {
 
 using Json = nlohmann::ordered_json;
 
 constexpr std::string_view FORMAT = "toval-results";
-constexpr long long VERSION = 1;
+constexpr long long EXPORT_VERSION = 1;
 
 // Reads the document part by part; the first thing it cannot take ends
 // the run with a message that names the part ("bars[2].length").
@@ -167,7 +167,7 @@ void read_combined_values(const Reader& r, const Json& doc, ExportedRun& run) {
     entry.emplace();
     for (std::size_t k = 0; k < supports.size(); ++k) {
       const std::string support_at = Reader::item(at + ".supports", k);
-      Triple& values = r.entry(*entry, r.whole(supports[k], "node", support_at), support_at);
+      ValueTriple& values = r.entry(*entry, r.whole(supports[k], "node", support_at), support_at);
       values = r.numbers<3>(r.member(supports[k], "reactions", support_at), support_at + ".reactions");
     }
   }
@@ -225,8 +225,9 @@ ExportedRun read_exported_run(std::string_view text, const std::string& source) 
   if (!format.is_string() || format.get<std::string>() != FORMAT)
     r.fail("\"format\"", "is " + shown(format) + ", not \"" + std::string(FORMAT) + "\"");
   const Json& version = r.member(doc, "version", "");
-  if (!version.is_number_integer() || version.get<long long>() != VERSION)
-    r.fail("\"version\"", "is " + shown(version) + "; this diff reads version " + std::to_string(VERSION));
+  if (!version.is_number_integer() || version.get<long long>() != EXPORT_VERSION)
+    r.fail("\"version\"",
+           "is " + shown(version) + "; this diff reads version " + std::to_string(EXPORT_VERSION));
   ExportedRun run;
   read_nodes(r, doc, run);
   read_bars(r, doc, run);
@@ -237,4 +238,4 @@ ExportedRun read_exported_run(std::string_view text, const std::string& source) 
   return run;
 }
 
-}  // namespace toval::tools
+}  // namespace toval::tools::diff

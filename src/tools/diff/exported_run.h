@@ -13,9 +13,9 @@
 #include <utility>
 #include <vector>
 
-namespace toval::tools {
+namespace toval::tools::diff {
 
-using Triple = std::array<double, 3>;
+using ValueTriple = std::array<double, 3>;
 
 struct ExportedNode {
   double x = 0, y = 0;
@@ -59,9 +59,9 @@ struct ExportedRun {
   std::vector<std::array<long long, 2>> pairs;  // [lower, higher]
   // Per combination: the reactions by support node, none when the
   // combination has missing cases.
-  std::map<long long, std::optional<std::map<long long, Triple>>> combined_reactions;
+  std::map<long long, std::optional<std::map<long long, ValueTriple>>> combined_reactions;
   // Per combination: left, axis, right, each none when cases are missing.
-  std::map<long long, std::array<std::optional<Triple>, 3>> combined_displacements;
+  std::map<long long, std::array<std::optional<ValueTriple>, 3>> combined_displacements;
   std::map<std::pair<long long, long long>, bool> bending;  // (combination, bar)
   std::map<long long, BarEnvelope> envelope;
 };
@@ -71,4 +71,4 @@ struct ExportedRun {
 // the wrong kind, a number given twice.
 ExportedRun read_exported_run(std::string_view text, const std::string& source);
 
-}  // namespace toval::tools
+}  // namespace toval::tools::diff

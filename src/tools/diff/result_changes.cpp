@@ -3,7 +3,7 @@
 
 #include "tools/diff/changes.h"
 
-namespace toval::tools {
+namespace toval::tools::diff {
 
 namespace {
 
@@ -53,7 +53,7 @@ void envelope_changes(const ExportedRun& o, const ExportedRun& n, double rel,
 
 void reaction_changes(const ExportedRun& o, const ExportedRun& n, double rel,
                       std::vector<ResultChange>& out) {
-  Triple largest{};
+  ValueTriple largest{};
   for (const auto& [combination, supports] : o.combined_reactions)
     if (supports)
       for (const auto& [node, values] : *supports)
@@ -76,7 +76,7 @@ void reaction_changes(const ExportedRun& o, const ExportedRun& n, double rel,
 
 void displacement_changes(const ExportedRun& o, const ExportedRun& n, double rel,
                           std::vector<ResultChange>& out) {
-  Triple largest{};
+  ValueTriple largest{};
   for (const auto& [combination, places] : o.combined_displacements)
     for (const auto& values : places)
       if (values)
@@ -128,4 +128,4 @@ std::vector<ResultChange> result_changes(const ExportedRun& o, const ExportedRun
   return out;
 }
 
-}  // namespace toval::tools
+}  // namespace toval::tools::diff

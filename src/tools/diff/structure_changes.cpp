@@ -3,7 +3,7 @@
 
 #include "tools/diff/changes.h"
 
-namespace toval::tools {
+namespace toval::tools::diff {
 
 namespace {
 
@@ -70,4 +70,4 @@ std::vector<StructureChange> structure_changes(const ExportedRun& o, const Expor
   return out;
 }
 
-}  // namespace toval::tools
+}  // namespace toval::tools::diff

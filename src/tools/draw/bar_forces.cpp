@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
-namespace toval::tools {
+namespace toval::tools::draw {
 
 std::vector<BarForce> bar_forces(const Store& s, Whole NBAR, Whole combination) {
   const Whole NCOB = s.BL5.NCOB;
@@ -45,4 +45,4 @@ std::string_view force_colour(Real force) {
   return force > 0.0f ? TENSION_COLOUR : force < 0.0f ? COMPRESSION_COLOUR : NO_FORCE_COLOUR;
 }
 
-}  // namespace toval::tools
+}  // namespace toval::tools::draw

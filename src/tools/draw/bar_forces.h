@@ -8,7 +8,7 @@
 
 #include "store/store.h"
 
-namespace toval::tools {
+namespace toval::tools::draw {
 
 struct BarForce {
   Real shown = 0.0f;      // the normal force the picture draws
@@ -35,4 +35,4 @@ constexpr std::string_view TENSION_COLOUR = "#1f5fbf";
 constexpr std::string_view COMPRESSION_COLOUR = "#c62828";
 constexpr std::string_view NO_FORCE_COLOUR = "#777777";
 
-}  // namespace toval::tools
+}  // namespace toval::tools::draw

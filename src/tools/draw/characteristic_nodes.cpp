@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-namespace toval::tools {
+namespace toval::tools::draw {
 
 namespace {
 
@@ -53,4 +53,4 @@ CharacteristicNodes characteristic_nodes(const DisplacementNodes& n, const Nodes
   return c;
 }
 
-}  // namespace toval::tools
+}  // namespace toval::tools::draw

@@ -10,7 +10,7 @@
 #include "store/store.h"
 #include "tools/draw/frame_view.h"
 
-namespace toval::tools {
+namespace toval::tools::draw {
 
 struct NodeMark {
   Whole node = 0;
@@ -29,4 +29,4 @@ struct CharacteristicNodes {
 CharacteristicNodes characteristic_nodes(const DisplacementNodes& nodes, const Nodes& coordinates,
                                          Whole NNOS);
 
-}  // namespace toval::tools
+}  // namespace toval::tools::draw

@@ -8,7 +8,7 @@
 #include "tools/cli/usage_error.h"
 #include "tools/draw/frame_drawing.h"
 
-namespace toval::tools {
+namespace toval::tools::draw {
 
 namespace {
 
@@ -42,7 +42,7 @@ constexpr std::string_view HELP =
     "     cannot be written\n"
     "  2  the command line is wrong, or I is not one of the combinations\n";
 
-constexpr OptionDefinition OPTIONS[] = {
+constexpr cli::OptionDefinition OPTIONS[] = {
     {"output", 'o', true, "FILE.svg"},
     {"combination", '\0', true, "I"},
 };
@@ -54,37 +54,37 @@ constexpr std::string_view POSITIONALS[] = {"COMBINATION_FILE", "FORCES_FILE"};
 long combination_number(const std::string& text) {
   const bool digits =
       !text.empty() && text.size() <= 5 && text.find_first_not_of("0123456789") == std::string::npos;
-  if (!digits) throw UsageError("bad value '" + text + "' for --combination (a combination number)");
+  if (!digits) throw cli::UsageError("bad value '" + text + "' for --combination (a combination number)");
   return std::stol(text);
 }
 
 void check_combination(long I, Whole NCOB) {
   if (I >= 1 && I <= NCOB) return;
-  throw UsageError("bad value '" + std::to_string(I) + "' for --combination: " +
-                   (NCOB < 1 ? std::string("the combination file has no combinations")
-                             : "the combinations are 1 to " + std::to_string(NCOB)));
+  throw cli::UsageError("bad value '" + std::to_string(I) + "' for --combination: " +
+                        (NCOB < 1 ? std::string("the combination file has no combinations")
+                                  : "the combinations are 1 to " + std::to_string(NCOB)));
 }
 
-int run_draw(std::span<const std::string> args, const Services&) {
-  Options options(OPTIONS, args);
+int run_draw(std::span<const std::string> args, const cli::Services&) {
+  cli::Options options(OPTIONS, args);
   options.expect_positionals(POSITIONALS);
   const std::optional<std::string> given = options.value("combination");
   const long I = given ? combination_number(*given) : 0;
   const std::string target = options.value("output").value_or("");
 
   const std::array<std::string, 2> inputs{options.positionals()[0], options.positionals()[1]};
-  refuse_input_as_output(target, inputs);
-  const LoadedRun run(inputs[0], inputs[1]);
+  cli::refuse_input_as_output(target, inputs);
+  const cli::LoadedRun run(inputs[0], inputs[1]);
   if (given) check_combination(I, run.store().BL5.NCOB);
-  write_output(target,
-               frame_drawing(run.store(), run.counts(), {inputs[0], inputs[1]}, static_cast<Whole>(I)));
+  cli::write_output(target,
+                    frame_drawing(run.store(), run.counts(), {inputs[0], inputs[1]}, static_cast<Whole>(I)));
   return 0;
 }
 
 }  // namespace
 
-Command draw_command() {
+cli::Command draw_command() {
   return {"draw", "an SVG picture of the frame, its symmetry and its normal forces", USAGE, HELP, run_draw};
 }
 
-}  // namespace toval::tools
+}  // namespace toval::tools::draw

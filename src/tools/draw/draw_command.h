@@ -3,8 +3,8 @@
 
 #include "tools/cli/command.h"
 
-namespace toval::tools {
+namespace toval::tools::draw {
 
-Command draw_command();
+cli::Command draw_command();
 
-}  // namespace toval::tools
+}  // namespace toval::tools::draw

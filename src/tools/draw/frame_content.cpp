@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-namespace toval::tools {
+namespace toval::tools::draw {
 
 FrameContent frame_content(const Store& s, const RunCounts& counts, Whole combination) {
   FrameContent c{s, counts, combination, {}, {}, {}, {}, {}, {}, 0.0, {}, {}};
@@ -30,4 +30,4 @@ Extent frame_extent(const FrameContent& c) {
   return extent_of(points);
 }
 
-}  // namespace toval::tools
+}  // namespace toval::tools::draw

@@ -14,7 +14,7 @@
 #include "tools/draw/mirror_pairs.h"
 #include "tools/draw/support_symbols.h"
 
-namespace toval::tools {
+namespace toval::tools::draw {
 
 struct FrameContent {
   const Store& s;
@@ -39,4 +39,4 @@ FrameContent frame_content(const Store& s, const RunCounts& counts, Whole combin
 // The frame's extent: every node, and the axis.
 Extent frame_extent(const FrameContent& c);
 
-}  // namespace toval::tools
+}  // namespace toval::tools::draw

@@ -8,7 +8,7 @@
 #include "tools/draw/frame_view.h"
 #include "tools/draw/svg_text.h"
 
-namespace toval::tools {
+namespace toval::tools::draw {
 
 namespace {
 
@@ -20,7 +20,7 @@ constexpr double NARROWEST_PAGE = 760.0;
 }  // namespace
 
 std::string frame_svg(const Store& s, const RunCounts& counts, const DrawingSources& sources,
-                      const PictureRequest& request) {
+                      const cli::PictureRequest& request) {
   FrameContent content = frame_content(s, counts, request.combination);
   content.id_prefix = request.id_prefix;
   content.pairs_elsewhere = request.pairs_elsewhere;
@@ -50,9 +50,9 @@ std::string frame_svg(const Store& s, const RunCounts& counts, const DrawingSour
 
 std::string frame_drawing(const Store& s, const RunCounts& counts, const DrawingSources& sources,
                           Whole combination) {
-  PictureRequest request;
+  cli::PictureRequest request;
   request.combination = combination;
   return "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n" + frame_svg(s, counts, sources, request);
 }
 
-}  // namespace toval::tools
+}  // namespace toval::tools::draw

@@ -10,15 +10,15 @@
 #include "tools/cli/services.h"
 #include "tools/draw/page_blocks.h"
 
-namespace toval::tools {
+namespace toval::tools::draw {
 
 // The <svg> element alone, for a page that holds the picture inline.
 std::string frame_svg(const Store& s, const RunCounts& counts, const DrawingSources& sources,
-                      const PictureRequest& request);
+                      const cli::PictureRequest& request);
 
 // The standalone document that draw writes: an XML declaration and the
 // element. `combination` 0 draws the envelope; 1..NCOB draws that one.
 std::string frame_drawing(const Store& s, const RunCounts& counts, const DrawingSources& sources,
                           Whole combination);
 
-}  // namespace toval::tools
+}  // namespace toval::tools::draw

@@ -6,7 +6,7 @@
 #include "tools/draw/label_layout.h"
 #include "tools/draw/svg_text.h"
 
-namespace toval::tools {
+namespace toval::tools::draw {
 
 namespace {
 
@@ -407,4 +407,4 @@ std::string bar_hover_text(const FrameContent& c, Whole K) {
   return t;
 }
 
-}  // namespace toval::tools
+}  // namespace toval::tools::draw

@@ -8,7 +8,7 @@
 #include "tools/draw/frame_content.h"
 #include "tools/draw/frame_view.h"
 
-namespace toval::tools {
+namespace toval::tools::draw {
 
 // Sizes that follow from how crowded the frame is on the page.
 struct FrameScale {
@@ -29,4 +29,4 @@ std::string frame_layer(const FrameContent& c, const FrameView& view, const Fram
 // The hover text of bar K.
 std::string bar_hover_text(const FrameContent& c, Whole K);
 
-}  // namespace toval::tools
+}  // namespace toval::tools::draw

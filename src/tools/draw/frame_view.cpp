@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-namespace toval::tools {
+namespace toval::tools::draw {
 
 Extent extent_of(const std::vector<Point>& points) {
   Extent e;
@@ -35,4 +35,4 @@ Point FrameView::page(double x, double y) const {
   return {left_ + (x - extent_.x_min) * scale_, top_ + (extent_.y_max - y) * scale_};
 }
 
-}  // namespace toval::tools
+}  // namespace toval::tools::draw

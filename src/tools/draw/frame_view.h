@@ -4,7 +4,7 @@
 
 #include <vector>
 
-namespace toval::tools {
+namespace toval::tools::draw {
 
 struct Point {
   double x = 0.0, y = 0.0;
@@ -44,4 +44,4 @@ class FrameView {
   double left_ = 0.0, top_ = 0.0, width_ = 0.0, height_ = 0.0;
 };
 
-}  // namespace toval::tools
+}  // namespace toval::tools::draw

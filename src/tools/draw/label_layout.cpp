@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-namespace toval::tools {
+namespace toval::tools::draw {
 
 namespace {
 
@@ -77,4 +77,4 @@ bool LabelLayout::try_place(const Box& box) {
   return true;
 }
 
-}  // namespace toval::tools
+}  // namespace toval::tools::draw

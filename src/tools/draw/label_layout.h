@@ -10,7 +10,7 @@
 #include <utility>
 #include <vector>
 
-namespace toval::tools {
+namespace toval::tools::draw {
 
 struct Box {
   double left = 0.0, top = 0.0, right = 0.0, bottom = 0.0;
@@ -50,4 +50,4 @@ class LabelLayout {
   std::map<std::pair<long, long>, std::vector<std::size_t>> cells_;
 };
 
-}  // namespace toval::tools
+}  // namespace toval::tools::draw

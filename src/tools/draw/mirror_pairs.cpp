@@ -4,7 +4,7 @@
 
 #include "combine/tolerance.h"
 
-namespace toval::tools {
+namespace toval::tools::draw {
 
 namespace {
 
@@ -58,4 +58,4 @@ MirrorPairs mirror_pairs(const Store& s, Whole NNOS, Whole NBAR, Real XS) {
   return m;
 }
 
-}  // namespace toval::tools
+}  // namespace toval::tools::draw

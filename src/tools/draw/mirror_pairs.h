@@ -10,7 +10,7 @@
 
 #include "store/store.h"
 
-namespace toval::tools {
+namespace toval::tools::draw {
 
 // The letters of the pair tags: C, D and E are the marks of the
 // characteristic nodes, so no tag holds them.
@@ -37,4 +37,4 @@ std::string pair_tag(std::size_t index);
 // below its mirror bar; a mirror bar that two bars name is in both pairs.
 MirrorPairs mirror_pairs(const Store& s, Whole NNOS, Whole NBAR, Real XS);
 
-}  // namespace toval::tools
+}  // namespace toval::tools::draw

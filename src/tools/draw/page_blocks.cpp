@@ -7,7 +7,7 @@
 #include "tools/draw/support_symbols.h"
 #include "tools/draw/svg_text.h"
 
-namespace toval::tools {
+namespace toval::tools::draw {
 
 namespace {
 
@@ -226,4 +226,4 @@ Block legend_block(const FrameContent& c, const FrameScale& scale, double left, 
   return g.done(top);
 }
 
-}  // namespace toval::tools
+}  // namespace toval::tools::draw

@@ -8,7 +8,7 @@
 #include "tools/draw/frame_content.h"
 #include "tools/draw/frame_layer.h"
 
-namespace toval::tools {
+namespace toval::tools::draw {
 
 struct DrawingSources {
   std::string combination_file, forces_file;  // as the user gave them
@@ -28,4 +28,4 @@ Block legend_block(const FrameContent& c, const FrameScale& scale, double left, 
 // Items joined by ", " into lines of at most `chars` characters.
 std::vector<std::string> wrap_items(const std::vector<std::string>& items, std::size_t chars);
 
-}  // namespace toval::tools
+}  // namespace toval::tools::draw

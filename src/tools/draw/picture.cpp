@@ -2,10 +2,10 @@
 
 #include "tools/draw/frame_drawing.h"
 
-namespace toval::tools {
+namespace toval::tools::draw {
 
-std::string frame_picture(const LoadedRun& run, const PictureRequest& request) {
+std::string frame_picture(const cli::LoadedRun& run, const cli::PictureRequest& request) {
   return frame_svg(run.store(), run.counts(), {run.combination_file(), run.forces_file()}, request);
 }
 
-}  // namespace toval::tools
+}  // namespace toval::tools::draw

@@ -7,8 +7,8 @@
 #include "tools/cli/loaded_run.h"
 #include "tools/cli/services.h"
 
-namespace toval::tools {
+namespace toval::tools::draw {
 
-std::string frame_picture(const LoadedRun& run, const PictureRequest& request);
+std::string frame_picture(const cli::LoadedRun& run, const cli::PictureRequest& request);
 
-}  // namespace toval::tools
+}  // namespace toval::tools::draw

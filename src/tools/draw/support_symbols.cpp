@@ -2,7 +2,7 @@
 
 #include "tools/draw/svg_text.h"
 
-namespace toval::tools {
+namespace toval::tools::draw {
 
 namespace {
 
@@ -109,4 +109,4 @@ std::string support_symbol(SupportKind kind, Point node, double s, bool on_left)
   return "<g class=\"support\" transform=\"" + transform + "\">" + p.out + "</g>\n";
 }
 
-}  // namespace toval::tools
+}  // namespace toval::tools::draw

@@ -9,7 +9,7 @@
 #include "store/types.h"
 #include "tools/draw/frame_view.h"
 
-namespace toval::tools {
+namespace toval::tools::draw {
 
 enum class SupportKind {
   free,           // nothing restrained: no symbol
@@ -32,4 +32,4 @@ std::string_view support_name(SupportKind kind);
 // node given by `on_left`.
 std::string support_symbol(SupportKind kind, Point node, double size, bool on_left);
 
-}  // namespace toval::tools
+}  // namespace toval::tools::draw

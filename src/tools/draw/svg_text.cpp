@@ -6,7 +6,7 @@
 
 #include "tools/cli/utf8_text.h"
 
-namespace toval::tools {
+namespace toval::tools::draw {
 
 namespace {
 
@@ -27,7 +27,7 @@ std::string xml_text(std::string_view bytes, bool keep_line_ends) {
   std::string out;
   out.reserve(bytes.size());
   while (!bytes.empty()) {
-    const char32_t c = take_character(bytes);
+    const char32_t c = cli::take_character(bytes);
     if (dropped(c) && !(keep_line_ends && c == U'\n')) continue;
     switch (c) {
       case U'&':
@@ -46,7 +46,7 @@ std::string xml_text(std::string_view bytes, bool keep_line_ends) {
         out += "&apos;";
         break;
       default:
-        append_utf8(out, c);
+        cli::append_utf8(out, c);
     }
   }
   return out;
@@ -71,4 +71,4 @@ std::string fixed_number(double value, int decimals) {
   return t;
 }
 
-}  // namespace toval::tools
+}  // namespace toval::tools::draw

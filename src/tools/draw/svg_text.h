@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-namespace toval::tools {
+namespace toval::tools::draw {
 
 // The bytes as XML text: valid UTF-8 kept, any other byte taken as Latin-1,
 // control characters dropped (line ends kept when asked: hover texts have
@@ -19,4 +19,4 @@ std::string svg_number(double value, int decimals = 2);
 // A number with exactly `decimals` decimals, for values shown to the reader.
 std::string fixed_number(double value, int decimals);
 
-}  // namespace toval::tools
+}  // namespace toval::tools::draw

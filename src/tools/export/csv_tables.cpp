@@ -10,7 +10,7 @@
 #include "tools/cli/exported_values.h"
 #include "tools/export/results_entries.h"
 
-namespace toval::tools {
+namespace toval::tools::export_ {
 
 namespace {
 
@@ -31,7 +31,7 @@ class Row {
     return *this;
   }
   Row& operator<<(std::string_view name) { return text(name); }
-  Row& operator<<(Real value) { return text(real_text(value)); }
+  Row& operator<<(Real value) { return text(cli::real_text(value)); }
   Row& operator<<(Whole value) {
     char digits[8];
     const auto end = std::to_chars(digits, digits + sizeof digits, value).ptr;
@@ -75,7 +75,7 @@ std::vector<std::string> prefixed(std::string_view prefix, std::initializer_list
   return names;
 }
 
-void nodes(const LoadedRun& run, std::ostream& out) {
+void nodes(const cli::LoadedRun& run, std::ostream& out) {
   header(out, {"node", "x", "y", "restraint_1", "restraint_2", "restraint_3"});
   Row row(out);
   each_node(run, [&](const NodeEntry& n) {
@@ -84,7 +84,7 @@ void nodes(const LoadedRun& run, std::ostream& out) {
   });
 }
 
-void bars(const LoadedRun& run, std::ostream& out) {
+void bars(const cli::LoadedRun& run, std::ostream& out) {
   header(out, {"bar", "start", "end", "property", "length", "cos", "mirror"});
   Row row(out);
   each_bar(run, [&](const BarEntry& b) {
@@ -105,7 +105,7 @@ std::vector<std::string> displacement_header(const char* first, bool with_missin
   return h;
 }
 
-void displacements(const LoadedRun& run, std::ostream& out) {
+void displacements(const cli::LoadedRun& run, std::ostream& out) {
   header(out, displacement_header("case", false));
   Row row(out);
   each_case_displacements(run, [&](const CaseDisplacements& d) {
@@ -114,7 +114,7 @@ void displacements(const LoadedRun& run, std::ostream& out) {
   });
 }
 
-void combined_displacements(const LoadedRun& run, std::ostream& out) {
+void combined_displacements(const cli::LoadedRun& run, std::ostream& out) {
   header(out, displacement_header("combination", true));
   Row row(out);
   each_combined_displacements(run, [&](const CombinedDisplacements& d) {
@@ -128,7 +128,7 @@ void combined_displacements(const LoadedRun& run, std::ostream& out) {
   });
 }
 
-void reactions(const LoadedRun& run, std::ostream& out) {
+void reactions(const cli::LoadedRun& run, std::ostream& out) {
   header(out, {"case", "node", "reaction_1", "reaction_2", "reaction_3"});
   Row row(out);
   each_case_reactions(run, [&](const CaseReactions& r) {
@@ -141,7 +141,7 @@ void reactions(const LoadedRun& run, std::ostream& out) {
 
 // One row per combination and support; a combination with missing cases
 // has one row of its own, with the cases named and the values empty.
-void combined_reactions(const LoadedRun& run, std::ostream& out) {
+void combined_reactions(const cli::LoadedRun& run, std::ostream& out) {
   header(out, {"combination", "node", "reaction_1", "reaction_2", "reaction_3", "missing_cases"});
   Row row(out);
   each_combined_reactions(run, [&](const CombinedReactions& r) {
@@ -157,7 +157,7 @@ void combined_reactions(const LoadedRun& run, std::ostream& out) {
   });
 }
 
-void bar_forces(const LoadedRun& run, std::ostream& out) {
+void bar_forces(const cli::LoadedRun& run, std::ostream& out) {
   header(out, {"combination", "bar", "N", "V_start", "V_end", "M_start", "M_end", "bending"});
   Row row(out);
   each_bar_force(run, [&](const BarForceEntry& f) {
@@ -166,7 +166,7 @@ void bar_forces(const LoadedRun& run, std::ostream& out) {
   });
 }
 
-void envelope(const LoadedRun& run, std::ostream& out) {
+void envelope(const cli::LoadedRun& run, std::ostream& out) {
   std::vector<std::string> names{"bar"};
   const auto extreme_header = [&](const std::string& prefix) {
     for (const std::string& name : prefixed(prefix, {"max", "max_combination", "min", "min_combination"}))
@@ -189,7 +189,7 @@ void envelope(const LoadedRun& run, std::ostream& out) {
   });
 }
 
-void pairs(const LoadedRun& run, std::ostream& out) {
+void pairs(const cli::LoadedRun& run, std::ostream& out) {
   header(out, {"lower_bar", "higher_bar", "max", "max_bar", "max_combination", "min", "min_bar",
                "min_combination"});
   Row row(out);
@@ -219,7 +219,7 @@ std::string csv_field(std::string_view text) {
   return quoted + "\"";
 }
 
-void write_csv_table(const LoadedRun& run, std::string_view name, std::ostream& out) {
+void write_csv_table(const cli::LoadedRun& run, std::string_view name, std::ostream& out) {
   if (name == "nodes") return nodes(run, out);
   if (name == "bars") return bars(run, out);
   if (name == "displacements") return displacements(run, out);
@@ -232,4 +232,4 @@ void write_csv_table(const LoadedRun& run, std::string_view name, std::ostream& 
   throw std::invalid_argument("no export table is named " + std::string(name));
 }
 
-}  // namespace toval::tools
+}  // namespace toval::tools::export_

@@ -10,7 +10,7 @@
 
 #include "tools/cli/loaded_run.h"
 
-namespace toval::tools {
+namespace toval::tools::export_ {
 
 // Every table name, in the order of the document.
 std::span<const std::string_view> csv_table_names();
@@ -18,9 +18,9 @@ std::span<const std::string_view> csv_table_names();
 bool is_csv_table(std::string_view name);
 
 // The table `name` (one of csv_table_names()) of a run.
-void write_csv_table(const LoadedRun& run, std::string_view name, std::ostream& out);
+void write_csv_table(const cli::LoadedRun& run, std::string_view name, std::ostream& out);
 
 // One field: quoted when it holds a comma, a quote, a CR or an LF.
 std::string csv_field(std::string_view text);
 
-}  // namespace toval::tools
+}  // namespace toval::tools::export_

@@ -14,7 +14,7 @@
 #include "tools/export/csv_tables.h"
 #include "tools/export/results_json.h"
 
-namespace toval::tools {
+namespace toval::tools::export_ {
 
 namespace {
 
@@ -47,7 +47,7 @@ constexpr std::string_view HELP =
     "     cannot be written\n"
     "  2  the command line is wrong\n";
 
-constexpr OptionDefinition OPTIONS[] = {
+constexpr cli::OptionDefinition OPTIONS[] = {
     {"format", '\0', true, "json|csv"},
     {"table", '\0', true, "NAME"},
     {"output", 'o', true, "FILE"},
@@ -57,7 +57,7 @@ constexpr std::string_view POSITIONALS[] = {"COMBINATION_FILE", "FORCES_FILE"};
 
 // "-o DIR/" (or -o naming an existing directory) asks for files in a folder.
 bool names_folder(const std::string& target) {
-  return !is_stdout(target) &&
+  return !cli::is_stdout(target) &&
          (target.back() == '/' || target.back() == '\\' || platform::is_directory(target));
 }
 
@@ -73,21 +73,21 @@ struct Request {
 };
 
 Request parse_request(std::span<const std::string> args) {
-  Options options(OPTIONS, args);
+  cli::Options options(OPTIONS, args);
   options.expect_positionals(POSITIONALS);
   Request r{options.value("format").value_or("json"),
             options.value("table").value_or(""),
             options.value("output").value_or(""),
             {options.positionals()[0], options.positionals()[1]}};
   if (options.has("output") && r.target.empty())
-    throw UsageError("bad value '' for -o (a file name, or - for standard output)");
+    throw cli::UsageError("bad value '' for -o (a file name, or - for standard output)");
   if (r.format != "json" && r.format != "csv")
-    throw UsageError("bad value '" + r.format + "' for --format (json or csv)");
-  if (options.has("table") && r.format != "csv") throw UsageError("option --table needs --format csv");
+    throw cli::UsageError("bad value '" + r.format + "' for --format (json or csv)");
+  if (options.has("table") && r.format != "csv") throw cli::UsageError("option --table needs --format csv");
   if (options.has("table") && !is_csv_table(r.table))
-    throw UsageError("bad value '" + r.table + "' for --table (" + table_list() + ")");
+    throw cli::UsageError("bad value '" + r.table + "' for --table (" + table_list() + ")");
   if (r.format == "csv" && r.table.empty() && !names_folder(r.target))
-    throw UsageError("--format csv needs --table NAME, or -o DIR/ for every table");
+    throw cli::UsageError("--format csv needs --table NAME, or -o DIR/ for every table");
   return r;
 }
 
@@ -98,36 +98,37 @@ std::string table_file(const std::string& folder, std::string_view table) {
 
 // Every table (or the one asked for) as NAME.csv in the folder, which is
 // made when missing.
-void write_folder(const Request& r, const LoadedRun& run) {
+void write_folder(const Request& r, const cli::LoadedRun& run) {
   std::error_code ec;
   std::filesystem::create_directory(r.target, ec);
   if (ec && !platform::is_directory(r.target))
     throw file_error(ReadFault::write, r.target, "the folder cannot be made: " + ec.message());
   std::vector<std::string_view> tables(csv_table_names().begin(), csv_table_names().end());
   if (!r.table.empty()) tables = {r.table};
-  for (std::string_view table : tables) refuse_input_as_output(table_file(r.target, table), r.inputs);
+  for (std::string_view table : tables) cli::refuse_input_as_output(table_file(r.target, table), r.inputs);
   for (std::string_view table : tables)
-    write_output(table_file(r.target, table), [&](std::ostream& out) { write_csv_table(run, table, out); });
+    cli::write_output(table_file(r.target, table),
+                      [&](std::ostream& out) { write_csv_table(run, table, out); });
 }
 
-int run_export(std::span<const std::string> args, const Services&) {
+int run_export(std::span<const std::string> args, const cli::Services&) {
   const Request r = parse_request(args);
   const bool folder = r.format == "csv" && names_folder(r.target);
-  if (!folder) refuse_input_as_output(r.target, r.inputs);
-  const LoadedRun run(r.inputs[0], r.inputs[1]);
+  if (!folder) cli::refuse_input_as_output(r.target, r.inputs);
+  const cli::LoadedRun run(r.inputs[0], r.inputs[1]);
   if (r.format == "json")
-    write_output(r.target, [&](std::ostream& out) { write_results_json(run, out); });
+    cli::write_output(r.target, [&](std::ostream& out) { write_results_json(run, out); });
   else if (folder)
     write_folder(r, run);
   else
-    write_output(r.target, [&](std::ostream& out) { write_csv_table(run, r.table, out); });
+    cli::write_output(r.target, [&](std::ostream& out) { write_csv_table(run, r.table, out); });
   return 0;
 }
 
 }  // namespace
 
-Command export_command() {
+cli::Command export_command() {
   return {"export", "every result of a run as JSON or CSV", USAGE, HELP, run_export};
 }
 
-}  // namespace toval::tools
+}  // namespace toval::tools::export_

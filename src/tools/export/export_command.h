@@ -3,8 +3,8 @@
 
 #include "tools/cli/command.h"
 
-namespace toval::tools {
+namespace toval::tools::export_ {
 
-Command export_command();
+cli::Command export_command();
 
-}  // namespace toval::tools
+}  // namespace toval::tools::export_

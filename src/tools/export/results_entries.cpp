@@ -3,7 +3,7 @@
 #include "report/pair_envelope.h"
 #include "tools/cli/combined_results.h"
 
-namespace toval::tools {
+namespace toval::tools::export_ {
 
 namespace {
 
@@ -35,19 +35,19 @@ std::array<Extremes, 2> end_extremes(const Store& s, Whole NBAR, Whole K, const 
 
 }  // namespace
 
-void each_node(const LoadedRun& run, const EachEntry<NodeEntry>& take) {
+void each_node(const cli::LoadedRun& run, const EachEntry<NodeEntry>& take) {
   const Store& s = run.store();
   for (Whole K = 1; K <= run.counts().NNOS; ++K)
     take({K, s.BL2.X(K), s.BL2.Y(K), {s.BL2.R1(K), s.BL2.R2(K), s.BL2.R3(K)}});
 }
 
-void each_bar(const LoadedRun& run, const EachEntry<BarEntry>& take) {
+void each_bar(const cli::LoadedRun& run, const EachEntry<BarEntry>& take) {
   const Store& s = run.store();
   for (Whole K = 1; K <= run.counts().NBAR; ++K)
     take({K, s.BL3.NI(K), s.BL3.NF(K), s.BL3.PROP(K), s.BL3.L(K), s.BL3.CD(K), s.BL6.BAR_SIM(K)});
 }
 
-void each_case_displacements(const LoadedRun& run, const EachEntry<CaseDisplacements>& take) {
+void each_case_displacements(const cli::LoadedRun& run, const EachEntry<CaseDisplacements>& take) {
   const Store& s = run.store();
   for (Whole P = 1; P <= run.counts().NCCAR; ++P) {
     CaseDisplacements entry{name_of(s.BL4.CCAR(P)), {}};
@@ -60,11 +60,11 @@ void each_case_displacements(const LoadedRun& run, const EachEntry<CaseDisplacem
   }
 }
 
-void each_combined_displacements(const LoadedRun& run, const EachEntry<CombinedDisplacements>& take) {
+void each_combined_displacements(const cli::LoadedRun& run, const EachEntry<CombinedDisplacements>& take) {
   const Store& s = run.store();
   const Whole NCCAR = run.counts().NCCAR;
   for (Whole I = 1; I <= s.BL5.NCOB; ++I) {
-    const std::vector<Name<4>> missing = missing_cases(s, NCCAR, I);
+    const std::vector<Name<4>> missing = cli::missing_cases(s, NCCAR, I);
     CombinedDisplacements entry{I, std::nullopt, missing_names(missing)};
     if (missing.empty()) {
       entry.places.emplace();
@@ -73,14 +73,14 @@ void each_combined_displacements(const LoadedRun& run, const EachEntry<CombinedD
         const Place& p = all[i];
         std::size_t at = 0;
         for (const auto* table : {p.dx, p.dy, p.dz})
-          (*entry.places)[i][at++] = combined_value(s, NCCAR, I, [&](Whole P) { return (*table)(P); });
+          (*entry.places)[i][at++] = cli::combined_value(s, NCCAR, I, [&](Whole P) { return (*table)(P); });
       }
     }
     take(entry);
   }
 }
 
-void each_case_reactions(const LoadedRun& run, const EachEntry<CaseReactions>& take) {
+void each_case_reactions(const cli::LoadedRun& run, const EachEntry<CaseReactions>& take) {
   const Store& s = run.store();
   const Reactions& r = s.BL11;
   for (Whole P = 1; P <= run.counts().NCCAR; ++P) {
@@ -91,12 +91,12 @@ void each_case_reactions(const LoadedRun& run, const EachEntry<CaseReactions>& t
   }
 }
 
-void each_combined_reactions(const LoadedRun& run, const EachEntry<CombinedReactions>& take) {
+void each_combined_reactions(const cli::LoadedRun& run, const EachEntry<CombinedReactions>& take) {
   const Store& s = run.store();
   const Reactions& r = s.BL11;
   const Whole NCCAR = run.counts().NCCAR;
   for (Whole I = 1; I <= s.BL5.NCOB; ++I) {
-    const std::vector<Name<4>> missing = missing_cases(s, NCCAR, I);
+    const std::vector<Name<4>> missing = cli::missing_cases(s, NCCAR, I);
     CombinedReactions entry{I, std::nullopt, missing_names(missing)};
     if (missing.empty()) {
       entry.supports.emplace();
@@ -104,7 +104,7 @@ void each_combined_reactions(const LoadedRun& run, const EachEntry<CombinedReact
         Support support{r.NO_RES(N), {}};
         std::size_t at = 0;
         for (const auto* table : {&r.RES1, &r.RES2, &r.RES3})
-          support.reactions[at++] = combined_value(s, NCCAR, I, [&](Whole P) { return (*table)(P, N); });
+          support.reactions[at++] = cli::combined_value(s, NCCAR, I, [&](Whole P) { return (*table)(P, N); });
         entry.supports->push_back(support);
       }
     }
@@ -112,7 +112,7 @@ void each_combined_reactions(const LoadedRun& run, const EachEntry<CombinedReact
   }
 }
 
-void each_bar_force(const LoadedRun& run, const EachEntry<BarForceEntry>& take) {
+void each_bar_force(const cli::LoadedRun& run, const EachEntry<BarForceEntry>& take) {
   const BarForces& f = run.store().BL9;
   const Whole NBAR = run.counts().NBAR;
   for (Whole I = 1; I <= run.store().BL5.NCOB; ++I)
@@ -127,7 +127,7 @@ void each_bar_force(const LoadedRun& run, const EachEntry<BarForceEntry>& take) 
     }
 }
 
-void each_envelope(const LoadedRun& run, const EachEntry<EnvelopeEntry>& take) {
+void each_envelope(const cli::LoadedRun& run, const EachEntry<EnvelopeEntry>& take) {
   const Store& s = run.store();
   const Envelope& e = s.BL10;
   const Whole NBAR = run.counts().NBAR;
@@ -137,7 +137,7 @@ void each_envelope(const LoadedRun& run, const EachEntry<EnvelopeEntry>& take) {
   }
 }
 
-void each_pair(const LoadedRun& run, const EachEntry<PairEntry>& take) {
+void each_pair(const cli::LoadedRun& run, const EachEntry<PairEntry>& take) {
   const Store& s = run.store();
   for (Whole K = 1; K <= run.counts().NBAR; ++K) {
     const Whole J = s.BL6.BAR_SIM(K);
@@ -147,4 +147,4 @@ void each_pair(const LoadedRun& run, const EachEntry<PairEntry>& take) {
   }
 }
 
-}  // namespace toval::tools
+}  // namespace toval::tools::export_

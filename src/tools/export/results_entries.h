@@ -14,7 +14,7 @@
 #include "tools/cli/exported_values.h"
 #include "tools/cli/loaded_run.h"
 
-namespace toval::tools {
+namespace toval::tools::export_ {
 
 // The characteristic nodes' places, in the order of the document.
 inline constexpr std::array<const char*, 3> PLACES = {"left", "axis", "right"};
@@ -85,22 +85,22 @@ struct PairEntry {
 template <class Entry>
 using EachEntry = std::function<void(const Entry&)>;
 
-void each_node(const LoadedRun& run, const EachEntry<NodeEntry>& take);
-void each_bar(const LoadedRun& run, const EachEntry<BarEntry>& take);
-void each_case_displacements(const LoadedRun& run, const EachEntry<CaseDisplacements>& take);
-void each_combined_displacements(const LoadedRun& run, const EachEntry<CombinedDisplacements>& take);
-void each_case_reactions(const LoadedRun& run, const EachEntry<CaseReactions>& take);
-void each_combined_reactions(const LoadedRun& run, const EachEntry<CombinedReactions>& take);
+void each_node(const cli::LoadedRun& run, const EachEntry<NodeEntry>& take);
+void each_bar(const cli::LoadedRun& run, const EachEntry<BarEntry>& take);
+void each_case_displacements(const cli::LoadedRun& run, const EachEntry<CaseDisplacements>& take);
+void each_combined_displacements(const cli::LoadedRun& run, const EachEntry<CombinedDisplacements>& take);
+void each_case_reactions(const cli::LoadedRun& run, const EachEntry<CaseReactions>& take);
+void each_combined_reactions(const cli::LoadedRun& run, const EachEntry<CombinedReactions>& take);
 // Slot order: combination by combination, bar by bar.
-void each_bar_force(const LoadedRun& run, const EachEntry<BarForceEntry>& take);
-void each_envelope(const LoadedRun& run, const EachEntry<EnvelopeEntry>& take);
+void each_bar_force(const cli::LoadedRun& run, const EachEntry<BarForceEntry>& take);
+void each_envelope(const cli::LoadedRun& run, const EachEntry<EnvelopeEntry>& take);
 // One entry per row block of the truss-bar table that shows a mirror bar.
-void each_pair(const LoadedRun& run, const EachEntry<PairEntry>& take);
+void each_pair(const cli::LoadedRun& run, const EachEntry<PairEntry>& take);
 
 // A name of the inputs as the export writes it.
 template <std::size_t N>
 std::string name_of(const Name<N>& n) {
-  return name_text(n.view());
+  return cli::name_text(n.view());
 }
 
-}  // namespace toval::tools
+}  // namespace toval::tools::export_

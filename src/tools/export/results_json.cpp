@@ -3,13 +3,13 @@
 #include "tools/cli/json_text.h"
 #include "tools/export/results_entries.h"
 
-namespace toval::tools {
+namespace toval::tools::export_ {
 
 namespace {
 
 // A list of the document, one entry at a time.
 template <class Entry, class Each, class Write>
-void list(JsonWriter& w, const char* key, const LoadedRun& run, Each each, Write write) {
+void list(cli::JsonWriter& w, const char* key, const cli::LoadedRun& run, Each each, Write write) {
   w.key(key);
   w.begin_array();
   each(run, [&](const Entry& entry) { write(w, entry); });
@@ -17,26 +17,26 @@ void list(JsonWriter& w, const char* key, const LoadedRun& run, Each each, Write
 }
 
 template <class Value, std::size_t N>
-void array(JsonWriter& w, const std::array<Value, N>& values) {
+void array(cli::JsonWriter& w, const std::array<Value, N>& values) {
   w.begin_array();
   for (const Value& v : values) w.value(v);
   w.end_array();
 }
 
-void names(JsonWriter& w, const std::vector<std::string>& list) {
+void names(cli::JsonWriter& w, const std::vector<std::string>& list) {
   w.begin_array();
   for (const std::string& name : list) w.value(name);
   w.end_array();
 }
 
-void whole_or_null(JsonWriter& w, Whole value) {
+void whole_or_null(cli::JsonWriter& w, Whole value) {
   if (value != 0)
     w.value(value);
   else
     w.null();
 }
 
-void json_titles(JsonWriter& w, const Store& s) {
+void json_titles(cli::JsonWriter& w, const Store& s) {
   w.key("titles");
   w.begin_object();
   w.member("project", name_of(s.BL1.PRJT));
@@ -45,14 +45,14 @@ void json_titles(JsonWriter& w, const Store& s) {
   w.end_object();
 }
 
-void json_cases(JsonWriter& w, const Store& s, const RunCounts& c) {
+void json_cases(cli::JsonWriter& w, const Store& s, const RunCounts& c) {
   w.key("cases");
   w.begin_array();
   for (Whole J = 1; J <= c.NCCAR; ++J) w.value(name_of(s.BL4.CCAR(J)));
   w.end_array();
 }
 
-void json_combinations(JsonWriter& w, const Store& s) {
+void json_combinations(cli::JsonWriter& w, const Store& s) {
   w.key("combinations");
   w.begin_array();
   for (Whole I = 1; I <= s.BL5.NCOB; ++I) {
@@ -72,7 +72,7 @@ void json_combinations(JsonWriter& w, const Store& s) {
   w.end_array();
 }
 
-void json_characteristic_nodes(JsonWriter& w, const Store& s) {
+void json_characteristic_nodes(cli::JsonWriter& w, const Store& s) {
   const DisplacementNodes& n = s.BL7;
   w.key("characteristic_nodes");
   w.begin_object();
@@ -85,7 +85,7 @@ void json_characteristic_nodes(JsonWriter& w, const Store& s) {
   w.end_object();
 }
 
-void json_node(JsonWriter& w, const NodeEntry& n) {
+void json_node(cli::JsonWriter& w, const NodeEntry& n) {
   w.begin_object();
   w.member("node", n.node);
   w.member("x", n.x);
@@ -95,7 +95,7 @@ void json_node(JsonWriter& w, const NodeEntry& n) {
   w.end_object();
 }
 
-void json_bar(JsonWriter& w, const BarEntry& b) {
+void json_bar(cli::JsonWriter& w, const BarEntry& b) {
   w.begin_object();
   w.member("bar", b.bar);
   w.member("start", b.start);
@@ -108,7 +108,7 @@ void json_bar(JsonWriter& w, const BarEntry& b) {
   w.end_object();
 }
 
-void json_case_displacements(JsonWriter& w, const CaseDisplacements& d) {
+void json_case_displacements(cli::JsonWriter& w, const CaseDisplacements& d) {
   w.begin_object();
   w.member("case", d.case_name);
   for (std::size_t i = 0; i < PLACES.size(); ++i) {
@@ -118,7 +118,7 @@ void json_case_displacements(JsonWriter& w, const CaseDisplacements& d) {
   w.end_object();
 }
 
-void json_combined_displacements(JsonWriter& w, const CombinedDisplacements& d) {
+void json_combined_displacements(cli::JsonWriter& w, const CombinedDisplacements& d) {
   w.begin_object();
   w.member("combination", d.combination);
   for (std::size_t i = 0; i < PLACES.size(); ++i) {
@@ -133,7 +133,7 @@ void json_combined_displacements(JsonWriter& w, const CombinedDisplacements& d) 
   w.end_object();
 }
 
-void json_supports(JsonWriter& w, const std::vector<Support>& list) {
+void json_supports(cli::JsonWriter& w, const std::vector<Support>& list) {
   w.begin_array();
   for (const Support& s : list) {
     w.begin_object();
@@ -145,7 +145,7 @@ void json_supports(JsonWriter& w, const std::vector<Support>& list) {
   w.end_array();
 }
 
-void json_case_reactions(JsonWriter& w, const CaseReactions& r) {
+void json_case_reactions(cli::JsonWriter& w, const CaseReactions& r) {
   w.begin_object();
   w.member("case", r.case_name);
   w.key("supports");
@@ -153,7 +153,7 @@ void json_case_reactions(JsonWriter& w, const CaseReactions& r) {
   w.end_object();
 }
 
-void json_combined_reactions(JsonWriter& w, const CombinedReactions& r) {
+void json_combined_reactions(cli::JsonWriter& w, const CombinedReactions& r) {
   w.begin_object();
   w.member("combination", r.combination);
   w.key("supports");
@@ -166,7 +166,7 @@ void json_combined_reactions(JsonWriter& w, const CombinedReactions& r) {
   w.end_object();
 }
 
-void json_bar_force(JsonWriter& w, const BarForceEntry& f) {
+void json_bar_force(cli::JsonWriter& w, const BarForceEntry& f) {
   w.begin_object();
   w.member("combination", f.combination);
   w.member("bar", f.bar);
@@ -179,7 +179,7 @@ void json_bar_force(JsonWriter& w, const BarForceEntry& f) {
   w.end_object();
 }
 
-void json_extreme(JsonWriter& w, const Extremes& e) {
+void json_extreme(cli::JsonWriter& w, const Extremes& e) {
   w.begin_object();
   w.member("max", e.max);
   w.member("max_combination", e.max_combination);
@@ -188,7 +188,7 @@ void json_extreme(JsonWriter& w, const Extremes& e) {
   w.end_object();
 }
 
-void json_envelope(JsonWriter& w, const EnvelopeEntry& e) {
+void json_envelope(cli::JsonWriter& w, const EnvelopeEntry& e) {
   w.begin_object();
   w.member("bar", e.bar);
   w.key("N");
@@ -202,7 +202,7 @@ void json_envelope(JsonWriter& w, const EnvelopeEntry& e) {
   w.end_object();
 }
 
-void json_pair(JsonWriter& w, const PairEntry& p) {
+void json_pair(cli::JsonWriter& w, const PairEntry& p) {
   w.begin_object();
   w.key("bars");
   array(w, p.bars);
@@ -217,10 +217,10 @@ void json_pair(JsonWriter& w, const PairEntry& p) {
 
 }  // namespace
 
-void write_results_json(const LoadedRun& run, std::ostream& out) {
+void write_results_json(const cli::LoadedRun& run, std::ostream& out) {
   const Store& s = run.store();
   const RunCounts& c = run.counts();
-  JsonWriter w(out);
+  cli::JsonWriter w(out);
   w.begin_object();
   w.member("format", "toval-results");
   w.member("version", std::int64_t{1});
@@ -243,4 +243,4 @@ void write_results_json(const LoadedRun& run, std::ostream& out) {
   w.finish();
 }
 
-}  // namespace toval::tools
+}  // namespace toval::tools::export_

@@ -6,8 +6,8 @@
 
 #include "tools/cli/loaded_run.h"
 
-namespace toval::tools {
+namespace toval::tools::export_ {
 
-void write_results_json(const LoadedRun& run, std::ostream& out);
+void write_results_json(const cli::LoadedRun& run, std::ostream& out);
 
-}  // namespace toval::tools
+}  // namespace toval::tools::export_

@@ -2,7 +2,7 @@
 #include "tools/report/packed_rows.h"
 #include "tools/report/page_sections.h"
 
-namespace toval::tools {
+namespace toval::tools::report {
 
 namespace {
 
@@ -84,4 +84,4 @@ std::string bending_section(const Store& s, const RunCounts& c, const PageText& 
   return html + "</section>\n";
 }
 
-}  // namespace toval::tools
+}  // namespace toval::tools::report

@@ -3,13 +3,13 @@
 #include "tools/report/html_table.h"
 #include "tools/report/page_sections.h"
 
-namespace toval::tools {
+namespace toval::tools::report {
 
 std::string missing_reason(const Store& s, const RunCounts& c, Whole I, const PageText& t) {
-  const std::vector<Name<4>> missing = missing_cases(s, c.NCCAR, I);
+  const std::vector<Name<4>> missing = cli::missing_cases(s, c.NCCAR, I);
   if (missing.empty()) return {};
   std::string names;
-  for (const Name<4>& n : missing) names += (names.empty() ? "\"" : ", \"") + name_text(n.view()) + "\"";
+  for (const Name<4>& n : missing) names += (names.empty() ? "\"" : ", \"") + cli::name_text(n.view()) + "\"";
   return t.format(Text::missing_reason, {names});
 }
 
@@ -18,7 +18,7 @@ std::string combination_section(const Store& s, const RunCounts& c, const PageTe
       "cases", std::string(t(Text::cases_caption)),
       {{std::string(t(Text::case_number_heading))}, {std::string(t(Text::case_name_heading)), "case"}});
   for (Whole P = 1; P <= c.NCCAR; ++P)
-    cases.add_row({whole_cell(P), text_cell(name_text(s.BL4.CCAR(P).view()))});
+    cases.add_row({whole_cell(P), text_cell(cli::name_text(s.BL4.CCAR(P).view()))});
 
   HtmlTable terms("combinations", std::string(t(Text::combinations_caption)),
                   {{std::string(t(Text::combination_heading)), "combination"},
@@ -27,11 +27,11 @@ std::string combination_section(const Store& s, const RunCounts& c, const PageTe
   for (Whole I = 1; I <= s.BL5.NCOB; ++I) {
     terms.start_group();
     for (Whole J = 1; J <= s.BL5.NCASO(I); ++J)
-      terms.add_row(
-          {whole_cell(I), real_cell(s.BL5.MULT(I, J), 2), text_cell(name_text(s.BL5.CASO(I, J).view()))});
+      terms.add_row({whole_cell(I), real_cell(s.BL5.MULT(I, J), 2),
+                     text_cell(cli::name_text(s.BL5.CASO(I, J).view()))});
   }
   return "<section id=\"combination-list\">\n<h2>" + html_escaped(t(Text::combinations_heading)) + "</h2>\n" +
          cases.html() + terms.html() + "</section>\n";
 }
 
-}  // namespace toval::tools
+}  // namespace toval::tools::report

@@ -5,7 +5,7 @@
 #include "tools/report/html_table.h"
 #include "tools/report/page_sections.h"
 
-namespace toval::tools {
+namespace toval::tools::report {
 
 namespace {
 
@@ -49,7 +49,7 @@ std::string displacement_case_table(const Store& s, const RunCounts& c, const Pa
   for (Whole P = 1; P <= c.NCCAR; ++P) {
     table.start_group();
     for (const Place& p : places(s, t))
-      table.add_row({text_cell(name_text(s.BL4.CCAR(P).view())), text_cell(std::string(t(p.letter))),
+      table.add_row({text_cell(cli::name_text(s.BL4.CCAR(P).view())), text_cell(std::string(t(p.letter))),
                      text_cell(p.node), real_cell((*p.dx)(P), DISPLACEMENT_DECIMALS),
                      real_cell((*p.dy)(P), DISPLACEMENT_DECIMALS),
                      real_cell((*p.dz)(P), DISPLACEMENT_DECIMALS)});
@@ -69,10 +69,10 @@ std::string displacement_combination_table(const Store& s, const RunCounts& c, c
     for (const Place& p : places(s, t)) {
       std::vector<Cell> row{whole_cell(I), text_cell(std::string(t(p.letter))), text_cell(p.node)};
       for (const auto* table_of : {p.dx, p.dy, p.dz})
-        row.push_back(reason.empty()
-                          ? real_cell(combined_value(s, c.NCCAR, I, [&](Whole P) { return (*table_of)(P); }),
-                                      DISPLACEMENT_DECIMALS)
-                          : missing_cell(t(Text::missing)));
+        row.push_back(reason.empty() ? real_cell(cli::combined_value(s, c.NCCAR, I,
+                                                                     [&](Whole P) { return (*table_of)(P); }),
+                                                 DISPLACEMENT_DECIMALS)
+                                     : missing_cell(t(Text::missing)));
       table.add_row(std::move(row));
     }
   }
@@ -87,4 +87,4 @@ std::string displacement_section(const Store& s, const RunCounts& c, const PageT
          "</section>\n";
 }
 
-}  // namespace toval::tools
+}  // namespace toval::tools::report

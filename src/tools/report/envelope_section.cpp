@@ -3,7 +3,7 @@
 #include "tools/report/html_table.h"
 #include "tools/report/page_sections.h"
 
-namespace toval::tools {
+namespace toval::tools::report {
 
 namespace {
 
@@ -91,4 +91,4 @@ std::string envelope_section(const Store& s, const RunCounts& c, const PageText&
          table.html() + pair_table(s, c, t) + "</section>\n";
 }
 
-}  // namespace toval::tools
+}  // namespace toval::tools::report

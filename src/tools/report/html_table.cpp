@@ -5,7 +5,7 @@
 
 #include "tools/cli/json_text.h"
 
-namespace toval::tools {
+namespace toval::tools::report {
 
 std::string html_escaped(std::string_view text) {
   std::string out;
@@ -40,7 +40,7 @@ Cell real_cell(Real value, int decimals) {
     // A small negative value rounds to zero: shown without a sign.
     if (text.front() == '-' && text.find_first_not_of("-0.") == std::string::npos) text.erase(0, 1);
   } else {
-    text = real_json_text(value);
+    text = cli::real_json_text(value);
   }
   return {std::move(text), value, true, false, std::isfinite(value) ? decimals : -1};
 }
@@ -155,7 +155,7 @@ std::string HtmlTable::html() const {
         classes += "t";
       if (marked[c][r]) classes += classes.empty() ? "x" : " x";
       if (!classes.empty()) out += " class=\"" + classes + "\"";
-      if (cell.value) out += " data-value=\"" + real_json_text(*cell.value) + "\"";
+      if (cell.value) out += " data-value=\"" + cli::real_json_text(*cell.value) + "\"";
       out += ">" + html_escaped(cell.text) + "</" + tag + ">";
     }
     out += "</tr>\n";
@@ -164,4 +164,4 @@ std::string HtmlTable::html() const {
   return out + "</table></div>\n";
 }
 
-}  // namespace toval::tools
+}  // namespace toval::tools::report

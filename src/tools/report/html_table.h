@@ -10,7 +10,7 @@
 
 #include "store/types.h"
 
-namespace toval::tools {
+namespace toval::tools::report {
 
 // Text safe inside an element or a quoted attribute.
 std::string html_escaped(std::string_view text);
@@ -68,4 +68,4 @@ class HtmlTable {
   std::vector<std::size_t> group_starts_;
 };
 
-}  // namespace toval::tools
+}  // namespace toval::tools::report

@@ -7,7 +7,7 @@
 #include "tools/report/html_table.h"
 #include "tools/report/packed_bytes.h"
 
-namespace toval::tools {
+namespace toval::tools::report {
 
 namespace {
 
@@ -73,7 +73,7 @@ std::optional<std::string> HtmlTable::packed_html() const {
         kinds += static_cast<char>(kind | PACKED_REPEAT | same << 3);
         continue;
       }
-      const RealDigits d = real_digits(*cell.value);
+      const cli::RealDigits d = cli::real_digits(*cell.value);
       std::uint32_t n = 0;
       std::from_chars(d.digits.data(), d.digits.data() + d.digits.size(), n);  // at most 9 digits
       digits.push_back(n);
@@ -94,4 +94,4 @@ std::optional<std::string> HtmlTable::packed_html() const {
          "</script>\n</table></div>\n";
 }
 
-}  // namespace toval::tools
+}  // namespace toval::tools::report

@@ -6,7 +6,7 @@
 #include "records/run_error.h"
 #include "tools/report/sha256.h"
 
-namespace toval::tools {
+namespace toval::tools::report {
 
 InputFileFacts input_file_facts(const std::string& name) {
   std::ifstream in(name, std::ios::binary);
@@ -25,4 +25,4 @@ InputFileFacts input_file_facts(const std::string& name) {
   return facts;
 }
 
-}  // namespace toval::tools
+}  // namespace toval::tools::report

@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <string>
 
-namespace toval::tools {
+namespace toval::tools::report {
 
 struct InputFileFacts {
   std::string name;  // as the user gave it
@@ -15,4 +15,4 @@ struct InputFileFacts {
 // Reads the whole file; one that cannot be read leaves as a RunError.
 InputFileFacts input_file_facts(const std::string& name);
 
-}  // namespace toval::tools
+}  // namespace toval::tools::report

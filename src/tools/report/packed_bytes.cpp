@@ -7,7 +7,7 @@
 #include <new>
 #include <stdexcept>
 
-namespace toval::tools {
+namespace toval::tools::report {
 
 namespace {
 
@@ -58,4 +58,4 @@ std::string packed_text(std::span<const std::string> parts) {
   return text;
 }
 
-}  // namespace toval::tools
+}  // namespace toval::tools::report

@@ -8,7 +8,7 @@
 #include <string>
 #include <string_view>
 
-namespace toval::tools {
+namespace toval::tools::report {
 
 // The characters' values are their places in this alphabet: printable
 // ASCII from "(" to "~" without "<" and "\".
@@ -21,4 +21,4 @@ inline constexpr std::string_view PACKED_ALPHABET =
 // bytes as k + 1 characters.
 std::string packed_text(std::span<const std::string> parts);
 
-}  // namespace toval::tools
+}  // namespace toval::tools::report

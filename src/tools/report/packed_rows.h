@@ -21,10 +21,10 @@
 
 #include <string>
 
-namespace toval::tools {
+namespace toval::tools::report {
 
 // The script that unfolds every packed table of the page (written once,
 // after the last of them).
 std::string unfold_script();
 
-}  // namespace toval::tools
+}  // namespace toval::tools::report

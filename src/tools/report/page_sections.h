@@ -8,7 +8,7 @@
 #include "store/store.h"
 #include "tools/report/page_text.h"
 
-namespace toval::tools {
+namespace toval::tools::report {
 
 // Forces and reactions are shown as the fixed report shows them: three
 // decimals (the exact value stands in data-value).
@@ -43,4 +43,4 @@ std::string bending_section(const Store& s, const RunCounts& c, const PageText& 
 // "W, X"), and the reason they have no values.
 std::string missing_reason(const Store& s, const RunCounts& c, Whole I, const PageText& t);
 
-}  // namespace toval::tools
+}  // namespace toval::tools::report

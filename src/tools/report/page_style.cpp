@@ -1,6 +1,6 @@
 #include "tools/report/page_style.h"
 
-namespace toval::tools {
+namespace toval::tools::report {
 
 // Printed in landscape, so that the widest table (the envelope, 23
 // columns) fits the page's width; wide tables scroll in their box on a
@@ -59,4 +59,4 @@ summary{list-style:none}
 )css";
 }
 
-}  // namespace toval::tools
+}  // namespace toval::tools::report

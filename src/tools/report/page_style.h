@@ -3,8 +3,8 @@
 
 #include <string_view>
 
-namespace toval::tools {
+namespace toval::tools::report {
 
 std::string_view page_style();
 
-}  // namespace toval::tools
+}  // namespace toval::tools::report

@@ -2,7 +2,7 @@
 
 #include <stdexcept>
 
-namespace toval::tools {
+namespace toval::tools::report {
 
 std::span<const CatalogueEntry> catalogue(Language language) {
   return language == Language::en ? english_catalogue() : portuguese_catalogue();
@@ -36,4 +36,4 @@ std::string PageText::format(Text key, std::initializer_list<std::string_view> a
   return out;
 }
 
-}  // namespace toval::tools
+}  // namespace toval::tools::report

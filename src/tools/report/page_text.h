@@ -9,9 +9,11 @@
 #include <string>
 #include <string_view>
 
-namespace toval::tools {
+#include "tools/cli/language.h"
 
-enum class Language { pt, en };
+namespace toval::tools::report {
+
+using cli::Language;
 
 enum class Text {
   lang_attribute,  // the page's lang attribute
@@ -121,4 +123,4 @@ class PageText {
   std::array<std::string_view, TEXT_COUNT> texts_{};
 };
 
-}  // namespace toval::tools
+}  // namespace toval::tools::report

@@ -1,7 +1,7 @@
 // The page in English.
 #include "tools/report/page_text.h"
 
-namespace toval::tools {
+namespace toval::tools::report {
 
 namespace {
 
@@ -110,4 +110,4 @@ std::span<const CatalogueEntry> english_catalogue() {
   return ENGLISH_TEXTS;
 }
 
-}  // namespace toval::tools
+}  // namespace toval::tools::report

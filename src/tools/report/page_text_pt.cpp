@@ -1,7 +1,7 @@
 // The page in Portuguese, in the words of the fixed report.
 #include "tools/report/page_text.h"
 
-namespace toval::tools {
+namespace toval::tools::report {
 
 namespace {
 
@@ -114,4 +114,4 @@ std::span<const CatalogueEntry> portuguese_catalogue() {
   return PORTUGUESE_TEXTS;
 }
 
-}  // namespace toval::tools
+}  // namespace toval::tools::report

@@ -7,7 +7,7 @@
 #include "tools/report/html_table.h"
 #include "tools/report/page_sections.h"
 
-namespace toval::tools {
+namespace toval::tools::report {
 
 namespace {
 
@@ -21,7 +21,7 @@ const Table2<Real>* component_table(const Reactions& r, int component) {
 
 Real combined_reaction(const Store& s, const RunCounts& c, Whole I, Whole N, int component) {
   const auto* table = component_table(s.BL11, component);
-  return combined_value(s, c.NCCAR, I, [&](Whole P) { return (*table)(P, N); });
+  return cli::combined_value(s, c.NCCAR, I, [&](Whole P) { return (*table)(P, N); });
 }
 
 std::vector<Column> reaction_columns(const PageText& t, const char* first_field) {
@@ -37,7 +37,7 @@ std::vector<Column> reaction_columns(const PageText& t, const char* first_field)
 std::optional<Extremes> reaction_extremes(const Store& s, const RunCounts& c, Whole N, int component) {
   std::optional<Extremes> e;
   for (Whole I = 1; I <= s.BL5.NCOB; ++I) {
-    if (!missing_cases(s, c.NCCAR, I).empty()) continue;
+    if (!cli::missing_cases(s, c.NCCAR, I).empty()) continue;
     const Real v = combined_reaction(s, c, I, N, component);
     if (!e) {
       e = Extremes{v, v, I, I};
@@ -88,7 +88,7 @@ std::string reaction_case_table(const Store& s, const RunCounts& c, const PageTe
     table.start_group();
     for (Whole N = 1; N <= c.NRES; ++N) {
       const Reactions& r = s.BL11;
-      table.add_row({text_cell(name_text(s.BL4.CCAR(P).view())), whole_cell(r.NO_RES(N)),
+      table.add_row({text_cell(cli::name_text(s.BL4.CCAR(P).view())), whole_cell(r.NO_RES(N)),
                      real_cell(r.RES1(P, N), REACTION_DECIMALS), real_cell(r.RES2(P, N), REACTION_DECIMALS),
                      real_cell(r.RES3(P, N), REACTION_DECIMALS)});
     }
@@ -126,4 +126,4 @@ std::string reaction_section(const Store& s, const RunCounts& c, const PageText&
   return html + reaction_case_table(s, c, t) + "</section>\n";
 }
 
-}  // namespace toval::tools
+}  // namespace toval::tools::report

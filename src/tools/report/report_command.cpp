@@ -12,7 +12,7 @@
 #include "tools/cli/version.h"
 #include "tools/report/report_page.h"
 
-namespace toval::tools {
+namespace toval::tools::report {
 
 namespace {
 
@@ -50,7 +50,7 @@ constexpr std::string_view HELP =
     "     cannot be written\n"
     "  2  the command line is wrong\n";
 
-constexpr OptionDefinition OPTIONS[] = {
+constexpr cli::OptionDefinition OPTIONS[] = {
     {"output", 'o', true, "FILE.html"},
     {"lang", '\0', true, "pt|en"},
     {"office", '\0', true, "TEXT"},
@@ -61,28 +61,28 @@ constexpr std::string_view POSITIONALS[] = {"COMBINATION_FILE", "FORCES_FILE"};
 Language language(const std::optional<std::string>& given) {
   if (!given || *given == "pt") return Language::pt;
   if (*given == "en") return Language::en;
-  throw UsageError("bad value '" + *given + "' for --lang (pt or en)");
+  throw cli::UsageError("bad value '" + *given + "' for --lang (pt or en)");
 }
 
-int run_report(std::span<const std::string> args, const Services& services) {
-  Options options(OPTIONS, args);
+int run_report(std::span<const std::string> args, const cli::Services& services) {
+  cli::Options options(OPTIONS, args);
   options.expect_positionals(POSITIONALS);
   PageRequest request;
   request.language = language(options.value("lang"));
   request.office = options.value("office").value_or("");
   const std::string target = options.value("output").value_or("");
   if (options.has("output") && target.empty())
-    throw UsageError("bad value '' for -o (a file name, or - for standard output)");
+    throw cli::UsageError("bad value '' for -o (a file name, or - for standard output)");
 
   const std::array<std::string, 2> inputs{options.positionals()[0], options.positionals()[1]};
-  refuse_input_as_output(target, inputs);
-  const LoadedRun run(inputs[0], inputs[1]);
+  cli::refuse_input_as_output(target, inputs);
+  const cli::LoadedRun run(inputs[0], inputs[1]);
   request.issued = issue_date(std::getenv("SOURCE_DATE_EPOCH"));
-  request.version = std::string(VERSION);
+  request.version = std::string(cli::VERSION);
   request.files = {input_file_facts(inputs[0]), input_file_facts(inputs[1])};
   if (services.input_warnings) request.warnings = services.input_warnings(inputs[0], inputs[1]);
   if (services.picture) request.picture = services.picture(run);
-  write_output(target, report_page(run, request));
+  cli::write_output(target, report_page(run, request));
   return 0;
 }
 
@@ -106,8 +106,8 @@ std::string issue_date(const char* source_date_epoch) {
   return buf;
 }
 
-Command report_command() {
+cli::Command report_command() {
   return {"report", "the calculation report as one web page that prints on A4", USAGE, HELP, run_report};
 }
 
-}  // namespace toval::tools
+}  // namespace toval::tools::report

@@ -5,7 +5,7 @@
 #include "tools/report/page_sections.h"
 #include "tools/report/page_style.h"
 
-namespace toval::tools {
+namespace toval::tools::report {
 
 namespace {
 
@@ -17,9 +17,9 @@ std::string header(const Store& s, const PageRequest& r, const PageText& t) {
   std::string html = "<header>\n";
   if (!r.office.empty()) html += element("p", " class=\"office\"", r.office);
   html += element("p", " class=\"report-title\"", t(Text::page_title));
-  html += element("h1", "", name_text(s.BL1.PRJT.view()));
-  html += element("p", " class=\"subtitle\"", name_text(s.BL1.CLIT.view()));
-  html += element("p", " class=\"subtitle\"", name_text(s.BL1.PORT.view()));
+  html += element("h1", "", cli::name_text(s.BL1.PRJT.view()));
+  html += element("p", " class=\"subtitle\"", cli::name_text(s.BL1.CLIT.view()));
+  html += element("p", " class=\"subtitle\"", cli::name_text(s.BL1.PORT.view()));
   HtmlTable files("input_files", std::string(t(Text::input_files_caption)),
                   {{std::string(t(Text::file_role_heading))},
                    {std::string(t(Text::file_name_heading))},
@@ -36,14 +36,14 @@ std::string header(const Store& s, const PageRequest& r, const PageText& t) {
   return html + "</header>\n";
 }
 
-std::string warning_box(const std::vector<InputWarning>& warnings, const PageText& t) {
+std::string warning_box(const std::vector<cli::InputWarning>& warnings, const PageText& t) {
   if (warnings.empty()) return {};
   const std::string intro = warnings.size() == 1
                                 ? std::string(t(Text::warnings_intro_one))
                                 : t.format(Text::warnings_intro_many, {std::to_string(warnings.size())});
   std::string html = "<section class=\"warnings\" id=\"input-warnings\">\n" +
                      element("h2", "", t(Text::warnings_heading)) + element("p", "", intro) + "<ul>\n";
-  for (const InputWarning& w : warnings)
+  for (const cli::InputWarning& w : warnings)
     html += "<li><code>" +
             html_escaped(w.file + ":" + std::to_string(w.line) + ":" + std::to_string(w.column)) +
             "</code> " + html_escaped(w.text) + "</li>\n";
@@ -66,11 +66,11 @@ std::string inline_svg(const std::string& document) {
   return svg;
 }
 
-std::string report_page(const LoadedRun& run, const PageRequest& r) {
+std::string report_page(const cli::LoadedRun& run, const PageRequest& r) {
   const Store& s = run.store();
   const RunCounts& c = run.counts();
   const PageText t(r.language);
-  std::string title = name_text(s.BL1.PRJT.view());
+  std::string title = cli::name_text(s.BL1.PRJT.view());
   title += (title.empty() ? "" : " - ") + std::string(t(Text::page_title));
   std::string html = "<!DOCTYPE html>\n<html lang=\"" + std::string(t(Text::lang_attribute)) +
                      "\">\n<head>\n<meta charset=\"utf-8\">\n"
@@ -89,4 +89,4 @@ std::string report_page(const LoadedRun& run, const PageRequest& r) {
   return html + "</main>\n</body>\n</html>\n";
 }
 
-}  // namespace toval::tools
+}  // namespace toval::tools::report

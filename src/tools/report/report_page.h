@@ -11,22 +11,22 @@
 #include "tools/report/input_file_facts.h"
 #include "tools/report/page_text.h"
 
-namespace toval::tools {
+namespace toval::tools::report {
 
 struct PageRequest {
   Language language = Language::pt;
-  std::string office;                   // the office line; none when empty
-  std::string issued;                   // the date as shown
-  std::string version;                  // the program's
-  std::array<InputFileFacts, 2> files;  // combination file, forces file
-  std::vector<InputWarning> warnings;   // the check's, in its order
-  std::string picture;                  // an SVG document
+  std::string office;                       // the office line; none when empty
+  std::string issued;                       // the date as shown
+  std::string version;                      // the program's
+  std::array<InputFileFacts, 2> files;      // combination file, forces file
+  std::vector<cli::InputWarning> warnings;  // the check's, in its order
+  std::string picture;                      // an SVG document
 };
 
-std::string report_page(const LoadedRun& run, const PageRequest& request);
+std::string report_page(const cli::LoadedRun& run, const PageRequest& request);
 
 // The SVG element of an SVG document, without what may stand before it
 // (an XML declaration, a document type, comments), for use inside HTML.
 std::string inline_svg(const std::string& document);
 
-}  // namespace toval::tools
+}  // namespace toval::tools::report

@@ -1,6 +1,6 @@
 #include "tools/report/sha256.h"
 
-namespace toval::tools {
+namespace toval::tools::report {
 
 namespace {
 
@@ -94,4 +94,4 @@ std::string sha256_hex(std::string_view bytes) {
   return h.hex_digest();
 }
 
-}  // namespace toval::tools
+}  // namespace toval::tools::report

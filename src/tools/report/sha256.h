@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-namespace toval::tools {
+namespace toval::tools::report {
 
 class Sha256 {
  public:
@@ -27,4 +27,4 @@ class Sha256 {
 
 std::string sha256_hex(std::string_view bytes);
 
-}  // namespace toval::tools
+}  // namespace toval::tools::report

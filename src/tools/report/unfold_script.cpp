@@ -1,7 +1,7 @@
 #include "tools/report/packed_bytes.h"
 #include "tools/report/packed_rows.h"
 
-namespace toval::tools {
+namespace toval::tools::report {
 
 namespace {
 
@@ -136,4 +136,4 @@ std::string unfold_script() {
          std::string(UNFOLD_SCRIPT.substr(at + PLACEHOLDER.size()));
 }
 
-}  // namespace toval::tools
+}  // namespace toval::tools::report

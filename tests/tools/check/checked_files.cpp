@@ -9,7 +9,8 @@ CheckedFiles::CheckedFiles(const std::vector<std::string>& combination,
                            const std::vector<std::string>& forces) {
   dir_.write("F.CMB", joined(combination));
   dir_.write("F.ESF", joined(forces));
-  const tools::CheckOutcome outcome = tools::check_inputs(dir_.file("F.CMB"), dir_.file("F.ESF"));
+  const tools::check::CheckOutcome outcome =
+      tools::check::check_inputs(dir_.file("F.CMB"), dir_.file("F.ESF"));
   listing = outcome.listing;
   status = outcome.status;
 }

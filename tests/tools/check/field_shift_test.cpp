@@ -3,7 +3,7 @@
 
 #include <gtest/gtest.h>
 
-namespace toval::tools {
+namespace toval::tools::check {
 namespace {
 
 // Fields of `widths` laid end to end from column 1, all real with d = 0,
@@ -89,4 +89,4 @@ TEST(FieldShift, OneFindingPerRecordAtTheFirstPlace) {
 }
 
 }  // namespace
-}  // namespace toval::tools
+}  // namespace toval::tools::check

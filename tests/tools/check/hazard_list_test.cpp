@@ -5,7 +5,7 @@
 
 #include "tools/check/run_error_place.h"
 
-namespace toval::tools {
+namespace toval::tools::check {
 namespace {
 
 TEST(HazardList, CombinationFileFirstThenLinesThenTheErrorAndTheCount) {
@@ -101,4 +101,4 @@ TEST(ErrorPlace, EndOfFileCapacityArithmeticAndAnEmptyFile) {
 }
 
 }  // namespace
-}  // namespace toval::tools
+}  // namespace toval::tools::check

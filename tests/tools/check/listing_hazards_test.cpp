@@ -3,7 +3,7 @@
 
 #include <gtest/gtest.h>
 
-namespace toval::tools {
+namespace toval::tools::check {
 namespace {
 
 ReadBlock block_g() {
@@ -69,4 +69,4 @@ TEST(ListingHazards, SecondBlockOfANameIsNeverRead) {
 }
 
 }  // namespace
-}  // namespace toval::tools
+}  // namespace toval::tools::check

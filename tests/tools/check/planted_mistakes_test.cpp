@@ -329,7 +329,8 @@ TEST(RunEndingFault, ComesAfterTheWarningsAsOneErrorLine) {
 
 TEST(RunEndingFault, AFileThatCannotBeOpened) {
   TempDir dir;
-  const tools::CheckOutcome outcome = tools::check_inputs(dir.file("NONE.CMB"), dir.file("NONE.ESF"));
+  const tools::check::CheckOutcome outcome =
+      tools::check::check_inputs(dir.file("NONE.CMB"), dir.file("NONE.ESF"));
   EXPECT_EQ(outcome.listing,
             dir.file("NONE.CMB") +
                 ":1:1: error: the combination file cannot be opened for reading (toval stops here "

@@ -90,7 +90,8 @@ TEST(PlantedCutShort, TheLastRecordEndsInsideANumber) {
     std::string text = joined(forces);
     text.resize(text.size() - 1 - (80 - keep));  // no line end, and the columns after `keep` gone
     dir.write("F.ESF", text);
-    const tools::CheckOutcome outcome = tools::check_inputs(dir.file("F.CMB"), dir.file("F.ESF"));
+    const tools::check::CheckOutcome outcome =
+        tools::check::check_inputs(dir.file("F.CMB"), dir.file("F.ESF"));
     if (keep == 80) {
       EXPECT_EQ(outcome.listing, "0 warnings\n");  // complete without its line end
       continue;

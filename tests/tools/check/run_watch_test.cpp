@@ -11,7 +11,7 @@
 #include "records/input_unit.h"
 #include "records/record_io.h"
 
-namespace toval::tools {
+namespace toval::tools::check {
 namespace {
 
 struct Watched {
@@ -117,4 +117,4 @@ TEST(RunWatch, ASilencedUnitIsHeardAgainAfterwardsAndTheWatchLeavesWithItsOwner)
 }
 
 }  // namespace
-}  // namespace toval::tools
+}  // namespace toval::tools::check

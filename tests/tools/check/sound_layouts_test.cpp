@@ -68,7 +68,8 @@ void expect_sound(const Rewrite& rewrite, const std::string& line_end = "\n", bo
     TempDir dir;
     dir.write("F.CMB", combination);
     dir.write("F.ESF", text);
-    const tools::CheckOutcome outcome = tools::check_inputs(dir.file("F.CMB"), dir.file("F.ESF"));
+    const tools::check::CheckOutcome outcome =
+        tools::check::check_inputs(dir.file("F.CMB"), dir.file("F.ESF"));
     EXPECT_EQ(outcome.listing, "0 warnings\n") << f.nodes.size() << " nodes";
   }
 }

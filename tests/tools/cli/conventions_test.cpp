@@ -31,7 +31,7 @@ TEST(ToolsConventions, HelpListsEverySubcommandAndVersionIsOneLine) {
 
 TEST(ToolsConventions, HelpOfASubcommandIsItsWholeText) {
   TempDir dir;
-  const std::string expected(tools::export_command().help);
+  const std::string expected(tools::export_::export_command().help);
   for (const std::vector<std::string>& args :
        {std::vector<std::string>{"help", "export"}, std::vector<std::string>{"export", "--help"},
         std::vector<std::string>{"export", "a", "--help", "--bogus"}}) {

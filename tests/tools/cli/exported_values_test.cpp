@@ -8,7 +8,7 @@
 #include <cstring>
 #include <random>
 
-namespace toval::tools {
+namespace toval::tools::cli {
 namespace {
 
 TEST(ExportedValues, RealsAreTheShortestDecimalThatReadsBack) {
@@ -76,4 +76,4 @@ TEST(ExportedValues, NamesLoseTrailingBlanksAndStrayBytesAreLatin1) {
 }
 
 }  // namespace
-}  // namespace toval::tools
+}  // namespace toval::tools::cli

@@ -6,7 +6,7 @@
 
 #include "tools/cli/exported_values.h"
 
-namespace toval::tools {
+namespace toval::tools::cli {
 namespace {
 
 using Json = nlohmann::ordered_json;
@@ -47,4 +47,4 @@ TEST(JsonText, RealsAreTheShortestDigitsOfTheir32BitValue) {
 }
 
 }  // namespace
-}  // namespace toval::tools
+}  // namespace toval::tools::cli

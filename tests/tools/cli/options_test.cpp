@@ -5,7 +5,7 @@
 
 #include "tools/cli/usage_error.h"
 
-namespace toval::tools {
+namespace toval::tools::cli {
 namespace {
 
 constexpr OptionDefinition DEFINITIONS[] = {
@@ -83,4 +83,4 @@ TEST(Options, PositionalCountsAreChecked) {
 }
 
 }  // namespace
-}  // namespace toval::tools
+}  // namespace toval::tools::cli

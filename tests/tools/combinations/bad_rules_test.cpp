@@ -15,7 +15,7 @@ const std::string G = "[[actions]]\ncase = \"G\"\nkind = \"permanent\"\ngamma_su
 std::string message_for(const std::string& text) {
   std::vector<std::string> warnings;
   try {
-    tools::parse_rules(text, "R.toml", warnings);
+    tools::combinations::parse_rules(text, "R.toml", warnings);
   } catch (const RunError& e) {
     return e.what();
   }
@@ -129,21 +129,21 @@ TEST(BadRules, ValuesOfTheWrongKind) {
 }
 
 TEST(BadRules, FactorsAreTakenAsWritten) {
-  const tools::Rules rules =
+  const tools::combinations::Rules rules =
       rules_from(HEAD +
                  "[[actions]]\ncase = \"G\"\nkind = \"permanent\"\n"
                  "gamma_sup = 1.123456789012345678  # more digits than a double holds\n"
                  "gamma_inf = 0x1\n");
   EXPECT_EQ(rules.actions[0].gamma_sup->digits, "1123456789012345678");
   EXPECT_EQ(rules.actions[0].gamma_sup->scale, 18);
-  EXPECT_EQ(tools::multiplier_text(*rules.actions[0].gamma_inf), "1.0");
+  EXPECT_EQ(tools::combinations::multiplier_text(*rules.actions[0].gamma_inf), "1.0");
 }
 
 TEST(BadRules, ALongTitleIsCutWithAWarning) {
   std::vector<std::string> warnings;
-  const tools::Rules rules =
-      tools::parse_rules("titles = [\"" + std::string(45, 'T') + "\", \"B\", \"C\"]\nsets = [\"uls\"]\n" + G,
-                         "R.toml", warnings);
+  const tools::combinations::Rules rules = tools::combinations::parse_rules(
+      "titles = [\"" + std::string(45, 'T') + "\", \"B\", \"C\"]\nsets = [\"uls\"]\n" + G, "R.toml",
+      warnings);
   EXPECT_EQ(rules.titles[0], std::string(40, 'T'));
   EXPECT_EQ(warnings, std::vector<std::string>{
                           "R.toml:1:11: warning: the title is longer than 40 columns; it is cut there\n"});

@@ -61,8 +61,8 @@ std::vector<std::string> cases_used(const std::vector<std::string>& combinations
 }
 
 std::vector<std::string> portal_combinations(const std::string& rules_text) {
-  const tools::Rules rules = rules_from(rules_text);
-  return described(rules, tools::enumerate_combinations(rules, "R.toml"));
+  const tools::combinations::Rules rules = rules_from(rules_text);
+  return described(rules, tools::combinations::enumerate_combinations(rules, "R.toml"));
 }
 
 TEST(CombinationsRuns, TovalReportsTheGeneratedFileAsTheSameCombinationsTypedByHand) {

@@ -7,9 +7,9 @@
 namespace toval::testing {
 namespace {
 
-using tools::multiplier_text;
-using tools::multiply;
-using tools::parse_decimal;
+using tools::combinations::multiplier_text;
+using tools::combinations::multiply;
+using tools::combinations::parse_decimal;
 
 std::string product(std::string_view a, std::string_view b) {
   return multiplier_text(multiply(*parse_decimal(a), *parse_decimal(b)));
@@ -47,8 +47,8 @@ TEST(Decimal, RoundsHalfAwayFromZeroToFourDecimals) {
   EXPECT_EQ(product("1.5", "0.12345"), "0.1852");   // 0.185175
   EXPECT_EQ(product("9.99995", "1"), "10.0");       // carried through the nines
   EXPECT_EQ(product("0.99995", "1"), "1.0");
-  EXPECT_TRUE(tools::is_zero_text(product("0", "1.5")));
-  EXPECT_FALSE(tools::is_zero_text("0.0001"));
+  EXPECT_TRUE(tools::combinations::is_zero_text(product("0", "1.5")));
+  EXPECT_FALSE(tools::combinations::is_zero_text("0.0001"));
 }
 
 }  // namespace

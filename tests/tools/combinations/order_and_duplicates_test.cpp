@@ -9,8 +9,8 @@ namespace toval::testing {
 namespace {
 
 std::vector<std::string> combinations_of(const std::string& text) {
-  const tools::Rules rules = rules_from(text);
-  return described(rules, tools::enumerate_combinations(rules, "R.toml"));
+  const tools::combinations::Rules rules = rules_from(text);
+  return described(rules, tools::combinations::enumerate_combinations(rules, "R.toml"));
 }
 
 // Positions: Q 1, G1 2, W1 3, G2 4, W2 5, G3 6. G1 and G2 share a source
@@ -151,9 +151,9 @@ TEST(EnumerationLimits, RulesGivingTooManyCombinationsAreRefused) {
   std::string text = "titles = [\"A\", \"B\", \"C\"]\nsets = [\"sls_quasi_permanent\"]\n";
   for (int k = 0; k < 17; ++k)
     text += "[[actions]]\ncase = \"Q" + std::to_string(k) + "\"\nkind = \"variable\"\npsi2 = 0.1\n";
-  const tools::Rules rules = rules_from(text);
+  const tools::combinations::Rules rules = rules_from(text);
   try {
-    tools::enumerate_combinations(rules, "R.toml");
+    tools::combinations::enumerate_combinations(rules, "R.toml");
     FAIL() << "2^17 combinations accepted";
   } catch (const RunError& e) {
     EXPECT_EQ(std::string(e.what()).rfind("R.toml: error: the rules give 131072 combinations", 0), 0u)

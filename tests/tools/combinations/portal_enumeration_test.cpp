@@ -8,10 +8,10 @@
 namespace toval::testing {
 namespace {
 
-using tools::Combination;
+using tools::combinations::Combination;
 
 TEST(PortalEnumeration, EveryCombinationOfEverySetInOrder) {
-  const tools::Rules rules = rules_from(PORTAL_RULES);
+  const tools::combinations::Rules rules = rules_from(PORTAL_RULES);
   const std::vector<std::string> expected = {
       // uls, no leading action: the four choices of gamma (G2's gamma_inf 0
       // leaves G2 out).
@@ -70,26 +70,27 @@ TEST(PortalEnumeration, EveryCombinationOfEverySetInOrder) {
       "sls_quasi_permanent: 1.0 G1 + 1.0 G2",
       "sls_quasi_permanent: 1.0 G1 + 1.0 G2 + 0.3 Q",
   };
-  EXPECT_EQ(described(rules, tools::enumerate_combinations(rules, "R.toml")), expected);
+  EXPECT_EQ(described(rules, tools::combinations::enumerate_combinations(rules, "R.toml")), expected);
 }
 
 TEST(PortalEnumeration, HeadersNameTheSetTheLeadingActionAndTheChoices) {
-  const tools::Rules rules = rules_from(PORTAL_RULES);
-  const std::vector<Combination> all = tools::enumerate_combinations(rules, "R.toml");
+  const tools::combinations::Rules rules = rules_from(PORTAL_RULES);
+  const std::vector<Combination> all = tools::combinations::enumerate_combinations(rules, "R.toml");
   ASSERT_EQ(all.size(), 48u);
-  EXPECT_EQ(tools::header_text(rules, all[0], tools::Language::pt),
+  EXPECT_EQ(tools::combinations::header_text(rules, all[0], tools::cli::Language::pt),
             "ELU 1 - PRINCIPAL: NENHUMA - DESFAVORAVEIS: G1 G2");
-  EXPECT_EQ(tools::header_text(rules, all[11], tools::Language::pt),
+  EXPECT_EQ(tools::combinations::header_text(rules, all[11], tools::cli::Language::pt),
             "ELU 12 - PRINCIPAL: Q - ACOMPANHANTES: W1 - FAVORAVEIS: G1 G2");
-  EXPECT_EQ(tools::header_text(rules, all[21], tools::Language::en),
+  EXPECT_EQ(tools::combinations::header_text(rules, all[21], tools::cli::Language::en),
             "ULS 22 - LEADING: W1 - ACCOMPANYING: Q - UNFAVOURABLE: G2 - FAVOURABLE: G1");
   // Numbered within the set, after the dropped repeats.
-  EXPECT_EQ(tools::header_text(rules, all[43], tools::Language::pt),
+  EXPECT_EQ(tools::combinations::header_text(rules, all[43], tools::cli::Language::pt),
             "ELS FREQUENTE 4 - PRINCIPAL: W1 - ACOMPANHANTES: Q");
-  EXPECT_EQ(tools::header_text(rules, all[47], tools::Language::en), "SLS QUASI-PERMANENT 2 - VARIABLE: Q");
+  EXPECT_EQ(tools::combinations::header_text(rules, all[47], tools::cli::Language::en),
+            "SLS QUASI-PERMANENT 2 - VARIABLE: Q");
   for (const Combination& c : all)
-    for (tools::Language l : {tools::Language::pt, tools::Language::en})
-      EXPECT_NE(tools::header_text(rules, c, l).substr(0, 3), "FIM");
+    for (tools::cli::Language l : {tools::cli::Language::pt, tools::cli::Language::en})
+      EXPECT_NE(tools::combinations::header_text(rules, c, l).substr(0, 3), "FIM");
 }
 
 }  // namespace

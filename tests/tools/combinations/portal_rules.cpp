@@ -46,16 +46,17 @@ category = "wind"
 group = "wind"
 )";
 
-tools::Rules rules_from(const std::string& text) {
+tools::combinations::Rules rules_from(const std::string& text) {
   std::vector<std::string> warnings;
-  return tools::parse_rules(text, "R.toml", warnings);
+  return tools::combinations::parse_rules(text, "R.toml", warnings);
 }
 
-std::vector<std::string> described(const tools::Rules& rules, const std::vector<tools::Combination>& all) {
+std::vector<std::string> described(const tools::combinations::Rules& rules,
+                                   const std::vector<tools::combinations::Combination>& all) {
   std::vector<std::string> out;
-  for (const tools::Combination& c : all) {
-    std::string text = std::string(tools::set_key(c.set)) + ":";
-    for (const tools::Term& t : c.terms)
+  for (const tools::combinations::Combination& c : all) {
+    std::string text = std::string(tools::combinations::set_key(c.set)) + ":";
+    for (const tools::combinations::Term& t : c.terms)
       text += (t.action == c.terms.front().action ? " " : " + ") + t.multiplier + " " +
               rules.actions[t.action].name;
     out.push_back(text);

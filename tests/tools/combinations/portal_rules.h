@@ -15,9 +15,10 @@ namespace toval::testing {
 extern const char* const PORTAL_RULES;
 
 // The rules from a text, for tests that expect no fault.
-tools::Rules rules_from(const std::string& text);
+tools::combinations::Rules rules_from(const std::string& text);
 
 // "uls: 1.35 G1 + 1.5 G2 + 0.9 W1", one per combination, in order.
-std::vector<std::string> described(const tools::Rules& rules, const std::vector<tools::Combination>& all);
+std::vector<std::string> described(const tools::combinations::Rules& rules,
+                                   const std::vector<tools::combinations::Combination>& all);
 
 }  // namespace toval::testing

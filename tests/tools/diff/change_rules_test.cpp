@@ -5,7 +5,7 @@
 
 #include "tools/diff/changes.h"
 
-namespace toval::tools {
+namespace toval::tools::diff {
 namespace {
 
 TEST(DiffTolerance, BothConditionsStrictlyExceeded) {
@@ -54,7 +54,7 @@ TEST(DiffResults, ASupportOrCombinationOnOneSideOnlyIsNotAResultChange) {
   ExportedRun o = two_supports(1, 2, 3);
   ExportedRun n = two_supports(1, 2, 3);
   n.combined_reactions[1]->erase(5);
-  n.combined_reactions[1]->emplace(4, Triple{7, 7, 7});
+  n.combined_reactions[1]->emplace(4, ValueTriple{7, 7, 7});
   n.combined_reactions[2].emplace()[1] = {9, 9, 9};
   o.combined_reactions[3];  // missing cases: no values
   n.combined_reactions[3].emplace()[1] = {9, 9, 9};
@@ -94,8 +94,8 @@ TEST(DiffResults, EnvelopeLargestIsOverBothBoundsOfTheQuantity) {
 
 TEST(DiffResults, DisplacementsByPlaceAndBendingFlagsBySlot) {
   ExportedRun o, n;
-  o.combined_displacements[2] = {Triple{0, 0, 0}, Triple{0.001, -0.004, 0}, std::nullopt};
-  n.combined_displacements[2] = {Triple{0, 0, 0}, Triple{0.001, -0.005, 0}, Triple{1, 1, 1}};
+  o.combined_displacements[2] = {ValueTriple{0, 0, 0}, ValueTriple{0.001, -0.004, 0}, std::nullopt};
+  n.combined_displacements[2] = {ValueTriple{0, 0, 0}, ValueTriple{0.001, -0.005, 0}, ValueTriple{1, 1, 1}};
   o.bending[{2, 3}] = true;
   n.bending[{2, 3}] = false;
   o.bending[{1, 3}] = n.bending[{1, 3}] = true;
@@ -112,4 +112,4 @@ TEST(DiffResults, DisplacementsByPlaceAndBendingFlagsBySlot) {
 }
 
 }  // namespace
-}  // namespace toval::tools
+}  // namespace toval::tools::diff

@@ -5,7 +5,7 @@
 
 #include <gtest/gtest.h>
 
-namespace toval::tools {
+namespace toval::tools::diff {
 namespace {
 
 using Json = nlohmann::ordered_json;
@@ -151,4 +151,4 @@ TEST(DiffJson, TheFixedShapeWithTheExportsValues) {
 }
 
 }  // namespace
-}  // namespace toval::tools
+}  // namespace toval::tools::diff

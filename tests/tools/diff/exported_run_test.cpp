@@ -9,7 +9,7 @@
 
 #include "records/run_error.h"
 
-namespace toval::tools {
+namespace toval::tools::diff {
 namespace {
 
 using Json = nlohmann::ordered_json;
@@ -55,9 +55,9 @@ TEST(ExportedRun, ReadsEveryComparedPartByIdentity) {
   EXPECT_EQ(r.cases, (std::vector<std::string>{"G", "Q"}));  // a name listed twice is one case
   EXPECT_EQ(r.combinations.at(1).terms, (std::vector<ExportedTerm>{{1.4, "G"}}));
   EXPECT_EQ(r.pairs, (std::vector<std::array<long long, 2>>{{1, 1}}));
-  EXPECT_EQ(r.combined_reactions.at(1)->at(1), (Triple{7, 8, 9}));
+  EXPECT_EQ(r.combined_reactions.at(1)->at(1), (ValueTriple{7, 8, 9}));
   EXPECT_FALSE(r.combined_displacements.at(1)[1].has_value());
-  EXPECT_EQ(r.combined_displacements.at(1)[2], (Triple{4, 5, 6}));
+  EXPECT_EQ(r.combined_displacements.at(1)[2], (ValueTriple{4, 5, 6}));
   EXPECT_TRUE(r.bending.at({1, 1}));
   EXPECT_EQ(r.envelope.at(1)[2].max, 3.0);   // V at the end
   EXPECT_EQ(r.envelope.at(1)[3].min, -4.0);  // M at the start
@@ -97,4 +97,4 @@ TEST(ExportedRun, RefusesWhatIsNotAnExportOfThisVersion) {
 }
 
 }  // namespace
-}  // namespace toval::tools
+}  // namespace toval::tools::diff

@@ -26,7 +26,7 @@ struct DrawnBar {
 };
 
 struct DrawnFrame {
-  std::unique_ptr<Store> s = std::make_unique<Store>(tools::TOOLS_CAPACITIES);
+  std::unique_ptr<Store> s = std::make_unique<Store>(tools::cli::TOOLS_CAPACITIES);
   RunCounts counts;
 
   // Fills the node and bar tables, BAR_SIM and the envelope; one

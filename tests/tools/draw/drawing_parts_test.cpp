@@ -17,7 +17,7 @@
 namespace toval::testing {
 namespace {
 
-using namespace toval::tools;
+using namespace toval::tools::draw;
 
 TEST(FrameView, FitsTheNarrowerDirectionAndTurnsYUpward) {
   FrameView wide({-5, 15, 2, 4}, 900, 560);  // 20 by 2: the width decides

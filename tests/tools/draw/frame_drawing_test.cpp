@@ -13,8 +13,8 @@
 namespace toval::testing {
 namespace {
 
-using tools::DrawingSources;
-using tools::frame_drawing;
+using tools::draw::DrawingSources;
+using tools::draw::frame_drawing;
 
 std::string element(const std::string& id) {
   return "//*[@id='" + id + "']";
@@ -247,12 +247,13 @@ TEST(FramePicture, FiveHundredNodesKeepReadableLabelsThatNeverOverlap) {
   EXPECT_GT(bar_numbers, 20u);
 
   // Glyph boxes by the layout's own estimate; two labels may touch, never overlap.
-  std::vector<tools::Box> boxes;
+  std::vector<tools::draw::Box> boxes;
   for (const Label& l : labels) {
-    const tools::Anchor a = l.anchor == "middle" ? tools::Anchor::middle
-                            : l.anchor == "end"  ? tools::Anchor::end
-                                                 : tools::Anchor::start;
-    boxes.push_back(tools::text_box(l.x, l.y, l.text, l.size, a, l.cls == "pair-tag" || l.cls == "mark"));
+    const tools::draw::Anchor a = l.anchor == "middle" ? tools::draw::Anchor::middle
+                                  : l.anchor == "end"  ? tools::draw::Anchor::end
+                                                       : tools::draw::Anchor::start;
+    boxes.push_back(
+        tools::draw::text_box(l.x, l.y, l.text, l.size, a, l.cls == "pair-tag" || l.cls == "mark"));
   }
   for (std::size_t i = 0; i < boxes.size(); ++i)
     for (std::size_t j = i + 1; j < boxes.size(); ++j)

@@ -30,8 +30,8 @@ Drawn draw(const Frame& f) {
   TempDir dir;
   dir.write("F.CMB", joined(combination_lines(f)));
   dir.write("F.FRC", joined(forces_lines(f)));
-  const tools::LoadedRun run(dir.file("F.CMB"), dir.file("F.FRC"));
-  Drawn d{tools::frame_drawing(run.store(), run.counts(), {"F.CMB", "F.FRC"}, 0), run.counts().NNOS,
+  const tools::cli::LoadedRun run(dir.file("F.CMB"), dir.file("F.FRC"));
+  Drawn d{tools::draw::frame_drawing(run.store(), run.counts(), {"F.CMB", "F.FRC"}, 0), run.counts().NNOS,
           run.counts().NBAR, 0};
   for (Whole K = 1; K <= d.NBAR; ++K) d.pairs += run.store().BL6.BAR_SIM(K) > K;
   return d;
@@ -39,7 +39,7 @@ Drawn draw(const Frame& f) {
 
 struct Label {
   std::string cls, text;
-  tools::Box box;
+  tools::draw::Box box;
 };
 
 std::vector<Label> labels_of(const std::string& svg) {
@@ -49,13 +49,13 @@ std::vector<Label> labels_of(const std::string& svg) {
   std::vector<Label> out;
   for (auto it = std::sregex_iterator(svg.begin(), svg.end(), text); it != std::sregex_iterator(); ++it) {
     const std::smatch& m = *it;
-    const tools::Anchor anchor = m[5] == "middle" ? tools::Anchor::middle
-                                 : m[5] == "end"  ? tools::Anchor::end
-                                                  : tools::Anchor::start;
+    const tools::draw::Anchor anchor = m[5] == "middle" ? tools::draw::Anchor::middle
+                                       : m[5] == "end"  ? tools::draw::Anchor::end
+                                                        : tools::draw::Anchor::start;
     const bool bold = m[6].str().find("font-weight=\"bold\"") != std::string::npos;
     out.push_back(
         {m[1], m[7],
-         tools::text_box(std::stod(m[2]), std::stod(m[3]), m[7].str(), std::stod(m[4]), anchor, bold)});
+         tools::draw::text_box(std::stod(m[2]), std::stod(m[3]), m[7].str(), std::stod(m[4]), anchor, bold)});
   }
   return out;
 }
@@ -79,7 +79,7 @@ std::vector<Stroke> strokes_of(const std::string& svg) {
 }
 
 // The nearest distance from the stroke's centre line to the box.
-double distance(const Stroke& s, const tools::Box& b) {
+double distance(const Stroke& s, const tools::draw::Box& b) {
   double nearest = 1e300;
   for (int k = 0; k <= 200; ++k) {
     const double t = k / 200.0, x = s.x1 + t * (s.x2 - s.x1), y = s.y1 + t * (s.y2 - s.y1);

@@ -4,7 +4,7 @@
 
 #include <gtest/gtest.h>
 
-namespace toval::tools {
+namespace toval::tools::draw {
 namespace {
 
 TEST(TextBox, IsAnchoredByStartMiddleOrEnd) {
@@ -62,4 +62,4 @@ TEST(LabelLayout, ReservedBoxesBlockWhetherOrNotTheyOverlap) {
 }
 
 }  // namespace
-}  // namespace toval::tools
+}  // namespace toval::tools::draw

@@ -17,14 +17,14 @@ class OfferedPicture : public ::testing::Test {
  protected:
   void SetUp() override {
     copy_example(dir);
-    run = std::make_unique<tools::LoadedRun>(dir.file("GALPAO.CMB"), dir.file("GALPAO.ESF"));
+    run = std::make_unique<tools::cli::LoadedRun>(dir.file("GALPAO.CMB"), dir.file("GALPAO.ESF"));
   }
   TempDir dir;
-  std::unique_ptr<tools::LoadedRun> run;
+  std::unique_ptr<tools::cli::LoadedRun> run;
 };
 
 TEST_F(OfferedPicture, IsDrawsPictureWithoutTheXmlDeclaration) {
-  const tools::Services services = tools::services();
+  const tools::cli::Services services = tools::services();
   ASSERT_TRUE(services.page_picture);
   const std::string element = services.page_picture(*run, {});
   EXPECT_EQ(element.rfind("<svg xmlns=\"http://www.w3.org/2000/svg\"", 0), 0u);
@@ -36,7 +36,7 @@ TEST_F(OfferedPicture, IsDrawsPictureWithoutTheXmlDeclaration) {
 }
 
 TEST_F(OfferedPicture, PrefixesEveryIdAndLeavesThePairListToThePage) {
-  tools::PictureRequest request;
+  tools::cli::PictureRequest request;
   request.combination = 2;
   request.id_prefix = "picture-";
   request.pairs_elsewhere = "mirror pairs: see the table of pairs";

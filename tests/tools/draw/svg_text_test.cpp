@@ -6,7 +6,7 @@
 
 #include <limits>
 
-namespace toval::tools {
+namespace toval::tools::draw {
 namespace {
 
 TEST(XmlText, EscapesMarkupAndQuotes) {
@@ -57,4 +57,4 @@ TEST(FixedNumber, KeepsItsDecimals) {
 }
 
 }  // namespace
-}  // namespace toval::tools
+}  // namespace toval::tools::draw

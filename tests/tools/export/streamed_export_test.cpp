@@ -15,14 +15,14 @@
 #include "tools/export/results_json.h"
 #include "tools/tools_process.h"
 
-namespace toval::tools {
+namespace toval::tools::export_ {
 namespace {
 
 using Json = nlohmann::ordered_json;
 using testing::TempDir;
 
 std::string streamed_document(const std::string& combination_file, const std::string& forces_file) {
-  const LoadedRun run(combination_file, forces_file);
+  const cli::LoadedRun run(combination_file, forces_file);
   std::ostringstream out;
   write_results_json(run, out);
   return std::move(out).str();
@@ -53,7 +53,7 @@ TEST(StreamedExport, TheDocumentIsTheTextOfItsOwnTree) {
        {std::pair{"GALPAO.CMB", "GALPAO.ESF"}, std::pair{"GRID.CMB", "GRID.FRC"}}) {
     const std::string text = streamed_document(dir.file(cmb_file), dir.file(frc_file));
     const Json tree = Json::parse(text);
-    EXPECT_EQ(json_text(tree), text) << cmb_file;
+    EXPECT_EQ(cli::json_text(tree), text) << cmb_file;
     if (std::string(cmb_file) == "GRID.CMB") {
       EXPECT_EQ(tree["titles"]["project"], "ENSAIO \"A\" \\ N\xC2\xBA 2");
       EXPECT_EQ(tree["cases"][11], "L12");
@@ -69,7 +69,7 @@ TEST(JsonWriter, LayoutWholeNumbersAndEscapesAsTheLibraryDumpsThem) {
   const std::string awkward = std::string("quote \" backslash \\ slash / tab \t nl \n cr \r ") + '\x01' +
                               '\x1f' + " del \x7f \xC3\x87 \xE2\x82\xAC \xF0\x9F\x99\x82";
   std::ostringstream out;
-  JsonWriter w(out);
+  cli::JsonWriter w(out);
   w.begin_object();
   w.key("empty_list");
   w.begin_array();
@@ -107,12 +107,12 @@ TEST(JsonWriter, LayoutWholeNumbersAndEscapesAsTheLibraryDumpsThem) {
   doc["wholes"] = {-32767, 0, -9007199254740993};
   doc["nested"] = {Json::array(), Json::object({{"flag", false}, {"nothing", nullptr}}), true};
   EXPECT_EQ(out.str(), doc.dump(2) + "\n");
-  EXPECT_EQ(json_text(doc), out.str());
+  EXPECT_EQ(cli::json_text(doc), out.str());
 }
 
 TEST(JsonWriter, RealsInTheirShortestDigitsAtEveryDepth) {
   std::ostringstream out;
-  JsonWriter w(out);
+  cli::JsonWriter w(out);
   w.begin_array();
   for (const Real r :
        {6.0f, -0.0f, 1e-05f, 0.0001f, 1e+14f, 1e+15f, 1.9089614e+20f, -3.4028235e+38f, 1.4e-45f})
@@ -139,13 +139,13 @@ TEST(StreamedOutput, AFileIsReplacedOnlyByAWholeText) {
     out << std::string(200'000, 'x');
     throw std::runtime_error("fault while writing");
   };
-  EXPECT_THROW(write_output(target, fails), std::runtime_error);
+  EXPECT_THROW(cli::write_output(target, fails), std::runtime_error);
   EXPECT_EQ(dir.read("out.json"), "old\n");
   EXPECT_EQ(testing::directory_names(dir.path()), std::vector<std::string>{"out.json"});
 
   std::string whole;
   for (int k = 0; k < 50'000; ++k) whole += std::to_string(k) + "\n";
-  write_output(target, [&](std::ostream& out) {
+  cli::write_output(target, [&](std::ostream& out) {
     for (std::size_t at = 0; at < whole.size(); at += 7) out << whole.substr(at, 7);
   });
   EXPECT_EQ(dir.read("out.json"), whole);
@@ -153,4 +153,4 @@ TEST(StreamedOutput, AFileIsReplacedOnlyByAWholeText) {
 }
 
 }  // namespace
-}  // namespace toval::tools
+}  // namespace toval::tools::export_

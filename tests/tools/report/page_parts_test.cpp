@@ -13,7 +13,7 @@
 #include "tools/report/report_page.h"
 #include "tools/report/sha256.h"
 
-namespace toval::tools {
+namespace toval::tools::report {
 namespace {
 
 TEST(ReportSha256, KnownDigestsAcrossBlockBoundaries) {
@@ -187,4 +187,4 @@ TEST(ReportPicture, OnlyTheSvgElementGoesIntoThePage) {
 }
 
 }  // namespace
-}  // namespace toval::tools
+}  // namespace toval::tools::report

@@ -11,10 +11,10 @@
 namespace toval::testing {
 namespace {
 
-using tools::InputWarning;
-using tools::Language;
-using tools::LoadedRun;
-using tools::PageRequest;
+using tools::cli::InputWarning;
+using tools::cli::Language;
+using tools::cli::LoadedRun;
+using tools::report::PageRequest;
 
 const std::string USAGE_LINE =
     "usage: toval-tools report [-o FILE.html] [--lang pt|en] [--office TEXT] COMBINATION_FILE FORCES_FILE\n";
@@ -49,11 +49,11 @@ TEST(ReportPage, ASmallPortalIsWrittenByteForByteAsWorkedByHand) {
   request.office = "OFFICE & <PARTNERS>";
   request.issued = "2026-01-02 03:04 UTC";
   request.version = "9.9.9";
-  request.files = {tools::InputFileFacts{"LIM.CMB", 48, std::string(64, 'a')},
-                   tools::InputFileFacts{"LIM.ESF", 2000, std::string(64, 'b')}};
+  request.files = {tools::report::InputFileFacts{"LIM.CMB", 48, std::string(64, 'a')},
+                   tools::report::InputFileFacts{"LIM.ESF", 2000, std::string(64, 'b')}};
   request.warnings = {InputWarning{"LIM.ESF", 7, 12, "a \"warning\" <here>"}};
   request.picture = "<?xml version=\"1.0\"?>\n<svg width=\"10\" height=\"10\"><title>F</title></svg>\n";
-  EXPECT_EQ(tools::report_page(run, request),
+  EXPECT_EQ(tools::report::report_page(run, request),
             read_file(source("tests/tools/data/report_small_portal/expected.html")));
 }
 
@@ -65,14 +65,14 @@ TEST(ReportPage, BendingTablesArePackedOnlyBeyondTheirThreshold) {
   const std::string data = source("tests/tools/data/small_portal/");
   for (const char* name : {"LIM.CMB", "LIM.ESF"}) dir.write(name, read_file(data + name));
   const LoadedRun run(dir.file("LIM.CMB"), dir.file("LIM.ESF"));
-  const tools::PageText t(Language::en);
+  const tools::report::PageText t(Language::en);
   const auto count = [](const std::string& text, const std::string& what) {
     std::size_t n = 0;
     for (std::size_t at = text.find(what); at != std::string::npos; at = text.find(what, at + 1)) ++n;
     return n;
   };
-  const std::string plain = tools::bending_section(run.store(), run.counts(), t);
-  const std::string packed = tools::bending_section(run.store(), run.counts(), t, 0);
+  const std::string plain = tools::report::bending_section(run.store(), run.counts(), t);
+  const std::string packed = tools::report::bending_section(run.store(), run.counts(), t, 0);
   const std::size_t tables = count(plain, "<table id=\"bar_forces-");
   ASSERT_GT(tables, 0u);
   EXPECT_EQ(count(plain, "<script"), 0u);
