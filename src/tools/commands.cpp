@@ -36,9 +36,10 @@ cli::Services services() {
   };
   offers.page_picture = draw::frame_picture;
   offers.input_warnings = [](const std::string& combination_file, const std::string& forces_file) {
-    return check::check_inputs(combination_file, forces_file).warnings;
+    return check::check_inputs(combination_file, forces_file, services()).warnings;
   };
   offers.results_json = export_::write_results_json;
+  offers.rules_combinations = combinations::rules_combination_text;
   return offers;
 }
 

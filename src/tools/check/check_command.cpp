@@ -50,13 +50,13 @@ constexpr cli::OptionDefinition OPTIONS[] = {
 
 constexpr std::string_view POSITIONALS[] = {"COMBINATION_FILE", "FORCES_FILE"};
 
-int run_check(std::span<const std::string> args, const cli::Services&) {
+int run_check(std::span<const std::string> args, const cli::Services& services) {
   cli::Options options(OPTIONS, args);
   options.expect_positionals(POSITIONALS);
   const std::array<std::string, 2> inputs{options.positionals()[0], options.positionals()[1]};
   const std::string target = options.value("output").value_or("");
   cli::refuse_input_as_output(target, inputs);
-  const CheckOutcome outcome = check_inputs(inputs[0], inputs[1]);
+  const CheckOutcome outcome = check_inputs(inputs[0], inputs[1], services);
   cli::write_output(target, outcome.listing);
   return outcome.status;
 }

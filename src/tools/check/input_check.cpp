@@ -16,16 +16,18 @@
 #include "tools/check/run_watch.h"
 #include "tools/check/section_numbering.h"
 #include "tools/cli/loaded_run.h"
+#include "tools/cli/services.h"
 
 namespace toval::tools::check {
 
-CheckOutcome check_inputs(const std::string& combination_file, const std::string& forces_file) {
+CheckOutcome check_inputs(const std::string& combination_file, const std::string& forces_file,
+                          const cli::Services& services) {
   HazardList hazards(combination_file, forces_file);
   std::optional<RunError> fault;
   std::unique_ptr<cli::LoadedRun> run;
   try {
-    run =
-        std::make_unique<cli::LoadedRun>(combination_file, forces_file, cli::LoadedRun::Deferred::run_later);
+    run = std::make_unique<cli::LoadedRun>(cli::combination_input(combination_file, services), forces_file,
+                                           cli::LoadedRun::Deferred::run_later);
   } catch (const RunError& e) {
     fault = e;
   }

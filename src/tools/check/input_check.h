@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "tools/cli/input_warning.h"
+#include "tools/cli/services.h"
 
 namespace toval::tools::check {
 
@@ -15,6 +16,9 @@ struct CheckOutcome {
   std::vector<cli::InputWarning> warnings;  // the warning lines of the listing
 };
 
-CheckOutcome check_inputs(const std::string& combination_file, const std::string& forces_file);
+// A rules file (see cli::combination_input) stands for the combinations it
+// gives, through `services`.
+CheckOutcome check_inputs(const std::string& combination_file, const std::string& forces_file,
+                          const cli::Services& services = cli::Services{});
 
 }  // namespace toval::tools::check

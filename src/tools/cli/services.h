@@ -44,6 +44,11 @@ struct Services {
                                           const std::string& forces_file)>
       input_warnings;
 
+  // combinations: the combination file that a rules file gives, whole, as
+  // `combinations RULES_FILE` writes it; subcommands take it in place of a
+  // combination file (see combination_input in loaded_run.h).
+  std::function<std::string(const std::string& rules_file)> rules_combinations;
+
   // export: the JSON document of a run, exactly as `export --format json`
   // writes it.
   std::function<void(LoadedRun&, std::ostream&)> results_json;

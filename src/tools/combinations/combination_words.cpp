@@ -8,13 +8,11 @@ namespace toval::tools::combinations {
 namespace {
 
 struct Words {
-  std::string_view sets[4];
   std::string_view generated, permanent, variable, source, group;
   std::string_view leading, accompanying, unfavourable, favourable, variables, none;
 };
 
 constexpr Words PORTUGUESE{
-    {"ELU", "ELS CARACTERISTICA", "ELS FREQUENTE", "ELS QUASE PERMANENTE"},
     "COMBINACOES GERADAS DAS REGRAS DE ",
     "PERMANENTE",
     "VARIAVEL",
@@ -29,7 +27,6 @@ constexpr Words PORTUGUESE{
 };
 
 constexpr Words ENGLISH{
-    {"ULS", "SLS CHARACTERISTIC", "SLS FREQUENT", "SLS QUASI-PERMANENT"},
     "COMBINATIONS GENERATED FROM THE RULES OF ",
     "PERMANENT",
     "VARIABLE",
@@ -81,7 +78,7 @@ std::string case_description(const Action& action, Language language) {
 
 std::string header_text(const Rules& rules, const Combination& c, Language language) {
   const Words& w = words(language);
-  std::string text = std::string(w.sets[static_cast<int>(c.set)]) + " " + std::to_string(c.number);
+  std::string text = std::string(cli::set_label(c.set, language)) + " " + std::to_string(c.number);
   if (c.set == CombinationSet::sls_quasi_permanent) {
     text += part(w.variables, c.accompanying.empty() ? std::string(w.none) : names(rules, c.accompanying));
     return text;

@@ -8,72 +8,27 @@
 #include <vector>
 
 #include "tools/cli/exported_values.h"
+#include "tools/export/csv_row.h"
+#include "tools/export/csv_set_tables.h"
 #include "tools/export/results_entries.h"
 
 namespace toval::tools::export_ {
 
 namespace {
 
-constexpr std::string_view TABLES[] = {
-    "nodes",      "bars",     "displacements", "combined_displacements", "reactions", "combined_reactions",
-    "bar_forces", "envelope", "pairs"};
-
-// One row at a time, each value as the JSON has it: reals in their shortest
-// digits (no ".0"), an absent value (JSON null) as an empty field, a list of
-// names (the missing cases) separated by ";".
-class Row {
- public:
-  explicit Row(std::ostream& out) : out_(out) {}
-
-  Row& text(std::string_view value) {
-    separate();
-    out_ << csv_field(value);
-    return *this;
-  }
-  Row& operator<<(std::string_view name) { return text(name); }
-  Row& operator<<(Real value) { return text(cli::real_text(value)); }
-  Row& operator<<(Whole value) {
-    char digits[8];
-    const auto end = std::to_chars(digits, digits + sizeof digits, value).ptr;
-    return text(std::string_view(digits, static_cast<std::size_t>(end - digits)));
-  }
-  Row& operator<<(bool value) { return text(value ? "true" : "false"); }
-  Row& operator<<(std::nullopt_t) { return text({}); }
-  Row& operator<<(const std::vector<std::string>& names) {
-    std::string joined;
-    for (const std::string& n : names) joined += (joined.empty() ? "" : ";") + n;
-    return text(joined);
-  }
-  template <class Value, std::size_t N>
-  Row& operator<<(const std::array<Value, N>& values) {
-    for (const Value& v : values) *this << v;
-    return *this;
-  }
-  void end() {
-    out_ << "\r\n";
-    first_ = true;
-  }
-
- private:
-  void separate() {
-    if (!first_) out_ << ',';
-    first_ = false;
-  }
-  std::ostream& out_;
-  bool first_ = true;
-};
-
-void header(std::ostream& out, const std::vector<std::string>& names) {
-  Row row(out);
-  for (const std::string& n : names) row << n;
-  row.end();
-}
-
-std::vector<std::string> prefixed(std::string_view prefix, std::initializer_list<std::string_view> parts) {
-  std::vector<std::string> names;
-  for (std::string_view p : parts) names.push_back(std::string(prefix) + "_" + std::string(p));
-  return names;
-}
+constexpr std::string_view TABLES[] = {"nodes",
+                                       "bars",
+                                       "combinations",
+                                       "displacements",
+                                       "combined_displacements",
+                                       "reactions",
+                                       "combined_reactions",
+                                       "reaction_envelope",
+                                       "bar_forces",
+                                       "envelope",
+                                       "pairs",
+                                       "set_envelopes",
+                                       "displacement_envelope"};
 
 void nodes(const cli::LoadedRun& run, std::ostream& out) {
   header(out, {"node", "x", "y", "restraint_1", "restraint_2", "restraint_3"});
@@ -167,24 +122,11 @@ void bar_forces(const cli::LoadedRun& run, std::ostream& out) {
 }
 
 void envelope(const cli::LoadedRun& run, std::ostream& out) {
-  std::vector<std::string> names{"bar"};
-  const auto extreme_header = [&](const std::string& prefix) {
-    for (const std::string& name : prefixed(prefix, {"max", "max_combination", "min", "min_combination"}))
-      names.push_back(name);
-  };
-  extreme_header("N");
-  for (const char* force : {"V", "M"})
-    for (const char* end : {"start", "end"}) extreme_header(std::string(force) + "_" + end);
-  header(out, names);
+  header(out, bar_envelope_header({"bar"}));
   Row row(out);
-  const auto extreme = [&](const Extremes& x) {
-    row << x.max << x.max_combination << x.min << x.min_combination;
-  };
   each_envelope(run, [&](const EnvelopeEntry& e) {
     row << e.bar;
-    extreme(e.N);
-    for (const auto* ends : {&e.V, &e.M})
-      for (const Extremes& x : *ends) extreme(x);
+    bar_envelope_fields(row, {e.N, e.V, e.M});
     row.end();
   });
 }
@@ -229,6 +171,10 @@ void write_csv_table(const cli::LoadedRun& run, std::string_view name, std::ostr
   if (name == "bar_forces") return bar_forces(run, out);
   if (name == "envelope") return envelope(run, out);
   if (name == "pairs") return pairs(run, out);
+  if (name == "combinations") return combinations(run, out);
+  if (name == "reaction_envelope") return reaction_envelope(run, out);
+  if (name == "set_envelopes") return set_envelopes(run, out);
+  if (name == "displacement_envelope") return displacement_envelope(run, out);
   throw std::invalid_argument("no export table is named " + std::string(name));
 }
 

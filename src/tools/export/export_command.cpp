@@ -111,11 +111,11 @@ void write_folder(const Request& r, const cli::LoadedRun& run) {
                       [&](std::ostream& out) { write_csv_table(run, table, out); });
 }
 
-int run_export(std::span<const std::string> args, const cli::Services&) {
+int run_export(std::span<const std::string> args, const cli::Services& services) {
   const Request r = parse_request(args);
   const bool folder = r.format == "csv" && names_folder(r.target);
   if (!folder) cli::refuse_input_as_output(r.target, r.inputs);
-  const cli::LoadedRun run(r.inputs[0], r.inputs[1]);
+  const cli::LoadedRun run(cli::combination_input(r.inputs[0], services), r.inputs[1]);
   if (r.format == "json")
     cli::write_output(r.target, [&](std::ostream& out) { write_results_json(run, out); });
   else if (folder)

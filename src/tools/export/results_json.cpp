@@ -2,6 +2,7 @@
 
 #include "tools/cli/json_text.h"
 #include "tools/export/results_entries.h"
+#include "tools/export/results_json_sets.h"
 
 namespace toval::tools::export_ {
 
@@ -52,12 +53,19 @@ void json_cases(cli::JsonWriter& w, const Store& s, const RunCounts& c) {
   w.end_array();
 }
 
-void json_combinations(cli::JsonWriter& w, const Store& s) {
+void json_combinations(cli::JsonWriter& w, const Store& s, const cli::RunLabels& labels) {
   w.key("combinations");
   w.begin_array();
   for (Whole I = 1; I <= s.BL5.NCOB; ++I) {
     w.begin_object();
     w.member("combination", I);
+    const cli::CombinationLabel& label = labels.combination(I);
+    w.member("name", label.name);
+    w.key("set");
+    if (label.set)
+      w.value(cli::set_key(*label.set));
+    else
+      w.null();
     w.key("terms");
     w.begin_array();
     for (Whole J = 1; J <= s.BL5.NCASO(I); ++J) {
@@ -179,27 +187,8 @@ void json_bar_force(cli::JsonWriter& w, const BarForceEntry& f) {
   w.end_object();
 }
 
-void json_extreme(cli::JsonWriter& w, const Extremes& e) {
-  w.begin_object();
-  w.member("max", e.max);
-  w.member("max_combination", e.max_combination);
-  w.member("min", e.min);
-  w.member("min_combination", e.min_combination);
-  w.end_object();
-}
-
 void json_envelope(cli::JsonWriter& w, const EnvelopeEntry& e) {
-  w.begin_object();
-  w.member("bar", e.bar);
-  w.key("N");
-  json_extreme(w, e.N);
-  for (const auto& [key, ends] : {std::pair{"V", &e.V}, std::pair{"M", &e.M}}) {
-    w.key(key);
-    w.begin_array();
-    for (const Extremes& x : *ends) json_extreme(w, x);
-    w.end_array();
-  }
-  w.end_object();
+  json_bar_envelope(w, e.bar, {e.N, e.V, e.M});
 }
 
 void json_pair(cli::JsonWriter& w, const PairEntry& p) {
@@ -223,22 +212,26 @@ void write_results_json(const cli::LoadedRun& run, std::ostream& out) {
   cli::JsonWriter w(out);
   w.begin_object();
   w.member("format", "toval-results");
-  w.member("version", std::int64_t{1});
+  w.member("version", std::int64_t{2});
   json_titles(w, s);
   w.member("axis", c.XS);
   list<NodeEntry>(w, "nodes", run, each_node, json_node);
   list<BarEntry>(w, "bars", run, each_bar, json_bar);
   json_cases(w, s, c);
-  json_combinations(w, s);
+  json_case_descriptions(w, run);
+  json_combinations(w, s, run.labels());
+  json_sets(w, run);
   json_characteristic_nodes(w, s);
   list<CaseDisplacements>(w, "displacements", run, each_case_displacements, json_case_displacements);
   list<CombinedDisplacements>(w, "combined_displacements", run, each_combined_displacements,
                               json_combined_displacements);
   list<CaseReactions>(w, "reactions", run, each_case_reactions, json_case_reactions);
   list<CombinedReactions>(w, "combined_reactions", run, each_combined_reactions, json_combined_reactions);
+  json_reaction_envelope(w, run);
   list<BarForceEntry>(w, "bar_forces", run, each_bar_force, json_bar_force);
   list<EnvelopeEntry>(w, "envelope", run, each_envelope, json_envelope);
   list<PairEntry>(w, "pairs", run, each_pair, json_pair);
+  json_set_envelopes(w, run);
   w.end_object();
   w.finish();
 }

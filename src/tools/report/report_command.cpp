@@ -76,7 +76,7 @@ int run_report(std::span<const std::string> args, const cli::Services& services)
 
   const std::array<std::string, 2> inputs{options.positionals()[0], options.positionals()[1]};
   cli::refuse_input_as_output(target, inputs);
-  const cli::LoadedRun run(inputs[0], inputs[1]);
+  const cli::LoadedRun run(cli::combination_input(inputs[0], services), inputs[1]);
   request.issued = issue_date(std::getenv("SOURCE_DATE_EPOCH"));
   request.version = std::string(cli::VERSION);
   request.files = {input_file_facts(inputs[0]), input_file_facts(inputs[1])};
