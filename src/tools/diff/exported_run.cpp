@@ -11,7 +11,9 @@ namespace {
 using Json = nlohmann::ordered_json;
 
 constexpr std::string_view FORMAT = "toval-results";
-constexpr long long EXPORT_VERSION = 1;
+// Version 2 adds names, sets and envelopes beside version 1's members, which
+// are all this diff reads.
+constexpr long long OLDEST_VERSION = 1, NEWEST_VERSION = 2;
 
 // Reads the document part by part; the first thing it cannot take ends
 // the run with a message that names the part ("bars[2].length").
@@ -225,9 +227,10 @@ ExportedRun read_exported_run(std::string_view text, const std::string& source) 
   if (!format.is_string() || format.get<std::string>() != FORMAT)
     r.fail("\"format\"", "is " + shown(format) + ", not \"" + std::string(FORMAT) + "\"");
   const Json& version = r.member(doc, "version", "");
-  if (!version.is_number_integer() || version.get<long long>() != EXPORT_VERSION)
-    r.fail("\"version\"",
-           "is " + shown(version) + "; this diff reads version " + std::to_string(EXPORT_VERSION));
+  if (!version.is_number_integer() || version.get<long long>() < OLDEST_VERSION ||
+      version.get<long long>() > NEWEST_VERSION)
+    r.fail("\"version\"", "is " + shown(version) + "; this diff reads versions " + std::to_string(OLDEST_VERSION) +
+                              " and " + std::to_string(NEWEST_VERSION));
   ExportedRun run;
   read_nodes(r, doc, run);
   read_bars(r, doc, run);

@@ -75,9 +75,14 @@ TEST(ExportedRun, RefusesWhatIsNotAnExportOfThisVersion) {
   Json doc = small_export();
   doc["format"] = "toval-diff";
   EXPECT_EQ(refusal(doc), head + "\"format\" is \"toval-diff\", not \"toval-results\"\n");
+  // Version 2 adds members beside version 1's; both are read, nothing newer.
   doc = small_export();
   doc["version"] = 2;
-  EXPECT_EQ(refusal(doc), head + "\"version\" is 2; this diff reads version 1\n");
+  EXPECT_EQ(refusal(doc), "accepted");
+  doc["version"] = 3;
+  EXPECT_EQ(refusal(doc), head + "\"version\" is 3; this diff reads versions 1 and 2\n");
+  doc["version"] = 0;
+  EXPECT_EQ(refusal(doc), head + "\"version\" is 0; this diff reads versions 1 and 2\n");
   doc = small_export();
   doc.erase("envelope");
   EXPECT_EQ(refusal(doc), head + "the document has no \"envelope\"\n");
