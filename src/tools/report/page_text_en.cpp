@@ -102,6 +102,23 @@ constexpr CatalogueEntry ENGLISH_TEXTS[] = {
     {Text::vf_heading, "Vf"},
     {Text::mf_heading, "Mf"},
     {Text::length_property_heading, "L / P"},
+    {Text::case_description_heading, "DESCRIPTION"},
+    {Text::combination_name_heading, "NAME"},
+    {Text::set_name_uls, "ULS - ULTIMATE LIMIT STATES"},
+    {Text::set_name_sls_characteristic, "SLS - CHARACTERISTIC COMBINATIONS"},
+    {Text::set_name_sls_frequent, "SLS - FREQUENT COMBINATIONS"},
+    {Text::set_name_sls_quasi_permanent, "SLS - QUASI-PERMANENT COMBINATIONS"},
+    {Text::set_envelope_heading, "ENVELOPE - %1"},
+    {Text::set_members, "Combinations of this set: %1."},
+    {Text::set_envelope_caption, "ENVELOPE OF BAR FORCES - NORMAL FORCE, SHEAR, MOMENT"},
+    {Text::set_reactions_uls_caption,
+     "ENVELOPE OF COMBINED REACTIONS - STRUCTURAL DESIGN OF THE FOUNDATIONS"},
+    {Text::set_reactions_characteristic_caption, "ENVELOPE OF COMBINED REACTIONS - SOIL"},
+    {Text::set_reactions_caption, "ENVELOPE OF COMBINED REACTIONS"},
+    {Text::mixed_envelope_note,
+     "The envelopes of this section and that of the reactions below span every combination of every set, "
+     "ultimate and serviceability together: they are not design envelopes. Use the envelope of each set, "
+     "above."},
 };
 
 }  // namespace

@@ -106,6 +106,22 @@ constexpr CatalogueEntry PORTUGUESE_TEXTS[] = {
     {Text::vf_heading, "Vf"},
     {Text::mf_heading, "Mf"},
     {Text::length_property_heading, "L / P"},
+    {Text::case_description_heading, "DESCRICAO"},
+    {Text::combination_name_heading, "NOME"},
+    {Text::set_name_uls, "ELU - ESTADOS LIMITES ULTIMOS"},
+    {Text::set_name_sls_characteristic, "ELS - COMBINACOES CARACTERISTICAS"},
+    {Text::set_name_sls_frequent, "ELS - COMBINACOES FREQUENTES"},
+    {Text::set_name_sls_quasi_permanent, "ELS - COMBINACOES QUASE PERMANENTES"},
+    {Text::set_envelope_heading, "ENVOLTORIA - %1"},
+    {Text::set_members, "Combinacoes deste conjunto: %1."},
+    {Text::set_envelope_caption, "ENVOLTORIA DOS ESFORCOS POR BARRA - NORMAL CORTANTE FLETOR"},
+    {Text::set_reactions_uls_caption, "ENVOLTORIA DAS REACOES COMBINADAS - PROJETO ESTRUTURAL DAS FUNDACOES"},
+    {Text::set_reactions_characteristic_caption, "ENVOLTORIA DAS REACOES COMBINADAS - SOLO"},
+    {Text::set_reactions_caption, "ENVOLTORIA DAS REACOES COMBINADAS"},
+    {Text::mixed_envelope_note,
+     "As envoltorias desta secao e a das reacoes abaixo percorrem todas as combinacoes de todos os "
+     "conjuntos, estados limites ultimos e de servico juntos: nao sao envoltorias de projeto. Use a "
+     "envoltoria de cada conjunto, acima."},
 };
 
 }  // namespace
