@@ -12,6 +12,7 @@
 #include "tools/check/hazard_list.h"
 #include "tools/check/listing_hazards.h"
 #include "tools/check/near_symmetry.h"
+#include "tools/check/rules_cases.h"
 #include "tools/check/run_error_place.h"
 #include "tools/check/run_watch.h"
 #include "tools/check/section_numbering.h"
@@ -44,6 +45,8 @@ CheckOutcome check_inputs(const std::string& combination_file, const std::string
     find_combination_hazards(s, watch, hazards);
     find_case_entry_hazards(s, watch, blocks, hazards);
     find_listing_hazards(blocks, hazards);
+    if (cli::is_rules_file(combination_file) && !fault)
+      find_cases_no_action_names(s, run->counts().NCCAR, blocks, hazards);
     find_section_numbering(watch, hazards);
     const CheckedFrame frame = frame_view(s, run->counts());
     NamedGeometry named = find_bar_length_hazards(frame, watch, hazards);

@@ -166,6 +166,24 @@ TEST_F(PortalRules, EachSetsEnvelopesAreThoseOfAFileOfThatSetAlone) {
   EXPECT_EQ(doc["reaction_envelope"][1]["reactions"][1], expected_extremes(every, R1));
 }
 
+// check of a rules file: a case block that no action names is a warning, at
+// its heading's name; the listing of the rules' cases alone gives nothing.
+TEST_F(PortalRules, CheckWarnsOfACaseBlockNoActionNames) {
+  RunResult clean = run_tools(dir_.path(), {"check", "portal-rules.toml", "P.ESF"});
+  EXPECT_EQ(clean.status, 0) << clean.out << clean.err;
+  Frame f = portal();
+  f.cases = {"G1", "G2", "X", "Q", "W1", "W2", "X"};
+  const std::vector<std::string> lines = forces_lines(f);
+  dir_.write("X.ESF", joined(lines));
+  RunResult r = run_tools(dir_.path(), {"check", "portal-rules.toml", "X.ESF"});
+  EXPECT_EQ(r.status, 1);
+  const std::string where =
+      "X.ESF:" + std::to_string(line_index(lines, "     CARREGAMENTO: X") + 1) + ":20: ";
+  EXPECT_NE(r.out.find(where + "warning: the case block \"X\" is named by no action of the rules file"),
+            std::string::npos)
+      << r.out;
+}
+
 TEST(HandWrittenHeaders, ALabelAndANumberNameTheSetAnythingElseNone) {
   TempDir dir;
   Frame f = portal();
