@@ -6,6 +6,7 @@
 #include <optional>
 #include <string_view>
 
+#include "tools/cli/catalogue.h"
 #include "tools/cli/language.h"
 
 namespace toval::tools::cli {
@@ -22,12 +23,20 @@ constexpr std::string_view set_key(CombinationSet set) {
   return KEYS[static_cast<int>(set)];
 }
 
-// The words that begin a header record of the set: "ELU", "ELS FREQUENTE";
-// "ULS", "SLS FREQUENT".
-constexpr std::string_view set_label(CombinationSet set, Language language) {
-  constexpr std::string_view PT[] = {"ELU", "ELS CARACTERISTICA", "ELS FREQUENTE", "ELS QUASE PERMANENTE"};
-  constexpr std::string_view EN[] = {"ULS", "SLS CHARACTERISTIC", "SLS FREQUENT", "SLS QUASI-PERMANENT"};
-  return (language == Language::pt ? PT : EN)[static_cast<int>(set)];
+// The words that begin a header record of the set, keyed in the order of
+// CombinationSet.
+enum class SetLabel { uls, sls_characteristic, sls_frequent, sls_quasi_permanent, count };
+inline constexpr TextRow<SetLabel> SET_LABELS[] = {
+    {SetLabel::uls, "ELU", "ULS"},
+    {SetLabel::sls_characteristic, "ELS CARACTERISTICA", "SLS CHARACTERISTIC"},
+    {SetLabel::sls_frequent, "ELS FREQUENTE", "SLS FREQUENT"},
+    {SetLabel::sls_quasi_permanent, "ELS QUASE PERMANENTE", "SLS QUASI-PERMANENT"},
+};
+static_assert(covers_every_key(SET_LABELS));
+
+// "ELU", "ELS FREQUENTE"; "ULS", "SLS FREQUENT".
+inline std::string_view set_label(CombinationSet set, Language language) {
+  return Catalogue<SetLabel>(SET_LABELS, language)(static_cast<SetLabel>(set));
 }
 
 // The set that a header's text names: after any leading blanks, a set's

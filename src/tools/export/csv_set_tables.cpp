@@ -1,3 +1,4 @@
+#include "tools/cli/export_keys.h"
 #include "tools/export/csv_set_tables.h"
 
 #include "tools/export/csv_row.h"
@@ -68,9 +69,9 @@ void displacement_envelope(const cli::LoadedRun& run, std::ostream& out) {
   Row row(out);
   constexpr std::string_view COMPONENTS[] = {"dx", "dy", "dz"};
   for (const cli::SetEnvelope& e : run.envelopes().sets)
-    for (std::size_t place = 0; place < PLACES.size(); ++place)
+    for (std::size_t place = 0; place < cli::keys::PLACES.size(); ++place)
       for (std::size_t k = 0; k < 3; ++k) {
-        row << cli::set_key(e.set) << std::string_view(PLACES[place]) << COMPONENTS[k];
+        row << cli::set_key(e.set) << std::string_view(cli::keys::PLACES[place]) << COMPONENTS[k];
         extreme_fields(row, e.displacements[place][k]);
         row.end();
       }

@@ -1,3 +1,4 @@
+#include "tools/cli/export_keys.h"
 #include "tools/export/results_json_sets.h"
 
 #include "tools/export/results_entries.h"
@@ -29,9 +30,9 @@ void json_supports_envelope(cli::JsonWriter& w, const Store& s,
 void json_displacement_envelope(cli::JsonWriter& w, const Store& s, const cli::SetEnvelope& e) {
   const Whole nodes[] = {s.BL7.NO_E, s.BL7.NO_C, s.BL7.NO_D};
   w.begin_array();
-  for (std::size_t place = 0; place < PLACES.size(); ++place) {
+  for (std::size_t place = 0; place < cli::keys::PLACES.size(); ++place) {
     w.begin_object();
-    w.member("place", PLACES[place]);
+    w.member(cli::keys::PLACE, cli::keys::PLACES[place]);
     w.key("node");
     if (nodes[place] != 0)
       w.value(nodes[place]);
