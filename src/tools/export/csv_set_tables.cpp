@@ -1,6 +1,6 @@
-#include "tools/cli/export_keys.h"
 #include "tools/export/csv_set_tables.h"
 
+#include "tools/cli/export_keys.h"
 #include "tools/export/csv_row.h"
 #include "tools/export/results_entries.h"
 

@@ -1,6 +1,6 @@
-#include "tools/cli/export_keys.h"
 #include "tools/export/results_json_sets.h"
 
+#include "tools/cli/export_keys.h"
 #include "tools/export/results_entries.h"
 
 namespace toval::tools::export_ {
