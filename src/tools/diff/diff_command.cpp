@@ -1,5 +1,6 @@
 #include "tools/diff/diff_command.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <fstream>
@@ -124,6 +125,25 @@ std::string run_document(const cli::Services& services, const std::string& combi
   return std::move(text).str();
 }
 
+// The pairs that both revisions have, for the listing's pair lines.
+std::vector<std::array<long long, 2>> common_pairs(const ExportedRun& o, const ExportedRun& n) {
+  std::vector<std::array<long long, 2>> pairs;
+  for (const auto& p : n.pairs)
+    if (p[0] != p[1] && std::find(o.pairs.begin(), o.pairs.end(), p) != o.pairs.end()) pairs.push_back(p);
+  return pairs;
+}
+
+Changes compare(const ExportedRun& o, const ExportedRun& n, double rel) {
+  const CombinationMatch match = match_combinations(o, n);
+  Changes changes;
+  changes.structure = structure_changes(o, n, match);
+  changes.results = result_changes(o, n, match, rel);
+  for (const auto& [number, c] : o.combinations) changes.old_names[number] = c.name;
+  for (const auto& [number, c] : n.combinations) changes.new_names[number] = c.name;
+  changes.pairs = common_pairs(o, n);
+  return changes;
+}
+
 int run_diff(std::span<const std::string> args, const cli::Services& services) {
   const Request r = parse_request(args);
   cli::refuse_input_as_output(r.target, r.inputs);
@@ -135,9 +155,7 @@ int run_diff(std::span<const std::string> args, const cli::Services& services) {
     old_run = read_exported_run(run_document(services, r.inputs[0], r.inputs[1]), r.inputs[1]);
     new_run = read_exported_run(run_document(services, r.inputs[2], r.inputs[3]), r.inputs[3]);
   }
-  Changes changes;
-  changes.structure = structure_changes(old_run, new_run);
-  changes.results = result_changes(old_run, new_run, r.tolerance);
+  const Changes changes = compare(old_run, new_run, r.tolerance);
   cli::write_output(r.target,
                     r.json ? diff_json(changes, r.tolerance) : diff_text(changes, r.tolerance, r.language));
   return changes.empty() ? 0 : 1;

@@ -11,7 +11,7 @@ namespace {
 using Json = nlohmann::ordered_json;
 
 constexpr std::string_view FORMAT = "toval-results";
-constexpr long long EXPORT_VERSION = 1;
+constexpr long long OLDEST_VERSION = 1, EXPORT_VERSION = 2;
 
 // Reads the document part by part; the first thing it cannot take ends
 // the run with a message that names the part ("bars[2].length").
@@ -121,6 +121,16 @@ void read_bars(const Reader& r, const Json& doc, ExportedRun& run) {
   }
 }
 
+// A version-2 combination's set (a key or null) and name; a version-1
+// combination has neither.
+void read_set_and_name(const Reader& r, const Json& entry, const std::string& at, ExportedCombination& c) {
+  if (entry.contains("name")) c.name = r.text(entry["name"], at + ".name");
+  if (entry.contains("set") && !entry["set"].is_null()) {
+    c.set = r.text(entry["set"], at + ".set");
+    if (c.set.empty()) r.fail(at + ".set", "is empty");
+  }
+}
+
 void read_cases_and_combinations(const Reader& r, const Json& doc, ExportedRun& run) {
   const Json& cases = r.list(doc, "cases", "");
   for (std::size_t i = 0; i < cases.size(); ++i) {
@@ -139,6 +149,7 @@ void read_cases_and_combinations(const Reader& r, const Json& doc, ExportedRun& 
       c.terms.push_back({r.number(terms[j], "multiplier", term_at),
                          r.text(r.member(terms[j], "case", term_at), term_at + ".case")});
     }
+    read_set_and_name(r, list[i], at, c);
     c.entry = list[i];
   }
 }
@@ -189,6 +200,29 @@ Extreme read_extreme(const Reader& r, const Json& v, const std::string& at) {
           r.whole(v, "min_combination", at)};
 }
 
+// N, V at both ends, M at both ends of one combination and bar.
+std::array<double, 5> bar_values(const Reader& r, const Json& entry, const std::string& at) {
+  const auto v = r.numbers<2>(r.member(entry, "V", at), at + ".V");
+  const auto m = r.numbers<2>(r.member(entry, "M", at), at + ".M");
+  return {r.number(entry, "N", at), v[0], v[1], m[0], m[1]};
+}
+
+void read_envelope(const Reader& r, const Json& list, const std::string& where,
+                   std::map<long long, BarEnvelope>& out) {
+  for (std::size_t i = 0; i < list.size(); ++i) {
+    const std::string at = Reader::item(where, i);
+    BarEnvelope& e = r.entry(out, r.whole(list[i], "bar", at), at);
+    e[0] = read_extreme(r, r.member(list[i], "N", at), at + ".N");
+    std::size_t q = 1;
+    for (const char* force : {"V", "M"}) {
+      const Json& ends = r.member(list[i], force, at);
+      if (!ends.is_array() || ends.size() != 2) r.fail(Reader::path(at, force), "is not a list of 2 ends");
+      for (std::size_t end = 0; end < 2; ++end)
+        e[q++] = read_extreme(r, ends[end], Reader::item(Reader::path(at, force), end));
+    }
+  }
+}
+
 void read_bar_results(const Reader& r, const Json& doc, ExportedRun& run) {
   const Json& forces = r.list(doc, "bar_forces", "");
   for (std::size_t i = 0; i < forces.size(); ++i) {
@@ -198,19 +232,45 @@ void read_bar_results(const Reader& r, const Json& doc, ExportedRun& run) {
     const std::pair<long long, long long> key{r.whole(forces[i], "combination", at),
                                               r.whole(forces[i], "bar", at)};
     if (!run.bending.emplace(key, bending.get<bool>()).second) r.fail(at, "repeats its combination and bar");
+    run.bar_values[key] = bar_values(r, forces[i], at);
   }
-  const Json& envelope = r.list(doc, "envelope", "");
-  for (std::size_t i = 0; i < envelope.size(); ++i) {
-    const std::string at = Reader::item("envelope", i);
-    BarEnvelope& e = r.entry(run.envelope, r.whole(envelope[i], "bar", at), at);
-    e[0] = read_extreme(r, r.member(envelope[i], "N", at), at + ".N");
-    std::size_t q = 1;
-    for (const char* force : {"V", "M"}) {
-      const Json& ends = r.member(envelope[i], force, at);
-      if (!ends.is_array() || ends.size() != 2) r.fail(Reader::path(at, force), "is not a list of 2 ends");
-      for (std::size_t end = 0; end < 2; ++end)
-        e[q++] = read_extreme(r, ends[end], Reader::item(Reader::path(at, force), end));
-    }
+  read_envelope(r, r.list(doc, "envelope", ""), "envelope", run.envelope);
+}
+
+// A list that a version-1 export lacks: null when it is not there.
+const Json* optional_list(const Reader& r, const Json& object, const char* key, const std::string& where) {
+  if (!object.contains(key)) return nullptr;
+  return &r.list(object, key, where);
+}
+
+void read_reaction_envelope(const Reader& r, const Json& list, const std::string& where,
+                            std::map<long long, SupportEnvelope>& out) {
+  for (std::size_t i = 0; i < list.size(); ++i) {
+    const std::string at = Reader::item(where, i);
+    SupportEnvelope& e = r.entry(out, r.whole(list[i], "node", at), at);
+    const Json& reactions = r.member(list[i], "reactions", at);
+    if (!reactions.is_array() || reactions.size() != 3)
+      r.fail(at + ".reactions", "is not a list of 3 components");
+    for (std::size_t k = 0; k < 3; ++k)
+      e[k] = read_extreme(r, reactions[k], Reader::item(at + ".reactions", k));
+  }
+}
+
+void read_set_envelopes(const Reader& r, const Json& doc, ExportedRun& run) {
+  if (const Json* list = optional_list(r, doc, "reaction_envelope", ""))
+    read_reaction_envelope(r, *list, "reaction_envelope", run.reaction_envelope);
+  const Json* sets = optional_list(r, doc, "set_envelopes", "");
+  if (sets == nullptr) return;
+  for (std::size_t i = 0; i < sets->size(); ++i) {
+    const std::string at = Reader::item("set_envelopes", i);
+    SetEnvelopes& s = run.set_envelopes.emplace_back();
+    const Json& key = r.member((*sets)[i], "set", at);
+    if (!key.is_null()) s.set = r.text(key, at + ".set");  // null: the combinations in no set
+    for (std::size_t j = 0; j + 1 < run.set_envelopes.size(); ++j)
+      if (run.set_envelopes[j].set == s.set) r.fail(at, "repeats the set " + s.set);
+    read_envelope(r, r.list((*sets)[i], "envelope", at), at + ".envelope", s.envelope);
+    read_reaction_envelope(r, r.list((*sets)[i], "reaction_envelope", at), at + ".reaction_envelope",
+                           s.reaction_envelope);
   }
 }
 
@@ -225,9 +285,10 @@ ExportedRun read_exported_run(std::string_view text, const std::string& source) 
   if (!format.is_string() || format.get<std::string>() != FORMAT)
     r.fail("\"format\"", "is " + shown(format) + ", not \"" + std::string(FORMAT) + "\"");
   const Json& version = r.member(doc, "version", "");
-  if (!version.is_number_integer() || version.get<long long>() != EXPORT_VERSION)
-    r.fail("\"version\"",
-           "is " + shown(version) + "; this diff reads version " + std::to_string(EXPORT_VERSION));
+  if (!version.is_number_integer() || version.get<long long>() < OLDEST_VERSION ||
+      version.get<long long>() > EXPORT_VERSION)
+    r.fail("\"version\"", "is " + shown(version) + "; this diff reads versions " +
+                              std::to_string(OLDEST_VERSION) + " to " + std::to_string(EXPORT_VERSION));
   ExportedRun run;
   read_nodes(r, doc, run);
   read_bars(r, doc, run);
@@ -235,6 +296,7 @@ ExportedRun read_exported_run(std::string_view text, const std::string& source) 
   read_symmetry(r, doc, run);
   read_combined_values(r, doc, run);
   read_bar_results(r, doc, run);
+  read_set_envelopes(r, doc, run);
   return run;
 }
 
