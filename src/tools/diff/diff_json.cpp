@@ -1,5 +1,6 @@
 #include <charconv>
 
+#include "tools/cli/export_keys.h"
 #include "tools/cli/json_text.h"
 #include "tools/diff/diff_output.h"
 
@@ -8,8 +9,6 @@ namespace toval::tools::diff {
 namespace {
 
 using Json = nlohmann::ordered_json;
-
-constexpr const char* PLACES[] = {"left", "axis", "right"};
 
 Json set_key(const ResultChange& c) {
   return c.set.empty() ? Json(nullptr) : Json(c.set);
@@ -49,9 +48,11 @@ Json change_entry(const ResultChange& c) {
           "combined_reactions", c,
           {{"node", c.node}, {"component", c.quantity}, {"old", c.old_value}, {"new", c.new_value}});
     case ResultTable::combined_displacements:
-      return combined_entry(
-          "combined_displacements", c,
-          {{"node", PLACES[c.place]}, {"component", c.quantity}, {"old", c.old_value}, {"new", c.new_value}});
+      return combined_entry("combined_displacements", c,
+                            {{"node", cli::keys::PLACES[static_cast<std::size_t>(c.place)]},
+                             {"component", c.quantity},
+                             {"old", c.old_value},
+                             {"new", c.new_value}});
     case ResultTable::bending:
       return combined_entry("bending", c, {{"bar", c.bar}, {"old", c.old_flag}, {"new", c.new_flag}});
   }
