@@ -9,8 +9,6 @@ namespace toval::tools::cli::keys {
 
 inline constexpr const char* EXPORT_FORMAT = "toval-results";
 inline constexpr long long EXPORT_VERSION = 2;
-// The oldest version whose members a reader of this one still finds.
-inline constexpr long long OLDEST_EXPORT_VERSION = 1;
 
 // The document's members and lists, in its order.
 inline constexpr const char* FORMAT = "format";
