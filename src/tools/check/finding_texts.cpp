@@ -79,16 +79,30 @@ constexpr Row TEXTS[] = {
      "record; remove the extra line"},
     {Text::titles_missing,
      "falta uma linha entre o cabeçalho da seção %1 (linha %2) e seu primeiro registro: as %4 linhas após "
-     "o cabeçalho são puladas, então o registro desta linha é pulado como título e cada registro seguinte "
-     "toma o lugar do anterior; escreva a linha que falta",
+     "o cabeçalho são puladas, então o registro da linha %3 é pulado como título e cada registro seguinte, "
+     "este incluído, toma o lugar do anterior; escreva a linha que falta",
      "section %1 (heading at line %2) lacks a line between its heading and its first record: the %4 lines "
-     "after the heading are passed over, so the record on this line is passed over as a title and every "
-     "later record takes the place of the one before it; write the missing line"},
+     "after the heading are passed over, so the record on line %3 is passed over as a title and every later "
+     "record, this one included, takes the place of the one before it; write the missing line"},
     {Text::list_ended_early,
      "esta linha em branco encerra a lista da seção %1, mas a linha %2 segue com o registro %3: os "
      "registros depois dela não são lidos; remova a linha em branco",
      "this blank line ends the list of section %1, but line %2 goes on with record %3: the records after "
      "it are not read; remove the blank line"},
+    {Text::nodes_short,
+     "a lista de nós termina aqui, após %1 registros, mas o bloco do caso %2 traz na linha %3 o "
+     "deslocamento do nó %4: o registro do último nó falta provavelmente na seção, e o nó, seus "
+     "deslocamentos e suas reações ficam de fora; escreva o registro que falta",
+     "the node list ends here after %1 records, but case block %2 holds the displacement of node %4 on "
+     "line %3: the record of the last node is probably missing from the section, and the node, its "
+     "displacements and its reactions are left out; write the missing record"},
+    {Text::bars_short,
+     "a lista de barras termina aqui, após %1 registros, mas o bloco do caso %2 traz na linha %3 os "
+     "esforços da barra %4: o registro da última barra falta provavelmente na seção, e seus esforços "
+     "ficam de fora do relatório; escreva o registro que falta",
+     "the bar list ends here after %1 records, but case block %2 holds the end forces of bar %4 on line "
+     "%3: the record of the last bar is probably missing from the section, and its forces are left out "
+     "of the report; write the missing record"},
     {Text::decimal_comma_forces,
      "uma vírgula decimal em %1 (colunas %2-%3): a vírgula encerra o campo, então ele é lido como %4 e o "
      "que segue a vírgula passa ao campo seguinte; escreva o número com ponto decimal",

@@ -60,6 +60,8 @@ enum class Text {
   titles_extra,
   titles_missing,
   list_ended_early,
+  nodes_short,
+  bars_short,
   // a decimal comma in the forces file
   decimal_comma_forces,
   count

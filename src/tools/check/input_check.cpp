@@ -47,12 +47,16 @@ CheckOutcome check_inputs(const std::string& combination_file, const std::string
     const ShiftsTold shifts = find_record_shifts(text, s, run->counts(), blocks, hazards);
     find_listing_hazards(blocks, shifts, hazards);
     find_section_numbering(watch, shifts, hazards);
-    const CheckedFrame frame = frame_view(s, run->counts());
-    NamedGeometry named = find_bar_length_hazards(frame, watch, hazards);
-    find_near_symmetry(s, run->counts(), frame, watch, named, hazards);
-    if (unmatched_nodes(frame, double{run->counts().XS}, 1).empty())
-      find_near_mirror_bars(s, run->counts(), watch, named.bars, hazards);
-    find_support_nodes(s, run->counts(), watch, hazards);
+    // A node or bar list read with a record too many or too few gives a
+    // frame whose geometry says nothing more.
+    if (!shifts.nodes && !shifts.bars) {
+      const CheckedFrame frame = frame_view(s, run->counts());
+      NamedGeometry named = find_bar_length_hazards(frame, watch, hazards);
+      find_near_symmetry(s, run->counts(), frame, watch, named, hazards);
+      if (unmatched_nodes(frame, double{run->counts().XS}, 1).empty())
+        find_near_mirror_bars(s, run->counts(), watch, named.bars, hazards);
+      find_support_nodes(s, run->counts(), watch, hazards);
+    }
   }
   if (fault) {
     const ErrorPlace place = error_place(*fault, combination_file);

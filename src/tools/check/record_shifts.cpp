@@ -201,13 +201,42 @@ bool block_shifts(const ListingText& t, const Store& s, const RunCounts& c, cons
   return told;
 }
 
+// A section that lost its last record: the first block read holds one more
+// record after its counted ones, numbered as the next node or bar.
+void sections_short(const ListingText& t, const RunCounts& c, const ReadBlock& b, ShiftsTold& told,
+                    HazardList& hazards) {
+  const long displacements = b.heading_line + RECORDS_BEFORE_DISPLACEMENTS + 1;
+  const std::string name = quoted_name(b.name);
+  const auto next_node = node_number(t.at(displacements + c.NNOS));
+  if (told.node_end != 0 && next_node && *next_node == c.NNOS + 1) {
+    hazards.warn(Source::forces_file, told.node_end, 1, Kind::record_shift,
+                 {{Text::nodes_short,
+                   {std::to_string(c.NNOS), name, std::to_string(displacements + c.NNOS),
+                    std::to_string(c.NNOS + 1)}}});
+    told.nodes = true;
+    return;
+  }
+  const long groups = displacements + c.NNOS + RECORDS_BEFORE_BAR_GROUPS;
+  const auto next_group = numeric_record(t.at(groups + 3 * c.NBAR), END_FORCE_RECORD);
+  if (told.bar_end != 0 && c.NBAR >= 1 && next_group && static_cast<long>((*next_group)[0]) == c.NBAR + 1) {
+    hazards.warn(
+        Source::forces_file, told.bar_end, 1, Kind::record_shift,
+        {{Text::bars_short,
+          {std::to_string(c.NBAR), name, std::to_string(groups + 3 * c.NBAR), std::to_string(c.NBAR + 1)}}});
+    told.bars = true;
+  }
+}
+
 }  // namespace
 
 ShiftsTold find_record_shifts(const ListingText& text, const Store& s, const RunCounts& counts,
                               const ListedBlocks& blocks, HazardList& hazards) {
   ShiftsTold told;
   find_section_count_slips(text, counts, told, hazards);
-  if (counts.NNOS < 1) return told;
+  // Counted with a wrong number of nodes or bars, every block would seem shifted.
+  if (counts.NNOS < 1 || told.nodes || told.bars) return told;
+  if (!blocks.read.empty()) sections_short(text, counts, blocks.read.front(), told, hazards);
+  if (told.nodes || told.bars) return told;
   for (const ReadBlock& b : blocks.read)
     if (block_shifts(text, s, counts, b, hazards)) told.blocks.insert(b.heading_line);
   return told;

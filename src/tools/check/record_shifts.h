@@ -25,6 +25,9 @@ namespace toval::tools::check {
 struct ShiftsTold {
   std::set<long> blocks;  // heading lines
   bool nodes = false, bars = false;
+  // The lines of the sections' end records, when read after records
+  // numbered 1, 2, 3 ... (a gap or a repeat is the numbering's to tell).
+  long node_end = 0, bar_end = 0;
 };
 
 ShiftsTold find_record_shifts(const ListingText& text, const Store& s, const RunCounts& counts,

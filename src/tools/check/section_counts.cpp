@@ -23,9 +23,12 @@ struct Section {
 struct SectionSeen {
   long after = 0;  // the line after the end record; 0 when the list was not read to it
   bool told = false;
+  bool in_order = true;  // every record numbered with its position
 };
 
+// The number a section record gives; a blank line is an end record.
 std::optional<long> number_at(const ListingText& t, long line, Layout layout) {
+  if (line >= 1 && line <= t.size() && blank_line(t.at(line))) return 0;
   const auto v = numeric_record(t.at(line), layout);
   if (!v) return std::nullopt;
   return static_cast<long>((*v)[0]);
@@ -50,15 +53,19 @@ SectionSeen check_section(const ListingText& t, const Section& s, long from, Haz
       if (holds(first + d, 1) && holds(first + d + 1, 2))
         return tell(first, Text::titles_extra, {name, at, std::to_string(first), titles});
     if (holds(first - 1, 1) && holds(first, 2))
-      return tell(first - 1, Text::titles_missing, {name, at, std::to_string(first - 1), titles});
+      return tell(first, Text::titles_missing, {name, at, std::to_string(first - 1), titles});
   }
+  bool in_order = true;
   for (long k = 1, line = first;; ++k, ++line) {
     const auto n = number_at(t, line, s.layout);
     if (!n) return {};  // the run stops here with its own error
-    if (*n != 0) continue;
+    if (*n != 0) {
+      in_order = in_order && *n == k;
+      continue;
+    }
     if (blank_line(t.at(line)) && holds(line + 1, k))
       return tell(line, Text::list_ended_early, {name, std::to_string(line + 1), std::to_string(k)});
-    return {line + 1, false};
+    return {line + 1, false, in_order};
   }
 }
 
@@ -69,7 +76,11 @@ void find_section_count_slips(const ListingText& text, const RunCounts&, ShiftsT
   const SectionSeen nodes = check_section(text, {NODE_HEADING, NODE_TITLE_RECORDS, NODE_RECORD}, 1, hazards);
   told.nodes = nodes.told;
   if (nodes.after == 0) return;
-  told.bars = check_section(text, {BAR_HEADING, BAR_TITLE_RECORDS, BAR_RECORD}, nodes.after, hazards).told;
+  if (nodes.in_order) told.node_end = nodes.after - 1;
+  const SectionSeen bars =
+      check_section(text, {BAR_HEADING, BAR_TITLE_RECORDS, BAR_RECORD}, nodes.after, hazards);
+  told.bars = bars.told;
+  if (bars.after != 0 && bars.in_order) told.bar_end = bars.after - 1;
 }
 
 }  // namespace toval::tools::check
