@@ -56,11 +56,12 @@ class BarGroups {
  public:
   BarGroups(const ListingText& t, const Store& s, long first, long bars)
       : t_(t), s_(s), first_(first), bars_(bars) {
-    long printed[2] = {0, 0}, blank[2] = {0, 0};
+    // An end whose records all carry a bar number has it on every record;
+    // one without is as the listing writes them (and records that a shift
+    // moved there carry theirs).
     for (long g = 1; g <= bars; ++g)
       for (int end = 0; end < 2; ++end)
-        if (const auto r = record(line_of(g, end))) (r->bar != 0 ? printed : blank)[end]++;
-    for (int end = 0; end < 2; ++end) prints_bar_[end] = printed[end] > blank[end];
+        if (const auto r = record(line_of(g, end)); r && r->bar == 0) prints_bar_[end] = false;
   }
 
   std::optional<Slip> slip() const {
@@ -69,7 +70,10 @@ class BarGroups {
         const long line = line_of(g, end);
         if (fits(line, line)) continue;
         for (long d : {1L, -1L, 2L, -2L, 3L, -3L})
-          if (fits_from(line, d)) return Slip{g, first_out_of_place(line, d), d, 0, false};
+          if (fits_from(line, d)) {
+            const long first = first_out_of_place(line, d);
+            return Slip{group_at(first), first, d, 0, false};
+          }
         if (blank_line(t_.at(line))) return Slip{g, line, 0, 0, false, end + 1};
         return std::nullopt;  // a text where a record stands: the run's own error names it
       }
@@ -139,7 +143,7 @@ class BarGroups {
   const ListingText& t_;
   const Store& s_;
   long first_, bars_;
-  bool prints_bar_[2] = {true, false};
+  bool prints_bar_[2] = {true, true};
 };
 
 Phrase offset_phrase(long d) {
