@@ -56,8 +56,8 @@ constexpr std::string_view HELP =
     "  2  the command line is wrong\n";
 
 constexpr cli::OptionDefinition OPTIONS[] = {
-    {"output", 'o', true, "FILE"},
-    {"lang", '\0', true, "pt|en"},
+    cli::output_option(),
+    cli::LANGUAGE_OPTION,
     {"format", '\0', true, "text|json"},
 };
 
@@ -67,8 +67,8 @@ int run_check(std::span<const std::string> args, const cli::Services&) {
   cli::Options options(OPTIONS, args);
   options.expect_positionals(POSITIONALS);
   const std::array<std::string, 2> inputs{options.positionals()[0], options.positionals()[1]};
-  const std::string target = options.value("output").value_or("");
-  const cli::Language language = cli::language_option(options.value("lang"));
+  const std::string target = cli::output_target(options);
+  const cli::Language language = cli::language_option(options);
   const std::string format = options.value("format").value_or("text");
   if (format != "text" && format != "json")
     throw cli::UsageError("bad value '" + format + "' for --format (text or json)");
