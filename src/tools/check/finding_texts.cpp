@@ -103,11 +103,6 @@ constexpr Row TEXTS[] = {
      "the bar list ends here after %1 records, but case block %2 holds the end forces of bar %4 on line "
      "%3: the record of the last bar is probably missing from the section, and its forces are left out "
      "of the report; write the missing record"},
-    {Text::decimal_comma_forces,
-     "uma vírgula decimal em %1 (colunas %2-%3): a vírgula encerra o campo, então ele é lido como %4 e o "
-     "que segue a vírgula passa ao campo seguinte; escreva o número com ponto decimal",
-     "a decimal comma in %1 (columns %2-%3): the comma ends the field, so it reads as %4 and what follows "
-     "the comma goes on into the next field; write the number with a decimal point"},
 };
 static_assert(cli::covers_every_key(TEXTS));
 

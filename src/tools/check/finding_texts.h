@@ -62,8 +62,6 @@ enum class Text {
   list_ended_early,
   nodes_short,
   bars_short,
-  // a decimal comma in the forces file
-  decimal_comma_forces,
   count
 };
 
