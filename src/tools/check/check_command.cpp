@@ -35,7 +35,6 @@ constexpr std::string_view HELP =
     "  - a line too many or too few in a case block, or between the node or bar heading and\n"
     "    its first record (every record after it read in the wrong place); a blank line that\n"
     "    ends the node or bar list early; a blank end-force record;\n"
-    "  - a decimal comma in a number of the forces file;\n"
     "  - a bar without a mirror bar that would have one under a ten times wider tolerance;\n"
     "  - a characteristic node that is a support;\n"
     "  - a number going on beyond the last column of its record;\n"
