@@ -18,55 +18,49 @@ constexpr std::string_view TABLES[] = {
     "nodes",      "bars",     "displacements", "combined_displacements", "reactions", "combined_reactions",
     "bar_forces", "envelope", "pairs"};
 
-// One row at a time, each value as the JSON has it: reals in their shortest
-// digits (no ".0"), an absent value (JSON null) as an empty field, a list of
-// names (the missing cases) separated by ";".
+// One row at a time: each value handed to the sink as what it is, a list
+// of arrays as its values in turn.
 class Row {
  public:
-  explicit Row(std::ostream& out) : out_(out) {}
+  explicit Row(TableSink& out) : out_(out) {}
 
-  Row& text(std::string_view value) {
-    separate();
-    out_ << csv_field(value);
+  Row& operator<<(std::string_view name) {
+    out_.text(name);
     return *this;
   }
-  Row& operator<<(std::string_view name) { return text(name); }
-  Row& operator<<(Real value) { return text(cli::real_text(value)); }
-  Row& operator<<(Whole value) {
-    char digits[8];
-    const auto end = std::to_chars(digits, digits + sizeof digits, value).ptr;
-    return text(std::string_view(digits, static_cast<std::size_t>(end - digits)));
+  Row& operator<<(Real value) {
+    out_.real(value);
+    return *this;
   }
-  Row& operator<<(bool value) { return text(value ? "true" : "false"); }
-  Row& operator<<(std::nullopt_t) { return text({}); }
+  Row& operator<<(Whole value) {
+    out_.whole(value);
+    return *this;
+  }
+  Row& operator<<(bool value) {
+    out_.boolean(value);
+    return *this;
+  }
+  Row& operator<<(std::nullopt_t) {
+    out_.absent();
+    return *this;
+  }
   Row& operator<<(const std::vector<std::string>& names) {
-    std::string joined;
-    for (const std::string& n : names) joined += (joined.empty() ? "" : ";") + n;
-    return text(joined);
+    out_.names(names);
+    return *this;
   }
   template <class Value, std::size_t N>
   Row& operator<<(const std::array<Value, N>& values) {
     for (const Value& v : values) *this << v;
     return *this;
   }
-  void end() {
-    out_ << "\r\n";
-    first_ = true;
-  }
+  void end() { out_.end_row(); }
 
  private:
-  void separate() {
-    if (!first_) out_ << ',';
-    first_ = false;
-  }
-  std::ostream& out_;
-  bool first_ = true;
+  TableSink& out_;
 };
 
-void header(std::ostream& out, const std::vector<std::string>& names) {
-  Row row(out);
-  for (const std::string& n : names) row << n;
-  row.end();
+void header(TableSink& out, const std::vector<std::string>& names) {
+  out.header(names);
 }
 
 std::vector<std::string> prefixed(std::string_view prefix, std::initializer_list<std::string_view> parts) {
@@ -75,7 +69,7 @@ std::vector<std::string> prefixed(std::string_view prefix, std::initializer_list
   return names;
 }
 
-void nodes(const cli::LoadedRun& run, std::ostream& out) {
+void nodes(const cli::LoadedRun& run, TableSink& out) {
   header(out, {"node", "x", "y", "restraint_1", "restraint_2", "restraint_3"});
   Row row(out);
   each_node(run, [&](const NodeEntry& n) {
@@ -84,7 +78,7 @@ void nodes(const cli::LoadedRun& run, std::ostream& out) {
   });
 }
 
-void bars(const cli::LoadedRun& run, std::ostream& out) {
+void bars(const cli::LoadedRun& run, TableSink& out) {
   header(out, {"bar", "start", "end", "property", "length", "cos", "mirror"});
   Row row(out);
   each_bar(run, [&](const BarEntry& b) {
@@ -105,7 +99,7 @@ std::vector<std::string> displacement_header(const char* first, bool with_missin
   return h;
 }
 
-void displacements(const cli::LoadedRun& run, std::ostream& out) {
+void displacements(const cli::LoadedRun& run, TableSink& out) {
   header(out, displacement_header("case", false));
   Row row(out);
   each_case_displacements(run, [&](const CaseDisplacements& d) {
@@ -114,7 +108,7 @@ void displacements(const cli::LoadedRun& run, std::ostream& out) {
   });
 }
 
-void combined_displacements(const cli::LoadedRun& run, std::ostream& out) {
+void combined_displacements(const cli::LoadedRun& run, TableSink& out) {
   header(out, displacement_header("combination", true));
   Row row(out);
   each_combined_displacements(run, [&](const CombinedDisplacements& d) {
@@ -128,7 +122,7 @@ void combined_displacements(const cli::LoadedRun& run, std::ostream& out) {
   });
 }
 
-void reactions(const cli::LoadedRun& run, std::ostream& out) {
+void reactions(const cli::LoadedRun& run, TableSink& out) {
   header(out, {"case", "node", "reaction_1", "reaction_2", "reaction_3"});
   Row row(out);
   each_case_reactions(run, [&](const CaseReactions& r) {
@@ -141,7 +135,7 @@ void reactions(const cli::LoadedRun& run, std::ostream& out) {
 
 // One row per combination and support; a combination with missing cases
 // has one row of its own, with the cases named and the values empty.
-void combined_reactions(const cli::LoadedRun& run, std::ostream& out) {
+void combined_reactions(const cli::LoadedRun& run, TableSink& out) {
   header(out, {"combination", "node", "reaction_1", "reaction_2", "reaction_3", "missing_cases"});
   Row row(out);
   each_combined_reactions(run, [&](const CombinedReactions& r) {
@@ -157,7 +151,7 @@ void combined_reactions(const cli::LoadedRun& run, std::ostream& out) {
   });
 }
 
-void bar_forces(const cli::LoadedRun& run, std::ostream& out) {
+void bar_forces(const cli::LoadedRun& run, TableSink& out) {
   header(out, {"combination", "bar", "N", "V_start", "V_end", "M_start", "M_end", "bending"});
   Row row(out);
   each_bar_force(run, [&](const BarForceEntry& f) {
@@ -166,7 +160,7 @@ void bar_forces(const cli::LoadedRun& run, std::ostream& out) {
   });
 }
 
-void envelope(const cli::LoadedRun& run, std::ostream& out) {
+void envelope(const cli::LoadedRun& run, TableSink& out) {
   std::vector<std::string> names{"bar"};
   const auto extreme_header = [&](const std::string& prefix) {
     for (const std::string& name : prefixed(prefix, {"max", "max_combination", "min", "min_combination"}))
@@ -189,7 +183,7 @@ void envelope(const cli::LoadedRun& run, std::ostream& out) {
   });
 }
 
-void pairs(const cli::LoadedRun& run, std::ostream& out) {
+void pairs(const cli::LoadedRun& run, TableSink& out) {
   header(out, {"lower_bar", "higher_bar", "max", "max_bar", "max_combination", "min", "min_bar",
                "min_combination"});
   Row row(out);
@@ -198,6 +192,46 @@ void pairs(const cli::LoadedRun& run, std::ostream& out) {
     row.end();
   });
 }
+
+// Each value as the JSON has it: reals in their shortest digits (no ".0"),
+// an absent value (JSON null) as an empty field, a list of names (the
+// missing cases) separated by ";".
+class CsvSink final : public TableSink {
+ public:
+  explicit CsvSink(std::ostream& out) : out_(out) {}
+
+  void begin(std::string_view) override {}
+  void header(std::span<const std::string> columns) override {
+    for (const std::string& c : columns) text(c);
+    end_row();
+  }
+  void text(std::string_view value) override {
+    if (!first_) out_ << ',';
+    first_ = false;
+    out_ << csv_field(value);
+  }
+  void real(Real value) override { text(cli::real_text(value)); }
+  void whole(Whole value) override {
+    char digits[16];
+    const auto end = std::to_chars(digits, digits + sizeof digits, value).ptr;
+    text(std::string_view(digits, static_cast<std::size_t>(end - digits)));
+  }
+  void boolean(bool value) override { text(value ? "true" : "false"); }
+  void absent() override { text({}); }
+  void names(const std::vector<std::string>& values) override {
+    std::string joined;
+    for (const std::string& n : values) joined += (joined.empty() ? "" : ";") + n;
+    text(joined);
+  }
+  void end_row() override {
+    out_ << "\r\n";
+    first_ = true;
+  }
+
+ private:
+  std::ostream& out_;
+  bool first_ = true;
+};
 
 }  // namespace
 
@@ -219,7 +253,8 @@ std::string csv_field(std::string_view text) {
   return quoted + "\"";
 }
 
-void write_csv_table(const cli::LoadedRun& run, std::string_view name, std::ostream& out) {
+void write_table(const cli::LoadedRun& run, std::string_view name, TableSink& out) {
+  out.begin(name);
   if (name == "nodes") return nodes(run, out);
   if (name == "bars") return bars(run, out);
   if (name == "displacements") return displacements(run, out);
@@ -230,6 +265,11 @@ void write_csv_table(const cli::LoadedRun& run, std::string_view name, std::ostr
   if (name == "envelope") return envelope(run, out);
   if (name == "pairs") return pairs(run, out);
   throw std::invalid_argument("no export table is named " + std::string(name));
+}
+
+void write_csv_table(const cli::LoadedRun& run, std::string_view name, std::ostream& out) {
+  CsvSink sink(out);
+  write_table(run, name, sink);
 }
 
 }  // namespace toval::tools::export_

@@ -1,0 +1,26 @@
+// The export's tables as one workbook (.xlsx): a sheet per table, named as
+// the table, with the CSV table's columns and rows; the header row frozen.
+// Rows are written as they are formed, so memory stays flat.
+#pragma once
+
+#include <cstdint>
+#include <span>
+#include <string>
+#include <string_view>
+
+#include "tools/cli/loaded_run.h"
+
+namespace toval::tools::export_ {
+
+// The rows of a sheet, its header row included.
+inline constexpr std::uint32_t SHEET_ROWS = 1048576;
+
+// Writes the tables `tables` of the run into the new workbook `file`. A
+// table longer than a sheet goes on in sheets named "NAME (2)", "NAME (3)"
+// ..., each with the header row again. `sheet_rows` is SHEET_ROWS but in
+// tests. A failure leaves as a RunError naming `shown_name`.
+void write_workbook(const cli::LoadedRun& run, std::span<const std::string_view> tables,
+                    const std::string& file, const std::string& shown_name,
+                    std::uint32_t sheet_rows = SHEET_ROWS);
+
+}  // namespace toval::tools::export_
