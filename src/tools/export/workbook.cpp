@@ -16,30 +16,6 @@ namespace toval::tools::export_ {
 
 namespace {
 
-// A text as a cell holds it: the characters XML cannot carry (controls
-// other than tab and line feed; a carriage return, which a reader would
-// turn into a line feed) as _xHHHH_, and an underscore that would begin
-// such a sequence as _x005F_, the escape that spreadsheets read back.
-std::string cell_text(std::string_view text) {
-  const auto hex4 = [](std::string_view s) {
-    return s.size() >= 6 && s[0] == 'x' && s[5] == '_' &&
-           s.substr(1, 4).find_first_not_of("0123456789abcdefABCDEF") == std::string_view::npos;
-  };
-  std::string out;
-  out.reserve(text.size());
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    const auto c = static_cast<unsigned char>(text[i]);
-    if ((c < 0x20 && c != '\t' && c != '\n') || (c == '_' && hex4(text.substr(i + 1)))) {
-      char escape[8];
-      std::snprintf(escape, sizeof escape, "_x%04X_", c);
-      out += escape;
-    } else {
-      out += text[i];
-    }
-  }
-  return out;
-}
-
 // The cells of every table, row by row, into the sheets of one workbook
 // written in constant memory: the library keeps one row and writes it out
 // when the next begins.
@@ -152,6 +128,26 @@ class WorkbookSink final : public TableSink {
 };
 
 }  // namespace
+
+std::string cell_text(std::string_view text) {
+  const auto hex4 = [](std::string_view s) {
+    return s.size() >= 6 && s[0] == 'x' && s[5] == '_' &&
+           s.substr(1, 4).find_first_not_of("0123456789abcdefABCDEF") == std::string_view::npos;
+  };
+  std::string out;
+  out.reserve(text.size());
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    const auto c = static_cast<unsigned char>(text[i]);
+    if ((c < 0x20 && c != '\t' && c != '\n') || (c == '_' && hex4(text.substr(i + 1)))) {
+      char escape[8];
+      std::snprintf(escape, sizeof escape, "_x%04X_", c);
+      out += escape;
+    } else {
+      out += text[i];
+    }
+  }
+  return out;
+}
 
 void write_workbook(const cli::LoadedRun& run, std::span<const std::string_view> tables,
                     const std::string& file, const std::string& shown_name, std::uint32_t sheet_rows) {

@@ -15,6 +15,13 @@ namespace toval::tools::export_ {
 // The rows of a sheet, its header row included.
 inline constexpr std::uint32_t SHEET_ROWS = 1048576;
 
+// A text as a cell holds it: the characters XML cannot carry (controls
+// other than tab and line feed; a carriage return, which a reader would
+// turn into a line feed; NUL, which would end the text) as _xHHHH_, and an
+// underscore that would begin such a sequence as _x005F_, the escapes that
+// spreadsheets read back.
+std::string cell_text(std::string_view text);
+
 // Writes the tables `tables` of the run into the new workbook `file`. A
 // table longer than a sheet goes on in sheets named "NAME (2)", "NAME (3)"
 // ..., each with the header row again. `sheet_rows` is SHEET_ROWS but in
