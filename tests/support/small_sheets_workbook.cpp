@@ -20,8 +20,9 @@ int main(int argc, char** argv) {
   try {
     const toval::tools::cli::LoadedRun run(argv[1], argv[2]);
     const auto names = export_::csv_table_names();
-    export_::write_workbook(run, std::vector<std::string_view>(names.begin(), names.end()), argv[3], argv[3],
-                            static_cast<std::uint32_t>(std::stoul(argv[4])));
+    const std::vector<std::string_view> tables(names.begin(), names.end());
+    export_::write_workbook(run, tables,
+                            {argv[3], argv[3], 0, static_cast<std::uint32_t>(std::stoul(argv[4]))});
   } catch (const toval::RunError& e) {
     std::cerr << e.what() << '\n';
     return 1;

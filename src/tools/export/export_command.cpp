@@ -1,6 +1,7 @@
 #include "tools/export/export_command.h"
 
 #include <array>
+#include <cstdlib>
 #include <filesystem>
 #include <ostream>
 #include <vector>
@@ -10,6 +11,7 @@
 #include "tools/cli/loaded_run.h"
 #include "tools/cli/options.h"
 #include "tools/cli/output_file.h"
+#include "tools/cli/source_date.h"
 #include "tools/cli/usage_error.h"
 #include "tools/export/csv_tables.h"
 #include "tools/export/results_json.h"
@@ -123,8 +125,11 @@ void write_folder(const Request& r, const cli::LoadedRun& run) {
 void write_workbook_file(const Request& r, const cli::LoadedRun& run) {
   std::vector<std::string_view> tables(csv_table_names().begin(), csv_table_names().end());
   if (!r.table.empty()) tables = {r.table};
-  cli::write_output_file(r.target,
-                         [&](const std::string& file) { write_workbook(run, tables, file, r.target); });
+  // Its stated creation time follows the report page's rule.
+  const auto created = cli::source_date_epoch(std::getenv("SOURCE_DATE_EPOCH"));
+  cli::write_output_file(r.target, [&](const std::string& file) {
+    write_workbook(run, tables, {file, r.target, created});
+  });
 }
 
 int run_export(std::span<const std::string> args, const cli::Services&) {

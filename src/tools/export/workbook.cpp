@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <ctime>
 #include <filesystem>
 #include <vector>
 
@@ -21,17 +22,22 @@ namespace {
 // when the next begins.
 class WorkbookSink final : public TableSink {
  public:
-  WorkbookSink(const std::string& file, const std::string& shown_name, std::uint32_t sheet_rows)
-      : shown_name_(shown_name), sheet_rows_(std::max<std::uint32_t>(sheet_rows, 2)) {
+  explicit WorkbookSink(const WorkbookTarget& target)
+      : shown_name_(target.shown_name), sheet_rows_(std::max<std::uint32_t>(target.sheet_rows, 2)) {
     // Its working files go beside the workbook, not into a temporary folder
     // that may be memory or, on Windows, not writable.
-    std::string folder = std::filesystem::path(file).parent_path().string();
+    std::string folder = std::filesystem::path(target.file).parent_path().string();
     if (folder.empty()) folder = ".";
     lxw_workbook_options options{};
     options.constant_memory = LXW_TRUE;
     options.tmpdir = folder.data();
-    workbook_ = workbook_new_opt(file.c_str(), &options);
+    workbook_ = workbook_new_opt(target.file.c_str(), &options);
     if (workbook_ == nullptr) fail("the workbook cannot be created");
+    if (target.created) {
+      lxw_doc_properties properties{};
+      properties.created = static_cast<std::time_t>(*target.created);
+      check(workbook_set_properties(workbook_, &properties));
+    }
   }
   ~WorkbookSink() override {
     if (workbook_ != nullptr) lxw_workbook_free(workbook_);
@@ -150,8 +156,8 @@ std::string cell_text(std::string_view text) {
 }
 
 void write_workbook(const cli::LoadedRun& run, std::span<const std::string_view> tables,
-                    const std::string& file, const std::string& shown_name, std::uint32_t sheet_rows) {
-  WorkbookSink sink(file, shown_name, sheet_rows);
+                    const WorkbookTarget& target) {
+  WorkbookSink sink(target);
   for (std::string_view table : tables) write_table(run, table, sink);
   sink.close();
 }

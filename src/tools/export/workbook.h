@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -22,12 +23,19 @@ inline constexpr std::uint32_t SHEET_ROWS = 1048576;
 // spreadsheets read back.
 std::string cell_text(std::string_view text);
 
-// Writes the tables `tables` of the run into the new workbook `file`. A
-// table longer than a sheet goes on in sheets named "NAME (2)", "NAME (3)"
-// ..., each with the header row again. `sheet_rows` is SHEET_ROWS but in
-// tests. A failure leaves as a RunError naming `shown_name`.
+// Where and how a workbook is written.
+struct WorkbookTarget {
+  std::string file;                       // the file the library writes
+  std::string shown_name;                 // the name a failure gives
+  std::optional<std::int64_t> created;    // its stated creation, seconds since 1970; none: now
+  std::uint32_t sheet_rows = SHEET_ROWS;  // fewer in tests
+};
+
+// Writes the tables `tables` of the run into the new workbook
+// `target.file`. A table longer than a sheet goes on in sheets named
+// "NAME (2)", "NAME (3)" ..., each with the header row again. A failure
+// leaves as a RunError naming `target.shown_name`.
 void write_workbook(const cli::LoadedRun& run, std::span<const std::string_view> tables,
-                    const std::string& file, const std::string& shown_name,
-                    std::uint32_t sheet_rows = SHEET_ROWS);
+                    const WorkbookTarget& target);
 
 }  // namespace toval::tools::export_

@@ -10,7 +10,7 @@ A number is a number in the workbook, never text, and its 32-bit value is
 the CSV text's; a name is text; an empty CSV field is an empty cell; the
 header row is frozen on every sheet."""
 import csv
-import io
+import datetime
 import os
 import re
 import struct
@@ -37,8 +37,8 @@ def check(condition, what):
     return condition
 
 
-def tools(cwd, *args):
-    run = subprocess.run([TOOLS, "export", *args], cwd=cwd, capture_output=True, check=False)
+def tools(cwd, *args, env=None):
+    run = subprocess.run([TOOLS, "export", *args], cwd=cwd, capture_output=True, env=env, check=False)
     check(run.returncode == 0 and run.stderr == b"", f"export {args} ran: {run.returncode} {run.stderr!r}")
     return run.stdout
 
@@ -112,10 +112,12 @@ def compare_run(cwd, inputs, what):
         book_file = os.path.join(folder, "run.xlsx")
         with open(book_file, "wb") as f:
             f.write(b"an older file")  # replaced whole
-        tools(cwd, "--format", "xlsx", "-o", book_file, *inputs)
+        tools(cwd, "--format", "xlsx", "-o", book_file, *inputs, env=dict(os.environ, SOURCE_DATE_EPOCH="1765000000"))
         check(os.listdir(folder) == ["run.xlsx"], f"{what}: files left beside the workbook: {os.listdir(folder)}")
         book = openpyxl.load_workbook(book_file)
         check(book.sheetnames == order, f"{what}: sheets {book.sheetnames}")
+        created = book.properties.created
+        check(created == datetime.datetime(2025, 12, 6, 5, 46, 40), f"{what}: created {created}")
         for name in order:
             compare_sheets(book, name, tables[name], [name], what)
         single = os.path.join(folder, "one.xlsx")

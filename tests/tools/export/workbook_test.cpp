@@ -6,10 +6,12 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <stdexcept>
 
+#include "support/posix_process.h"
 #include "tools/cli/output_file.h"
 #include "tools/tools_process.h"
 
@@ -42,22 +44,37 @@ TEST(WorkbookOutput, AFileWrittenByNameReplacesTheTargetOnlyWhenComplete) {
   EXPECT_EQ(testing::directory_names(dir.path()), std::vector<std::string>{"book.xlsx"});
 }
 
-TEST(WorkbookOutput, TheProgramWritesAZipOverAnOlderFileAndLeavesNothingElse) {
+// With SOURCE_DATE_EPOCH a workbook is the same bytes at every run and on
+// every system: the program under test (the Windows build, under wine) and
+// the native build write the same file.
+TEST(WorkbookOutput, TheProgramWritesTheSameZipAsTheNativeBuildOverAnOlderFile) {
   TempDir dir;
   testing::copy_example(dir);
   dir.write("book.xlsx", "old\n");
-  testing::RunResult r = testing::run_tools(
-      dir.path(), {"export", "--format", "xlsx", "-o", "book.xlsx", "GALPAO.CMB", "GALPAO.ESF"});
+  ::setenv("SOURCE_DATE_EPOCH", "1765000000", 1);
+  const std::vector<std::string> args{"export",    "--format",   "xlsx",      "-o",
+                                      "book.xlsx", "GALPAO.CMB", "GALPAO.ESF"};
+  testing::RunResult r = testing::run_tools(dir.path(), args);
+  std::vector<std::string> native{TOVAL_TOOLS_BINARY};
+  native.insert(native.end(), args.begin(), args.end() - 3);
+  native.insert(native.end(), {"native.xlsx", "GALPAO.CMB", "GALPAO.ESF"});
+  TempDir io;
+  io.write("in", "");
+  const int native_status =
+      testing::posix::run_process(dir.path(), native, io.file("in"), io.file("out"), io.file("err"));
+  ::unsetenv("SOURCE_DATE_EPOCH");
   EXPECT_EQ(r.status, 0);
   EXPECT_EQ(r.err, "");
   EXPECT_EQ(r.out, "");
+  EXPECT_EQ(native_status, 0) << io.read("err");
   const std::string book = dir.read("book.xlsx");
   EXPECT_EQ(book.substr(0, 4), "PK\x03\x04");
   // The zip's names stand uncompressed: one sheet per table.
   EXPECT_NE(book.find("xl/worksheets/sheet9.xml"), std::string::npos);
   EXPECT_EQ(book.find("xl/worksheets/sheet10.xml"), std::string::npos);
+  EXPECT_TRUE(book == dir.read("native.xlsx"));
   EXPECT_EQ(testing::directory_names(dir.path()),
-            (std::vector<std::string>{"GALPAO.CMB", "GALPAO.ESF", "book.xlsx"}));
+            (std::vector<std::string>{"GALPAO.CMB", "GALPAO.ESF", "book.xlsx", "native.xlsx"}));
 }
 
 TEST(WorkbookCells, TextsThatXmlCannotCarryAreEscapedAsSpreadsheetsReadThem) {
