@@ -74,7 +74,8 @@ int run_report(std::span<const std::string> args, const cli::Services& services)
   request.issued = issue_date(std::getenv("SOURCE_DATE_EPOCH"));
   request.version = std::string(cli::VERSION);
   request.files = {input_file_facts(inputs[0]), input_file_facts(inputs[1])};
-  if (services.input_warnings) request.warnings = services.input_warnings(inputs[0], inputs[1]);
+  if (services.input_warnings)
+    request.warnings = services.input_warnings(inputs[0], inputs[1], request.language);
   if (services.picture) request.picture = services.picture(run);
   cli::write_output(target, report_page(run, request));
   return 0;
