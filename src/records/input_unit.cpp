@@ -149,6 +149,51 @@ bool InputUnit::read_more() {
   return n > 0;
 }
 
+// The pieces of skip_to_prefix, inline: as calls of their own they made a
+// run over the benchmark's FULL frame 1.7 % more instructions (callgrind).
+
+// Records that start with room for the longest prefix before the end of the
+// buffer: passed in a tight loop, which stops at a record to keep. Returns
+// the index of the prefix found, else -1 with the unit at the record where
+// the loop stopped.
+inline int InputUnit::pass_in_buffer(const PrefixMatch& match) {
+  const char* p = buffer_ + begin_;
+  const char* const end = buffer_ + end_;
+  const char* stop = end;
+  if (want_next_ >= buffer_offset_ + begin_ && want_next_ < buffer_offset_ + end_)
+    stop = buffer_ + (want_next_ - buffer_offset_);
+  const int found = match.pass_records(p, end, stop, next_line_);
+  begin_ = static_cast<std::size_t>(p - buffer_);
+  return found;
+}
+
+// At the start of a record: holds its first `longest` bytes in the buffer,
+// or all of it; returns how many bytes of it are at hand (0 at the end).
+inline std::size_t InputUnit::hold_record_start(std::size_t longest) {
+  while (end_ - begin_ < longest && std::memchr(buffer_ + begin_, '\n', end_ - begin_) == nullptr) {
+    if (!read_more()) break;
+  }
+  return end_ - begin_;
+}
+
+// Passes over the record at the start of the buffer, of which `available`
+// bytes are there; it may run on beyond the buffer. False when the file
+// ends in it (a last line without LF).
+inline bool InputUnit::pass_record(std::size_t available) {
+  const char* lf = static_cast<const char*>(std::memchr(buffer_ + begin_, '\n', available));
+  while (lf == nullptr) {
+    begin_ = end_;
+    if (!refill()) {
+      ++next_line_;
+      return false;
+    }
+    lf = static_cast<const char*>(std::memchr(buffer_, '\n', end_));
+  }
+  begin_ = static_cast<std::size_t>(lf - buffer_) + 1;
+  ++next_line_;
+  return true;
+}
+
 int InputUnit::skip_to_prefix(std::span<const std::string_view> prefixes) {
   const PrefixMatch match(prefixes);
   for (;;) {
@@ -176,59 +221,6 @@ int InputUnit::skip_to_prefix(std::span<const std::string_view> prefixes) {
     }
     if (!pass_record(available)) return -1;
   }
-}
-
-// Records that start with room for the longest prefix before the end of the
-// buffer: passed in a tight loop, which stops at a record to keep. Returns
-// the index of the prefix found, else -1 with the unit at the record where
-// the loop stopped.
-int InputUnit::pass_in_buffer(const PrefixMatch& match) {
-  const char* p = buffer_ + begin_;
-  const char* const end = buffer_ + end_;
-  const char* stop = end;
-  if (want_next_ >= buffer_offset_ + begin_ && want_next_ < buffer_offset_ + end_)
-    stop = buffer_ + (want_next_ - buffer_offset_);
-  const std::ptrdiff_t fast_room = match.fast_room();
-  long passed = 0;
-  int found = -1;
-  while (end - p >= fast_room && p < stop) {
-    found = match.match_fast(p);
-    if (found >= 0) break;
-    const char* lf = static_cast<const char*>(std::memchr(p, '\n', static_cast<std::size_t>(end - p)));
-    if (lf == nullptr) break;
-    p = lf + 1;
-    ++passed;
-  }
-  begin_ = static_cast<std::size_t>(p - buffer_);
-  next_line_ += passed;
-  return found;
-}
-
-// At the start of a record: holds its first `longest` bytes in the buffer,
-// or all of it; returns how many bytes of it are at hand (0 at the end).
-std::size_t InputUnit::hold_record_start(std::size_t longest) {
-  while (end_ - begin_ < longest && std::memchr(buffer_ + begin_, '\n', end_ - begin_) == nullptr) {
-    if (!read_more()) break;
-  }
-  return end_ - begin_;
-}
-
-// Passes over the record at the start of the buffer, of which `available`
-// bytes are there; it may run on beyond the buffer. False when the file
-// ends in it (a last line without LF).
-bool InputUnit::pass_record(std::size_t available) {
-  const char* lf = static_cast<const char*>(std::memchr(buffer_ + begin_, '\n', available));
-  while (lf == nullptr) {
-    begin_ = end_;
-    if (!refill()) {
-      ++next_line_;
-      return false;
-    }
-    lf = static_cast<const char*>(std::memchr(buffer_, '\n', end_));
-  }
-  begin_ = static_cast<std::size_t>(lf - buffer_) + 1;
-  ++next_line_;
-  return true;
 }
 
 void InputUnit::serve(Record& record) {

@@ -31,19 +31,32 @@ class PrefixMatch {
   // The bytes that match_fast may look at from where a record starts.
   std::ptrdiff_t fast_room() const { return static_cast<std::ptrdiff_t>(std::max<std::size_t>(longest_, 8)); }
 
-  // The index of the prefix that the record at p begins with, -1 for none;
-  // at least fast_room() bytes stand from p on.
-  int match_fast(const char* p) const {
-    std::uint32_t word;
-    std::memcpy(&word, p, 4);
-    if ((word & lead_mask_) != lead_word_) return -1;
-    std::uint64_t first8;
-    std::memcpy(&first8, p, 8);
-    for (std::size_t i = 0; i < prefixes_.size(); ++i)
-      if ((first8 & heads_[i].mask) == heads_[i].word &&
-          std::memcmp(p, prefixes_[i].data(), prefixes_[i].size()) == 0)
-        return static_cast<int>(i);
-    return -1;
+  // Passes whole records from `from` on, while at least fast_room() bytes
+  // stand before `end` and the record starts before `stop`, up to one that
+  // begins with a prefix: returns its index, else -1. `from` is left where
+  // the pass stopped, and `passed` counts the records passed over.
+  int pass_records(const char*& from, const char* end, const char* stop, long& passed) const {
+    // Copies of our own, which the loop keeps in registers.
+    const std::uint32_t lead_word = lead_word_, lead_mask = lead_mask_;
+    const std::ptrdiff_t room = fast_room();
+    const char* p = from;
+    long n = 0;
+    int found = -1;
+    while (end - p >= room && p < stop) {
+      std::uint32_t word;
+      std::memcpy(&word, p, 4);
+      if ((word & lead_mask) == lead_word) {
+        found = match_head(p);
+        if (found >= 0) break;
+      }
+      const char* lf = static_cast<const char*>(std::memchr(p, '\n', static_cast<std::size_t>(end - p)));
+      if (lf == nullptr) break;
+      p = lf + 1;
+      ++n;
+    }
+    from = p;
+    passed += n;
+    return found;
   }
 
   // The same for a record of which `available` bytes are at hand (all of
@@ -56,6 +69,18 @@ class PrefixMatch {
   }
 
  private:
+  // The prefix that a record sharing the lead begins with, -1 for none; at
+  // least fast_room() bytes stand from p on.
+  int match_head(const char* p) const {
+    std::uint64_t first8;
+    std::memcpy(&first8, p, 8);
+    for (std::size_t i = 0; i < prefixes_.size(); ++i)
+      if ((first8 & heads_[i].mask) == heads_[i].word &&
+          std::memcmp(p, prefixes_[i].data(), prefixes_[i].size()) == 0)
+        return static_cast<int>(i);
+    return -1;
+  }
+
   // The first (up to) eight characters of a prefix as a word, so that a
   // record that shares only the lead is told apart without a comparison call.
   struct Head {
