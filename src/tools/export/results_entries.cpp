@@ -7,7 +7,7 @@ namespace toval::tools::export_ {
 
 namespace {
 
-// The displacement tables of the characteristic nodes, in PLACES order.
+// The displacement tables of the characteristic nodes, in the order of cli::keys::PLACES.
 struct Place {
   const Table<Real>*dx, *dy, *dz;
 };
@@ -22,15 +22,6 @@ std::vector<std::string> missing_names(const std::vector<Name<4>>& missing) {
   std::vector<std::string> names;
   for (const Name<4>& n : missing) names.push_back(name_of(n));
   return names;
-}
-
-// The extremes over the combinations of one end's shear or moment.
-std::array<Extremes, 2> end_extremes(const Store& s, Whole NBAR, Whole K, const Table2<Real>& table) {
-  std::array<Extremes, 2> ends;
-  for (long end = 1; end <= 2; ++end)
-    ends[static_cast<std::size_t>(end - 1)] =
-        extremes(s.BL5.NCOB, [&](Whole I) { return table(slot(I, NBAR, K), end); });
-  return ends;
 }
 
 }  // namespace
@@ -128,12 +119,9 @@ void each_bar_force(const cli::LoadedRun& run, const EachEntry<BarForceEntry>& t
 }
 
 void each_envelope(const cli::LoadedRun& run, const EachEntry<EnvelopeEntry>& take) {
-  const Store& s = run.store();
-  const Envelope& e = s.BL10;
-  const Whole NBAR = run.counts().NBAR;
-  for (Whole K = 1; K <= NBAR; ++K) {
-    const Extremes normal{e.R_NORMAL_MAX(K, 1), e.R_NORMAL_MAX(K, 2), e.NCOBMAX(K, 1), e.NCOBMAX(K, 2)};
-    take({K, normal, end_extremes(s, NBAR, K, s.BL9.R_CORTTE), end_extremes(s, NBAR, K, s.BL9.R_FLETOR)});
+  for (Whole K = 1; K <= run.counts().NBAR; ++K) {
+    const cli::BarForceEnvelope x = cli::bar_force_envelope(run.store(), run.counts().NBAR, K);
+    take({K, x.N, x.V, x.M});
   }
 }
 
