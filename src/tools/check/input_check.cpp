@@ -35,7 +35,7 @@ CheckOutcome check_inputs(const std::string& combination_file, const std::string
     fault = e;
   }
   if (run) {
-    Store& s = run->store();
+    const Store& s = run->store();
     RunWatch watch(run->combination_unit(), run->forces_unit(), hazards);
     try {
       run->run();

@@ -2,12 +2,6 @@
 
 namespace toval::tools::export_ {
 
-void header(std::ostream& out, const std::vector<std::string>& names) {
-  Row row(out);
-  for (const std::string& n : names) row << n;
-  row.end();
-}
-
 std::vector<std::string> prefixed(std::string_view prefix, std::initializer_list<std::string_view> parts) {
   std::vector<std::string> names;
   for (std::string_view p : parts) names.push_back(std::string(prefix) + "_" + std::string(p));

@@ -1,5 +1,5 @@
-// One row of a CSV table, each value as the JSON has it, and the columns
-// that several tables share.
+// One row of an export's table, handed to a TableSink value by value, and
+// the columns that several tables share.
 #pragma once
 
 #include <array>
@@ -15,56 +15,56 @@
 #include "tools/cli/exported_values.h"
 #include "tools/cli/run_envelopes.h"
 #include "tools/export/csv_tables.h"
+#include "tools/export/table_sink.h"
 
 namespace toval::tools::export_ {
 
-// One row at a time, each value as the JSON has it: reals in their shortest
-// digits (no ".0"), an absent value (JSON null) as an empty field, a list of
-// names (the missing cases) separated by ";".
+// One row at a time: each value handed to the sink as what it is, a list
+// of arrays as its values in turn.
 class Row {
  public:
-  explicit Row(std::ostream& out) : out_(out) {}
+  explicit Row(TableSink& out) : out_(out) {}
 
-  Row& text(std::string_view value) {
-    separate();
-    out_ << csv_field(value);
+  Row& operator<<(std::string_view name) {
+    out_.text(name);
     return *this;
   }
-  Row& operator<<(std::string_view name) { return text(name); }
-  Row& operator<<(Real value) { return text(cli::real_text(value)); }
-  Row& operator<<(Whole value) {
-    char digits[8];
-    const auto end = std::to_chars(digits, digits + sizeof digits, value).ptr;
-    return text(std::string_view(digits, static_cast<std::size_t>(end - digits)));
+  Row& operator<<(Real value) {
+    out_.real(value);
+    return *this;
   }
-  Row& operator<<(bool value) { return text(value ? "true" : "false"); }
-  Row& operator<<(std::nullopt_t) { return text({}); }
+  Row& operator<<(Whole value) {
+    out_.whole(value);
+    return *this;
+  }
+  Row& operator<<(bool value) {
+    out_.boolean(value);
+    return *this;
+  }
+  Row& operator<<(std::nullopt_t) {
+    out_.absent();
+    return *this;
+  }
   Row& operator<<(const std::vector<std::string>& names) {
-    std::string joined;
-    for (const std::string& n : names) joined += (joined.empty() ? "" : ";") + n;
-    return text(joined);
+    out_.names(names);
+    return *this;
   }
   template <class Value, std::size_t N>
   Row& operator<<(const std::array<Value, N>& values) {
     for (const Value& v : values) *this << v;
     return *this;
   }
-  void end() {
-    out_ << "\r\n";
-    first_ = true;
-  }
+  void end() { out_.end_row(); }
 
  private:
-  void separate() {
-    if (!first_) out_ << ',';
-    first_ = false;
-  }
-  std::ostream& out_;
-  bool first_ = true;
+  TableSink& out_;
 };
 
 // The header row.
-void header(std::ostream& out, const std::vector<std::string>& names);
+inline void header(TableSink& out, const std::vector<std::string>& names) {
+  out.header(names);
+}
+
 // "N_max", "N_min" from "N" and {"max", "min"}.
 std::vector<std::string> prefixed(std::string_view prefix, std::initializer_list<std::string_view> parts);
 

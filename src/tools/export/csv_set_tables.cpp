@@ -24,7 +24,7 @@ void support_rows(Row& row, const cli::LoadedRun& run, std::string_view set,
 
 }  // namespace
 
-void combinations(const cli::LoadedRun& run, std::ostream& out) {
+void combinations(const cli::LoadedRun& run, TableSink& out) {
   header(out, {"combination", "set", "name", "term", "multiplier", "case"});
   Row row(out);
   const Combinations& c = run.store().BL5;
@@ -41,7 +41,7 @@ void combinations(const cli::LoadedRun& run, std::ostream& out) {
   }
 }
 
-void reaction_envelope(const cli::LoadedRun& run, std::ostream& out) {
+void reaction_envelope(const cli::LoadedRun& run, TableSink& out) {
   std::vector<std::string> names{"set", "node", "reaction"};
   extreme_header(names, "");
   header(out, names);
@@ -51,7 +51,7 @@ void reaction_envelope(const cli::LoadedRun& run, std::ostream& out) {
     support_rows(row, run, cli::set_key(e.set), e.reactions);
 }
 
-void set_envelopes(const cli::LoadedRun& run, std::ostream& out) {
+void set_envelopes(const cli::LoadedRun& run, TableSink& out) {
   header(out, bar_envelope_header({"set", "bar"}));
   Row row(out);
   for (const cli::SetEnvelope& e : run.envelopes().sets)
@@ -62,7 +62,7 @@ void set_envelopes(const cli::LoadedRun& run, std::ostream& out) {
     }
 }
 
-void displacement_envelope(const cli::LoadedRun& run, std::ostream& out) {
+void displacement_envelope(const cli::LoadedRun& run, TableSink& out) {
   std::vector<std::string> names{"set", "place", "component"};
   extreme_header(names, "");
   header(out, names);
