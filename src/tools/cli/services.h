@@ -5,10 +5,12 @@
 
 #include <functional>
 #include <iosfwd>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "store/store.h"
+#include "tools/cli/combination_sets.h"
 #include "tools/cli/input_warning.h"
 #include "tools/cli/language.h"
 #include "tools/cli/loaded_run.h"
@@ -20,6 +22,9 @@ class LoadedRun;
 // How a page that shows the frame's picture wants it drawn.
 struct PictureRequest {
   Whole combination = 0;  // 0: the envelope; 1..NCOB: that combination
+  // With `combination` 0, the set whose envelope is drawn; none, or a set
+  // the run does not have: the envelope over every combination.
+  std::optional<CombinationSet> set;
   // When not empty, the page lists the mirror pairs itself: the legend gives
   // this line (in the page's language) in place of the list.
   std::string pairs_elsewhere;
@@ -32,7 +37,8 @@ struct Services {
   // Each room that offers something to another adds one member here: a
   // std::function over types that cli declares, set in commands.cpp.
 
-  // draw: the picture of the run's envelope, one standalone SVG document.
+  // draw: the picture that draw writes by default, one standalone SVG
+  // document.
   std::function<std::string(const LoadedRun& run)> picture;
 
   // draw: the picture as one <svg> element, without an XML declaration,

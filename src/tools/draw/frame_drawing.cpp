@@ -21,8 +21,10 @@ constexpr double NARROWEST_PAGE = 760.0;
 }  // namespace
 
 std::string frame_svg(const Store& s, const RunCounts& counts, const DrawingSources& sources,
-                      const cli::PictureRequest& request) {
-  FrameContent content = frame_content(s, counts, request.combination);
+                      const cli::PictureRequest& request, const cli::RunEnvelopes* envelopes) {
+  const cli::SetEnvelope* set = envelopes && request.set ? envelopes->of(*request.set) : nullptr;
+  FrameContent content = frame_content(s, counts, request.combination, set);
+  content.run_has_sets = envelopes && !envelopes->sets.empty();
   content.id_prefix = request.id_prefix;
   content.pairs_elsewhere = request.pairs_elsewhere;
   FrameView view(frame_extent(content), FRAME_WIDTH, FRAME_HEIGHT);
@@ -53,7 +55,7 @@ std::string frame_drawing(const Store& s, const RunCounts& counts, const Drawing
                           Whole combination) {
   cli::PictureRequest request;
   request.combination = combination;
-  return "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n" + frame_svg(s, counts, sources, request);
+  return std::string(XML_DECLARATION) + frame_svg(s, counts, sources, request);
 }
 
 }  // namespace toval::tools::draw

@@ -404,7 +404,7 @@ std::string bar_hover_text(const FrameContent& c, Whole K) {
   }
   if (f.bending)
     t += c.combination != 0 ? "\nin bending in combination " + std::to_string(c.combination)
-                            : std::string("\nin bending in some combination");
+                            : "\nin bending " + envelope_bending_words(c);
   return t;
 }
 

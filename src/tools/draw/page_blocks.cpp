@@ -121,8 +121,9 @@ Block title_block(const FrameContent& c, const DrawingSources& sources, double l
   const std::string forces =
       c.combination != 0
           ? "normal force of combination " + std::to_string(c.combination) + " of " + std::to_string(NCOB)
-          : "normal force: governing extreme of the envelope over " + std::to_string(NCOB) +
-                (NCOB == 1 ? " combination" : " combinations");
+      : c.run_has_sets ? set_envelope_line(c)
+                       : "normal force: governing extreme of the envelope over " + std::to_string(NCOB) +
+                             (NCOB == 1 ? " combination" : " combinations");
   const std::vector<Line> lines = {
       {std::string(name_field_text(c.s.BL1.PRJT.view())), 16.0, true},
       {std::string(name_field_text(c.s.BL1.CLIT.view())), 13.0, false},
@@ -164,8 +165,8 @@ Block legend_block(const FrameContent& c, const FrameScale& scale, double left, 
     if (c.mirrors.state[k] == MirrorState::own_mirror) own.push_back(K);
     if (!c.drawable[k]) unplaced.push_back(K);
   }
-  const std::string where = c.combination != 0 ? "in combination " + std::to_string(c.combination)
-                                               : std::string("in some combination");
+  const std::string where =
+      c.combination != 0 ? "in combination " + std::to_string(c.combination) : envelope_bending_words(c);
   const std::string bending_text = "in bending " + where + " (an end moment above |N|/10): ";
   g.row(swatch_line(x0, x1, "#000000", 7.0) + swatch_line(x0, x1, NO_FORCE_COLOUR, 4.0),
         bar_list(bending_text, bending),
