@@ -132,6 +132,7 @@ std::string HtmlTable::html() const {
       if (marked[c][r]) classes += classes.empty() ? "x" : " x";
       if (!classes.empty()) out += " class=\"" + classes + "\"";
       if (cell.value) out += " data-value=\"" + cli::real_json_text(*cell.value) + "\"";
+      if (!cell.title.empty()) out += " title=\"" + html_escaped(cell.title) + "\"";
       out += ">" + html_escaped(cell.text) + "</" + tag + ">";
     }
     out += "</tr>\n";

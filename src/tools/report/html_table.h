@@ -36,7 +36,8 @@ struct Cell {
   std::optional<Real> value;  // a real: written in data-value, and marked when extreme
   bool number = false;        // aligned right, as every cell not marked as text
   bool missing = false;
-  int decimals = -1;  // a finite real: the decimals it is shown with
+  int decimals = -1;       // a finite real: the decimals it is shown with
+  std::string title = {};  // shown on pointing at the cell; none when empty
 };
 
 // The value rounded to `decimals` for the eye; data-value keeps it exact.

@@ -10,6 +10,7 @@
 #include "store/store.h"
 #include "tools/cli/run_envelopes.h"
 #include "tools/cli/run_labels.h"
+#include "tools/report/governing_names.h"
 #include "tools/report/html_table.h"
 #include "tools/report/page_text.h"
 
@@ -24,32 +25,37 @@ inline constexpr int FORCE_DECIMALS = 3;
 std::string combination_section(const Store& s, const RunCounts& c, const cli::RunLabels& labels,
                                 const PageText& t);
 
+// The set's name on the page: "ELU - ESTADOS LIMITES ULTIMOS".
+Text set_name(cli::CombinationSet set);
+
 // With more than one set, one section per set (in the order of the sets,
 // ultimate first): its bar envelope and its reaction envelope; nothing
 // otherwise.
 std::string set_sections(const Store& s, const RunCounts& c, const cli::RunEnvelopes& envelopes,
-                         const PageText& t);
+                         const PageText& t, GoverningNames& names);
 
 // The four columns of an extreme (max, its combination, min, its
-// combination) under the group's heading, and their cells.
+// combination) under the group's heading, and their cells, each
+// combination with its name.
 void add_extreme_columns(std::vector<Column>& columns, const PageText& t, Text group,
                          const std::string& prefix);
-void add_extreme_cells(std::vector<Cell>& cells, const Extremes& e);
+void add_extreme_cells(std::vector<Cell>& cells, const Extremes& e, GoverningNames& names);
 
 // Per bar, the extremes of normal force, shear and moment with their
 // combinations, mirror bars beside the lower bar of the pair; then the
 // pair envelope with the governing bar.
-std::string envelope_section(const Store& s, const RunCounts& c, const PageText& t);
+std::string envelope_section(const Store& s, const RunCounts& c, const PageText& t, GoverningNames& names);
 
 // The envelope of the combined reactions per support and component, the
 // reactions of every case and those of every combination.
 std::string reaction_section(const Store& s, const RunCounts& c, const cli::RunEnvelopes& envelopes,
-                             const PageText& t);
+                             const PageText& t, GoverningNames& names);
 
 // The envelope of combined reactions per support and component, as a table
 // of the given id and caption.
 std::string reaction_envelope_table(const Store& s, const std::vector<cli::ComponentExtremes>& supports,
-                                    const std::string& id, const std::string& caption, const PageText& t);
+                                    const std::string& id, const std::string& caption, const PageText& t,
+                                    GoverningNames& names);
 
 // The characteristic nodes' displacements per case and per combination.
 std::string displacement_section(const Store& s, const RunCounts& c, const PageText& t);

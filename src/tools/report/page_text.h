@@ -102,6 +102,11 @@ enum class Text {
   set_reactions_characteristic_caption,
   set_reactions_caption,
   mixed_envelope_note,
+  picture_set_caption,  // %1 the set's name
+  picture_every_set_caption,
+  set_heading,
+  governing_legend_note,
+  governing_legend_caption,
   count  // not a text: the number of keys
 };
 

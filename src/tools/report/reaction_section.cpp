@@ -34,7 +34,8 @@ std::vector<Column> reaction_columns(const PageText& t, const char* first_field)
 }  // namespace
 
 std::string reaction_envelope_table(const Store& s, const std::vector<cli::ComponentExtremes>& supports,
-                                    const std::string& id, const std::string& caption, const PageText& t) {
+                                    const std::string& id, const std::string& caption, const PageText& t,
+                                    GoverningNames& names) {
   const std::string comb(t(Text::governing_heading));
   HtmlTable table(id, caption,
                   {{std::string(t(Text::node_heading)), "node"},
@@ -48,8 +49,8 @@ std::string reaction_envelope_table(const Store& s, const std::vector<cli::Compo
     for (int component = 1; component <= 3; ++component) {
       std::vector<Cell> row{whole_cell(s.BL11.NO_RES(static_cast<Whole>(n + 1))), whole_cell(component)};
       if (const cli::MaybeExtremes& e = supports[n][static_cast<std::size_t>(component - 1)]) {
-        row.insert(row.end(), {real_cell(e->max, REACTION_DECIMALS), whole_cell(e->max_combination),
-                               real_cell(e->min, REACTION_DECIMALS), whole_cell(e->min_combination)});
+        row.insert(row.end(), {real_cell(e->max, REACTION_DECIMALS), names.cell(e->max_combination),
+                               real_cell(e->min, REACTION_DECIMALS), names.cell(e->min_combination)});
       } else {
         for (int i = 0; i < 4; ++i) row.push_back(missing_cell(t(Text::missing)));
       }
@@ -97,12 +98,12 @@ std::string reaction_combination_table(const Store& s, const RunCounts& c, const
 }  // namespace
 
 std::string reaction_section(const Store& s, const RunCounts& c, const cli::RunEnvelopes& envelopes,
-                             const PageText& t) {
+                             const PageText& t, GoverningNames& names) {
   std::string html =
       "<section id=\"support-reactions\">\n<h2>" + html_escaped(t(Text::reactions_heading)) + "</h2>\n";
   if (c.NRES == 0) return html + "<p>" + html_escaped(t(Text::no_supports)) + "</p>\n</section>\n";
   html += reaction_envelope_table(s, envelopes.reactions, "reaction_envelope",
-                                  std::string(t(Text::reaction_envelope_caption)), t);
+                                  std::string(t(Text::reaction_envelope_caption)), t, names);
   html += "<div class=\"tables\">\n";
   for (Whole I = 1; I <= s.BL5.NCOB; ++I) html += reaction_combination_table(s, c, t, I);
   html += "</div>\n";

@@ -76,7 +76,12 @@ int run_report(std::span<const std::string> args, const cli::Services& services)
   request.files = {input_file_facts(inputs[0]), input_file_facts(inputs[1])};
   if (services.input_warnings)
     request.warnings = services.input_warnings(inputs[0], inputs[1], request.language);
-  if (services.picture) request.picture = services.picture(run);
+  if (services.page_picture) {
+    cli::PictureRequest picture;
+    picture.set = cli::design_set(run.labels());
+    request.picture = services.page_picture(run, picture);
+    request.picture_set = picture.set;
+  }
   cli::write_output(target, report_page(run, request));
   return 0;
 }

@@ -50,10 +50,15 @@ std::string warning_box(const std::vector<cli::InputWarning>& warnings, const Pa
   return html + "</ul>\n</section>\n";
 }
 
-std::string picture(const std::string& svg, const PageText& t) {
+// The caption says whose envelope is drawn where the combinations have sets.
+std::string picture(const std::string& svg, const PageRequest& r, bool sets, const PageText& t) {
+  std::string caption(t(Text::picture_caption));
+  if (r.picture_set)
+    caption += " " + t.format(Text::picture_set_caption, {t(set_name(*r.picture_set))});
+  else if (sets)
+    caption += " " + std::string(t(Text::picture_every_set_caption));
   return "<section id=\"frame-picture\">\n" + element("h2", "", t(Text::picture_heading)) + "<figure>\n" +
-         inline_svg(svg) + "\n" + element("figcaption", "", t(Text::picture_caption)) +
-         "</figure>\n</section>\n";
+         inline_svg(svg) + "\n" + element("figcaption", "", caption) + "</figure>\n</section>\n";
 }
 
 }  // namespace
@@ -80,16 +85,18 @@ std::string report_page(const cli::LoadedRun& run, const PageRequest& r) {
   html += header(s, r, t);
   html += "<main>\n";
   html += warning_box(r.warnings, t);
-  html += picture(r.picture, t);
+  html += picture(r.picture, r, !run.labels().sets.empty(), t);
   html += combination_section(s, c, run.labels(), t);
   // Each set's envelopes first; the one over every set after them, told
   // apart as no design envelope.
-  const std::string per_set = set_sections(s, c, run.envelopes(), t);
+  GoverningNames names(run.labels(), t);
+  const std::string per_set = set_sections(s, c, run.envelopes(), t, names);
   html += per_set;
   if (!per_set.empty())
     html += element("p", " class=\"note\" id=\"mixed-envelope-note\"", t(Text::mixed_envelope_note));
-  html += envelope_section(s, c, t);
-  html += reaction_section(s, c, run.envelopes(), t);
+  html += envelope_section(s, c, t, names);
+  html += reaction_section(s, c, run.envelopes(), t, names);
+  html += names.legend();
   html += displacement_section(s, c, t);
   html += bending_section(s, c, t);
   return html + "</main>\n</body>\n</html>\n";

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <array>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -15,12 +16,13 @@ namespace toval::tools::report {
 
 struct PageRequest {
   Language language = Language::pt;
-  std::string office;                       // the office line; none when empty
-  std::string issued;                       // the date as shown
-  std::string version;                      // the program's
-  std::array<InputFileFacts, 2> files;      // combination file, forces file
-  std::vector<cli::InputWarning> warnings;  // the check's, in its order
-  std::string picture;                      // an SVG document
+  std::string office;                              // the office line; none when empty
+  std::string issued;                              // the date as shown
+  std::string version;                             // the program's
+  std::array<InputFileFacts, 2> files;             // combination file, forces file
+  std::vector<cli::InputWarning> warnings;         // the check's, in its order
+  std::string picture;                             // an SVG document
+  std::optional<cli::CombinationSet> picture_set;  // the set whose envelope it draws; none: every combination
 };
 
 std::string report_page(const cli::LoadedRun& run, const PageRequest& request);
