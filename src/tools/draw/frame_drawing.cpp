@@ -73,7 +73,8 @@ Picture screen_picture(const FrameContent& content, const DrawingSources& source
 Picture print_picture(const FrameContent& content, const cli::PictureRequest& request) {
   const double unit_mm = request.print_width_mm / PRINT_WIDTH;
   const double smallest = std::ceil(cli::PRINTED_TEXT_MM / unit_mm * 2.0) / 2.0;
-  const double most_high = request.print_height_mm > 0.0 ? request.print_height_mm / unit_mm
+  // A unit spare: the picture's height is rounded up to whole units.
+  const double most_high = request.print_height_mm > 0.0 ? std::floor(request.print_height_mm / unit_mm) - 1.0
                                                          : std::numeric_limits<double>::max() / 4.0;
   const Extent extent = frame_extent(content);
   const Block title = title_block(content, {}, MARGIN, MARGIN, true);
