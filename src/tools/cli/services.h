@@ -50,9 +50,9 @@ struct Services {
   std::function<std::string(const LoadedRun& run, const PictureRequest& request)> page_picture;
 
   // check: the warnings that the check of inputs lists for the two files,
-  // in its order.
-  std::function<std::vector<InputWarning>(const std::string& combination_file,
-                                          const std::string& forces_file)>
+  // in its order, in the page's language.
+  std::function<std::vector<InputWarning>(const std::string& combination_file, const std::string& forces_file,
+                                          Language language)>
       input_warnings;
 
   // export: the JSON document of a run, exactly as `export --format json`
