@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "tools/cli/catalogue.h"
 #include "tools/cli/loaded_run.h"
 #include "tools/cli/options.h"
 #include "tools/cli/output_file.h"
@@ -13,10 +14,12 @@ namespace toval::tools::draw {
 namespace {
 
 constexpr std::string_view USAGE =
-    "toval-tools draw [-o FILE.svg] [--combination I | --set KEY] COMBINATION_FILE FORCES_FILE";
+    "toval-tools draw [-o FILE.svg] [--combination I | --set KEY] [--lang pt|en] COMBINATION_FILE "
+    "FORCES_FILE";
 
 constexpr std::string_view HELP =
-    "usage: toval-tools draw [-o FILE.svg] [--combination I | --set KEY] COMBINATION_FILE FORCES_FILE\n"
+    "usage: toval-tools draw [-o FILE.svg] [--combination I | --set KEY] [--lang pt|en] COMBINATION_FILE "
+    "FORCES_FILE\n"
     "\n"
     "Runs the steps of toval over the combination file and the forces file and draws the\n"
     "frame as one standalone SVG picture: the frame to scale with its node and bar numbers\n"
@@ -40,6 +43,7 @@ constexpr std::string_view HELP =
     "                     bending in that combination\n"
     "  --set KEY          draw the envelope of the set KEY: uls, sls_characteristic,\n"
     "                     sls_frequent or sls_quasi_permanent (one the combinations have)\n"
+    "  --lang pt|en       the picture's words: en (the default) or pt\n"
     "  --help             show this text\n"
     "\n"
     "exit status:\n"
@@ -53,6 +57,7 @@ constexpr cli::OptionDefinition OPTIONS[] = {
     cli::output_option("FILE.svg"),
     {"combination", '\0', true, "I"},
     {"set", '\0', true, "KEY"},
+    cli::LANGUAGE_OPTION,
 };
 
 constexpr std::string_view POSITIONALS[] = {"COMBINATION_FILE", "FORCES_FILE"};
@@ -92,6 +97,7 @@ int run_draw(std::span<const std::string> args, const cli::Services& services) {
   const std::optional<std::string> set = options.value("set");
   if (given && set) throw cli::UsageError("--set and --combination cannot be given together");
   const long I = given ? combination_number(*given) : 0;
+  const cli::Language language = cli::language_option(options, cli::Language::en);
   const std::string target = cli::output_target(options);
 
   const std::array<std::string, 2> inputs{options.positionals()[0], options.positionals()[1]};
@@ -100,6 +106,7 @@ int run_draw(std::span<const std::string> args, const cli::Services& services) {
   cli::PictureRequest request;
   if (given) check_combination(I, run.store().BL5.NCOB);
   request.combination = static_cast<Whole>(I);
+  request.language = language;
   if (!given) request.set = set ? chosen_set(*set, run.labels()) : cli::design_set(run.labels());
   cli::write_output(target, picture_document(run, request));
   return 0;

@@ -4,10 +4,11 @@
 
 namespace toval::tools::draw {
 
-FrameContent frame_content(const Store& s, const RunCounts& counts, Whole combination,
+FrameContent frame_content(const Store& s, const RunCounts& counts, Whole combination, Language language,
                            const cli::SetEnvelope* set) {
-  FrameContent c{s,   counts, combination, combination == 0 ? set : nullptr, false, {}, {}, {}, {}, {}, {},
-                 0.0, {},     {}};
+  FrameContent c{
+      s,  counts, combination,          combination == 0 ? set : nullptr, false, {}, {}, {}, {}, {}, {}, 0.0,
+      {}, {},     PictureText(language)};
   const Whole NNOS = counts.NNOS, NBAR = counts.NBAR;
   for (Whole k = 1; k <= NNOS; ++k) {
     c.nodes.push_back({double{s.BL2.X(k)}, double{s.BL2.Y(k)}});
@@ -21,25 +22,25 @@ FrameContent frame_content(const Store& s, const RunCounts& counts, Whole combin
   }
   c.forces = c.set ? set_bar_forces(s, NBAR, *c.set) : bar_forces(s, NBAR, combination);
   c.mirrors = mirror_pairs(s, NNOS, NBAR, counts.XS);
-  c.characteristic = characteristic_nodes(s.BL7, s.BL2, NNOS);
+  c.characteristic = characteristic_nodes(s.BL7, s.BL2, NNOS, c.text);
   c.largest = largest_magnitude(c.forces);
   return c;
 }
 
-std::string set_envelope_line(const FrameContent& c) {
-  constexpr std::string_view NAMES[] = {"ultimate set", "characteristic serviceability set",
-                                        "frequent serviceability set", "quasi-permanent serviceability set"};
-  const std::string every = std::to_string(c.s.BL5.NCOB);
-  if (!c.set)
-    return "normal force: governing extreme of the envelope over all combinations (" + every +
-           "), of every set together";
-  return "normal force: governing extreme of the envelope of the " +
-         std::string(NAMES[static_cast<int>(c.set->set)]) + " (" + std::string(cli::set_key(c.set->set)) +
-         "), " + std::to_string(c.set->combinations.size()) + " of " + every + " combinations";
+std::string bending_place(const FrameContent& c) {
+  return c.combination != 0 ? c.text.format(Word::in_combination, {std::to_string(c.combination)})
+         : c.set            ? std::string(c.text(Word::in_some_combination_of_set))
+                            : std::string(c.text(Word::in_some_combination));
 }
 
-std::string envelope_bending_words(const FrameContent& c) {
-  return c.set ? "in some combination of the set" : "in some combination";
+std::string set_envelope_line(const FrameContent& c) {
+  constexpr Word NAMES[] = {Word::uls_set, Word::sls_characteristic_set, Word::sls_frequent_set,
+                            Word::sls_quasi_permanent_set};
+  const std::string every = std::to_string(c.s.BL5.NCOB);
+  if (!c.set) return c.text.format(Word::forces_envelope_every_set, {every});
+  return c.text.format(Word::forces_envelope_of_set,
+                       {c.text(NAMES[static_cast<int>(c.set->set)]), cli::set_key(c.set->set),
+                        std::to_string(c.set->combinations.size()), every});
 }
 
 Extent frame_extent(const FrameContent& c) {

@@ -12,6 +12,7 @@
 #include "tools/draw/characteristic_nodes.h"
 #include "tools/draw/frame_view.h"
 #include "tools/draw/mirror_pairs.h"
+#include "tools/draw/picture_text.h"
 #include "tools/draw/support_symbols.h"
 
 namespace toval::tools::draw {
@@ -31,6 +32,7 @@ struct FrameContent {
   double largest = 0.0;               // largest |N| shown
   std::string id_prefix;              // before every id of the picture
   std::string pairs_elsewhere;        // when set, the legend's line in place of the pair list
+  PictureText text;                   // the picture's words
 
   Point node(Whole k) const { return nodes[static_cast<std::size_t>(k - 1)]; }
   std::string id(std::string_view name) const { return id_prefix + std::string(name); }
@@ -39,14 +41,15 @@ struct FrameContent {
 // With `combination` 0, the envelope of `set`, or over every combination
 // when none.
 FrameContent frame_content(const Store& s, const RunCounts& counts, Whole combination,
-                           const cli::SetEnvelope* set = nullptr);
+                           Language language = Language::en, const cli::SetEnvelope* set = nullptr);
 
 // The title's line for the envelope of a run whose combinations have sets:
 // the set drawn, or every combination.
 std::string set_envelope_line(const FrameContent& c);
-// Where a bar of the envelope is in bending: "in some combination", of the
-// set when one is drawn.
-std::string envelope_bending_words(const FrameContent& c);
+
+// Where the bars marked in bending are in bending: "in combination I" or
+// "in some combination" (of the set drawn), in the picture's words.
+std::string bending_place(const FrameContent& c);
 
 // The frame's extent: every node, and the axis.
 Extent frame_extent(const FrameContent& c);

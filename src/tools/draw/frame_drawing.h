@@ -25,6 +25,6 @@ inline constexpr std::string_view XML_DECLARATION = "<?xml version=\"1.0\" encod
 // The standalone document that draw writes: an XML declaration and the
 // element. `combination` 0 draws the envelope; 1..NCOB draws that one.
 std::string frame_drawing(const Store& s, const RunCounts& counts, const DrawingSources& sources,
-                          Whole combination);
+                          Whole combination, Language language = Language::en);
 
 }  // namespace toval::tools::draw

@@ -12,6 +12,7 @@
 #include "tools/cli/source_date.h"
 #include "tools/cli/usage_error.h"
 #include "tools/cli/version.h"
+#include "tools/report/page_style.h"
 #include "tools/report/report_page.h"
 
 namespace toval::tools::report {
@@ -78,6 +79,9 @@ int run_report(std::span<const std::string> args, const cli::Services& services)
     request.warnings = services.input_warnings(inputs[0], inputs[1], request.language);
   if (services.page_picture) {
     cli::PictureRequest picture;
+    picture.language = request.language;
+    picture.print_width_mm = PICTURE_PRINT_WIDTH_MM;
+    picture.print_height_mm = PICTURE_PRINT_HEIGHT_MM;
     picture.set = cli::design_set(run.labels());
     request.picture = services.page_picture(run, picture);
     request.picture_set = picture.set;

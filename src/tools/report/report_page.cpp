@@ -33,6 +33,8 @@ std::string header(const Store& s, const PageRequest& r, const PageText& t) {
   }
   html += files.html();
   html += element("p", " class=\"made\"", t.format(Text::made_by, {r.issued, r.version}));
+  html += element("p", " class=\"convention\"", t(Text::units_note));
+  html += element("p", " class=\"convention\"", t(Text::sign_note));
   return html + "</header>\n";
 }
 
