@@ -5,7 +5,6 @@
 #include "tools/combinations/combinations_command.h"
 #include "tools/diff/diff_command.h"
 #include "tools/draw/draw_command.h"
-#include "tools/draw/frame_drawing.h"
 #include "tools/draw/picture.h"
 #include "tools/export/export_command.h"
 #include "tools/export/results_json.h"
@@ -31,13 +30,8 @@ std::span<const cli::Command> commands() {
 
 cli::Services services() {
   cli::Services offers;
-  offers.picture = [](const cli::LoadedRun& run) {
-    return draw::frame_drawing(run.store(), run.counts(), {run.combination_file(), run.forces_file()}, 0);
-  };
   offers.page_picture = draw::frame_picture;
-  offers.input_warnings = [](const std::string& combination_file, const std::string& forces_file) {
-    return check::check_inputs(combination_file, forces_file).warnings;
-  };
+  offers.watched_run = check::watched_run;
   offers.results_json = export_::write_results_json;
   return offers;
 }

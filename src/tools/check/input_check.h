@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "tools/cli/input_warning.h"
+#include "tools/cli/loaded_run.h"
 
 namespace toval::tools::check {
 
@@ -16,5 +17,10 @@ struct CheckOutcome {
 };
 
 CheckOutcome check_inputs(const std::string& combination_file, const std::string& forces_file);
+
+// The same check over a run opened with LoadedRun::Deferred and not yet
+// run: runs it watched and gives its warnings (and the fault that ended it),
+// leaving its results to the caller.
+cli::WatchedRun watched_run(cli::LoadedRun& run);
 
 }  // namespace toval::tools::check

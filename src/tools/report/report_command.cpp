@@ -64,6 +64,19 @@ Language language(const std::optional<std::string>& given) {
   throw cli::UsageError("bad value '" + *given + "' for --lang (pt or en)");
 }
 
+// Runs the steps once, under the check's watch when it is offered: the one
+// run gives the page's results and its warnings. A fault that ends the run
+// ends the report.
+std::vector<cli::InputWarning> run_watched(cli::LoadedRun& run, const cli::Services& services) {
+  if (!services.watched_run) {
+    run.run();
+    return {};
+  }
+  cli::WatchedRun watched = services.watched_run(run);
+  if (watched.fault) throw *watched.fault;
+  return std::move(watched.warnings);
+}
+
 int run_report(std::span<const std::string> args, const cli::Services& services) {
   cli::Options options(OPTIONS, args);
   options.expect_positionals(POSITIONALS);
@@ -76,13 +89,13 @@ int run_report(std::span<const std::string> args, const cli::Services& services)
 
   const std::array<std::string, 2> inputs{options.positionals()[0], options.positionals()[1]};
   cli::refuse_input_as_output(target, inputs);
-  const cli::LoadedRun run(inputs[0], inputs[1]);
+  cli::LoadedRun run(inputs[0], inputs[1], cli::LoadedRun::Deferred::run_later);
+  request.warnings = run_watched(run, services);
   request.issued = issue_date(std::getenv("SOURCE_DATE_EPOCH"));
   request.version = std::string(cli::VERSION);
   request.files = {input_file_facts(inputs[0]), input_file_facts(inputs[1])};
-  if (services.input_warnings) request.warnings = services.input_warnings(inputs[0], inputs[1]);
-  if (services.picture) request.picture = services.picture(run);
-  cli::write_output(target, report_page(run, request));
+  if (services.page_picture) request.picture = services.page_picture(run, {});
+  cli::write_output(target, [&](std::ostream& out) { write_report_page(out, run, request); });
   return 0;
 }
 
