@@ -1,5 +1,3 @@
-#include <ostream>
-
 #include "tools/check/check_command.h"
 #include "tools/check/input_check.h"
 #include "tools/combinations/combinations_command.h"
@@ -7,7 +5,6 @@
 #include "tools/draw/draw_command.h"
 #include "tools/draw/picture.h"
 #include "tools/export/export_command.h"
-#include "tools/export/results_json.h"
 #include "tools/program.h"
 #include "tools/report/report_command.h"
 
@@ -32,7 +29,6 @@ cli::Services services() {
   cli::Services offers;
   offers.page_picture = draw::frame_picture;
   offers.watched_run = check::watched_run;
-  offers.results_json = export_::write_results_json;
   return offers;
 }
 

@@ -4,7 +4,6 @@
 #pragma once
 
 #include <functional>
-#include <iosfwd>
 #include <string>
 #include <vector>
 
@@ -38,10 +37,6 @@ struct Services {
   // the check lists for it, in its order. A fault that ends the run comes
   // back in the result, with the store as the steps left it.
   std::function<WatchedRun(LoadedRun& run)> watched_run;
-
-  // export: the JSON document of a run, exactly as `export --format json`
-  // writes it.
-  std::function<void(LoadedRun&, std::ostream&)> results_json;
 };
 
 }  // namespace toval::tools::cli

@@ -115,16 +115,7 @@ std::string file_text(const std::string& path) {
   return std::move(text).str();
 }
 
-// The export document of a run, made by the export room.
-std::string run_document(const cli::Services& services, const std::string& combination,
-                         const std::string& forces) {
-  cli::LoadedRun run(combination, forces);
-  std::ostringstream text;
-  services.results_json(run, text);
-  return std::move(text).str();
-}
-
-int run_diff(std::span<const std::string> args, const cli::Services& services) {
+int run_diff(std::span<const std::string> args, const cli::Services&) {
   const Request r = parse_request(args);
   cli::refuse_input_as_output(r.target, r.inputs);
   ExportedRun old_run, new_run;
@@ -132,8 +123,8 @@ int run_diff(std::span<const std::string> args, const cli::Services& services) {
     old_run = read_exported_run(file_text(r.inputs[0]), r.inputs[0]);
     new_run = read_exported_run(file_text(r.inputs[1]), r.inputs[1]);
   } else {
-    old_run = read_exported_run(run_document(services, r.inputs[0], r.inputs[1]), r.inputs[1]);
-    new_run = read_exported_run(run_document(services, r.inputs[2], r.inputs[3]), r.inputs[3]);
+    old_run = run_results(cli::LoadedRun(r.inputs[0], r.inputs[1]));
+    new_run = run_results(cli::LoadedRun(r.inputs[2], r.inputs[3]));
   }
   Changes changes;
   changes.structure = structure_changes(old_run, new_run);

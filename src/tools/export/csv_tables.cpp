@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "tools/cli/exported_values.h"
-#include "tools/export/results_entries.h"
+#include "tools/cli/results_entries.h"
 
 namespace toval::tools::export_ {
 
@@ -78,7 +78,7 @@ std::vector<std::string> prefixed(std::string_view prefix, std::initializer_list
 void nodes(const cli::LoadedRun& run, std::ostream& out) {
   header(out, {"node", "x", "y", "restraint_1", "restraint_2", "restraint_3"});
   Row row(out);
-  each_node(run, [&](const NodeEntry& n) {
+  cli::each_node(run, [&](const cli::NodeEntry& n) {
     row << n.node << n.x << n.y << n.restraints;
     row.end();
   });
@@ -87,7 +87,7 @@ void nodes(const cli::LoadedRun& run, std::ostream& out) {
 void bars(const cli::LoadedRun& run, std::ostream& out) {
   header(out, {"bar", "start", "end", "property", "length", "cos", "mirror"});
   Row row(out);
-  each_bar(run, [&](const BarEntry& b) {
+  cli::each_bar(run, [&](const cli::BarEntry& b) {
     row << b.bar << b.start << b.end << b.property << b.length << b.cos;
     if (b.mirror != 0)
       row << b.mirror;
@@ -99,7 +99,7 @@ void bars(const cli::LoadedRun& run, std::ostream& out) {
 
 std::vector<std::string> displacement_header(const char* first, bool with_missing) {
   std::vector<std::string> h{first};
-  for (const char* place : PLACES)
+  for (const char* place : cli::PLACES)
     for (const std::string& name : prefixed(place, {"dx", "dy", "dz"})) h.push_back(name);
   if (with_missing) h.push_back("missing_cases");
   return h;
@@ -108,7 +108,7 @@ std::vector<std::string> displacement_header(const char* first, bool with_missin
 void displacements(const cli::LoadedRun& run, std::ostream& out) {
   header(out, displacement_header("case", false));
   Row row(out);
-  each_case_displacements(run, [&](const CaseDisplacements& d) {
+  cli::each_case_displacements(run, [&](const cli::CaseDisplacements& d) {
     row << d.case_name << d.places;
     row.end();
   });
@@ -117,12 +117,12 @@ void displacements(const cli::LoadedRun& run, std::ostream& out) {
 void combined_displacements(const cli::LoadedRun& run, std::ostream& out) {
   header(out, displacement_header("combination", true));
   Row row(out);
-  each_combined_displacements(run, [&](const CombinedDisplacements& d) {
+  cli::each_combined_displacements(run, [&](const cli::CombinedDisplacements& d) {
     row << d.combination;
     if (d.places)
       row << *d.places;
     else
-      for (std::size_t i = 0; i < 3 * PLACES.size(); ++i) row << std::nullopt;
+      for (std::size_t i = 0; i < 3 * cli::PLACES.size(); ++i) row << std::nullopt;
     row << d.missing_cases;
     row.end();
   });
@@ -131,8 +131,8 @@ void combined_displacements(const cli::LoadedRun& run, std::ostream& out) {
 void reactions(const cli::LoadedRun& run, std::ostream& out) {
   header(out, {"case", "node", "reaction_1", "reaction_2", "reaction_3"});
   Row row(out);
-  each_case_reactions(run, [&](const CaseReactions& r) {
-    for (const Support& s : r.supports) {
+  cli::each_case_reactions(run, [&](const cli::CaseReactions& r) {
+    for (const cli::Support& s : r.supports) {
       row << r.case_name << s.node << s.reactions;
       row.end();
     }
@@ -144,13 +144,13 @@ void reactions(const cli::LoadedRun& run, std::ostream& out) {
 void combined_reactions(const cli::LoadedRun& run, std::ostream& out) {
   header(out, {"combination", "node", "reaction_1", "reaction_2", "reaction_3", "missing_cases"});
   Row row(out);
-  each_combined_reactions(run, [&](const CombinedReactions& r) {
+  cli::each_combined_reactions(run, [&](const cli::CombinedReactions& r) {
     if (!r.supports) {
       row << r.combination << std::nullopt << std::nullopt << std::nullopt << std::nullopt << r.missing_cases;
       row.end();
       return;
     }
-    for (const Support& s : *r.supports) {
+    for (const cli::Support& s : *r.supports) {
       row << r.combination << s.node << s.reactions << r.missing_cases;
       row.end();
     }
@@ -160,7 +160,7 @@ void combined_reactions(const cli::LoadedRun& run, std::ostream& out) {
 void bar_forces(const cli::LoadedRun& run, std::ostream& out) {
   header(out, {"combination", "bar", "N", "V_start", "V_end", "M_start", "M_end", "bending"});
   Row row(out);
-  each_bar_force(run, [&](const BarForceEntry& f) {
+  cli::each_bar_force(run, [&](const cli::BarForceEntry& f) {
     row << f.combination << f.bar << f.N << f.V << f.M << f.bending;
     row.end();
   });
@@ -180,7 +180,7 @@ void envelope(const cli::LoadedRun& run, std::ostream& out) {
   const auto extreme = [&](const Extremes& x) {
     row << x.max << x.max_combination << x.min << x.min_combination;
   };
-  each_envelope(run, [&](const EnvelopeEntry& e) {
+  cli::each_envelope(run, [&](const cli::EnvelopeEntry& e) {
     row << e.bar;
     extreme(e.N);
     for (const auto* ends : {&e.V, &e.M})
@@ -193,7 +193,7 @@ void pairs(const cli::LoadedRun& run, std::ostream& out) {
   header(out, {"lower_bar", "higher_bar", "max", "max_bar", "max_combination", "min", "min_bar",
                "min_combination"});
   Row row(out);
-  each_pair(run, [&](const PairEntry& p) {
+  cli::each_pair(run, [&](const cli::PairEntry& p) {
     row << p.bars << p.max << p.max_bar << p.max_combination << p.min << p.min_bar << p.min_combination;
     row.end();
   });

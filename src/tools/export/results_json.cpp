@@ -1,7 +1,7 @@
 #include "tools/export/results_json.h"
 
 #include "tools/cli/json_text.h"
-#include "tools/export/results_entries.h"
+#include "tools/cli/results_entries.h"
 
 namespace toval::tools::export_ {
 
@@ -39,16 +39,16 @@ void whole_or_null(cli::JsonWriter& w, Whole value) {
 void json_titles(cli::JsonWriter& w, const Store& s) {
   w.key("titles");
   w.begin_object();
-  w.member("project", name_of(s.BL1.PRJT));
-  w.member("client", name_of(s.BL1.CLIT));
-  w.member("frame", name_of(s.BL1.PORT));
+  w.member("project", cli::name_of(s.BL1.PRJT));
+  w.member("client", cli::name_of(s.BL1.CLIT));
+  w.member("frame", cli::name_of(s.BL1.PORT));
   w.end_object();
 }
 
 void json_cases(cli::JsonWriter& w, const Store& s, const RunCounts& c) {
   w.key("cases");
   w.begin_array();
-  for (Whole J = 1; J <= c.NCCAR; ++J) w.value(name_of(s.BL4.CCAR(J)));
+  for (Whole J = 1; J <= c.NCCAR; ++J) w.value(cli::name_of(s.BL4.CCAR(J)));
   w.end_array();
 }
 
@@ -63,7 +63,7 @@ void json_combinations(cli::JsonWriter& w, const Store& s) {
     for (Whole J = 1; J <= s.BL5.NCASO(I); ++J) {
       w.begin_object();
       w.member("multiplier", s.BL5.MULT(I, J));
-      w.member("case", name_of(s.BL5.CASO(I, J)));
+      w.member("case", cli::name_of(s.BL5.CASO(I, J)));
       w.end_object();
     }
     w.end_array();
@@ -73,19 +73,16 @@ void json_combinations(cli::JsonWriter& w, const Store& s) {
 }
 
 void json_characteristic_nodes(cli::JsonWriter& w, const Store& s) {
-  const DisplacementNodes& n = s.BL7;
   w.key("characteristic_nodes");
   w.begin_object();
-  const std::pair<const char*, Whole> nodes[] = {
-      {"left", n.NO_E}, {"axis", n.NO_C}, {"axis_left", n.NO_CE}, {"axis_right", n.NO_CD}, {"right", n.NO_D}};
-  for (const auto& [key, node] : nodes) {
+  for (const auto& [key, node] : cli::characteristic_nodes(s)) {
     w.key(key);
     whole_or_null(w, node);
   }
   w.end_object();
 }
 
-void json_node(cli::JsonWriter& w, const NodeEntry& n) {
+void json_node(cli::JsonWriter& w, const cli::NodeEntry& n) {
   w.begin_object();
   w.member("node", n.node);
   w.member("x", n.x);
@@ -95,7 +92,7 @@ void json_node(cli::JsonWriter& w, const NodeEntry& n) {
   w.end_object();
 }
 
-void json_bar(cli::JsonWriter& w, const BarEntry& b) {
+void json_bar(cli::JsonWriter& w, const cli::BarEntry& b) {
   w.begin_object();
   w.member("bar", b.bar);
   w.member("start", b.start);
@@ -108,21 +105,21 @@ void json_bar(cli::JsonWriter& w, const BarEntry& b) {
   w.end_object();
 }
 
-void json_case_displacements(cli::JsonWriter& w, const CaseDisplacements& d) {
+void json_case_displacements(cli::JsonWriter& w, const cli::CaseDisplacements& d) {
   w.begin_object();
   w.member("case", d.case_name);
-  for (std::size_t i = 0; i < PLACES.size(); ++i) {
-    w.key(PLACES[i]);
+  for (std::size_t i = 0; i < cli::PLACES.size(); ++i) {
+    w.key(cli::PLACES[i]);
     array(w, d.places[i]);
   }
   w.end_object();
 }
 
-void json_combined_displacements(cli::JsonWriter& w, const CombinedDisplacements& d) {
+void json_combined_displacements(cli::JsonWriter& w, const cli::CombinedDisplacements& d) {
   w.begin_object();
   w.member("combination", d.combination);
-  for (std::size_t i = 0; i < PLACES.size(); ++i) {
-    w.key(PLACES[i]);
+  for (std::size_t i = 0; i < cli::PLACES.size(); ++i) {
+    w.key(cli::PLACES[i]);
     if (d.places)
       array(w, (*d.places)[i]);
     else
@@ -133,9 +130,9 @@ void json_combined_displacements(cli::JsonWriter& w, const CombinedDisplacements
   w.end_object();
 }
 
-void json_supports(cli::JsonWriter& w, const std::vector<Support>& list) {
+void json_supports(cli::JsonWriter& w, const std::vector<cli::Support>& list) {
   w.begin_array();
-  for (const Support& s : list) {
+  for (const cli::Support& s : list) {
     w.begin_object();
     w.member("node", s.node);
     w.key("reactions");
@@ -145,7 +142,7 @@ void json_supports(cli::JsonWriter& w, const std::vector<Support>& list) {
   w.end_array();
 }
 
-void json_case_reactions(cli::JsonWriter& w, const CaseReactions& r) {
+void json_case_reactions(cli::JsonWriter& w, const cli::CaseReactions& r) {
   w.begin_object();
   w.member("case", r.case_name);
   w.key("supports");
@@ -153,7 +150,7 @@ void json_case_reactions(cli::JsonWriter& w, const CaseReactions& r) {
   w.end_object();
 }
 
-void json_combined_reactions(cli::JsonWriter& w, const CombinedReactions& r) {
+void json_combined_reactions(cli::JsonWriter& w, const cli::CombinedReactions& r) {
   w.begin_object();
   w.member("combination", r.combination);
   w.key("supports");
@@ -166,7 +163,7 @@ void json_combined_reactions(cli::JsonWriter& w, const CombinedReactions& r) {
   w.end_object();
 }
 
-void json_bar_force(cli::JsonWriter& w, const BarForceEntry& f) {
+void json_bar_force(cli::JsonWriter& w, const cli::BarForceEntry& f) {
   w.begin_object();
   w.member("combination", f.combination);
   w.member("bar", f.bar);
@@ -188,7 +185,7 @@ void json_extreme(cli::JsonWriter& w, const Extremes& e) {
   w.end_object();
 }
 
-void json_envelope(cli::JsonWriter& w, const EnvelopeEntry& e) {
+void json_envelope(cli::JsonWriter& w, const cli::EnvelopeEntry& e) {
   w.begin_object();
   w.member("bar", e.bar);
   w.key("N");
@@ -202,7 +199,7 @@ void json_envelope(cli::JsonWriter& w, const EnvelopeEntry& e) {
   w.end_object();
 }
 
-void json_pair(cli::JsonWriter& w, const PairEntry& p) {
+void json_pair(cli::JsonWriter& w, const cli::PairEntry& p) {
   w.begin_object();
   w.key("bars");
   array(w, p.bars);
@@ -226,19 +223,21 @@ void write_results_json(const cli::LoadedRun& run, std::ostream& out) {
   w.member("version", std::int64_t{1});
   json_titles(w, s);
   w.member("axis", c.XS);
-  list<NodeEntry>(w, "nodes", run, each_node, json_node);
-  list<BarEntry>(w, "bars", run, each_bar, json_bar);
+  list<cli::NodeEntry>(w, "nodes", run, cli::each_node, json_node);
+  list<cli::BarEntry>(w, "bars", run, cli::each_bar, json_bar);
   json_cases(w, s, c);
   json_combinations(w, s);
   json_characteristic_nodes(w, s);
-  list<CaseDisplacements>(w, "displacements", run, each_case_displacements, json_case_displacements);
-  list<CombinedDisplacements>(w, "combined_displacements", run, each_combined_displacements,
-                              json_combined_displacements);
-  list<CaseReactions>(w, "reactions", run, each_case_reactions, json_case_reactions);
-  list<CombinedReactions>(w, "combined_reactions", run, each_combined_reactions, json_combined_reactions);
-  list<BarForceEntry>(w, "bar_forces", run, each_bar_force, json_bar_force);
-  list<EnvelopeEntry>(w, "envelope", run, each_envelope, json_envelope);
-  list<PairEntry>(w, "pairs", run, each_pair, json_pair);
+  list<cli::CaseDisplacements>(w, "displacements", run, cli::each_case_displacements,
+                               json_case_displacements);
+  list<cli::CombinedDisplacements>(w, "combined_displacements", run, cli::each_combined_displacements,
+                                   json_combined_displacements);
+  list<cli::CaseReactions>(w, "reactions", run, cli::each_case_reactions, json_case_reactions);
+  list<cli::CombinedReactions>(w, "combined_reactions", run, cli::each_combined_reactions,
+                               json_combined_reactions);
+  list<cli::BarForceEntry>(w, "bar_forces", run, cli::each_bar_force, json_bar_force);
+  list<cli::EnvelopeEntry>(w, "envelope", run, cli::each_envelope, json_envelope);
+  list<cli::PairEntry>(w, "pairs", run, cli::each_pair, json_pair);
   w.end_object();
   w.finish();
 }

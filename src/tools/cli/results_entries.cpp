@@ -1,9 +1,9 @@
-#include "tools/export/results_entries.h"
+#include "tools/cli/results_entries.h"
 
 #include "report/pair_envelope.h"
 #include "tools/cli/combined_results.h"
 
-namespace toval::tools::export_ {
+namespace toval::tools::cli {
 
 namespace {
 
@@ -35,19 +35,26 @@ std::array<Extremes, 2> end_extremes(const Store& s, Whole NBAR, Whole K, const 
 
 }  // namespace
 
-void each_node(const cli::LoadedRun& run, const EachEntry<NodeEntry>& take) {
+std::array<CharacteristicNode, 5> characteristic_nodes(const Store& s) {
+  const DisplacementNodes& n = s.BL7;
+  return {CharacteristicNode{"left", n.NO_E}, CharacteristicNode{"axis", n.NO_C},
+          CharacteristicNode{"axis_left", n.NO_CE}, CharacteristicNode{"axis_right", n.NO_CD},
+          CharacteristicNode{"right", n.NO_D}};
+}
+
+void each_node(const LoadedRun& run, const EachEntry<NodeEntry>& take) {
   const Store& s = run.store();
   for (Whole K = 1; K <= run.counts().NNOS; ++K)
     take({K, s.BL2.X(K), s.BL2.Y(K), {s.BL2.R1(K), s.BL2.R2(K), s.BL2.R3(K)}});
 }
 
-void each_bar(const cli::LoadedRun& run, const EachEntry<BarEntry>& take) {
+void each_bar(const LoadedRun& run, const EachEntry<BarEntry>& take) {
   const Store& s = run.store();
   for (Whole K = 1; K <= run.counts().NBAR; ++K)
     take({K, s.BL3.NI(K), s.BL3.NF(K), s.BL3.PROP(K), s.BL3.L(K), s.BL3.CD(K), s.BL6.BAR_SIM(K)});
 }
 
-void each_case_displacements(const cli::LoadedRun& run, const EachEntry<CaseDisplacements>& take) {
+void each_case_displacements(const LoadedRun& run, const EachEntry<CaseDisplacements>& take) {
   const Store& s = run.store();
   for (Whole P = 1; P <= run.counts().NCCAR; ++P) {
     CaseDisplacements entry{name_of(s.BL4.CCAR(P)), {}};
@@ -60,11 +67,11 @@ void each_case_displacements(const cli::LoadedRun& run, const EachEntry<CaseDisp
   }
 }
 
-void each_combined_displacements(const cli::LoadedRun& run, const EachEntry<CombinedDisplacements>& take) {
+void each_combined_displacements(const LoadedRun& run, const EachEntry<CombinedDisplacements>& take) {
   const Store& s = run.store();
   const Whole NCCAR = run.counts().NCCAR;
   for (Whole I = 1; I <= s.BL5.NCOB; ++I) {
-    const std::vector<Name<4>> missing = cli::missing_cases(s, NCCAR, I);
+    const std::vector<Name<4>> missing = missing_cases(s, NCCAR, I);
     CombinedDisplacements entry{I, std::nullopt, missing_names(missing)};
     if (missing.empty()) {
       entry.places.emplace();
@@ -73,14 +80,14 @@ void each_combined_displacements(const cli::LoadedRun& run, const EachEntry<Comb
         const Place& p = all[i];
         std::size_t at = 0;
         for (const auto* table : {p.dx, p.dy, p.dz})
-          (*entry.places)[i][at++] = cli::combined_value(s, NCCAR, I, [&](Whole P) { return (*table)(P); });
+          (*entry.places)[i][at++] = combined_value(s, NCCAR, I, [&](Whole P) { return (*table)(P); });
       }
     }
     take(entry);
   }
 }
 
-void each_case_reactions(const cli::LoadedRun& run, const EachEntry<CaseReactions>& take) {
+void each_case_reactions(const LoadedRun& run, const EachEntry<CaseReactions>& take) {
   const Store& s = run.store();
   const Reactions& r = s.BL11;
   for (Whole P = 1; P <= run.counts().NCCAR; ++P) {
@@ -91,12 +98,12 @@ void each_case_reactions(const cli::LoadedRun& run, const EachEntry<CaseReaction
   }
 }
 
-void each_combined_reactions(const cli::LoadedRun& run, const EachEntry<CombinedReactions>& take) {
+void each_combined_reactions(const LoadedRun& run, const EachEntry<CombinedReactions>& take) {
   const Store& s = run.store();
   const Reactions& r = s.BL11;
   const Whole NCCAR = run.counts().NCCAR;
   for (Whole I = 1; I <= s.BL5.NCOB; ++I) {
-    const std::vector<Name<4>> missing = cli::missing_cases(s, NCCAR, I);
+    const std::vector<Name<4>> missing = missing_cases(s, NCCAR, I);
     CombinedReactions entry{I, std::nullopt, missing_names(missing)};
     if (missing.empty()) {
       entry.supports.emplace();
@@ -104,7 +111,7 @@ void each_combined_reactions(const cli::LoadedRun& run, const EachEntry<Combined
         Support support{r.NO_RES(N), {}};
         std::size_t at = 0;
         for (const auto* table : {&r.RES1, &r.RES2, &r.RES3})
-          support.reactions[at++] = cli::combined_value(s, NCCAR, I, [&](Whole P) { return (*table)(P, N); });
+          support.reactions[at++] = combined_value(s, NCCAR, I, [&](Whole P) { return (*table)(P, N); });
         entry.supports->push_back(support);
       }
     }
@@ -112,7 +119,7 @@ void each_combined_reactions(const cli::LoadedRun& run, const EachEntry<Combined
   }
 }
 
-void each_bar_force(const cli::LoadedRun& run, const EachEntry<BarForceEntry>& take) {
+void each_bar_force(const LoadedRun& run, const EachEntry<BarForceEntry>& take) {
   const BarForces& f = run.store().BL9;
   const Whole NBAR = run.counts().NBAR;
   for (Whole I = 1; I <= run.store().BL5.NCOB; ++I)
@@ -127,7 +134,7 @@ void each_bar_force(const cli::LoadedRun& run, const EachEntry<BarForceEntry>& t
     }
 }
 
-void each_envelope(const cli::LoadedRun& run, const EachEntry<EnvelopeEntry>& take) {
+void each_envelope(const LoadedRun& run, const EachEntry<EnvelopeEntry>& take) {
   const Store& s = run.store();
   const Envelope& e = s.BL10;
   const Whole NBAR = run.counts().NBAR;
@@ -137,7 +144,7 @@ void each_envelope(const cli::LoadedRun& run, const EachEntry<EnvelopeEntry>& ta
   }
 }
 
-void each_pair(const cli::LoadedRun& run, const EachEntry<PairEntry>& take) {
+void each_pair(const LoadedRun& run, const EachEntry<PairEntry>& take) {
   const Store& s = run.store();
   for (Whole K = 1; K <= run.counts().NBAR; ++K) {
     const Whole J = s.BL6.BAR_SIM(K);
@@ -147,4 +154,4 @@ void each_pair(const cli::LoadedRun& run, const EachEntry<PairEntry>& take) {
   }
 }
 
-}  // namespace toval::tools::export_
+}  // namespace toval::tools::cli

@@ -1,0 +1,127 @@
+// A run's results taken as diff compares them, from the run itself: the
+// entries that the export writes (cli/results_entries.h), each real as the
+// double nearest the export's text of it, so that a run and its export read
+// back give the same ExportedRun.
+#include <algorithm>
+
+#include "tools/cli/exported_values.h"
+#include "tools/cli/results_entries.h"
+#include "tools/diff/exported_run.h"
+
+namespace toval::tools::diff {
+
+namespace {
+
+using Json = nlohmann::ordered_json;
+
+// The number as a reader of the export's text holds it.
+double number(Real value) {
+  return cli::real_number(value);
+}
+
+Json whole_or_null(Whole value) {
+  return value != 0 ? Json(std::int64_t{value}) : Json(nullptr);
+}
+
+template <std::size_t N>
+std::array<double, N> numbers(const std::array<Real, N>& values) {
+  std::array<double, N> out{};
+  for (std::size_t i = 0; i < N; ++i) out[i] = number(values[i]);
+  return out;
+}
+
+Extreme extreme(const Extremes& e) {
+  return {number(e.max), number(e.min), e.max_combination, e.min_combination};
+}
+
+void take_structure(const cli::LoadedRun& run, ExportedRun& out) {
+  cli::each_node(run, [&](const cli::NodeEntry& n) {
+    ExportedNode& node = out.nodes[n.node];
+    node.x = number(n.x);
+    node.y = number(n.y);
+    Json codes = Json::array();
+    for (std::size_t k = 0; k < 3; ++k) {
+      node.restraints[k] = n.restraints[k];
+      codes.push_back(std::int64_t{n.restraints[k]});
+    }
+    node.entry = {{"node", std::int64_t{n.node}}, {"x", node.x}, {"y", node.y}, {"restraints", codes}};
+  });
+  cli::each_bar(run, [&](const cli::BarEntry& b) {
+    ExportedBar& bar = out.bars[b.bar];
+    bar.start = b.start;
+    bar.end = b.end;
+    bar.property = b.property;
+    bar.length = number(b.length);
+    bar.entry = {{"bar", std::int64_t{b.bar}},
+                 {"start", std::int64_t{b.start}},
+                 {"end", std::int64_t{b.end}},
+                 {"property", std::int64_t{b.property}},
+                 {"length", bar.length},
+                 {"cos", number(b.cos)},
+                 {"mirror", whole_or_null(b.mirror)}};
+  });
+}
+
+void take_cases_and_combinations(const Store& s, const RunCounts& c, ExportedRun& out) {
+  for (Whole P = 1; P <= c.NCCAR; ++P) {
+    std::string name = cli::name_of(s.BL4.CCAR(P));
+    // A name listed twice is one case: the run reads the first.
+    if (std::find(out.cases.begin(), out.cases.end(), name) == out.cases.end())
+      out.cases.push_back(std::move(name));
+  }
+  for (Whole I = 1; I <= s.BL5.NCOB; ++I) {
+    ExportedCombination& combination = out.combinations[I];
+    Json terms = Json::array();
+    for (Whole J = 1; J <= s.BL5.NCASO(I); ++J) {
+      const ExportedTerm term{number(s.BL5.MULT(I, J)), cli::name_of(s.BL5.CASO(I, J))};
+      terms.push_back({{"multiplier", term.multiplier}, {"case", term.case_name}});
+      combination.terms.push_back(term);
+    }
+    combination.entry = {{"combination", std::int64_t{I}}, {"terms", terms}};
+  }
+}
+
+void take_symmetry(const cli::LoadedRun& run, ExportedRun& out) {
+  out.axis = number(run.counts().XS);
+  out.characteristic_nodes = Json::object();
+  for (const auto& [key, node] : cli::characteristic_nodes(run.store()))
+    out.characteristic_nodes[key] = whole_or_null(node);
+  cli::each_pair(run, [&](const cli::PairEntry& p) { out.pairs.push_back({p.bars[0], p.bars[1]}); });
+}
+
+void take_combined_values(const cli::LoadedRun& run, ExportedRun& out) {
+  cli::each_combined_reactions(run, [&](const cli::CombinedReactions& r) {
+    auto& entry = out.combined_reactions[r.combination];
+    if (!r.supports) return;  // missing cases
+    entry.emplace();
+    for (const cli::Support& support : *r.supports) (*entry)[support.node] = numbers(support.reactions);
+  });
+  cli::each_combined_displacements(run, [&](const cli::CombinedDisplacements& d) {
+    auto& entry = out.combined_displacements[d.combination];
+    if (!d.places) return;
+    for (std::size_t p = 0; p < entry.size(); ++p) entry[p] = numbers((*d.places)[p]);
+  });
+}
+
+void take_bar_results(const cli::LoadedRun& run, ExportedRun& out) {
+  cli::each_bar_force(run, [&](const cli::BarForceEntry& f) {
+    out.bending[{f.combination, f.bar}] = f.bending;
+  });
+  cli::each_envelope(run, [&](const cli::EnvelopeEntry& e) {
+    out.envelope[e.bar] = {extreme(e.N), extreme(e.V[0]), extreme(e.V[1]), extreme(e.M[0]), extreme(e.M[1])};
+  });
+}
+
+}  // namespace
+
+ExportedRun run_results(const cli::LoadedRun& run) {
+  ExportedRun out;
+  take_structure(run, out);
+  take_cases_and_combinations(run.store(), run.counts(), out);
+  take_symmetry(run, out);
+  take_combined_values(run, out);
+  take_bar_results(run, out);
+  return out;
+}
+
+}  // namespace toval::tools::diff
