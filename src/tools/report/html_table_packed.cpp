@@ -1,5 +1,4 @@
 // HtmlTable's body in the packed form of packed_rows.h.
-#include <charconv>
 #include <cstdint>
 #include <cstring>
 
@@ -67,9 +66,7 @@ std::optional<std::string> HtmlTable::packed_html() const {
         continue;
       }
       const cli::RealDigits d = cli::real_digits(cell.real);
-      std::uint32_t n = 0;
-      std::from_chars(d.digits.data(), d.digits.data() + d.digits.size(), n);  // at most 9 digits
-      digits.push_back(n);
+      digits.push_back(d.number);
       signs += static_cast<char>((d.negative ? 0x80 : 0) | ((d.n + 64) & 0x7f));
       kinds += static_cast<char>(kind | PACKED_REAL | static_cast<unsigned>(cell.decimals) << 3);
     }
