@@ -13,8 +13,7 @@ std::string numbered(char letter, int number) {
 }
 
 std::string columns_of(const ErrorFields& f) {
-  return "columns " + std::to_string(f.first_column) + "-" + std::to_string(f.last_column) + " (" +
-         f.notation + ")";
+  return columns_text(f.first_column, f.last_column) + " (" + f.notation + ")";
 }
 
 // The one place where a fault's fields become its description.
@@ -51,6 +50,10 @@ std::string message_of(const ErrorFields& f, const std::string& description) {
 }
 
 }  // namespace
+
+std::string columns_text(std::size_t first_column, std::size_t last_column) {
+  return "columns " + std::to_string(first_column) + "-" + std::to_string(last_column);
+}
 
 std::string asker_text(const Asker& a) {
   std::string who = "it was asked for by ";

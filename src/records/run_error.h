@@ -21,6 +21,7 @@ enum class ReadFault : int {
   bad_real = 6504,
   real_range = 6505,
   end_of_file_character = 6506,
+  input_output = 6507,  // the system failed to read a file (toval-tools' own inputs)
   capacity = 6510,
   bad_reference = 6511,
   open = 6520,
@@ -89,6 +90,9 @@ class RunError : public std::exception {
   ErrorFields fields_;
   std::string description_, message_;
 };
+
+// "columns F-T", F and T counted from 1: where a field stands in its line.
+std::string columns_text(std::size_t first_column, std::size_t last_column);
 
 // "\nrun-time error F6nnn: READ(<file>)\n- <description>\n", with OPEN or
 // WRITE in place of READ for the faults of those operations.

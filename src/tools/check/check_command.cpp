@@ -45,7 +45,7 @@ constexpr std::string_view HELP =
     "  2  the command line is wrong\n";
 
 constexpr cli::OptionDefinition OPTIONS[] = {
-    {"output", 'o', true, "FILE"},
+    cli::output_option(),
 };
 
 constexpr std::string_view POSITIONALS[] = {"COMBINATION_FILE", "FORCES_FILE"};
@@ -54,7 +54,7 @@ int run_check(std::span<const std::string> args, const cli::Services&) {
   cli::Options options(OPTIONS, args);
   options.expect_positionals(POSITIONALS);
   const std::array<std::string, 2> inputs{options.positionals()[0], options.positionals()[1]};
-  const std::string target = options.value("output").value_or("");
+  const std::string target = cli::output_target(options);
   cli::refuse_input_as_output(target, inputs);
   const CheckOutcome outcome = check_inputs(inputs[0], inputs[1]);
   cli::write_output(target, outcome.listing);

@@ -41,7 +41,7 @@ std::string value_read(std::string_view text, const NumericCut& cut) {
 }
 
 std::string columns(const NumericCut& cut) {
-  return "columns " + std::to_string(cut.from + 1) + "-" + std::to_string(cut.end);
+  return columns_text(cut.from + 1, cut.end);
 }
 
 // The first blank between two parts of a number, counted in the field's text.

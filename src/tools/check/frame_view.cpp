@@ -2,11 +2,11 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdio>
 
 #include "combine/tolerance.h"
 #include "input/listing_dialect.h"
 #include "records/layout.h"
+#include "tools/cli/number_text.h"
 
 namespace toval::tools::check {
 
@@ -64,12 +64,7 @@ std::vector<long> unmatched_nodes(const CheckedFrame& f, double axis, std::size_
 }
 
 std::string coordinate_text(double v) {
-  char buf[48];
-  std::snprintf(buf, sizeof buf, "%.4f", v);
-  std::string s = buf;
-  while (s.back() == '0') s.pop_back();
-  if (s.back() == '.') s.pop_back();
-  return s == "-0" ? "0" : s;
+  return cli::trimmed_decimal(v, 4);
 }
 
 GeometryColumns geometry_columns() {

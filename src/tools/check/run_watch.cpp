@@ -71,10 +71,6 @@ bool continues_number(char c) {
   return is_digit(c) || c == '.' || c == 'E' || c == 'e' || c == 'D' || c == 'd';
 }
 
-std::string columns(std::size_t from, std::size_t end) {
-  return "columns " + std::to_string(from + 1) + "-" + std::to_string(end);
-}
-
 // How the combination file's reader takes a line whose columns 1-4 were
 // looked at for a marker.
 std::string read_as(const RecordTag& tag) {
@@ -171,7 +167,7 @@ void RunWatch::beyond_last_field(const Record& record, std::size_t columns_read)
     ++stop;
   const std::string_view beyond = text.substr(columns_read, stop - columns_read);
   hazards_.warn(Source::forces_file, record.line, static_cast<long>(columns_read + 1),
-                "the number " + quoted(read) + " (" + columns(last.from, last.end) +
+                "the number " + quoted(read) + " (" + columns_text(last.from + 1, last.end) +
                     ") goes on beyond column " + std::to_string(columns_read) + " as " + quoted(beyond) +
                     ": the run reads columns 1-" + std::to_string(columns_read) + " only, so it reads " +
                     quoted(read) + " for " + quoted(std::string(read) + std::string(beyond)) +
@@ -191,7 +187,7 @@ void RunWatch::cut_short(const Record& record) {
     const std::string_view read = number_text(record.text().substr(c.from, c.end - c.from));
     hazards_.warn(Source::forces_file, record.line, static_cast<long>(record.size + 1),
                   "the file ends in the middle of the number " + quoted(read) + " (" +
-                      columns(c.from, field_end) + "): its last line stops at column " +
+                      columns_text(c.from + 1, field_end) + "): its last line stops at column " +
                       std::to_string(record.size) +
                       " without a line end, and the missing columns read as blanks; the file was cut short, "
                       "probably: write the rest of the record");

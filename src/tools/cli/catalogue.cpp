@@ -20,7 +20,8 @@ std::string fill_in(std::string_view pattern, std::initializer_list<std::string_
   return out;
 }
 
-Language language_option(const std::optional<std::string>& given) {
+Language language_option(const Options& options) {
+  const std::optional<std::string> given = options.value(LANGUAGE_OPTION.name);
   if (!given || *given == "pt") return Language::pt;
   if (*given == "en") return Language::en;
   throw UsageError("bad value '" + *given + "' for --lang (pt or en)");

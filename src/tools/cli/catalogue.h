@@ -8,12 +8,12 @@
 
 #include <cstddef>
 #include <initializer_list>
-#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
 
 #include "tools/cli/language.h"
+#include "tools/cli/options.h"
 
 namespace toval::tools::cli {
 
@@ -61,8 +61,11 @@ class Catalogue {
   Language language_;
 };
 
-// The value of a --lang option: "pt" (the default when none is given) or
-// "en"; anything else is a usage error naming the option.
-Language language_option(const std::optional<std::string>& given);
+// --lang pt|en, as every subcommand with texts in both languages takes it.
+inline constexpr OptionDefinition LANGUAGE_OPTION{"lang", '\0', true, "pt|en"};
+
+// The value of --lang: "pt" (the default when none is given) or "en";
+// anything else is a usage error naming the option.
+Language language_option(const Options& options);
 
 }  // namespace toval::tools::cli

@@ -21,4 +21,24 @@ std::vector<Name<4>> missing_cases(const Store& s, Whole NCCAR, Whole I) {
   return missing;
 }
 
+namespace {
+
+// The extremes over the combinations of one end's shear or moment.
+std::array<Extremes, 2> end_extremes(const Store& s, Whole NBAR, Whole K, const Table2<Real>& table) {
+  std::array<Extremes, 2> ends;
+  for (long end = 1; end <= 2; ++end)
+    ends[static_cast<std::size_t>(end - 1)] =
+        extremes(s.BL5.NCOB, [&](Whole I) { return table(slot(I, NBAR, K), end); });
+  return ends;
+}
+
+}  // namespace
+
+BarForceEnvelope bar_force_envelope(const Store& s, Whole NBAR, Whole K) {
+  const Envelope& e = s.BL10;
+  return {{e.R_NORMAL_MAX(K, 1), e.R_NORMAL_MAX(K, 2), e.NCOBMAX(K, 1), e.NCOBMAX(K, 2)},
+          end_extremes(s, NBAR, K, s.BL9.R_CORTTE),
+          end_extremes(s, NBAR, K, s.BL9.R_FLETOR)};
+}
+
 }  // namespace toval::tools::cli

@@ -3,8 +3,10 @@
 // the multipliers, in the system's own arithmetic.
 #pragma once
 
+#include <array>
 #include <vector>
 
+#include "combine/extremes.h"
 #include "combine/term_sum.h"
 #include "store/store.h"
 
@@ -29,5 +31,14 @@ Real combined_value(const Store& s, Whole NCCAR, Whole I, ValueOf value) {
     add_term(sum, s.BL5.MULT(I, J), value(case_position(s, NCCAR, s.BL5.CASO(I, J))));
   return sum;
 }
+
+// The envelope of bar K over the combinations: the normal force's as the
+// run holds it, and the shear's and the moment's at the start and at the end
+// of the bar by the same rule (`extremes`).
+struct BarForceEnvelope {
+  Extremes N;
+  std::array<Extremes, 2> V, M;  // at the start and at the end
+};
+BarForceEnvelope bar_force_envelope(const Store& s, Whole NBAR, Whole K);
 
 }  // namespace toval::tools::cli

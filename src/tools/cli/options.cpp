@@ -81,4 +81,11 @@ void Options::expect_positionals(std::span<const std::string_view> names) const 
     throw UsageError("unexpected argument '" + positionals_[names.size()] + "'");
 }
 
+std::string output_target(const Options& options) {
+  const std::optional<std::string> target = options.value(output_option().name);
+  if (target && target->empty())
+    throw UsageError("bad value '' for -o (a file name, or - for standard output)");
+  return target.value_or("");
+}
+
 }  // namespace toval::tools::cli

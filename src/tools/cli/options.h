@@ -47,4 +47,14 @@ class Options {
   std::vector<std::string> positionals_;
 };
 
+// -o/--output, as every subcommand takes it; `value_name` is what its help
+// and messages call the file ("FILE.svg").
+constexpr OptionDefinition output_option(std::string_view value_name = "FILE") {
+  return {"output", 'o', true, value_name};
+}
+
+// The value of -o/--output: "" when not given (standard output), the name
+// given otherwise; an empty name (-o '', --output=) is a usage error.
+std::string output_target(const Options& options);
+
 }  // namespace toval::tools::cli

@@ -2,12 +2,13 @@
 
 #include "report/pair_envelope.h"
 #include "tools/cli/combined_results.h"
+#include "tools/cli/export_keys.h"
 
 namespace toval::tools::cli {
 
 namespace {
 
-// The displacement tables of the characteristic nodes, in PLACES order.
+// The displacement tables of the characteristic nodes, in the order of keys::PLACES.
 struct Place {
   const Table<Real>*dx, *dy, *dz;
 };
@@ -24,22 +25,13 @@ std::vector<std::string> missing_names(const std::vector<Name<4>>& missing) {
   return names;
 }
 
-// The extremes over the combinations of one end's shear or moment.
-std::array<Extremes, 2> end_extremes(const Store& s, Whole NBAR, Whole K, const Table2<Real>& table) {
-  std::array<Extremes, 2> ends;
-  for (long end = 1; end <= 2; ++end)
-    ends[static_cast<std::size_t>(end - 1)] =
-        extremes(s.BL5.NCOB, [&](Whole I) { return table(slot(I, NBAR, K), end); });
-  return ends;
-}
-
 }  // namespace
 
 std::array<CharacteristicNode, 5> characteristic_nodes(const Store& s) {
   const DisplacementNodes& n = s.BL7;
-  return {CharacteristicNode{"left", n.NO_E}, CharacteristicNode{"axis", n.NO_C},
-          CharacteristicNode{"axis_left", n.NO_CE}, CharacteristicNode{"axis_right", n.NO_CD},
-          CharacteristicNode{"right", n.NO_D}};
+  return {CharacteristicNode{keys::LEFT, n.NO_E}, CharacteristicNode{keys::AXIS, n.NO_C},
+          CharacteristicNode{keys::AXIS_LEFT, n.NO_CE}, CharacteristicNode{keys::AXIS_RIGHT, n.NO_CD},
+          CharacteristicNode{keys::RIGHT, n.NO_D}};
 }
 
 void each_node(const LoadedRun& run, const EachEntry<NodeEntry>& take) {
@@ -135,12 +127,9 @@ void each_bar_force(const LoadedRun& run, const EachEntry<BarForceEntry>& take) 
 }
 
 void each_envelope(const LoadedRun& run, const EachEntry<EnvelopeEntry>& take) {
-  const Store& s = run.store();
-  const Envelope& e = s.BL10;
-  const Whole NBAR = run.counts().NBAR;
-  for (Whole K = 1; K <= NBAR; ++K) {
-    const Extremes normal{e.R_NORMAL_MAX(K, 1), e.R_NORMAL_MAX(K, 2), e.NCOBMAX(K, 1), e.NCOBMAX(K, 2)};
-    take({K, normal, end_extremes(s, NBAR, K, s.BL9.R_CORTTE), end_extremes(s, NBAR, K, s.BL9.R_FLETOR)});
+  for (Whole K = 1; K <= run.counts().NBAR; ++K) {
+    const BarForceEnvelope x = bar_force_envelope(run.store(), run.counts().NBAR, K);
+    take({K, x.N, x.V, x.M});
   }
 }
 

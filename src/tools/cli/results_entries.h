@@ -17,9 +17,6 @@
 
 namespace toval::tools::cli {
 
-// The characteristic nodes' places, in the order of the document.
-inline constexpr std::array<const char*, 3> PLACES = {"left", "axis", "right"};
-
 using Triple = std::array<Real, 3>;
 
 struct NodeEntry {
@@ -37,7 +34,7 @@ struct BarEntry {
 // The case list's names, and the names of missing cases, as UTF-8 text.
 struct CaseDisplacements {
   std::string case_name;
-  std::array<Triple, 3> places;  // dx, dy, dz at each of PLACES
+  std::array<Triple, 3> places;  // dx, dy, dz at each of keys::PLACES
 };
 
 struct CombinedDisplacements {

@@ -3,49 +3,56 @@
 #include <algorithm>
 #include <filesystem>
 
+#include "tools/cli/catalogue.h"
+
 namespace toval::tools::combinations {
 
 namespace {
 
-struct Words {
-  std::string_view sets[4];
-  std::string_view generated, permanent, variable, source, group;
-  std::string_view leading, accompanying, unfavourable, favourable, variables, none;
+enum class FileWord {
+  uls,
+  sls_characteristic,
+  sls_frequent,
+  sls_quasi_permanent,
+  generated,  // %1 the rules file's name
+  permanent,
+  variable,
+  source,
+  group,
+  leading,
+  accompanying,
+  unfavourable,
+  favourable,
+  variables,
+  none,
+  count  // not a word: the number of keys
 };
 
-constexpr Words PORTUGUESE{
-    {"ELU", "ELS CARACTERISTICA", "ELS FREQUENTE", "ELS QUASE PERMANENTE"},
-    "COMBINACOES GERADAS DAS REGRAS DE ",
-    "PERMANENTE",
-    "VARIAVEL",
-    "ORIGEM",
-    "GRUPO",
-    "PRINCIPAL",
-    "ACOMPANHANTES",
-    "DESFAVORAVEIS",
-    "FAVORAVEIS",
-    "VARIAVEIS",
-    "NENHUMA",
+constexpr cli::TextRow<FileWord> WORDS[] = {
+    {FileWord::uls, "ELU", "ULS"},
+    {FileWord::sls_characteristic, "ELS CARACTERISTICA", "SLS CHARACTERISTIC"},
+    {FileWord::sls_frequent, "ELS FREQUENTE", "SLS FREQUENT"},
+    {FileWord::sls_quasi_permanent, "ELS QUASE PERMANENTE", "SLS QUASI-PERMANENT"},
+    {FileWord::generated, "COMBINACOES GERADAS DAS REGRAS DE %1",
+     "COMBINATIONS GENERATED FROM THE RULES OF %1"},
+    {FileWord::permanent, "PERMANENTE", "PERMANENT"},
+    {FileWord::variable, "VARIAVEL", "VARIABLE"},
+    {FileWord::source, "ORIGEM", "SOURCE"},
+    {FileWord::group, "GRUPO", "GROUP"},
+    {FileWord::leading, "PRINCIPAL", "LEADING"},
+    {FileWord::accompanying, "ACOMPANHANTES", "ACCOMPANYING"},
+    {FileWord::unfavourable, "DESFAVORAVEIS", "UNFAVOURABLE"},
+    {FileWord::favourable, "FAVORAVEIS", "FAVOURABLE"},
+    {FileWord::variables, "VARIAVEIS", "VARIABLE"},
+    {FileWord::none, "NENHUMA", "NONE"},
 };
+static_assert(cli::covers_every_key(WORDS));
 
-constexpr Words ENGLISH{
-    {"ULS", "SLS CHARACTERISTIC", "SLS FREQUENT", "SLS QUASI-PERMANENT"},
-    "COMBINATIONS GENERATED FROM THE RULES OF ",
-    "PERMANENT",
-    "VARIABLE",
-    "SOURCE",
-    "GROUP",
-    "LEADING",
-    "ACCOMPANYING",
-    "UNFAVOURABLE",
-    "FAVOURABLE",
-    "VARIABLE",
-    "NONE",
-};
+using FileWords = cli::Catalogue<FileWord>;
 
-const Words& words(Language language) {
-  return language == Language::pt ? PORTUGUESE : ENGLISH;
-}
+// The words of the sets, in the order of CombinationSet.
+constexpr FileWord SET_WORDS[] = {FileWord::uls, FileWord::sls_characteristic, FileWord::sls_frequent,
+                                  FileWord::sls_quasi_permanent};
 
 std::string names(const Rules& rules, const std::vector<std::size_t>& actions) {
   std::string text;
@@ -64,39 +71,41 @@ std::string first_record_text(const std::string& rules_file, Language language) 
   // A control character would end or corrupt the record.
   std::replace_if(
       name.begin(), name.end(), [](char c) { return static_cast<unsigned char>(c) < 0x20; }, '?');
-  return std::string(words(language).generated) + name;
+  return FileWords(WORDS, language).format(FileWord::generated, {name});
 }
 
 std::string case_description(const Action& action, Language language) {
-  const Words& w = words(language);
+  const FileWords w(WORDS, language);
   if (action.kind == ActionKind::permanent) {
-    std::string text(w.permanent);
-    if (!action.source_name.empty()) text += part(w.source, action.source_name);
+    std::string text(w(FileWord::permanent));
+    if (!action.source_name.empty()) text += part(w(FileWord::source), action.source_name);
     return text;
   }
-  std::string text(w.variable);
-  if (!action.group_name.empty()) text += part(w.group, action.group_name);
+  std::string text(w(FileWord::variable));
+  if (!action.group_name.empty()) text += part(w(FileWord::group), action.group_name);
   return text;
 }
 
 std::string header_text(const Rules& rules, const Combination& c, Language language) {
-  const Words& w = words(language);
-  std::string text = std::string(w.sets[static_cast<int>(c.set)]) + " " + std::to_string(c.number);
+  const FileWords w(WORDS, language);
+  const std::string none(w(FileWord::none));
+  std::string text =
+      std::string(w(SET_WORDS[static_cast<std::size_t>(c.set)])) + " " + std::to_string(c.number);
   if (c.set == CombinationSet::sls_quasi_permanent) {
-    text += part(w.variables, c.accompanying.empty() ? std::string(w.none) : names(rules, c.accompanying));
+    text += part(w(FileWord::variables), c.accompanying.empty() ? none : names(rules, c.accompanying));
     return text;
   }
-  text += part(w.leading,
-               c.leading < 0 ? std::string(w.none) : rules.actions[static_cast<std::size_t>(c.leading)].name);
-  if (!c.accompanying.empty()) text += part(w.accompanying, names(rules, c.accompanying));
+  text += part(w(FileWord::leading),
+               c.leading < 0 ? none : rules.actions[static_cast<std::size_t>(c.leading)].name);
+  if (!c.accompanying.empty()) text += part(w(FileWord::accompanying), names(rules, c.accompanying));
   if (c.set != CombinationSet::uls) return text;
   std::vector<std::size_t> unfavourable;
   for (std::size_t k = 0; k < rules.actions.size(); ++k)
     if (rules.actions[k].kind == ActionKind::permanent &&
         std::find(c.favourable.begin(), c.favourable.end(), k) == c.favourable.end())
       unfavourable.push_back(k);
-  if (!unfavourable.empty()) text += part(w.unfavourable, names(rules, unfavourable));
-  if (!c.favourable.empty()) text += part(w.favourable, names(rules, c.favourable));
+  if (!unfavourable.empty()) text += part(w(FileWord::unfavourable), names(rules, unfavourable));
+  if (!c.favourable.empty()) text += part(w(FileWord::favourable), names(rules, c.favourable));
   return text;
 }
 

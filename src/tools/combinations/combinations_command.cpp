@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "records/console.h"
+#include "tools/cli/catalogue.h"
 #include "tools/cli/options.h"
 #include "tools/cli/output_file.h"
 #include "tools/cli/usage_error.h"
@@ -63,19 +64,12 @@ constexpr std::string_view HELP =
     "  2  the command line is wrong\n";
 
 constexpr cli::OptionDefinition OPTIONS[] = {
-    {"output", 'o', true, "FILE"},
+    cli::output_option(),
     {"split", '\0', true, "N"},
-    {"lang", '\0', true, "pt|en"},
+    cli::LANGUAGE_OPTION,
 };
 
 constexpr std::string_view POSITIONALS[] = {"RULES_FILE"};
-
-Language language_of(const cli::Options& options) {
-  const std::string lang = options.value("lang").value_or("pt");
-  if (lang == "pt") return Language::pt;
-  if (lang == "en") return Language::en;
-  throw cli::UsageError("--lang is pt or en, not '" + lang + "'");
-}
 
 // 0 when not given; otherwise 1 to 10.
 std::size_t split_of(const cli::Options& options, const std::string& target) {
@@ -99,8 +93,8 @@ int run_combinations(std::span<const std::string> args, const cli::Services&) {
   cli::Options options(OPTIONS, args);
   options.expect_positionals(POSITIONALS);
   const std::array<std::string, 1> inputs{options.positionals()[0]};
-  const std::string target = options.value("output").value_or("");
-  const Language language = language_of(options);
+  const std::string target = cli::output_target(options);
+  const Language language = cli::language_option(options);
   const std::size_t split = split_of(options, target);
 
   std::vector<std::string> warnings;

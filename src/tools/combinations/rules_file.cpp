@@ -5,13 +5,10 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
-#include <fstream>
 #include <map>
-#include <sstream>
 
 #include "input/combination_dialect.h"
-#include "records/platform.h"
-#include "records/run_error.h"
+#include "tools/cli/file_text.h"
 #include "tools/combinations/rules_error.h"
 
 namespace toval::tools::combinations {
@@ -375,13 +372,9 @@ Rules parse_rules(std::string_view text, const std::string& file, std::vector<st
 }
 
 Rules read_rules_file(const std::string& file, std::vector<std::string>& warnings) {
-  std::ifstream in(file, std::ios::binary);
-  if (!in || platform::is_directory(file))
-    throw file_error(ReadFault::open, file, "the rules file cannot be opened");
-  std::ostringstream text;
-  text << in.rdbuf();
-  if (in.bad()) throw file_error(ReadFault::end_of_file, file, "the rules file cannot be read");
-  return parse_rules(text.str(), file, warnings);
+  const std::string text =
+      cli::file_text(file, "the rules file cannot be opened", "the rules file cannot be read");
+  return parse_rules(text, file, warnings);
 }
 
 }  // namespace toval::tools::combinations

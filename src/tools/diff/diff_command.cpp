@@ -2,12 +2,11 @@
 
 #include <charconv>
 #include <cmath>
-#include <fstream>
 #include <sstream>
 #include <vector>
 
-#include "records/platform.h"
-#include "records/run_error.h"
+#include "tools/cli/catalogue.h"
+#include "tools/cli/file_text.h"
 #include "tools/cli/loaded_run.h"
 #include "tools/cli/options.h"
 #include "tools/cli/output_file.h"
@@ -58,8 +57,8 @@ constexpr std::string_view HELP =
 constexpr cli::OptionDefinition OPTIONS[] = {
     {"format", '\0', true, "text|json"},
     {"tolerance", '\0', true, "REL"},
-    {"lang", '\0', true, "pt|en"},
-    {"output", 'o', true, "FILE"},
+    cli::LANGUAGE_OPTION,
+    cli::output_option(),
 };
 
 constexpr double DEFAULT_TOLERANCE = 0.001;
@@ -95,24 +94,15 @@ Request parse_request(std::span<const std::string> args) {
     throw cli::UsageError("bad value '" + format + "' for --format (text or json)");
   r.json = format == "json";
   if (const auto rel = options.value("tolerance")) r.tolerance = parse_tolerance(*rel);
-  const std::string lang = options.value("lang").value_or("pt");
-  if (lang != "pt" && lang != "en") throw cli::UsageError("bad value '" + lang + "' for --lang (pt or en)");
-  if (options.has("lang") && r.json) throw cli::UsageError("option --lang needs --format text");
-  r.language = lang == "en" ? Language::en : Language::pt;
-  r.target = options.value("output").value_or("");
-  if (options.has("output") && r.target.empty())
-    throw cli::UsageError("bad value '' for -o (a file name, or - for standard output)");
+  r.language = cli::language_option(options);
+  if (options.has(cli::LANGUAGE_OPTION.name) && r.json)
+    throw cli::UsageError("option --lang needs --format text");
+  r.target = cli::output_target(options);
   return r;
 }
 
-std::string file_text(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in || platform::is_directory(path))
-    throw file_error(ReadFault::open, path, "the export cannot be opened for reading");
-  std::ostringstream text;
-  text << in.rdbuf();
-  if (in.bad()) throw file_error(ReadFault::end_of_file, path, "the export cannot be read");
-  return std::move(text).str();
+std::string export_text(const std::string& path) {
+  return cli::file_text(path, "the export cannot be opened for reading", "the export cannot be read");
 }
 
 int run_diff(std::span<const std::string> args, const cli::Services&) {
@@ -120,8 +110,8 @@ int run_diff(std::span<const std::string> args, const cli::Services&) {
   cli::refuse_input_as_output(r.target, r.inputs);
   ExportedRun old_run, new_run;
   if (r.inputs.size() == 2) {
-    old_run = read_exported_run(file_text(r.inputs[0]), r.inputs[0]);
-    new_run = read_exported_run(file_text(r.inputs[1]), r.inputs[1]);
+    old_run = read_exported_run(export_text(r.inputs[0]), r.inputs[0]);
+    new_run = read_exported_run(export_text(r.inputs[1]), r.inputs[1]);
   } else {
     old_run = run_results(cli::LoadedRun(r.inputs[0], r.inputs[1]));
     new_run = run_results(cli::LoadedRun(r.inputs[2], r.inputs[3]));

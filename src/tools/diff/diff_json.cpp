@@ -1,5 +1,6 @@
 #include <charconv>
 
+#include "tools/cli/export_keys.h"
 #include "tools/cli/json_text.h"
 #include "tools/diff/diff_output.h"
 
@@ -8,8 +9,6 @@ namespace toval::tools::diff {
 namespace {
 
 using Json = nlohmann::ordered_json;
-
-constexpr const char* PLACES[] = {"left", "axis", "right"};
 
 Json change_entry(const ResultChange& c) {
   switch (c.table) {
@@ -26,8 +25,12 @@ Json change_entry(const ResultChange& c) {
       return {{"table", "combined_reactions"}, {"combination", c.combination}, {"node", c.node},
               {"component", c.quantity},       {"old", c.old_value},           {"new", c.new_value}};
     case ResultTable::combined_displacements:
-      return {{"table", "combined_displacements"}, {"combination", c.combination}, {"node", PLACES[c.place]},
-              {"component", c.quantity},           {"old", c.old_value},           {"new", c.new_value}};
+      return {{"table", "combined_displacements"},
+              {"combination", c.combination},
+              {"node", cli::keys::PLACES[static_cast<std::size_t>(c.place)]},
+              {"component", c.quantity},
+              {"old", c.old_value},
+              {"new", c.new_value}};
     case ResultTable::bending:
       return {{"table", "bending"},
               {"combination", c.combination},

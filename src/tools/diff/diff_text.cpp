@@ -3,6 +3,8 @@
 #include <cstdio>
 #include <limits>
 
+#include "tools/cli/catalogue.h"
+#include "tools/cli/export_keys.h"
 #include "tools/cli/exported_values.h"
 #include "tools/diff/diff_output.h"
 
@@ -12,112 +14,136 @@ namespace {
 
 using Json = nlohmann::ordered_json;
 
-// A kind of numbered or named thing, with the words for its being added
-// or removed (Portuguese gives them its gender).
+// The listing's words, each key's Portuguese and English side by side.
+enum class ListingWord {
+  title,  // %1 the tolerance
+  structure,
+  envelope_table,
+  reactions_table,
+  displacements_table,
+  bending_table,
+  change,
+  changes,
+  nothing,
+  summary,
+  total,
+  node_name,
+  node_added,
+  node_removed,
+  bar_name,
+  bar_added,
+  bar_removed,
+  case_name,
+  case_added,
+  case_removed,
+  combination_name,
+  combination_added,
+  combination_removed,
+  restraints,
+  bar_nodes,
+  property,
+  length,
+  no_terms,
+  axis,
+  pairs,
+  characteristic_nodes,
+  none,
+  // Column heads.
+  bar_head,
+  force_head,
+  bound_head,
+  combination_head,  // short
+  node_head,
+  component_head,
+  old_head,
+  new_head,
+  change_head,
+  relative_head,
+  governing_head,
+  left_place,
+  axis_place,
+  right_place,
+  yes,
+  no,
+  from_zero,
+  count  // not a word: the number of keys
+};
+
+constexpr cli::TextRow<ListingWord> WORDS[] = {
+    {ListingWord::title, "COMPARACAO DE REVISOES - TOLERANCIA RELATIVA %1",
+     "COMPARISON OF REVISIONS - RELATIVE TOLERANCE %1"},
+    {ListingWord::structure, "ESTRUTURA", "STRUCTURE"},
+    {ListingWord::envelope_table, "ENVOLTORIA DOS ESFORCOS", "ENVELOPE OF BAR FORCES"},
+    {ListingWord::reactions_table, "REACOES COMBINADAS", "COMBINED REACTIONS"},
+    {ListingWord::displacements_table, "DESLOCAMENTOS COMBINADOS", "COMBINED DISPLACEMENTS"},
+    {ListingWord::bending_table, "FLEXAO", "BENDING"},
+    {ListingWord::change, "alteracao", "change"},
+    {ListingWord::changes, "alteracoes", "changes"},
+    {ListingWord::nothing, "nenhuma alteracao alem da tolerancia", "no change beyond the tolerance"},
+    {ListingWord::summary, "RESUMO", "SUMMARY"},
+    {ListingWord::total, "TOTAL", "TOTAL"},
+    // Portuguese gives the words of being added or removed the thing's gender.
+    {ListingWord::node_name, "no", "node"},
+    {ListingWord::node_added, "acrescentado", "added"},
+    {ListingWord::node_removed, "retirado", "removed"},
+    {ListingWord::bar_name, "barra", "bar"},
+    {ListingWord::bar_added, "acrescentada", "added"},
+    {ListingWord::bar_removed, "retirada", "removed"},
+    {ListingWord::case_name, "carregamento", "case"},
+    {ListingWord::case_added, "acrescentado", "added"},
+    {ListingWord::case_removed, "retirado", "removed"},
+    {ListingWord::combination_name, "combinacao", "combination"},
+    {ListingWord::combination_added, "acrescentada", "added"},
+    {ListingWord::combination_removed, "retirada", "removed"},
+    {ListingWord::restraints, "restricoes", "restraints"},
+    {ListingWord::bar_nodes, "nos", "nodes"},
+    {ListingWord::property, "propriedade", "property"},
+    {ListingWord::length, "comprimento", "length"},
+    {ListingWord::no_terms, "(sem termos)", "(no terms)"},
+    {ListingWord::axis, "eixo de simetria", "symmetry axis"},
+    {ListingWord::pairs, "pares simetricos", "mirror pairs"},
+    {ListingWord::characteristic_nodes, "nos caracteristicos", "characteristic nodes"},
+    {ListingWord::none, "nenhum", "none"},
+    {ListingWord::bar_head, "barra", "bar"},
+    {ListingWord::force_head, "esf.", "force"},
+    {ListingWord::bound_head, "lim.", "bound"},
+    {ListingWord::combination_head, "comb.", "comb."},
+    {ListingWord::node_head, "no", "node"},
+    {ListingWord::component_head, "comp.", "comp."},
+    {ListingWord::old_head, "antes", "old"},
+    {ListingWord::new_head, "depois", "new"},
+    {ListingWord::change_head, "variacao", "change"},
+    {ListingWord::relative_head, "var. %", "rel. %"},
+    {ListingWord::governing_head, "combinacao", "combination"},
+    {ListingWord::left_place, "esquerda", "left"},
+    {ListingWord::axis_place, "eixo", "axis"},
+    {ListingWord::right_place, "direita", "right"},
+    {ListingWord::yes, "sim", "yes"},
+    {ListingWord::no, "nao", "no"},
+    {ListingWord::from_zero, "de zero", "from zero"},
+};
+static_assert(cli::covers_every_key(WORDS));
+
+using ListingWords = cli::Catalogue<ListingWord>;
+
+// A kind of numbered or named thing, as the document names it, with its
+// words.
 struct Kind {
-  const char* what;  // as in the document: "node"
-  const char* name;
-  const char* added;
-  const char* removed;
+  const char* what;
+  ListingWord name, added, removed;
 };
 
-struct Words {
-  const char* title;
-  const char* structure;
-  const char* tables[4];
-  const char *change, *changes;
-  const char* nothing;
-  const char* summary;
-  const char* total;
-  Kind kinds[4];
-  const char *restraints, *bar_nodes, *property, *length, *no_terms;
-  const char *axis, *pairs, *characteristic_nodes, *none;
-  // Column heads: bar, force, bound, combination (short), node, component,
-  // old, new, change, relative change, governing combination.
-  const char *bar, *force, *bound, *comb, *node, *component, *old_value, *new_value, *difference, *relative,
-      *governing;
-  const char* places[3];
-  const char *yes, *no;
-  const char* from_zero;
-};
+constexpr Kind KINDS[] = {
+    {cli::keys::NODE, ListingWord::node_name, ListingWord::node_added, ListingWord::node_removed},
+    {cli::keys::BAR, ListingWord::bar_name, ListingWord::bar_added, ListingWord::bar_removed},
+    {cli::keys::CASE, ListingWord::case_name, ListingWord::case_added, ListingWord::case_removed},
+    {cli::keys::COMBINATION, ListingWord::combination_name, ListingWord::combination_added,
+     ListingWord::combination_removed}};
 
-constexpr Words PORTUGUESE{
-    "COMPARACAO DE REVISOES - TOLERANCIA RELATIVA ",
-    "ESTRUTURA",
-    {"ENVOLTORIA DOS ESFORCOS", "REACOES COMBINADAS", "DESLOCAMENTOS COMBINADOS", "FLEXAO"},
-    "alteracao",
-    "alteracoes",
-    "nenhuma alteracao alem da tolerancia",
-    "RESUMO",
-    "TOTAL",
-    {{"node", "no", "acrescentado", "retirado"},
-     {"bar", "barra", "acrescentada", "retirada"},
-     {"case", "carregamento", "acrescentado", "retirado"},
-     {"combination", "combinacao", "acrescentada", "retirada"}},
-    "restricoes",
-    "nos",
-    "propriedade",
-    "comprimento",
-    "(sem termos)",
-    "eixo de simetria",
-    "pares simetricos",
-    "nos caracteristicos",
-    "nenhum",
-    "barra",
-    "esf.",
-    "lim.",
-    "comb.",
-    "no",
-    "comp.",
-    "antes",
-    "depois",
-    "variacao",
-    "var. %",
-    "combinacao",
-    {"esquerda", "eixo", "direita"},
-    "sim",
-    "nao",
-    "de zero",
-};
-
-constexpr Words ENGLISH{
-    "COMPARISON OF REVISIONS - RELATIVE TOLERANCE ",
-    "STRUCTURE",
-    {"ENVELOPE OF BAR FORCES", "COMBINED REACTIONS", "COMBINED DISPLACEMENTS", "BENDING"},
-    "change",
-    "changes",
-    "no change beyond the tolerance",
-    "SUMMARY",
-    "TOTAL",
-    {{"node", "node", "added", "removed"},
-     {"bar", "bar", "added", "removed"},
-     {"case", "case", "added", "removed"},
-     {"combination", "combination", "added", "removed"}},
-    "restraints",
-    "nodes",
-    "property",
-    "length",
-    "(no terms)",
-    "symmetry axis",
-    "mirror pairs",
-    "characteristic nodes",
-    "none",
-    "bar",
-    "force",
-    "bound",
-    "comb.",
-    "node",
-    "comp.",
-    "old",
-    "new",
-    "change",
-    "rel. %",
-    "combination",
-    {"left", "axis", "right"},
-    "yes",
-    "no",
-    "from zero",
-};
+constexpr ListingWord TABLES[] = {ListingWord::envelope_table, ListingWord::reactions_table,
+                                  ListingWord::displacements_table, ListingWord::bending_table};
+constexpr ListingWord PLACE_WORDS[] = {ListingWord::left_place, ListingWord::axis_place,
+                                       ListingWord::right_place};
 
 constexpr const char* BOUNDS[] = {"max", "min"};
 
@@ -140,36 +166,40 @@ std::string printed(const char* format, double v) {
   return buf;
 }
 
-const Kind* kind_of(const Words& w, const std::string& what) {
-  for (const Kind& k : w.kinds)
+const Kind* kind_of(const std::string& what) {
+  for (const Kind& k : KINDS)
     if (what == k.what) return &k;
   return nullptr;
 }
 
 std::string restraints_text(const Json& node) {
   std::string text;
-  for (const Json& code : node["restraints"]) text += (text.empty() ? "" : " ") + value_text(code);
+  for (const Json& code : node[cli::keys::RESTRAINTS]) text += (text.empty() ? "" : " ") + value_text(code);
   return text;
 }
 
-std::string terms_text(const Words& w, const Json& combination) {
+std::string terms_text(const ListingWords& w, const Json& combination) {
   std::string text;
-  for (const Json& term : combination["terms"])
-    text += (text.empty() ? "" : " + ") + value_text(term["multiplier"]) + " " + value_text(term["case"]);
-  return text.empty() ? w.no_terms : text;
+  for (const Json& term : combination[cli::keys::TERMS])
+    text += (text.empty() ? "" : " + ") + value_text(term[cli::keys::MULTIPLIER]) + " " +
+            value_text(term[cli::keys::CASE]);
+  return text.empty() ? std::string(w(ListingWord::no_terms)) : text;
 }
 
 // What an entry holds that diff compares, part by part: the parts told
 // when an entry is added or removed, and those that changed otherwise.
-std::vector<std::pair<std::string, std::string>> parts(const Words& w, const std::string& what,
+std::vector<std::pair<std::string, std::string>> parts(const ListingWords& w, const std::string& what,
                                                        const Json& e) {
-  if (what == "node")
-    return {{"x", value_text(e["x"])}, {"y", value_text(e["y"])}, {w.restraints, restraints_text(e)}};
-  if (what == "bar")
-    return {{w.bar_nodes, value_text(e["start"]) + "-" + value_text(e["end"])},
-            {w.property, value_text(e["property"])},
-            {w.length, value_text(e["length"])}};
-  if (what == "combination") return {{"", terms_text(w, e)}};
+  using namespace cli::keys;
+  if (what == NODE)
+    return {{X, value_text(e[X])},
+            {Y, value_text(e[Y])},
+            {std::string(w(ListingWord::restraints)), restraints_text(e)}};
+  if (what == BAR)
+    return {{std::string(w(ListingWord::bar_nodes)), value_text(e[START]) + "-" + value_text(e[END])},
+            {std::string(w(ListingWord::property)), value_text(e[PROPERTY])},
+            {std::string(w(ListingWord::length)), value_text(e[LENGTH])}};
+  if (what == COMBINATION) return {{"", terms_text(w, e)}};
   return {};
 }
 
@@ -180,29 +210,36 @@ std::string joined_parts(const std::vector<std::pair<std::string, std::string>>&
   return text;
 }
 
-std::string pairs_text(const Words& w, const Json& pairs) {
+std::string pairs_text(const ListingWords& w, const Json& pairs) {
   std::string text;
   for (const Json& p : pairs) text += (text.empty() ? "" : " ") + value_text(p[0]) + "-" + value_text(p[1]);
-  return text.empty() ? w.none : text;
+  return text.empty() ? std::string(w(ListingWord::none)) : text;
 }
 
-std::string characteristic_text(const Words& w, const Json& nodes) {
+std::string characteristic_text(const ListingWords& w, const Json& nodes) {
+  using namespace cli::keys;
   static constexpr std::pair<const char*, const char*> LETTERS[] = {
-      {"left", "E"}, {"axis", "C"}, {"axis_left", "CE"}, {"axis_right", "CD"}, {"right", "D"}};
+      {LEFT, "E"}, {AXIS, "C"}, {AXIS_LEFT, "CE"}, {AXIS_RIGHT, "CD"}, {RIGHT, "D"}};
   std::string text;
   for (const auto& [key, letter] : LETTERS)
     if (nodes.contains(key) && !nodes[key].is_null())
       text += (text.empty() ? "" : " ") + std::string(letter) + " " + value_text(nodes[key]);
-  return text.empty() ? w.none : text;
+  return text.empty() ? std::string(w(ListingWord::none)) : text;
 }
 
-std::string structure_line(const Words& w, const StructureChange& s) {
-  if (const Kind* k = kind_of(w, s.what)) {
-    const std::string head = std::string("  ") + k->name + " " + value_text(s.key);
+// "  NAME: OLD -> NEW"
+std::string change_line(std::string_view name, const std::string& before, const std::string& after) {
+  return "  " + std::string(name) + ": " + before + " -> " + after + "\n";
+}
+
+std::string structure_line(const ListingWords& w, const StructureChange& s) {
+  if (const Kind* k = kind_of(s.what)) {
+    const std::string head = "  " + std::string(w(k->name)) + " " + value_text(s.key);
     if (s.old_value.is_null() || s.new_value.is_null()) {
       const Json& present = s.old_value.is_null() ? s.new_value : s.old_value;
-      const std::string told = s.what == "case" ? "" : ": " + joined_parts(parts(w, s.what, present));
-      return head + " " + (s.old_value.is_null() ? k->added : k->removed) + told + "\n";
+      const std::string told =
+          s.what == cli::keys::CASE ? "" : ": " + joined_parts(parts(w, s.what, present));
+      return head + " " + std::string(w(s.old_value.is_null() ? k->added : k->removed)) + told + "\n";
     }
     const auto before = parts(w, s.what, s.old_value);
     const auto after = parts(w, s.what, s.new_value);
@@ -212,23 +249,21 @@ std::string structure_line(const Words& w, const StructureChange& s) {
         changed.push_back({before[i].first, before[i].second + " -> " + after[i].second});
     return head + ": " + joined_parts(changed) + "\n";
   }
-  if (s.what == "axis")
-    return std::string("  ") + w.axis + ": x " + value_text(s.old_value) + " -> " + value_text(s.new_value) +
-           "\n";
-  if (s.what == "pairs")
-    return std::string("  ") + w.pairs + ": " + pairs_text(w, s.old_value) + " -> " +
-           pairs_text(w, s.new_value) + "\n";
-  return std::string("  ") + w.characteristic_nodes + ": " + characteristic_text(w, s.old_value) + " -> " +
-         characteristic_text(w, s.new_value) + "\n";
+  if (s.what == cli::keys::AXIS)
+    return change_line(w(ListingWord::axis), "x " + value_text(s.old_value), value_text(s.new_value));
+  if (s.what == cli::keys::PAIRS)
+    return change_line(w(ListingWord::pairs), pairs_text(w, s.old_value), pairs_text(w, s.new_value));
+  return change_line(w(ListingWord::characteristic_nodes), characteristic_text(w, s.old_value),
+                     characteristic_text(w, s.new_value));
 }
 
 // A line of columns: a positive width aligns right, a negative one left.
-std::string row(std::initializer_list<std::pair<std::string, int>> cells) {
+std::string row(std::initializer_list<std::pair<std::string_view, int>> cells) {
   std::string line;
   for (const auto& [text, width] : cells) {
     const std::size_t w = static_cast<std::size_t>(std::abs(width));
     const std::string pad(text.size() < w ? w - text.size() : 0, ' ');
-    line += " " + (width < 0 ? text + pad : pad + text);
+    line += " " + (width < 0 ? std::string(text) + pad : pad + std::string(text));
   }
   line.erase(line.find_last_not_of(' ') + 1);
   return line + "\n";
@@ -241,50 +276,54 @@ double relative_change(const ResultChange& c) {
   return c.old_value == 0 ? std::numeric_limits<double>::infinity() : change / std::fabs(c.old_value);
 }
 
-std::string per_cent(const Words& w, const ResultChange& c) {
-  if (c.old_value == 0 && c.new_value != 0) return w.from_zero;
+std::string per_cent(const ListingWords& w, const ResultChange& c) {
+  if (c.old_value == 0 && c.new_value != 0) return std::string(w(ListingWord::from_zero));
   return printed("%+.2f",
                  c.old_value == 0 ? 0.0 : (c.new_value - c.old_value) / std::fabs(c.old_value) * 100.0);
 }
 
 constexpr int VALUE = 15, PER_CENT = 9;
 
-std::string table_head(const Words& w, ResultTable table) {
+std::string table_head(const ListingWords& w, ResultTable table) {
   switch (table) {
     case ResultTable::envelope:
-      return row({{w.bar, 6},
-                  {w.force, -5},
-                  {w.bound, -5},
-                  {w.old_value, VALUE},
-                  {w.new_value, VALUE},
-                  {w.difference, VALUE},
-                  {w.relative, PER_CENT},
-                  {w.governing, -1}});
+      return row({{w(ListingWord::bar_head), 6},
+                  {w(ListingWord::force_head), -5},
+                  {w(ListingWord::bound_head), -5},
+                  {w(ListingWord::old_head), VALUE},
+                  {w(ListingWord::new_head), VALUE},
+                  {w(ListingWord::change_head), VALUE},
+                  {w(ListingWord::relative_head), PER_CENT},
+                  {w(ListingWord::governing_head), -1}});
     case ResultTable::combined_reactions:
-      return row({{w.comb, 5},
-                  {w.node, 6},
-                  {w.component, 5},
-                  {w.old_value, VALUE},
-                  {w.new_value, VALUE},
-                  {w.difference, VALUE},
-                  {w.relative, PER_CENT}});
+      return row({{w(ListingWord::combination_head), 5},
+                  {w(ListingWord::node_head), 6},
+                  {w(ListingWord::component_head), 5},
+                  {w(ListingWord::old_head), VALUE},
+                  {w(ListingWord::new_head), VALUE},
+                  {w(ListingWord::change_head), VALUE},
+                  {w(ListingWord::relative_head), PER_CENT}});
     case ResultTable::combined_displacements:
-      return row({{w.comb, 5},
-                  {w.node, -8},
-                  {w.component, 5},
-                  {w.old_value, VALUE},
-                  {w.new_value, VALUE},
-                  {w.difference, VALUE},
-                  {w.relative, PER_CENT}});
+      return row({{w(ListingWord::combination_head), 5},
+                  {w(ListingWord::node_head), -8},
+                  {w(ListingWord::component_head), 5},
+                  {w(ListingWord::old_head), VALUE},
+                  {w(ListingWord::new_head), VALUE},
+                  {w(ListingWord::change_head), VALUE},
+                  {w(ListingWord::relative_head), PER_CENT}});
     case ResultTable::bending:
-      return row({{w.comb, 5}, {w.bar, 6}, {w.old_value, 6}, {w.new_value, 6}});
+      return row({{w(ListingWord::combination_head), 5},
+                  {w(ListingWord::bar_head), 6},
+                  {w(ListingWord::old_head), 6},
+                  {w(ListingWord::new_head), 6}});
   }
   return {};
 }
 
-std::string table_line(const Words& w, const ResultChange& c) {
+std::string table_line(const ListingWords& w, const ResultChange& c) {
   const std::string old_text = value_text(c.old_value), new_text = value_text(c.new_value);
   const std::string change = printed("%+.7g", c.new_value - c.old_value), rel = per_cent(w, c);
+  const std::string combination = std::to_string(c.combination), quantity = std::to_string(c.quantity);
   switch (c.table) {
     case ResultTable::envelope: {
       const std::string governing =
@@ -301,36 +340,36 @@ std::string table_line(const Words& w, const ResultChange& c) {
                   {governing, -1}});
     }
     case ResultTable::combined_reactions:
-      return row({{std::to_string(c.combination), 5},
+      return row({{combination, 5},
                   {std::to_string(c.node), 6},
-                  {std::to_string(c.quantity), 5},
+                  {quantity, 5},
                   {old_text, VALUE},
                   {new_text, VALUE},
                   {change, VALUE},
                   {rel, PER_CENT}});
     case ResultTable::combined_displacements:
-      return row({{std::to_string(c.combination), 5},
-                  {w.places[c.place], -8},
-                  {std::to_string(c.quantity), 5},
+      return row({{combination, 5},
+                  {w(PLACE_WORDS[c.place]), -8},
+                  {quantity, 5},
                   {old_text, VALUE},
                   {new_text, VALUE},
                   {change, VALUE},
                   {rel, PER_CENT}});
     case ResultTable::bending:
-      return row({{std::to_string(c.combination), 5},
+      return row({{combination, 5},
                   {std::to_string(c.bar), 6},
-                  {c.old_flag ? w.yes : w.no, 6},
-                  {c.new_flag ? w.yes : w.no, 6}});
+                  {w(c.old_flag ? ListingWord::yes : ListingWord::no), 6},
+                  {w(c.new_flag ? ListingWord::yes : ListingWord::no), 6}});
   }
   return {};
 }
 
-std::string count_text(const Words& w, std::size_t n) {
-  return std::to_string(n) + " " + (n == 1 ? w.change : w.changes);
+std::string count_text(const ListingWords& w, std::size_t n) {
+  return std::to_string(n) + " " + std::string(w(n == 1 ? ListingWord::change : ListingWord::changes));
 }
 
-std::string summary_line(const char* name, std::size_t n) {
-  std::string line = std::string("  ") + name;
+std::string summary_line(std::string_view name, std::size_t n) {
+  std::string line = "  " + std::string(name);
   const std::string count = std::to_string(n);
   line.resize(std::max<std::size_t>(line.size() + 1, 34 - count.size()), ' ');
   return line + count + "\n";
@@ -339,11 +378,12 @@ std::string summary_line(const char* name, std::size_t n) {
 }  // namespace
 
 std::string diff_text(const Changes& changes, double rel, Language language) {
-  const Words& w = language == Language::pt ? PORTUGUESE : ENGLISH;
-  std::string text = std::string(w.title) + tolerance_text(rel) + "\n";
-  if (changes.empty()) text += std::string("\n") + w.nothing + "\n";
+  const ListingWords w(WORDS, language);
+  std::string text = w.format(ListingWord::title, {tolerance_text(rel)}) + "\n";
+  if (changes.empty()) text += "\n" + std::string(w(ListingWord::nothing)) + "\n";
   if (!changes.structure.empty()) {
-    text += std::string("\n") + w.structure + ": " + count_text(w, changes.structure.size()) + "\n";
+    text +=
+        "\n" + std::string(w(ListingWord::structure)) + ": " + count_text(w, changes.structure.size()) + "\n";
     for (const StructureChange& s : changes.structure) text += structure_line(w, s);
   }
   std::size_t counts[4] = {};
@@ -359,12 +399,13 @@ std::string diff_text(const Changes& changes, double rel, Language language) {
       return relative_change(a) > relative_change(b);
     });
     text +=
-        std::string("\n") + w.tables[t] + ": " + count_text(w, lines.size()) + "\n" + table_head(w, table);
+        "\n" + std::string(w(TABLES[t])) + ": " + count_text(w, lines.size()) + "\n" + table_head(w, table);
     for (const ResultChange& c : lines) text += table_line(w, c);
   }
-  text += std::string("\n") + w.summary + "\n" + summary_line(w.structure, changes.structure.size());
-  for (int t = 0; t < 4; ++t) text += summary_line(w.tables[t], counts[t]);
-  return text + summary_line(w.total, changes.structure.size() + changes.results.size());
+  text += "\n" + std::string(w(ListingWord::summary)) + "\n" +
+          summary_line(w(ListingWord::structure), changes.structure.size());
+  for (int t = 0; t < 4; ++t) text += summary_line(w(TABLES[t]), counts[t]);
+  return text + summary_line(w(ListingWord::total), changes.structure.size() + changes.results.size());
 }
 
 }  // namespace toval::tools::diff

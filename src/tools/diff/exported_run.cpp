@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "records/run_error.h"
+#include "tools/cli/export_keys.h"
 
 namespace toval::tools::diff {
 
@@ -10,8 +11,7 @@ namespace {
 
 using Json = nlohmann::ordered_json;
 
-constexpr std::string_view FORMAT = "toval-results";
-constexpr long long EXPORT_VERSION = 1;
+namespace keys = cli::keys;
 
 // Reads the document part by part; the first thing it cannot take ends
 // the run with a message that names the part ("bars[2].length").
@@ -87,6 +87,10 @@ class Reader {
   const std::string& source_;
 };
 
+std::string quoted_key(const char* key) {
+  return "\"" + std::string(key) + "\"";
+}
+
 // A value shown in a message, cut when long.
 std::string shown(const Json& v) {
   const std::string text = v.dump();
@@ -94,89 +98,93 @@ std::string shown(const Json& v) {
 }
 
 void read_nodes(const Reader& r, const Json& doc, ExportedRun& run) {
-  const Json& list = r.list(doc, "nodes", "");
+  const Json& list = r.list(doc, keys::NODES, "");
   for (std::size_t i = 0; i < list.size(); ++i) {
-    const std::string at = Reader::item("nodes", i);
-    ExportedNode& n = r.entry(run.nodes, r.whole(list[i], "node", at), at);
-    n.x = r.number(list[i], "x", at);
-    n.y = r.number(list[i], "y", at);
-    const Json& codes = r.member(list[i], "restraints", at);
-    if (!codes.is_array() || codes.size() != 3) r.fail(at + ".restraints", "is not a list of 3 codes");
+    const std::string at = Reader::item(keys::NODES, i);
+    ExportedNode& n = r.entry(run.nodes, r.whole(list[i], keys::NODE, at), at);
+    n.x = r.number(list[i], keys::X, at);
+    n.y = r.number(list[i], keys::Y, at);
+    const Json& codes = r.member(list[i], keys::RESTRAINTS, at);
+    if (!codes.is_array() || codes.size() != 3)
+      r.fail(Reader::path(at, keys::RESTRAINTS), "is not a list of 3 codes");
     for (std::size_t k = 0; k < 3; ++k)
-      n.restraints[k] = r.whole(codes[k], Reader::item(at + ".restraints", k));
+      n.restraints[k] = r.whole(codes[k], Reader::item(Reader::path(at, keys::RESTRAINTS), k));
     n.entry = list[i];
   }
 }
 
 void read_bars(const Reader& r, const Json& doc, ExportedRun& run) {
-  const Json& list = r.list(doc, "bars", "");
+  const Json& list = r.list(doc, keys::BARS, "");
   for (std::size_t i = 0; i < list.size(); ++i) {
-    const std::string at = Reader::item("bars", i);
-    ExportedBar& b = r.entry(run.bars, r.whole(list[i], "bar", at), at);
-    b.start = r.whole(list[i], "start", at);
-    b.end = r.whole(list[i], "end", at);
-    b.property = r.whole(list[i], "property", at);
-    b.length = r.number(list[i], "length", at);
+    const std::string at = Reader::item(keys::BARS, i);
+    ExportedBar& b = r.entry(run.bars, r.whole(list[i], keys::BAR, at), at);
+    b.start = r.whole(list[i], keys::START, at);
+    b.end = r.whole(list[i], keys::END, at);
+    b.property = r.whole(list[i], keys::PROPERTY, at);
+    b.length = r.number(list[i], keys::LENGTH, at);
     b.entry = list[i];
   }
 }
 
 void read_cases_and_combinations(const Reader& r, const Json& doc, ExportedRun& run) {
-  const Json& cases = r.list(doc, "cases", "");
+  const Json& cases = r.list(doc, keys::CASES, "");
   for (std::size_t i = 0; i < cases.size(); ++i) {
-    std::string name = r.text(cases[i], Reader::item("cases", i));
+    std::string name = r.text(cases[i], Reader::item(keys::CASES, i));
     // A name listed twice is one case: the run reads the first.
     if (std::find(run.cases.begin(), run.cases.end(), name) == run.cases.end())
       run.cases.push_back(std::move(name));
   }
-  const Json& list = r.list(doc, "combinations", "");
+  const Json& list = r.list(doc, keys::COMBINATIONS, "");
   for (std::size_t i = 0; i < list.size(); ++i) {
-    const std::string at = Reader::item("combinations", i);
-    ExportedCombination& c = r.entry(run.combinations, r.whole(list[i], "combination", at), at);
-    const Json& terms = r.list(list[i], "terms", at);
+    const std::string at = Reader::item(keys::COMBINATIONS, i);
+    ExportedCombination& c = r.entry(run.combinations, r.whole(list[i], keys::COMBINATION, at), at);
+    const Json& terms = r.list(list[i], keys::TERMS, at);
     for (std::size_t j = 0; j < terms.size(); ++j) {
-      const std::string term_at = Reader::item(at + ".terms", j);
-      c.terms.push_back({r.number(terms[j], "multiplier", term_at),
-                         r.text(r.member(terms[j], "case", term_at), term_at + ".case")});
+      const std::string term_at = Reader::item(Reader::path(at, keys::TERMS), j);
+      c.terms.push_back({r.number(terms[j], keys::MULTIPLIER, term_at),
+                         r.text(r.member(terms[j], keys::CASE, term_at), Reader::path(term_at, keys::CASE))});
     }
     c.entry = list[i];
   }
 }
 
 void read_symmetry(const Reader& r, const Json& doc, ExportedRun& run) {
-  run.axis = r.number(doc, "axis", "");
-  run.characteristic_nodes = r.member(doc, "characteristic_nodes", "");
-  if (!run.characteristic_nodes.is_object()) r.fail("characteristic_nodes", "is not an object");
-  const Json& pairs = r.list(doc, "pairs", "");
+  run.axis = r.number(doc, keys::AXIS, "");
+  run.characteristic_nodes = r.member(doc, keys::CHARACTERISTIC_NODES, "");
+  if (!run.characteristic_nodes.is_object()) r.fail(keys::CHARACTERISTIC_NODES, "is not an object");
+  const Json& pairs = r.list(doc, keys::PAIRS, "");
   for (std::size_t i = 0; i < pairs.size(); ++i) {
-    const std::string at = Reader::item("pairs", i);
-    const Json& bars = r.member(pairs[i], "bars", at);
-    if (!bars.is_array() || bars.size() != 2) r.fail(at + ".bars", "is not a list of 2 bars");
-    run.pairs.push_back({r.whole(bars[0], at + ".bars[0]"), r.whole(bars[1], at + ".bars[1]")});
+    const std::string at = Reader::item(keys::PAIRS, i);
+    const Json& bars = r.member(pairs[i], keys::BARS, at);
+    const std::string bars_at = Reader::path(at, keys::BARS);
+    if (!bars.is_array() || bars.size() != 2) r.fail(bars_at, "is not a list of 2 bars");
+    run.pairs.push_back(
+        {r.whole(bars[0], Reader::item(bars_at, 0)), r.whole(bars[1], Reader::item(bars_at, 1))});
   }
 }
 
 void read_combined_values(const Reader& r, const Json& doc, ExportedRun& run) {
-  const Json& reactions = r.list(doc, "combined_reactions", "");
+  const Json& reactions = r.list(doc, keys::COMBINED_REACTIONS, "");
   for (std::size_t i = 0; i < reactions.size(); ++i) {
-    const std::string at = Reader::item("combined_reactions", i);
-    auto& entry = r.entry(run.combined_reactions, r.whole(reactions[i], "combination", at), at);
-    const Json& supports = r.member(reactions[i], "supports", at);
+    const std::string at = Reader::item(keys::COMBINED_REACTIONS, i);
+    auto& entry = r.entry(run.combined_reactions, r.whole(reactions[i], keys::COMBINATION, at), at);
+    const Json& supports = r.member(reactions[i], keys::SUPPORTS, at);
     if (supports.is_null()) continue;  // missing cases
-    if (!supports.is_array()) r.fail(at + ".supports", "is neither a list nor null");
+    if (!supports.is_array()) r.fail(Reader::path(at, keys::SUPPORTS), "is neither a list nor null");
     entry.emplace();
     for (std::size_t k = 0; k < supports.size(); ++k) {
-      const std::string support_at = Reader::item(at + ".supports", k);
-      ValueTriple& values = r.entry(*entry, r.whole(supports[k], "node", support_at), support_at);
-      values = r.numbers<3>(r.member(supports[k], "reactions", support_at), support_at + ".reactions");
+      const std::string support_at = Reader::item(Reader::path(at, keys::SUPPORTS), k);
+      ValueTriple& values = r.entry(*entry, r.whole(supports[k], keys::NODE, support_at), support_at);
+      values = r.numbers<3>(r.member(supports[k], keys::REACTIONS, support_at),
+                            Reader::path(support_at, keys::REACTIONS));
     }
   }
-  const Json& displacements = r.list(doc, "combined_displacements", "");
+  const Json& displacements = r.list(doc, keys::COMBINED_DISPLACEMENTS, "");
   for (std::size_t i = 0; i < displacements.size(); ++i) {
-    const std::string at = Reader::item("combined_displacements", i);
-    auto& entry = r.entry(run.combined_displacements, r.whole(displacements[i], "combination", at), at);
+    const std::string at = Reader::item(keys::COMBINED_DISPLACEMENTS, i);
+    auto& entry = r.entry(run.combined_displacements, r.whole(displacements[i], keys::COMBINATION, at), at);
     std::size_t p = 0;
-    for (const char* place : {"left", "axis", "right"}) {
+    for (const char* place : keys::PLACES) {
       const Json& v = r.member(displacements[i], place, at);
       if (!v.is_null()) entry[p] = r.numbers<3>(v, Reader::path(at, place));
       ++p;
@@ -185,27 +193,27 @@ void read_combined_values(const Reader& r, const Json& doc, ExportedRun& run) {
 }
 
 Extreme read_extreme(const Reader& r, const Json& v, const std::string& at) {
-  return {r.number(v, "max", at), r.number(v, "min", at), r.whole(v, "max_combination", at),
-          r.whole(v, "min_combination", at)};
+  return {r.number(v, keys::MAX, at), r.number(v, keys::MIN, at), r.whole(v, keys::MAX_COMBINATION, at),
+          r.whole(v, keys::MIN_COMBINATION, at)};
 }
 
 void read_bar_results(const Reader& r, const Json& doc, ExportedRun& run) {
-  const Json& forces = r.list(doc, "bar_forces", "");
+  const Json& forces = r.list(doc, keys::BAR_FORCES, "");
   for (std::size_t i = 0; i < forces.size(); ++i) {
-    const std::string at = Reader::item("bar_forces", i);
-    const Json& bending = r.member(forces[i], "bending", at);
-    if (!bending.is_boolean()) r.fail(at + ".bending", "is not true or false");
-    const std::pair<long long, long long> key{r.whole(forces[i], "combination", at),
-                                              r.whole(forces[i], "bar", at)};
+    const std::string at = Reader::item(keys::BAR_FORCES, i);
+    const Json& bending = r.member(forces[i], keys::BENDING, at);
+    if (!bending.is_boolean()) r.fail(Reader::path(at, keys::BENDING), "is not true or false");
+    const std::pair<long long, long long> key{r.whole(forces[i], keys::COMBINATION, at),
+                                              r.whole(forces[i], keys::BAR, at)};
     if (!run.bending.emplace(key, bending.get<bool>()).second) r.fail(at, "repeats its combination and bar");
   }
-  const Json& envelope = r.list(doc, "envelope", "");
+  const Json& envelope = r.list(doc, keys::ENVELOPE, "");
   for (std::size_t i = 0; i < envelope.size(); ++i) {
-    const std::string at = Reader::item("envelope", i);
-    BarEnvelope& e = r.entry(run.envelope, r.whole(envelope[i], "bar", at), at);
-    e[0] = read_extreme(r, r.member(envelope[i], "N", at), at + ".N");
+    const std::string at = Reader::item(keys::ENVELOPE, i);
+    BarEnvelope& e = r.entry(run.envelope, r.whole(envelope[i], keys::BAR, at), at);
+    e[0] = read_extreme(r, r.member(envelope[i], keys::NORMAL, at), Reader::path(at, keys::NORMAL));
     std::size_t q = 1;
-    for (const char* force : {"V", "M"}) {
+    for (const char* force : {keys::SHEAR, keys::MOMENT}) {
       const Json& ends = r.member(envelope[i], force, at);
       if (!ends.is_array() || ends.size() != 2) r.fail(Reader::path(at, force), "is not a list of 2 ends");
       for (std::size_t end = 0; end < 2; ++end)
@@ -221,13 +229,13 @@ ExportedRun read_exported_run(std::string_view text, const std::string& source) 
   const Json doc = Json::parse(text, nullptr, false);
   if (doc.is_discarded()) r.fail("", "its text is not JSON");
   if (!doc.is_object()) r.fail("the document", "is not an object");
-  const Json& format = r.member(doc, "format", "");
-  if (!format.is_string() || format.get<std::string>() != FORMAT)
-    r.fail("\"format\"", "is " + shown(format) + ", not \"" + std::string(FORMAT) + "\"");
-  const Json& version = r.member(doc, "version", "");
-  if (!version.is_number_integer() || version.get<long long>() != EXPORT_VERSION)
-    r.fail("\"version\"",
-           "is " + shown(version) + "; this diff reads version " + std::to_string(EXPORT_VERSION));
+  const Json& format = r.member(doc, keys::FORMAT, "");
+  if (!format.is_string() || format.get<std::string>() != keys::EXPORT_FORMAT)
+    r.fail(quoted_key(keys::FORMAT), "is " + shown(format) + ", not " + quoted_key(keys::EXPORT_FORMAT));
+  const Json& version = r.member(doc, keys::VERSION, "");
+  if (!version.is_number_integer() || version.get<long long>() != keys::EXPORT_VERSION)
+    r.fail(quoted_key(keys::VERSION),
+           "is " + shown(version) + "; this diff reads version " + std::to_string(keys::EXPORT_VERSION));
   ExportedRun run;
   read_nodes(r, doc, run);
   read_bars(r, doc, run);

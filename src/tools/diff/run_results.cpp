@@ -4,6 +4,7 @@
 // back give the same ExportedRun.
 #include <algorithm>
 
+#include "tools/cli/export_keys.h"
 #include "tools/cli/exported_values.h"
 #include "tools/cli/results_entries.h"
 #include "tools/diff/exported_run.h"
@@ -13,6 +14,7 @@ namespace toval::tools::diff {
 namespace {
 
 using Json = nlohmann::ordered_json;
+namespace keys = cli::keys;
 
 // The number as a reader of the export's text holds it.
 double number(Real value) {
@@ -44,7 +46,8 @@ void take_structure(const cli::LoadedRun& run, ExportedRun& out) {
       node.restraints[k] = n.restraints[k];
       codes.push_back(std::int64_t{n.restraints[k]});
     }
-    node.entry = {{"node", std::int64_t{n.node}}, {"x", node.x}, {"y", node.y}, {"restraints", codes}};
+    node.entry = {
+        {keys::NODE, std::int64_t{n.node}}, {keys::X, node.x}, {keys::Y, node.y}, {keys::RESTRAINTS, codes}};
   });
   cli::each_bar(run, [&](const cli::BarEntry& b) {
     ExportedBar& bar = out.bars[b.bar];
@@ -52,13 +55,13 @@ void take_structure(const cli::LoadedRun& run, ExportedRun& out) {
     bar.end = b.end;
     bar.property = b.property;
     bar.length = number(b.length);
-    bar.entry = {{"bar", std::int64_t{b.bar}},
-                 {"start", std::int64_t{b.start}},
-                 {"end", std::int64_t{b.end}},
-                 {"property", std::int64_t{b.property}},
-                 {"length", bar.length},
-                 {"cos", number(b.cos)},
-                 {"mirror", whole_or_null(b.mirror)}};
+    bar.entry = {{keys::BAR, std::int64_t{b.bar}},
+                 {keys::START, std::int64_t{b.start}},
+                 {keys::END, std::int64_t{b.end}},
+                 {keys::PROPERTY, std::int64_t{b.property}},
+                 {keys::LENGTH, bar.length},
+                 {keys::COS, number(b.cos)},
+                 {keys::MIRROR, whole_or_null(b.mirror)}};
   });
 }
 
@@ -74,10 +77,10 @@ void take_cases_and_combinations(const Store& s, const RunCounts& c, ExportedRun
     Json terms = Json::array();
     for (Whole J = 1; J <= s.BL5.NCASO(I); ++J) {
       const ExportedTerm term{number(s.BL5.MULT(I, J)), cli::name_of(s.BL5.CASO(I, J))};
-      terms.push_back({{"multiplier", term.multiplier}, {"case", term.case_name}});
+      terms.push_back({{keys::MULTIPLIER, term.multiplier}, {keys::CASE, term.case_name}});
       combination.terms.push_back(term);
     }
-    combination.entry = {{"combination", std::int64_t{I}}, {"terms", terms}};
+    combination.entry = {{keys::COMBINATION, std::int64_t{I}}, {keys::TERMS, terms}};
   }
 }
 

@@ -43,7 +43,7 @@ constexpr std::string_view HELP =
     "  2  the command line is wrong, or I is not one of the combinations\n";
 
 constexpr cli::OptionDefinition OPTIONS[] = {
-    {"output", 'o', true, "FILE.svg"},
+    cli::output_option("FILE.svg"),
     {"combination", '\0', true, "I"},
 };
 
@@ -70,7 +70,7 @@ int run_draw(std::span<const std::string> args, const cli::Services&) {
   options.expect_positionals(POSITIONALS);
   const std::optional<std::string> given = options.value("combination");
   const long I = given ? combination_number(*given) : 0;
-  const std::string target = options.value("output").value_or("");
+  const std::string target = cli::output_target(options);
 
   const std::array<std::string, 2> inputs{options.positionals()[0], options.positionals()[1]};
   cli::refuse_input_as_output(target, inputs);

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "records/text.h"
+#include "tools/cli/markup_text.h"
 #include "tools/draw/frame_layer.h"
 #include "tools/draw/frame_view.h"
 #include "tools/draw/svg_text.h"
@@ -42,7 +43,7 @@ std::string frame_svg(const Store& s, const RunCounts& counts, const DrawingSour
   const std::string w = svg_number(width), h = svg_number(height);
   std::string svg = "<svg xmlns=\"http://www.w3.org/2000/svg\" version=\"1.1\" width=\"" + w +
                     "\" height=\"" + h + "\" viewBox=\"0 0 " + w + ' ' + h + "\">\n";
-  svg += "<title>" + xml_text(name_field_text(s.BL1.PRJT.view())) + "</title>\n";
+  svg += "<title>" + cli::markup_text(name_field_text(s.BL1.PRJT.view())) + "</title>\n";
   svg += "<rect width=\"" + w + "\" height=\"" + h + "\" fill=\"#ffffff\"/>\n";
   svg += title.svg + frame + legend.svg + "</svg>\n";
   return svg;

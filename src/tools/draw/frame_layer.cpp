@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "tools/cli/markup_text.h"
 #include "tools/draw/label_layout.h"
 #include "tools/draw/svg_text.h"
 
@@ -28,7 +29,7 @@ std::string text_element(std::string_view cls, double x, double baseline, double
                     svg_number(baseline) + "\" font-size=\"" + svg_number(size) + "\"";
   if (anchor != Anchor::start) out += std::string(" text-anchor=\"") + a + "\"";
   if (!extra.empty()) out += " " + std::string(extra);
-  return out + ">" + xml_text(text) + "</text>\n";
+  return out + ">" + cli::markup_text(text) + "</text>\n";
 }
 
 struct Candidate {
@@ -162,7 +163,7 @@ class FrameWriter {
       if (state == MirrorState::unpaired) cls += " unpaired";
       if (state == MirrorState::own_mirror) cls += " own-mirror";
       shapes_ += "<g id=\"" + c_.id("bar-") + std::to_string(K) + "\" class=\"" + cls + "\"><title>" +
-                 xml_text(bar_hover_text(c_, K), true) + "</title>";
+                 cli::markup_text(bar_hover_text(c_, K), true) + "</title>";
       if (state == MirrorState::unpaired)
         shapes_ += "<line class=\"warning\" " + line(p.a, p.b) + " stroke=\"" + std::string(WARNING_COLOUR) +
                    "\" stroke-opacity=\"0.6\" stroke-width=\"" + svg_number(width + 9.0) + "\"/>";

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "records/text.h"
+#include "tools/cli/markup_text.h"
 #include "tools/draw/label_layout.h"
 #include "tools/draw/support_symbols.h"
 #include "tools/draw/svg_text.h"
@@ -21,8 +22,8 @@ constexpr std::size_t LONGEST_LIST = 8;
 std::string text_row(double x, double baseline, double size, const std::string& text,
                      std::string_view extra = {}) {
   return "<text x=\"" + svg_number(x) + "\" y=\"" + svg_number(baseline) + "\" font-size=\"" +
-         svg_number(size) + "\"" + (extra.empty() ? "" : " " + std::string(extra)) + ">" + xml_text(text) +
-         "</text>\n";
+         svg_number(size) + "\"" + (extra.empty() ? "" : " " + std::string(extra)) + ">" +
+         cli::markup_text(text) + "</text>\n";
 }
 
 // "none", "bar 5" or "bars 1, 2, 5" as items to wrap.

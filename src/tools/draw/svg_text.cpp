@@ -4,16 +4,11 @@
 #include <cmath>
 #include <cstdint>
 
-#include "tools/cli/utf8_text.h"
+#include "tools/cli/number_text.h"
 
 namespace toval::tools::draw {
 
 namespace {
-
-// Characters that XML forbids or that only control a terminal.
-bool dropped(char32_t c) {
-  return c < 0x20 || (c >= 0x7F && c <= 0x9F) || c == 0xFFFE || c == 0xFFFF;
-}
 
 std::string to_text(double value, int decimals) {
   char buf[400];
@@ -23,44 +18,8 @@ std::string to_text(double value, int decimals) {
 
 }  // namespace
 
-std::string xml_text(std::string_view bytes, bool keep_line_ends) {
-  std::string out;
-  out.reserve(bytes.size());
-  while (!bytes.empty()) {
-    const char32_t c = cli::take_character(bytes);
-    if (dropped(c) && !(keep_line_ends && c == U'\n')) continue;
-    switch (c) {
-      case U'&':
-        out += "&amp;";
-        break;
-      case U'<':
-        out += "&lt;";
-        break;
-      case U'>':
-        out += "&gt;";
-        break;
-      case U'"':
-        out += "&quot;";
-        break;
-      case U'\'':
-        out += "&apos;";
-        break;
-      default:
-        cli::append_utf8(out, c);
-    }
-  }
-  return out;
-}
-
 std::string svg_number(double value, int decimals) {
-  if (!std::isfinite(value)) return "0";
-  std::string t = to_text(value, decimals);
-  if (t.find('.') != std::string::npos) {
-    while (t.back() == '0') t.pop_back();
-    if (t.back() == '.') t.pop_back();
-  }
-  if (t == "-0") t = "0";
-  return t;
+  return std::isfinite(value) ? cli::trimmed_decimal(value, decimals) : "0";
 }
 
 std::string fixed_number(double value, int decimals) {

@@ -7,6 +7,7 @@
 #include <stdexcept>
 #include <vector>
 
+#include "tools/cli/export_keys.h"
 #include "tools/cli/exported_values.h"
 #include "tools/cli/results_entries.h"
 
@@ -14,9 +15,13 @@ namespace toval::tools::export_ {
 
 namespace {
 
-constexpr std::string_view TABLES[] = {
-    "nodes",      "bars",     "displacements", "combined_displacements", "reactions", "combined_reactions",
-    "bar_forces", "envelope", "pairs"};
+namespace keys = cli::keys;
+
+constexpr std::string_view TABLES[] = {keys::NODES,         keys::BARS,
+                                       keys::DISPLACEMENTS, keys::COMBINED_DISPLACEMENTS,
+                                       keys::REACTIONS,     keys::COMBINED_REACTIONS,
+                                       keys::BAR_FORCES,    keys::ENVELOPE,
+                                       keys::PAIRS};
 
 // One row at a time, each value as the JSON has it: reals in their shortest
 // digits (no ".0"), an absent value (JSON null) as an empty field, a list of
@@ -76,7 +81,7 @@ std::vector<std::string> prefixed(std::string_view prefix, std::initializer_list
 }
 
 void nodes(const cli::LoadedRun& run, std::ostream& out) {
-  header(out, {"node", "x", "y", "restraint_1", "restraint_2", "restraint_3"});
+  header(out, {keys::NODE, keys::X, keys::Y, "restraint_1", "restraint_2", "restraint_3"});
   Row row(out);
   cli::each_node(run, [&](const cli::NodeEntry& n) {
     row << n.node << n.x << n.y << n.restraints;
@@ -85,7 +90,7 @@ void nodes(const cli::LoadedRun& run, std::ostream& out) {
 }
 
 void bars(const cli::LoadedRun& run, std::ostream& out) {
-  header(out, {"bar", "start", "end", "property", "length", "cos", "mirror"});
+  header(out, {keys::BAR, keys::START, keys::END, keys::PROPERTY, keys::LENGTH, keys::COS, keys::MIRROR});
   Row row(out);
   cli::each_bar(run, [&](const cli::BarEntry& b) {
     row << b.bar << b.start << b.end << b.property << b.length << b.cos;
@@ -99,14 +104,14 @@ void bars(const cli::LoadedRun& run, std::ostream& out) {
 
 std::vector<std::string> displacement_header(const char* first, bool with_missing) {
   std::vector<std::string> h{first};
-  for (const char* place : cli::PLACES)
+  for (const char* place : keys::PLACES)
     for (const std::string& name : prefixed(place, {"dx", "dy", "dz"})) h.push_back(name);
-  if (with_missing) h.push_back("missing_cases");
+  if (with_missing) h.push_back(keys::MISSING_CASES);
   return h;
 }
 
 void displacements(const cli::LoadedRun& run, std::ostream& out) {
-  header(out, displacement_header("case", false));
+  header(out, displacement_header(keys::CASE, false));
   Row row(out);
   cli::each_case_displacements(run, [&](const cli::CaseDisplacements& d) {
     row << d.case_name << d.places;
@@ -115,21 +120,21 @@ void displacements(const cli::LoadedRun& run, std::ostream& out) {
 }
 
 void combined_displacements(const cli::LoadedRun& run, std::ostream& out) {
-  header(out, displacement_header("combination", true));
+  header(out, displacement_header(keys::COMBINATION, true));
   Row row(out);
   cli::each_combined_displacements(run, [&](const cli::CombinedDisplacements& d) {
     row << d.combination;
     if (d.places)
       row << *d.places;
     else
-      for (std::size_t i = 0; i < 3 * cli::PLACES.size(); ++i) row << std::nullopt;
+      for (std::size_t i = 0; i < 3 * keys::PLACES.size(); ++i) row << std::nullopt;
     row << d.missing_cases;
     row.end();
   });
 }
 
 void reactions(const cli::LoadedRun& run, std::ostream& out) {
-  header(out, {"case", "node", "reaction_1", "reaction_2", "reaction_3"});
+  header(out, {keys::CASE, keys::NODE, "reaction_1", "reaction_2", "reaction_3"});
   Row row(out);
   cli::each_case_reactions(run, [&](const cli::CaseReactions& r) {
     for (const cli::Support& s : r.supports) {
@@ -142,7 +147,7 @@ void reactions(const cli::LoadedRun& run, std::ostream& out) {
 // One row per combination and support; a combination with missing cases
 // has one row of its own, with the cases named and the values empty.
 void combined_reactions(const cli::LoadedRun& run, std::ostream& out) {
-  header(out, {"combination", "node", "reaction_1", "reaction_2", "reaction_3", "missing_cases"});
+  header(out, {keys::COMBINATION, keys::NODE, "reaction_1", "reaction_2", "reaction_3", keys::MISSING_CASES});
   Row row(out);
   cli::each_combined_reactions(run, [&](const cli::CombinedReactions& r) {
     if (!r.supports) {
@@ -158,7 +163,8 @@ void combined_reactions(const cli::LoadedRun& run, std::ostream& out) {
 }
 
 void bar_forces(const cli::LoadedRun& run, std::ostream& out) {
-  header(out, {"combination", "bar", "N", "V_start", "V_end", "M_start", "M_end", "bending"});
+  header(out,
+         {keys::COMBINATION, keys::BAR, keys::NORMAL, "V_start", "V_end", "M_start", "M_end", keys::BENDING});
   Row row(out);
   cli::each_bar_force(run, [&](const cli::BarForceEntry& f) {
     row << f.combination << f.bar << f.N << f.V << f.M << f.bending;
@@ -167,14 +173,15 @@ void bar_forces(const cli::LoadedRun& run, std::ostream& out) {
 }
 
 void envelope(const cli::LoadedRun& run, std::ostream& out) {
-  std::vector<std::string> names{"bar"};
+  std::vector<std::string> names{keys::BAR};
   const auto extreme_header = [&](const std::string& prefix) {
-    for (const std::string& name : prefixed(prefix, {"max", "max_combination", "min", "min_combination"}))
+    for (const std::string& name :
+         prefixed(prefix, {keys::MAX, keys::MAX_COMBINATION, keys::MIN, keys::MIN_COMBINATION}))
       names.push_back(name);
   };
-  extreme_header("N");
-  for (const char* force : {"V", "M"})
-    for (const char* end : {"start", "end"}) extreme_header(std::string(force) + "_" + end);
+  extreme_header(keys::NORMAL);
+  for (const char* force : {keys::SHEAR, keys::MOMENT})
+    for (const char* end : {keys::START, keys::END}) extreme_header(std::string(force) + "_" + end);
   header(out, names);
   Row row(out);
   const auto extreme = [&](const Extremes& x) {
@@ -190,8 +197,8 @@ void envelope(const cli::LoadedRun& run, std::ostream& out) {
 }
 
 void pairs(const cli::LoadedRun& run, std::ostream& out) {
-  header(out, {"lower_bar", "higher_bar", "max", "max_bar", "max_combination", "min", "min_bar",
-               "min_combination"});
+  header(out, {"lower_bar", "higher_bar", keys::MAX, keys::MAX_BAR, keys::MAX_COMBINATION, keys::MIN,
+               keys::MIN_BAR, keys::MIN_COMBINATION});
   Row row(out);
   cli::each_pair(run, [&](const cli::PairEntry& p) {
     row << p.bars << p.max << p.max_bar << p.max_combination << p.min << p.min_bar << p.min_combination;
@@ -220,15 +227,15 @@ std::string csv_field(std::string_view text) {
 }
 
 void write_csv_table(const cli::LoadedRun& run, std::string_view name, std::ostream& out) {
-  if (name == "nodes") return nodes(run, out);
-  if (name == "bars") return bars(run, out);
-  if (name == "displacements") return displacements(run, out);
-  if (name == "combined_displacements") return combined_displacements(run, out);
-  if (name == "reactions") return reactions(run, out);
-  if (name == "combined_reactions") return combined_reactions(run, out);
-  if (name == "bar_forces") return bar_forces(run, out);
-  if (name == "envelope") return envelope(run, out);
-  if (name == "pairs") return pairs(run, out);
+  if (name == keys::NODES) return nodes(run, out);
+  if (name == keys::BARS) return bars(run, out);
+  if (name == keys::DISPLACEMENTS) return displacements(run, out);
+  if (name == keys::COMBINED_DISPLACEMENTS) return combined_displacements(run, out);
+  if (name == keys::REACTIONS) return reactions(run, out);
+  if (name == keys::COMBINED_REACTIONS) return combined_reactions(run, out);
+  if (name == keys::BAR_FORCES) return bar_forces(run, out);
+  if (name == keys::ENVELOPE) return envelope(run, out);
+  if (name == keys::PAIRS) return pairs(run, out);
   throw std::invalid_argument("no export table is named " + std::string(name));
 }
 

@@ -50,7 +50,7 @@ constexpr std::string_view HELP =
 constexpr cli::OptionDefinition OPTIONS[] = {
     {"format", '\0', true, "json|csv"},
     {"table", '\0', true, "NAME"},
-    {"output", 'o', true, "FILE"},
+    cli::output_option(),
 };
 
 constexpr std::string_view POSITIONALS[] = {"COMBINATION_FILE", "FORCES_FILE"};
@@ -77,10 +77,8 @@ Request parse_request(std::span<const std::string> args) {
   options.expect_positionals(POSITIONALS);
   Request r{options.value("format").value_or("json"),
             options.value("table").value_or(""),
-            options.value("output").value_or(""),
+            cli::output_target(options),
             {options.positionals()[0], options.positionals()[1]}};
-  if (options.has("output") && r.target.empty())
-    throw cli::UsageError("bad value '' for -o (a file name, or - for standard output)");
   if (r.format != "json" && r.format != "csv")
     throw cli::UsageError("bad value '" + r.format + "' for --format (json or csv)");
   if (options.has("table") && r.format != "csv") throw cli::UsageError("option --table needs --format csv");

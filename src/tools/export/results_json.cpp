@@ -1,11 +1,14 @@
 #include "tools/export/results_json.h"
 
+#include "tools/cli/export_keys.h"
 #include "tools/cli/json_text.h"
 #include "tools/cli/results_entries.h"
 
 namespace toval::tools::export_ {
 
 namespace {
+
+namespace keys = cli::keys;
 
 // A list of the document, one entry at a time.
 template <class Entry, class Each, class Write>
@@ -37,33 +40,33 @@ void whole_or_null(cli::JsonWriter& w, Whole value) {
 }
 
 void json_titles(cli::JsonWriter& w, const Store& s) {
-  w.key("titles");
+  w.key(keys::TITLES);
   w.begin_object();
-  w.member("project", cli::name_of(s.BL1.PRJT));
-  w.member("client", cli::name_of(s.BL1.CLIT));
-  w.member("frame", cli::name_of(s.BL1.PORT));
+  w.member(keys::PROJECT, cli::name_of(s.BL1.PRJT));
+  w.member(keys::CLIENT, cli::name_of(s.BL1.CLIT));
+  w.member(keys::FRAME, cli::name_of(s.BL1.PORT));
   w.end_object();
 }
 
 void json_cases(cli::JsonWriter& w, const Store& s, const RunCounts& c) {
-  w.key("cases");
+  w.key(keys::CASES);
   w.begin_array();
   for (Whole J = 1; J <= c.NCCAR; ++J) w.value(cli::name_of(s.BL4.CCAR(J)));
   w.end_array();
 }
 
 void json_combinations(cli::JsonWriter& w, const Store& s) {
-  w.key("combinations");
+  w.key(keys::COMBINATIONS);
   w.begin_array();
   for (Whole I = 1; I <= s.BL5.NCOB; ++I) {
     w.begin_object();
-    w.member("combination", I);
-    w.key("terms");
+    w.member(keys::COMBINATION, I);
+    w.key(keys::TERMS);
     w.begin_array();
     for (Whole J = 1; J <= s.BL5.NCASO(I); ++J) {
       w.begin_object();
-      w.member("multiplier", s.BL5.MULT(I, J));
-      w.member("case", cli::name_of(s.BL5.CASO(I, J)));
+      w.member(keys::MULTIPLIER, s.BL5.MULT(I, J));
+      w.member(keys::CASE, cli::name_of(s.BL5.CASO(I, J)));
       w.end_object();
     }
     w.end_array();
@@ -73,7 +76,7 @@ void json_combinations(cli::JsonWriter& w, const Store& s) {
 }
 
 void json_characteristic_nodes(cli::JsonWriter& w, const Store& s) {
-  w.key("characteristic_nodes");
+  w.key(keys::CHARACTERISTIC_NODES);
   w.begin_object();
   for (const auto& [key, node] : cli::characteristic_nodes(s)) {
     w.key(key);
@@ -84,32 +87,32 @@ void json_characteristic_nodes(cli::JsonWriter& w, const Store& s) {
 
 void json_node(cli::JsonWriter& w, const cli::NodeEntry& n) {
   w.begin_object();
-  w.member("node", n.node);
-  w.member("x", n.x);
-  w.member("y", n.y);
-  w.key("restraints");
+  w.member(keys::NODE, n.node);
+  w.member(keys::X, n.x);
+  w.member(keys::Y, n.y);
+  w.key(keys::RESTRAINTS);
   array(w, n.restraints);
   w.end_object();
 }
 
 void json_bar(cli::JsonWriter& w, const cli::BarEntry& b) {
   w.begin_object();
-  w.member("bar", b.bar);
-  w.member("start", b.start);
-  w.member("end", b.end);
-  w.member("property", b.property);
-  w.member("length", b.length);
-  w.member("cos", b.cos);
-  w.key("mirror");
+  w.member(keys::BAR, b.bar);
+  w.member(keys::START, b.start);
+  w.member(keys::END, b.end);
+  w.member(keys::PROPERTY, b.property);
+  w.member(keys::LENGTH, b.length);
+  w.member(keys::COS, b.cos);
+  w.key(keys::MIRROR);
   whole_or_null(w, b.mirror);
   w.end_object();
 }
 
 void json_case_displacements(cli::JsonWriter& w, const cli::CaseDisplacements& d) {
   w.begin_object();
-  w.member("case", d.case_name);
-  for (std::size_t i = 0; i < cli::PLACES.size(); ++i) {
-    w.key(cli::PLACES[i]);
+  w.member(keys::CASE, d.case_name);
+  for (std::size_t i = 0; i < keys::PLACES.size(); ++i) {
+    w.key(keys::PLACES[i]);
     array(w, d.places[i]);
   }
   w.end_object();
@@ -117,15 +120,15 @@ void json_case_displacements(cli::JsonWriter& w, const cli::CaseDisplacements& d
 
 void json_combined_displacements(cli::JsonWriter& w, const cli::CombinedDisplacements& d) {
   w.begin_object();
-  w.member("combination", d.combination);
-  for (std::size_t i = 0; i < cli::PLACES.size(); ++i) {
-    w.key(cli::PLACES[i]);
+  w.member(keys::COMBINATION, d.combination);
+  for (std::size_t i = 0; i < keys::PLACES.size(); ++i) {
+    w.key(keys::PLACES[i]);
     if (d.places)
       array(w, (*d.places)[i]);
     else
       w.null();
   }
-  w.key("missing_cases");
+  w.key(keys::MISSING_CASES);
   names(w, d.missing_cases);
   w.end_object();
 }
@@ -134,8 +137,8 @@ void json_supports(cli::JsonWriter& w, const std::vector<cli::Support>& list) {
   w.begin_array();
   for (const cli::Support& s : list) {
     w.begin_object();
-    w.member("node", s.node);
-    w.key("reactions");
+    w.member(keys::NODE, s.node);
+    w.key(keys::REACTIONS);
     array(w, s.reactions);
     w.end_object();
   }
@@ -144,53 +147,53 @@ void json_supports(cli::JsonWriter& w, const std::vector<cli::Support>& list) {
 
 void json_case_reactions(cli::JsonWriter& w, const cli::CaseReactions& r) {
   w.begin_object();
-  w.member("case", r.case_name);
-  w.key("supports");
+  w.member(keys::CASE, r.case_name);
+  w.key(keys::SUPPORTS);
   json_supports(w, r.supports);
   w.end_object();
 }
 
 void json_combined_reactions(cli::JsonWriter& w, const cli::CombinedReactions& r) {
   w.begin_object();
-  w.member("combination", r.combination);
-  w.key("supports");
+  w.member(keys::COMBINATION, r.combination);
+  w.key(keys::SUPPORTS);
   if (r.supports)
     json_supports(w, *r.supports);
   else
     w.null();
-  w.key("missing_cases");
+  w.key(keys::MISSING_CASES);
   names(w, r.missing_cases);
   w.end_object();
 }
 
 void json_bar_force(cli::JsonWriter& w, const cli::BarForceEntry& f) {
   w.begin_object();
-  w.member("combination", f.combination);
-  w.member("bar", f.bar);
-  w.member("N", f.N);
-  w.key("V");
+  w.member(keys::COMBINATION, f.combination);
+  w.member(keys::BAR, f.bar);
+  w.member(keys::NORMAL, f.N);
+  w.key(keys::SHEAR);
   array(w, f.V);
-  w.key("M");
+  w.key(keys::MOMENT);
   array(w, f.M);
-  w.member("bending", f.bending);
+  w.member(keys::BENDING, f.bending);
   w.end_object();
 }
 
 void json_extreme(cli::JsonWriter& w, const Extremes& e) {
   w.begin_object();
-  w.member("max", e.max);
-  w.member("max_combination", e.max_combination);
-  w.member("min", e.min);
-  w.member("min_combination", e.min_combination);
+  w.member(keys::MAX, e.max);
+  w.member(keys::MAX_COMBINATION, e.max_combination);
+  w.member(keys::MIN, e.min);
+  w.member(keys::MIN_COMBINATION, e.min_combination);
   w.end_object();
 }
 
 void json_envelope(cli::JsonWriter& w, const cli::EnvelopeEntry& e) {
   w.begin_object();
-  w.member("bar", e.bar);
-  w.key("N");
+  w.member(keys::BAR, e.bar);
+  w.key(keys::NORMAL);
   json_extreme(w, e.N);
-  for (const auto& [key, ends] : {std::pair{"V", &e.V}, std::pair{"M", &e.M}}) {
+  for (const auto& [key, ends] : {std::pair{keys::SHEAR, &e.V}, std::pair{keys::MOMENT, &e.M}}) {
     w.key(key);
     w.begin_array();
     for (const Extremes& x : *ends) json_extreme(w, x);
@@ -201,14 +204,14 @@ void json_envelope(cli::JsonWriter& w, const cli::EnvelopeEntry& e) {
 
 void json_pair(cli::JsonWriter& w, const cli::PairEntry& p) {
   w.begin_object();
-  w.key("bars");
+  w.key(keys::BARS);
   array(w, p.bars);
-  w.member("max", p.max);
-  w.member("max_bar", p.max_bar);
-  w.member("max_combination", p.max_combination);
-  w.member("min", p.min);
-  w.member("min_bar", p.min_bar);
-  w.member("min_combination", p.min_combination);
+  w.member(keys::MAX, p.max);
+  w.member(keys::MAX_BAR, p.max_bar);
+  w.member(keys::MAX_COMBINATION, p.max_combination);
+  w.member(keys::MIN, p.min);
+  w.member(keys::MIN_BAR, p.min_bar);
+  w.member(keys::MIN_COMBINATION, p.min_combination);
   w.end_object();
 }
 
@@ -219,25 +222,25 @@ void write_results_json(const cli::LoadedRun& run, std::ostream& out) {
   const RunCounts& c = run.counts();
   cli::JsonWriter w(out);
   w.begin_object();
-  w.member("format", "toval-results");
-  w.member("version", std::int64_t{1});
+  w.member(keys::FORMAT, keys::EXPORT_FORMAT);
+  w.member(keys::VERSION, std::int64_t{keys::EXPORT_VERSION});
   json_titles(w, s);
-  w.member("axis", c.XS);
-  list<cli::NodeEntry>(w, "nodes", run, cli::each_node, json_node);
-  list<cli::BarEntry>(w, "bars", run, cli::each_bar, json_bar);
+  w.member(keys::AXIS, c.XS);
+  list<cli::NodeEntry>(w, keys::NODES, run, cli::each_node, json_node);
+  list<cli::BarEntry>(w, keys::BARS, run, cli::each_bar, json_bar);
   json_cases(w, s, c);
   json_combinations(w, s);
   json_characteristic_nodes(w, s);
-  list<cli::CaseDisplacements>(w, "displacements", run, cli::each_case_displacements,
+  list<cli::CaseDisplacements>(w, keys::DISPLACEMENTS, run, cli::each_case_displacements,
                                json_case_displacements);
-  list<cli::CombinedDisplacements>(w, "combined_displacements", run, cli::each_combined_displacements,
+  list<cli::CombinedDisplacements>(w, keys::COMBINED_DISPLACEMENTS, run, cli::each_combined_displacements,
                                    json_combined_displacements);
-  list<cli::CaseReactions>(w, "reactions", run, cli::each_case_reactions, json_case_reactions);
-  list<cli::CombinedReactions>(w, "combined_reactions", run, cli::each_combined_reactions,
+  list<cli::CaseReactions>(w, keys::REACTIONS, run, cli::each_case_reactions, json_case_reactions);
+  list<cli::CombinedReactions>(w, keys::COMBINED_REACTIONS, run, cli::each_combined_reactions,
                                json_combined_reactions);
-  list<cli::BarForceEntry>(w, "bar_forces", run, cli::each_bar_force, json_bar_force);
-  list<cli::EnvelopeEntry>(w, "envelope", run, cli::each_envelope, json_envelope);
-  list<cli::PairEntry>(w, "pairs", run, cli::each_pair, json_pair);
+  list<cli::BarForceEntry>(w, keys::BAR_FORCES, run, cli::each_bar_force, json_bar_force);
+  list<cli::EnvelopeEntry>(w, keys::ENVELOPE, run, cli::each_envelope, json_envelope);
+  list<cli::PairEntry>(w, keys::PAIRS, run, cli::each_pair, json_pair);
   w.end_object();
   w.finish();
 }

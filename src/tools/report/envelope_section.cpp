@@ -2,6 +2,7 @@
 
 #include "combine/extremes.h"
 #include "report/pair_envelope.h"
+#include "tools/cli/combined_results.h"
 #include "tools/report/html_table.h"
 #include "tools/report/page_sections.h"
 
@@ -35,12 +36,10 @@ bool bends_anywhere(const Store& s, const RunCounts& c, Whole K) {
 // or, on a mirror row, the lower bar), 0 when none.
 std::vector<Cell> bar_row(const Store& s, const RunCounts& c, const PageText& t, Whole K, Whole partner) {
   std::vector<Cell> cells{whole_cell(K), partner != 0 ? whole_cell(partner) : text_cell("")};
-  const Envelope& e = s.BL10;
-  add_extreme_cells(cells, {e.R_NORMAL_MAX(K, 1), e.R_NORMAL_MAX(K, 2), e.NCOBMAX(K, 1), e.NCOBMAX(K, 2)});
-  for (const auto* table : {&s.BL9.R_CORTTE, &s.BL9.R_FLETOR})
-    for (long end = 1; end <= 2; ++end)
-      add_extreme_cells(cells,
-                        extremes(s.BL5.NCOB, [&](Whole I) { return (*table)(slot(I, c.NBAR, K), end); }));
+  const cli::BarForceEnvelope x = cli::bar_force_envelope(s, c.NBAR, K);
+  add_extreme_cells(cells, x.N);
+  for (const auto* ends : {&x.V, &x.M})
+    for (const Extremes& e : *ends) add_extreme_cells(cells, e);
   cells.push_back(text_cell(std::string(bends_anywhere(s, c, K) ? t(Text::yes) : t(Text::no))));
   return cells;
 }

@@ -9,30 +9,6 @@
 
 namespace toval::tools::report {
 
-std::string html_escaped(std::string_view text) {
-  std::string out;
-  out.reserve(text.size());
-  for (char c : text) {
-    switch (c) {
-      case '&':
-        out += "&amp;";
-        break;
-      case '<':
-        out += "&lt;";
-        break;
-      case '>':
-        out += "&gt;";
-        break;
-      case '"':
-        out += "&quot;";
-        break;
-      default:
-        out += c;
-    }
-  }
-  return out;
-}
-
 Cell real_cell(Real value, int decimals) {
   Cell cell;
   cell.kind = Cell::Kind::real;

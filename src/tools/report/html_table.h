@@ -11,11 +11,15 @@
 #include <vector>
 
 #include "store/types.h"
+#include "tools/cli/markup_text.h"
 
 namespace toval::tools::report {
 
-// Text safe inside an element or a quoted attribute.
-std::string html_escaped(std::string_view text);
+// Text safe inside an element or a quoted attribute: the one rule of the
+// page and its picture.
+inline std::string html_escaped(std::string_view text) {
+  return cli::markup_text(text);
+}
 
 // Which value of a column is its extreme.
 enum class Mark { none, largest, smallest, magnitude };

@@ -1,39 +1,136 @@
+// The words of the page, Portuguese (in the words of the fixed report)
+// beside English, one row per key in the order of Text.
 #include "tools/report/page_text.h"
-
-#include <stdexcept>
 
 namespace toval::tools::report {
 
-std::span<const CatalogueEntry> catalogue(Language language) {
-  return language == Language::en ? english_catalogue() : portuguese_catalogue();
-}
+namespace {
 
-PageText::PageText(Language language) {
-  std::array<bool, TEXT_COUNT> seen{};
-  for (const CatalogueEntry& e : catalogue(language)) {
-    const auto i = static_cast<std::size_t>(e.key);
-    if (i >= TEXT_COUNT || seen[i]) throw std::logic_error("a page text key is given twice");
-    seen[i] = true;
-    texts_[i] = e.text;
-  }
-  for (bool given : seen)
-    if (!given) throw std::logic_error("a page text key is missing from a catalogue");
-}
+constexpr cli::TextRow<Text> PAGE_TEXTS[] = {
+    {Text::lang_attribute, "pt", "en"},
+    {Text::page_title, "RELATORIO DE CALCULO", "CALCULATION REPORT"},
+    {Text::made_by, "Emitido em %1 por toval-tools %2.", "Issued on %1 by toval-tools %2."},
+    {Text::input_files_caption, "ARQUIVOS DE ENTRADA", "INPUT FILES"},
+    {Text::file_role_heading, "ARQUIVO", "FILE"},
+    {Text::file_name_heading, "NOME", "NAME"},
+    {Text::file_size_heading, "BYTES", "BYTES"},
+    {Text::file_digest_heading, "SHA-256", "SHA-256"},
+    {Text::combination_file_role, "combinações", "combinations"},
+    {Text::forces_file_role, "esforços", "forces"},
+    {Text::warnings_heading, "AVISOS DA VERIFICACAO DOS ARQUIVOS",
+     "WARNINGS FROM THE CHECK OF THE INPUT FILES"},
+    {Text::warnings_intro_one,
+     "A verificação dos arquivos de entrada (toval-tools check) encontrou 1 aviso. Os números deste "
+     "relatório podem estar errados por causa dele:",
+     "The check of the input files (toval-tools check) found 1 warning. The numbers of this report may be "
+     "wrong because of it:"},
+    {Text::warnings_intro_many,
+     "A verificação dos arquivos de entrada (toval-tools check) encontrou %1 avisos. Os números deste "
+     "relatório podem estar errados por causa deles:",
+     "The check of the input files (toval-tools check) found %1 warnings. The numbers of this report may be "
+     "wrong because of them:"},
+    {Text::picture_heading, "PORTICO", "FRAME"},
+    {Text::picture_caption,
+     "O pórtico em escala, com o eixo de simetria, os pares simétricos, os nós característicos E, C e D e a "
+     "envoltória do esforço normal (azul: tração; vermelho: compressão).",
+     "The frame to scale, with the symmetry axis, the mirror pairs, the characteristic nodes E, C and D and "
+     "the envelope of normal force (blue: tension; red: compression)."},
+    {Text::combinations_heading, "COMBINACOES", "COMBINATIONS"},
+    {Text::cases_caption, "CASOS DE CARREGAMENTO", "LOAD CASES"},
+    {Text::case_number_heading, "C", "C"},
+    {Text::case_name_heading, "CARREGAMENTO", "LOAD CASE"},
+    {Text::combinations_caption, "COMBINACOES - ELEMENTOS BARRA", "COMBINATIONS - BAR ELEMENTS"},
+    {Text::combination_heading, "COMBINACAO", "COMBINATION"},
+    {Text::multiplier_heading, "MULTIPLICADOR", "MULTIPLIER"},
+    {Text::marking_note,
+     "Em cada coluna, o valor extremo está destacado; ao lado de cada máximo e mínimo, a combinação (C) que "
+     "o determina.",
+     "In every column the extreme value is marked; beside every maximum and minimum stands the combination "
+     "(C) that governs it."},
+    {Text::envelope_heading, "ENVOLTORIA DOS ESFORCOS POR BARRA", "ENVELOPE OF BAR FORCES"},
+    {Text::envelope_intro,
+     "Esforço normal, cortante e fletor em cada extremidade da barra, máximo e mínimo sobre todas as "
+     "combinações. Cada barra com barra simétrica vem seguida dela (SMT), como no relatório fixo.",
+     "Normal force, shear and moment at each end of the bar, largest and smallest over all combinations. "
+     "Every bar with a mirror bar is followed by it (SMT), as in the fixed report."},
+    {Text::envelope_caption, "ENVOLTORIA - ESFORCOS NORMAL CORTANTE FLETOR",
+     "ENVELOPE - NORMAL FORCE, SHEAR, MOMENT"},
+    {Text::bar_heading, "BARRA", "BAR"},
+    {Text::mirror_heading, "SMT", "SMT"},
+    {Text::normal_group, "NORMAL N", "NORMAL N"},
+    {Text::shear_start_group, "CORTANTE Vi", "SHEAR Vi"},
+    {Text::shear_end_group, "CORTANTE Vf", "SHEAR Vf"},
+    {Text::moment_start_group, "FLETOR Mi", "MOMENT Mi"},
+    {Text::moment_end_group, "FLETOR Mf", "MOMENT Mf"},
+    {Text::max_heading, "MAX", "MAX"},
+    {Text::min_heading, "MIN", "MIN"},
+    {Text::governing_heading, "C", "C"},
+    {Text::bending_flag_heading, "FLEXAO", "BENDING"},
+    {Text::yes, "sim", "yes"},
+    {Text::no, "não", "no"},
+    {Text::pairs_caption, "PARES SIMETRICOS - ENVOLTORIA DO ESFORCO NORMAL (BARRA QUE DETERMINA)",
+     "MIRROR PAIRS - ENVELOPE OF NORMAL FORCE (GOVERNING BAR)"},
+    {Text::governing_bar_heading, "BARRA", "BAR"},
+    {Text::no_pairs, "Nenhuma barra tem barra simétrica.", "No bar has a mirror bar."},
+    {Text::reactions_heading, "REACOES", "REACTIONS"},
+    {Text::reaction_envelope_caption, "ENVOLTORIA DAS REACOES COMBINADAS - FUNDACOES",
+     "ENVELOPE OF COMBINED REACTIONS - FOUNDATIONS"},
+    {Text::node_heading, "NO", "NODE"},
+    {Text::component_heading, "REACAO", "REACTION"},
+    {Text::reaction_1, "REACAO 1", "REACTION 1"},
+    {Text::reaction_2, "REACAO 2", "REACTION 2"},
+    {Text::reaction_3, "REACAO 3", "REACTION 3"},
+    {Text::reactions_caption, "REACOES - CASOS DE CARREGAMENTO", "REACTIONS - LOAD CASES"},
+    {Text::combined_reactions_caption, "REACOES - COMBINACAO %1", "REACTIONS - COMBINATION %1"},
+    {Text::missing, "ausente", "missing"},
+    {Text::missing_reason,
+     "Sem valores: %1 não está na lista de casos do arquivo de combinações, e os deslocamentos e reações dos "
+     "casos só são lidos para os casos da lista.",
+     "No values: %1 is not in the case list of the combination file, and the displacements and reactions of "
+     "cases are read only for the listed cases."},
+    {Text::no_supports, "O pórtico não tem apoios.", "The frame has no supports."},
+    {Text::displacements_heading, "DESLOCAMENTOS DOS NOS CARACTERISTICOS",
+     "DISPLACEMENTS OF THE CHARACTERISTIC NODES"},
+    {Text::displacements_caption, "DESLOCAMENTOS - CASOS DE CARREGAMENTO", "DISPLACEMENTS - LOAD CASES"},
+    {Text::combined_displacements_caption, "DESLOCAMENTOS - COMBINACOES", "DISPLACEMENTS - COMBINATIONS"},
+    {Text::place_heading, "POSICAO", "PLACE"},
+    {Text::left_place, "E", "E"},
+    {Text::axis_place, "C", "C"},
+    {Text::right_place, "D", "D"},
+    {Text::dx_heading, "DX", "DX"},
+    {Text::dy_heading, "DY", "DY"},
+    {Text::dz_heading, "DZ", "DZ"},
+    {Text::axis_mean, "média %1/%2", "mean %1/%2"},
+    {Text::bending_heading, "BARRAS EM FLEXAO", "BARS IN BENDING"},
+    {Text::bending_intro,
+     "Por combinação, as barras em que o momento de uma extremidade passa de um décimo do esforço normal, "
+     "como na tabela de barras-chapa do relatório fixo: a linha da barra termina com seu comprimento L, a da "
+     "barra simétrica (SMT) com a propriedade P da barra.",
+     "Per combination, the bars in which an end moment exceeds a tenth of the normal force, as the fixed "
+     "report's frame-bar table lists them: the bar's row ends with its length L, the mirror bar's (SMT) with "
+     "the bar's property P."},
+    {Text::bending_caption, "ESFORCOS NORMAL CORTANTE FLETOR: ELEMENTOS BARRA-CHAPA - COMBINACAO %1",
+     "NORMAL FORCE, SHEAR, MOMENT: FRAME BARS - COMBINATION %1"},
+    {Text::bending_summary, "COMBINACAO %1: %2 barra(s) em flexão", "COMBINATION %1: %2 bar(s) in bending"},
+    {Text::no_bending, "Nenhuma barra em flexão em nenhuma combinação.",
+     "No bar is in bending in any combination."},
+    {Text::packed_note,
+     "As linhas desta tabela vêm comprimidas na página e o navegador as abre com a tabela; sem scripts, a "
+     "tabela bar_forces da exportação traz os mesmos valores.",
+     "This table's rows are packed in the page and the browser unfolds them when the table is opened; "
+     "without scripts, the export's bar_forces table holds the same values."},
+    {Text::ni_heading, "Ni", "Ni"},
+    {Text::vi_heading, "Vi", "Vi"},
+    {Text::mi_heading, "Mi", "Mi"},
+    {Text::nf_heading, "Nf", "Nf"},
+    {Text::vf_heading, "Vf", "Vf"},
+    {Text::mf_heading, "Mf", "Mf"},
+    {Text::length_property_heading, "L / P", "L / P"},
+};
+static_assert(cli::covers_every_key(PAGE_TEXTS));
 
-std::string PageText::format(Text key, std::initializer_list<std::string_view> args) const {
-  const std::string_view pattern = (*this)(key);
-  std::string out;
-  for (std::size_t i = 0; i < pattern.size(); ++i) {
-    const char c = pattern[i];
-    if (c == '%' && i + 1 < pattern.size() && pattern[i + 1] >= '1' && pattern[i + 1] <= '9') {
-      const auto n = static_cast<std::size_t>(pattern[i + 1] - '1');
-      if (n < args.size()) out += *(args.begin() + n);
-      ++i;
-      continue;
-    }
-    out += c;
-  }
-  return out;
-}
+}  // namespace
+
+PageText::PageText(Language language) : Catalogue(PAGE_TEXTS, language) {}
 
 }  // namespace toval::tools::report

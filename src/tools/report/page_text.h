@@ -1,15 +1,9 @@
 // The words of the report page. Every text the page shows comes from the
-// catalogue of its language (page_text_pt.cpp, page_text_en.cpp); code names
-// a text by its key only.
+// page's catalogue (page_text.cpp: each key's Portuguese and English side by
+// side); code names a text by its key only.
 #pragma once
 
-#include <array>
-#include <initializer_list>
-#include <span>
-#include <string>
-#include <string_view>
-
-#include "tools/cli/language.h"
+#include "tools/cli/catalogue.h"
 
 namespace toval::tools::report {
 
@@ -97,30 +91,10 @@ enum class Text {
   count  // not a text: the number of keys
 };
 
-constexpr std::size_t TEXT_COUNT = static_cast<std::size_t>(Text::count);
-
-struct CatalogueEntry {
-  Text key;
-  std::string_view text;
-};
-
-// The catalogue of a language, in any order; each key once.
-std::span<const CatalogueEntry> catalogue(Language language);
-std::span<const CatalogueEntry> portuguese_catalogue();  // page_text_pt.cpp
-std::span<const CatalogueEntry> english_catalogue();     // page_text_en.cpp
-
-// A language's texts by key.
-class PageText {
+// The page's texts in one language.
+class PageText : public cli::Catalogue<Text> {
  public:
-  // A catalogue that lacks a key, or holds one twice, is a fault of the
-  // program: std::logic_error.
   explicit PageText(Language language);
-  std::string_view operator()(Text key) const { return texts_[static_cast<std::size_t>(key)]; }
-  // The text with %1, %2, ... replaced by the arguments.
-  std::string format(Text key, std::initializer_list<std::string_view> args) const;
-
- private:
-  std::array<std::string_view, TEXT_COUNT> texts_{};
 };
 
 }  // namespace toval::tools::report

@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "tools/cli/catalogue.h"
 #include "tools/cli/loaded_run.h"
 #include "tools/cli/options.h"
 #include "tools/cli/output_file.h"
@@ -51,18 +52,12 @@ constexpr std::string_view HELP =
     "  2  the command line is wrong\n";
 
 constexpr cli::OptionDefinition OPTIONS[] = {
-    {"output", 'o', true, "FILE.html"},
-    {"lang", '\0', true, "pt|en"},
+    cli::output_option("FILE.html"),
+    cli::LANGUAGE_OPTION,
     {"office", '\0', true, "TEXT"},
 };
 
 constexpr std::string_view POSITIONALS[] = {"COMBINATION_FILE", "FORCES_FILE"};
-
-Language language(const std::optional<std::string>& given) {
-  if (!given || *given == "pt") return Language::pt;
-  if (*given == "en") return Language::en;
-  throw cli::UsageError("bad value '" + *given + "' for --lang (pt or en)");
-}
 
 // Runs the steps once, under the check's watch when it is offered: the one
 // run gives the page's results and its warnings. A fault that ends the run
@@ -81,11 +76,9 @@ int run_report(std::span<const std::string> args, const cli::Services& services)
   cli::Options options(OPTIONS, args);
   options.expect_positionals(POSITIONALS);
   PageRequest request;
-  request.language = language(options.value("lang"));
+  request.language = cli::language_option(options);
   request.office = options.value("office").value_or("");
-  const std::string target = options.value("output").value_or("");
-  if (options.has("output") && target.empty())
-    throw cli::UsageError("bad value '' for -o (a file name, or - for standard output)");
+  const std::string target = cli::output_target(options);
 
   const std::array<std::string, 2> inputs{options.positionals()[0], options.positionals()[1]};
   cli::refuse_input_as_output(target, inputs);

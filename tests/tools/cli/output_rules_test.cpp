@@ -132,3 +132,44 @@ TEST(ToolsOutput, AWriteFailureIsAFailureWithAMessage) {
 
 }  // namespace
 }  // namespace toval::testing
+
+namespace toval::testing {
+namespace {
+
+// One reading of -o for every subcommand: an empty name, in either written
+// form, is a usage error (status 2) and nothing is written, not even to
+// standard output.
+TEST(ToolsOutput, EverySubcommandRefusesAnEmptyOutputName) {
+  TempDir dir;
+  copy_example(dir);
+  dir.write("rules.toml", "");
+  const std::vector<std::vector<std::string>> commands{
+      {"export", "GALPAO.CMB", "GALPAO.ESF"},
+      {"draw", "GALPAO.CMB", "GALPAO.ESF"},
+      {"check", "GALPAO.CMB", "GALPAO.ESF"},
+      {"report", "GALPAO.CMB", "GALPAO.ESF"},
+      {"diff", "GALPAO.CMB", "GALPAO.ESF", "GALPAO.CMB", "GALPAO.ESF"},
+      {"combinations", "rules.toml"}};
+  for (const std::vector<std::string>& command : commands) {
+    for (const std::vector<std::string>& empty :
+         {std::vector<std::string>{"-o", ""}, std::vector<std::string>{"--output="}}) {
+      std::vector<std::string> args{command[0]};
+      args.insert(args.end(), empty.begin(), empty.end());
+      args.insert(args.end(), command.begin() + 1, command.end());
+      const RunResult r = run_tools(dir.path(), args);
+      EXPECT_EQ(r.status, 2) << command[0] << " " << empty[0];
+      EXPECT_EQ(r.out, "") << command[0];
+      EXPECT_EQ(r.err.rfind("toval-tools: bad value '' for -o (a file name, or - for standard output)\n"
+                            "usage: toval-tools " +
+                                command[0] + " ",
+                            0),
+                0u)
+          << r.err;
+    }
+  }
+  EXPECT_EQ(directory_names(dir.path()),
+            (std::vector<std::string>{"GALPAO.CMB", "GALPAO.ESF", "rules.toml"}));
+}
+
+}  // namespace
+}  // namespace toval::testing
