@@ -1,8 +1,8 @@
 #include "tools/diff/diff_command.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
-#include <sstream>
 #include <vector>
 
 #include "tools/cli/catalogue.h"
@@ -27,17 +27,22 @@ constexpr std::string_view HELP =
     "\n"
     "Compares two revisions of a frame: two exports (files written by `toval-tools export\n"
     "--format json`), or two runs, each given by its combination file and forces file.\n"
-    "Nodes, bars and combinations are matched by number, cases by name, supports by node.\n"
+    "Nodes and bars are matched by number, cases by name, supports by node; combinations\n"
+    "by what they are: the same set and terms (in any order), else the same name in the\n"
+    "set, else the same number in the set. A new number alone is no change.\n"
     "\n"
-    "It lists the structural changes (nodes, bars, cases and combinations added, removed\n"
+    "It opens with a summary per set of the largest changes of the envelopes' extremes,\n"
+    "then lists the structural changes (nodes, bars, cases and combinations added, removed\n"
     "or changed; the symmetry axis, the mirror pairs, the characteristic nodes), then the\n"
-    "results that changed: the envelope of every bar (N, V and M at both ends, max and min,\n"
-    "with the governing combinations), the combined reactions, the combined displacements\n"
-    "of the characteristic nodes, and the bending flag of each combination and bar.\n"
+    "results that changed, set by set: the envelope of every bar (N, V and M at both ends,\n"
+    "max and min, with the governing combinations), the envelope of the reactions, the\n"
+    "combined reactions, the combined displacements of the characteristic nodes, and the\n"
+    "bending flag of each combination and bar.\n"
     "\n"
     "A value counts as changed when |new - old| exceeds REL x max(|old|, |new|) and also\n"
-    "REL x the largest magnitude of that quantity in OLD; another governing combination\n"
-    "always counts.\n"
+    "REL x the largest magnitude of the same quantity at the same member (bar end, support,\n"
+    "node) over every combination of both revisions. A governing combination counts as\n"
+    "changed when the old one's match no longer gives the extreme, whatever the values.\n"
     "\n"
     "options:\n"
     "  --format text|json  text (the default): a listing for people; json: a document\n"
@@ -105,6 +110,25 @@ std::string export_text(const std::string& path) {
   return cli::file_text(path, "the export cannot be opened for reading", "the export cannot be read");
 }
 
+// The pairs that both revisions have, for the listing's pair lines.
+std::vector<std::array<long long, 2>> common_pairs(const ExportedRun& o, const ExportedRun& n) {
+  std::vector<std::array<long long, 2>> pairs;
+  for (const auto& p : n.pairs)
+    if (p[0] != p[1] && std::find(o.pairs.begin(), o.pairs.end(), p) != o.pairs.end()) pairs.push_back(p);
+  return pairs;
+}
+
+Changes compare(const ExportedRun& o, const ExportedRun& n, double rel) {
+  const CombinationMatch match = match_combinations(o, n);
+  Changes changes;
+  changes.structure = structure_changes(o, n, match);
+  changes.results = result_changes(o, n, match, rel);
+  for (const auto& [number, c] : o.combinations) changes.old_names[number] = c.name;
+  for (const auto& [number, c] : n.combinations) changes.new_names[number] = c.name;
+  changes.pairs = common_pairs(o, n);
+  return changes;
+}
+
 int run_diff(std::span<const std::string> args, const cli::Services&) {
   const Request r = parse_request(args);
   cli::refuse_input_as_output(r.target, r.inputs);
@@ -116,9 +140,7 @@ int run_diff(std::span<const std::string> args, const cli::Services&) {
     old_run = run_results(cli::LoadedRun(r.inputs[0], r.inputs[1]));
     new_run = run_results(cli::LoadedRun(r.inputs[2], r.inputs[3]));
   }
-  Changes changes;
-  changes.structure = structure_changes(old_run, new_run);
-  changes.results = result_changes(old_run, new_run, r.tolerance);
+  const Changes changes = compare(old_run, new_run, r.tolerance);
   cli::write_output(r.target,
                     r.json ? diff_json(changes, r.tolerance) : diff_text(changes, r.tolerance, r.language));
   return changes.empty() ? 0 : 1;

@@ -10,33 +10,51 @@ namespace {
 
 using Json = nlohmann::ordered_json;
 
+Json set_key(const ResultChange& c) {
+  return c.set.empty() ? Json(nullptr) : Json(c.set);
+}
+
+// An envelope's extreme: its key, the values and the governing combinations.
+Json extreme_entry(const ResultChange& c, Json key) {
+  Json entry = {{"table", c.table == ResultTable::envelope ? "envelope" : "reaction_envelope"},
+                {"set", set_key(c)}};
+  for (auto it = key.begin(); it != key.end(); ++it) entry[it.key()] = *it;
+  entry["bound"] = c.bound == 0 ? "max" : "min";
+  entry["old"] = c.old_value;
+  entry["new"] = c.new_value;
+  entry["old_combination"] = c.old_combination;
+  entry["new_combination"] = c.new_combination;
+  entry["governing_changed"] = c.governing_changed;
+  return entry;
+}
+
+// A combined value's entry: the combination by its new number, and by its
+// old one where that differs.
+Json combined_entry(const char* table, const ResultChange& c, Json rest) {
+  Json entry = {{"table", table}, {"set", set_key(c)}, {"combination", c.combination}};
+  if (c.old_combination != c.combination) entry["old_combination"] = c.old_combination;
+  for (auto it = rest.begin(); it != rest.end(); ++it) entry[it.key()] = *it;
+  return entry;
+}
+
 Json change_entry(const ResultChange& c) {
   switch (c.table) {
     case ResultTable::envelope:
-      return {{"table", "envelope"},
-              {"bar", c.bar},
-              {"quantity", ENVELOPE_QUANTITIES[c.quantity]},
-              {"bound", c.bound == 0 ? "max" : "min"},
-              {"old", c.old_value},
-              {"new", c.new_value},
-              {"old_combination", c.old_combination},
-              {"new_combination", c.new_combination}};
+      return extreme_entry(c, {{"bar", c.bar}, {"quantity", ENVELOPE_QUANTITIES[c.quantity]}});
+    case ResultTable::reaction_envelope:
+      return extreme_entry(c, {{"node", c.node}, {"component", c.quantity}});
     case ResultTable::combined_reactions:
-      return {{"table", "combined_reactions"}, {"combination", c.combination}, {"node", c.node},
-              {"component", c.quantity},       {"old", c.old_value},           {"new", c.new_value}};
+      return combined_entry(
+          "combined_reactions", c,
+          {{"node", c.node}, {"component", c.quantity}, {"old", c.old_value}, {"new", c.new_value}});
     case ResultTable::combined_displacements:
-      return {{"table", "combined_displacements"},
-              {"combination", c.combination},
-              {"node", cli::keys::PLACES[static_cast<std::size_t>(c.place)]},
-              {"component", c.quantity},
-              {"old", c.old_value},
-              {"new", c.new_value}};
+      return combined_entry("combined_displacements", c,
+                            {{"node", cli::keys::PLACES[static_cast<std::size_t>(c.place)]},
+                             {"component", c.quantity},
+                             {"old", c.old_value},
+                             {"new", c.new_value}});
     case ResultTable::bending:
-      return {{"table", "bending"},
-              {"combination", c.combination},
-              {"bar", c.bar},
-              {"old", c.old_flag},
-              {"new", c.new_flag}};
+      return combined_entry("bending", c, {{"bar", c.bar}, {"old", c.old_flag}, {"new", c.new_flag}});
   }
   return nullptr;
 }

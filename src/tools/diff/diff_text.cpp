@@ -1,12 +1,12 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
-#include <limits>
 
 #include "tools/cli/catalogue.h"
 #include "tools/cli/export_keys.h"
 #include "tools/cli/exported_values.h"
 #include "tools/diff/diff_output.h"
+#include "tools/diff/listed_lines.h"
 
 namespace toval::tools::diff {
 
@@ -66,6 +66,19 @@ enum class ListingWord {
   yes,
   no,
   from_zero,
+  // The summary of design values, the sets, the reactions' envelope.
+  reaction_envelope_table,
+  counts,
+  largest_of,  // %1 lines of %2 changes
+  member_head,
+  bar_member,   // %1
+  pair_member,  // %1/%2: a mirror pair told on one line
+  node_member,  // %1
+  renumbered,   // %1: a combination's old number where it differs
+  set_uls,
+  set_sls_characteristic,
+  set_sls_frequent,
+  set_sls_quasi_permanent,
   count  // not a word: the number of keys
 };
 
@@ -121,6 +134,19 @@ constexpr cli::TextRow<ListingWord> WORDS[] = {
     {ListingWord::yes, "sim", "yes"},
     {ListingWord::no, "nao", "no"},
     {ListingWord::from_zero, "de zero", "from zero"},
+    {ListingWord::reaction_envelope_table, "ENVOLTORIA DAS REACOES", "ENVELOPE OF REACTIONS"},
+    {ListingWord::counts, "CONTAGEM POR TABELA", "COUNT BY TABLE"},
+    {ListingWord::largest_of, "as %1 maiores de %2 alteracoes", "the %1 largest of %2 changes"},
+    {ListingWord::member_head, "membro", "member"},
+    {ListingWord::bar_member, "barra %1", "bar %1"},
+    {ListingWord::pair_member, "barras %1/%2", "bars %1/%2"},
+    {ListingWord::node_member, "no %1", "node %1"},
+    {ListingWord::renumbered, "antes %1", "was %1"},
+    // The sets by the labels that the combination files' header records carry.
+    {ListingWord::set_uls, "ELU", "ULS"},
+    {ListingWord::set_sls_characteristic, "ELS CARACTERISTICA", "SLS CHARACTERISTIC"},
+    {ListingWord::set_sls_frequent, "ELS FREQUENTE", "SLS FREQUENT"},
+    {ListingWord::set_sls_quasi_permanent, "ELS QUASE PERMANENTE", "SLS QUASI-PERMANENT"},
 };
 static_assert(cli::covers_every_key(WORDS));
 
@@ -140,8 +166,6 @@ constexpr Kind KINDS[] = {
     {cli::keys::COMBINATION, ListingWord::combination_name, ListingWord::combination_added,
      ListingWord::combination_removed}};
 
-constexpr ListingWord TABLES[] = {ListingWord::envelope_table, ListingWord::reactions_table,
-                                  ListingWord::displacements_table, ListingWord::bending_table};
 constexpr ListingWord PLACE_WORDS[] = {ListingWord::left_place, ListingWord::axis_place,
                                        ListingWord::right_place};
 
@@ -154,10 +178,6 @@ std::string value_text(const Json& v) {
   if (v.is_string()) return v.get<std::string>();
   if (v.is_null()) return "-";
   return v.dump();
-}
-
-std::string value_text(double v) {
-  return cli::real_text(static_cast<Real>(v));
 }
 
 std::string printed(const char* format, double v) {
@@ -199,7 +219,11 @@ std::vector<std::pair<std::string, std::string>> parts(const ListingWords& w, co
     return {{std::string(w(ListingWord::bar_nodes)), value_text(e[START]) + "-" + value_text(e[END])},
             {std::string(w(ListingWord::property)), value_text(e[PROPERTY])},
             {std::string(w(ListingWord::length)), value_text(e[LENGTH])}};
-  if (what == COMBINATION) return {{"", terms_text(w, e)}};
+  if (what == COMBINATION) {
+    const std::string name = e.contains("name") && e["name"].is_string() ? e["name"].get<std::string>() : "";
+    if (name.empty()) return {{"", terms_text(w, e)}};
+    return {{"", name}, {"", terms_text(w, e)}};
+  }
   return {};
 }
 
@@ -232,9 +256,16 @@ std::string change_line(std::string_view name, const std::string& before, const 
   return "  " + std::string(name) + ": " + before + " -> " + after + "\n";
 }
 
+// A combination matched under another number names its old one.
+std::string old_number(const ListingWords& w, const StructureChange& s) {
+  if (s.what != cli::keys::COMBINATION || s.old_value.is_null() || s.new_value.is_null()) return "";
+  const Json& number = s.old_value[cli::keys::COMBINATION];
+  return number == s.key ? "" : " (" + w.format(ListingWord::renumbered, {value_text(number)}) + ")";
+}
+
 std::string structure_line(const ListingWords& w, const StructureChange& s) {
   if (const Kind* k = kind_of(s.what)) {
-    const std::string head = "  " + std::string(w(k->name)) + " " + value_text(s.key);
+    const std::string head = "  " + std::string(w(k->name)) + " " + value_text(s.key) + old_number(w, s);
     if (s.old_value.is_null() || s.new_value.is_null()) {
       const Json& present = s.old_value.is_null() ? s.new_value : s.old_value;
       const std::string told =
@@ -269,13 +300,6 @@ std::string row(std::initializer_list<std::pair<std::string_view, int>> cells) {
   return line + "\n";
 }
 
-// |new - old| / |old|, infinite for a value that left zero.
-double relative_change(const ResultChange& c) {
-  const double change = std::fabs(c.new_value - c.old_value);
-  if (change == 0) return 0;
-  return c.old_value == 0 ? std::numeric_limits<double>::infinity() : change / std::fabs(c.old_value);
-}
-
 std::string per_cent(const ListingWords& w, const ResultChange& c) {
   if (c.old_value == 0 && c.new_value != 0) return std::string(w(ListingWord::from_zero));
   return printed("%+.2f",
@@ -284,28 +308,95 @@ std::string per_cent(const ListingWords& w, const ResultChange& c) {
 
 constexpr int VALUE = 15, PER_CENT = 9;
 
-std::string table_head(const ListingWords& w, ResultTable table) {
+// A set as a heading names it ("ELU", "SLS FREQUENT"); another key as it
+// is; empty for the combinations in no set.
+std::string set_title(const ListingWords& w, const std::string& set) {
+  static constexpr std::pair<const char*, ListingWord> KEYS[] = {
+      {"uls", ListingWord::set_uls},
+      {"sls_characteristic", ListingWord::set_sls_characteristic},
+      {"sls_frequent", ListingWord::set_sls_frequent},
+      {"sls_quasi_permanent", ListingWord::set_sls_quasi_permanent}};
+  for (const auto& [key, word] : KEYS)
+    if (set == key) return std::string(w(word));
+  return set;
+}
+
+// What the listing needs besides the changes.
+struct Listing {
+  const ListingWords& w;
+  const Changes& changes;
+};
+
+// Old, new, change and per cent of a valued change, with its table's decimals.
+struct Values {
+  std::string old_text, new_text, change, rel;
+};
+
+Values values(const Listing& l, const ResultChange& c) {
+  const int d = decimals_of(c.table);
+  return {fixed_text(c.old_value, d), fixed_text(c.new_value, d),
+          fixed_text(c.new_value - c.old_value, d, true), per_cent(l.w, c)};
+}
+
+std::string title(const Listing& l, ResultTable table) {
   switch (table) {
     case ResultTable::envelope:
-      return row({{w(ListingWord::bar_head), 6},
-                  {w(ListingWord::force_head), -5},
-                  {w(ListingWord::bound_head), -5},
-                  {w(ListingWord::old_head), VALUE},
-                  {w(ListingWord::new_head), VALUE},
-                  {w(ListingWord::change_head), VALUE},
-                  {w(ListingWord::relative_head), PER_CENT},
-                  {w(ListingWord::governing_head), -1}});
+      return std::string(l.w(ListingWord::envelope_table));
+    case ResultTable::reaction_envelope:
+      return std::string(l.w(ListingWord::reaction_envelope_table));
     case ResultTable::combined_reactions:
-      return row({{w(ListingWord::combination_head), 5},
-                  {w(ListingWord::node_head), 6},
-                  {w(ListingWord::component_head), 5},
-                  {w(ListingWord::old_head), VALUE},
-                  {w(ListingWord::new_head), VALUE},
-                  {w(ListingWord::change_head), VALUE},
-                  {w(ListingWord::relative_head), PER_CENT}});
+      return std::string(l.w(ListingWord::reactions_table));
+    case ResultTable::combined_displacements:
+      return std::string(l.w(ListingWord::displacements_table));
+    case ResultTable::bending:
+      return std::string(l.w(ListingWord::bending_table));
+  }
+  return {};
+}
+
+std::string with_set(const Listing& l, std::string heading, const std::string& set) {
+  const std::string name = set_title(l.w, set);
+  return name.empty() ? heading : heading + " - " + name;
+}
+
+// "4 -> 1" where the governing combination changed; in the summary with
+// the new one's name.
+std::string governing(const Listing& l, const ResultChange& c, bool named) {
+  if (!c.governing_changed) return "";
+  std::string text = std::to_string(c.old_combination) + " -> " + std::to_string(c.new_combination);
+  const auto name = l.changes.new_names.find(c.new_combination);
+  if (named && name != l.changes.new_names.end() && !name->second.empty()) text += " " + name->second;
+  return text;
+}
+
+std::string renumbered(const Listing& l, const ResultChange& c) {
+  if (c.old_combination == c.combination) return "";
+  return "(" + l.w.format(ListingWord::renumbered, {std::to_string(c.old_combination)}) + ")";
+}
+
+std::string bar_text(const ListedLine& line) {
+  const std::string bar = std::to_string(line.change.bar);
+  return line.partner == 0 ? bar : bar + "/" + std::to_string(line.partner);
+}
+
+std::string table_head(const Listing& l, ResultTable table) {
+  const ListingWords& w = l.w;
+  switch (table) {
+    case ResultTable::envelope:
+    case ResultTable::reaction_envelope:
+      return row(
+          {{w(table == ResultTable::envelope ? ListingWord::bar_head : ListingWord::node_head), 7},
+           {w(table == ResultTable::envelope ? ListingWord::force_head : ListingWord::component_head), -5},
+           {w(ListingWord::bound_head), -5},
+           {w(ListingWord::old_head), VALUE},
+           {w(ListingWord::new_head), VALUE},
+           {w(ListingWord::change_head), VALUE},
+           {w(ListingWord::relative_head), PER_CENT},
+           {w(ListingWord::governing_head), -1}});
+    case ResultTable::combined_reactions:
     case ResultTable::combined_displacements:
       return row({{w(ListingWord::combination_head), 5},
-                  {w(ListingWord::node_head), -8},
+                  {w(ListingWord::node_head), table == ResultTable::combined_reactions ? 6 : -8},
                   {w(ListingWord::component_head), 5},
                   {w(ListingWord::old_head), VALUE},
                   {w(ListingWord::new_head), VALUE},
@@ -320,46 +411,40 @@ std::string table_head(const ListingWords& w, ResultTable table) {
   return {};
 }
 
-std::string table_line(const ListingWords& w, const ResultChange& c) {
-  const std::string old_text = value_text(c.old_value), new_text = value_text(c.new_value);
-  const std::string change = printed("%+.7g", c.new_value - c.old_value), rel = per_cent(w, c);
-  const std::string combination = std::to_string(c.combination), quantity = std::to_string(c.quantity);
+std::string table_line(const Listing& l, const ListedLine& line) {
+  const ResultChange& c = line.change;
+  const Values v = values(l, c);
   switch (c.table) {
-    case ResultTable::envelope: {
-      const std::string governing =
-          c.old_combination == c.new_combination
-              ? std::string()
-              : std::to_string(c.old_combination) + " -> " + std::to_string(c.new_combination);
-      return row({{std::to_string(c.bar), 6},
-                  {ENVELOPE_QUANTITIES[c.quantity], -5},
-                  {BOUNDS[c.bound], -5},
-                  {old_text, VALUE},
-                  {new_text, VALUE},
-                  {change, VALUE},
-                  {rel, PER_CENT},
-                  {governing, -1}});
-    }
+    case ResultTable::envelope:
+    case ResultTable::reaction_envelope:
+      return row(
+          {{c.table == ResultTable::envelope ? bar_text(line) : std::to_string(c.node), 7},
+           {c.table == ResultTable::envelope ? ENVELOPE_QUANTITIES[c.quantity] : std::to_string(c.quantity),
+            -5},
+           {BOUNDS[c.bound], -5},
+           {v.old_text, VALUE},
+           {v.new_text, VALUE},
+           {v.change, VALUE},
+           {v.rel, PER_CENT},
+           {governing(l, c, false), -1}});
     case ResultTable::combined_reactions:
-      return row({{combination, 5},
-                  {std::to_string(c.node), 6},
-                  {quantity, 5},
-                  {old_text, VALUE},
-                  {new_text, VALUE},
-                  {change, VALUE},
-                  {rel, PER_CENT}});
     case ResultTable::combined_displacements:
-      return row({{combination, 5},
-                  {w(PLACE_WORDS[c.place]), -8},
-                  {quantity, 5},
-                  {old_text, VALUE},
-                  {new_text, VALUE},
-                  {change, VALUE},
-                  {rel, PER_CENT}});
+      return row({{std::to_string(c.combination), 5},
+                  {c.table == ResultTable::combined_reactions ? std::to_string(c.node)
+                                                              : std::string(l.w(PLACE_WORDS[c.place])),
+                   c.table == ResultTable::combined_reactions ? 6 : -8},
+                  {std::to_string(c.quantity), 5},
+                  {v.old_text, VALUE},
+                  {v.new_text, VALUE},
+                  {v.change, VALUE},
+                  {v.rel, PER_CENT},
+                  {renumbered(l, c), -1}});
     case ResultTable::bending:
-      return row({{combination, 5},
+      return row({{std::to_string(c.combination), 5},
                   {std::to_string(c.bar), 6},
-                  {w(c.old_flag ? ListingWord::yes : ListingWord::no), 6},
-                  {w(c.new_flag ? ListingWord::yes : ListingWord::no), 6}});
+                  {l.w(c.old_flag ? ListingWord::yes : ListingWord::no), 6},
+                  {l.w(c.new_flag ? ListingWord::yes : ListingWord::no), 6},
+                  {renumbered(l, c), -1}});
   }
   return {};
 }
@@ -375,36 +460,109 @@ std::string summary_line(std::string_view name, std::size_t n) {
   return line + count + "\n";
 }
 
+// The sets that the changes name, in the listing's order.
+std::vector<std::string> sets_of(const Changes& changes) {
+  std::vector<std::string> sets;
+  for (const ResultChange& c : changes.results)
+    if (std::find(sets.begin(), sets.end(), c.set) == sets.end()) sets.push_back(c.set);
+  std::sort(sets.begin(), sets.end(), set_before);
+  return sets;
+}
+
+std::vector<ResultChange> of(const Changes& changes, ResultTable table, const std::string& set) {
+  std::vector<ResultChange> out;
+  for (const ResultChange& c : changes.results)
+    if (c.table == table && c.set == set) out.push_back(c);
+  return out;
+}
+
+constexpr std::size_t SUMMARY_LINES = 20;
+
+std::string design_line(const Listing& l, const ListedLine& line) {
+  const ResultChange& c = line.change;
+  const bool bar = c.table == ResultTable::envelope;
+  const std::string member =
+      bar ? (line.partner == 0 ? l.w.format(ListingWord::bar_member, {std::to_string(c.bar)})
+                               : l.w.format(ListingWord::pair_member,
+                                            {std::to_string(c.bar), std::to_string(line.partner)}))
+          : l.w.format(ListingWord::node_member, {std::to_string(c.node)});
+  const Values v = values(l, c);
+  return row({{member, -14},
+              {bar ? ENVELOPE_QUANTITIES[c.quantity] : "R" + std::to_string(c.quantity), -5},
+              {BOUNDS[c.bound], -5},
+              {v.old_text, VALUE},
+              {v.new_text, VALUE},
+              {v.change, VALUE},
+              {v.rel, PER_CENT},
+              {governing(l, c, true), -1}});
+}
+
+// A set's largest changes of its envelopes' extremes, the heaviest first.
+std::string set_summary(const Listing& l, const std::string& set) {
+  std::vector<ListedLine> lines = listed_lines(of(l.changes, ResultTable::envelope, set), l.changes.pairs);
+  std::vector<ListedLine> reactions = listed_lines(of(l.changes, ResultTable::reaction_envelope, set), {});
+  lines.insert(lines.end(), reactions.begin(), reactions.end());
+  if (lines.empty()) return "";
+  std::stable_sort(lines.begin(), lines.end(), [](const ListedLine& a, const ListedLine& b) {
+    return weight(a.change) > weight(b.change);
+  });
+  std::size_t changes = 0;
+  for (const ListedLine& line : lines) changes += line.partner == 0 ? 1 : 2;
+  const std::string count =
+      lines.size() > SUMMARY_LINES
+          ? l.w.format(ListingWord::largest_of, {std::to_string(SUMMARY_LINES), std::to_string(changes)})
+          : count_text(l.w, changes);
+  std::string text = "\n" + with_set(l, std::string(l.w(ListingWord::summary)), set) + ": " + count + "\n" +
+                     row({{l.w(ListingWord::member_head), -14},
+                          {l.w(ListingWord::force_head), -5},
+                          {l.w(ListingWord::bound_head), -5},
+                          {l.w(ListingWord::old_head), VALUE},
+                          {l.w(ListingWord::new_head), VALUE},
+                          {l.w(ListingWord::change_head), VALUE},
+                          {l.w(ListingWord::relative_head), PER_CENT},
+                          {l.w(ListingWord::governing_head), -1}});
+  for (std::size_t i = 0; i < lines.size() && i < SUMMARY_LINES; ++i) text += design_line(l, lines[i]);
+  return text;
+}
+
+constexpr ResultTable TABLES[] = {ResultTable::envelope, ResultTable::reaction_envelope,
+                                  ResultTable::combined_reactions, ResultTable::combined_displacements,
+                                  ResultTable::bending};
+
+// One table's changes set by set, with the count of each table.
+std::string tables_text(const Listing& l, const std::vector<std::string>& sets, std::size_t (&counts)[5]) {
+  std::string text;
+  for (std::size_t t = 0; t < 5; ++t)
+    for (const std::string& set : sets) {
+      const std::vector<ResultChange> changes = of(l.changes, TABLES[t], set);
+      counts[t] += changes.size();
+      if (changes.empty()) continue;
+      text += "\n" + with_set(l, title(l, TABLES[t]), set) + ": " + count_text(l.w, changes.size()) + "\n" +
+              table_head(l, TABLES[t]);
+      for (const ListedLine& line : listed_lines(changes, l.changes.pairs)) text += table_line(l, line);
+    }
+  return text;
+}
+
 }  // namespace
 
 std::string diff_text(const Changes& changes, double rel, Language language) {
   const ListingWords w(WORDS, language);
+  const Listing l{w, changes};
   std::string text = w.format(ListingWord::title, {tolerance_text(rel)}) + "\n";
   if (changes.empty()) text += "\n" + std::string(w(ListingWord::nothing)) + "\n";
+  const std::vector<std::string> sets = sets_of(changes);
+  for (const std::string& set : sets) text += set_summary(l, set);
   if (!changes.structure.empty()) {
     text +=
         "\n" + std::string(w(ListingWord::structure)) + ": " + count_text(w, changes.structure.size()) + "\n";
     for (const StructureChange& s : changes.structure) text += structure_line(w, s);
   }
-  std::size_t counts[4] = {};
-  for (int t = 0; t < 4; ++t) {
-    const auto table = static_cast<ResultTable>(t);
-    std::vector<ResultChange> lines;
-    for (const ResultChange& c : changes.results)
-      if (c.table == table) lines.push_back(c);
-    counts[t] = lines.size();
-    if (lines.empty()) continue;
-    // Largest relative change first; equal ones stay in the order of their keys.
-    std::stable_sort(lines.begin(), lines.end(), [](const ResultChange& a, const ResultChange& b) {
-      return relative_change(a) > relative_change(b);
-    });
-    text +=
-        "\n" + std::string(w(TABLES[t])) + ": " + count_text(w, lines.size()) + "\n" + table_head(w, table);
-    for (const ResultChange& c : lines) text += table_line(w, c);
-  }
-  text += "\n" + std::string(w(ListingWord::summary)) + "\n" +
+  std::size_t counts[5] = {};
+  text += tables_text(l, sets, counts);
+  text += "\n" + std::string(w(ListingWord::counts)) + "\n" +
           summary_line(w(ListingWord::structure), changes.structure.size());
-  for (int t = 0; t < 4; ++t) text += summary_line(w(TABLES[t]), counts[t]);
+  for (std::size_t t = 0; t < 5; ++t) text += summary_line(title(l, TABLES[t]), counts[t]);
   return text + summary_line(w(ListingWord::total), changes.structure.size() + changes.results.size());
 }
 

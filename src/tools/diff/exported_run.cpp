@@ -12,6 +12,8 @@ namespace {
 using Json = nlohmann::ordered_json;
 
 namespace keys = cli::keys;
+// Version 2 adds the sets, the names and the envelopes by set.
+constexpr long long OLDEST_VERSION = 1, NEWEST_VERSION = 2;
 
 // Reads the document part by part; the first thing it cannot take ends
 // the run with a message that names the part ("bars[2].length").
@@ -126,6 +128,16 @@ void read_bars(const Reader& r, const Json& doc, ExportedRun& run) {
   }
 }
 
+// A version-2 combination's set (a key or null) and name; a version-1
+// combination has neither.
+void read_set_and_name(const Reader& r, const Json& entry, const std::string& at, ExportedCombination& c) {
+  if (entry.contains("name")) c.name = r.text(entry["name"], at + ".name");
+  if (entry.contains("set") && !entry["set"].is_null()) {
+    c.set = r.text(entry["set"], at + ".set");
+    if (c.set.empty()) r.fail(at + ".set", "is empty");
+  }
+}
+
 void read_cases_and_combinations(const Reader& r, const Json& doc, ExportedRun& run) {
   const Json& cases = r.list(doc, keys::CASES, "");
   for (std::size_t i = 0; i < cases.size(); ++i) {
@@ -144,6 +156,7 @@ void read_cases_and_combinations(const Reader& r, const Json& doc, ExportedRun& 
       c.terms.push_back({r.number(terms[j], keys::MULTIPLIER, term_at),
                          r.text(r.member(terms[j], keys::CASE, term_at), Reader::path(term_at, keys::CASE))});
     }
+    read_set_and_name(r, list[i], at, c);
     c.entry = list[i];
   }
 }
@@ -197,6 +210,29 @@ Extreme read_extreme(const Reader& r, const Json& v, const std::string& at) {
           r.whole(v, keys::MIN_COMBINATION, at)};
 }
 
+// N, V at both ends, M at both ends of one combination and bar.
+std::array<double, 5> bar_values(const Reader& r, const Json& entry, const std::string& at) {
+  const auto v = r.numbers<2>(r.member(entry, keys::SHEAR, at), Reader::path(at, keys::SHEAR));
+  const auto m = r.numbers<2>(r.member(entry, keys::MOMENT, at), Reader::path(at, keys::MOMENT));
+  return {r.number(entry, keys::NORMAL, at), v[0], v[1], m[0], m[1]};
+}
+
+void read_envelope(const Reader& r, const Json& list, const std::string& where,
+                   std::map<long long, BarEnvelope>& out) {
+  for (std::size_t i = 0; i < list.size(); ++i) {
+    const std::string at = Reader::item(where, i);
+    BarEnvelope& e = r.entry(out, r.whole(list[i], keys::BAR, at), at);
+    e[0] = read_extreme(r, r.member(list[i], keys::NORMAL, at), Reader::path(at, keys::NORMAL));
+    std::size_t q = 1;
+    for (const char* force : {keys::SHEAR, keys::MOMENT}) {
+      const Json& ends = r.member(list[i], force, at);
+      if (!ends.is_array() || ends.size() != 2) r.fail(Reader::path(at, force), "is not a list of 2 ends");
+      for (std::size_t end = 0; end < 2; ++end)
+        e[q++] = read_extreme(r, ends[end], Reader::item(Reader::path(at, force), end));
+    }
+  }
+}
+
 void read_bar_results(const Reader& r, const Json& doc, ExportedRun& run) {
   const Json& forces = r.list(doc, keys::BAR_FORCES, "");
   for (std::size_t i = 0; i < forces.size(); ++i) {
@@ -206,19 +242,45 @@ void read_bar_results(const Reader& r, const Json& doc, ExportedRun& run) {
     const std::pair<long long, long long> key{r.whole(forces[i], keys::COMBINATION, at),
                                               r.whole(forces[i], keys::BAR, at)};
     if (!run.bending.emplace(key, bending.get<bool>()).second) r.fail(at, "repeats its combination and bar");
+    run.bar_values[key] = bar_values(r, forces[i], at);
   }
-  const Json& envelope = r.list(doc, keys::ENVELOPE, "");
-  for (std::size_t i = 0; i < envelope.size(); ++i) {
-    const std::string at = Reader::item(keys::ENVELOPE, i);
-    BarEnvelope& e = r.entry(run.envelope, r.whole(envelope[i], keys::BAR, at), at);
-    e[0] = read_extreme(r, r.member(envelope[i], keys::NORMAL, at), Reader::path(at, keys::NORMAL));
-    std::size_t q = 1;
-    for (const char* force : {keys::SHEAR, keys::MOMENT}) {
-      const Json& ends = r.member(envelope[i], force, at);
-      if (!ends.is_array() || ends.size() != 2) r.fail(Reader::path(at, force), "is not a list of 2 ends");
-      for (std::size_t end = 0; end < 2; ++end)
-        e[q++] = read_extreme(r, ends[end], Reader::item(Reader::path(at, force), end));
-    }
+  read_envelope(r, r.list(doc, keys::ENVELOPE, ""), keys::ENVELOPE, run.envelope);
+}
+
+// A list that a version-1 export lacks: null when it is not there.
+const Json* optional_list(const Reader& r, const Json& object, const char* key, const std::string& where) {
+  if (!object.contains(key)) return nullptr;
+  return &r.list(object, key, where);
+}
+
+void read_reaction_envelope(const Reader& r, const Json& list, const std::string& where,
+                            std::map<long long, SupportEnvelope>& out) {
+  for (std::size_t i = 0; i < list.size(); ++i) {
+    const std::string at = Reader::item(where, i);
+    SupportEnvelope& e = r.entry(out, r.whole(list[i], "node", at), at);
+    const Json& reactions = r.member(list[i], "reactions", at);
+    if (!reactions.is_array() || reactions.size() != 3)
+      r.fail(at + ".reactions", "is not a list of 3 components");
+    for (std::size_t k = 0; k < 3; ++k)
+      e[k] = read_extreme(r, reactions[k], Reader::item(at + ".reactions", k));
+  }
+}
+
+void read_set_envelopes(const Reader& r, const Json& doc, ExportedRun& run) {
+  if (const Json* list = optional_list(r, doc, "reaction_envelope", ""))
+    read_reaction_envelope(r, *list, "reaction_envelope", run.reaction_envelope);
+  const Json* sets = optional_list(r, doc, "set_envelopes", "");
+  if (sets == nullptr) return;
+  for (std::size_t i = 0; i < sets->size(); ++i) {
+    const std::string at = Reader::item("set_envelopes", i);
+    SetEnvelopes& s = run.set_envelopes.emplace_back();
+    const Json& key = r.member((*sets)[i], "set", at);
+    if (!key.is_null()) s.set = r.text(key, at + ".set");  // null: the combinations in no set
+    for (std::size_t j = 0; j + 1 < run.set_envelopes.size(); ++j)
+      if (run.set_envelopes[j].set == s.set) r.fail(at, "repeats the set " + s.set);
+    read_envelope(r, r.list((*sets)[i], "envelope", at), at + ".envelope", s.envelope);
+    read_reaction_envelope(r, r.list((*sets)[i], "reaction_envelope", at), at + ".reaction_envelope",
+                           s.reaction_envelope);
   }
 }
 
@@ -233,9 +295,11 @@ ExportedRun read_exported_run(std::string_view text, const std::string& source) 
   if (!format.is_string() || format.get<std::string>() != keys::EXPORT_FORMAT)
     r.fail(quoted_key(keys::FORMAT), "is " + shown(format) + ", not " + quoted_key(keys::EXPORT_FORMAT));
   const Json& version = r.member(doc, keys::VERSION, "");
-  if (!version.is_number_integer() || version.get<long long>() != keys::EXPORT_VERSION)
-    r.fail(quoted_key(keys::VERSION),
-           "is " + shown(version) + "; this diff reads version " + std::to_string(keys::EXPORT_VERSION));
+  if (!version.is_number_integer() || version.get<long long>() < OLDEST_VERSION ||
+      version.get<long long>() > NEWEST_VERSION)
+    r.fail(quoted_key(keys::VERSION), "is " + shown(version) + "; this diff reads versions " +
+                                          std::to_string(OLDEST_VERSION) + " to " +
+                                          std::to_string(NEWEST_VERSION));
   ExportedRun run;
   read_nodes(r, doc, run);
   read_bars(r, doc, run);
@@ -243,6 +307,7 @@ ExportedRun read_exported_run(std::string_view text, const std::string& source) 
   read_symmetry(r, doc, run);
   read_combined_values(r, doc, run);
   read_bar_results(r, doc, run);
+  read_set_envelopes(r, doc, run);
   return run;
 }
 

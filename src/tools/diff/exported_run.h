@@ -40,6 +40,10 @@ struct ExportedTerm {
 struct ExportedCombination {
   std::vector<ExportedTerm> terms;
   nlohmann::ordered_json entry;
+  // The limit state's key ("uls", ...), empty for a combination in no set
+  // (every combination of a version-1 export), and the combination's name
+  // (empty in a version-1 export).
+  std::string set, name;
 };
 
 struct Extreme {
@@ -50,6 +54,16 @@ struct Extreme {
 // N, V at start and end, M at start and end: the envelope quantities in
 // the order diff names them (N, V1, V2, M1, M2).
 using BarEnvelope = std::array<Extreme, 5>;
+
+// A support's three combined reactions, largest and smallest.
+using SupportEnvelope = std::array<Extreme, 3>;
+
+// The envelopes of one set of combinations.
+struct SetEnvelopes {
+  std::string set;  // empty: every combination, when the export has no sets
+  std::map<long long, BarEnvelope> envelope;
+  std::map<long long, SupportEnvelope> reaction_envelope;  // by support node
+};
 
 struct ExportedRun {
   double axis = 0;
@@ -66,11 +80,18 @@ struct ExportedRun {
   std::map<long long, std::array<std::optional<ValueTriple>, 3>> combined_displacements;
   std::map<std::pair<long long, long long>, bool> bending;  // (combination, bar)
   std::map<long long, BarEnvelope> envelope;
+  // Each combination's N, V1, V2, M1, M2 of each bar (combination, bar).
+  std::map<std::pair<long long, long long>, std::array<double, 5>> bar_values;
+  // The reactions' envelope over every combination, by support node; empty
+  // when the export has none (version 1).
+  std::map<long long, SupportEnvelope> reaction_envelope;
+  // One entry per set as the export lists them; empty when it has none.
+  std::vector<SetEnvelopes> set_envelopes;
 };
 
-// The export document, or a RunError naming `source` (a file name) and
-// what is wrong: not JSON, another format or version, a part missing or of
-// the wrong kind, a number given twice.
+// The export document (version 1, or 2 with sets and names), or a RunError
+// naming `source` (a file name) and what is wrong: not JSON, another format
+// or version, a part missing or of the wrong kind, a number given twice.
 ExportedRun read_exported_run(std::string_view text, const std::string& source);
 
 // The same parts of a run, read from the run itself: what reading back the

@@ -1,7 +1,8 @@
 // A run's results taken as diff compares them, from the run itself: the
 // entries that the export writes (cli/results_entries.h), each real as the
 // double nearest the export's text of it, so that a run and its export read
-// back give the same ExportedRun.
+// back give the same ExportedRun. The export has no sets of combinations
+// (version 1), so neither has a run.
 #include <algorithm>
 
 #include "tools/cli/export_keys.h"
@@ -108,7 +109,9 @@ void take_combined_values(const cli::LoadedRun& run, ExportedRun& out) {
 
 void take_bar_results(const cli::LoadedRun& run, ExportedRun& out) {
   cli::each_bar_force(run, [&](const cli::BarForceEntry& f) {
-    out.bending[{f.combination, f.bar}] = f.bending;
+    const std::pair<long long, long long> key{f.combination, f.bar};
+    out.bending[key] = f.bending;
+    out.bar_values[key] = {number(f.N), number(f.V[0]), number(f.V[1]), number(f.M[0]), number(f.M[1])};
   });
   cli::each_envelope(run, [&](const cli::EnvelopeEntry& e) {
     out.envelope[e.bar] = {extreme(e.N), extreme(e.V[0]), extreme(e.V[1]), extreme(e.M[0]), extreme(e.M[1])};

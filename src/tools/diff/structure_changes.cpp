@@ -32,6 +32,24 @@ bool contains(const std::vector<std::string>& names, const std::string& name) {
   return std::find(names.begin(), names.end(), name) != names.end();
 }
 
+// Combinations by what they are: one on one side only is added or
+// removed; a matched pair is changed only when its terms differ (a new
+// number or name alone is no change). A change is keyed by the new number.
+void combination_changes(const ExportedRun& o, const ExportedRun& n, const CombinationMatch& match,
+                         std::vector<StructureChange>& out) {
+  for (const auto& [number, c] : o.combinations) {
+    const std::optional<long long> other = match.new_number(number);
+    if (!other) {
+      out.push_back({"combination", number, c.entry, nullptr});
+      continue;
+    }
+    const ExportedCombination& d = n.combinations.at(*other);
+    if (!same_terms(c, d)) out.push_back({"combination", *other, c.entry, d.entry});
+  }
+  for (const auto& [number, c] : n.combinations)
+    if (!match.old_of.count(number)) out.push_back({"combination", number, nullptr, c.entry});
+}
+
 Json pair_list(const std::vector<std::array<long long, 2>>& pairs) {
   Json list = Json::array();
   for (const auto& p : pairs) list.push_back({p[0], p[1]});
@@ -40,7 +58,8 @@ Json pair_list(const std::vector<std::array<long long, 2>>& pairs) {
 
 }  // namespace
 
-std::vector<StructureChange> structure_changes(const ExportedRun& o, const ExportedRun& n) {
+std::vector<StructureChange> structure_changes(const ExportedRun& o, const ExportedRun& n,
+                                               const CombinationMatch& match) {
   std::vector<StructureChange> out;
   numbered_changes(
       "node", o.nodes, n.nodes,
@@ -60,9 +79,7 @@ std::vector<StructureChange> structure_changes(const ExportedRun& o, const Expor
     if (!contains(n.cases, name)) out.push_back({"case", name, name, nullptr});
   for (const std::string& name : n.cases)
     if (!contains(o.cases, name)) out.push_back({"case", name, nullptr, name});
-  numbered_changes(
-      "combination", o.combinations, n.combinations,
-      [](const ExportedCombination& a, const ExportedCombination& b) { return a.terms == b.terms; }, out);
+  combination_changes(o, n, match, out);
   if (o.axis != n.axis) out.push_back({"axis", nullptr, o.axis, n.axis});
   if (o.pairs != n.pairs) out.push_back({"pairs", nullptr, pair_list(o.pairs), pair_list(n.pairs)});
   if (o.characteristic_nodes != n.characteristic_nodes)

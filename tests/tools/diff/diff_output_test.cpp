@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 namespace toval::tools::diff {
 namespace {
 
@@ -17,8 +19,10 @@ ResultChange reaction(long long combination, long long node, int component, doub
   c.combination = combination;
   c.node = node;
   c.quantity = component;
+  c.old_combination = combination;
   c.old_value = old_value;
   c.new_value = new_value;
+  c.scale = std::max(std::fabs(old_value), std::fabs(new_value));
   return c;
 }
 
@@ -57,10 +61,13 @@ Changes every_kind() {
   governing.old_value = governing.new_value = 5;
   governing.old_combination = 2;
   governing.new_combination = 1;
+  governing.governing_changed = true;
+  governing.scale = 5;
   ResultChange bending;
   bending.table = ResultTable::bending;
   bending.combination = 2;
   bending.bar = 4;
+  bending.old_combination = 3;  // renumbered
   bending.old_flag = true;
   // In the order of their keys; the listing puts the largest relative change first.
   c.results = {governing, reaction(1, 1, 2, 10, 11), reaction(1, 5, 1, 0, 2), reaction(2, 1, 3, -4, -2),
@@ -69,41 +76,94 @@ Changes every_kind() {
 }
 
 TEST(DiffText, EveryKindOfChangeInEnglish) {
-  EXPECT_EQ(diff_text(every_kind(), 0.25, Language::en),
-            "COMPARISON OF REVISIONS - RELATIVE TOLERANCE 0.25\n"
-            "\n"
-            "STRUCTURE: 9 changes\n"
-            "  node 6 added: x 14, y 0, restraints 1 1 1\n"
-            "  node 3: y 6.5 -> 7\n"
-            "  bar 2: nodes 5-4 -> 4-5, property 1 -> 2\n"
-            "  case W removed\n"
-            "  combination 3: 1.4 G + 1.4 W -> 1.4 G\n"
-            "  combination 4 removed: (no terms)\n"
-            "  symmetry axis: x 6 -> 7\n"
-            "  mirror pairs: 1-2 5-5 -> none\n"
-            "  characteristic nodes: E 2 C 3 D 4 -> E 2 CE 3 CD 6 D 4\n"
-            "\n"
-            "ENVELOPE OF BAR FORCES: 1 change\n"
-            "    bar force bound             old             new          change    rel. % combination\n"
-            "      3 M1    max                 5               5              +0     +0.00 2 -> 1\n"
-            "\n"
-            "COMBINED REACTIONS: 3 changes\n"
-            " comb.   node comp.             old             new          change    rel. %\n"
-            "     1      5     1               0               2              +2 from zero\n"
-            "     2      1     3              -4              -2              +2    +50.00\n"
-            "     1      1     2              10              11              +1    +10.00\n"
-            "\n"
-            "BENDING: 1 change\n"
-            " comb.    bar    old    new\n"
-            "     2      4    yes     no\n"
-            "\n"
-            "SUMMARY\n"
-            "  STRUCTURE                      9\n"
-            "  ENVELOPE OF BAR FORCES         1\n"
-            "  COMBINED REACTIONS             3\n"
-            "  COMBINED DISPLACEMENTS         0\n"
-            "  BENDING                        1\n"
-            "  TOTAL                         14\n");
+  EXPECT_EQ(
+      diff_text(every_kind(), 0.25, Language::en),
+      "COMPARISON OF REVISIONS - RELATIVE TOLERANCE 0.25\n"
+      "\n"
+      "SUMMARY: 1 change\n"
+      " member         force bound             old             new          change    rel. % combination\n"
+      " bar 3          M1    max             5.000           5.000           0.000     +0.00 2 -> 1\n"
+      "\n"
+      "STRUCTURE: 9 changes\n"
+      "  node 6 added: x 14, y 0, restraints 1 1 1\n"
+      "  node 3: y 6.5 -> 7\n"
+      "  bar 2: nodes 5-4 -> 4-5, property 1 -> 2\n"
+      "  case W removed\n"
+      "  combination 3: 1.4 G + 1.4 W -> 1.4 G\n"
+      "  combination 4 removed: (no terms)\n"
+      "  symmetry axis: x 6 -> 7\n"
+      "  mirror pairs: 1-2 5-5 -> none\n"
+      "  characteristic nodes: E 2 C 3 D 4 -> E 2 CE 3 CD 6 D 4\n"
+      "\n"
+      "ENVELOPE OF BAR FORCES: 1 change\n"
+      "     bar force bound             old             new          change    rel. % combination\n"
+      "       3 M1    max             5.000           5.000           0.000     +0.00 2 -> 1\n"
+      "\n"
+      "COMBINED REACTIONS: 3 changes\n"
+      " comb.   node comp.             old             new          change    rel. %\n"
+      "     1      5     1           0.000           2.000          +2.000 from zero\n"
+      "     2      1     3          -4.000          -2.000          +2.000    +50.00\n"
+      "     1      1     2          10.000          11.000          +1.000    +10.00\n"
+      "\n"
+      "BENDING: 1 change\n"
+      " comb.    bar    old    new\n"
+      "     2      4    yes     no (was 3)\n"
+      "\n"
+      "COUNT BY TABLE\n"
+      "  STRUCTURE                      9\n"
+      "  ENVELOPE OF BAR FORCES         1\n"
+      "  ENVELOPE OF REACTIONS          0\n"
+      "  COMBINED REACTIONS             3\n"
+      "  COMBINED DISPLACEMENTS         0\n"
+      "  BENDING                        1\n"
+      "  TOTAL                         14\n");
+}
+
+ResultChange n_min(const char* set, long long bar, double old_value, double new_value, double scale) {
+  ResultChange c;
+  c.set = set;
+  c.bar = bar;
+  c.bound = 1;
+  c.old_value = old_value;
+  c.new_value = new_value;
+  c.old_combination = c.new_combination = 1;
+  c.scale = scale;
+  return c;
+}
+
+TEST(DiffText, EachSetsSummaryHeaviestFirstPairsOnOneLineAtMostTwentyLines) {
+  Changes c;
+  c.pairs = {{1, 2}, {3, 4}};
+  // Bars 1 and 2 alike: one line. Bars 3 and 4 differ in the new value:
+  // two lines. Bar 7 moves most beside its own scale though least in value.
+  c.results = {n_min("uls", 1, -10, -12, 20), n_min("uls", 2, -10, -12, 20), n_min("uls", 3, -10, -12, 20),
+               n_min("uls", 4, -10, -12.5, 20), n_min("uls", 7, -0.01, -0.02, 0.02)};
+  c.results.back().governing_changed = true;
+  c.results.back().new_combination = 6;
+  c.new_names[6] = "ELU 6 - PRINCIPAL: W";
+  // Twenty-one lines of the characteristic set, the last the lightest.
+  for (long long bar = 10; bar <= 30; ++bar)
+    c.results.push_back(n_min("sls_characteristic", bar, 10, 30 - static_cast<double>(bar) / 2, 100));
+  const std::string text = diff_text(c, 0.001, Language::en);
+  const std::string uls =
+      "SUMMARY - ULS: 5 changes\n"
+      " member         force bound             old             new          change    rel. % combination\n"
+      " bar 7          N     min            -0.010          -0.020          -0.010   -100.00 1 -> 6 ELU 6 - "
+      "PRINCIPAL: W\n"
+      " bar 4          N     min           -10.000         -12.500          -2.500    -25.00\n"
+      " bars 1/2       N     min           -10.000         -12.000          -2.000    -20.00\n"
+      " bar 3          N     min           -10.000         -12.000          -2.000    -20.00\n"
+      "\n"
+      "SUMMARY - SLS CHARACTERISTIC: the 20 largest of 21 changes\n";
+  EXPECT_NE(text.find(uls), std::string::npos) << text;
+  EXPECT_NE(text.find(" bar 10         N     min            10.000          25.000"), std::string::npos);
+  EXPECT_NE(text.find(" bar 29         N     min            10.000          15.500"), std::string::npos);
+  EXPECT_EQ(text.find(" bar 30 "), std::string::npos);  // 5, the lightest: past the twentieth
+  // The tables keep every change, set by set, ultimate first.
+  EXPECT_NE(text.find("      30 N     min            10.000          15.000"), std::string::npos);
+  EXPECT_NE(text.find("     1/2 N     min"), std::string::npos);
+  EXPECT_LT(text.find("ENVELOPE OF BAR FORCES - ULS: 5 changes"),
+            text.find("ENVELOPE OF BAR FORCES - SLS CHARACTERISTIC: 21 changes"));
 }
 
 TEST(DiffText, PortugueseByTheSystemsWords) {
@@ -111,19 +171,19 @@ TEST(DiffText, PortugueseByTheSystemsWords) {
   for (const char* line :
        {"  no 6 acrescentado: x 14, y 0, restricoes 1 1 1\n", "  carregamento W retirado\n",
         "  combinacao 4 retirada: (sem termos)\n", "  pares simetricos: 1-2 5-5 -> nenhum\n",
-        "     1      5     1               0               2              +2   de zero\n",
-        "     2      4    sim    nao\n", "  TOTAL                         14\n"})
+        "     1      5     1           0.000           2.000          +2.000   de zero\n",
+        "     2      4    sim    nao (antes 3)\n", "  TOTAL                         14\n"})
     EXPECT_NE(text.find(line), std::string::npos) << line;
 }
 
 TEST(DiffText, NothingBeyondTheTolerance) {
-  EXPECT_EQ(
-      diff_text(Changes{}, 0.001, Language::en),
-      "COMPARISON OF REVISIONS - RELATIVE TOLERANCE 0.001\n\nno change beyond the tolerance\n\nSUMMARY\n"
-      "  STRUCTURE                      0\n  ENVELOPE OF BAR FORCES         0\n  COMBINED REACTIONS          "
-      "   0\n"
-      "  COMBINED DISPLACEMENTS         0\n  BENDING                        0\n  TOTAL                       "
-      "   0\n");
+  EXPECT_EQ(diff_text(Changes{}, 0.001, Language::en),
+            "COMPARISON OF REVISIONS - RELATIVE TOLERANCE 0.001\n\nno change beyond the tolerance\n\nCOUNT "
+            "BY TABLE\n"
+            "  STRUCTURE                      0\n  ENVELOPE OF BAR FORCES         0\n"
+            "  ENVELOPE OF REACTIONS          0\n  COMBINED REACTIONS             0\n"
+            "  COMBINED DISPLACEMENTS         0\n  BENDING                        0\n"
+            "  TOTAL                          0\n");
 }
 
 TEST(DiffJson, TheFixedShapeWithTheExportsValues) {
@@ -134,6 +194,7 @@ TEST(DiffJson, TheFixedShapeWithTheExportsValues) {
   moved.table = ResultTable::combined_displacements;
   moved.combination = 2;
   moved.place = 2;
+  moved.old_combination = 3;  // renumbered
   moved.quantity = 1;
   moved.new_value = 1;
   c.results.push_back(moved);
@@ -143,10 +204,11 @@ TEST(DiffJson, TheFixedShapeWithTheExportsValues) {
       "    {\n      \"what\": \"case\",\n      \"key\": \"W\",\n      \"old\": null,\n      \"new\": \"W\"\n "
       "   }\n  ],\n"
       "  \"changes\": [\n"
-      "    {\n      \"table\": \"combined_reactions\",\n      \"combination\": 1,\n      \"node\": 5,\n"
+      "    {\n      \"table\": \"combined_reactions\",\n      \"set\": null,\n      \"combination\": 1,\n"
+      "      \"node\": 5,\n"
       "      \"component\": 3,\n      \"old\": 0.1,\n      \"new\": -2.5e-05\n    },\n"
-      "    {\n      \"table\": \"combined_displacements\",\n      \"combination\": 2,\n      \"node\": "
-      "\"right\",\n"
+      "    {\n      \"table\": \"combined_displacements\",\n      \"set\": null,\n      \"combination\": 2,\n"
+      "      \"old_combination\": 3,\n      \"node\": \"right\",\n"
       "      \"component\": 1,\n      \"old\": 0.0,\n      \"new\": 1.0\n    }\n  ]\n}\n");
 }
 

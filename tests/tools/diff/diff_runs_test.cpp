@@ -137,18 +137,24 @@ TEST_F(ExampleRevision, TwoExportsAndFourFilesGiveTheSameBytes) {
   EXPECT_EQ(same.out, read_file(EXPECTED + "same.txt"));
 }
 
-TEST_F(ExampleRevision, AboveEveryRelativeChangeOnlyTheGoverningCombinationsRemain) {
-  // No value moves by half of itself, or by half of its largest kind; three
-  // extremes are governed by another combination, and that always counts.
+TEST_F(ExampleRevision, AtHalfOnlyTheGoverningCombinationsAndTheTiesEndMomentRemain) {
+  // Q's values are halved, so nothing moves by half of itself but what Q
+  // alone dominates: the tie's end moment M2 (0.029 to 0.014, 51.7 % of
+  // itself and of its largest M2, 0.029). Three extremes of bars and one of
+  // the reactions (node 5's FX, bar 2's V1 at its foot) are governed by
+  // another combination, whose old one still gives its old value.
   RunResult r = diff(with({"--tolerance", "0.5", "--format", "json"}, REVISION));
   EXPECT_EQ(r.status, 1);
   const Json doc = Json::parse(r.out);
   std::vector<std::string> told;
   for (const Json& c : doc["changes"])
-    told.push_back(c["bar"].dump() + " " + c["quantity"].get<std::string>() + " " +
-                   c["bound"].get<std::string>() + " " + c["old_combination"].dump() + "->" +
-                   c["new_combination"].dump());
-  EXPECT_EQ(told, (std::vector<std::string>{"2 V1 min 4->1", "5 M1 max 2->3", "5 M1 min 4->1"}));
+    told.push_back((c.contains("bar") ? "bar " + c["bar"].dump() + " " + c["quantity"].get<std::string>()
+                                      : "node " + c["node"].dump() + " " + c["component"].dump()) +
+                   " " + c["bound"].get<std::string>() + " " + c["old_combination"].dump() + "->" +
+                   c["new_combination"].dump() + (c["governing_changed"].get<bool>() ? " changed" : ""));
+  EXPECT_EQ(told, (std::vector<std::string>{"bar 2 V1 min 4->1 changed", "bar 5 M1 max 2->3 changed",
+                                            "bar 5 M1 min 4->1 changed", "bar 5 M2 max 1->1",
+                                            "node 5 1 max 4->1 changed"}));
 }
 
 TEST_F(ExampleRevision, OutputToAFileAndFailuresNeverLookLikeChange) {
@@ -293,15 +299,21 @@ TEST_F(FrameRevisions, AnAddedCaseAndItsCombination) {
   // in bar K) exceeds 1.4 G + 1.4 Q (0.56 of that): every maximum of N, of
   // V1 and of M1, and every minimum of V2 and M2 (their ends' signs are
   // opposite) is now combination 3's.
+  // So are, at each of the two supports, the three reactions' maxima or
+  // minima that W alone now governs: 15 extremes of bars, 6 of reactions.
   const Json& changes = doc["changes"];
-  ASSERT_EQ(changes.size(), 15u);
-  for (const Json& c : changes) {
-    EXPECT_EQ(c["table"], "envelope") << c.dump();
+  ASSERT_EQ(changes.size(), 21u);
+  for (std::size_t i = 0; i < changes.size(); ++i) {
+    const Json& c = changes[i];
+    EXPECT_EQ(c["table"], i < 15 ? "envelope" : "reaction_envelope") << c.dump();
+    EXPECT_TRUE(c["governing_changed"].get<bool>()) << c.dump();
     EXPECT_EQ(c["old_combination"], 1) << c.dump();
     EXPECT_EQ(c["new_combination"], 3) << c.dump();
   }
-  EXPECT_EQ(changes[0], Json::parse(R"({"table": "envelope", "bar": 1, "quantity": "N", "bound": "max",
-                                        "old": 5.6000004, "new": 10.0, "old_combination": 1, "new_combination": 3})"));
+  EXPECT_EQ(changes[0],
+            Json::parse(R"({"table": "envelope", "set": null, "bar": 1, "quantity": "N", "bound": "max",
+                                        "old": 5.6000004, "new": 10.0, "old_combination": 1, "new_combination": 3,
+                                        "governing_changed": true})"));
   EXPECT_EQ(changes[14]["new"], -5.1);  // bar 3: M2 = -0.3 x (10 + 7)
 }
 
@@ -321,14 +333,69 @@ TEST_F(FrameRevisions, ARemovedCombination) {
   EXPECT_EQ(removed["old"]["terms"],
             Json::parse(R"([{"multiplier": 1.0, "case": "G"}, {"multiplier": 1.0, "case": "Q"}])"));
   EXPECT_TRUE(removed["new"].is_null());
-  // Combination 1 alone governs now: every extreme that combination 2 gave
-  // changes its combination, and nothing else changes.
+  // Combination 1 alone governs now: every extreme of the bars and of the
+  // reactions that combination 2 gave changes its combination, and nothing
+  // else changes.
   ASSERT_FALSE(doc["changes"].empty());
   for (const Json& c : doc["changes"]) {
-    EXPECT_EQ(c["table"], "envelope") << c.dump();
+    EXPECT_TRUE(c["table"] == "envelope" || c["table"] == "reaction_envelope") << c.dump();
+    EXPECT_TRUE(c["governing_changed"].get<bool>()) << c.dump();
     EXPECT_EQ(c["old_combination"], 2) << c.dump();
     EXPECT_EQ(c["new_combination"], 1) << c.dump();
   }
+}
+
+// Two exports of a one-bar frame whose rules gain a wind case W: ELU 2
+// (1.35 G + 1.5 W) and ELS CARACTERISTICA 2 (G + W) are added, and the
+// old ELU 2 and ELS CARACTERISTICA 1 are now numbered 3 and 4. N per case:
+// G -10, Q -4, W +2; FX, FY of node 1: G 0, 10; Q 0, 4; W 1, -2.
+TEST(SetRevisions, ACaseAddedToTheRulesTellsOnlyWhatTrulyMoved) {
+  const std::string data = std::string(TOVAL_TEST_DATA) + "/tools/data/diff_sets/";
+  TempDir dir;
+  RunResult r = run_tools(dir.path(), {"diff", "--format", "json", data + "old.json", data + "new.json"});
+  ASSERT_EQ(r.status, 1) << r.err;
+  const Json doc = Json::parse(r.out);
+  std::vector<std::pair<std::string, Json>> structure;
+  for (const Json& s : doc["structure"]) structure.emplace_back(s["what"].get<std::string>(), s["key"]);
+  EXPECT_EQ(structure, (std::vector<std::pair<std::string, Json>>{
+                           {"case", "W"}, {"combination", 2}, {"combination", 5}}));
+  // Every matched combination gives the same values, whatever its number.
+  // In ELU the largest N was the old ELU 2's 1.0 x -10 + 1.5 x -4 = -16;
+  // that combination (now 3) still gives -16, but the new ELU 2 gives
+  // -13.5 + 3 = -10.5: the same number 2, another combination. FX rises
+  // from 0 to 1.5 under the new ELU 2, FY's minimum falls from 16 to
+  // 13.5 - 3 = 10.5. In ELS CARACTERISTICA, G + W gives N -8, FX 1, FY 8.
+  // The minima of N, the maxima of FY and the zero V and M stay with the
+  // matches of their old combinations.
+  EXPECT_EQ(doc["changes"], Json::parse(R"([
+    {"table": "envelope", "set": "uls", "bar": 1, "quantity": "N", "bound": "max", "old": -16.0, "new": -10.5,
+     "old_combination": 2, "new_combination": 2, "governing_changed": true},
+    {"table": "envelope", "set": "sls_characteristic", "bar": 1, "quantity": "N", "bound": "max", "old": -14.0,
+     "new": -8.0, "old_combination": 3, "new_combination": 5, "governing_changed": true},
+    {"table": "reaction_envelope", "set": "uls", "node": 1, "component": 1, "bound": "max", "old": 0.0, "new": 1.5,
+     "old_combination": 1, "new_combination": 2, "governing_changed": true},
+    {"table": "reaction_envelope", "set": "uls", "node": 1, "component": 2, "bound": "min", "old": 16.0, "new": 10.5,
+     "old_combination": 2, "new_combination": 2, "governing_changed": true},
+    {"table": "reaction_envelope", "set": "sls_characteristic", "node": 1, "component": 1, "bound": "max",
+     "old": 0.0, "new": 1.0, "old_combination": 3, "new_combination": 5, "governing_changed": true},
+    {"table": "reaction_envelope", "set": "sls_characteristic", "node": 1, "component": 2, "bound": "min",
+     "old": 14.0, "new": 8.0, "old_combination": 3, "new_combination": 5, "governing_changed": true}
+  ])"));
+  // The text opens with each set's summary, naming the new governing combination.
+  RunResult text = run_tools(dir.path(), {"diff", "--lang", "en", data + "old.json", data + "new.json"});
+  EXPECT_EQ(text.status, 1);
+  const std::string summary =
+      "SUMMARY - ULS: 3 changes\n"
+      " member         force bound             old             new          change    rel. % combination\n"
+      " node 1         R1    max             0.000           1.500          +1.500 from zero 1 -> 2 ELU 2 - "
+      "PRINCIPAL: W\n"
+      " bar 1          N     max           -16.000         -10.500          +5.500    +34.38 2 -> 2 ELU 2 - "
+      "PRINCIPAL: W\n";
+  EXPECT_NE(text.out.find(summary), std::string::npos) << text.out;
+  EXPECT_LT(text.out.find("SUMMARY - SLS CHARACTERISTIC"), text.out.find("STRUCTURE: 3 changes"));
+  // Against itself: nothing, status 0.
+  RunResult same = run_tools(dir.path(), {"diff", data + "new.json", data + "new.json"});
+  EXPECT_EQ(same.status, 0);
 }
 
 }  // namespace

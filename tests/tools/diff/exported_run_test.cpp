@@ -8,6 +8,8 @@
 #include <nlohmann/json.hpp>
 
 #include "records/run_error.h"
+#include "support/test_support.h"
+#include "tools/diff/member_scales.h"
 
 namespace toval::tools::diff {
 namespace {
@@ -76,8 +78,15 @@ TEST(ExportedRun, RefusesWhatIsNotAnExportOfThisVersion) {
   doc["format"] = "toval-diff";
   EXPECT_EQ(refusal(doc), head + "\"format\" is \"toval-diff\", not \"toval-results\"\n");
   doc = small_export();
-  doc["version"] = 2;
-  EXPECT_EQ(refusal(doc), head + "\"version\" is 2; this diff reads version 1\n");
+  doc["version"] = 3;
+  EXPECT_EQ(refusal(doc), head + "\"version\" is 3; this diff reads versions 1 to 2\n");
+  doc = small_export();
+  doc["combinations"][0]["set"] = 1;
+  EXPECT_EQ(refusal(doc), head + "combinations[0].set is not a string\n");
+  doc = small_export();
+  doc["set_envelopes"] = Json::parse(R"([{"set": "uls", "envelope": [], "reaction_envelope": []},
+                                        {"set": "uls", "envelope": [], "reaction_envelope": []}])");
+  EXPECT_EQ(refusal(doc), head + "set_envelopes[1] repeats the set uls\n");
   doc = small_export();
   doc.erase("envelope");
   EXPECT_EQ(refusal(doc), head + "the document has no \"envelope\"\n");
@@ -94,6 +103,45 @@ TEST(ExportedRun, RefusesWhatIsNotAnExportOfThisVersion) {
   doc["combined_reactions"][0]["supports"] = 3;
   EXPECT_EQ(refusal(doc), head + "combined_reactions[0].supports is neither a list nor null\n");
   EXPECT_EQ(refusal(Json::array()), head + "the document is not an object\n");
+}
+
+TEST(ExportedRun, AVersionTwoExportsSetsNamesAndEnvelopesBySet) {
+  const ExportedRun r = read_exported_run(
+      toval::testing::read_file(std::string(TOVAL_TEST_DATA) + "/tools/data/diff_sets/new.json"), "new.json");
+  EXPECT_EQ(r.combinations.at(5).set, "sls_characteristic");
+  EXPECT_EQ(r.combinations.at(5).name, "ELS CARACTERISTICA 2 - PRINCIPAL: W");
+  EXPECT_EQ(r.bar_values.at({2, 1})[0], -10.5);
+  EXPECT_EQ(r.reaction_envelope.at(1)[1].min_combination, 5);
+  const std::vector<SetEnvelopes> sets = envelopes_by_set(r);
+  ASSERT_EQ(sets.size(), 2u);
+  EXPECT_EQ(sets[1].set, "sls_characteristic");
+  EXPECT_EQ(sets[1].envelope.at(1)[0].max_combination, 5);
+  EXPECT_EQ(sets[1].reaction_envelope.at(1)[0].max, 1.0);
+}
+
+TEST(ExportedRun, AVersionOneExportIsOneUnnamedSetWithItsReactionEnvelopeFormed) {
+  Json doc = small_export();
+  doc["combinations"].push_back({{"combination", 2}, {"terms", Json::array()}});
+  doc["combined_reactions"].push_back(Json::parse(
+      R"({"combination": 2, "supports": [{"node": 1, "reactions": [7.0, 9.5, -1.0]}], "missing_cases": []})"));
+  doc["combined_reactions"].push_back(
+      Json::parse(R"({"combination": 3, "supports": null, "missing_cases": ["W"]})"));
+  const ExportedRun r = read_exported_run(doc.dump(), "a.json");
+  EXPECT_EQ(r.combinations.at(1).set, "");
+  EXPECT_EQ(r.combinations.at(1).name, "");
+  const std::vector<SetEnvelopes> sets = envelopes_by_set(r);
+  ASSERT_EQ(sets.size(), 1u);
+  EXPECT_EQ(sets[0].set, "");
+  EXPECT_EQ(sets[0].envelope.at(1)[4].max, 5.0);
+  // Combination 1 gives 7, 8, 9 and 2 gives 7, 9.5, -1: FX ties and goes
+  // to the lower combination; combination 3 has no values.
+  const SupportEnvelope& e = sets[0].reaction_envelope.at(1);
+  EXPECT_EQ(e[0].max_combination, 1);
+  EXPECT_EQ(e[0].min_combination, 1);
+  EXPECT_EQ(e[1].max, 9.5);
+  EXPECT_EQ(e[1].max_combination, 2);
+  EXPECT_EQ(e[2].min, -1.0);
+  EXPECT_EQ(e[2].max_combination, 1);
 }
 
 }  // namespace

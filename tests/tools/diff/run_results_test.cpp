@@ -35,7 +35,7 @@ std::string everything(const ExportedRun& r) {
         << b.entry << '\n';
   for (const std::string& c : r.cases) out << "case " << c << '\n';
   for (const auto& [k, c] : r.combinations) {
-    out << "combination " << k << ' ' << c.entry;
+    out << "combination " << k << ' ' << c.set << ' ' << c.name << ' ' << c.entry;
     for (const auto& t : c.terms) out << ' ' << exact(t.multiplier) << ' ' << t.case_name;
     out << '\n';
   }
@@ -55,6 +55,14 @@ std::string everything(const ExportedRun& r) {
   }
   for (const auto& [key, flag] : r.bending)
     out << "bending " << key.first << ' ' << key.second << flag << '\n';
+  for (const auto& [key, v] : r.bar_values) {
+    out << "forces " << key.first << ' ' << key.second;
+    for (double x : v) out << ' ' << exact(x);
+    out << '\n';
+  }
+  for (const auto& [N, e] : r.reaction_envelope)
+    out << "reaction envelope " << N << ' ' << exact(e[0].max) << '\n';
+  out << "sets " << r.set_envelopes.size() << '\n';
   for (const auto& [K, e] : r.envelope) {
     out << "envelope " << K;
     for (const auto& x : e)
