@@ -5,22 +5,23 @@
 #include <string>
 #include <vector>
 
+#include "tools/check/hazard_list.h"
 #include "tools/cli/input_warning.h"
+#include "tools/cli/language.h"
 #include "tools/cli/loaded_run.h"
 
 namespace toval::tools::check {
 
 struct CheckOutcome {
-  std::string listing;                      // the hazard lines and the count closing them
-  int status = 0;                           // 0 nothing found, 1 something found
-  std::vector<cli::InputWarning> warnings;  // the warning lines of the listing
+  HazardList findings;
+  int status = 0;  // 0 nothing found, 1 something found
 };
 
 CheckOutcome check_inputs(const std::string& combination_file, const std::string& forces_file);
 
 // The same check over a run opened with LoadedRun::Deferred and not yet
-// run: runs it watched and gives its warnings (and the fault that ended it),
-// leaving its results to the caller.
-cli::WatchedRun watched_run(cli::LoadedRun& run);
+// run: runs it watched and gives its warnings in `language` (and the fault
+// that ended it), leaving its results to the caller.
+cli::WatchedRun watched_run(cli::LoadedRun& run, cli::Language language);
 
 }  // namespace toval::tools::check

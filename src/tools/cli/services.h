@@ -9,6 +9,7 @@
 
 #include "store/store.h"
 #include "tools/cli/input_warning.h"
+#include "tools/cli/language.h"
 #include "tools/cli/loaded_run.h"
 
 namespace toval::tools::cli {
@@ -34,9 +35,10 @@ struct Services {
 
   // check: runs a run opened with LoadedRun::Deferred under the check's
   // watch, so that the one run gives both its results and the warnings that
-  // the check lists for it, in its order. A fault that ends the run comes
-  // back in the result, with the store as the steps left it.
-  std::function<WatchedRun(LoadedRun& run)> watched_run;
+  // the check lists for it, in its order and in the page's language. A
+  // fault that ends the run comes back in the result, with the store as the
+  // steps left it.
+  std::function<WatchedRun(LoadedRun& run, Language language)> watched_run;
 };
 
 }  // namespace toval::tools::cli

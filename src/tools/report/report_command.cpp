@@ -62,12 +62,13 @@ constexpr std::string_view POSITIONALS[] = {"COMBINATION_FILE", "FORCES_FILE"};
 // Runs the steps once, under the check's watch when it is offered: the one
 // run gives the page's results and its warnings. A fault that ends the run
 // ends the report.
-std::vector<cli::InputWarning> run_watched(cli::LoadedRun& run, const cli::Services& services) {
+std::vector<cli::InputWarning> run_watched(cli::LoadedRun& run, const cli::Services& services,
+                                          cli::Language language) {
   if (!services.watched_run) {
     run.run();
     return {};
   }
-  cli::WatchedRun watched = services.watched_run(run);
+  cli::WatchedRun watched = services.watched_run(run, language);
   if (watched.fault) throw *watched.fault;
   return std::move(watched.warnings);
 }
@@ -83,7 +84,7 @@ int run_report(std::span<const std::string> args, const cli::Services& services)
   const std::array<std::string, 2> inputs{options.positionals()[0], options.positionals()[1]};
   cli::refuse_input_as_output(target, inputs);
   cli::LoadedRun run(inputs[0], inputs[1], cli::LoadedRun::Deferred::run_later);
-  request.warnings = run_watched(run, services);
+  request.warnings = run_watched(run, services, request.language);
   request.issued = issue_date(std::getenv("SOURCE_DATE_EPOCH"));
   request.version = std::string(cli::VERSION);
   request.files = {input_file_facts(inputs[0]), input_file_facts(inputs[1])};
