@@ -63,7 +63,7 @@ constexpr std::string_view POSITIONALS[] = {"COMBINATION_FILE", "FORCES_FILE"};
 // run gives the page's results and its warnings. A fault that ends the run
 // ends the report.
 std::vector<cli::InputWarning> run_watched(cli::LoadedRun& run, const cli::Services& services,
-                                          cli::Language language) {
+                                           cli::Language language) {
   if (!services.watched_run) {
     run.run();
     return {};
