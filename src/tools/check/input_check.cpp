@@ -28,7 +28,7 @@ namespace {
 // if one did.
 std::optional<RunError> run_watched(cli::LoadedRun& run, HazardList& hazards) {
   std::optional<RunError> fault;
-  Store& s = run.store();
+  const Store& s = run.store();
   RunWatch watch(run.combination_unit(), run.forces_unit(), hazards);
   try {
     run.run();

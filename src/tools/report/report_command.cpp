@@ -9,6 +9,7 @@
 #include "tools/cli/loaded_run.h"
 #include "tools/cli/options.h"
 #include "tools/cli/output_file.h"
+#include "tools/cli/source_date.h"
 #include "tools/cli/usage_error.h"
 #include "tools/cli/version.h"
 #include "tools/report/report_page.h"
@@ -98,11 +99,7 @@ int run_report(std::span<const std::string> args, const cli::Services& services)
 std::string issue_date(const char* source_date_epoch) {
   using namespace std::chrono;
   sys_seconds when = time_point_cast<seconds>(system_clock::now());
-  if (source_date_epoch != nullptr) {
-    const std::string text(source_date_epoch);
-    if (!text.empty() && text.size() <= 12 && text.find_first_not_of("0123456789") == std::string::npos)
-      when = sys_seconds(seconds(std::stoll(text)));
-  }
+  if (const auto given = cli::source_date_epoch(source_date_epoch)) when = sys_seconds(seconds(*given));
   const sys_days day = floor<days>(when);
   const year_month_day ymd(day);
   const hh_mm_ss<seconds> time(when - day);
