@@ -39,6 +39,11 @@ struct Services {
   // fault that ends the run comes back in the result, with the store as the
   // steps left it.
   std::function<WatchedRun(LoadedRun& run, Language language)> watched_run;
+
+  // combinations: the combination file that a rules file gives, whole, as
+  // `combinations RULES_FILE` writes it; subcommands take it in place of a
+  // combination file (see combination_input in loaded_run.h).
+  std::function<std::string(const std::string& rules_file)> rules_combinations;
 };
 
 }  // namespace toval::tools::cli

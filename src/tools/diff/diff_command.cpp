@@ -129,7 +129,7 @@ Changes compare(const ExportedRun& o, const ExportedRun& n, double rel) {
   return changes;
 }
 
-int run_diff(std::span<const std::string> args, const cli::Services&) {
+int run_diff(std::span<const std::string> args, const cli::Services& services) {
   const Request r = parse_request(args);
   cli::refuse_input_as_output(r.target, r.inputs);
   ExportedRun old_run, new_run;
@@ -137,8 +137,8 @@ int run_diff(std::span<const std::string> args, const cli::Services&) {
     old_run = read_exported_run(export_text(r.inputs[0]), r.inputs[0]);
     new_run = read_exported_run(export_text(r.inputs[1]), r.inputs[1]);
   } else {
-    old_run = run_results(cli::LoadedRun(r.inputs[0], r.inputs[1]));
-    new_run = run_results(cli::LoadedRun(r.inputs[2], r.inputs[3]));
+    old_run = run_results(cli::LoadedRun(cli::combination_input(r.inputs[0], services), r.inputs[1]));
+    new_run = run_results(cli::LoadedRun(cli::combination_input(r.inputs[2], services), r.inputs[3]));
   }
   const Changes changes = compare(old_run, new_run, r.tolerance);
   cli::write_output(r.target,

@@ -1,13 +1,13 @@
 // A run's results taken as diff compares them, from the run itself: the
 // entries that the export writes (cli/results_entries.h), each real as the
 // double nearest the export's text of it, so that a run and its export read
-// back give the same ExportedRun. The export has no sets of combinations
-// (version 1), so neither has a run.
+// back give the same ExportedRun, sets, names and envelopes by set included.
 #include <algorithm>
 
 #include "tools/cli/export_keys.h"
 #include "tools/cli/exported_values.h"
 #include "tools/cli/results_entries.h"
+#include "tools/cli/run_envelopes.h"
 #include "tools/diff/exported_run.h"
 
 namespace toval::tools::diff {
@@ -35,6 +35,10 @@ std::array<double, N> numbers(const std::array<Real, N>& values) {
 
 Extreme extreme(const Extremes& e) {
   return {number(e.max), number(e.min), e.max_combination, e.min_combination};
+}
+
+BarEnvelope bar_envelope(const cli::BarEnvelope& e) {
+  return {extreme(e.N), extreme(e.V[0]), extreme(e.V[1]), extreme(e.M[0]), extreme(e.M[1])};
 }
 
 void take_structure(const cli::LoadedRun& run, ExportedRun& out) {
@@ -66,7 +70,9 @@ void take_structure(const cli::LoadedRun& run, ExportedRun& out) {
   });
 }
 
-void take_cases_and_combinations(const Store& s, const RunCounts& c, ExportedRun& out) {
+void take_cases_and_combinations(const cli::LoadedRun& run, ExportedRun& out) {
+  const Store& s = run.store();
+  const RunCounts& c = run.counts();
   for (Whole P = 1; P <= c.NCCAR; ++P) {
     std::string name = cli::name_of(s.BL4.CCAR(P));
     // A name listed twice is one case: the run reads the first.
@@ -81,7 +87,13 @@ void take_cases_and_combinations(const Store& s, const RunCounts& c, ExportedRun
       terms.push_back({{keys::MULTIPLIER, term.multiplier}, {keys::CASE, term.case_name}});
       combination.terms.push_back(term);
     }
-    combination.entry = {{keys::COMBINATION, std::int64_t{I}}, {keys::TERMS, terms}};
+    const cli::CombinationLabel& label = run.labels().combination(I);
+    combination.name = label.name;
+    if (label.set) combination.set = cli::set_key(*label.set);
+    combination.entry = {{keys::COMBINATION, std::int64_t{I}},
+                         {keys::NAME, label.name},
+                         {keys::SET, label.set ? Json(combination.set) : Json(nullptr)},
+                         {keys::TERMS, terms}};
   }
 }
 
@@ -114,8 +126,32 @@ void take_bar_results(const cli::LoadedRun& run, ExportedRun& out) {
     out.bar_values[key] = {number(f.N), number(f.V[0]), number(f.V[1]), number(f.M[0]), number(f.M[1])};
   });
   cli::each_envelope(run, [&](const cli::EnvelopeEntry& e) {
-    out.envelope[e.bar] = {extreme(e.N), extreme(e.V[0]), extreme(e.V[1]), extreme(e.M[0]), extreme(e.M[1])};
+    out.envelope[e.bar] = bar_envelope({e.N, e.V, e.M});
   });
+}
+
+// Per support node; a component that no combination gives stays zero (the
+// export writes null for it).
+std::map<long long, SupportEnvelope> reaction_envelope(const Store& s,
+                                                       const std::vector<cli::ComponentExtremes>& supports) {
+  std::map<long long, SupportEnvelope> out;
+  for (std::size_t n = 0; n < supports.size(); ++n) {
+    SupportEnvelope& e = out[s.BL11.NO_RES(static_cast<Whole>(n + 1))];
+    for (std::size_t k = 0; k < 3; ++k)
+      if (supports[n][k]) e[k] = extreme(*supports[n][k]);
+  }
+  return out;
+}
+
+void take_set_envelopes(const cli::LoadedRun& run, ExportedRun& out) {
+  out.reaction_envelope = reaction_envelope(run.store(), run.envelopes().reactions);
+  for (const cli::SetEnvelope& e : run.envelopes().sets) {
+    SetEnvelopes& set = out.set_envelopes.emplace_back();
+    set.set = cli::set_key(e.set);
+    for (std::size_t k = 0; k < e.bars.size(); ++k)
+      set.envelope[static_cast<long long>(k + 1)] = bar_envelope(e.bars[k]);
+    set.reaction_envelope = reaction_envelope(run.store(), e.reactions);
+  }
 }
 
 }  // namespace
@@ -123,10 +159,11 @@ void take_bar_results(const cli::LoadedRun& run, ExportedRun& out) {
 ExportedRun run_results(const cli::LoadedRun& run) {
   ExportedRun out;
   take_structure(run, out);
-  take_cases_and_combinations(run.store(), run.counts(), out);
+  take_cases_and_combinations(run, out);
   take_symmetry(run, out);
   take_combined_values(run, out);
   take_bar_results(run, out);
+  take_set_envelopes(run, out);
   return out;
 }
 

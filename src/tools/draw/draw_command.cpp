@@ -65,7 +65,7 @@ void check_combination(long I, Whole NCOB) {
                                   : "the combinations are 1 to " + std::to_string(NCOB)));
 }
 
-int run_draw(std::span<const std::string> args, const cli::Services&) {
+int run_draw(std::span<const std::string> args, const cli::Services& services) {
   cli::Options options(OPTIONS, args);
   options.expect_positionals(POSITIONALS);
   const std::optional<std::string> given = options.value("combination");
@@ -74,7 +74,7 @@ int run_draw(std::span<const std::string> args, const cli::Services&) {
 
   const std::array<std::string, 2> inputs{options.positionals()[0], options.positionals()[1]};
   cli::refuse_input_as_output(target, inputs);
-  const cli::LoadedRun run(inputs[0], inputs[1]);
+  const cli::LoadedRun run(cli::combination_input(inputs[0], services), inputs[1]);
   if (given) check_combination(I, run.store().BL5.NCOB);
   cli::write_output(target,
                     frame_drawing(run.store(), run.counts(), {inputs[0], inputs[1]}, static_cast<Whole>(I)));

@@ -10,6 +10,8 @@
 #include "tools/cli/export_keys.h"
 #include "tools/cli/exported_values.h"
 #include "tools/cli/results_entries.h"
+#include "tools/export/csv_row.h"
+#include "tools/export/csv_set_tables.h"
 
 namespace toval::tools::export_ {
 
@@ -17,62 +19,19 @@ namespace {
 
 namespace keys = cli::keys;
 
-constexpr std::string_view TABLES[] = {keys::NODES,         keys::BARS,
-                                       keys::DISPLACEMENTS, keys::COMBINED_DISPLACEMENTS,
-                                       keys::REACTIONS,     keys::COMBINED_REACTIONS,
-                                       keys::BAR_FORCES,    keys::ENVELOPE,
-                                       keys::PAIRS};
-
-// One row at a time: each value handed to the sink as what it is, a list
-// of arrays as its values in turn.
-class Row {
- public:
-  explicit Row(TableSink& out) : out_(out) {}
-
-  Row& operator<<(std::string_view name) {
-    out_.text(name);
-    return *this;
-  }
-  Row& operator<<(Real value) {
-    out_.real(value);
-    return *this;
-  }
-  Row& operator<<(Whole value) {
-    out_.whole(value);
-    return *this;
-  }
-  Row& operator<<(bool value) {
-    out_.boolean(value);
-    return *this;
-  }
-  Row& operator<<(std::nullopt_t) {
-    out_.absent();
-    return *this;
-  }
-  Row& operator<<(const std::vector<std::string>& names) {
-    out_.names(names);
-    return *this;
-  }
-  template <class Value, std::size_t N>
-  Row& operator<<(const std::array<Value, N>& values) {
-    for (const Value& v : values) *this << v;
-    return *this;
-  }
-  void end() { out_.end_row(); }
-
- private:
-  TableSink& out_;
-};
-
-void header(TableSink& out, const std::vector<std::string>& names) {
-  out.header(names);
-}
-
-std::vector<std::string> prefixed(std::string_view prefix, std::initializer_list<std::string_view> parts) {
-  std::vector<std::string> names;
-  for (std::string_view p : parts) names.push_back(std::string(prefix) + "_" + std::string(p));
-  return names;
-}
+constexpr std::string_view TABLES[] = {keys::NODES,
+                                       keys::BARS,
+                                       keys::COMBINATIONS,
+                                       keys::DISPLACEMENTS,
+                                       keys::COMBINED_DISPLACEMENTS,
+                                       keys::REACTIONS,
+                                       keys::COMBINED_REACTIONS,
+                                       keys::REACTION_ENVELOPE,
+                                       keys::BAR_FORCES,
+                                       keys::ENVELOPE,
+                                       keys::PAIRS,
+                                       keys::SET_ENVELOPES,
+                                       keys::DISPLACEMENT_ENVELOPE};
 
 void nodes(const cli::LoadedRun& run, TableSink& out) {
   header(out, {keys::NODE, keys::X, keys::Y, "restraint_1", "restraint_2", "restraint_3"});
@@ -167,25 +126,11 @@ void bar_forces(const cli::LoadedRun& run, TableSink& out) {
 }
 
 void envelope(const cli::LoadedRun& run, TableSink& out) {
-  std::vector<std::string> names{keys::BAR};
-  const auto extreme_header = [&](const std::string& prefix) {
-    for (const std::string& name :
-         prefixed(prefix, {keys::MAX, keys::MAX_COMBINATION, keys::MIN, keys::MIN_COMBINATION}))
-      names.push_back(name);
-  };
-  extreme_header(keys::NORMAL);
-  for (const char* force : {keys::SHEAR, keys::MOMENT})
-    for (const char* end : {keys::START, keys::END}) extreme_header(std::string(force) + "_" + end);
-  header(out, names);
+  header(out, bar_envelope_header({keys::BAR}));
   Row row(out);
-  const auto extreme = [&](const Extremes& x) {
-    row << x.max << x.max_combination << x.min << x.min_combination;
-  };
   cli::each_envelope(run, [&](const cli::EnvelopeEntry& e) {
     row << e.bar;
-    extreme(e.N);
-    for (const auto* ends : {&e.V, &e.M})
-      for (const Extremes& x : *ends) extreme(x);
+    bar_envelope_fields(row, {e.N, e.V, e.M});
     row.end();
   });
 }
@@ -271,6 +216,10 @@ void write_table(const cli::LoadedRun& run, std::string_view name, TableSink& ou
   if (name == keys::BAR_FORCES) return bar_forces(run, out);
   if (name == keys::ENVELOPE) return envelope(run, out);
   if (name == keys::PAIRS) return pairs(run, out);
+  if (name == keys::COMBINATIONS) return combinations(run, out);
+  if (name == keys::REACTION_ENVELOPE) return reaction_envelope(run, out);
+  if (name == keys::SET_ENVELOPES) return set_envelopes(run, out);
+  if (name == keys::DISPLACEMENT_ENVELOPE) return displacement_envelope(run, out);
   throw std::invalid_argument("no export table is named " + std::string(name));
 }
 

@@ -4,9 +4,14 @@
 
 #include <iosfwd>
 #include <string>
+#include <vector>
 
+#include "combine/extremes.h"
 #include "driver/analysis.h"
 #include "store/store.h"
+#include "tools/cli/run_envelopes.h"
+#include "tools/cli/run_labels.h"
+#include "tools/report/html_table.h"
 #include "tools/report/page_text.h"
 
 namespace toval::tools::report {
@@ -15,8 +20,22 @@ namespace toval::tools::report {
 // decimals (the exact value stands in data-value).
 inline constexpr int FORCE_DECIMALS = 3;
 
-// The case list and every combination with its terms.
-void combination_section(std::ostream& out, const Store& s, const RunCounts& c, const PageText& t);
+// The case list with each case's description, and every combination with
+// its name and terms.
+void combination_section(std::ostream& out, const Store& s, const RunCounts& c, const cli::RunLabels& labels,
+                         const PageText& t);
+
+// With more than one set, one section per set (in the order of the sets,
+// ultimate first): its bar envelope and its reaction envelope; nothing
+// otherwise (and false).
+bool set_sections(std::ostream& out, const Store& s, const RunCounts& c, const cli::RunEnvelopes& envelopes,
+                  const PageText& t);
+
+// The four columns of an extreme (max, its combination, min, its
+// combination) under the group's heading, and their cells.
+void add_extreme_columns(std::vector<Column>& columns, const PageText& t, Text group,
+                         const std::string& prefix);
+void add_extreme_cells(std::vector<Cell>& cells, const Extremes& e);
 
 // Per bar, the extremes of normal force, shear and moment with their
 // combinations, mirror bars beside the lower bar of the pair; then the
@@ -25,7 +44,14 @@ void envelope_section(std::ostream& out, const Store& s, const RunCounts& c, con
 
 // The envelope of the combined reactions per support and component, the
 // reactions of every case and those of every combination.
-void reaction_section(std::ostream& out, const Store& s, const RunCounts& c, const PageText& t);
+void reaction_section(std::ostream& out, const Store& s, const RunCounts& c,
+                      const cli::RunEnvelopes& envelopes, const PageText& t);
+
+// The envelope of combined reactions per support and component, as a table
+// of the given id and caption.
+void reaction_envelope_table(std::ostream& out, const Store& s,
+                             const std::vector<cli::ComponentExtremes>& supports, const std::string& id,
+                             const std::string& caption, const PageText& t);
 
 // The characteristic nodes' displacements per case and per combination.
 void displacement_section(std::ostream& out, const Store& s, const RunCounts& c, const PageText& t);

@@ -126,6 +126,30 @@ constexpr cli::TextRow<Text> PAGE_TEXTS[] = {
     {Text::vf_heading, "Vf", "Vf"},
     {Text::mf_heading, "Mf", "Mf"},
     {Text::length_property_heading, "L / P", "L / P"},
+    {Text::case_description_heading, "DESCRICAO", "DESCRIPTION"},
+    {Text::combination_name_heading, "NOME", "NAME"},
+    {Text::set_name_uls, "ELU - ESTADOS LIMITES ULTIMOS", "ULS - ULTIMATE LIMIT STATES"},
+    {Text::set_name_sls_characteristic, "ELS - COMBINACOES CARACTERISTICAS",
+     "SLS - CHARACTERISTIC COMBINATIONS"},
+    {Text::set_name_sls_frequent, "ELS - COMBINACOES FREQUENTES", "SLS - FREQUENT COMBINATIONS"},
+    {Text::set_name_sls_quasi_permanent, "ELS - COMBINACOES QUASE PERMANENTES",
+     "SLS - QUASI-PERMANENT COMBINATIONS"},
+    {Text::set_envelope_heading, "ENVOLTORIA - %1", "ENVELOPE - %1"},
+    {Text::set_members, "Combinacoes deste conjunto: %1.", "Combinations of this set: %1."},
+    {Text::set_envelope_caption, "ENVOLTORIA DOS ESFORCOS POR BARRA - NORMAL CORTANTE FLETOR",
+     "ENVELOPE OF BAR FORCES - NORMAL FORCE, SHEAR, MOMENT"},
+    {Text::set_reactions_uls_caption, "ENVOLTORIA DAS REACOES COMBINADAS - PROJETO ESTRUTURAL DAS FUNDACOES",
+     "ENVELOPE OF COMBINED REACTIONS - STRUCTURAL DESIGN OF THE FOUNDATIONS"},
+    {Text::set_reactions_characteristic_caption, "ENVOLTORIA DAS REACOES COMBINADAS - SOLO",
+     "ENVELOPE OF COMBINED REACTIONS - SOIL"},
+    {Text::set_reactions_caption, "ENVOLTORIA DAS REACOES COMBINADAS", "ENVELOPE OF COMBINED REACTIONS"},
+    {Text::mixed_envelope_note,
+     "As envoltorias desta secao e a das reacoes abaixo percorrem todas as combinacoes de todos os "
+     "conjuntos, estados limites ultimos e de servico juntos: nao sao envoltorias de projeto. Use a "
+     "envoltoria de cada conjunto, acima.",
+     "The envelopes of this section and that of the reactions below span every combination of every set, "
+     "ultimate and serviceability together: they are not design envelopes. Use the envelope of each set, "
+     "above."},
 };
 static_assert(cli::covers_every_key(PAGE_TEXTS));
 

@@ -88,6 +88,20 @@ enum class Text {
   vf_heading,
   mf_heading,
   length_property_heading,
+  // Names, sets and descriptions.
+  case_description_heading,
+  combination_name_heading,
+  set_name_uls,
+  set_name_sls_characteristic,
+  set_name_sls_frequent,
+  set_name_sls_quasi_permanent,
+  set_envelope_heading,  // %1 the set's name
+  set_members,           // %1 the combinations' numbers
+  set_envelope_caption,
+  set_reactions_uls_caption,
+  set_reactions_characteristic_caption,
+  set_reactions_caption,
+  mixed_envelope_note,
   count  // not a text: the number of keys
 };
 

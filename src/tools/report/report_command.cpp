@@ -84,7 +84,8 @@ int run_report(std::span<const std::string> args, const cli::Services& services)
 
   const std::array<std::string, 2> inputs{options.positionals()[0], options.positionals()[1]};
   cli::refuse_input_as_output(target, inputs);
-  cli::LoadedRun run(inputs[0], inputs[1], cli::LoadedRun::Deferred::run_later);
+  cli::LoadedRun run(cli::combination_input(inputs[0], services), inputs[1],
+                     cli::LoadedRun::Deferred::run_later);
   request.warnings = run_watched(run, services, request.language);
   request.issued = issue_date(std::getenv("SOURCE_DATE_EPOCH"));
   request.version = std::string(cli::VERSION);

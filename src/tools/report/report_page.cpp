@@ -75,9 +75,13 @@ void write_report_page(std::ostream& out, const cli::LoadedRun& run, const PageR
   out << "<main>\n";
   warning_box(out, r.warnings, t);
   picture(out, r.picture, t);
-  combination_section(out, s, c, t);
+  combination_section(out, s, c, run.labels(), t);
+  // Each set's envelopes first; the one over every set after them, told
+  // apart as no design envelope.
+  if (set_sections(out, s, c, run.envelopes(), t))
+    out << element("p", " class=\"note\" id=\"mixed-envelope-note\"", t(Text::mixed_envelope_note));
   envelope_section(out, s, c, t);
-  reaction_section(out, s, c, t);
+  reaction_section(out, s, c, run.envelopes(), t);
   displacement_section(out, s, c, t);
   bending_section(out, s, c, t);
   out << "</main>\n</body>\n</html>\n";

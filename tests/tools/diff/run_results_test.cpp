@@ -11,6 +11,7 @@
 #include "tools/diff/exported_run.h"
 #include "tools/export/results_json.h"
 #include "tools/frame_files.h"
+#include "tools/program.h"
 
 namespace toval::testing {
 namespace {
@@ -63,6 +64,14 @@ std::string everything(const ExportedRun& r) {
   for (const auto& [N, e] : r.reaction_envelope)
     out << "reaction envelope " << N << ' ' << exact(e[0].max) << '\n';
   out << "sets " << r.set_envelopes.size() << '\n';
+  for (const auto& set : r.set_envelopes) {
+    out << "set " << set.set;
+    for (const auto& [K, e] : set.envelope)
+      for (const auto& x : e) out << ' ' << K << ':' << exact(x.max) << ',' << x.max_combination;
+    for (const auto& [N, e] : set.reaction_envelope)
+      for (const auto& x : e) out << ' ' << N << ':' << exact(x.min) << ',' << x.min_combination;
+    out << '\n';
+  }
   for (const auto& [K, e] : r.envelope) {
     out << "envelope " << K;
     for (const auto& x : e)
@@ -73,13 +82,16 @@ std::string everything(const ExportedRun& r) {
   return out.str();
 }
 
-void expect_same_as_export(const std::string& combination, const std::string& forces) {
+void expect_same_as_export(const tools::cli::CombinationInput& combination, const std::string& forces) {
   const tools::cli::LoadedRun run(combination, forces);
   std::ostringstream text;
   tools::export_::write_results_json(run, text);
   const std::string from_export = everything(tools::diff::read_exported_run(text.str(), forces));
   const std::string from_run = everything(tools::diff::run_results(run));
   EXPECT_GT(from_run.size(), 200u);
+  if (tools::cli::is_rules_file(combination.file)) {
+    EXPECT_EQ(from_run.find("\nsets 0\n"), std::string::npos) << "a rules file gives sets";
+  }
   EXPECT_EQ(from_run, from_export) << forces;
 }
 
@@ -90,6 +102,10 @@ TEST(RunResults, AreWhatTheRunsExportReadsBackAs) {
   // Combinations naming a case the list lacks: no combined values for them.
   const std::string missing = root + "tests/tools/data/check_missing_fimc/in/";
   expect_same_as_export(missing + "GALPAO.CMB", missing + "GALPAO.ESF");
+  // A rules file: sets of combinations, their names and envelopes by set.
+  const std::string rules = root + "examples/galpao-rules.toml";
+  expect_same_as_export(tools::cli::combination_input(rules, tools::services()),
+                        root + "examples/GALPAO.ESF");
   TempDir dir;
   int n = 0;
   for (const Frame& f : {roof_truss(2), multi_storey(2, 2), continuous_beam(4), bays({4.0, 6.5})}) {
