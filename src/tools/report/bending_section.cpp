@@ -80,7 +80,9 @@ void bending_section(std::ostream& out, const Store& s, const RunCounts& c, cons
         << "</summary>\n";
     const std::optional<std::string> packed_table = packed ? table.packed_html() : std::nullopt;
     if (packed_table)
-      out << "<p class=\"packed-note\">" << html_escaped(t(Text::packed_note)) << "</p>\n" << *packed_table;
+      out << "<p class=\"packed-note\">" << html_escaped(t.format(Text::packed_note, {std::to_string(I)}))
+          << "</p>\n"
+          << *packed_table;
     else
       table.write(out);
     out << "</details>\n";

@@ -17,6 +17,10 @@ constexpr cli::TextRow<Text> PAGE_TEXTS[] = {
     {Text::file_digest_heading, "SHA-256", "SHA-256"},
     {Text::combination_file_role, "combinações", "combinations"},
     {Text::forces_file_role, "esforços", "forces"},
+    {Text::units_note, "Os valores estão nas unidades do arquivo de esforços.",
+     "Values are in the units of the forces file."},
+    {Text::sign_note, "Sinais: todo sinal é o do arquivo de esforços; nenhum sinal é trocado.",
+     "Signs: every sign is the forces file's; no sign is changed."},
     {Text::warnings_heading, "AVISOS DA VERIFICACAO DOS ARQUIVOS",
      "WARNINGS FROM THE CHECK OF THE INPUT FILES"},
     {Text::warnings_intro_one,
@@ -115,10 +119,14 @@ constexpr cli::TextRow<Text> PAGE_TEXTS[] = {
     {Text::no_bending, "Nenhuma barra em flexão em nenhuma combinação.",
      "No bar is in bending in any combination."},
     {Text::packed_note,
-     "As linhas desta tabela vêm comprimidas na página e o navegador as abre com a tabela; sem scripts, a "
-     "tabela bar_forces da exportação traz os mesmos valores.",
-     "This table's rows are packed in the page and the browser unfolds them when the table is opened; "
-     "without scripts, the export's bar_forces table holds the same values."},
+     "As linhas desta tabela vêm comprimidas na página e o navegador as abre com a tabela. Impressa "
+     "fechada, ou sem scripts: são as linhas da combinação %1 marcadas em bending na tabela bar_forces da "
+     "exportação, toval-tools export --format csv --table bar_forces ARQUIVO_DE_COMBINACOES "
+     "ARQUIVO_DE_ESFORCOS (os dois arquivos do alto da página).",
+     "This table's rows are packed in the page and the browser unfolds them when the table is opened. "
+     "Printed unopened, or without scripts: they are the rows of combination %1 marked in bending in the "
+     "bar_forces table of the export, toval-tools export --format csv --table bar_forces COMBINATION_FILE "
+     "FORCES_FILE (the two files at the top of the page)."},
     {Text::ni_heading, "Ni", "Ni"},
     {Text::vi_heading, "Vi", "Vi"},
     {Text::mi_heading, "Mi", "Mi"},

@@ -20,6 +20,8 @@ enum class Text {
   file_digest_heading,
   combination_file_role,
   forces_file_role,
+  units_note,  // without units: the forces file's
+  sign_note,
   warnings_heading,
   warnings_intro_one,
   warnings_intro_many,  // %1 the count
@@ -80,7 +82,7 @@ enum class Text {
   bending_caption,  // %1 the combination
   bending_summary,  // %1 the combination, %2 the number of bars
   no_bending,
-  packed_note,
+  packed_note,  // %1 the combination
   ni_heading,
   vi_heading,
   mi_heading,

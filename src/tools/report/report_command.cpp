@@ -12,6 +12,7 @@
 #include "tools/cli/source_date.h"
 #include "tools/cli/usage_error.h"
 #include "tools/cli/version.h"
+#include "tools/report/page_style.h"
 #include "tools/report/report_page.h"
 
 namespace toval::tools::report {
@@ -90,7 +91,13 @@ int run_report(std::span<const std::string> args, const cli::Services& services)
   request.issued = issue_date(std::getenv("SOURCE_DATE_EPOCH"));
   request.version = std::string(cli::VERSION);
   request.files = {input_file_facts(inputs[0]), input_file_facts(inputs[1])};
-  if (services.page_picture) request.picture = services.page_picture(run, {});
+  if (services.page_picture) {
+    cli::PictureRequest picture;
+    picture.language = request.language;
+    picture.print_width_mm = PICTURE_PRINT_WIDTH_MM;
+    picture.print_height_mm = PICTURE_PRINT_HEIGHT_MM;
+    request.picture = services.page_picture(run, picture);
+  }
   cli::write_output(target, [&](std::ostream& out) { write_report_page(out, run, request); });
   return 0;
 }

@@ -35,7 +35,9 @@ void header(std::ostream& out, const Store& s, const PageRequest& r, const PageT
   }
   out << html;
   files.write(out);
-  out << element("p", " class=\"made\"", t.format(Text::made_by, {r.issued, r.version})) << "</header>\n";
+  out << element("p", " class=\"made\"", t.format(Text::made_by, {r.issued, r.version}))
+      << element("p", " class=\"convention\"", t(Text::units_note))
+      << element("p", " class=\"convention\"", t(Text::sign_note)) << "</header>\n";
 }
 
 void warning_box(std::ostream& out, const std::vector<cli::InputWarning>& warnings, const PageText& t) {

@@ -85,6 +85,11 @@ TEST(ReportPage, BendingTablesArePackedOnlyBeyondTheirThreshold) {
   EXPECT_EQ(count(packed, "<table id=\"bar_forces-"), tables);
   EXPECT_EQ(count(packed, "class=\"packed-rows\""), tables - count(plain, ": 0 bar(s) in bending"));
   EXPECT_EQ(count(packed, "class=\"packed-note\""), count(packed, "class=\"packed-rows\""));
+  // Printed unopened, a packed table is its note: it names its rows' table
+  // and combination, and the command that writes them.
+  EXPECT_NE(packed.find("they are the rows of combination 1 marked in bending in the bar_forces table of the "
+                        "export, toval-tools export --format csv --table bar_forces"),
+            std::string::npos);
   EXPECT_EQ(count(packed, "<script>"), 1u);
   EXPECT_GT(packed.rfind("<script>"), packed.rfind("</details>"));
 }
