@@ -1,5 +1,3 @@
-#include <ostream>
-
 #include "tools/check/check_command.h"
 #include "tools/check/input_check.h"
 #include "tools/combinations/combinations_command.h"
@@ -7,7 +5,6 @@
 #include "tools/draw/draw_command.h"
 #include "tools/draw/picture.h"
 #include "tools/export/export_command.h"
-#include "tools/export/results_json.h"
 #include "tools/program.h"
 #include "tools/report/report_command.h"
 
@@ -30,17 +27,8 @@ std::span<const cli::Command> commands() {
 
 cli::Services services() {
   cli::Services offers;
-  offers.picture = [](const cli::LoadedRun& run) {
-    cli::PictureRequest request;
-    request.set = cli::design_set(run.labels());
-    return draw::picture_document(run, request);
-  };
   offers.page_picture = draw::frame_picture;
-  offers.input_warnings = [](const std::string& combination_file, const std::string& forces_file,
-                             cli::Language language) {
-    return check::check_inputs(combination_file, forces_file, services()).findings.warning_records(language);
-  };
-  offers.results_json = export_::write_results_json;
+  offers.watched_run = check::watched_run;
   offers.rules_combinations = combinations::rules_combination_text;
   return offers;
 }

@@ -1,3 +1,5 @@
+#include <ostream>
+
 #include "tools/report/page_sections.h"
 
 namespace toval::tools::report {
@@ -12,8 +14,8 @@ Text reactions_caption(cli::CombinationSet set) {
   return Text::set_reactions_caption;
 }
 
-std::string bar_table(const cli::SetEnvelope& e, const std::string& key, const PageText& t,
-                      GoverningNames& names) {
+void bar_table(std::ostream& out, const cli::SetEnvelope& e, const std::string& key, const PageText& t,
+               GoverningNames& names) {
   std::vector<Column> columns{{std::string(t(Text::bar_heading)), "bar"}};
   add_extreme_columns(columns, t, Text::normal_group, "N");
   add_extreme_columns(columns, t, Text::shear_start_group, "V_start");
@@ -29,7 +31,7 @@ std::string bar_table(const cli::SetEnvelope& e, const std::string& key, const P
       for (const Extremes& x : *ends) add_extreme_cells(cells, x, names);
     table.add_row(std::move(cells));
   }
-  return table.html();
+  table.write(out);
 }
 
 std::string members(const cli::SetEnvelope& e) {
@@ -46,21 +48,21 @@ Text set_name(cli::CombinationSet set) {
   return NAMES[static_cast<int>(set)];
 }
 
-std::string set_sections(const Store& s, const RunCounts& c, const cli::RunEnvelopes& envelopes,
-                         const PageText& t, GoverningNames& names) {
-  if (envelopes.sets.size() < 2) return {};
-  std::string html;
+bool set_sections(std::ostream& out, const Store& s, const RunCounts& c, const cli::RunEnvelopes& envelopes,
+                  const PageText& t, GoverningNames& names) {
+  if (envelopes.sets.size() < 2) return false;
   for (const cli::SetEnvelope& e : envelopes.sets) {
     const std::string key(cli::set_key(e.set));
-    html += "<section id=\"set-" + key + "\" class=\"set-envelope\">\n<h2>" +
-            html_escaped(t.format(Text::set_envelope_heading, {t(set_name(e.set))})) + "</h2>\n<p>" +
-            html_escaped(t.format(Text::set_members, {members(e)})) + "</p>\n" + bar_table(e, key, t, names);
+    out << "<section id=\"set-" << key << "\" class=\"set-envelope\">\n<h2>"
+        << html_escaped(t.format(Text::set_envelope_heading, {t(set_name(e.set))})) << "</h2>\n<p>"
+        << html_escaped(t.format(Text::set_members, {members(e)})) << "</p>\n";
+    bar_table(out, e, key, t, names);
     if (c.NRES > 0)
-      html += reaction_envelope_table(s, e.reactions, "reaction_envelope-" + key,
-                                      std::string(t(reactions_caption(e.set))), t, names);
-    html += "</section>\n";
+      reaction_envelope_table(out, s, e.reactions, "reaction_envelope-" + key,
+                              std::string(t(reactions_caption(e.set))), t, names);
+    out << "</section>\n";
   }
-  return html;
+  return true;
 }
 
 }  // namespace toval::tools::report
