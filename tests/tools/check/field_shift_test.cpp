@@ -92,13 +92,15 @@ TEST(FieldShift, ADecimalCommaInItsFieldsOwnColumns) {
   ASSERT_EQ(found.size(), 1u);
   EXPECT_EQ(found[0].kind, Kind::decimal_comma);
   EXPECT_EQ(found[0].column, 18);
-  EXPECT_EQ(en(found[0]),
-            "a decimal comma in the number \"12,000\" (columns 9-18): a comma ends the field, so it reads as 12 "
-            "and the digits after it pass into the next field; write the number with a decimal point");
-  EXPECT_EQ(text_of(found[0].text, cli::Language::pt),
-            "uma vírgula decimal no número \"12,000\" (colunas 9-18): a vírgula encerra o campo, então ele é "
-            "lido como 12 e os algarismos depois dela passam para o campo seguinte; escreva o número com ponto "
-            "decimal");
+  EXPECT_EQ(
+      en(found[0]),
+      "a decimal comma in the number \"12,000\" (columns 9-18): a comma ends the field, so it reads as 12 "
+      "and the digits after it pass into the next field; write the number with a decimal point");
+  EXPECT_EQ(
+      text_of(found[0].text, cli::Language::pt),
+      "uma vírgula decimal no número \"12,000\" (colunas 9-18): a vírgula encerra o campo, então ele é "
+      "lido como 12 e os algarismos depois dela passam para o campo seguinte; escreva o número com ponto "
+      "decimal");
   // A comma after a complete value, after a point, or before a name parts values.
   EXPECT_TRUE(shifts("12.5,3", {6, 6}).empty());
   EXPECT_TRUE(shifts("    1.4,G", {10}).empty());
