@@ -144,3 +144,41 @@ TEST(RunError, CapacityHintsArithmeticAndFreeDescriptions) {
 
 }  // namespace
 }  // namespace toval
+
+namespace toval {
+namespace {
+
+// The block's count as the likely cause comes after the fault's own words
+// and before a hint from elsewhere; the fields that place it stay.
+TEST(RunError, ARecordOfAnotherKindPointsAboveItToTheCountedBlock) {
+  ErrorFields f = file_fault(ReadFault::bad_real, "A.ESF");
+  f.shape = ErrorShape::field;
+  f.line = 120;
+  f.first_column = 9;
+  f.last_column = 30;
+  f.notation = "F22.0";
+  f.item = "nodal resultant record of node 2 in case Q";
+  f.found = "    FX                ";
+  f.cause = "which is not a real number";
+  f.miscount = {Miscount::Holds::title, "Q", 101, 114};
+  const RunError e = RunError(f).with_hint("the node section ended at line 7");
+  EXPECT_EQ(
+      e.description(),
+      "line 120, columns 9-30 (F22.0) of a nodal resultant record of node 2 in case Q: found \"    FX    "
+      "            \", which is not a real number; line 120 holds a title or rule line where the "
+      "block's count puts a data record: the block of case Q (heading at line 101) seems to hold a "
+      "record too few or too many above it (its nodal resultants are counted from their heading at "
+      "line 114); the node section ended at line 7");
+  EXPECT_EQ(e.fields().line, 120);
+  EXPECT_EQ(e.fields().first_column, 9u);
+  f.miscount = {Miscount::Holds::other_record, "G", 60, 0};
+  EXPECT_NE(
+      RunError(f).description().find("; line 120 holds a record of another layout where the block's count "
+                                     "puts a data record: the block of case G (heading at line 60) seems "
+                                     "to hold a record too few or too many above it (its records are "
+                                     "counted from its heading)"),
+      std::string::npos);
+}
+
+}  // namespace
+}  // namespace toval
