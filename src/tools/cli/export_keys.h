@@ -8,7 +8,7 @@
 namespace toval::tools::cli::keys {
 
 inline constexpr const char* EXPORT_FORMAT = "toval-results";
-inline constexpr long long EXPORT_VERSION = 1;
+inline constexpr long long EXPORT_VERSION = 2;
 
 // The document's members and lists, in its order.
 inline constexpr const char* FORMAT = "format";
@@ -27,6 +27,11 @@ inline constexpr const char* COMBINED_REACTIONS = "combined_reactions";
 inline constexpr const char* BAR_FORCES = "bar_forces";
 inline constexpr const char* ENVELOPE = "envelope";
 inline constexpr const char* PAIRS = "pairs";
+inline constexpr const char* CASE_DESCRIPTIONS = "case_descriptions";
+inline constexpr const char* SETS = "sets";
+inline constexpr const char* REACTION_ENVELOPE = "reaction_envelope";
+inline constexpr const char* SET_ENVELOPES = "set_envelopes";
+inline constexpr const char* DISPLACEMENT_ENVELOPE = "displacement_envelope";
 
 // The titles.
 inline constexpr const char* PROJECT = "project";
@@ -69,5 +74,9 @@ inline constexpr const char* MAX_BAR = "max_bar";
 inline constexpr const char* MIN = "min";
 inline constexpr const char* MIN_COMBINATION = "min_combination";
 inline constexpr const char* MIN_BAR = "min_bar";
+inline constexpr const char* NAME = "name";
+inline constexpr const char* SET = "set";
+inline constexpr const char* DESCRIPTION = "description";
+inline constexpr const char* PLACE = "place";
 
 }  // namespace toval::tools::cli::keys

@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "tools/cli/catalogue.h"
 #include "tools/cli/loaded_run.h"
 #include "tools/cli/options.h"
 #include "tools/cli/output_file.h"
@@ -13,10 +14,10 @@ namespace toval::tools::draw {
 namespace {
 
 constexpr std::string_view USAGE =
-    "toval-tools draw [-o FILE.svg] [--combination I] COMBINATION_FILE FORCES_FILE";
+    "toval-tools draw [-o FILE.svg] [--combination I] [--lang pt|en] COMBINATION_FILE FORCES_FILE";
 
 constexpr std::string_view HELP =
-    "usage: toval-tools draw [-o FILE.svg] [--combination I] COMBINATION_FILE FORCES_FILE\n"
+    "usage: toval-tools draw [-o FILE.svg] [--combination I] [--lang pt|en] COMBINATION_FILE FORCES_FILE\n"
     "\n"
     "Runs the steps of toval over the combination file and the forces file and draws the\n"
     "frame as one standalone SVG picture: the frame to scale with its node and bar numbers\n"
@@ -34,6 +35,7 @@ constexpr std::string_view HELP =
     "  --combination I    draw the normal force of combination I (1 to the number of\n"
     "                     combinations) instead of the envelope, and mark the bars in\n"
     "                     bending in that combination\n"
+    "  --lang pt|en       the picture's words: en (the default) or pt\n"
     "  --help             show this text\n"
     "\n"
     "exit status:\n"
@@ -45,6 +47,7 @@ constexpr std::string_view HELP =
 constexpr cli::OptionDefinition OPTIONS[] = {
     cli::output_option("FILE.svg"),
     {"combination", '\0', true, "I"},
+    cli::LANGUAGE_OPTION,
 };
 
 constexpr std::string_view POSITIONALS[] = {"COMBINATION_FILE", "FORCES_FILE"};
@@ -65,19 +68,20 @@ void check_combination(long I, Whole NCOB) {
                                   : "the combinations are 1 to " + std::to_string(NCOB)));
 }
 
-int run_draw(std::span<const std::string> args, const cli::Services&) {
+int run_draw(std::span<const std::string> args, const cli::Services& services) {
   cli::Options options(OPTIONS, args);
   options.expect_positionals(POSITIONALS);
   const std::optional<std::string> given = options.value("combination");
   const long I = given ? combination_number(*given) : 0;
+  const Language language = cli::language_option(options, Language::en);
   const std::string target = cli::output_target(options);
 
   const std::array<std::string, 2> inputs{options.positionals()[0], options.positionals()[1]};
   cli::refuse_input_as_output(target, inputs);
-  const cli::LoadedRun run(inputs[0], inputs[1]);
+  const cli::LoadedRun run(cli::combination_input(inputs[0], services), inputs[1]);
   if (given) check_combination(I, run.store().BL5.NCOB);
-  cli::write_output(target,
-                    frame_drawing(run.store(), run.counts(), {inputs[0], inputs[1]}, static_cast<Whole>(I)));
+  cli::write_output(target, frame_drawing(run.store(), run.counts(), {inputs[0], inputs[1]},
+                                          static_cast<Whole>(I), language));
   return 0;
 }
 

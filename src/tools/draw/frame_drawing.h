@@ -19,6 +19,6 @@ std::string frame_svg(const Store& s, const RunCounts& counts, const DrawingSour
 // The standalone document that draw writes: an XML declaration and the
 // element. `combination` 0 draws the envelope; 1..NCOB draws that one.
 std::string frame_drawing(const Store& s, const RunCounts& counts, const DrawingSources& sources,
-                          Whole combination);
+                          Whole combination, Language language = Language::en);
 
 }  // namespace toval::tools::draw

@@ -9,6 +9,8 @@
 
 #include "tools/cli/export_keys.h"
 #include "tools/cli/exported_values.h"
+#include "tools/export/csv_row.h"
+#include "tools/export/csv_set_tables.h"
 #include "tools/export/results_entries.h"
 
 namespace toval::tools::export_ {
@@ -17,70 +19,21 @@ namespace {
 
 namespace keys = cli::keys;
 
-constexpr std::string_view TABLES[] = {keys::NODES,         keys::BARS,
-                                       keys::DISPLACEMENTS, keys::COMBINED_DISPLACEMENTS,
-                                       keys::REACTIONS,     keys::COMBINED_REACTIONS,
-                                       keys::BAR_FORCES,    keys::ENVELOPE,
-                                       keys::PAIRS};
+constexpr std::string_view TABLES[] = {keys::NODES,
+                                       keys::BARS,
+                                       keys::COMBINATIONS,
+                                       keys::DISPLACEMENTS,
+                                       keys::COMBINED_DISPLACEMENTS,
+                                       keys::REACTIONS,
+                                       keys::COMBINED_REACTIONS,
+                                       keys::REACTION_ENVELOPE,
+                                       keys::BAR_FORCES,
+                                       keys::ENVELOPE,
+                                       keys::PAIRS,
+                                       keys::SET_ENVELOPES,
+                                       keys::DISPLACEMENT_ENVELOPE};
 
-// One row at a time, each value as the JSON has it: reals in their shortest
-// digits (no ".0"), an absent value (JSON null) as an empty field, a list of
-// names (the missing cases) separated by ";".
-class Row {
- public:
-  explicit Row(std::ostream& out) : out_(out) {}
-
-  Row& text(std::string_view value) {
-    separate();
-    out_ << csv_field(value);
-    return *this;
-  }
-  Row& operator<<(std::string_view name) { return text(name); }
-  Row& operator<<(Real value) { return text(cli::real_text(value)); }
-  Row& operator<<(Whole value) {
-    char digits[8];
-    const auto end = std::to_chars(digits, digits + sizeof digits, value).ptr;
-    return text(std::string_view(digits, static_cast<std::size_t>(end - digits)));
-  }
-  Row& operator<<(bool value) { return text(value ? "true" : "false"); }
-  Row& operator<<(std::nullopt_t) { return text({}); }
-  Row& operator<<(const std::vector<std::string>& names) {
-    std::string joined;
-    for (const std::string& n : names) joined += (joined.empty() ? "" : ";") + n;
-    return text(joined);
-  }
-  template <class Value, std::size_t N>
-  Row& operator<<(const std::array<Value, N>& values) {
-    for (const Value& v : values) *this << v;
-    return *this;
-  }
-  void end() {
-    out_ << "\r\n";
-    first_ = true;
-  }
-
- private:
-  void separate() {
-    if (!first_) out_ << ',';
-    first_ = false;
-  }
-  std::ostream& out_;
-  bool first_ = true;
-};
-
-void header(std::ostream& out, const std::vector<std::string>& names) {
-  Row row(out);
-  for (const std::string& n : names) row << n;
-  row.end();
-}
-
-std::vector<std::string> prefixed(std::string_view prefix, std::initializer_list<std::string_view> parts) {
-  std::vector<std::string> names;
-  for (std::string_view p : parts) names.push_back(std::string(prefix) + "_" + std::string(p));
-  return names;
-}
-
-void nodes(const cli::LoadedRun& run, std::ostream& out) {
+void nodes(const cli::LoadedRun& run, TableSink& out) {
   header(out, {keys::NODE, keys::X, keys::Y, "restraint_1", "restraint_2", "restraint_3"});
   Row row(out);
   each_node(run, [&](const NodeEntry& n) {
@@ -89,7 +42,7 @@ void nodes(const cli::LoadedRun& run, std::ostream& out) {
   });
 }
 
-void bars(const cli::LoadedRun& run, std::ostream& out) {
+void bars(const cli::LoadedRun& run, TableSink& out) {
   header(out, {keys::BAR, keys::START, keys::END, keys::PROPERTY, keys::LENGTH, keys::COS, keys::MIRROR});
   Row row(out);
   each_bar(run, [&](const BarEntry& b) {
@@ -110,7 +63,7 @@ std::vector<std::string> displacement_header(const char* first, bool with_missin
   return h;
 }
 
-void displacements(const cli::LoadedRun& run, std::ostream& out) {
+void displacements(const cli::LoadedRun& run, TableSink& out) {
   header(out, displacement_header(keys::CASE, false));
   Row row(out);
   each_case_displacements(run, [&](const CaseDisplacements& d) {
@@ -119,7 +72,7 @@ void displacements(const cli::LoadedRun& run, std::ostream& out) {
   });
 }
 
-void combined_displacements(const cli::LoadedRun& run, std::ostream& out) {
+void combined_displacements(const cli::LoadedRun& run, TableSink& out) {
   header(out, displacement_header(keys::COMBINATION, true));
   Row row(out);
   each_combined_displacements(run, [&](const CombinedDisplacements& d) {
@@ -133,7 +86,7 @@ void combined_displacements(const cli::LoadedRun& run, std::ostream& out) {
   });
 }
 
-void reactions(const cli::LoadedRun& run, std::ostream& out) {
+void reactions(const cli::LoadedRun& run, TableSink& out) {
   header(out, {keys::CASE, keys::NODE, "reaction_1", "reaction_2", "reaction_3"});
   Row row(out);
   each_case_reactions(run, [&](const CaseReactions& r) {
@@ -146,7 +99,7 @@ void reactions(const cli::LoadedRun& run, std::ostream& out) {
 
 // One row per combination and support; a combination with missing cases
 // has one row of its own, with the cases named and the values empty.
-void combined_reactions(const cli::LoadedRun& run, std::ostream& out) {
+void combined_reactions(const cli::LoadedRun& run, TableSink& out) {
   header(out, {keys::COMBINATION, keys::NODE, "reaction_1", "reaction_2", "reaction_3", keys::MISSING_CASES});
   Row row(out);
   each_combined_reactions(run, [&](const CombinedReactions& r) {
@@ -162,7 +115,7 @@ void combined_reactions(const cli::LoadedRun& run, std::ostream& out) {
   });
 }
 
-void bar_forces(const cli::LoadedRun& run, std::ostream& out) {
+void bar_forces(const cli::LoadedRun& run, TableSink& out) {
   header(out,
          {keys::COMBINATION, keys::BAR, keys::NORMAL, "V_start", "V_end", "M_start", "M_end", keys::BENDING});
   Row row(out);
@@ -172,31 +125,17 @@ void bar_forces(const cli::LoadedRun& run, std::ostream& out) {
   });
 }
 
-void envelope(const cli::LoadedRun& run, std::ostream& out) {
-  std::vector<std::string> names{keys::BAR};
-  const auto extreme_header = [&](const std::string& prefix) {
-    for (const std::string& name :
-         prefixed(prefix, {keys::MAX, keys::MAX_COMBINATION, keys::MIN, keys::MIN_COMBINATION}))
-      names.push_back(name);
-  };
-  extreme_header(keys::NORMAL);
-  for (const char* force : {keys::SHEAR, keys::MOMENT})
-    for (const char* end : {keys::START, keys::END}) extreme_header(std::string(force) + "_" + end);
-  header(out, names);
+void envelope(const cli::LoadedRun& run, TableSink& out) {
+  header(out, bar_envelope_header({keys::BAR}));
   Row row(out);
-  const auto extreme = [&](const Extremes& x) {
-    row << x.max << x.max_combination << x.min << x.min_combination;
-  };
   each_envelope(run, [&](const EnvelopeEntry& e) {
     row << e.bar;
-    extreme(e.N);
-    for (const auto* ends : {&e.V, &e.M})
-      for (const Extremes& x : *ends) extreme(x);
+    bar_envelope_fields(row, {e.N, e.V, e.M});
     row.end();
   });
 }
 
-void pairs(const cli::LoadedRun& run, std::ostream& out) {
+void pairs(const cli::LoadedRun& run, TableSink& out) {
   header(out, {"lower_bar", "higher_bar", keys::MAX, keys::MAX_BAR, keys::MAX_COMBINATION, keys::MIN,
                keys::MIN_BAR, keys::MIN_COMBINATION});
   Row row(out);
@@ -205,6 +144,46 @@ void pairs(const cli::LoadedRun& run, std::ostream& out) {
     row.end();
   });
 }
+
+// Each value as the JSON has it: reals in their shortest digits (no ".0"),
+// an absent value (JSON null) as an empty field, a list of names (the
+// missing cases) separated by ";".
+class CsvSink final : public TableSink {
+ public:
+  explicit CsvSink(std::ostream& out) : out_(out) {}
+
+  void begin(std::string_view) override {}
+  void header(std::span<const std::string> columns) override {
+    for (const std::string& c : columns) text(c);
+    end_row();
+  }
+  void text(std::string_view value) override {
+    if (!first_) out_ << ',';
+    first_ = false;
+    out_ << csv_field(value);
+  }
+  void real(Real value) override { text(cli::real_text(value)); }
+  void whole(Whole value) override {
+    char digits[16];
+    const auto end = std::to_chars(digits, digits + sizeof digits, value).ptr;
+    text(std::string_view(digits, static_cast<std::size_t>(end - digits)));
+  }
+  void boolean(bool value) override { text(value ? "true" : "false"); }
+  void absent() override { text({}); }
+  void names(const std::vector<std::string>& values) override {
+    std::string joined;
+    for (const std::string& n : values) joined += (joined.empty() ? "" : ";") + n;
+    text(joined);
+  }
+  void end_row() override {
+    out_ << "\r\n";
+    first_ = true;
+  }
+
+ private:
+  std::ostream& out_;
+  bool first_ = true;
+};
 
 }  // namespace
 
@@ -226,7 +205,8 @@ std::string csv_field(std::string_view text) {
   return quoted + "\"";
 }
 
-void write_csv_table(const cli::LoadedRun& run, std::string_view name, std::ostream& out) {
+void write_table(const cli::LoadedRun& run, std::string_view name, TableSink& out) {
+  out.begin(name);
   if (name == keys::NODES) return nodes(run, out);
   if (name == keys::BARS) return bars(run, out);
   if (name == keys::DISPLACEMENTS) return displacements(run, out);
@@ -236,7 +216,16 @@ void write_csv_table(const cli::LoadedRun& run, std::string_view name, std::ostr
   if (name == keys::BAR_FORCES) return bar_forces(run, out);
   if (name == keys::ENVELOPE) return envelope(run, out);
   if (name == keys::PAIRS) return pairs(run, out);
+  if (name == keys::COMBINATIONS) return combinations(run, out);
+  if (name == keys::REACTION_ENVELOPE) return reaction_envelope(run, out);
+  if (name == keys::SET_ENVELOPES) return set_envelopes(run, out);
+  if (name == keys::DISPLACEMENT_ENVELOPE) return displacement_envelope(run, out);
   throw std::invalid_argument("no export table is named " + std::string(name));
+}
+
+void write_csv_table(const cli::LoadedRun& run, std::string_view name, std::ostream& out) {
+  CsvSink sink(out);
+  write_table(run, name, sink);
 }
 
 }  // namespace toval::tools::export_

@@ -1,6 +1,8 @@
-// The tables of an export as CSV (RFC 4180): a header row, one row per
-// entry, CR LF line ends, "." as the decimal point, the values of the JSON
-// document written the same way, each row written as it is formed.
+// The tables of an export: their columns and rows, formed once and given
+// cell by cell to a TableSink as each row is formed; and the sink that
+// writes them as CSV (RFC 4180): a header row, one row per entry, CR LF line
+// ends, "." as the decimal point, the values of the JSON document written
+// the same way.
 #pragma once
 
 #include <iosfwd>
@@ -9,6 +11,7 @@
 #include <string_view>
 
 #include "tools/cli/loaded_run.h"
+#include "tools/export/table_sink.h"
 
 namespace toval::tools::export_ {
 
@@ -17,7 +20,10 @@ std::span<const std::string_view> csv_table_names();
 
 bool is_csv_table(std::string_view name);
 
-// The table `name` (one of csv_table_names()) of a run.
+// The table `name` (one of csv_table_names()) of a run, into `out`.
+void write_table(const cli::LoadedRun& run, std::string_view name, TableSink& out);
+
+// The same as CSV text.
 void write_csv_table(const cli::LoadedRun& run, std::string_view name, std::ostream& out);
 
 // One field: quoted when it holds a comma, a quote, a CR or an LF.

@@ -1,6 +1,7 @@
 #include "tools/export/export_command.h"
 
 #include <array>
+#include <cstdlib>
 #include <filesystem>
 #include <ostream>
 #include <vector>
@@ -10,19 +11,22 @@
 #include "tools/cli/loaded_run.h"
 #include "tools/cli/options.h"
 #include "tools/cli/output_file.h"
+#include "tools/cli/source_date.h"
 #include "tools/cli/usage_error.h"
 #include "tools/export/csv_tables.h"
 #include "tools/export/results_json.h"
+#include "tools/export/workbook.h"
 
 namespace toval::tools::export_ {
 
 namespace {
 
 constexpr std::string_view USAGE =
-    "toval-tools export [--format json|csv] [--table NAME] [-o FILE] COMBINATION_FILE FORCES_FILE";
+    "toval-tools export [--format json|csv|xlsx] [--table NAME] [-o FILE] COMBINATION_FILE FORCES_FILE";
 
 constexpr std::string_view HELP =
-    "usage: toval-tools export [--format json|csv] [--table NAME] [-o FILE] COMBINATION_FILE FORCES_FILE\n"
+    "usage: toval-tools export [--format json|csv|xlsx] [--table NAME] [-o FILE] COMBINATION_FILE "
+    "FORCES_FILE\n"
     "\n"
     "Runs the steps of toval over the combination file and the forces file and writes every\n"
     "result: the titles, nodes and bars, the cases and combinations, the displacements and\n"
@@ -31,10 +35,13 @@ constexpr std::string_view HELP =
     "the envelope of every mirror pair. No report file is written and nothing is asked.\n"
     "\n"
     "options:\n"
-    "  --format json|csv  json (the default): one document; csv: one table\n"
-    "  --table NAME       with csv, the table to write: nodes, bars, displacements,\n"
-    "                     combined_displacements, reactions, combined_reactions,\n"
-    "                     bar_forces, envelope, pairs\n"
+    "  --format json|csv|xlsx\n"
+    "                     json (the default): one document; csv: one table; xlsx: a\n"
+    "                     workbook of every table, a sheet per table (needs -o FILE)\n"
+    "  --table NAME       with csv or xlsx, the table to write: nodes, bars, combinations,\n"
+    "                     displacements, combined_displacements, reactions,\n"
+    "                     combined_reactions, reaction_envelope, bar_forces, envelope,\n"
+    "                     pairs, set_envelopes, displacement_envelope\n"
     "  -o FILE            write to FILE instead of standard output (- is standard output);\n"
     "                     FILE is replaced only when complete, and may not be an input;\n"
     "                     with csv, -o DIR/ writes every table (or the one of --table)\n"
@@ -48,7 +55,7 @@ constexpr std::string_view HELP =
     "  2  the command line is wrong\n";
 
 constexpr cli::OptionDefinition OPTIONS[] = {
-    {"format", '\0', true, "json|csv"},
+    {"format", '\0', true, "json|csv|xlsx"},
     {"table", '\0', true, "NAME"},
     cli::output_option(),
 };
@@ -79,13 +86,17 @@ Request parse_request(std::span<const std::string> args) {
             options.value("table").value_or(""),
             cli::output_target(options),
             {options.positionals()[0], options.positionals()[1]}};
-  if (r.format != "json" && r.format != "csv")
-    throw cli::UsageError("bad value '" + r.format + "' for --format (json or csv)");
-  if (options.has("table") && r.format != "csv") throw cli::UsageError("option --table needs --format csv");
+  if (r.format != "json" && r.format != "csv" && r.format != "xlsx")
+    throw cli::UsageError("bad value '" + r.format + "' for --format (json, csv or xlsx)");
+  if (options.has("table") && r.format == "json")
+    throw cli::UsageError("option --table needs --format csv or xlsx");
   if (options.has("table") && !is_csv_table(r.table))
     throw cli::UsageError("bad value '" + r.table + "' for --table (" + table_list() + ")");
   if (r.format == "csv" && r.table.empty() && !names_folder(r.target))
     throw cli::UsageError("--format csv needs --table NAME, or -o DIR/ for every table");
+  // A workbook is binary: it goes to a file, never into a terminal or a pipe.
+  if (r.format == "xlsx" && (cli::is_stdout(r.target) || names_folder(r.target)))
+    throw cli::UsageError("--format xlsx needs -o FILE.xlsx (a workbook is written to a file only)");
   return r;
 }
 
@@ -109,15 +120,28 @@ void write_folder(const Request& r, const cli::LoadedRun& run) {
                       [&](std::ostream& out) { write_csv_table(run, table, out); });
 }
 
-int run_export(std::span<const std::string> args, const cli::Services&) {
+// Every table (or the one asked for) as a sheet of one workbook.
+void write_workbook_file(const Request& r, const cli::LoadedRun& run) {
+  std::vector<std::string_view> tables(csv_table_names().begin(), csv_table_names().end());
+  if (!r.table.empty()) tables = {r.table};
+  // Its stated creation time follows the report page's rule.
+  const auto created = cli::source_date_epoch(std::getenv("SOURCE_DATE_EPOCH"));
+  cli::write_output_file(r.target, [&](const std::string& file) {
+    write_workbook(run, tables, {file, r.target, created});
+  });
+}
+
+int run_export(std::span<const std::string> args, const cli::Services& services) {
   const Request r = parse_request(args);
   const bool folder = r.format == "csv" && names_folder(r.target);
   if (!folder) cli::refuse_input_as_output(r.target, r.inputs);
-  const cli::LoadedRun run(r.inputs[0], r.inputs[1]);
+  const cli::LoadedRun run(cli::combination_input(r.inputs[0], services), r.inputs[1]);
   if (r.format == "json")
     cli::write_output(r.target, [&](std::ostream& out) { write_results_json(run, out); });
   else if (folder)
     write_folder(r, run);
+  else if (r.format == "xlsx")
+    write_workbook_file(r, run);
   else
     cli::write_output(r.target, [&](std::ostream& out) { write_csv_table(run, r.table, out); });
   return 0;
@@ -126,7 +150,7 @@ int run_export(std::span<const std::string> args, const cli::Services&) {
 }  // namespace
 
 cli::Command export_command() {
-  return {"export", "every result of a run as JSON or CSV", USAGE, HELP, run_export};
+  return {"export", "every result of a run as JSON, CSV or a workbook", USAGE, HELP, run_export};
 }
 
 }  // namespace toval::tools::export_

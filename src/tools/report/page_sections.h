@@ -3,9 +3,14 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
+#include "combine/extremes.h"
 #include "driver/analysis.h"
 #include "store/store.h"
+#include "tools/cli/run_envelopes.h"
+#include "tools/cli/run_labels.h"
+#include "tools/report/html_table.h"
 #include "tools/report/page_text.h"
 
 namespace toval::tools::report {
@@ -14,8 +19,22 @@ namespace toval::tools::report {
 // decimals (the exact value stands in data-value).
 inline constexpr int FORCE_DECIMALS = 3;
 
-// The case list and every combination with its terms.
-std::string combination_section(const Store& s, const RunCounts& c, const PageText& t);
+// The case list with each case's description, and every combination with
+// its name and terms.
+std::string combination_section(const Store& s, const RunCounts& c, const cli::RunLabels& labels,
+                                const PageText& t);
+
+// With more than one set, one section per set (in the order of the sets,
+// ultimate first): its bar envelope and its reaction envelope; nothing
+// otherwise.
+std::string set_sections(const Store& s, const RunCounts& c, const cli::RunEnvelopes& envelopes,
+                         const PageText& t);
+
+// The four columns of an extreme (max, its combination, min, its
+// combination) under the group's heading, and their cells.
+void add_extreme_columns(std::vector<Column>& columns, const PageText& t, Text group,
+                         const std::string& prefix);
+void add_extreme_cells(std::vector<Cell>& cells, const Extremes& e);
 
 // Per bar, the extremes of normal force, shear and moment with their
 // combinations, mirror bars beside the lower bar of the pair; then the
@@ -24,7 +43,13 @@ std::string envelope_section(const Store& s, const RunCounts& c, const PageText&
 
 // The envelope of the combined reactions per support and component, the
 // reactions of every case and those of every combination.
-std::string reaction_section(const Store& s, const RunCounts& c, const PageText& t);
+std::string reaction_section(const Store& s, const RunCounts& c, const cli::RunEnvelopes& envelopes,
+                             const PageText& t);
+
+// The envelope of combined reactions per support and component, as a table
+// of the given id and caption.
+std::string reaction_envelope_table(const Store& s, const std::vector<cli::ComponentExtremes>& supports,
+                                    const std::string& id, const std::string& caption, const PageText& t);
 
 // The characteristic nodes' displacements per case and per combination.
 std::string displacement_section(const Store& s, const RunCounts& c, const PageText& t);

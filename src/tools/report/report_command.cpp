@@ -9,8 +9,10 @@
 #include "tools/cli/loaded_run.h"
 #include "tools/cli/options.h"
 #include "tools/cli/output_file.h"
+#include "tools/cli/source_date.h"
 #include "tools/cli/usage_error.h"
 #include "tools/cli/version.h"
+#include "tools/report/page_style.h"
 #include "tools/report/report_page.h"
 
 namespace toval::tools::report {
@@ -69,13 +71,19 @@ int run_report(std::span<const std::string> args, const cli::Services& services)
 
   const std::array<std::string, 2> inputs{options.positionals()[0], options.positionals()[1]};
   cli::refuse_input_as_output(target, inputs);
-  const cli::LoadedRun run(inputs[0], inputs[1]);
+  const cli::LoadedRun run(cli::combination_input(inputs[0], services), inputs[1]);
   request.issued = issue_date(std::getenv("SOURCE_DATE_EPOCH"));
   request.version = std::string(cli::VERSION);
   request.files = {input_file_facts(inputs[0]), input_file_facts(inputs[1])};
   if (services.input_warnings)
     request.warnings = services.input_warnings(inputs[0], inputs[1], request.language);
-  if (services.picture) request.picture = services.picture(run);
+  if (services.page_picture) {
+    cli::PictureRequest picture;
+    picture.language = request.language;
+    picture.print_width_mm = PICTURE_PRINT_WIDTH_MM;
+    picture.print_height_mm = PICTURE_PRINT_HEIGHT_MM;
+    request.picture = services.page_picture(run, picture);
+  }
   cli::write_output(target, report_page(run, request));
   return 0;
 }
@@ -85,11 +93,7 @@ int run_report(std::span<const std::string> args, const cli::Services& services)
 std::string issue_date(const char* source_date_epoch) {
   using namespace std::chrono;
   sys_seconds when = time_point_cast<seconds>(system_clock::now());
-  if (source_date_epoch != nullptr) {
-    const std::string text(source_date_epoch);
-    if (!text.empty() && text.size() <= 12 && text.find_first_not_of("0123456789") == std::string::npos)
-      when = sys_seconds(seconds(std::stoll(text)));
-  }
+  if (const auto given = cli::source_date_epoch(source_date_epoch)) when = sys_seconds(seconds(*given));
   const sys_days day = floor<days>(when);
   const year_month_day ymd(day);
   const hh_mm_ss<seconds> time(when - day);
