@@ -333,7 +333,10 @@ constexpr Row TEXTS[] = {
      "códigos de restrição dos nós dessa linha",
      ", is a support: the report gives it a support's displacements, zero where restrained; check the "
      "restraint codes of the nodes on that line"},
-
+    {Text::block_named_by_no_action,
+     "o bloco de caso %1 não é nomeado por nenhuma ação do arquivo de regras, então seus resultados não "
+     "entram em nenhuma combinação",
+     "the case block %1 is named by no action of the rules file, so its results stand in no combination"},
 };
 static_assert(cli::covers_every_key(TEXTS));
 

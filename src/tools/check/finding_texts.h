@@ -128,6 +128,8 @@ enum class Text {
   centre_node_role,
   right_node_role,
   support_node,
+  // the rules file in place of a combination file
+  block_named_by_no_action,
   count
 };
 
