@@ -62,6 +62,15 @@ std::string describe(const ErrorFields& f) {
       break;
   }
   if (f.asker.kind != Asker::Kind::none) d += "; " + asker_text(f.asker);
+  if (!f.decimal_comma.empty()) {
+    std::string pointed = f.decimal_comma;
+    pointed[pointed.find(',')] = '.';
+    d += "; a decimal comma ended the field before it: " + quoted(f.decimal_comma) +
+         " reads as far as the comma, and the digits after it begin this field (write the number with a "
+         "point, "
+         "as " +
+         pointed + ")";
+  }
   if (f.miscount.holds != Miscount::Holds::nothing) d += "; " + miscount_text(f.line, f.miscount);
   if (!f.hint.empty()) d += "; " + f.hint;
   return d;

@@ -80,7 +80,8 @@ struct ErrorFields {
   std::string cause;
   Asker asker;
   Miscount miscount;
-  std::string hint;  // where the cause probably lies, when it is elsewhere
+  std::string decimal_comma;  // "-19,20": the number a comma ended just before this field
+  std::string hint;           // where the cause probably lies, when it is elsewhere
 };
 
 class RunError : public std::exception {

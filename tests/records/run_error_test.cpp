@@ -182,3 +182,37 @@ TEST(RunError, ARecordOfAnotherKindPointsAboveItToTheCountedBlock) {
 
 }  // namespace
 }  // namespace toval
+
+namespace toval {
+namespace {
+
+constexpr Item END_FORCE[] = {I(9), I(13), F(18, 0), F(21, 0), F(19, 0)};
+
+// A comma between digits ends a field: the error met in the field after it
+// names the number as written and the point it wants.
+TEST(RunError, AFieldAfterADecimalCommaNamesTheComma) {
+  InputUnit unit;
+  unit.open_memory("A.ESF",
+                   "        1            1            -19,20                -5.34              10.92\n");
+  Whole B = 0, N = 0;
+  Real ESFN = 0, ESFV = 0, ESFM = 0;
+  const RunError e =
+      met([&] { read_record(unit, END_FORCE, RecordName("force record"), B, N, ESFN, ESFV, ESFM); });
+  EXPECT_EQ(e.fields().first_column, 39u);
+  EXPECT_EQ(e.fields().decimal_comma, "-19,20");
+  EXPECT_EQ(
+      e.description(),
+      "line 1, columns 39-59 (F21.0) of a force record: found \"20                -5.\", which is not a "
+      "real number; a decimal comma ended the field before it: \"-19,20\" reads as far as the comma, and "
+      "the digits after it begin this field (write the number with a point, as -19.20)");
+  // A comma after a complete number parts two values: no decimal comma.
+  InputUnit parted;
+  parted.open_memory("A.ESF", "  1.5,2x\n");
+  Real X = 0, Y = 0;
+  constexpr Item TWO[] = {F(10, 0), F(10, 0)};
+  const RunError p = met([&] { read_record(parted, TWO, RecordName("record"), X, Y); });
+  EXPECT_EQ(p.fields().decimal_comma, "");
+}
+
+}  // namespace
+}  // namespace toval
