@@ -13,6 +13,8 @@
 #include <utility>
 #include <vector>
 
+#include "tools/cli/loaded_run.h"
+
 namespace toval::tools::diff {
 
 using ValueTriple = std::array<double, 3>;
@@ -53,8 +55,10 @@ struct Extreme {
 // the order diff names them (N, V1, V2, M1, M2).
 using BarEnvelope = std::array<Extreme, 5>;
 
-// A support's three combined reactions, largest and smallest.
-using SupportEnvelope = std::array<Extreme, 3>;
+// A support's three combined reactions, largest and smallest; a component
+// absent when no combination gives it (each lacks a case: null in the
+// export).
+using SupportEnvelope = std::array<std::optional<Extreme>, 3>;
 
 // The envelopes of one set of combinations.
 struct SetEnvelopes {
@@ -91,5 +95,9 @@ struct ExportedRun {
 // naming `source` (a file name) and what is wrong: not JSON, another format
 // or version, a part missing or of the wrong kind, a number given twice.
 ExportedRun read_exported_run(std::string_view text, const std::string& source);
+
+// The same parts of a run, read from the run itself: what reading back the
+// run's export gives, value for value (run_results.cpp).
+ExportedRun run_results(const cli::LoadedRun& run);
 
 }  // namespace toval::tools::diff

@@ -9,9 +9,9 @@
 
 #include "tools/cli/export_keys.h"
 #include "tools/cli/exported_values.h"
+#include "tools/cli/results_entries.h"
 #include "tools/export/csv_row.h"
 #include "tools/export/csv_set_tables.h"
-#include "tools/export/results_entries.h"
 
 namespace toval::tools::export_ {
 
@@ -36,7 +36,7 @@ constexpr std::string_view TABLES[] = {keys::NODES,
 void nodes(const cli::LoadedRun& run, TableSink& out) {
   header(out, {keys::NODE, keys::X, keys::Y, "restraint_1", "restraint_2", "restraint_3"});
   Row row(out);
-  each_node(run, [&](const NodeEntry& n) {
+  cli::each_node(run, [&](const cli::NodeEntry& n) {
     row << n.node << n.x << n.y << n.restraints;
     row.end();
   });
@@ -45,7 +45,7 @@ void nodes(const cli::LoadedRun& run, TableSink& out) {
 void bars(const cli::LoadedRun& run, TableSink& out) {
   header(out, {keys::BAR, keys::START, keys::END, keys::PROPERTY, keys::LENGTH, keys::COS, keys::MIRROR});
   Row row(out);
-  each_bar(run, [&](const BarEntry& b) {
+  cli::each_bar(run, [&](const cli::BarEntry& b) {
     row << b.bar << b.start << b.end << b.property << b.length << b.cos;
     if (b.mirror != 0)
       row << b.mirror;
@@ -66,7 +66,7 @@ std::vector<std::string> displacement_header(const char* first, bool with_missin
 void displacements(const cli::LoadedRun& run, TableSink& out) {
   header(out, displacement_header(keys::CASE, false));
   Row row(out);
-  each_case_displacements(run, [&](const CaseDisplacements& d) {
+  cli::each_case_displacements(run, [&](const cli::CaseDisplacements& d) {
     row << d.case_name << d.places;
     row.end();
   });
@@ -75,7 +75,7 @@ void displacements(const cli::LoadedRun& run, TableSink& out) {
 void combined_displacements(const cli::LoadedRun& run, TableSink& out) {
   header(out, displacement_header(keys::COMBINATION, true));
   Row row(out);
-  each_combined_displacements(run, [&](const CombinedDisplacements& d) {
+  cli::each_combined_displacements(run, [&](const cli::CombinedDisplacements& d) {
     row << d.combination;
     if (d.places)
       row << *d.places;
@@ -89,8 +89,8 @@ void combined_displacements(const cli::LoadedRun& run, TableSink& out) {
 void reactions(const cli::LoadedRun& run, TableSink& out) {
   header(out, {keys::CASE, keys::NODE, "reaction_1", "reaction_2", "reaction_3"});
   Row row(out);
-  each_case_reactions(run, [&](const CaseReactions& r) {
-    for (const Support& s : r.supports) {
+  cli::each_case_reactions(run, [&](const cli::CaseReactions& r) {
+    for (const cli::Support& s : r.supports) {
       row << r.case_name << s.node << s.reactions;
       row.end();
     }
@@ -102,13 +102,13 @@ void reactions(const cli::LoadedRun& run, TableSink& out) {
 void combined_reactions(const cli::LoadedRun& run, TableSink& out) {
   header(out, {keys::COMBINATION, keys::NODE, "reaction_1", "reaction_2", "reaction_3", keys::MISSING_CASES});
   Row row(out);
-  each_combined_reactions(run, [&](const CombinedReactions& r) {
+  cli::each_combined_reactions(run, [&](const cli::CombinedReactions& r) {
     if (!r.supports) {
       row << r.combination << std::nullopt << std::nullopt << std::nullopt << std::nullopt << r.missing_cases;
       row.end();
       return;
     }
-    for (const Support& s : *r.supports) {
+    for (const cli::Support& s : *r.supports) {
       row << r.combination << s.node << s.reactions << r.missing_cases;
       row.end();
     }
@@ -119,7 +119,7 @@ void bar_forces(const cli::LoadedRun& run, TableSink& out) {
   header(out,
          {keys::COMBINATION, keys::BAR, keys::NORMAL, "V_start", "V_end", "M_start", "M_end", keys::BENDING});
   Row row(out);
-  each_bar_force(run, [&](const BarForceEntry& f) {
+  cli::each_bar_force(run, [&](const cli::BarForceEntry& f) {
     row << f.combination << f.bar << f.N << f.V << f.M << f.bending;
     row.end();
   });
@@ -128,7 +128,7 @@ void bar_forces(const cli::LoadedRun& run, TableSink& out) {
 void envelope(const cli::LoadedRun& run, TableSink& out) {
   header(out, bar_envelope_header({keys::BAR}));
   Row row(out);
-  each_envelope(run, [&](const EnvelopeEntry& e) {
+  cli::each_envelope(run, [&](const cli::EnvelopeEntry& e) {
     row << e.bar;
     bar_envelope_fields(row, {e.N, e.V, e.M});
     row.end();
@@ -139,7 +139,7 @@ void pairs(const cli::LoadedRun& run, TableSink& out) {
   header(out, {"lower_bar", "higher_bar", keys::MAX, keys::MAX_BAR, keys::MAX_COMBINATION, keys::MIN,
                keys::MIN_BAR, keys::MIN_COMBINATION});
   Row row(out);
-  each_pair(run, [&](const PairEntry& p) {
+  cli::each_pair(run, [&](const cli::PairEntry& p) {
     row << p.bars << p.max << p.max_bar << p.max_combination << p.min << p.min_bar << p.min_combination;
     row.end();
   });
