@@ -58,7 +58,11 @@ RunError explained(const RunError& e, const Listing& listing) {
   // the arithmetic's follow from the sections as read.
   const std::string& file = e.fields().file;
   if (listing.section_end().empty() || !(file.empty() || file == listing.unit().name())) return e;
-  return e.with_hint(listing.section_end());
+  if (e.fields().miscount.holds == Miscount::Holds::nothing) return e.with_hint(listing.section_end());
+  // A section that ended early miscounts every block: it is the cause.
+  ErrorFields f = e.fields();
+  f.miscount = {};
+  return RunError(std::move(f)).with_hint(listing.section_end());
 }
 
 void analyse(Store& s, RunFiles& files, Listing& listing, RunCounts& c) {

@@ -6,6 +6,7 @@
 
 #include "input/case_name.h"
 #include "input/listing_dialect.h"
+#include "input/miscount.h"
 #include "records/prefix_scan.h"
 #include "records/record_io.h"
 
@@ -294,14 +295,24 @@ void Listing::reach(Block& b, Walk& w, long r, Whole NNOS, bool heading_walk) {
 }
 
 // Reads the next record of a walk with a layout, noting it when the walk
-// stands at the frontier of the scan for headings.
+// stands at the frontier of the scan for headings. A record of another kind
+// that cannot be read there tells the block's count as the likely cause.
 template <class... T>
-void Listing::read_walked(Layout layout, const RecordName& what, T&... targets) {
+void Listing::read_walked(const Block& b, const Walk& w, Layout layout, const RecordName& what,
+                          T&... targets) {
   const InputUnit::Position at = unit_.position();
   Record record;
   if (!unit_.next(record)) record_missing(unit_, what);
   const std::array<Target, sizeof...(T)> list{into(targets)...};
-  read_fields(unit_, record, layout, list, what);
+  try {
+    read_fields(unit_, record, layout, list, what);
+  } catch (const RunError& e) {
+    const Miscount::Holds holds = holds_instead(record.text(), e.fields());
+    if (holds == Miscount::Holds::nothing) throw;
+    ErrorFields f = e.fields();
+    f.miscount = {holds, b.label, b.heading_line, &w == &b.from_resultants ? w.start.line - 1 : 0};
+    throw RunError(std::move(f));
+  }
   note_record(record, at);
 }
 
@@ -341,7 +352,7 @@ Whole Listing::displacement_node(Block& b, Whole NNOS, Whole k) {
   Block::NodeNumber n;
   n.read = true;
   n.start = unit_.position();
-  read_walked(NODE_NUMBER, heading_walk_label(b, r, NNOS), n.N);
+  read_walked(b, b.from_heading, NODE_NUMBER, heading_walk_label(b, r, NNOS), n.N);
   b.from_heading.next = r + 1;
   b.from_heading.at = unit_.position();
   if (index >= b.displacement_nodes.size()) b.displacement_nodes.resize(index + 1);
@@ -374,7 +385,8 @@ const BarGroup& Listing::read_bar_groups(Block& b, Whole NNOS, Whole K) {
     for (EndForceRecord* e : {&g.end1, &g.end2}) {
       const long r = e == &g.end1 ? first : first + 1;
       e->line = unit_.position().line;
-      read_walked(END_FORCE_RECORD, heading_walk_label(b, r, NNOS), e->B, e->N, e->ESFN, e->ESFV, e->ESFM);
+      read_walked(b, b.from_heading, END_FORCE_RECORD, heading_walk_label(b, r, NNOS), e->B, e->N, e->ESFN,
+                  e->ESFV, e->ESFM);
     }
     b.from_heading.next = first + 2;
     b.from_heading.at = unit_.position();
@@ -397,7 +409,7 @@ const NodeValuesRecord& Listing::resultant(Block& b, Whole J) {
   reach(b, b.from_resultants, r, 0, false);
   NodeValuesRecord v;
   v.line = unit_.position().line;
-  read_walked(NODE_VALUES_RECORD, resultants_walk_label(b, r), v.N, v.V1, v.V2, v.V3);
+  read_walked(b, b.from_resultants, NODE_VALUES_RECORD, resultants_walk_label(b, r), v.N, v.V1, v.V2, v.V3);
   b.from_resultants.next = r + 1;
   b.from_resultants.at = unit_.position();
   b.resultants.emplace_back(J, v);

@@ -184,7 +184,7 @@ class Listing {
   bool scan_until(Key wanted, bool for_resultants);
   void note_record(const Record& record, const InputUnit::Position& at);
   template <class... T>
-  void read_walked(Layout layout, const RecordName& what, T&... targets);
+  void read_walked(const Block& b, const Walk& w, Layout layout, const RecordName& what, T&... targets);
   void note_heading(const Record& record, const InputUnit::Position& at, const InputUnit::Position& after);
   void note_resultants(const InputUnit::Position& after);
   Block& new_block(const Name<4>& name, long heading_line, const InputUnit::Position& after);

@@ -8,6 +8,7 @@
 #include "records/prefix_scan.h"
 #include "records/read_watch.h"
 #include "records/run_error.h"
+#include "records/text.h"
 
 namespace toval {
 
@@ -16,6 +17,22 @@ namespace {
 [[noreturn]] void layout_fault(const char* what) {
   std::fprintf(stderr, "\ninternal fault: %s\n", what);
   std::abort();
+}
+
+// The number written with a decimal comma ("-19,20") when a comma between
+// digits ended the field before `from`, whose text begins with the digits
+// after it; else nothing.
+std::string decimal_comma_before(std::string_view text, std::size_t from) {
+  if (from < 2 || from >= text.size() || text[from - 1] != ',' || !is_digit(text[from - 2]) ||
+      !is_digit(text[from]))
+    return {};
+  std::size_t first = from - 1, end = from;
+  while (first > 0 && is_digit(text[first - 1])) --first;
+  if (first > 0 && (text[first - 1] == '.' || text[first - 1] == 'E' || text[first - 1] == 'e'))
+    return {};  // a complete number before the comma: two values parted
+  if (first > 0 && (text[first - 1] == '-' || text[first - 1] == '+')) --first;
+  while (end < text.size() && is_digit(text[end])) ++end;
+  return std::string(text.substr(first, end - first));
 }
 
 [[noreturn]] void field_error(const InputUnit& unit, const Record& record, const Item& item, std::size_t from,
@@ -29,6 +46,7 @@ namespace {
   f.notation = item_notation(item, notation);
   f.item = what.text();
   if (from < record.size) f.found = record.text().substr(from, std::min(to, record.size) - from);
+  f.decimal_comma = decimal_comma_before(record.text(), from);
   ReadFault fault = ReadFault::bad_real;
   if (status == FieldStatus::end_of_file_char) {
     f.cause = "which holds the end-of-file character (code 26)";

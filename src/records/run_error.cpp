@@ -16,6 +16,29 @@ std::string columns_of(const ErrorFields& f) {
   return columns_text(f.first_column, f.last_column) + " (" + f.notation + ")";
 }
 
+std::string miscount_text(long line, const Miscount& m) {
+  std::string holds;
+  switch (m.holds) {
+    case Miscount::Holds::heading:
+      holds = "a heading";
+      break;
+    case Miscount::Holds::title:
+      holds = "a title or rule line";
+      break;
+    default:
+      holds = "a record of another layout";
+      break;
+  }
+  std::string d = "line " + std::to_string(line) + " holds " + holds +
+                  " where the block's count puts a data record: the block of case " + m.block +
+                  " (heading at line " + std::to_string(m.heading_line) +
+                  ") seems to hold a record too few or too many above it";
+  if (m.resultants_line > 0)
+    return d + " (its nodal resultants are counted from their heading at line " +
+           std::to_string(m.resultants_line) + ")";
+  return d + " (its records are counted from its heading)";
+}
+
 // The one place where a fault's fields become its description.
 std::string describe(const ErrorFields& f) {
   std::string d;
@@ -39,6 +62,16 @@ std::string describe(const ErrorFields& f) {
       break;
   }
   if (f.asker.kind != Asker::Kind::none) d += "; " + asker_text(f.asker);
+  if (!f.decimal_comma.empty()) {
+    std::string pointed = f.decimal_comma;
+    pointed[pointed.find(',')] = '.';
+    d += "; a decimal comma ended the field before it: " + quoted(f.decimal_comma) +
+         " reads as far as the comma, and the digits after it begin this field (write the number with a "
+         "point, "
+         "as " +
+         pointed + ")";
+  }
+  if (f.miscount.holds != Miscount::Holds::nothing) d += "; " + miscount_text(f.line, f.miscount);
   if (!f.hint.empty()) d += "; " + f.hint;
   return d;
 }

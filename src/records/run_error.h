@@ -46,6 +46,17 @@ struct Asker {
 // "it was asked for by term 2 of combination 1, line 15 of A.CMB; <note>"
 std::string asker_text(const Asker& asker);
 
+// A record of another kind read where a case block's count puts a data
+// record: the block seems to hold a record too few or too many above it,
+// though the fault shows only where the count runs into something else.
+struct Miscount {
+  enum class Holds { nothing, heading, title, other_record };
+  Holds holds = Holds::nothing;  // what stands where the data record is read
+  std::string block;             // the case name as messages show it
+  long heading_line = 0;
+  long resultants_line = 0;  // the resultants heading, when the count starts there
+};
+
 // What the description says first, which decides how the fields read in it.
 enum class ErrorShape {
   none,         // the cause alone
@@ -68,7 +79,9 @@ struct ErrorFields {
   std::string found;                              // the field's text as it stands in the file
   std::string cause;
   Asker asker;
-  std::string hint;  // where the cause probably lies, when it is elsewhere
+  Miscount miscount;
+  std::string decimal_comma;  // "-19,20": the number a comma ended just before this field
+  std::string hint;           // where the cause probably lies, when it is elsewhere
 };
 
 class RunError : public std::exception {

@@ -29,6 +29,15 @@ TEST(FailedRuns, BadNumberInNodeRecord) {
   EXPECT_TRUE(runs_as_expected("bad_node_number"));
 }
 
+// A record of another kind where a case block's count puts an end force:
+// the description points above it, to the block's heading. Two lines gone
+// from the top of block G bring its resultants heading into bar 5's group;
+// a line too many above its end-force titles brings a rule line into bar 1's.
+TEST(FailedRuns, ABlockMiscountedAboveTheFailingRecordNamesItsHeading) {
+  EXPECT_TRUE(runs_as_expected("block_lacks_records"));
+  EXPECT_TRUE(runs_as_expected("block_with_a_line_too_many"));
+}
+
 // The combination file lacks the "FIME" after its last combination.
 TEST(FailedRuns, MissingMarkerRunsToEndOfFile) {
   EXPECT_TRUE(runs_as_expected("missing_marker"));

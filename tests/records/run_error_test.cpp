@@ -144,3 +144,75 @@ TEST(RunError, CapacityHintsArithmeticAndFreeDescriptions) {
 
 }  // namespace
 }  // namespace toval
+
+namespace toval {
+namespace {
+
+// The block's count as the likely cause comes after the fault's own words
+// and before a hint from elsewhere; the fields that place it stay.
+TEST(RunError, ARecordOfAnotherKindPointsAboveItToTheCountedBlock) {
+  ErrorFields f = file_fault(ReadFault::bad_real, "A.ESF");
+  f.shape = ErrorShape::field;
+  f.line = 120;
+  f.first_column = 9;
+  f.last_column = 30;
+  f.notation = "F22.0";
+  f.item = "nodal resultant record of node 2 in case Q";
+  f.found = "    FX                ";
+  f.cause = "which is not a real number";
+  f.miscount = {Miscount::Holds::title, "Q", 101, 114};
+  const RunError e = RunError(f).with_hint("the node section ended at line 7");
+  EXPECT_EQ(
+      e.description(),
+      "line 120, columns 9-30 (F22.0) of a nodal resultant record of node 2 in case Q: found \"    FX    "
+      "            \", which is not a real number; line 120 holds a title or rule line where the "
+      "block's count puts a data record: the block of case Q (heading at line 101) seems to hold a "
+      "record too few or too many above it (its nodal resultants are counted from their heading at "
+      "line 114); the node section ended at line 7");
+  EXPECT_EQ(e.fields().line, 120);
+  EXPECT_EQ(e.fields().first_column, 9u);
+  f.miscount = {Miscount::Holds::other_record, "G", 60, 0};
+  EXPECT_NE(
+      RunError(f).description().find("; line 120 holds a record of another layout where the block's count "
+                                     "puts a data record: the block of case G (heading at line 60) seems "
+                                     "to hold a record too few or too many above it (its records are "
+                                     "counted from its heading)"),
+      std::string::npos);
+}
+
+}  // namespace
+}  // namespace toval
+
+namespace toval {
+namespace {
+
+constexpr Item END_FORCE[] = {I(9), I(13), F(18, 0), F(21, 0), F(19, 0)};
+
+// A comma between digits ends a field: the error met in the field after it
+// names the number as written and the point it wants.
+TEST(RunError, AFieldAfterADecimalCommaNamesTheComma) {
+  InputUnit unit;
+  unit.open_memory("A.ESF",
+                   "        1            1            -19,20                -5.34              10.92\n");
+  Whole B = 0, N = 0;
+  Real ESFN = 0, ESFV = 0, ESFM = 0;
+  const RunError e =
+      met([&] { read_record(unit, END_FORCE, RecordName("force record"), B, N, ESFN, ESFV, ESFM); });
+  EXPECT_EQ(e.fields().first_column, 39u);
+  EXPECT_EQ(e.fields().decimal_comma, "-19,20");
+  EXPECT_EQ(
+      e.description(),
+      "line 1, columns 39-59 (F21.0) of a force record: found \"20                -5.\", which is not a "
+      "real number; a decimal comma ended the field before it: \"-19,20\" reads as far as the comma, and "
+      "the digits after it begin this field (write the number with a point, as -19.20)");
+  // A comma after a complete number parts two values: no decimal comma.
+  InputUnit parted;
+  parted.open_memory("A.ESF", "  1.5,2x\n");
+  Real X = 0, Y = 0;
+  constexpr Item TWO[] = {F(10, 0), F(10, 0)};
+  const RunError p = met([&] { read_record(parted, TWO, RecordName("record"), X, Y); });
+  EXPECT_EQ(p.fields().decimal_comma, "");
+}
+
+}  // namespace
+}  // namespace toval

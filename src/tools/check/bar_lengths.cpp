@@ -84,10 +84,10 @@ std::string place_text(FramePoint from, FramePoint to, long& column) {
   return x ? "x = " + coordinate_text(to.x) : "y = " + coordinate_text(to.y);
 }
 
-std::string bar_list(const std::vector<long>& bars) {
-  std::string s = bars.size() == 1 ? "bar " : "bars ";
-  for (std::size_t k = 0; k < bars.size(); ++k)
-    s += (k == 0 ? "" : k + 1 == bars.size() ? " and " : ", ") + std::to_string(bars[k]);
+// "3, 4" of the bars 3, 4 and 5: all but the last, apart by commas.
+std::string all_but_last(const std::vector<long>& bars) {
+  std::string s;
+  for (std::size_t k = 0; k + 1 < bars.size(); ++k) s += (k == 0 ? "" : ", ") + std::to_string(bars[k]);
   return s;
 }
 
@@ -110,20 +110,37 @@ std::map<long, long> written_numbers(const RunWatch& watch) {
 // cosine (its sign as written, or its magnitude only), with the column of
 // the first one's field.
 void search_node_numbers(const CheckedFrame& f, const FrameBar& b, bool with_sign,
-                         std::vector<std::string>& fitting, long& column) {
+                         std::vector<Phrase>& fitting, long& column) {
   const long nodes = static_cast<long>(f.nodes.size());
-  auto try_fit = [&](long ni, long nf, long at_column, const std::string& what) {
+  auto try_fit = [&](long ni, long nf, long at_column, Phrase what) {
     if (fitting.size() >= 4) return;
     const FramePoint a = f.node(ni), z = f.node(nf);
     if (!length_fits(a, z, b.length) || !cosine_fits(a, z, b.cosine, with_sign)) return;
     if (fitting.empty()) column = at_column;
-    fitting.push_back(what);
+    fitting.push_back(std::move(what));
   };
   for (long j = 1; j <= nodes; ++j) {
     if (j == b.ni || j == b.nf) continue;
-    try_fit(j, b.nf, geometry_columns().initial_node, "initial node " + std::to_string(j));
-    try_fit(b.ni, j, geometry_columns().final_node, "final node " + std::to_string(j));
+    try_fit(j, b.nf, geometry_columns().initial_node, {Text::fits_initial_node, {std::to_string(j)}});
+    try_fit(b.ni, j, geometry_columns().final_node, {Text::fits_final_node, {std::to_string(j)}});
   }
+}
+
+// What to check, by the other node numbers that would fit.
+void append_advice(const std::vector<Phrase>& fitting, std::vector<Phrase>& text) {
+  if (fitting.size() > 3) {
+    text.push_back({Text::several_would_fit, {}});
+    return;
+  }
+  if (fitting.empty()) {
+    text.push_back({Text::none_would_fit, {}});
+    return;
+  }
+  for (std::size_t j = 0; j < fitting.size(); ++j) {
+    if (j > 0) text.push_back({j + 1 == fitting.size() ? Text::list_or : Text::list_comma, {}});
+    text.push_back(fitting[j]);
+  }
+  text.push_back({Text::would_fit, {}});
 }
 
 void tell_node(const CheckedFrame& f, long k, FramePoint place, const std::vector<long>& disagreeing,
@@ -133,11 +150,13 @@ void tell_node(const CheckedFrame& f, long k, FramePoint place, const std::vecto
   const std::string to = place_text(here, place, column);
   const std::string from =
       column == geometry_columns().x ? "x = " + coordinate_text(here.x) : "y = " + coordinate_text(here.y);
-  hazards.warn(Source::forces_file, watch.node_line(k), column, Kind::geometry,
-               "node " + std::to_string(k) + " lies at " + from + ", but the lengths and cosines that " +
-                   bar_list(disagreeing) + " list put it at " + to +
-                   ": the symmetry axis, the mirror pairs and the characteristic nodes are found from the "
-                   "coordinates; a mistyped coordinate, probably: check this node's record");
+  hazards.warn(
+      Source::forces_file, watch.node_line(k), column, Kind::geometry,
+      {disagreeing.size() == 1 ? Phrase{Text::node_misplaced_by_bar,
+                                        {std::to_string(k), from, std::to_string(disagreeing[0]), to}}
+                               : Phrase{Text::node_misplaced_by_bars,
+                                        {std::to_string(k), from, all_but_last(disagreeing), to,
+                                         std::to_string(disagreeing.back())}}});
   named.nodes.insert(k);
   for (long bar : disagreeing) named.bars.insert(bar);
 }
@@ -219,7 +238,7 @@ NamedGeometry find_bar_length_hazards(const CheckedFrame& f, const RunWatch& wat
     const FrameBar& b = f.bar(k);
     // Another node number at one end that fits the listed length and cosine,
     // the cosine's sign as written first.
-    std::vector<std::string> fitting;
+    std::vector<Phrase> fitting;
     long column = geometry_columns().length;
     if (searched++ < SEARCHED_BARS) {
       // A node number that fits with the cosine's sign as written, else a
@@ -233,30 +252,16 @@ NamedGeometry find_bar_length_hazards(const CheckedFrame& f, const RunWatch& wat
       }
       if (fitting.empty()) search_node_numbers(f, b, false, fitting, column);
     }
-    std::string advice;
-    if (fitting.size() > 3) {
-      advice = "several other node numbers would fit: check the node numbers of this record";
-    } else if (!fitting.empty()) {
-      for (std::size_t j = 0; j < fitting.size(); ++j)
-        advice += (j == 0 ? "" : j + 1 == fitting.size() ? " or " : ", ") + fitting[j];
-      advice += " would fit: check the node numbers of this record";
-    } else {
-      advice = "no other node number fits: check the length, the cosine and the node numbers of this record";
-    }
     const FramePoint a = f.node(b.ni), z = f.node(b.nf);
     const double d = std::hypot(z.x - a.x, z.y - a.y);
-    const std::string beyond =
-        b.ni > nodes || b.nf > nodes
-            ? " (the node section lists " + std::to_string(nodes) + " nodes: a node past them lies at 0, 0)"
-            : "";
-    hazards.warn(Source::forces_file, watch.bar_line(k), column, Kind::geometry,
-                 "bar " + std::to_string(k) + " lists the length " + fixed(b.length, 3) + " and the cosine " +
-                     fixed(b.cosine, 4) + ", but its nodes " + std::to_string(b.ni) + " and " +
-                     std::to_string(b.nf) + " are " + fixed(d, 3) + " apart at a cosine of " +
-                     fixed(d > 0 ? (z.x - a.x) / d : 0.0, 4) + beyond +
-                     ": mirror bars are paired by their listed lengths and cosines and by the midpoints of "
-                     "their nodes; " +
-                     advice);
+    std::vector<Phrase> text = {
+        {Text::bar_misfit,
+         {std::to_string(k), fixed(b.length, 3), fixed(b.cosine, 4), std::to_string(b.ni),
+          std::to_string(b.nf), fixed(d, 3), fixed(d > 0 ? (z.x - a.x) / d : 0.0, 4)}}};
+    if (b.ni > nodes || b.nf > nodes) text.push_back({Text::bar_misfit_beyond, {std::to_string(nodes)}});
+    text.push_back({Text::bar_misfit_why, {}});
+    append_advice(fitting, text);
+    hazards.warn(Source::forces_file, watch.bar_line(k), column, Kind::geometry, std::move(text));
     named.bars.insert(k);
   }
   return named;

@@ -40,8 +40,8 @@ std::string value_read(std::string_view text, const NumericCut& cut) {
   return ec == std::errc() ? std::string(buf, end) : "?";
 }
 
-std::string columns(const NumericCut& cut) {
-  return columns_text(cut.from + 1, cut.end);
+std::string first_column(const NumericCut& cut) {
+  return std::to_string(cut.from + 1);
 }
 
 // The first blank between two parts of a number, counted in the field's text.
@@ -58,20 +58,44 @@ std::optional<std::size_t> inner_blank(std::string_view text) {
   return std::nullopt;
 }
 
+// A real written with a decimal comma ("12,000"): the comma ends the field
+// within its columns, between digits, and no point or exponent stands
+// before it (a comma that only parts two values follows a complete one).
+std::optional<FieldShift> decimal_comma(std::string_view record, const NumericCut& cut) {
+  const std::size_t comma = cut.end;
+  if (cut.integer || comma == cut.from || comma + 1 >= record.size() || record[comma] != ',')
+    return std::nullopt;
+  if (comma >= cut.from + static_cast<std::size_t>(cut.width)) return std::nullopt;
+  if (!is_digit(record[comma - 1]) || !is_digit(record[comma + 1])) return std::nullopt;
+  const std::string_view text = field_text(record, cut);
+  if (text.find_first_of(".EeDd") != std::string_view::npos) return std::nullopt;
+  std::size_t after = comma + 1;
+  while (after < record.size() && is_digit(record[after])) ++after;
+  const std::string written =
+      std::string(number_text(text)) + std::string(record.substr(comma, after - comma));
+  return FieldShift{
+      static_cast<long>(comma + 1),
+      {{Text::decimal_comma_field,
+        {quoted(written), first_column(cut), std::to_string(cut.from + static_cast<std::size_t>(cut.width)),
+         value_read(text, cut)}}},
+      Kind::decimal_comma};
+}
+
 }  // namespace
 
 std::vector<FieldShift> field_shifts(std::string_view record, std::span<const NumericCut> cuts) {
   std::vector<FieldShift> found;
   std::vector<bool> has_blank(cuts.size(), false);
   for (std::size_t k = 0; k < cuts.size(); ++k) {
+    if (auto comma = decimal_comma(record, cuts[k])) found.push_back(std::move(*comma));
     const std::string_view text = field_text(record, cuts[k]);
     const auto at = inner_blank(text);
     if (!at) continue;
     has_blank[k] = true;
     found.push_back({static_cast<long>(cuts[k].from + *at + 1),
-                     "blanks inside the number " + quoted(number_text(text)) + " (" + columns(cuts[k]) +
-                         "): blanks are ignored, so it reads as " + value_read(text, cuts[k]) +
-                         "; a value shifted by a column, probably: write each value within its own columns"});
+                     {{Text::inner_blank,
+                       {quoted(number_text(text)), first_column(cuts[k]), std::to_string(cuts[k].end),
+                        value_read(text, cuts[k])}}}});
   }
   for (std::size_t k = 0; k + 1 < cuts.size(); ++k) {
     const NumericCut& cut = cuts[k];
@@ -83,12 +107,10 @@ std::vector<FieldShift> field_shifts(std::string_view record, std::span<const Nu
     if (blank(last) || blank(first) || first == ',') continue;
     const std::string_view next_text = field_text(record, next);
     found.push_back({static_cast<long>(cut.end + 1),
-                     "the number " + quoted(number_text(field_text(record, cut))) + " (" + columns(cut) +
-                         ") runs into the next field, whose text " + quoted(number_text(next_text)) +
-                         " starts in column " + std::to_string(cut.end + 1) + ": they read as " +
-                         value_read(field_text(record, cut), cut) + " and " + value_read(next_text, next) +
-                         ", each from its own columns; a value shifted by a column, probably: leave a "
-                         "blank between values"});
+                     {{Text::runs_into_next,
+                       {quoted(number_text(field_text(record, cut))), first_column(cut),
+                        std::to_string(cut.end), quoted(number_text(next_text)), std::to_string(cut.end + 1),
+                        value_read(field_text(record, cut), cut), value_read(next_text, next)}}}});
   }
   // One shift disturbs every field after it: the first place tells it.
   if (found.size() > 1) {

@@ -35,7 +35,6 @@ enum class Kind {
 std::string_view kind_name(Kind kind);
 
 enum class Text {
-  as_written,  // a text formed elsewhere, the same in both languages
   run_error,
   count_one,
   count_many,
@@ -62,11 +61,80 @@ enum class Text {
   list_ended_early,
   nodes_short,
   bars_short,
+  // a value shifted by a column, a number cut short
+  inner_blank,
+  runs_into_next,
+  decimal_comma_field,
+  beyond_last_column,
+  cut_short,
+  // a marker in lower case, and how the reader takes its line
+  miscased_marker,
+  read_as_head,
+  read_as_case_entry,
+  read_as_after_entry,
+  read_as_after_case_list,
+  read_as_term,
+  read_as_after_combination,
+  write_marker,
+  // the case list and the combinations
+  case_blank_name,
+  case_repeated_name,
+  term_decimal_comma,
+  term_blank_case,
+  term_unknown_case,
+  unused_case,
+  entry_over_fime_alone,
+  entry_over_fime_before_combinations,
+  entry_over_block,
+  // records numbered out of place
+  displacement_numbering,
+  bar_group_numbering,
+  resultant_numbering,
+  more_records,
+  second_case_block,
+  node_numbering,
+  bar_numbering,
+  node_given_already,
+  bar_given_already,
+  number_below_1,
+  node_number_follows,
+  bar_number_follows,
+  node_number_absent,
+  bar_number_absent,
+  node_repeated_change,
+  node_moved_change,
+  bar_change,
+  // the geometry
+  node_misplaced_by_bar,
+  node_misplaced_by_bars,
+  bar_misfit,
+  bar_misfit_beyond,
+  bar_misfit_why,
+  fits_initial_node,
+  fits_final_node,
+  list_comma,
+  list_or,
+  would_fit,
+  several_would_fit,
+  none_would_fit,
+  node_off_axis,
+  would_lie_on_axis,
+  would_mirror_node,
+  would_pair,
+  or_other_node,
+  axis_and_advice,
+  near_mirror_bars,
+  left_node_role,
+  centre_node_role,
+  right_node_role,
+  support_node,
+  // the rules file in place of a combination file
+  block_named_by_no_action,
   count
 };
 
 struct Phrase {
-  Text key = Text::as_written;
+  Text key = Text::run_error;
   std::vector<std::string> args;
   bool operator==(const Phrase&) const = default;
 };

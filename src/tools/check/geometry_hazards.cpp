@@ -39,12 +39,9 @@ void find_near_mirror_bars(const Store& s, const RunCounts& c, const RunWatch& w
   const Table<Whole> near = pairing(s, c, wide);
   // Both bars of such a pair are told, each at its own record.
   auto warn = [&](Whole bar, Whole other) {
-    hazards.warn(
-        Source::forces_file, watch.bar_line(bar), 1, Kind::geometry,
-        "bar " + std::to_string(bar) + " has no mirror bar, but bar " + std::to_string(other) +
-            " would mirror it if the tolerance " + tolerance_text(DT) + " were " + tolerance_text(wide) +
-            ": the report lists the two bars apart instead of as a pair; a rounded coordinate, length "
-            "or cosine, probably: check those of both bars and of their nodes");
+    hazards.warn(Source::forces_file, watch.bar_line(bar), 1, Kind::geometry,
+                 {{Text::near_mirror_bars,
+                   {std::to_string(bar), std::to_string(other), tolerance_text(DT), tolerance_text(wide)}}});
   };
   for (Whole K = 1; K <= c.NBAR; ++K) {
     const Whole J = near(K);
@@ -72,8 +69,7 @@ void find_support_nodes(const Store& s, const RunCounts& c, const RunWatch& watc
   };
   struct Role {
     Whole node;
-    const char* name;
-    const char* rule;
+    Text role;      // which node of the displacement table, by which rule
     bool expected;  // a support that the choice rule takes in a sound frame
   };
   // The frame stands at the height of its lowest node and of its supports.
@@ -95,19 +91,16 @@ void find_support_nodes(const Store& s, const RunCounts& c, const RunWatch& watc
   // there: a middle column's foot, the middle support of a beam.
   const bool centre_stands = s.BL7.NO_C >= 1 && s.BL7.NO_C <= c.NNOS && standing(s.BL7.NO_C);
   const Role roles[] = {
-      {s.BL7.NO_E, "left", "the highest node on the leftmost line", on_line(X_MIN, false) == 1},
-      {s.BL7.NO_C, "centre", "the lowest node on the symmetry axis", centre_stands},
-      {s.BL7.NO_D, "right", "the highest node on the rightmost line", on_line(X_MAX, false) == 1},
+      {s.BL7.NO_E, Text::left_node_role, on_line(X_MIN, false) == 1},
+      {s.BL7.NO_C, Text::centre_node_role, centre_stands},
+      {s.BL7.NO_D, Text::right_node_role, on_line(X_MAX, false) == 1},
   };
   for (const Role& r : roles) {
     if (r.node < 1 || r.node > c.NNOS || !support(r.node) || r.expected) continue;
     const long line = watch.node_line(r.node);
     if (line == 0) continue;
     hazards.warn(Source::forces_file, line, 1, Kind::geometry,
-                 "node " + std::to_string(r.node) + ", the " + r.name + " node of the displacement table (" +
-                     r.rule +
-                     "), is a support: the report gives it a support's displacements, zero where "
-                     "restrained; check the restraint codes of the nodes on that line");
+                 {{r.role, {std::to_string(r.node)}}, {Text::support_node, {}}});
   }
 }
 

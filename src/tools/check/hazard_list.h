@@ -33,10 +33,6 @@ class HazardList {
 
   // A hazard met again (a record read in several passes) is kept once.
   void warn(Source source, long line, long column, Kind kind, std::vector<Phrase> text);
-  // A text formed by the family itself (the same in both languages).
-  void warn(Source source, long line, long column, Kind kind, std::string text) {
-    warn(source, line, column, kind, std::vector<Phrase>{{Text::as_written, {std::move(text)}}});
-  }
   // The run-ending fault; at most one, listed after every warning.
   void fail(Source source, long line, long column, std::vector<Phrase> text);
 

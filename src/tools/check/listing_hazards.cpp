@@ -9,7 +9,8 @@ namespace toval::tools::check {
 
 namespace {
 
-using Describe = std::function<std::string(const NumberedRecord&)>;
+// The phrase for a record out of place, given the case block's name.
+using Describe = std::function<Phrase(const NumberedRecord&)>;
 
 // One warning for a list: at its first record out of place, with how many
 // more there are, since one slip renumbers everything after it.
@@ -26,9 +27,9 @@ void numbering(const std::vector<NumberedRecord>& list, const Describe& describe
     last_position = r.position;
   }
   if (first == nullptr) return;
-  std::string text = describe(*first);
-  if (more > 0) text += " (and " + std::to_string(more) + " more records of this list)";
-  out.warn(Source::forces_file, first->line, 1, Kind::record_numbering, text);
+  std::vector<Phrase> text = {describe(*first)};
+  if (more > 0) text.push_back({Text::more_records, {std::to_string(more)}});
+  out.warn(Source::forces_file, first->line, 1, Kind::record_numbering, std::move(text));
 }
 
 }  // namespace
@@ -36,44 +37,22 @@ void numbering(const std::vector<NumberedRecord>& list, const Describe& describe
 void find_listing_hazards(const ListedBlocks& blocks, const ShiftsTold& shifts, HazardList& hazards) {
   for (const ReadBlock& b : blocks.read) {
     if (shifts.blocks.count(b.heading_line) != 0) continue;
-    const std::string in = " of case block " + quoted_name(b.name);
-    numbering(
-        b.displacements,
-        [&](const NumberedRecord& r) {
-          return "displacement record " + std::to_string(r.position) + in + " carries node number " +
-                 std::to_string(r.number) +
-                 ": the characteristic nodes are found by the number written, so a chosen node whose number "
-                 "is missing keeps zero or the previous case's values; number the records 1, 2, 3 ... in the "
-                 "order of the node section";
-        },
-        hazards);
-    numbering(
-        b.end_forces,
-        [&](const NumberedRecord& r) {
-          return "bar group " + std::to_string(r.position) + in + " carries bar number " +
-                 std::to_string(r.number) + ": end forces are taken by position, so bar " +
-                 std::to_string(r.position) +
-                 " gets the forces written here; list the groups in the order of the bar section";
-        },
-        hazards);
-    numbering(
-        b.resultants,
-        [&](const NumberedRecord& r) {
-          return "resultant record " + std::to_string(r.position) + in + " carries node number " +
-                 std::to_string(r.number) + ": resultants are taken by position, so the reactions of node " +
-                 std::to_string(r.position) +
-                 " come from this record; list the records in the order of the node section";
-        },
-        hazards);
+    const std::string name = quoted_name(b.name);
+    auto phrase = [&](Text key) {
+      return [&, key](const NumberedRecord& r) {
+        return Phrase{key, {std::to_string(r.position), name, std::to_string(r.number)}};
+      };
+    };
+    numbering(b.displacements, phrase(Text::displacement_numbering), hazards);
+    numbering(b.end_forces, phrase(Text::bar_group_numbering), hazards);
+    numbering(b.resultants, phrase(Text::resultant_numbering), hazards);
   }
   for (std::size_t k = 0; k < blocks.headings.size(); ++k) {
     for (std::size_t e = 0; e < k; ++e) {
       if (!(blocks.headings[e].name == blocks.headings[k].name)) continue;
       hazards.warn(Source::forces_file, blocks.headings[k].line, 20, Kind::second_case_block,
-                   "a second case block named " + quoted_name(blocks.headings[k].name) +
-                       " (the first is at line " + std::to_string(blocks.headings[e].line) +
-                       "): every step reads the first, so this one is never read; give it its own name or "
-                       "remove it");
+                   {{Text::second_case_block,
+                     {quoted_name(blocks.headings[k].name), std::to_string(blocks.headings[e].line)}}});
       break;
     }
   }

@@ -212,24 +212,23 @@ void find_near_symmetry(const Store& s, const RunCounts& c, const CheckedFrame& 
   for (const Fix& fix : found) {
     if (rank(fix) != rank(found.front())) break;
     // A fix that the listing cannot tell from another names that one too.
-    std::string other;
+    std::vector<Phrase> text = {
+        {Text::node_off_axis,
+         {std::to_string(fix.node), place(fix, f.node(fix.node)), coordinate_text(fix.axis),
+          place(fix, fix.to)}},
+        fix.partner == 0 ? Phrase{Text::would_lie_on_axis, {}}
+                         : Phrase{Text::would_mirror_node, {std::to_string(fix.partner)}},
+        {Text::would_pair,
+         {std::to_string(fix.paired), std::to_string(static_cast<long>(f.bars.size())),
+          std::to_string(paired_now)}}};
+    const Fix* other = nullptr;
     for (const Fix& alt : found)
-      if (&alt != &fix && rank(alt) == rank(fix) && alt.node != fix.node)
-        other = " (or node " + std::to_string(alt.node) + " at " + place(alt, alt.to) +
-                ": the listing does not tell which)";
-    const std::string where =
-        fix.partner == 0 ? "it would lie on the axis" : "it would mirror node " + std::to_string(fix.partner);
+      if (&alt != &fix && rank(alt) == rank(fix) && alt.node != fix.node) other = &alt;
+    if (other != nullptr)
+      text.push_back({Text::or_other_node, {std::to_string(other->node), place(*other, other->to)}});
+    text.push_back({Text::axis_and_advice, {coordinate_text(double{c.XS})}});
     hazards.warn(Source::forces_file, watch.node_line(fix.node),
-                 fix.x ? geometry_columns().x : geometry_columns().y, Kind::geometry,
-                 "node " + std::to_string(fix.node) + " lies at " + place(fix, f.node(fix.node)) +
-                     ", where no node mirrors it about the axis x = " + coordinate_text(fix.axis) +
-                     " that every other node keeps: at " + place(fix, fix.to) + " " + where +
-                     ", and the run would pair " + std::to_string(fix.paired) + " of the " +
-                     std::to_string(static_cast<long>(f.bars.size())) + " bars instead of " +
-                     std::to_string(paired_now) + other +
-                     " (its axis, the mean abscissa of the nodes, is x = " + coordinate_text(double{c.XS}) +
-                     "); a mistyped or rounded coordinate, probably: check this node's "
-                     "record");
+                 fix.x ? geometry_columns().x : geometry_columns().y, Kind::geometry, std::move(text));
     named.nodes.insert(fix.node);
     for (long bar : f.bars_at[static_cast<std::size_t>(fix.node - 1)]) named.bars.insert(bar);
   }

@@ -16,9 +16,7 @@ void find_cases_no_action_names(const Store& s, Whole NCCAR, const ListedBlocks&
     const std::string name(heading.name.view());
     if (named.count(name) != 0 || !told.insert(name).second) continue;
     hazards.warn(Source::forces_file, heading.line, static_cast<long>(dialect::CASE_NAME_COLUMN) + 1,
-                 Kind::unused_case,
-                 "the case block " + quoted_name(heading.name) +
-                     " is named by no action of the rules file, so its results stand in no combination");
+                 Kind::unused_case, {{Text::block_named_by_no_action, {quoted_name(heading.name)}}});
   }
 }
 

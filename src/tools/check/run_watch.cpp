@@ -1,6 +1,7 @@
 #include "tools/check/run_watch.h"
 
 #include <algorithm>
+#include <optional>
 
 #include "input/combination_dialect.h"
 #include "records/fields.h"
@@ -73,23 +74,23 @@ bool continues_number(char c) {
 
 // How the combination file's reader takes a line whose columns 1-4 were
 // looked at for a marker.
-std::string read_as(const RecordTag& tag) {
+std::optional<Phrase> read_as(const RecordTag& tag) {
   const std::string n = std::to_string(tag.number);
   switch (tag.kind) {
     case RecordKind::head:
-      return "a line of the head of the file";
+      return Phrase{Text::read_as_head, {}};
     case RecordKind::case_entry:
-      return "a line of the entry of case " + n;
+      return Phrase{Text::read_as_case_entry, {n}};
     case RecordKind::after_entry:
-      return "the name record of a case after case " + n;
+      return Phrase{Text::read_as_after_entry, {n}};
     case RecordKind::after_case_list:
-      return "the header of combination 1";
+      return Phrase{Text::read_as_after_case_list, {}};
     case RecordKind::term:
-      return "a term record of combination " + n;
+      return Phrase{Text::read_as_term, {n}};
     case RecordKind::after_combination:
-      return "the header of a combination after combination " + n;
+      return Phrase{Text::read_as_after_combination, {n}};
     default:
-      return {};
+      return std::nullopt;
   }
 }
 
@@ -119,8 +120,11 @@ void RunWatch::record_read(const InputUnit& unit, const Record& record, const Re
   for (const FieldCut& c : cuts_)
     numeric.push_back({c.from, c.end, c.next, c.item.width, c.item.decimals,
                        c.item.kind == Item::Kind::integer, c.next_is_numeric});
-  for (const FieldShift& shift : field_shifts(record.text(), numeric))
-    hazards_.warn(source, record.line, shift.column, Kind::shifted_value, shift.text);
+  for (const FieldShift& shift : field_shifts(record.text(), numeric)) {
+    // A term's decimal comma is told by the combination family, with its case.
+    if (shift.kind == Kind::decimal_comma && source == Source::combination_file) continue;
+    hazards_.warn(source, record.line, shift.column, shift.kind, shift.text);
+  }
 
   const RecordTag& tag = what.tag();
   if (whole_data_record(tag.kind)) {
@@ -167,13 +171,11 @@ void RunWatch::beyond_last_field(const Record& record, std::size_t columns_read)
   while (stop < text.size() && (continues_number(text[stop]) || text[stop] == '+' || text[stop] == '-'))
     ++stop;
   const std::string_view beyond = text.substr(columns_read, stop - columns_read);
-  hazards_.warn(Source::forces_file, record.line, static_cast<long>(columns_read + 1),
-                Kind::beyond_last_column,
-                "the number " + quoted(read) + " (" + columns_text(last.from + 1, last.end) +
-                    ") goes on beyond column " + std::to_string(columns_read) + " as " + quoted(beyond) +
-                    ": the run reads columns 1-" + std::to_string(columns_read) + " only, so it reads " +
-                    quoted(read) + " for " + quoted(std::string(read) + std::string(beyond)) +
-                    "; a value shifted to the right, probably: write each value within its own columns");
+  hazards_.warn(
+      Source::forces_file, record.line, static_cast<long>(columns_read + 1), Kind::beyond_last_column,
+      {{Text::beyond_last_column,
+        {quoted(read), std::to_string(last.from + 1), std::to_string(last.end), std::to_string(columns_read),
+         quoted(beyond), quoted(std::string(read) + std::string(beyond))}}});
 }
 
 // The file's last line, without a line end, stopping inside a number that
@@ -188,11 +190,9 @@ void RunWatch::cut_short(const Record& record) {
     if (first != ' ' || last == ' ' || last == '\t') return;
     const std::string_view read = number_text(record.text().substr(c.from, c.end - c.from));
     hazards_.warn(Source::forces_file, record.line, static_cast<long>(record.size + 1), Kind::cut_short,
-                  "the file ends in the middle of the number " + quoted(read) + " (" +
-                      columns_text(c.from + 1, field_end) + "): its last line stops at column " +
-                      std::to_string(record.size) +
-                      " without a line end, and the missing columns read as blanks; the file was cut short, "
-                      "probably: write the rest of the record");
+                  {{Text::cut_short,
+                    {quoted(read), std::to_string(c.from + 1), std::to_string(field_end),
+                     std::to_string(record.size)}}});
     return;
   }
 }
@@ -200,14 +200,14 @@ void RunWatch::cut_short(const Record& record) {
 // Columns 1-4 that would be a marker in capitals, where the reader looks
 // for one.
 void RunWatch::miscased_marker(const Record& record, const RecordTag& tag) {
-  const std::string role = read_as(tag);
-  if (role.empty() || record.size < combination_dialect::MARKER_WIDTH) return;
+  const std::optional<Phrase> role = read_as(tag);
+  if (!role || record.size < combination_dialect::MARKER_WIDTH) return;
   const std::string_view columns_1_4 = record.text().substr(0, combination_dialect::MARKER_WIDTH);
   for (std::string_view marker : combination_dialect::MARKERS) {
     if (columns_1_4 == marker || !combination_dialect::same_letters(columns_1_4, marker)) continue;
-    std::string text = "columns 1-4 hold " + quoted(columns_1_4) + ", which is not the marker " +
-                       quoted(marker) + ": markers are written in capitals, so this line is read as " + role +
-                       "; write " + quoted(marker);
+    std::vector<Phrase> text = {{Text::miscased_marker, {quoted(columns_1_4), quoted(marker)}},
+                                *role,
+                                {Text::write_marker, {quoted(marker)}}};
     if (tag.kind == RecordKind::head || tag.kind == RecordKind::case_entry) {
       if (pending_.line == 0)
         pending_ = {record.line,

@@ -89,7 +89,7 @@ class RunWatch final : public ReadWatch {
   struct Pending {
     long line = 0;
     std::string_view awaited;
-    std::string text;
+    std::vector<Phrase> text;
   };
   Pending pending_;
 };

@@ -8,6 +8,8 @@
 #include <map>
 
 #include "input/combination_dialect.h"
+#include "records/run_error.h"
+#include "records/text.h"
 #include "tools/cli/file_text.h"
 #include "tools/combinations/rules_error.h"
 
@@ -42,6 +44,25 @@ class Source {
     return place(at.source().begin) + ": warning: " + text + "\n";
   }
 
+  // "; a decimal comma ended the number "1,5" (...)" when the parser stopped
+  // at a comma between digits (the TOML grammar has no decimal comma), or
+  // nothing.
+  std::string decimal_comma_hint(const toml::source_position& at) const {
+    if (at.line == 0 || at.line > lines_.size() || at.column < 2) return {};
+    const std::string_view line = lines_[at.line - 1];
+    const std::size_t comma = at.column - 1;
+    if (comma + 1 >= line.size() || line[comma] != ',' || !is_digit(line[comma - 1]) ||
+        !is_digit(line[comma + 1]))
+      return {};
+    std::size_t from = comma, to = comma + 1;
+    while (from > 0 && (is_digit(line[from - 1]) || line[from - 1] == '+' || line[from - 1] == '-')) --from;
+    while (to < line.size() && is_digit(line[to])) ++to;
+    std::string written(line.substr(from, to - from)), pointed = written;
+    pointed[comma - from] = '.';
+    return "; a decimal comma ended the number \"" + written + "\" (write it with a point, as " + pointed +
+           ")";
+  }
+
   // The text of a number as the file writes it, from where the value begins.
   std::string_view written_at(const toml::source_position& at) const {
     if (at.line == 0 || at.line > lines_.size() || at.column == 0) return {};
@@ -58,6 +79,19 @@ class Source {
 
 std::string quoted_name(std::string_view name) {
   return "\"" + std::string(name) + "\"";
+}
+
+// What a value of the wrong kind is, for "must be ..., not ...".
+std::string found_text(const Source& src, const toml::node& node) {
+  if (const std::optional<std::string> s = node.value_exact<std::string>()) return "the text " + quoted(*s);
+  if (node.is_number()) return "the number " + std::string(src.written_at(node.source().begin));
+  if (const std::optional<bool> b = node.value_exact<bool>()) return *b ? "true" : "false";
+  if (const toml::array* list = node.as_array()) {
+    const std::size_t n = list->size();
+    return n == 1 ? "an array of 1 value" : "an array of " + std::to_string(n) + " values";
+  }
+  if (node.is_table()) return "a table";
+  return "a date or a time";
 }
 
 // A line end or another control character in a text written into the
@@ -94,7 +128,7 @@ const toml::node& required(const Source& src, const toml::table& table, std::str
 
 std::string text_of(const Source& src, const toml::node& node, std::string_view what) {
   const std::optional<std::string> s = node.value_exact<std::string>();
-  if (!s) src.fail(node, std::string(what) + " is a text in quotes");
+  if (!s) src.fail(node, std::string(what) + " must be a text in quotes, not " + found_text(src, node));
   if (has_control_character(*s))
     src.fail(node, std::string(what) + " holds a line end or another control character");
   return *s;
@@ -110,7 +144,7 @@ Decimal factor_of(const Source& src, const toml::node& node, std::string_view ke
     return *parse_decimal(std::to_string(*whole));
   }
   const std::optional<double> real = node.value_exact<double>();
-  if (!real) src.fail(node, what + " is a number");
+  if (!real) src.fail(node, what + " must be a number, not " + found_text(src, node));
   if (!std::isfinite(*real)) src.fail(node, what + " is not a finite number");
   if (*real < 0) src.fail(node, what + " is negative");
   const std::string_view written = src.written_at(node.source().begin);
@@ -129,7 +163,7 @@ Decimal factor_of(const Source& src, const toml::node& node, std::string_view ke
 
 const toml::table& table_of(const Source& src, const toml::node& node, std::string_view what) {
   const toml::table* t = node.as_table();
-  if (t == nullptr) src.fail(node, std::string(what) + " is a table");
+  if (t == nullptr) src.fail(node, std::string(what) + " must be a table, not " + found_text(src, node));
   return *t;
 }
 
@@ -171,7 +205,9 @@ std::array<std::string, 3> read_titles(const Source& src, const toml::table& roo
   const toml::node& node = required(src, root, "titles", "the rules file");
   const toml::array* list = node.as_array();
   if (list == nullptr || list->size() != 3)
-    src.fail(node, "\"titles\" is an array of three texts: the project, the client and the frame");
+    src.fail(node,
+             "\"titles\" must be an array of three texts (the project, the client and the frame), not " +
+                 found_text(src, node));
   std::array<std::string, 3> titles;
   for (std::size_t k = 0; k < 3; ++k) {
     titles[k] = text_of(src, (*list)[k], "a title");
@@ -186,7 +222,8 @@ std::array<std::string, 3> read_titles(const Source& src, const toml::table& roo
 std::vector<CombinationSet> read_sets(const Source& src, const toml::table& root) {
   const toml::node& node = required(src, root, "sets", "the rules file");
   const toml::array* list = node.as_array();
-  if (list == nullptr) src.fail(node, "\"sets\" is an array of the sets wanted");
+  if (list == nullptr)
+    src.fail(node, "\"sets\" must be an array of the sets wanted, not " + found_text(src, node));
   if (list->empty())
     src.fail(
         node,
@@ -260,7 +297,7 @@ Action read_action(const Source& src, const toml::table& t, std::size_t position
   else if (kind == "variable")
     a.kind = ActionKind::variable;
   else
-    src.fail(*t.get("kind"), "\"kind\" is \"permanent\" or \"variable\", not " + quoted_name(kind));
+    src.fail(*t.get("kind"), "\"kind\" must be \"permanent\" or \"variable\", not " + quoted_name(kind));
 
   if (a.kind == ActionKind::permanent)
     refuse_unknown_keys(src, t,
@@ -360,7 +397,7 @@ Rules parse_rules(std::string_view text, const std::string& file, std::vector<st
   try {
     root = toml::parse(text, file);
   } catch (const toml::parse_error& e) {
-    src.fail(e.source(), std::string(e.description()));
+    src.fail(e.source(), std::string(e.description()) + src.decimal_comma_hint(e.source().begin));
   }
   refuse_unknown_keys(src, root, {"titles", "sets", "actions", "categories"}, "the rules file");
   Rules rules;
@@ -371,7 +408,8 @@ Rules parse_rules(std::string_view text, const std::string& file, std::vector<st
   const toml::node& actions_node = required(src, root, "actions", "the rules file");
   const toml::array* actions = actions_node.as_array();
   if (actions == nullptr || !actions->is_array_of_tables())
-    src.fail(actions_node, "\"actions\" is a list of tables, each begun by [[actions]]");
+    src.fail(actions_node, "\"actions\" must be a list of tables, each begun by [[actions]], not " +
+                               found_text(src, actions_node));
   if (actions->empty()) src.fail(actions_node, "\"actions\" is empty");
   std::vector<const toml::table*> tables;
   std::map<std::string, std::size_t, std::less<>> seen;

@@ -118,6 +118,52 @@ TEST(CheckRuns, BothLanguagesAndTheJsonForm) {
   }
 }
 
+// "6,500" for node 3's y: the comma ends the field at 6, and "500" passes
+// into the restraint codes, which make the node a support.
+TEST(CheckRuns, ADecimalCommaInTheForcesFileInBothLanguages) {
+  TempDir dir;
+  const std::string in = DATA + "check_clean_example/in/";
+  dir.write("GALPAO.CMB", read_file(in + "GALPAO.CMB"));
+  std::string forces = read_file(in + "GALPAO.ESF");
+  const std::size_t at = forces.find("6.000          6.500");
+  ASSERT_NE(at, std::string::npos);
+  dir.write("GALPAO.ESF", forces.replace(at + 15, 5, "6,500"));
+  const RunResult en = run_tools(dir.path(), {"check", "--lang", "en", "GALPAO.CMB", "GALPAO.ESF"});
+  EXPECT_EQ(
+      en.out,
+      "GALPAO.ESF:21:1: warning: node 3, the centre node of the displacement table (the lowest node on "
+      "the symmetry axis), is a support: the report gives it a support's displacements, zero where "
+      "restrained; check the restraint codes of the nodes on that line\n"
+      "GALPAO.ESF:21:24: warning: node 3 lies at y = 6, but the lengths and cosines that bars 3 and 4 "
+      "list put it at y = 6.501: the symmetry axis, the mirror pairs and the characteristic nodes are "
+      "found from the coordinates; a mistyped coordinate, probably: check this node's record\n"
+      "GALPAO.ESF:21:35: warning: a decimal comma in the number \"6,500\" (columns 24-38): a comma ends "
+      "the field, so it reads as 6 and the digits after it pass into the next field; write the number "
+      "with a decimal point\n"
+      "3 warnings\n");
+  EXPECT_EQ(en.status, 1);
+  const RunResult pt = run_tools(dir.path(), {"check", "GALPAO.CMB", "GALPAO.ESF"});
+  EXPECT_EQ(
+      pt.out,
+      "GALPAO.ESF:21:1: warning: o nó 3, nó central da tabela de deslocamentos (o nó mais baixo sobre o "
+      "eixo de simetria), é um apoio: o relatório lhe dá os deslocamentos de um apoio, zero onde "
+      "restringido; confira os códigos de restrição dos nós dessa linha\n"
+      "GALPAO.ESF:21:24: warning: o nó 3 está em y = 6, mas os comprimentos e cossenos que as barras 3 e "
+      "4 listam o põem em y = 6.501: o eixo de simetria, os pares simétricos e os nós característicos "
+      "são achados pelas coordenadas; provavelmente uma coordenada digitada errada: confira o registro "
+      "deste nó\n"
+      "GALPAO.ESF:21:35: warning: uma vírgula decimal no número \"6,500\" (colunas 24-38): a vírgula "
+      "encerra o campo, então ele é lido como 6 e os algarismos depois dela passam para o campo "
+      "seguinte; escreva o número com ponto decimal\n"
+      "3 avisos\n");
+  const RunResult json = run_tools(dir.path(), {"check", "--format", "json", "GALPAO.CMB", "GALPAO.ESF"});
+  for (const char* kind : {"\"kind\": \"geometry\"", "\"kind\": \"decimal-comma\""})
+    EXPECT_NE(json.out.find(kind), std::string::npos) << kind;
+  EXPECT_NE(
+      json.out.find("\"column\": 35,\n      \"severity\": \"warning\",\n      \"kind\": \"decimal-comma\""),
+      std::string::npos);
+}
+
 TEST(CheckRuns, HelpNamesEveryHazardAndTheStatuses) {
   const RunResult r = run_tools(DATA + "check_clean_example/in", {"help", "check"});
   EXPECT_EQ(r.status, 0);

@@ -10,17 +10,34 @@ namespace {
 
 TEST(HazardList, CombinationFileFirstThenLinesThenTheErrorAndTheCount) {
   HazardList list("A.CMB", "A.ESF");
-  list.warn(Source::forces_file, 30, 2, Kind::shifted_value, "late");
-  list.warn(Source::forces_file, 4, 9, Kind::shifted_value, "early");
-  list.warn(Source::combination_file, 12, 1, Kind::term_case, "combination");
-  list.warn(Source::forces_file, 30, 2, Kind::shifted_value, "late");  // met again in another pass
-  list.fail(Source::forces_file, 2, 1, {{Text::as_written, {"stops"}}});
+  const std::vector<Phrase> late = {{Text::case_blank_name, {"3"}}}, early = {{Text::number_below_1, {}}};
+  list.warn(Source::forces_file, 30, 2, Kind::shifted_value, late);
+  list.warn(Source::forces_file, 4, 9, Kind::shifted_value, early);
+  list.warn(Source::combination_file, 12, 1, Kind::term_case, {{Text::unused_case, {"\"G\""}}});
+  list.warn(Source::forces_file, 30, 2, Kind::shifted_value, late);  // met again in another pass
+  list.fail(Source::forces_file, 2, 1, {{Text::run_error, {"stops", "F6000"}}});
   EXPECT_EQ(list.listing(tools::cli::Language::en),
-            "A.CMB:12:1: warning: combination\n"
-            "A.ESF:4:9: warning: early\n"
-            "A.ESF:30:2: warning: late\n"
-            "A.ESF:2:1: error: stops\n"
-            "3 warnings, 1 error\n");
+            "A.CMB:12:1: warning: case \"G\" is in no combination: its displacements and reactions are "
+            "reported, but no combined force includes it; add it to the combinations that need it, or remove "
+            "it from the list\n"
+            "A.ESF:4:9: warning: , below 1\n"
+            "A.ESF:30:2: warning: " +
+                text_of(late, cli::Language::en) +
+                "\n"
+                "A.ESF:2:1: error: stops (toval stops here with run-time error F6000)\n"
+                "3 warnings, 1 error\n");
+  // The same list in Portuguese: the places, the order and the severity words
+  // (as compilers write them) stay.
+  EXPECT_EQ(list.listing(tools::cli::Language::pt),
+            "A.CMB:12:1: warning: o caso \"G\" não está em nenhuma combinação: seus deslocamentos e reações "
+            "saem no relatório, mas nenhum esforço combinado o inclui; acrescente-o às combinações que "
+            "precisam dele ou remova-o da lista\n"
+            "A.ESF:4:9: warning: , menor que 1\n"
+            "A.ESF:30:2: warning: " +
+                text_of(late, cli::Language::pt) +
+                "\n"
+                "A.ESF:2:1: error: stops (o toval para aqui com o erro de execução F6000)\n"
+                "3 avisos, 1 erro\n");
 }
 
 TEST(HazardList, Counts) {

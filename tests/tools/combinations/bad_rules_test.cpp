@@ -110,14 +110,14 @@ TEST(BadRules, SetsEmptyOrUnknownOrAbsent) {
 
 TEST(BadRules, ValuesOfTheWrongKind) {
   EXPECT_EQ(message_for("titles = [\"A\", \"B\"]\nsets = [\"uls\"]\n" + G)
-                .rfind("R.toml:1:10: error: \"titles\" is an array of three texts", 0),
+                .rfind("R.toml:1:10: error: \"titles\" must be an array of three texts", 0),
             0u);
   EXPECT_EQ(message_for(HEAD + "[[actions]]\ncase = \"G\"\nkind = \"dead\"\n"),
-            "R.toml:5:8: error: \"kind\" is \"permanent\" or \"variable\", not \"dead\"\n");
+            "R.toml:5:8: error: \"kind\" must be \"permanent\" or \"variable\", not \"dead\"\n");
   EXPECT_EQ(
       message_for(HEAD +
                   "[[actions]]\ncase = \"G\"\nkind = \"permanent\"\ngamma_sup = \"1.35\"\ngamma_inf = 1\n"),
-      "R.toml:6:13: error: the factor \"gamma_sup\" is a number\n");
+      "R.toml:6:13: error: the factor \"gamma_sup\" must be a number, not the text \"1.35\"\n");
   EXPECT_EQ(message_for(
                 HEAD + "[[actions]]\ncase = \"G\"\nkind = \"permanent\"\ngamma_sup = -1.35\ngamma_inf = 1\n"),
             "R.toml:6:13: error: the factor \"gamma_sup\" is negative\n");
@@ -126,6 +126,45 @@ TEST(BadRules, ValuesOfTheWrongKind) {
       "R.toml:6:13: error: the factor \"gamma_sup\" is not a finite number\n");
   EXPECT_EQ(message_for("titles = [\"A\", \"B\\nC\", \"D\"]\nsets = [\"uls\"]\n" + G),
             "R.toml:1:16: error: a title holds a line end or another control character\n");
+}
+
+// Each message says what was expected and what stands there instead.
+TEST(BadRules, WhatWasExpectedAndWhatWasFound) {
+  const std::string q = "[[actions]]\ncase = \"Q\"\nkind = \"variable\"\ngamma = 1.5\npsi0 = 0.7\n";
+  EXPECT_EQ(message_for(HEAD + G + q + "psi2 = \"0.3\"\n"),
+            "R.toml:13:8: error: the factor \"psi2\" must be a number, not the text \"0.3\"\n");
+  EXPECT_EQ(message_for(HEAD + G + q + "psi1 = true\n"),
+            "R.toml:13:8: error: the factor \"psi1\" must be a number, not true\n");
+  EXPECT_EQ(message_for(HEAD + G + q + "psi1 = [0, 5]\n"),
+            "R.toml:13:8: error: the factor \"psi1\" must be a number, not an array of 2 values\n");
+  EXPECT_EQ(message_for("titles = [\"A\", \"B\"]\nsets = [\"uls\"]\n" + G),
+            "R.toml:1:10: error: \"titles\" must be an array of three texts (the project, the client and the "
+            "frame), not an array of 2 values\n");
+  EXPECT_EQ(message_for("titles = [\"A\", 2, \"C\"]\nsets = [\"uls\"]\n" + G),
+            "R.toml:1:16: error: a title must be a text in quotes, not the number 2\n");
+  EXPECT_EQ(message_for("titles = [\"A\", \"B\", \"C\"]\nsets = \"uls\"\n" + G),
+            "R.toml:2:8: error: \"sets\" must be an array of the sets wanted, not the text \"uls\"\n");
+  EXPECT_EQ(
+      message_for(HEAD + "actions = 3\n"),
+      "R.toml:3:11: error: \"actions\" must be a list of tables, each begun by [[actions]], not the number "
+      "3\n");
+}
+
+// The TOML grammar has no decimal comma: the parser's own words, then the
+// same hint as the combination file gives.
+TEST(BadRules, ADecimalCommaGetsAHint) {
+  const std::string q = "[[actions]]\ncase = \"Q\"\nkind = \"variable\"\npsi0 = 0.7\n";
+  const std::string m = message_for(HEAD + G + q + "gamma = 1,5\n");
+  EXPECT_EQ(m.rfind("R.toml:12:10: error: ", 0), 0u) << m;
+  EXPECT_NE(m.find("; a decimal comma ended the number \"1,5\" (write it with a point, as 1.5)\n"),
+            std::string::npos)
+      << m;
+  EXPECT_NE(message_for(HEAD + "[[actions]]\ncase = \"G\"\nkind = \"permanent\"\ngamma_sup = -12,25\n")
+                .find("\"-12,25\" (write it with a point, as -12.25)"),
+            std::string::npos);
+  // A comma that is not between digits is another mistake, told without it.
+  EXPECT_EQ(message_for(HEAD + G + q + "gamma = 1,\n").find("decimal comma"), std::string::npos);
+  EXPECT_EQ(message_for(HEAD + G + q + "gamma = 1 ,5\n").find("decimal comma"), std::string::npos);
 }
 
 TEST(BadRules, FactorsAreTakenAsWritten) {

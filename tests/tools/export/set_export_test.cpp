@@ -175,11 +175,17 @@ TEST_F(PortalRules, CheckWarnsOfACaseBlockNoActionNames) {
   f.cases = {"G1", "G2", "X", "Q", "W1", "W2", "X"};
   const std::vector<std::string> lines = forces_lines(f);
   dir_.write("X.ESF", joined(lines));
-  RunResult r = run_tools(dir_.path(), {"check", "portal-rules.toml", "X.ESF"});
+  RunResult r = run_tools(dir_.path(), {"check", "--lang", "en", "portal-rules.toml", "X.ESF"});
   EXPECT_EQ(r.status, 1);
   const std::string where =
       "X.ESF:" + std::to_string(line_index(lines, "     CARREGAMENTO: X") + 1) + ":20: ";
   EXPECT_NE(r.out.find(where + "warning: the case block \"X\" is named by no action of the rules file"),
+            std::string::npos)
+      << r.out;
+  // In Portuguese, the check's default, as every finding.
+  r = run_tools(dir_.path(), {"check", "portal-rules.toml", "X.ESF"});
+  EXPECT_NE(r.out.find(where +
+                       "warning: o bloco de caso \"X\" não é nomeado por nenhuma ação do arquivo de regras"),
             std::string::npos)
       << r.out;
 }
