@@ -38,7 +38,7 @@ cli::Services services() {
   offers.input_warnings = [](const std::string& combination_file, const std::string& forces_file) {
     return check::check_inputs(combination_file, forces_file).warnings;
   };
-  offers.results_json = export_::write_results_json;
+  offers.results_json = [](cli::LoadedRun& run, std::ostream& out) { export_::write_results_json(run, out); };
   return offers;
 }
 

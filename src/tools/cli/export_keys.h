@@ -27,6 +27,11 @@ inline constexpr const char* COMBINED_REACTIONS = "combined_reactions";
 inline constexpr const char* BAR_FORCES = "bar_forces";
 inline constexpr const char* ENVELOPE = "envelope";
 inline constexpr const char* PAIRS = "pairs";
+inline constexpr const char* NODE_DISPLACEMENTS = "node_displacements";
+inline constexpr const char* COMBINED_NODE_DISPLACEMENTS = "combined_node_displacements";
+inline constexpr const char* NODE_DISPLACEMENT_ENVELOPE = "node_displacement_envelope";
+inline constexpr const char* CASE_BAR_FORCES = "case_bar_forces";
+inline constexpr const char* UNITS = "units";
 
 // The titles.
 inline constexpr const char* PROJECT = "project";
@@ -69,5 +74,8 @@ inline constexpr const char* MAX_BAR = "max_bar";
 inline constexpr const char* MIN = "min";
 inline constexpr const char* MIN_COMBINATION = "min_combination";
 inline constexpr const char* MIN_BAR = "min_bar";
+inline constexpr const char* D = "d";  // a node's dx, dy, rz
+inline constexpr std::array<const char*, 3> NODE_COMPONENTS = {"dx", "dy", "rz"};
+inline constexpr const char* FORCE = "force";  // of the units, beside LENGTH
 
 }  // namespace toval::tools::cli::keys

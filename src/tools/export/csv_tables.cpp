@@ -16,12 +16,21 @@ namespace toval::tools::export_ {
 namespace {
 
 namespace keys = cli::keys;
+using Units = std::optional<cli::Units>;
 
-constexpr std::string_view TABLES[] = {keys::NODES,         keys::BARS,
-                                       keys::DISPLACEMENTS, keys::COMBINED_DISPLACEMENTS,
-                                       keys::REACTIONS,     keys::COMBINED_REACTIONS,
-                                       keys::BAR_FORCES,    keys::ENVELOPE,
-                                       keys::PAIRS};
+constexpr std::string_view TABLES[] = {keys::NODES,
+                                       keys::BARS,
+                                       keys::DISPLACEMENTS,
+                                       keys::COMBINED_DISPLACEMENTS,
+                                       keys::REACTIONS,
+                                       keys::COMBINED_REACTIONS,
+                                       keys::BAR_FORCES,
+                                       keys::ENVELOPE,
+                                       keys::PAIRS,
+                                       keys::NODE_DISPLACEMENTS,
+                                       keys::COMBINED_NODE_DISPLACEMENTS,
+                                       keys::NODE_DISPLACEMENT_ENVELOPE,
+                                       keys::CASE_BAR_FORCES};
 
 // One row at a time, each value as the JSON has it: reals in their shortest
 // digits (no ".0"), an absent value (JSON null) as an empty field, a list of
@@ -68,9 +77,35 @@ class Row {
   bool first_ = true;
 };
 
-void header(std::ostream& out, const std::vector<std::string>& names) {
+// What a column's values measure, told by its name: none for numbers,
+// combinations, counts and cosines.
+std::optional<cli::Quantity> quantity_of(std::string_view name) {
+  const auto ends = [&](std::string_view tail) {
+    return name.size() >= tail.size() && name.substr(name.size() - tail.size()) == tail;
+  };
+  if (ends("_combination") || ends("_bar")) return std::nullopt;
+  if (ends("_max") || ends("_min")) name.remove_suffix(4);
+  if (name == keys::MAX || name == keys::MIN) return cli::Quantity::force;  // of a pair's normal force
+  if (name == keys::X || name == keys::Y || name == keys::LENGTH) return cli::Quantity::length;
+  const std::string_view first = name.substr(0, name.find('_'));
+  const std::string_view last = name.substr(name.rfind('_') + 1);
+  if (first == keys::NORMAL || first == keys::SHEAR) return cli::Quantity::force;
+  if (first == keys::MOMENT) return cli::Quantity::moment;
+  if (first == "reaction") return last == "3" ? cli::Quantity::moment : cli::Quantity::force;
+  for (std::string_view part : {first, last}) {
+    if (part == "dx" || part == "dy") return cli::Quantity::length;
+    if (part == "dz" || part == "rz") return cli::Quantity::rotation;
+  }
+  return std::nullopt;
+}
+
+// The header row, each column's unit after its name when units are given.
+void header(std::ostream& out, const std::vector<std::string>& names, const Units& units) {
   Row row(out);
-  for (const std::string& n : names) row << n;
+  for (const std::string& n : names) {
+    const std::optional<cli::Quantity> q = quantity_of(n);
+    row << (q ? cli::with_unit(n, units, *q) : n);
+  }
   row.end();
 }
 
@@ -80,8 +115,8 @@ std::vector<std::string> prefixed(std::string_view prefix, std::initializer_list
   return names;
 }
 
-void nodes(const cli::LoadedRun& run, std::ostream& out) {
-  header(out, {keys::NODE, keys::X, keys::Y, "restraint_1", "restraint_2", "restraint_3"});
+void nodes(const cli::LoadedRun& run, std::ostream& out, const Units& units) {
+  header(out, {keys::NODE, keys::X, keys::Y, "restraint_1", "restraint_2", "restraint_3"}, units);
   Row row(out);
   each_node(run, [&](const NodeEntry& n) {
     row << n.node << n.x << n.y << n.restraints;
@@ -89,8 +124,9 @@ void nodes(const cli::LoadedRun& run, std::ostream& out) {
   });
 }
 
-void bars(const cli::LoadedRun& run, std::ostream& out) {
-  header(out, {keys::BAR, keys::START, keys::END, keys::PROPERTY, keys::LENGTH, keys::COS, keys::MIRROR});
+void bars(const cli::LoadedRun& run, std::ostream& out, const Units& units) {
+  header(out, {keys::BAR, keys::START, keys::END, keys::PROPERTY, keys::LENGTH, keys::COS, keys::MIRROR},
+         units);
   Row row(out);
   each_bar(run, [&](const BarEntry& b) {
     row << b.bar << b.start << b.end << b.property << b.length << b.cos;
@@ -110,8 +146,8 @@ std::vector<std::string> displacement_header(const char* first, bool with_missin
   return h;
 }
 
-void displacements(const cli::LoadedRun& run, std::ostream& out) {
-  header(out, displacement_header(keys::CASE, false));
+void displacements(const cli::LoadedRun& run, std::ostream& out, const Units& units) {
+  header(out, displacement_header(keys::CASE, false), units);
   Row row(out);
   each_case_displacements(run, [&](const CaseDisplacements& d) {
     row << d.case_name << d.places;
@@ -119,8 +155,8 @@ void displacements(const cli::LoadedRun& run, std::ostream& out) {
   });
 }
 
-void combined_displacements(const cli::LoadedRun& run, std::ostream& out) {
-  header(out, displacement_header(keys::COMBINATION, true));
+void combined_displacements(const cli::LoadedRun& run, std::ostream& out, const Units& units) {
+  header(out, displacement_header(keys::COMBINATION, true), units);
   Row row(out);
   each_combined_displacements(run, [&](const CombinedDisplacements& d) {
     row << d.combination;
@@ -133,8 +169,8 @@ void combined_displacements(const cli::LoadedRun& run, std::ostream& out) {
   });
 }
 
-void reactions(const cli::LoadedRun& run, std::ostream& out) {
-  header(out, {keys::CASE, keys::NODE, "reaction_1", "reaction_2", "reaction_3"});
+void reactions(const cli::LoadedRun& run, std::ostream& out, const Units& units) {
+  header(out, {keys::CASE, keys::NODE, "reaction_1", "reaction_2", "reaction_3"}, units);
   Row row(out);
   each_case_reactions(run, [&](const CaseReactions& r) {
     for (const Support& s : r.supports) {
@@ -146,8 +182,9 @@ void reactions(const cli::LoadedRun& run, std::ostream& out) {
 
 // One row per combination and support; a combination with missing cases
 // has one row of its own, with the cases named and the values empty.
-void combined_reactions(const cli::LoadedRun& run, std::ostream& out) {
-  header(out, {keys::COMBINATION, keys::NODE, "reaction_1", "reaction_2", "reaction_3", keys::MISSING_CASES});
+void combined_reactions(const cli::LoadedRun& run, std::ostream& out, const Units& units) {
+  header(out, {keys::COMBINATION, keys::NODE, "reaction_1", "reaction_2", "reaction_3", keys::MISSING_CASES},
+         units);
   Row row(out);
   each_combined_reactions(run, [&](const CombinedReactions& r) {
     if (!r.supports) {
@@ -162,9 +199,10 @@ void combined_reactions(const cli::LoadedRun& run, std::ostream& out) {
   });
 }
 
-void bar_forces(const cli::LoadedRun& run, std::ostream& out) {
+void bar_forces(const cli::LoadedRun& run, std::ostream& out, const Units& units) {
   header(out,
-         {keys::COMBINATION, keys::BAR, keys::NORMAL, "V_start", "V_end", "M_start", "M_end", keys::BENDING});
+         {keys::COMBINATION, keys::BAR, keys::NORMAL, "V_start", "V_end", "M_start", "M_end", keys::BENDING},
+         units);
   Row row(out);
   each_bar_force(run, [&](const BarForceEntry& f) {
     row << f.combination << f.bar << f.N << f.V << f.M << f.bending;
@@ -172,7 +210,7 @@ void bar_forces(const cli::LoadedRun& run, std::ostream& out) {
   });
 }
 
-void envelope(const cli::LoadedRun& run, std::ostream& out) {
+void envelope(const cli::LoadedRun& run, std::ostream& out, const Units& units) {
   std::vector<std::string> names{keys::BAR};
   const auto extreme_header = [&](const std::string& prefix) {
     for (const std::string& name :
@@ -182,7 +220,7 @@ void envelope(const cli::LoadedRun& run, std::ostream& out) {
   extreme_header(keys::NORMAL);
   for (const char* force : {keys::SHEAR, keys::MOMENT})
     for (const char* end : {keys::START, keys::END}) extreme_header(std::string(force) + "_" + end);
-  header(out, names);
+  header(out, names, units);
   Row row(out);
   const auto extreme = [&](const Extremes& x) {
     row << x.max << x.max_combination << x.min << x.min_combination;
@@ -196,12 +234,82 @@ void envelope(const cli::LoadedRun& run, std::ostream& out) {
   });
 }
 
-void pairs(const cli::LoadedRun& run, std::ostream& out) {
-  header(out, {"lower_bar", "higher_bar", keys::MAX, keys::MAX_BAR, keys::MAX_COMBINATION, keys::MIN,
-               keys::MIN_BAR, keys::MIN_COMBINATION});
+void pairs(const cli::LoadedRun& run, std::ostream& out, const Units& units) {
+  header(out,
+         {"lower_bar", "higher_bar", keys::MAX, keys::MAX_BAR, keys::MAX_COMBINATION, keys::MIN,
+          keys::MIN_BAR, keys::MIN_COMBINATION},
+         units);
   Row row(out);
   each_pair(run, [&](const PairEntry& p) {
     row << p.bars << p.max << p.max_bar << p.max_combination << p.min << p.min_bar << p.min_combination;
+    row.end();
+  });
+}
+
+std::vector<std::string> node_header(const char* first, const char* middle, bool with_missing) {
+  std::vector<std::string> h{first};
+  if (middle) h.push_back(middle);
+  for (const char* component : keys::NODE_COMPONENTS) h.push_back(component);
+  if (with_missing) h.push_back(keys::MISSING_CASES);
+  return h;
+}
+
+void node_displacements(cli::LoadedRun& run, std::ostream& out, const Units& units) {
+  header(out, node_header(keys::CASE, keys::NODE, false), units);
+  Row row(out);
+  const cli::NodeDisplacements d(run.listing(), run.store(), run.counts());
+  each_case_node_displacements(run, d, [&](const CaseNodeDisplacements& c) {
+    for (std::size_t k = 0; k < c.nodes.size(); ++k) {
+      row << c.case_name << static_cast<Whole>(k + 1) << c.nodes[k];
+      row.end();
+    }
+  });
+}
+
+// One row per combination and node; a combination with missing cases has
+// one row of its own, as in combined_reactions.
+void combined_node_displacements(cli::LoadedRun& run, std::ostream& out, const Units& units) {
+  header(out, node_header(keys::COMBINATION, keys::NODE, true), units);
+  Row row(out);
+  const cli::NodeDisplacements d(run.listing(), run.store(), run.counts());
+  each_combined_node_displacements(run, d, [&](const CombinedNodeDisplacements& c) {
+    if (!c.nodes) {
+      row << c.combination << std::nullopt << std::nullopt << std::nullopt << std::nullopt << c.missing_cases;
+      row.end();
+      return;
+    }
+    for (std::size_t k = 0; k < c.nodes->size(); ++k) {
+      row << c.combination << static_cast<Whole>(k + 1) << (*c.nodes)[k] << c.missing_cases;
+      row.end();
+    }
+  });
+}
+
+void node_displacement_envelope(cli::LoadedRun& run, std::ostream& out, const Units& units) {
+  std::vector<std::string> names{keys::NODE};
+  for (const char* component : keys::NODE_COMPONENTS)
+    for (const std::string& name :
+         prefixed(component, {keys::MAX, keys::MAX_COMBINATION, keys::MIN, keys::MIN_COMBINATION}))
+      names.push_back(name);
+  header(out, names, units);
+  Row row(out);
+  const cli::NodeDisplacements d(run.listing(), run.store(), run.counts());
+  each_node_envelope(run, d, [&](const NodeEnvelopeEntry& e) {
+    row << e.node;
+    for (const std::optional<Extremes>& x : e.d)
+      if (x)
+        row << x->max << x->max_combination << x->min << x->min_combination;
+      else
+        row << std::nullopt << std::nullopt << std::nullopt << std::nullopt;
+    row.end();
+  });
+}
+
+void case_bar_forces(cli::LoadedRun& run, std::ostream& out, const Units& units) {
+  header(out, {keys::CASE, keys::BAR, "N_start", "N_end", "V_start", "V_end", "M_start", "M_end"}, units);
+  Row row(out);
+  each_case_bar_force(run, [&](const CaseBarForceEntry& f) {
+    row << f.case_name << f.bar << f.N << f.V << f.M;
     row.end();
   });
 }
@@ -226,16 +334,20 @@ std::string csv_field(std::string_view text) {
   return quoted + "\"";
 }
 
-void write_csv_table(const cli::LoadedRun& run, std::string_view name, std::ostream& out) {
-  if (name == keys::NODES) return nodes(run, out);
-  if (name == keys::BARS) return bars(run, out);
-  if (name == keys::DISPLACEMENTS) return displacements(run, out);
-  if (name == keys::COMBINED_DISPLACEMENTS) return combined_displacements(run, out);
-  if (name == keys::REACTIONS) return reactions(run, out);
-  if (name == keys::COMBINED_REACTIONS) return combined_reactions(run, out);
-  if (name == keys::BAR_FORCES) return bar_forces(run, out);
-  if (name == keys::ENVELOPE) return envelope(run, out);
-  if (name == keys::PAIRS) return pairs(run, out);
+void write_csv_table(cli::LoadedRun& run, std::string_view name, std::ostream& out, const Units& units) {
+  if (name == keys::NODES) return nodes(run, out, units);
+  if (name == keys::BARS) return bars(run, out, units);
+  if (name == keys::DISPLACEMENTS) return displacements(run, out, units);
+  if (name == keys::COMBINED_DISPLACEMENTS) return combined_displacements(run, out, units);
+  if (name == keys::REACTIONS) return reactions(run, out, units);
+  if (name == keys::COMBINED_REACTIONS) return combined_reactions(run, out, units);
+  if (name == keys::BAR_FORCES) return bar_forces(run, out, units);
+  if (name == keys::ENVELOPE) return envelope(run, out, units);
+  if (name == keys::PAIRS) return pairs(run, out, units);
+  if (name == keys::NODE_DISPLACEMENTS) return node_displacements(run, out, units);
+  if (name == keys::COMBINED_NODE_DISPLACEMENTS) return combined_node_displacements(run, out, units);
+  if (name == keys::NODE_DISPLACEMENT_ENVELOPE) return node_displacement_envelope(run, out, units);
+  if (name == keys::CASE_BAR_FORCES) return case_bar_forces(run, out, units);
   throw std::invalid_argument("no export table is named " + std::string(name));
 }
 

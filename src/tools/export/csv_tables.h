@@ -4,11 +4,13 @@
 #pragma once
 
 #include <iosfwd>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
 
 #include "tools/cli/loaded_run.h"
+#include "tools/cli/units.h"
 
 namespace toval::tools::export_ {
 
@@ -17,8 +19,10 @@ std::span<const std::string_view> csv_table_names();
 
 bool is_csv_table(std::string_view name);
 
-// The table `name` (one of csv_table_names()) of a run.
-void write_csv_table(const cli::LoadedRun& run, std::string_view name, std::ostream& out);
+// The table `name` (one of csv_table_names()) of a run; with units, each
+// header that measures something names its unit ("N (kN)").
+void write_csv_table(cli::LoadedRun& run, std::string_view name, std::ostream& out,
+                     const std::optional<cli::Units>& units = std::nullopt);
 
 // One field: quoted when it holds a comma, a quote, a CR or an LF.
 std::string csv_field(std::string_view text);

@@ -10,6 +10,7 @@
 #include "tools/cli/loaded_run.h"
 #include "tools/cli/options.h"
 #include "tools/cli/output_file.h"
+#include "tools/cli/units.h"
 #include "tools/cli/usage_error.h"
 #include "tools/export/csv_tables.h"
 #include "tools/export/results_json.h"
@@ -19,22 +20,31 @@ namespace toval::tools::export_ {
 namespace {
 
 constexpr std::string_view USAGE =
-    "toval-tools export [--format json|csv] [--table NAME] [-o FILE] COMBINATION_FILE FORCES_FILE";
+    "toval-tools export [--format json|csv] [--table NAME] [--units FORCE,LENGTH] [-o FILE] COMBINATION_FILE "
+    "FORCES_FILE";
 
 constexpr std::string_view HELP =
-    "usage: toval-tools export [--format json|csv] [--table NAME] [-o FILE] COMBINATION_FILE FORCES_FILE\n"
+    "usage: toval-tools export [--format json|csv] [--table NAME] [--units FORCE,LENGTH] [-o FILE]\n"
+    "                          COMBINATION_FILE FORCES_FILE\n"
     "\n"
     "Runs the steps of toval over the combination file and the forces file and writes every\n"
     "result: the titles, nodes and bars, the cases and combinations, the displacements and\n"
     "reactions of every case and of every combination, the combined bar forces, the envelope\n"
     "of normal force, shear and moment with the combination that governs each extreme, and\n"
-    "the envelope of every mirror pair. No report file is written and nothing is asked.\n"
+    "the envelope of every mirror pair; then every node's displacements per case and per\n"
+    "combination with their envelope, and each case's bar end forces, as the case blocks\n"
+    "list them. No report file is written and nothing is asked.\n"
     "\n"
     "options:\n"
     "  --format json|csv  json (the default): one document; csv: one table\n"
     "  --table NAME       with csv, the table to write: nodes, bars, displacements,\n"
     "                     combined_displacements, reactions, combined_reactions,\n"
-    "                     bar_forces, envelope, pairs\n"
+    "                     bar_forces, envelope, pairs, node_displacements,\n"
+    "                     combined_node_displacements, node_displacement_envelope,\n"
+    "                     case_bar_forces\n"
+    "  --units FORCE,LENGTH  the units the forces file's values are in (for instance kN,m):\n"
+    "                     named in the JSON's units and in the CSV headers (moments\n"
+    "                     FORCE\u00b7LENGTH, rotations rad); nothing is converted\n"
     "  -o FILE            write to FILE instead of standard output (- is standard output);\n"
     "                     FILE is replaced only when complete, and may not be an input;\n"
     "                     with csv, -o DIR/ writes every table (or the one of --table)\n"
@@ -50,6 +60,7 @@ constexpr std::string_view HELP =
 constexpr cli::OptionDefinition OPTIONS[] = {
     {"format", '\0', true, "json|csv"},
     {"table", '\0', true, "NAME"},
+    cli::UNITS_OPTION,
     cli::output_option(),
 };
 
@@ -70,6 +81,7 @@ std::string table_list() {
 struct Request {
   std::string format, table, target;
   std::array<std::string, 2> inputs;
+  std::optional<cli::Units> units;
 };
 
 Request parse_request(std::span<const std::string> args) {
@@ -78,7 +90,8 @@ Request parse_request(std::span<const std::string> args) {
   Request r{options.value("format").value_or("json"),
             options.value("table").value_or(""),
             cli::output_target(options),
-            {options.positionals()[0], options.positionals()[1]}};
+            {options.positionals()[0], options.positionals()[1]},
+            cli::units_option(options)};
   if (r.format != "json" && r.format != "csv")
     throw cli::UsageError("bad value '" + r.format + "' for --format (json or csv)");
   if (options.has("table") && r.format != "csv") throw cli::UsageError("option --table needs --format csv");
@@ -96,7 +109,7 @@ std::string table_file(const std::string& folder, std::string_view table) {
 
 // Every table (or the one asked for) as NAME.csv in the folder, which is
 // made when missing.
-void write_folder(const Request& r, const cli::LoadedRun& run) {
+void write_folder(const Request& r, cli::LoadedRun& run) {
   std::error_code ec;
   std::filesystem::create_directory(r.target, ec);
   if (ec && !platform::is_directory(r.target))
@@ -106,20 +119,20 @@ void write_folder(const Request& r, const cli::LoadedRun& run) {
   for (std::string_view table : tables) cli::refuse_input_as_output(table_file(r.target, table), r.inputs);
   for (std::string_view table : tables)
     cli::write_output(table_file(r.target, table),
-                      [&](std::ostream& out) { write_csv_table(run, table, out); });
+                      [&](std::ostream& out) { write_csv_table(run, table, out, r.units); });
 }
 
 int run_export(std::span<const std::string> args, const cli::Services&) {
   const Request r = parse_request(args);
   const bool folder = r.format == "csv" && names_folder(r.target);
   if (!folder) cli::refuse_input_as_output(r.target, r.inputs);
-  const cli::LoadedRun run(r.inputs[0], r.inputs[1]);
+  cli::LoadedRun run(r.inputs[0], r.inputs[1]);
   if (r.format == "json")
-    cli::write_output(r.target, [&](std::ostream& out) { write_results_json(run, out); });
+    cli::write_output(r.target, [&](std::ostream& out) { write_results_json(run, out, r.units); });
   else if (folder)
     write_folder(r, run);
   else
-    cli::write_output(r.target, [&](std::ostream& out) { write_csv_table(run, r.table, out); });
+    cli::write_output(r.target, [&](std::ostream& out) { write_csv_table(run, r.table, out, r.units); });
   return 0;
 }
 
