@@ -6,6 +6,7 @@
 
 #include "driver/analysis.h"
 #include "store/store.h"
+#include "tools/cli/node_displacements.h"
 #include "tools/report/page_text.h"
 
 namespace toval::tools::report {
@@ -28,6 +29,14 @@ std::string reaction_section(const Store& s, const RunCounts& c, const PageText&
 
 // The characteristic nodes' displacements per case and per combination.
 std::string displacement_section(const Store& s, const RunCounts& c, const PageText& t);
+
+// Every node's displacements: their envelope over the combinations, then
+// per combination a table, folded on screen beyond OPEN_ROWS rows in all.
+std::string node_displacement_section(const Store& s, const RunCounts& c, const PageText& t,
+                                      const cli::NodeDisplacements& d);
+
+// Up to this many rows in all, folded tables are open (and printed).
+inline constexpr std::size_t OPEN_ROWS = 300;
 
 // Beyond this many rows in all, the bending tables' rows are packed in the
 // page (packed_rows.h): plain, the large benchmark frame's 600,000 rows

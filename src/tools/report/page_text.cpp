@@ -126,11 +126,32 @@ constexpr cli::TextRow<Text> PAGE_TEXTS[] = {
     {Text::vf_heading, "Vf", "Vf"},
     {Text::mf_heading, "Mf", "Mf"},
     {Text::length_property_heading, "L / P", "L / P"},
+    {Text::node_displacements_heading, "DESLOCAMENTOS DE TODOS OS NOS", "DISPLACEMENTS OF EVERY NODE"},
+    {Text::node_displacements_intro,
+     "Os deslocamentos de cada nó como os blocos dos casos do arquivo de esforços os listam (o registro K "
+     "é o do nó K), combinados termo a termo como os esforços das barras. A envoltória vai sobre as "
+     "combinações sem casos ausentes; o maior e o menor de cada componente estão marcados.",
+     "Every node's displacements as the forces file's case blocks list them (record K is node K's), combined "
+     "term by term as the bar forces are. The envelope spans the combinations without missing cases; the "
+     "largest and the smallest of each component are marked."},
+    {Text::node_envelope_caption, "ENVOLTORIA DOS DESLOCAMENTOS DOS NOS", "ENVELOPE OF THE NODE DISPLACEMENTS"},
+    {Text::node_combination_caption, "DESLOCAMENTOS DOS NOS - COMBINACAO %1",
+     "NODE DISPLACEMENTS - COMBINATION %1"},
+    {Text::node_combination_summary, "COMBINACAO %1: %2 nó(s)", "COMBINATION %1: %2 node(s)"},
+    {Text::rz_heading, "RZ", "RZ"},
+    {Text::dx_group, "DX", "DX"},
+    {Text::dy_group, "DY", "DY"},
+    {Text::rz_group, "RZ", "RZ"},
 };
 static_assert(cli::covers_every_key(PAGE_TEXTS));
 
 }  // namespace
 
-PageText::PageText(Language language) : Catalogue(PAGE_TEXTS, language) {}
+PageText::PageText(Language language, std::optional<cli::Units> units)
+    : Catalogue(PAGE_TEXTS, language), units_(std::move(units)) {}
+
+std::string PageText::heading(Text key, cli::Quantity q) const {
+  return cli::with_unit((*this)(key), units_, q);
+}
 
 }  // namespace toval::tools::report

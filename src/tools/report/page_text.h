@@ -3,7 +3,11 @@
 // side); code names a text by its key only.
 #pragma once
 
+#include <optional>
+#include <string>
+
 #include "tools/cli/catalogue.h"
+#include "tools/cli/units.h"
 
 namespace toval::tools::report {
 
@@ -88,13 +92,29 @@ enum class Text {
   vf_heading,
   mf_heading,
   length_property_heading,
+  node_displacements_heading,
+  node_displacements_intro,
+  node_envelope_caption,
+  node_combination_caption,  // %1 the combination
+  node_combination_summary,  // %1 the combination, %2 the number of nodes
+  rz_heading,
+  dx_group,
+  dy_group,
+  rz_group,
   count  // not a text: the number of keys
 };
 
 // The page's texts in one language.
 class PageText : public cli::Catalogue<Text> {
  public:
-  explicit PageText(Language language);
+  explicit PageText(Language language, std::optional<cli::Units> units = std::nullopt);
+  // The text of `key` with the unit of `q` after it, when the page has units.
+  std::string heading(Text key, cli::Quantity q) const;
+  // The unit of `q` ("kN·m"); empty without units.
+  std::string unit(cli::Quantity q) const { return cli::unit_text(units_, q); }
+
+ private:
+  std::optional<cli::Units> units_;
 };
 
 }  // namespace toval::tools::report

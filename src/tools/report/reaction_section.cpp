@@ -26,9 +26,9 @@ Real combined_reaction(const Store& s, const RunCounts& c, Whole I, Whole N, int
 
 std::vector<Column> reaction_columns(const PageText& t, const char* first_field) {
   return {{std::string(t(Text::node_heading)), first_field},
-          {std::string(t(Text::reaction_1)), "reaction_1", Mark::magnitude},
-          {std::string(t(Text::reaction_2)), "reaction_2", Mark::magnitude},
-          {std::string(t(Text::reaction_3)), "reaction_3", Mark::magnitude}};
+          {t.heading(Text::reaction_1, cli::Quantity::force), "reaction_1", Mark::magnitude},
+          {t.heading(Text::reaction_2, cli::Quantity::force), "reaction_2", Mark::magnitude},
+          {t.heading(Text::reaction_3, cli::Quantity::moment), "reaction_3", Mark::magnitude}};
 }
 
 // Over the combinations without missing cases, the first of them seeding
@@ -67,7 +67,11 @@ std::string envelope_table(const Store& s, const RunCounts& c, const PageText& t
   for (Whole N = 1; N <= c.NRES; ++N) {
     table.start_group();
     for (int component = 1; component <= 3; ++component) {
-      std::vector<Cell> row{whole_cell(s.BL11.NO_RES(N)), whole_cell(component)};
+      // Its unit beside the component's number: the rows mix forces and moments.
+      const cli::Quantity q = component == 3 ? cli::Quantity::moment : cli::Quantity::force;
+      std::vector<Cell> row{whole_cell(s.BL11.NO_RES(N)),
+                            t.unit(q).empty() ? whole_cell(component)
+                                              : text_cell(std::to_string(component) + " (" + t.unit(q) + ")")};
       if (const std::optional<Extremes> e = reaction_extremes(s, c, N, component)) {
         row.insert(row.end(), {real_cell(e->max, REACTION_DECIMALS), whole_cell(e->max_combination),
                                real_cell(e->min, REACTION_DECIMALS), whole_cell(e->min_combination)});

@@ -7,7 +7,9 @@
 
 #include "tools/cli/catalogue.h"
 #include "tools/cli/loaded_run.h"
+#include "tools/cli/node_displacements.h"
 #include "tools/cli/options.h"
+#include "tools/cli/units.h"
 #include "tools/cli/output_file.h"
 #include "tools/cli/usage_error.h"
 #include "tools/cli/version.h"
@@ -18,10 +20,12 @@ namespace toval::tools::report {
 namespace {
 
 constexpr std::string_view USAGE =
-    "toval-tools report [-o FILE.html] [--lang pt|en] [--office TEXT] COMBINATION_FILE FORCES_FILE";
+    "toval-tools report [-o FILE.html] [--lang pt|en] [--office TEXT] [--units FORCE,LENGTH] COMBINATION_FILE "
+    "FORCES_FILE";
 
 constexpr std::string_view HELP =
-    "usage: toval-tools report [-o FILE.html] [--lang pt|en] [--office TEXT] COMBINATION_FILE FORCES_FILE\n"
+    "usage: toval-tools report [-o FILE.html] [--lang pt|en] [--office TEXT] [--units FORCE,LENGTH]\n"
+    "                          COMBINATION_FILE FORCES_FILE\n"
     "\n"
     "Runs the steps of toval over the combination file and the forces file and writes the\n"
     "calculation report as one self-contained HTML page (nothing loaded from anywhere) that\n"
@@ -30,8 +34,8 @@ constexpr std::string_view HELP =
     "warnings of `toval-tools check`, boxed; the frame picture; the combinations; per bar the\n"
     "envelope of normal force, shear and moment with the governing combinations, mirror bars\n"
     "together; the combined reactions with their envelope per support; the displacements of\n"
-    "the characteristic nodes per case and per combination; the bars in bending per\n"
-    "combination. Every real number carries the export's JSON text of it in data-value, and\n"
+    "the characteristic nodes per case and per combination; every node's displacements with\n"
+    "their envelope and per combination; the bars in bending per combination. Every real number carries the export's JSON text of it in data-value, and\n"
     "every table whose export table exists has its name as id (NAME-I per combination I).\n"
     "No report file is written and nothing is asked.\n"
     "\n"
@@ -41,6 +45,9 @@ constexpr std::string_view HELP =
     "                  an input\n"
     "  --lang pt|en    the page's language: pt (the default) or en\n"
     "  --office TEXT   the office line at the top of the page (none without it)\n"
+    "  --units FORCE,LENGTH\n"
+    "                  the units of the forces file's values (for instance kN,m), named in\n"
+    "                  the tables' headings: moments FORCE\u00b7LENGTH, rotations rad\n"
     "  --help          show this text\n"
     "\n"
     "The date on the page is the time of the run, or the one SOURCE_DATE_EPOCH gives.\n"
@@ -54,6 +61,7 @@ constexpr std::string_view HELP =
 constexpr cli::OptionDefinition OPTIONS[] = {
     cli::output_option("FILE.html"),
     cli::LANGUAGE_OPTION,
+    cli::UNITS_OPTION,
     {"office", '\0', true, "TEXT"},
 };
 
@@ -65,11 +73,14 @@ int run_report(std::span<const std::string> args, const cli::Services& services)
   PageRequest request;
   request.language = cli::language_option(options);
   request.office = options.value("office").value_or("");
+  request.units = cli::units_option(options);
   const std::string target = cli::output_target(options);
 
   const std::array<std::string, 2> inputs{options.positionals()[0], options.positionals()[1]};
   cli::refuse_input_as_output(target, inputs);
-  const cli::LoadedRun run(inputs[0], inputs[1]);
+  cli::LoadedRun run(inputs[0], inputs[1]);
+  const cli::NodeDisplacements nodes(run.listing(), run.store(), run.counts());
+  request.nodes = &nodes;
   request.issued = issue_date(std::getenv("SOURCE_DATE_EPOCH"));
   request.version = std::string(cli::VERSION);
   request.files = {input_file_facts(inputs[0]), input_file_facts(inputs[1])};

@@ -69,7 +69,7 @@ std::string inline_svg(const std::string& document) {
 std::string report_page(const cli::LoadedRun& run, const PageRequest& r) {
   const Store& s = run.store();
   const RunCounts& c = run.counts();
-  const PageText t(r.language);
+  const PageText t(r.language, r.units);
   std::string title = cli::name_text(s.BL1.PRJT.view());
   title += (title.empty() ? "" : " - ") + std::string(t(Text::page_title));
   std::string html = "<!DOCTYPE html>\n<html lang=\"" + std::string(t(Text::lang_attribute)) +
@@ -85,6 +85,7 @@ std::string report_page(const cli::LoadedRun& run, const PageRequest& r) {
   html += envelope_section(s, c, t);
   html += reaction_section(s, c, t);
   html += displacement_section(s, c, t);
+  if (r.nodes) html += node_displacement_section(s, c, t, *r.nodes);
   html += bending_section(s, c, t);
   return html + "</main>\n</body>\n</html>\n";
 }

@@ -8,6 +8,8 @@
 
 #include "tools/cli/input_warning.h"
 #include "tools/cli/loaded_run.h"
+#include "tools/cli/node_displacements.h"
+#include "tools/cli/units.h"
 #include "tools/report/input_file_facts.h"
 #include "tools/report/page_text.h"
 
@@ -21,6 +23,8 @@ struct PageRequest {
   std::array<InputFileFacts, 2> files;      // combination file, forces file
   std::vector<cli::InputWarning> warnings;  // the check's, in its order
   std::string picture;                      // an SVG document
+  std::optional<cli::Units> units;          // named in the tables' headings
+  const cli::NodeDisplacements* nodes = nullptr;  // every node's, when read
 };
 
 std::string report_page(const cli::LoadedRun& run, const PageRequest& request);
