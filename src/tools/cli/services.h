@@ -11,6 +11,7 @@
 #include "store/store.h"
 #include "tools/cli/input_warning.h"
 #include "tools/cli/loaded_run.h"
+#include "tools/cli/units.h"
 
 namespace toval::tools::cli {
 
@@ -25,6 +26,8 @@ struct PictureRequest {
   // Put before every id of the picture, so that they cannot clash with the
   // ids of the page around it.
   std::string id_prefix;
+  // The units the legend names the forces in; none without them.
+  std::optional<Units> units;
 };
 
 struct Services {

@@ -13,10 +13,11 @@ namespace toval::tools::draw {
 namespace {
 
 constexpr std::string_view USAGE =
-    "toval-tools draw [-o FILE.svg] [--combination I] COMBINATION_FILE FORCES_FILE";
+    "toval-tools draw [-o FILE.svg] [--combination I] [--units FORCE,LENGTH] COMBINATION_FILE FORCES_FILE";
 
 constexpr std::string_view HELP =
-    "usage: toval-tools draw [-o FILE.svg] [--combination I] COMBINATION_FILE FORCES_FILE\n"
+    "usage: toval-tools draw [-o FILE.svg] [--combination I] [--units FORCE,LENGTH] COMBINATION_FILE "
+    "FORCES_FILE\n"
     "\n"
     "Runs the steps of toval over the combination file and the forces file and draws the\n"
     "frame as one standalone SVG picture: the frame to scale with its node and bar numbers\n"
@@ -34,6 +35,8 @@ constexpr std::string_view HELP =
     "  --combination I    draw the normal force of combination I (1 to the number of\n"
     "                     combinations) instead of the envelope, and mark the bars in\n"
     "                     bending in that combination\n"
+    "  --units FORCE,LENGTH  the units of the forces file's values (for instance kN,m):\n"
+    "                     the legend names the normal force's unit\n"
     "  --help             show this text\n"
     "\n"
     "exit status:\n"
@@ -45,6 +48,7 @@ constexpr std::string_view HELP =
 constexpr cli::OptionDefinition OPTIONS[] = {
     cli::output_option("FILE.svg"),
     {"combination", '\0', true, "I"},
+    cli::UNITS_OPTION,
 };
 
 constexpr std::string_view POSITIONALS[] = {"COMBINATION_FILE", "FORCES_FILE"};
@@ -70,14 +74,15 @@ int run_draw(std::span<const std::string> args, const cli::Services&) {
   options.expect_positionals(POSITIONALS);
   const std::optional<std::string> given = options.value("combination");
   const long I = given ? combination_number(*given) : 0;
+  const std::optional<cli::Units> units = cli::units_option(options);
   const std::string target = cli::output_target(options);
 
   const std::array<std::string, 2> inputs{options.positionals()[0], options.positionals()[1]};
   cli::refuse_input_as_output(target, inputs);
   const cli::LoadedRun run(inputs[0], inputs[1]);
   if (given) check_combination(I, run.store().BL5.NCOB);
-  cli::write_output(target,
-                    frame_drawing(run.store(), run.counts(), {inputs[0], inputs[1]}, static_cast<Whole>(I)));
+  cli::write_output(
+      target, frame_drawing(run.store(), run.counts(), {inputs[0], inputs[1]}, static_cast<Whole>(I), units));
   return 0;
 }
 

@@ -5,7 +5,7 @@
 namespace toval::tools::draw {
 
 FrameContent frame_content(const Store& s, const RunCounts& counts, Whole combination) {
-  FrameContent c{s, counts, combination, {}, {}, {}, {}, {}, {}, 0.0, {}, {}};
+  FrameContent c{s, counts, combination, {}, {}, {}, {}, {}, {}, 0.0, {}, {}, {}};
   const Whole NNOS = counts.NNOS, NBAR = counts.NBAR;
   for (Whole k = 1; k <= NNOS; ++k) {
     c.nodes.push_back({double{s.BL2.X(k)}, double{s.BL2.Y(k)}});

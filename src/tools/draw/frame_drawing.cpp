@@ -25,6 +25,7 @@ std::string frame_svg(const Store& s, const RunCounts& counts, const DrawingSour
   FrameContent content = frame_content(s, counts, request.combination);
   content.id_prefix = request.id_prefix;
   content.pairs_elsewhere = request.pairs_elsewhere;
+  content.force_unit = cli::unit_text(request.units, cli::Quantity::force);
   FrameView view(frame_extent(content), FRAME_WIDTH, FRAME_HEIGHT);
 
   const Block title = title_block(content, sources, MARGIN, MARGIN);
@@ -50,9 +51,10 @@ std::string frame_svg(const Store& s, const RunCounts& counts, const DrawingSour
 }
 
 std::string frame_drawing(const Store& s, const RunCounts& counts, const DrawingSources& sources,
-                          Whole combination) {
+                          Whole combination, const std::optional<cli::Units>& units) {
   cli::PictureRequest request;
   request.combination = combination;
+  request.units = units;
   return "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n" + frame_svg(s, counts, sources, request);
 }
 

@@ -17,8 +17,9 @@ std::string frame_svg(const Store& s, const RunCounts& counts, const DrawingSour
                       const cli::PictureRequest& request);
 
 // The standalone document that draw writes: an XML declaration and the
-// element. `combination` 0 draws the envelope; 1..NCOB draws that one.
+// element. `combination` 0 draws the envelope; 1..NCOB draws that one;
+// with units, the legend names the forces' unit.
 std::string frame_drawing(const Store& s, const RunCounts& counts, const DrawingSources& sources,
-                          Whole combination);
+                          Whole combination, const std::optional<cli::Units>& units = std::nullopt);
 
 }  // namespace toval::tools::draw

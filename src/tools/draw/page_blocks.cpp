@@ -154,7 +154,8 @@ Block legend_block(const FrameContent& c, const FrameScale& scale, double left, 
   g.row(swatch_line(x0, x1, COMPRESSION_COLOUR, 4.0), {"compression (N < 0)"});
   g.row("<path d=\"M" + svg_number(x0) + " @l" + svg_number(SWATCH) + ' ' + svg_number(-scale.widest / 2.0) +
             "v" + svg_number(scale.widest) + "Z\" fill=\"#777777\"/>",
-        {"width grows with |N|: thinnest for 0, widest for |N| = " + fixed_number(c.largest, 3)});
+        {"width grows with |N|: thinnest for 0, widest for |N| = " + fixed_number(c.largest, 3) +
+         (c.force_unit.empty() ? "" : " " + c.force_unit)});
 
   std::vector<Whole> bending, unpaired, own, unplaced;
   for (Whole K = 1; K <= NBAR; ++K) {

@@ -24,8 +24,8 @@ constexpr std::string_view USAGE =
     "FORCES_FILE";
 
 constexpr std::string_view HELP =
-    "usage: toval-tools export [--format json|csv] [--table NAME] [--units FORCE,LENGTH] [-o FILE]\n"
-    "                          COMBINATION_FILE FORCES_FILE\n"
+    "usage: toval-tools export [--format json|csv] [--table NAME] [--units FORCE,LENGTH] [-o FILE] "
+    "COMBINATION_FILE FORCES_FILE\n"
     "\n"
     "Runs the steps of toval over the combination file and the forces file and writes every\n"
     "result: the titles, nodes and bars, the cases and combinations, the displacements and\n"

@@ -67,8 +67,8 @@ std::string combination_tables(const Store& s, const RunCounts& c, const PageTex
   std::vector<cli::NodeTriple> values;
   for (Whole I = 1; I <= s.BL5.NCOB; ++I) {
     if (!d.combined(s, I, values)) {
-      html += "<p class=\"reason\">" + std::to_string(I) + ": " +
-              html_escaped(missing_reason(s, c, I, t)) + "</p>\n";
+      html += "<p class=\"reason\">" + std::to_string(I) + ": " + html_escaped(missing_reason(s, c, I, t)) +
+              "</p>\n";
       continue;
     }
     html += std::string("<details") + open + "><summary>" +
@@ -83,8 +83,9 @@ std::string combination_tables(const Store& s, const RunCounts& c, const PageTex
 
 std::string node_displacement_section(const Store& s, const RunCounts& c, const PageText& t,
                                       const cli::NodeDisplacements& d) {
-  return "<section id=\"every-node-displacement\">\n<h2>" + html_escaped(t(Text::node_displacements_heading)) +
-         "</h2>\n<p>" + html_escaped(t(Text::node_displacements_intro)) + "</p>\n" + envelope_table(s, t, d) +
+  return "<section id=\"every-node-displacement\">\n<h2>" +
+         html_escaped(t(Text::node_displacements_heading)) + "</h2>\n<p>" +
+         html_escaped(t(Text::node_displacements_intro)) + "</p>\n" + envelope_table(s, t, d) +
          combination_tables(s, c, t, d) + "</section>\n";
 }
 

@@ -134,7 +134,8 @@ constexpr cli::TextRow<Text> PAGE_TEXTS[] = {
      "Every node's displacements as the forces file's case blocks list them (record K is node K's), combined "
      "term by term as the bar forces are. The envelope spans the combinations without missing cases; the "
      "largest and the smallest of each component are marked."},
-    {Text::node_envelope_caption, "ENVOLTORIA DOS DESLOCAMENTOS DOS NOS", "ENVELOPE OF THE NODE DISPLACEMENTS"},
+    {Text::node_envelope_caption, "ENVOLTORIA DOS DESLOCAMENTOS DOS NOS",
+     "ENVELOPE OF THE NODE DISPLACEMENTS"},
     {Text::node_combination_caption, "DESLOCAMENTOS DOS NOS - COMBINACAO %1",
      "NODE DISPLACEMENTS - COMBINATION %1"},
     {Text::node_combination_summary, "COMBINACAO %1: %2 nó(s)", "COMBINATION %1: %2 node(s)"},

@@ -70,8 +70,9 @@ std::string envelope_table(const Store& s, const RunCounts& c, const PageText& t
       // Its unit beside the component's number: the rows mix forces and moments.
       const cli::Quantity q = component == 3 ? cli::Quantity::moment : cli::Quantity::force;
       std::vector<Cell> row{whole_cell(s.BL11.NO_RES(N)),
-                            t.unit(q).empty() ? whole_cell(component)
-                                              : text_cell(std::to_string(component) + " (" + t.unit(q) + ")")};
+                            t.unit(q).empty()
+                                ? whole_cell(component)
+                                : text_cell(std::to_string(component) + " (" + t.unit(q) + ")")};
       if (const std::optional<Extremes> e = reaction_extremes(s, c, N, component)) {
         row.insert(row.end(), {real_cell(e->max, REACTION_DECIMALS), whole_cell(e->max_combination),
                                real_cell(e->min, REACTION_DECIMALS), whole_cell(e->min_combination)});

@@ -9,8 +9,8 @@
 #include "tools/cli/loaded_run.h"
 #include "tools/cli/node_displacements.h"
 #include "tools/cli/options.h"
-#include "tools/cli/units.h"
 #include "tools/cli/output_file.h"
+#include "tools/cli/units.h"
 #include "tools/cli/usage_error.h"
 #include "tools/cli/version.h"
 #include "tools/report/report_page.h"
@@ -20,12 +20,13 @@ namespace toval::tools::report {
 namespace {
 
 constexpr std::string_view USAGE =
-    "toval-tools report [-o FILE.html] [--lang pt|en] [--office TEXT] [--units FORCE,LENGTH] COMBINATION_FILE "
+    "toval-tools report [-o FILE.html] [--lang pt|en] [--office TEXT] [--units FORCE,LENGTH] "
+    "COMBINATION_FILE "
     "FORCES_FILE";
 
 constexpr std::string_view HELP =
-    "usage: toval-tools report [-o FILE.html] [--lang pt|en] [--office TEXT] [--units FORCE,LENGTH]\n"
-    "                          COMBINATION_FILE FORCES_FILE\n"
+    "usage: toval-tools report [-o FILE.html] [--lang pt|en] [--office TEXT] [--units FORCE,LENGTH] "
+    "COMBINATION_FILE FORCES_FILE\n"
     "\n"
     "Runs the steps of toval over the combination file and the forces file and writes the\n"
     "calculation report as one self-contained HTML page (nothing loaded from anywhere) that\n"
@@ -35,7 +36,8 @@ constexpr std::string_view HELP =
     "envelope of normal force, shear and moment with the governing combinations, mirror bars\n"
     "together; the combined reactions with their envelope per support; the displacements of\n"
     "the characteristic nodes per case and per combination; every node's displacements with\n"
-    "their envelope and per combination; the bars in bending per combination. Every real number carries the export's JSON text of it in data-value, and\n"
+    "their envelope and per combination; the bars in bending per combination. Every real number carries the "
+    "export's JSON text of it in data-value, and\n"
     "every table whose export table exists has its name as id (NAME-I per combination I).\n"
     "No report file is written and nothing is asked.\n"
     "\n"

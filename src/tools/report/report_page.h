@@ -17,13 +17,13 @@ namespace toval::tools::report {
 
 struct PageRequest {
   Language language = Language::pt;
-  std::string office;                       // the office line; none when empty
-  std::string issued;                       // the date as shown
-  std::string version;                      // the program's
-  std::array<InputFileFacts, 2> files;      // combination file, forces file
-  std::vector<cli::InputWarning> warnings;  // the check's, in its order
-  std::string picture;                      // an SVG document
-  std::optional<cli::Units> units;          // named in the tables' headings
+  std::string office;                             // the office line; none when empty
+  std::string issued;                             // the date as shown
+  std::string version;                            // the program's
+  std::array<InputFileFacts, 2> files;            // combination file, forces file
+  std::vector<cli::InputWarning> warnings;        // the check's, in its order
+  std::string picture;                            // an SVG document
+  std::optional<cli::Units> units;                // named in the tables' headings
   const cli::NodeDisplacements* nodes = nullptr;  // every node's, when read
 };
 

@@ -41,10 +41,27 @@ void expect_close(const Json& value, double exact) {
 TEST_F(ExampleExport, KeysInTheirOrderAndTheInputsAsRead) {
   std::vector<std::string> keys;
   for (const auto& [key, value] : doc().items()) keys.push_back(key);
-  EXPECT_EQ(keys, (std::vector<std::string>{"format", "version", "titles", "axis", "nodes", "bars", "cases",
-                                            "combinations", "characteristic_nodes", "displacements",
-                                            "combined_displacements", "reactions", "combined_reactions",
-                                            "bar_forces", "envelope", "pairs"}));
+  EXPECT_EQ(keys, (std::vector<std::string>{"format",
+                                            "version",
+                                            "titles",
+                                            "axis",
+                                            "nodes",
+                                            "bars",
+                                            "cases",
+                                            "combinations",
+                                            "characteristic_nodes",
+                                            "displacements",
+                                            "combined_displacements",
+                                            "reactions",
+                                            "combined_reactions",
+                                            "bar_forces",
+                                            "envelope",
+                                            "pairs",
+                                            "node_displacements",
+                                            "combined_node_displacements",
+                                            "node_displacement_envelope",
+                                            "case_bar_forces",
+                                            "units"}));
   EXPECT_EQ(doc()["format"], "toval-results");
   EXPECT_EQ(doc()["version"], 1);
   EXPECT_EQ(doc()["titles"]["client"], "COOPERATIVA AGRICOLA DO VALE");  // trailing blanks gone

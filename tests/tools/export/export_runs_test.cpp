@@ -130,10 +130,14 @@ TEST_F(PortalVariant, EveryTableIntoAFolderEachAsItsOwnTableGivesIt) {
   EXPECT_EQ(r.out, "");
   const std::vector<std::string> names{"bar_forces.csv",
                                        "bars.csv",
+                                       "case_bar_forces.csv",
                                        "combined_displacements.csv",
+                                       "combined_node_displacements.csv",
                                        "combined_reactions.csv",
                                        "displacements.csv",
                                        "envelope.csv",
+                                       "node_displacement_envelope.csv",
+                                       "node_displacements.csv",
                                        "nodes.csv",
                                        "pairs.csv",
                                        "reactions.csv"};
