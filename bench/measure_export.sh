@@ -2,8 +2,8 @@
 # Measures toval-tools export on frames of today's size: LARGE (3000 nodes,
 # 5000 bars, 40 cases, 200 combinations of 20 terms: a million slots, a
 # forces file of 65 MB) and LARGE4X (the same with four times the bars).
-# For each, the export as JSON into a file and as every CSV table into a
-# folder (-o DIR/): the wall time and peak resident memory from
+# For each, the export as JSON into a file, as every CSV table into a
+# folder (-o DIR/) and as a workbook of every table (.xlsx): the wall time and peak resident memory from
 # /usr/bin/time -v, the size written; then LARGE4X's time over LARGE's.
 #
 #   bench/measure_export.sh
@@ -43,9 +43,13 @@ failed=0
 echo "== $(date -u '+%Y-%m-%d %H:%M UTC'), $(uname -srm), $(grep -m1 'model name' /proc/cpuinfo | cut -d: -f2 | sed 's/^ //'), $(nproc) cores"
 printf '%-8s %9s %-5s %10s %14s %12s  %s\n' input "forces MB" form "wall s" "peak RSS KiB" "written MB" verdict
 for name in LARGE LARGE4X; do
-  for form in json csv; do
+  for form in json csv xlsx; do
     out=$work/$name.$form
-    if [[ $form == json ]]; then args=(-o "$out"); else args=(--format csv -o "$out/"); fi
+    case $form in
+      json) args=(-o "$out") ;;
+      csv) args=(--format csv -o "$out/") ;;
+      xlsx) args=(--format xlsx -o "$out") ;;
+    esac
     if ! /usr/bin/time -v -o "$work/time" "$TOOLS" export "${args[@]}" "$name.CMB" "$name.FRC" 2>"$work/err"; then
       echo "export failed on $name ($form):" >&2
       cat "$work/err" >&2
@@ -62,7 +66,7 @@ for name in LARGE LARGE4X; do
     rm -rf "$out"
   done
 done
-for form in json csv; do
+for form in json csv xlsx; do
   ratio=$(awk -v a="${SECONDS_OF[LARGE4X.$form]}" -v b="${SECONDS_OF[LARGE.$form]}" 'BEGIN {printf "%.2f", a / b}')
   verdict=ok
   if awk -v r="$ratio" -v l="$RATIO_LIMIT" 'BEGIN {exit !(r > l)}'; then verdict="MISSED (linearity)"; failed=1; fi

@@ -175,9 +175,9 @@ int pairs_of(const toval::Store& s, int NBAR) {
 
 void draw(const std::filesystem::path& dir, const std::string& name, const std::filesystem::path& cmb,
           const std::filesystem::path& frc, Tally& t) {
-  const toval::tools::LoadedRun run(cmb.string(), frc.string());
+  const toval::tools::cli::LoadedRun run(cmb.string(), frc.string());
   const std::string svg =
-      toval::tools::frame_drawing(run.store(), run.counts(), {cmb.string(), frc.string()}, 0);
+      toval::tools::draw::frame_drawing(run.store(), run.counts(), {cmb.string(), frc.string()}, 0);
   write(dir / (name + ".svg"), svg);
   measure(name, svg, run.counts().NNOS, run.counts().NBAR, pairs_of(run.store(), run.counts().NBAR), t);
 }

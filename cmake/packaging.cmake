@@ -36,7 +36,7 @@ set(CPACK_PACKAGE_NAME toval)
 set(CPACK_PACKAGE_VERSION 1.0.0)
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Load combinations, envelopes and reactions from a plane-frame analysis listing")
 set(CPACK_PACKAGE_DESCRIPTION
-    "toval reads the results listing of a plane-frame analysis and a short\ncombination file, forms the load combinations, the normal-force envelope\nand the support reactions, and writes one fixed report. toval-tools\nexports every result as JSON or CSV, draws the frame as an SVG picture\nand checks the inputs for mistakes that change numbers silently.")
+    "toval reads the results listing of a plane-frame analysis and a short\ncombination file, forms the load combinations, the normal-force envelope\nand the support reactions, and writes one fixed report. toval-tools\nexports every result as JSON, CSV or a workbook, draws the frame as an\nSVG picture and checks the inputs for mistakes that change numbers\nsilently.")
 set(CPACK_PACKAGE_CONTACT "TOVAL developers <toval@example.org>")
 set(CPACK_PACKAGE_FILE_NAME toval-${CPACK_PACKAGE_VERSION}-${CMAKE_SYSTEM_NAME}-${CMAKE_SYSTEM_PROCESSOR})
 set(CPACK_STRIP_FILES ON)
@@ -49,7 +49,7 @@ else()
   set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)  # toval_VERSION_ARCH.deb
   set(CPACK_DEBIAN_PACKAGE_SECTION science)
   # The dependencies are those the programs link: none for a static toval,
-  # the C and C++ runtime and zlib for a dynamic toval-tools.
+  # the C and C++ runtime, zlib and libxlsxwriter for a dynamic toval-tools.
   set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 endif()
 include(CPack)

@@ -7,7 +7,9 @@
 namespace toval {
 
 void MAXESFBC(Store& s, Whole& NBAR) {
-  BarForces& f = s.BL9;
+  // The combined forces are read through a const view, so that a slot no
+  // term wrote reads as zero without growing its table.
+  const BarForces& f = s.BL9;
   Envelope& e = s.BL10;
   const Whole NCOB = s.BL5.NCOB;
 
@@ -29,8 +31,8 @@ void MAXESFBC(Store& s, Whole& NBAR) {
       const long POS = slot(I, NBAR, K);
       const double T = std::fabs(TENTH * double{f.R_NORMAL(POS)});
       if (std::fabs(double{f.R_FLETOR(POS, 1)}) > T || std::fabs(double{f.R_FLETOR(POS, 2)}) > T) {
-        f.BESF_VM(POS) = 1;
-        f.ESF_VM = 1;
+        s.BL9.BESF_VM(POS) = 1;
+        s.BL9.ESF_VM = 1;
       }
     }
   }

@@ -148,6 +148,124 @@ FieldStatus parse_integer(std::string_view field, Whole& value) {
   return FieldStatus::ok;
 }
 
+namespace {
+
+// The significant digits of a mantissa as text, sign first, the mantissa
+// being those digits x 10^scale.
+struct Mantissa {
+  // More digits than any halfway point between two 32-bit values needs; a
+  // dropped non-zero digit is kept as a trailing 1 so that no tie is made.
+  static constexpr std::size_t KEPT = 200;
+  char text[KEPT + 40];
+  std::size_t kept = 0, first_digit = 0;
+  long scale = 0;
+  bool negative = false, point = false, digit = false, dropped_nonzero = false;
+
+  std::size_t digits() const { return kept - first_digit; }
+};
+
+// [sign] digits [. digits], up to the first other character.
+void read_mantissa(FieldCursor& c, Mantissa& m) {
+  if (c.peek() == '+' || c.peek() == '-') {
+    m.negative = c.peek() == '-';
+    c.advance();
+  }
+  if (m.negative) m.text[m.kept++] = '-';
+  m.first_digit = m.kept;
+  for (; !c.done(); c.advance()) {
+    char ch = c.peek();
+    if (is_digit(ch)) {
+      m.digit = true;
+      if (m.kept == m.first_digit && ch == '0') {
+        if (m.point) --m.scale;  // a leading zero after the point
+      } else if (m.digits() < Mantissa::KEPT) {
+        m.text[m.kept++] = ch;
+        if (m.point) --m.scale;
+      } else {
+        m.dropped_nonzero = m.dropped_nonzero || ch != '0';
+        if (!m.point) ++m.scale;
+      }
+    } else if (ch == '.' && !m.point) {
+      m.point = true;
+    } else {
+      break;
+    }
+  }
+}
+
+// The rest of the field after a mantissa: nothing, or (E|D) [sign] digits.
+// False when it is anything else.
+bool read_exponent(FieldCursor& c, long& exponent) {
+  exponent = 0;
+  if (c.done()) return true;
+  char e = c.peek();
+  if (e != 'E' && e != 'e' && e != 'D' && e != 'd') return false;
+  c.advance();
+  bool negative = false;
+  if (!c.done() && (c.peek() == '+' || c.peek() == '-')) {
+    negative = c.peek() == '-';
+    c.advance();
+  }
+  if (c.done()) return false;
+  for (; !c.done(); c.advance()) {
+    if (!is_digit(c.peek())) return false;
+    exponent = std::min(exponent * 10 + (c.peek() - '0'), 1000000L);
+  }
+  if (negative) exponent = -exponent;
+  return true;
+}
+
+// The mantissa's digits x 10^exponent rounded once to the nearest 32-bit
+// value; too small a value is zero, without error.
+FieldStatus round_to_real(Mantissa& m, long exponent, Real& value) {
+  // The decimal magnitude of the leading digit tells an overflow from an
+  // underflow when the conversion is out of range.
+  const long magnitude = static_cast<long>(m.digits()) - 1 + exponent;
+  m.text[m.kept] = 'e';
+  auto [end, ec] = std::to_chars(m.text + m.kept + 1, m.text + sizeof m.text, exponent);
+  (void)ec;
+  float parsed = 0.0f;
+  auto result = std::from_chars(m.text, end, parsed, std::chars_format::general);
+  if (result.ec == std::errc::result_out_of_range) {
+    if (magnitude > 0) return FieldStatus::out_of_range;
+    value = m.negative ? -0.0f : 0.0f;
+    return FieldStatus::ok;
+  }
+  if (result.ec != std::errc() || result.ptr != end) return FieldStatus::not_a_number;
+  if (std::isinf(parsed)) return FieldStatus::out_of_range;
+  value = parsed;
+  return FieldStatus::ok;
+}
+
+// Any field, by the grammar [sign] digits [. digits] [(E|D) [sign] digits],
+// one digit at least in the mantissa and in an exponent that is written.
+FieldStatus parse_real_fully(std::string_view field, int decimals, Real& value) {
+  if (holds_end_of_file_char(field)) return FieldStatus::end_of_file_char;
+  FieldCursor c(field);
+  if (c.done()) {
+    value = 0.0f;
+    return FieldStatus::ok;
+  }
+  Mantissa m;
+  read_mantissa(c, m);
+  if (!m.digit) return FieldStatus::not_a_number;
+  long exponent = 0;
+  if (!read_exponent(c, exponent)) return FieldStatus::not_a_number;
+  if (m.digits() == 0) {
+    value = m.negative ? -0.0f : 0.0f;
+    return FieldStatus::ok;
+  }
+  if (m.dropped_nonzero) {
+    m.text[m.kept++] = '1';
+    --m.scale;
+  }
+  // Implied decimals apply to the exact decimal value, by the exponent.
+  exponent += m.scale - (m.point ? 0 : decimals);
+  return round_to_real(m, exponent, value);
+}
+
+}  // namespace
+
 FieldStatus parse_real(std::string_view field, int decimals, Real& value) {
   if (const Plain n = plain_number(field, true); n.ok) {
     if (n.digits == 0) {
@@ -160,93 +278,7 @@ FieldStatus parse_real(std::string_view field, int decimals, Real& value) {
       return FieldStatus::ok;
     }
   }
-  if (holds_end_of_file_char(field)) return FieldStatus::end_of_file_char;
-  FieldCursor c(field);
-  if (c.done()) {
-    value = 0.0f;
-    return FieldStatus::ok;
-  }
-  // Grammar: [sign] digits [. digits] [(E|D) [sign] digits], one digit at least
-  // in the mantissa and in an exponent that is written. The significant
-  // digits are kept as one whole number D, the value being D x 10^scale.
-  bool negative = false;
-  if (c.peek() == '+' || c.peek() == '-') {
-    negative = c.peek() == '-';
-    c.advance();
-  }
-  // More digits than any halfway point between two 32-bit values needs; a
-  // dropped non-zero digit is kept as a trailing 1 so that no tie is made.
-  constexpr std::size_t KEPT = 200;
-  char text[KEPT + 40];
-  std::size_t kept = 0;
-  if (negative) text[kept++] = '-';
-  const std::size_t first_digit = kept;
-  long scale = 0;
-  bool point = false, digit = false, dropped_nonzero = false;
-  for (; !c.done(); c.advance()) {
-    char ch = c.peek();
-    if (is_digit(ch)) {
-      digit = true;
-      if (kept == first_digit && ch == '0') {
-        if (point) --scale;  // a leading zero after the point
-      } else if (kept - first_digit < KEPT) {
-        text[kept++] = ch;
-        if (point) --scale;
-      } else {
-        dropped_nonzero = dropped_nonzero || ch != '0';
-        if (!point) ++scale;
-      }
-    } else if (ch == '.' && !point) {
-      point = true;
-    } else {
-      break;
-    }
-  }
-  if (!digit) return FieldStatus::not_a_number;
-  long exponent = 0;
-  if (!c.done()) {
-    char e = c.peek();
-    if (e != 'E' && e != 'e' && e != 'D' && e != 'd') return FieldStatus::not_a_number;
-    c.advance();
-    bool exponent_negative = false;
-    if (!c.done() && (c.peek() == '+' || c.peek() == '-')) {
-      exponent_negative = c.peek() == '-';
-      c.advance();
-    }
-    if (c.done()) return FieldStatus::not_a_number;
-    for (; !c.done(); c.advance()) {
-      if (!is_digit(c.peek())) return FieldStatus::not_a_number;
-      exponent = std::min(exponent * 10 + (c.peek() - '0'), 1000000L);
-    }
-    if (exponent_negative) exponent = -exponent;
-  }
-  if (kept == first_digit) {
-    value = negative ? -0.0f : 0.0f;
-    return FieldStatus::ok;
-  }
-  if (dropped_nonzero) {
-    text[kept++] = '1';
-    --scale;
-  }
-  // Implied decimals apply to the exact decimal value, by the exponent.
-  exponent += scale - (point ? 0 : decimals);
-  // The decimal magnitude of the leading digit tells an overflow from an
-  // underflow when the conversion is out of range.
-  const long magnitude = static_cast<long>(kept - first_digit) - 1 + exponent;
-  text[kept] = 'e';
-  auto [end, ec] = std::to_chars(text + kept + 1, text + sizeof text, exponent);
-  (void)ec;
-  float parsed = 0.0f;
-  auto result = std::from_chars(text, end, parsed, std::chars_format::general);
-  if (result.ec == std::errc::result_out_of_range) {
-    if (magnitude > 0) return FieldStatus::out_of_range;
-    value = negative ? -0.0f : 0.0f;  // too small: zero, without error
-    return FieldStatus::ok;
-  }
-  if (result.ec != std::errc() || result.ptr != end) return FieldStatus::not_a_number;
-  if (std::isinf(parsed)) return FieldStatus::out_of_range;
-  value = parsed;
-  return FieldStatus::ok;
+  return parse_real_fully(field, decimals, value);
 }
 
 void chars_from_field(std::string_view field, char* name, std::size_t length) {

@@ -29,6 +29,7 @@ struct Record {
   std::string_view text() const { return {data, size}; }
 };
 
+class PrefixMatch;
 class ReadWatch;
 
 class InputUnit {
@@ -111,6 +112,10 @@ class InputUnit {
   std::size_t read_at_end(std::size_t room);
   void seek_buffer(std::uint64_t offset);
   void attach();
+  // The pieces of skip_to_prefix.
+  int pass_in_buffer(const PrefixMatch& match);
+  std::size_t hold_record_start(std::size_t longest);
+  bool pass_record(std::size_t available);
 
   // A record kept in memory, by where it starts in the file.
   struct Kept {

@@ -18,7 +18,7 @@ constexpr Item MIRROR_ROW[] = {I(2), I(5), F(12, 3), F(10, 3), F(10, 3), F(12, 3
 
 }  // namespace
 
-void write_frame_bar_table(Store& s, RecordSink& out, Whole NBAR) {
+void write_frame_bar_table(const Store& s, RecordSink& out, Whole NBAR) {
   if (s.BL9.ESF_VM == 0) return;
   const auto& f = s.BL9;
   open_section(out, FRAME_BARS_TITLE, FRAME_BARS_HEADING, SectionStart::after_empty_record);

@@ -4,7 +4,7 @@
 
 namespace toval {
 
-void IMPRESS(Store& s, RecordSink& unit5, Whole& NBAR, Whole& NCCAR, Whole& NRES) {
+void IMPRESS(const Store& s, RecordSink& unit5, Whole& NBAR, Whole& NCCAR, Whole& NRES) {
   report::write_title_block(s, unit5);
   report::write_combination_list(s, unit5);
   report::write_displacements(s, unit5, NCCAR);

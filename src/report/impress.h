@@ -6,6 +6,6 @@
 namespace toval {
 
 // Writes the whole report to unit 5.
-void IMPRESS(Store& s, RecordSink& unit5, Whole& NBAR, Whole& NCCAR, Whole& NRES);
+void IMPRESS(const Store& s, RecordSink& unit5, Whole& NBAR, Whole& NCCAR, Whole& NRES);
 
 }  // namespace toval

@@ -7,12 +7,12 @@
 
 namespace toval::report {
 
-void write_title_block(Store& s, RecordSink& out);
-void write_combination_list(Store& s, RecordSink& out);
-void write_displacements(Store& s, RecordSink& out, Whole NCCAR);
-void write_reactions(Store& s, RecordSink& out, Whole NCCAR, Whole NRES);
+void write_title_block(const Store& s, RecordSink& out);
+void write_combination_list(const Store& s, RecordSink& out);
+void write_displacements(const Store& s, RecordSink& out, Whole NCCAR);
+void write_reactions(const Store& s, RecordSink& out, Whole NCCAR, Whole NRES);
 // Written only when some slot carries a bending moment that counts.
-void write_frame_bar_table(Store& s, RecordSink& out, Whole NBAR);
-void write_truss_bar_table(Store& s, RecordSink& out, Whole NBAR);
+void write_frame_bar_table(const Store& s, RecordSink& out, Whole NBAR);
+void write_truss_bar_table(const Store& s, RecordSink& out, Whole NBAR);
 
 }  // namespace toval::report

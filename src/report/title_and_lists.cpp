@@ -33,7 +33,7 @@ constexpr Item REACTION_ROW[] = {X(3), A(4), I(10), F(21, 3), F(20, 3), F(20, 3)
 
 }  // namespace
 
-void write_title_block(Store& s, RecordSink& out) {
+void write_title_block(const Store& s, RecordSink& out) {
   empty_record(out);
   write_record(out, FIRM_LINE);
   write_record(out, PROGRAM_LINE);
@@ -48,7 +48,7 @@ void write_title_block(Store& s, RecordSink& out) {
   empty_record(out);
 }
 
-void write_combination_list(Store& s, RecordSink& out) {
+void write_combination_list(const Store& s, RecordSink& out) {
   open_section(out, COMBINATIONS_TITLE, COMBINATIONS_HEADING, SectionStart::at_ruler);
   empty_record(out);
   for (Whole I = 1, NCOB = s.BL5.NCOB; I <= NCOB; ++I) {
@@ -59,7 +59,7 @@ void write_combination_list(Store& s, RecordSink& out) {
   page_break(out);
 }
 
-void write_displacements(Store& s, RecordSink& out, Whole NCCAR) {
+void write_displacements(const Store& s, RecordSink& out, Whole NCCAR) {
   const auto& d = s.BL8;
   const auto& nodes = s.BL7;
   open_section(out, DISPLACEMENTS_TITLE, DISPLACEMENTS_HEADING, SectionStart::after_empty_record);
@@ -73,7 +73,7 @@ void write_displacements(Store& s, RecordSink& out, Whole NCCAR) {
   page_break(out);
 }
 
-void write_reactions(Store& s, RecordSink& out, Whole NCCAR, Whole NRES) {
+void write_reactions(const Store& s, RecordSink& out, Whole NCCAR, Whole NRES) {
   const auto& r = s.BL11;
   open_section(out, REACTIONS_TITLE, REACTIONS_HEADING, SectionStart::after_empty_record);
   for (Whole I = 1, N = NCCAR; I <= N; ++I) {

@@ -26,7 +26,7 @@ constexpr Item ALONE_ROW[] = {I(2), I(7), F(12, 3)};
 constexpr Item SMALLEST_ONLY_ROW[] = {X(41), I(8), I(6), F(12, 3)};
 
 // The rows of bar K (with its mirror bar J when J is not 0), one per combination.
-void write_bar_rows(Store& s, RecordSink& out, Whole NBAR, Whole K, Whole J) {
+void write_bar_rows(const Store& s, RecordSink& out, Whole NBAR, Whole K, Whole J) {
   const PairEnvelope x = pair_envelope(s, K, J);
   const Real L = s.BL3.L(K);
   const Whole P = s.BL3.PROP(K);
@@ -57,7 +57,7 @@ bool next_opens_pair(const Store& s, Whole NBAR, Whole K) {
 
 }  // namespace
 
-void write_truss_bar_table(Store& s, RecordSink& out, Whole NBAR) {
+void write_truss_bar_table(const Store& s, RecordSink& out, Whole NBAR) {
   open_section(out, TRUSS_BARS_TITLE, TRUSS_BARS_HEADING, SectionStart::after_empty_record);
   for (Whole K = 1, N = NBAR; K <= N; ++K) {
     const Whole J = s.BL6.BAR_SIM(K);

@@ -2,7 +2,9 @@
 // far and grows as they are written, up to a capacity it is given; reading
 // an entry within the capacity that was never written gives the table's
 // fill value (zero unless fill() chose another), as a table zeroed at the
-// start of a run would.
+// start of a run would. Only the non-const access grows a table: whoever
+// only reads takes the table (or the store) as const, and a read never
+// allocates.
 #pragma once
 
 #include <algorithm>
@@ -73,6 +75,9 @@ class Table2 {
  public:
   Table2() = default;
   Table2(std::size_t rows, std::size_t columns) : rows_(rows), columns_(columns) {}
+
+  // Entries held: whole rows, as wide as the widest row written.
+  std::size_t held() const { return values_.size(); }
 
   T& operator()(long i, long j) {
     const std::size_t r = checked(i, rows_), c = checked(j, columns_);

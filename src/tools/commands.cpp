@@ -35,8 +35,9 @@ cli::Services services() {
     return draw::frame_drawing(run.store(), run.counts(), {run.combination_file(), run.forces_file()}, 0);
   };
   offers.page_picture = draw::frame_picture;
-  offers.input_warnings = [](const std::string& combination_file, const std::string& forces_file) {
-    return check::check_inputs(combination_file, forces_file).warnings;
+  offers.input_warnings = [](const std::string& combination_file, const std::string& forces_file,
+                             cli::Language language) {
+    return check::check_inputs(combination_file, forces_file).findings.warning_records(language);
   };
   offers.results_json = [](cli::LoadedRun& run, std::ostream& out) { export_::write_results_json(run, out); };
   return offers;

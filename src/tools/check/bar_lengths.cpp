@@ -133,7 +133,7 @@ void tell_node(const CheckedFrame& f, long k, FramePoint place, const std::vecto
   const std::string to = place_text(here, place, column);
   const std::string from =
       column == geometry_columns().x ? "x = " + coordinate_text(here.x) : "y = " + coordinate_text(here.y);
-  hazards.warn(Source::forces_file, watch.node_line(k), column,
+  hazards.warn(Source::forces_file, watch.node_line(k), column, Kind::geometry,
                "node " + std::to_string(k) + " lies at " + from + ", but the lengths and cosines that " +
                    bar_list(disagreeing) + " list put it at " + to +
                    ": the symmetry axis, the mirror pairs and the characteristic nodes are found from the "
@@ -249,7 +249,7 @@ NamedGeometry find_bar_length_hazards(const CheckedFrame& f, const RunWatch& wat
         b.ni > nodes || b.nf > nodes
             ? " (the node section lists " + std::to_string(nodes) + " nodes: a node past them lies at 0, 0)"
             : "";
-    hazards.warn(Source::forces_file, watch.bar_line(k), column,
+    hazards.warn(Source::forces_file, watch.bar_line(k), column, Kind::geometry,
                  "bar " + std::to_string(k) + " lists the length " + fixed(b.length, 3) + " and the cosine " +
                      fixed(b.cosine, 4) + ", but its nodes " + std::to_string(b.ni) + " and " +
                      std::to_string(b.nf) + " are " + fixed(d, 3) + " apart at a cosine of " +

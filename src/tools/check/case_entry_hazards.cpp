@@ -33,7 +33,7 @@ void find_case_entry_hazards(const Store& s, const RunWatch& watch, const Listed
       const bool no_combinations = k + 1 < lines.size() && lines[k + 1].line == line + 1 &&
                                    Name<4>::of(watch.marker_columns(line + 1)) == "FIME";
       hazards.warn(
-          Source::combination_file, line, 1,
+          Source::combination_file, line, 1, Kind::case_entry,
           entry + " passes over this \"FIME\", which would end the case list: " +
               (no_combinations ? "the file gives no combinations, so the entry runs on to the end of the "
                                  "file and the run stops there"
@@ -45,7 +45,7 @@ void find_case_entry_hazards(const Store& s, const RunWatch& watch, const Listed
     }
     if (name == Name<4>::blank() || cli::case_position(s, entries, name) != 0 || !has_block(blocks, name))
       continue;
-    hazards.warn(Source::combination_file, line, 1,
+    hazards.warn(Source::combination_file, line, 1, Kind::case_entry,
                  entry + " passes over this line, whose columns 1-4 name the case block " +
                      quoted_name(name) + " of the forces file: case " + quoted_name(name) +
                      " is not in the case list, so its displacements and reactions are not reported; a "

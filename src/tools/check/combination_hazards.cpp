@@ -26,14 +26,14 @@ void case_list_hazards(const Store& s, Whole entries, HazardList& out) {
     const Name<4>& name = s.BL4.CCAR(K);
     const long line = s.lines.case_line(K);
     if (is_blank(name)) {
-      out.warn(Source::combination_file, line, 1,
+      out.warn(Source::combination_file, line, 1, Kind::case_name,
                "case " + std::to_string(K) +
                    " has a blank name (columns 1-4): the run looks for a case block headed with four blanks "
                    "for its displacements and reactions; write the case name in columns 1-4");
       continue;
     }
     if (const Whole E = cli::case_position(s, static_cast<Whole>(K - 1), name); E != 0) {
-      out.warn(Source::combination_file, line, 1,
+      out.warn(Source::combination_file, line, 1, Kind::case_name,
                "case " + std::to_string(K) + " repeats the name " + quoted_name(name) + " of case " +
                    std::to_string(E) + " (line " + std::to_string(s.lines.case_line(E)) +
                    "): both read the first case block of that name, so its displacements and reactions are "
@@ -55,7 +55,7 @@ void decimal_comma(const Store& s, const RunWatch& watch, Whole I, Whole J, Haza
       std::string(before) + std::string(text.substr(cut->multiplier_end, after - cut->multiplier_end));
   char value[32];
   std::snprintf(value, sizeof value, "%g", static_cast<double>(s.BL5.MULT(I, J)));
-  out.warn(Source::combination_file, line, static_cast<long>(cut->multiplier_end + 1),
+  out.warn(Source::combination_file, line, static_cast<long>(cut->multiplier_end + 1), Kind::decimal_comma,
            "a comma ends the multiplier of term " + std::to_string(J) + " of combination " +
                std::to_string(I) + ": " + quoted(written) + " reads as multiplier " + value + " and case " +
                quoted_name(s.BL5.CASO(I, J)) + "; write the multiplier with a decimal point");
@@ -70,13 +70,13 @@ void term_hazards(const Store& s, Whole NCCAR, const RunWatch& watch, HazardList
       if (s.lines.decimal_comma(I, J)) {
         decimal_comma(s, watch, I, J, out);
       } else if (is_blank(name)) {
-        out.warn(Source::combination_file, line, name_column(watch, line),
+        out.warn(Source::combination_file, line, name_column(watch, line), Kind::term_case,
                  term +
                      " has no case name (a blank line in the term list?): the run looks for a case block "
                      "with a blank name and adds it into the combination; remove the line or write the "
                      "case name");
       } else if (cli::case_position(s, NCCAR, name) == 0) {
-        out.warn(Source::combination_file, line, name_column(watch, line),
+        out.warn(Source::combination_file, line, name_column(watch, line), Kind::term_case,
                  term + " names case " + quoted_name(name) +
                      ", which is not in the case list: it is combined, but its displacements and reactions "
                      "are not reported; add the case to the list, or correct the name");
@@ -93,7 +93,7 @@ void unused_cases(const Store& s, Whole NCCAR, HazardList& out) {
     for (Whole I = 1; I <= s.BL5.NCOB && !used; ++I)
       for (Whole J = 1; J <= s.BL5.NCASO(I) && !used; ++J) used = s.BL5.CASO(I, J) == name;
     if (used) continue;
-    out.warn(Source::combination_file, s.lines.case_line(K), 1,
+    out.warn(Source::combination_file, s.lines.case_line(K), 1, Kind::unused_case,
              "case " + quoted_name(name) +
                  " is in no combination: its displacements and reactions are reported, but no combined force "
                  "includes it; add it to the combinations that need it, or remove it from the list");

@@ -40,7 +40,7 @@ void find_near_mirror_bars(const Store& s, const RunCounts& c, const RunWatch& w
   // Both bars of such a pair are told, each at its own record.
   auto warn = [&](Whole bar, Whole other) {
     hazards.warn(
-        Source::forces_file, watch.bar_line(bar), 1,
+        Source::forces_file, watch.bar_line(bar), 1, Kind::geometry,
         "bar " + std::to_string(bar) + " has no mirror bar, but bar " + std::to_string(other) +
             " would mirror it if the tolerance " + tolerance_text(DT) + " were " + tolerance_text(wide) +
             ": the report lists the two bars apart instead of as a pair; a rounded coordinate, length "
@@ -103,7 +103,7 @@ void find_support_nodes(const Store& s, const RunCounts& c, const RunWatch& watc
     if (r.node < 1 || r.node > c.NNOS || !support(r.node) || r.expected) continue;
     const long line = watch.node_line(r.node);
     if (line == 0) continue;
-    hazards.warn(Source::forces_file, line, 1,
+    hazards.warn(Source::forces_file, line, 1, Kind::geometry,
                  "node " + std::to_string(r.node) + ", the " + r.name + " node of the displacement table (" +
                      r.rule +
                      "), is a support: the report gives it a support's displacements, zero where "

@@ -11,7 +11,9 @@
 #include "tools/check/geometry_hazards.h"
 #include "tools/check/hazard_list.h"
 #include "tools/check/listing_hazards.h"
+#include "tools/check/listing_text.h"
 #include "tools/check/near_symmetry.h"
+#include "tools/check/record_shifts.h"
 #include "tools/check/run_error_place.h"
 #include "tools/check/run_watch.h"
 #include "tools/check/section_numbering.h"
@@ -30,7 +32,7 @@ CheckOutcome check_inputs(const std::string& combination_file, const std::string
     fault = e;
   }
   if (run) {
-    Store& s = run->store();
+    const Store& s = run->store();
     RunWatch watch(run->combination_unit(), run->forces_unit(), hazards);
     try {
       run->run();
@@ -39,22 +41,29 @@ CheckOutcome check_inputs(const std::string& combination_file, const std::string
     }
     watch.finish();
     const ListedBlocks blocks = listed_blocks(run->listing(), run->counts().NNOS);
+    const ListingText text = ListingText::read(forces_file);
     find_combination_hazards(s, watch, hazards);
     find_case_entry_hazards(s, watch, blocks, hazards);
-    find_listing_hazards(blocks, hazards);
-    find_section_numbering(watch, hazards);
-    const CheckedFrame frame = frame_view(s, run->counts());
-    NamedGeometry named = find_bar_length_hazards(frame, watch, hazards);
-    find_near_symmetry(s, run->counts(), frame, watch, named, hazards);
-    if (unmatched_nodes(frame, double{run->counts().XS}, 1).empty())
-      find_near_mirror_bars(s, run->counts(), watch, named.bars, hazards);
-    find_support_nodes(s, run->counts(), watch, hazards);
+    const ShiftsTold shifts = find_record_shifts(text, s, run->counts(), blocks, hazards);
+    find_listing_hazards(blocks, shifts, hazards);
+    find_section_numbering(watch, shifts, hazards);
+    // A node or bar list read with a record too many or too few gives a
+    // frame whose geometry says nothing more.
+    if (!shifts.nodes && !shifts.bars) {
+      const CheckedFrame frame = frame_view(s, run->counts());
+      NamedGeometry named = find_bar_length_hazards(frame, watch, hazards);
+      find_near_symmetry(s, run->counts(), frame, watch, named, hazards);
+      if (unmatched_nodes(frame, double{run->counts().XS}, 1).empty())
+        find_near_mirror_bars(s, run->counts(), watch, named.bars, hazards);
+      find_support_nodes(s, run->counts(), watch, hazards);
+    }
   }
   if (fault) {
     const ErrorPlace place = error_place(*fault, combination_file);
     hazards.fail(place.source, place.line, place.column, place.text);
   }
-  return {hazards.listing(), hazards.failed() || hazards.warnings() > 0 ? 1 : 0, hazards.warning_records()};
+  const int status = hazards.failed() || hazards.warnings() > 0 ? 1 : 0;
+  return {std::move(hazards), status};
 }
 
 }  // namespace toval::tools::check

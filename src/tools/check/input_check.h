@@ -5,14 +5,13 @@
 #include <string>
 #include <vector>
 
-#include "tools/cli/input_warning.h"
+#include "tools/check/hazard_list.h"
 
 namespace toval::tools::check {
 
 struct CheckOutcome {
-  std::string listing;                      // the hazard lines and the count closing them
-  int status = 0;                           // 0 nothing found, 1 something found
-  std::vector<cli::InputWarning> warnings;  // the warning lines of the listing
+  HazardList findings;
+  int status = 0;  // 0 nothing found, 1 something found
 };
 
 CheckOutcome check_inputs(const std::string& combination_file, const std::string& forces_file);

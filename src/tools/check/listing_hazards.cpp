@@ -28,13 +28,14 @@ void numbering(const std::vector<NumberedRecord>& list, const Describe& describe
   if (first == nullptr) return;
   std::string text = describe(*first);
   if (more > 0) text += " (and " + std::to_string(more) + " more records of this list)";
-  out.warn(Source::forces_file, first->line, 1, text);
+  out.warn(Source::forces_file, first->line, 1, Kind::record_numbering, text);
 }
 
 }  // namespace
 
-void find_listing_hazards(const ListedBlocks& blocks, HazardList& hazards) {
+void find_listing_hazards(const ListedBlocks& blocks, const ShiftsTold& shifts, HazardList& hazards) {
   for (const ReadBlock& b : blocks.read) {
+    if (shifts.blocks.count(b.heading_line) != 0) continue;
     const std::string in = " of case block " + quoted_name(b.name);
     numbering(
         b.displacements,
@@ -68,7 +69,7 @@ void find_listing_hazards(const ListedBlocks& blocks, HazardList& hazards) {
   for (std::size_t k = 0; k < blocks.headings.size(); ++k) {
     for (std::size_t e = 0; e < k; ++e) {
       if (!(blocks.headings[e].name == blocks.headings[k].name)) continue;
-      hazards.warn(Source::forces_file, blocks.headings[k].line, 20,
+      hazards.warn(Source::forces_file, blocks.headings[k].line, 20, Kind::second_case_block,
                    "a second case block named " + quoted_name(blocks.headings[k].name) +
                        " (the first is at line " + std::to_string(blocks.headings[e].line) +
                        "): every step reads the first, so this one is never read; give it its own name or "

@@ -4,9 +4,11 @@
 
 #include "tools/check/hazard_list.h"
 #include "tools/check/listed_blocks.h"
+#include "tools/check/record_shifts.h"
 
 namespace toval::tools::check {
 
-void find_listing_hazards(const ListedBlocks& blocks, HazardList& hazards);
+// Blocks whose records a shift has moved are told there, not again here.
+void find_listing_hazards(const ListedBlocks& blocks, const ShiftsTold& shifts, HazardList& hazards);
 
 }  // namespace toval::tools::check

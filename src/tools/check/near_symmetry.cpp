@@ -220,7 +220,7 @@ void find_near_symmetry(const Store& s, const RunCounts& c, const CheckedFrame& 
     const std::string where =
         fix.partner == 0 ? "it would lie on the axis" : "it would mirror node " + std::to_string(fix.partner);
     hazards.warn(Source::forces_file, watch.node_line(fix.node),
-                 fix.x ? geometry_columns().x : geometry_columns().y,
+                 fix.x ? geometry_columns().x : geometry_columns().y, Kind::geometry,
                  "node " + std::to_string(fix.node) + " lies at " + place(fix, f.node(fix.node)) +
                      ", where no node mirrors it about the axis x = " + coordinate_text(fix.axis) +
                      " that every other node keeps: at " + place(fix, fix.to) + " " + where +

@@ -9,7 +9,7 @@ ErrorPlace error_place(const RunError& error, const std::string& combination_fil
   char code[16];
   std::snprintf(code, sizeof code, "%c%04d", f.letter, f.code);
   ErrorPlace place;
-  place.text = error.description() + " (toval stops here with run-time error " + code + ")";
+  place.text = {{Text::run_error, {error.description(), code}}};
   place.source =
       !f.file.empty() && f.file == combination_file ? Source::combination_file : Source::forces_file;
   if (f.asker.kind != Asker::Kind::none && f.asker.line > 0) {

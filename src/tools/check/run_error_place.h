@@ -12,7 +12,7 @@ namespace toval::tools::check {
 struct ErrorPlace {
   Source source = Source::forces_file;
   long line = 1, column = 1;
-  std::string text;
+  std::vector<Phrase> text;
 };
 
 // The place is the line of the combination file that asked for what was

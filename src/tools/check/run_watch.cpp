@@ -120,7 +120,7 @@ void RunWatch::record_read(const InputUnit& unit, const Record& record, const Re
     numeric.push_back({c.from, c.end, c.next, c.item.width, c.item.decimals,
                        c.item.kind == Item::Kind::integer, c.next_is_numeric});
   for (const FieldShift& shift : field_shifts(record.text(), numeric))
-    hazards_.warn(source, record.line, shift.column, shift.text);
+    hazards_.warn(source, record.line, shift.column, Kind::shifted_value, shift.text);
 
   const RecordTag& tag = what.tag();
   if (whole_data_record(tag.kind)) {
@@ -131,7 +131,8 @@ void RunWatch::record_read(const InputUnit& unit, const Record& record, const Re
     if (pending_.line != 0 && record.line != pending_.line) {
       const bool settled = record.line == pending_.line + 1 &&
                            record.text().substr(0, combination_dialect::MARKER_WIDTH) == pending_.awaited;
-      if (!settled) hazards_.warn(Source::combination_file, pending_.line, 1, pending_.text);
+      if (!settled)
+        hazards_.warn(Source::combination_file, pending_.line, 1, Kind::miscased_marker, pending_.text);
       pending_ = {};
     }
     miscased_marker(record, tag);
@@ -167,6 +168,7 @@ void RunWatch::beyond_last_field(const Record& record, std::size_t columns_read)
     ++stop;
   const std::string_view beyond = text.substr(columns_read, stop - columns_read);
   hazards_.warn(Source::forces_file, record.line, static_cast<long>(columns_read + 1),
+                Kind::beyond_last_column,
                 "the number " + quoted(read) + " (" + columns_text(last.from + 1, last.end) +
                     ") goes on beyond column " + std::to_string(columns_read) + " as " + quoted(beyond) +
                     ": the run reads columns 1-" + std::to_string(columns_read) + " only, so it reads " +
@@ -185,7 +187,7 @@ void RunWatch::cut_short(const Record& record) {
     const char first = record.data[c.from], last = record.data[record.size - 1];
     if (first != ' ' || last == ' ' || last == '\t') return;
     const std::string_view read = number_text(record.text().substr(c.from, c.end - c.from));
-    hazards_.warn(Source::forces_file, record.line, static_cast<long>(record.size + 1),
+    hazards_.warn(Source::forces_file, record.line, static_cast<long>(record.size + 1), Kind::cut_short,
                   "the file ends in the middle of the number " + quoted(read) + " (" +
                       columns_text(c.from + 1, field_end) + "): its last line stops at column " +
                       std::to_string(record.size) +
@@ -212,14 +214,15 @@ void RunWatch::miscased_marker(const Record& record, const RecordTag& tag) {
                     tag.kind == RecordKind::head ? combination_dialect::FIMG : combination_dialect::FIMC,
                     std::move(text)};
     } else {
-      hazards_.warn(Source::combination_file, record.line, 1, std::move(text));
+      hazards_.warn(Source::combination_file, record.line, 1, Kind::miscased_marker, std::move(text));
     }
     return;
   }
 }
 
 void RunWatch::finish() {
-  if (pending_.line != 0) hazards_.warn(Source::combination_file, pending_.line, 1, pending_.text);
+  if (pending_.line != 0)
+    hazards_.warn(Source::combination_file, pending_.line, 1, Kind::miscased_marker, pending_.text);
   pending_ = {};
 }
 

@@ -61,7 +61,7 @@ void numbering(const std::vector<SectionRecord>& records, const std::string& ite
                        : ", and no record carries " + item + " number " + std::to_string(position);
     }
     const std::string change = nodes ? node_change(slip, position, number) : bar_change(position);
-    hazards.warn(Source::forces_file, list[k].line, 1,
+    hazards.warn(Source::forces_file, list[k].line, 1, Kind::section_numbering,
                  item + " record " + std::to_string(position) + " carries " + item + " number " +
                      std::to_string(number) + why + ": " + item + "s are taken by position, so " + change +
                      "; number the " + item + "s 1, 2, 3 ... in the order of their records");
@@ -71,9 +71,9 @@ void numbering(const std::vector<SectionRecord>& records, const std::string& ite
 
 }  // namespace
 
-void find_section_numbering(const RunWatch& watch, HazardList& hazards) {
-  numbering(watch.node_records(), "node", true, hazards);
-  numbering(watch.bar_records(), "bar", false, hazards);
+void find_section_numbering(const RunWatch& watch, const ShiftsTold& shifts, HazardList& hazards) {
+  if (!shifts.nodes) numbering(watch.node_records(), "node", true, hazards);
+  if (!shifts.bars) numbering(watch.bar_records(), "bar", false, hazards);
 }
 
 }  // namespace toval::tools::check

@@ -20,6 +20,22 @@ std::string fill_in(std::string_view pattern, std::initializer_list<std::string_
   return out;
 }
 
+std::string fill_in(std::string_view pattern, std::span<const std::string> args) {
+  std::string out;
+  out.reserve(pattern.size());
+  for (std::size_t i = 0; i < pattern.size(); ++i) {
+    const char c = pattern[i];
+    if (c == '%' && i + 1 < pattern.size() && pattern[i + 1] >= '1' && pattern[i + 1] <= '9') {
+      const auto n = static_cast<std::size_t>(pattern[i + 1] - '1');
+      if (n < args.size()) out += args[n];
+      ++i;
+      continue;
+    }
+    out += c;
+  }
+  return out;
+}
+
 Language language_option(const Options& options) {
   const std::optional<std::string> given = options.value(LANGUAGE_OPTION.name);
   if (!given || *given == "pt") return Language::pt;

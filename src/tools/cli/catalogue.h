@@ -39,6 +39,8 @@ consteval bool covers_every_key(const TextRow<Key> (&rows)[N]) {
 // The pattern with %1 .. %9 replaced by the arguments (an argument not given
 // leaves nothing); any other % stands as it is.
 std::string fill_in(std::string_view pattern, std::initializer_list<std::string_view> args);
+// The same, for arguments that are only known at run time.
+std::string fill_in(std::string_view pattern, std::span<const std::string> args);
 
 // A room's texts in one language.
 template <class Key>

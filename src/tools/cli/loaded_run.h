@@ -25,10 +25,11 @@ class LoadedRun {
   LoadedRun(const std::string& combination_file, const std::string& forces_file, Deferred);
   void run();
 
+  // The store as the steps left it, for reading only: a read through it
+  // neither grows a table nor allocates.
   const Store& store() const { return *store_; }
   // The forces file as the run read it; it stays open for further questions.
   Listing& listing() { return *listing_; }
-  Store& store() { return *store_; }
   // The two input units, open for as long as the run lives.
   InputUnit& combination_unit() { return files_->unit3; }
   InputUnit& forces_unit() { return files_->unit4; }

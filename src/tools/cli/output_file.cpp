@@ -98,6 +98,34 @@ void write_to_stdout(const std::function<void(std::ostream&)>& write) {
     write_failure("CONSOLE", "the standard output cannot be written");
 }
 
+void check_target(const std::string& target) {
+  if (target.find('\0') != std::string::npos) write_failure(target, "the name holds a NUL byte");
+  if (platform::is_directory(target)) write_failure(target, "it is a directory");
+}
+
+void remove_file(const std::string& path) {
+  std::error_code ignored;
+  fs::remove(path, ignored);
+}
+
+// The complete temporary file in the target's place, or, after `error` (the
+// errno of a failure to write it, 0 when unknown, -1 for none), removed and
+// the failure thrown.
+void put_in_place(const std::string& target, const std::string& temporary, int error) {
+  // The new content keeps the access rights of the file it replaces.
+  std::error_code ignored;
+  if (const fs::file_status old = fs::status(target, ignored); fs::exists(old))
+    fs::permissions(temporary, old.permissions(), ignored);
+  std::string failure;
+  if (error >= 0)
+    failure = "it cannot be written" + reason(error);
+  else if (std::string why = platform::replace_file(temporary, target); !why.empty())
+    failure = "the new content cannot take its place: " + why;
+  if (failure.empty()) return;
+  remove_file(temporary);
+  write_failure(target, failure);
+}
+
 }  // namespace
 
 bool is_stdout(std::string_view target) {
@@ -118,36 +146,37 @@ void write_output(const std::string& target, std::string_view text) {
 
 void write_output(const std::string& target, const std::function<void(std::ostream&)>& write) {
   if (is_stdout(target)) return write_to_stdout(write);
-  if (target.find('\0') != std::string::npos) write_failure(target, "the name holds a NUL byte");
-  if (platform::is_directory(target)) write_failure(target, "it is a directory");
+  check_target(target);
   std::string temporary;
   std::FILE* f = create_temporary(target, temporary);
-  std::error_code ignored;
   int error = -1;
   try {
     error = write_into(f, write);
   } catch (...) {
     std::fclose(f);
-    fs::remove(temporary, ignored);
+    remove_file(temporary);
     throw;
   }
-  bool written = error < 0;
-  if (error < 0) error = 0;
-  if (std::fclose(f) != 0) {
-    written = false;
-    error = errno;
+  if (std::fclose(f) != 0) error = errno;
+  put_in_place(target, temporary, error);
+}
+
+void write_output_file(const std::string& target, const std::function<void(const std::string&)>& write) {
+  if (is_stdout(target)) write_failure("CONSOLE", "this output cannot go to the standard output");
+  check_target(target);
+  std::string temporary;
+  if (std::fclose(create_temporary(target, temporary)) != 0) {
+    const int error = errno;
+    remove_file(temporary);
+    write_failure(target, "it cannot be written" + reason(error));
   }
-  // The new content keeps the access rights of the file it replaces.
-  if (const fs::file_status old = fs::status(target, ignored); fs::exists(old))
-    fs::permissions(temporary, old.permissions(), ignored);
-  std::string failure;
-  if (!written)
-    failure = "it cannot be written" + reason(error);
-  else if (std::string why = platform::replace_file(temporary, target); !why.empty())
-    failure = "the new content cannot take its place: " + why;
-  if (failure.empty()) return;
-  fs::remove(temporary, ignored);
-  write_failure(target, failure);
+  try {
+    write(temporary);
+  } catch (...) {
+    remove_file(temporary);
+    throw;
+  }
+  put_in_place(target, temporary, -1);
 }
 
 }  // namespace toval::tools::cli

@@ -28,4 +28,9 @@ void write_output(const std::string& target, std::string_view text);
 // stream, which `write` may go on writing to; it leaves as the same RunError.
 void write_output(const std::string& target, const std::function<void(std::ostream&)>& write);
 
+// The same for a file that a library writes by its name: `write` is given
+// the name of the new temporary file (empty, to be written over) and
+// throws a RunError when it cannot write it. Standard output is refused.
+void write_output_file(const std::string& target, const std::function<void(const std::string&)>& write);
+
 }  // namespace toval::tools::cli

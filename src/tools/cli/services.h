@@ -10,6 +10,7 @@
 
 #include "store/store.h"
 #include "tools/cli/input_warning.h"
+#include "tools/cli/language.h"
 #include "tools/cli/loaded_run.h"
 #include "tools/cli/units.h"
 
@@ -42,9 +43,9 @@ struct Services {
   std::function<std::string(const LoadedRun& run, const PictureRequest& request)> page_picture;
 
   // check: the warnings that the check of inputs lists for the two files,
-  // in its order.
-  std::function<std::vector<InputWarning>(const std::string& combination_file,
-                                          const std::string& forces_file)>
+  // in its order, in the page's language.
+  std::function<std::vector<InputWarning>(const std::string& combination_file, const std::string& forces_file,
+                                          Language language)>
       input_warnings;
 
   // export: the JSON document of a run, exactly as `export --format json`

@@ -32,49 +32,45 @@ constexpr std::string_view TABLES[] = {keys::NODES,
                                        keys::NODE_DISPLACEMENT_ENVELOPE,
                                        keys::CASE_BAR_FORCES};
 
-// One row at a time, each value as the JSON has it: reals in their shortest
-// digits (no ".0"), an absent value (JSON null) as an empty field, a list of
-// names (the missing cases) separated by ";".
+// One row at a time: each value handed to the sink as what it is, a list
+// of arrays as its values in turn.
 class Row {
  public:
-  explicit Row(std::ostream& out) : out_(out) {}
+  explicit Row(TableSink& out) : out_(out) {}
 
-  Row& text(std::string_view value) {
-    separate();
-    out_ << csv_field(value);
+  Row& operator<<(std::string_view name) {
+    out_.text(name);
     return *this;
   }
-  Row& operator<<(std::string_view name) { return text(name); }
-  Row& operator<<(Real value) { return text(cli::real_text(value)); }
-  Row& operator<<(Whole value) {
-    char digits[8];
-    const auto end = std::to_chars(digits, digits + sizeof digits, value).ptr;
-    return text(std::string_view(digits, static_cast<std::size_t>(end - digits)));
+  Row& operator<<(Real value) {
+    out_.real(value);
+    return *this;
   }
-  Row& operator<<(bool value) { return text(value ? "true" : "false"); }
-  Row& operator<<(std::nullopt_t) { return text({}); }
+  Row& operator<<(Whole value) {
+    out_.whole(value);
+    return *this;
+  }
+  Row& operator<<(bool value) {
+    out_.boolean(value);
+    return *this;
+  }
+  Row& operator<<(std::nullopt_t) {
+    out_.absent();
+    return *this;
+  }
   Row& operator<<(const std::vector<std::string>& names) {
-    std::string joined;
-    for (const std::string& n : names) joined += (joined.empty() ? "" : ";") + n;
-    return text(joined);
+    out_.names(names);
+    return *this;
   }
   template <class Value, std::size_t N>
   Row& operator<<(const std::array<Value, N>& values) {
     for (const Value& v : values) *this << v;
     return *this;
   }
-  void end() {
-    out_ << "\r\n";
-    first_ = true;
-  }
+  void end() { out_.end_row(); }
 
  private:
-  void separate() {
-    if (!first_) out_ << ',';
-    first_ = false;
-  }
-  std::ostream& out_;
-  bool first_ = true;
+  TableSink& out_;
 };
 
 // What a column's values measure, told by its name: none for numbers,
@@ -100,13 +96,13 @@ std::optional<cli::Quantity> quantity_of(std::string_view name) {
 }
 
 // The header row, each column's unit after its name when units are given.
-void header(std::ostream& out, const std::vector<std::string>& names, const Units& units) {
-  Row row(out);
+void header(TableSink& out, const std::vector<std::string>& names, const Units& units) {
+  std::vector<std::string> headed;
   for (const std::string& n : names) {
     const std::optional<cli::Quantity> q = quantity_of(n);
-    row << (q ? cli::with_unit(n, units, *q) : n);
+    headed.push_back(q ? cli::with_unit(n, units, *q) : n);
   }
-  row.end();
+  out.header(headed);
 }
 
 std::vector<std::string> prefixed(std::string_view prefix, std::initializer_list<std::string_view> parts) {
@@ -115,7 +111,7 @@ std::vector<std::string> prefixed(std::string_view prefix, std::initializer_list
   return names;
 }
 
-void nodes(const cli::LoadedRun& run, std::ostream& out, const Units& units) {
+void nodes(const cli::LoadedRun& run, TableSink& out, const Units& units) {
   header(out, {keys::NODE, keys::X, keys::Y, "restraint_1", "restraint_2", "restraint_3"}, units);
   Row row(out);
   each_node(run, [&](const NodeEntry& n) {
@@ -124,7 +120,7 @@ void nodes(const cli::LoadedRun& run, std::ostream& out, const Units& units) {
   });
 }
 
-void bars(const cli::LoadedRun& run, std::ostream& out, const Units& units) {
+void bars(const cli::LoadedRun& run, TableSink& out, const Units& units) {
   header(out, {keys::BAR, keys::START, keys::END, keys::PROPERTY, keys::LENGTH, keys::COS, keys::MIRROR},
          units);
   Row row(out);
@@ -146,7 +142,7 @@ std::vector<std::string> displacement_header(const char* first, bool with_missin
   return h;
 }
 
-void displacements(const cli::LoadedRun& run, std::ostream& out, const Units& units) {
+void displacements(const cli::LoadedRun& run, TableSink& out, const Units& units) {
   header(out, displacement_header(keys::CASE, false), units);
   Row row(out);
   each_case_displacements(run, [&](const CaseDisplacements& d) {
@@ -155,7 +151,7 @@ void displacements(const cli::LoadedRun& run, std::ostream& out, const Units& un
   });
 }
 
-void combined_displacements(const cli::LoadedRun& run, std::ostream& out, const Units& units) {
+void combined_displacements(const cli::LoadedRun& run, TableSink& out, const Units& units) {
   header(out, displacement_header(keys::COMBINATION, true), units);
   Row row(out);
   each_combined_displacements(run, [&](const CombinedDisplacements& d) {
@@ -169,7 +165,7 @@ void combined_displacements(const cli::LoadedRun& run, std::ostream& out, const 
   });
 }
 
-void reactions(const cli::LoadedRun& run, std::ostream& out, const Units& units) {
+void reactions(const cli::LoadedRun& run, TableSink& out, const Units& units) {
   header(out, {keys::CASE, keys::NODE, "reaction_1", "reaction_2", "reaction_3"}, units);
   Row row(out);
   each_case_reactions(run, [&](const CaseReactions& r) {
@@ -182,7 +178,7 @@ void reactions(const cli::LoadedRun& run, std::ostream& out, const Units& units)
 
 // One row per combination and support; a combination with missing cases
 // has one row of its own, with the cases named and the values empty.
-void combined_reactions(const cli::LoadedRun& run, std::ostream& out, const Units& units) {
+void combined_reactions(const cli::LoadedRun& run, TableSink& out, const Units& units) {
   header(out, {keys::COMBINATION, keys::NODE, "reaction_1", "reaction_2", "reaction_3", keys::MISSING_CASES},
          units);
   Row row(out);
@@ -199,7 +195,7 @@ void combined_reactions(const cli::LoadedRun& run, std::ostream& out, const Unit
   });
 }
 
-void bar_forces(const cli::LoadedRun& run, std::ostream& out, const Units& units) {
+void bar_forces(const cli::LoadedRun& run, TableSink& out, const Units& units) {
   header(out,
          {keys::COMBINATION, keys::BAR, keys::NORMAL, "V_start", "V_end", "M_start", "M_end", keys::BENDING},
          units);
@@ -210,7 +206,7 @@ void bar_forces(const cli::LoadedRun& run, std::ostream& out, const Units& units
   });
 }
 
-void envelope(const cli::LoadedRun& run, std::ostream& out, const Units& units) {
+void envelope(const cli::LoadedRun& run, TableSink& out, const Units& units) {
   std::vector<std::string> names{keys::BAR};
   const auto extreme_header = [&](const std::string& prefix) {
     for (const std::string& name :
@@ -234,7 +230,7 @@ void envelope(const cli::LoadedRun& run, std::ostream& out, const Units& units) 
   });
 }
 
-void pairs(const cli::LoadedRun& run, std::ostream& out, const Units& units) {
+void pairs(const cli::LoadedRun& run, TableSink& out, const Units& units) {
   header(out,
          {"lower_bar", "higher_bar", keys::MAX, keys::MAX_BAR, keys::MAX_COMBINATION, keys::MIN,
           keys::MIN_BAR, keys::MIN_COMBINATION},
@@ -246,21 +242,20 @@ void pairs(const cli::LoadedRun& run, std::ostream& out, const Units& units) {
   });
 }
 
-std::vector<std::string> node_header(const char* first, const char* middle, bool with_missing) {
-  std::vector<std::string> h{first};
-  if (middle) h.push_back(middle);
+std::vector<std::string> node_header(const char* first, bool with_missing) {
+  std::vector<std::string> h{first, keys::NODE};
   for (const char* component : keys::NODE_COMPONENTS) h.push_back(component);
   if (with_missing) h.push_back(keys::MISSING_CASES);
   return h;
 }
 
-void node_displacements(cli::LoadedRun& run, std::ostream& out, const Units& units) {
-  header(out, node_header(keys::CASE, keys::NODE, false), units);
+void node_displacements(cli::LoadedRun& run, TableSink& out, const Units& units) {
+  header(out, node_header(keys::CASE, false), units);
   Row row(out);
   const cli::NodeDisplacements d(run.listing(), run.store(), run.counts());
   each_case_node_displacements(run, d, [&](const CaseNodeDisplacements& c) {
     for (std::size_t k = 0; k < c.nodes.size(); ++k) {
-      row << c.case_name << static_cast<Whole>(k + 1) << c.nodes[k];
+      row << std::string_view(c.case_name) << static_cast<Whole>(k + 1) << c.nodes[k];
       row.end();
     }
   });
@@ -268,8 +263,8 @@ void node_displacements(cli::LoadedRun& run, std::ostream& out, const Units& uni
 
 // One row per combination and node; a combination with missing cases has
 // one row of its own, as in combined_reactions.
-void combined_node_displacements(cli::LoadedRun& run, std::ostream& out, const Units& units) {
-  header(out, node_header(keys::COMBINATION, keys::NODE, true), units);
+void combined_node_displacements(cli::LoadedRun& run, TableSink& out, const Units& units) {
+  header(out, node_header(keys::COMBINATION, true), units);
   Row row(out);
   const cli::NodeDisplacements d(run.listing(), run.store(), run.counts());
   each_combined_node_displacements(run, d, [&](const CombinedNodeDisplacements& c) {
@@ -285,7 +280,7 @@ void combined_node_displacements(cli::LoadedRun& run, std::ostream& out, const U
   });
 }
 
-void node_displacement_envelope(cli::LoadedRun& run, std::ostream& out, const Units& units) {
+void node_displacement_envelope(cli::LoadedRun& run, TableSink& out, const Units& units) {
   std::vector<std::string> names{keys::NODE};
   for (const char* component : keys::NODE_COMPONENTS)
     for (const std::string& name :
@@ -305,14 +300,54 @@ void node_displacement_envelope(cli::LoadedRun& run, std::ostream& out, const Un
   });
 }
 
-void case_bar_forces(cli::LoadedRun& run, std::ostream& out, const Units& units) {
+void case_bar_forces(cli::LoadedRun& run, TableSink& out, const Units& units) {
   header(out, {keys::CASE, keys::BAR, "N_start", "N_end", "V_start", "V_end", "M_start", "M_end"}, units);
   Row row(out);
   each_case_bar_force(run, [&](const CaseBarForceEntry& f) {
-    row << f.case_name << f.bar << f.N << f.V << f.M;
+    row << std::string_view(f.case_name) << f.bar << f.N << f.V << f.M;
     row.end();
   });
 }
+
+// Each value as the JSON has it: reals in their shortest digits (no ".0"),
+// an absent value (JSON null) as an empty field, a list of names (the
+// missing cases) separated by ";".
+class CsvSink final : public TableSink {
+ public:
+  explicit CsvSink(std::ostream& out) : out_(out) {}
+
+  void begin(std::string_view) override {}
+  void header(std::span<const std::string> columns) override {
+    for (const std::string& c : columns) text(c);
+    end_row();
+  }
+  void text(std::string_view value) override {
+    if (!first_) out_ << ',';
+    first_ = false;
+    out_ << csv_field(value);
+  }
+  void real(Real value) override { text(cli::real_text(value)); }
+  void whole(Whole value) override {
+    char digits[16];
+    const auto end = std::to_chars(digits, digits + sizeof digits, value).ptr;
+    text(std::string_view(digits, static_cast<std::size_t>(end - digits)));
+  }
+  void boolean(bool value) override { text(value ? "true" : "false"); }
+  void absent() override { text({}); }
+  void names(const std::vector<std::string>& values) override {
+    std::string joined;
+    for (const std::string& n : values) joined += (joined.empty() ? "" : ";") + n;
+    text(joined);
+  }
+  void end_row() override {
+    out_ << "\r\n";
+    first_ = true;
+  }
+
+ private:
+  std::ostream& out_;
+  bool first_ = true;
+};
 
 }  // namespace
 
@@ -334,7 +369,8 @@ std::string csv_field(std::string_view text) {
   return quoted + "\"";
 }
 
-void write_csv_table(cli::LoadedRun& run, std::string_view name, std::ostream& out, const Units& units) {
+void write_table(cli::LoadedRun& run, std::string_view name, TableSink& out, const Units& units) {
+  out.begin(name);
   if (name == keys::NODES) return nodes(run, out, units);
   if (name == keys::BARS) return bars(run, out, units);
   if (name == keys::DISPLACEMENTS) return displacements(run, out, units);
@@ -349,6 +385,11 @@ void write_csv_table(cli::LoadedRun& run, std::string_view name, std::ostream& o
   if (name == keys::NODE_DISPLACEMENT_ENVELOPE) return node_displacement_envelope(run, out, units);
   if (name == keys::CASE_BAR_FORCES) return case_bar_forces(run, out, units);
   throw std::invalid_argument("no export table is named " + std::string(name));
+}
+
+void write_csv_table(cli::LoadedRun& run, std::string_view name, std::ostream& out, const Units& units) {
+  CsvSink sink(out);
+  write_table(run, name, sink, units);
 }
 
 }  // namespace toval::tools::export_

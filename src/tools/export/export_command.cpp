@@ -1,6 +1,7 @@
 #include "tools/export/export_command.h"
 
 #include <array>
+#include <cstdlib>
 #include <filesystem>
 #include <ostream>
 #include <vector>
@@ -10,21 +11,23 @@
 #include "tools/cli/loaded_run.h"
 #include "tools/cli/options.h"
 #include "tools/cli/output_file.h"
+#include "tools/cli/source_date.h"
 #include "tools/cli/units.h"
 #include "tools/cli/usage_error.h"
 #include "tools/export/csv_tables.h"
 #include "tools/export/results_json.h"
+#include "tools/export/workbook.h"
 
 namespace toval::tools::export_ {
 
 namespace {
 
 constexpr std::string_view USAGE =
-    "toval-tools export [--format json|csv] [--table NAME] [--units FORCE,LENGTH] [-o FILE] COMBINATION_FILE "
-    "FORCES_FILE";
+    "toval-tools export [--format json|csv|xlsx] [--table NAME] [--units FORCE,LENGTH] [-o FILE] "
+    "COMBINATION_FILE FORCES_FILE";
 
 constexpr std::string_view HELP =
-    "usage: toval-tools export [--format json|csv] [--table NAME] [--units FORCE,LENGTH] [-o FILE] "
+    "usage: toval-tools export [--format json|csv|xlsx] [--table NAME] [--units FORCE,LENGTH] [-o FILE] "
     "COMBINATION_FILE FORCES_FILE\n"
     "\n"
     "Runs the steps of toval over the combination file and the forces file and writes every\n"
@@ -36,14 +39,16 @@ constexpr std::string_view HELP =
     "list them. No report file is written and nothing is asked.\n"
     "\n"
     "options:\n"
-    "  --format json|csv  json (the default): one document; csv: one table\n"
-    "  --table NAME       with csv, the table to write: nodes, bars, displacements,\n"
+    "  --format json|csv|xlsx\n"
+    "                     json (the default): one document; csv: one table; xlsx: a\n"
+    "                     workbook of every table, a sheet per table (needs -o FILE)\n"
+    "  --table NAME       with csv or xlsx, the table to write: nodes, bars, displacements,\n"
     "                     combined_displacements, reactions, combined_reactions,\n"
     "                     bar_forces, envelope, pairs, node_displacements,\n"
     "                     combined_node_displacements, node_displacement_envelope,\n"
     "                     case_bar_forces\n"
     "  --units FORCE,LENGTH  the units the forces file's values are in (for instance kN,m):\n"
-    "                     named in the JSON's units and in the CSV headers (moments\n"
+    "                     named in the JSON's units and in the CSV and workbook headers (moments\n"
     "                     FORCE\u00b7LENGTH, rotations rad); nothing is converted\n"
     "  -o FILE            write to FILE instead of standard output (- is standard output);\n"
     "                     FILE is replaced only when complete, and may not be an input;\n"
@@ -58,7 +63,7 @@ constexpr std::string_view HELP =
     "  2  the command line is wrong\n";
 
 constexpr cli::OptionDefinition OPTIONS[] = {
-    {"format", '\0', true, "json|csv"},
+    {"format", '\0', true, "json|csv|xlsx"},
     {"table", '\0', true, "NAME"},
     cli::UNITS_OPTION,
     cli::output_option(),
@@ -92,13 +97,17 @@ Request parse_request(std::span<const std::string> args) {
             cli::output_target(options),
             {options.positionals()[0], options.positionals()[1]},
             cli::units_option(options)};
-  if (r.format != "json" && r.format != "csv")
-    throw cli::UsageError("bad value '" + r.format + "' for --format (json or csv)");
-  if (options.has("table") && r.format != "csv") throw cli::UsageError("option --table needs --format csv");
+  if (r.format != "json" && r.format != "csv" && r.format != "xlsx")
+    throw cli::UsageError("bad value '" + r.format + "' for --format (json, csv or xlsx)");
+  if (options.has("table") && r.format == "json")
+    throw cli::UsageError("option --table needs --format csv or xlsx");
   if (options.has("table") && !is_csv_table(r.table))
     throw cli::UsageError("bad value '" + r.table + "' for --table (" + table_list() + ")");
   if (r.format == "csv" && r.table.empty() && !names_folder(r.target))
     throw cli::UsageError("--format csv needs --table NAME, or -o DIR/ for every table");
+  // A workbook is binary: it goes to a file, never into a terminal or a pipe.
+  if (r.format == "xlsx" && (cli::is_stdout(r.target) || names_folder(r.target)))
+    throw cli::UsageError("--format xlsx needs -o FILE.xlsx (a workbook is written to a file only)");
   return r;
 }
 
@@ -122,6 +131,17 @@ void write_folder(const Request& r, cli::LoadedRun& run) {
                       [&](std::ostream& out) { write_csv_table(run, table, out, r.units); });
 }
 
+// Every table (or the one asked for) as a sheet of one workbook.
+void write_workbook_file(const Request& r, cli::LoadedRun& run) {
+  std::vector<std::string_view> tables(csv_table_names().begin(), csv_table_names().end());
+  if (!r.table.empty()) tables = {r.table};
+  // Its stated creation time follows the report page's rule.
+  const auto created = cli::source_date_epoch(std::getenv("SOURCE_DATE_EPOCH"));
+  cli::write_output_file(r.target, [&](const std::string& file) {
+    write_workbook(run, tables, {file, r.target, created, SHEET_ROWS, r.units});
+  });
+}
+
 int run_export(std::span<const std::string> args, const cli::Services&) {
   const Request r = parse_request(args);
   const bool folder = r.format == "csv" && names_folder(r.target);
@@ -131,6 +151,8 @@ int run_export(std::span<const std::string> args, const cli::Services&) {
     cli::write_output(r.target, [&](std::ostream& out) { write_results_json(run, out, r.units); });
   else if (folder)
     write_folder(r, run);
+  else if (r.format == "xlsx")
+    write_workbook_file(r, run);
   else
     cli::write_output(r.target, [&](std::ostream& out) { write_csv_table(run, r.table, out, r.units); });
   return 0;
@@ -139,7 +161,7 @@ int run_export(std::span<const std::string> args, const cli::Services&) {
 }  // namespace
 
 cli::Command export_command() {
-  return {"export", "every result of a run as JSON or CSV", USAGE, HELP, run_export};
+  return {"export", "every result of a run as JSON, CSV or a workbook", USAGE, HELP, run_export};
 }
 
 }  // namespace toval::tools::export_

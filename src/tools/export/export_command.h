@@ -1,4 +1,4 @@
-// `toval-tools export`: every result of a run as JSON or CSV.
+// `toval-tools export`: every result of a run as JSON, CSV or a workbook.
 #pragma once
 
 #include "tools/cli/command.h"

@@ -10,6 +10,7 @@
 #include "tools/cli/node_displacements.h"
 #include "tools/cli/options.h"
 #include "tools/cli/output_file.h"
+#include "tools/cli/source_date.h"
 #include "tools/cli/units.h"
 #include "tools/cli/usage_error.h"
 #include "tools/cli/version.h"
@@ -86,7 +87,8 @@ int run_report(std::span<const std::string> args, const cli::Services& services)
   request.issued = issue_date(std::getenv("SOURCE_DATE_EPOCH"));
   request.version = std::string(cli::VERSION);
   request.files = {input_file_facts(inputs[0]), input_file_facts(inputs[1])};
-  if (services.input_warnings) request.warnings = services.input_warnings(inputs[0], inputs[1]);
+  if (services.input_warnings)
+    request.warnings = services.input_warnings(inputs[0], inputs[1], request.language);
   if (services.picture) request.picture = services.picture(run);
   cli::write_output(target, report_page(run, request));
   return 0;
@@ -97,11 +99,7 @@ int run_report(std::span<const std::string> args, const cli::Services& services)
 std::string issue_date(const char* source_date_epoch) {
   using namespace std::chrono;
   sys_seconds when = time_point_cast<seconds>(system_clock::now());
-  if (source_date_epoch != nullptr) {
-    const std::string text(source_date_epoch);
-    if (!text.empty() && text.size() <= 12 && text.find_first_not_of("0123456789") == std::string::npos)
-      when = sys_seconds(seconds(std::stoll(text)));
-  }
+  if (const auto given = cli::source_date_epoch(source_date_epoch)) when = sys_seconds(seconds(*given));
   const sys_days day = floor<days>(when);
   const year_month_day ymd(day);
   const hh_mm_ss<seconds> time(when - day);

@@ -11,7 +11,7 @@ CheckedFiles::CheckedFiles(const std::vector<std::string>& combination,
   dir_.write("F.ESF", joined(forces));
   const tools::check::CheckOutcome outcome =
       tools::check::check_inputs(dir_.file("F.CMB"), dir_.file("F.ESF"));
-  listing = outcome.listing;
+  listing = outcome.findings.listing(tools::cli::Language::en);
   status = outcome.status;
 }
 

@@ -99,12 +99,15 @@ std::string field(const char* format, double v) {
   return buf;
 }
 
-// Whether some warning of the listing stands at `line` of the forces file.
-bool named_at(const std::string& listing, long line) {
+// Whether some warning of the listing stands at `line` of the forces file
+// (or, when `stops` allows it, the error of a run that stops there).
+bool named_at(const std::string& listing, long line, bool stops = false) {
   std::istringstream in(listing);
   const std::string mark = "F.ESF:" + std::to_string(line) + ":";
   for (std::string l; std::getline(in, l);)
-    if (l.find(mark) != std::string::npos && l.find(": warning: ") != std::string::npos) return true;
+    if (l.find(mark) != std::string::npos &&
+        (l.find(": warning: ") != std::string::npos || (stops && l.find(": error: ") != std::string::npos)))
+      return true;
   return false;
 }
 
@@ -162,14 +165,96 @@ Planted plant(const std::string& kind, const Frame& f, Random& r) {
   return p;
 }
 
+// The first line where the planted listing holds another record than the
+// sound one at a place the run counts: with `heading` 0 the node and bar
+// records after their titles; in the block of `heading` the displacement records and the bar
+// groups (their third records too, but the last, after which any number of
+// records may stand), and the resultant records after their own heading.
+// 0 when the counted places hold what they held.
+long first_counted_change(const std::vector<std::string>& sound, const std::vector<std::string>& planted,
+                          const Frame& f, long heading) {
+  auto line = [](const std::vector<std::string>& lines, long k) {
+    return k >= 1 && k <= static_cast<long>(lines.size()) ? lines[static_cast<std::size_t>(k - 1)]
+                                                          : std::string("<end>");
+  };
+  const long nodes = static_cast<long>(f.nodes.size()), bars = static_cast<long>(f.bars.size());
+  std::vector<long> counted;
+  if (heading == 0) {
+    for (long k = 1; k <= nodes + 1; ++k)
+      if (line(sound, node_line(k)) != line(planted, node_line(k))) return node_line(k);
+    // The bar section is found by its heading.
+    const std::string bar_heading = "     CARACTERISTICAS DAS BARRAS";
+    const long bs = static_cast<long>(line_index(sound, bar_heading)) + 1;
+    const long bp = static_cast<long>(line_index(planted, bar_heading)) + 1;
+    for (long k = 1; k <= bars + 1; ++k)
+      if (line(sound, bs + 5 + k) != line(planted, bp + 5 + k)) return bp + 5 + k;
+    return 0;
+  }
+  for (long k = 1; k <= nodes; ++k) counted.push_back(heading + 10 + k);
+  for (long k = 1; k <= 3 * bars - 1; ++k) counted.push_back(heading + 19 + nodes + k);
+  for (long k : counted)
+    if (line(sound, k) != line(planted, k)) return k;
+  auto resultants = [&](const std::vector<std::string>& lines) {
+    return static_cast<long>(line_index(std::vector<std::string>(lines.begin() + heading, lines.end()),
+                                        "     RESULTANTES NODAIS")) +
+           heading + 1;
+  };
+  const long rs = resultants(sound), rp = resultants(planted);
+  for (long k = 1; k <= nodes; ++k)
+    if (line(sound, rs + 4 + k) != line(planted, rp + 4 + k)) return rp + 4 + k;
+  return 0;
+}
+
+// A blank line put in, a line written twice or a line left out, at a line
+// drawn at random in the node or bar section (titles and records) or in
+// the block of a case drawn at random (not its headings).
+Planted plant_count_slip(const std::string& kind, const Frame& f, Random& r) {
+  Planted p{forces_lines(f), f, 0};
+  const std::vector<std::string> sound = p.forces;
+  long from = 0, to = 0, heading = 0;
+  if (kind.find("section") != std::string::npos) {
+    from = node_line(1) - 4;
+    to = bar_line(f, static_cast<long>(f.bars.size()));
+  } else {
+    const std::string& name = f.cases[static_cast<std::size_t>(between(r, 0, 1))];
+    heading = static_cast<long>(line_index(sound, "     CARREGAMENTO: " + name)) + 1;
+    from = heading + 1;
+    to = static_cast<long>(line_index(std::vector<std::string>(sound.begin() + heading, sound.end()),
+                                      "     RESULTANTES NODAIS")) +
+         heading + 5 + static_cast<long>(f.nodes.size());
+  }
+  const long at = between(r, static_cast<int>(from), static_cast<int>(to));
+  const std::string& here = sound[static_cast<std::size_t>(at - 1)];
+  for (const char* heading_start : {"     COORDENADAS", "     CARACTERISTICAS", "     RESULTANTES"})
+    if (here.rfind(heading_start, 0) == 0 && kind.find("left out") != std::string::npos)
+      return p;  // a heading left out is another mistake
+  auto& lines = p.forces;
+  if (kind.find("blank") != std::string::npos)
+    lines.insert(lines.begin() + (at - 1), "");
+  else if (kind.find("twice") != std::string::npos)
+    lines.insert(lines.begin() + at, lines[static_cast<std::size_t>(at - 1)]);
+  else
+    lines.erase(lines.begin() + (at - 1));
+  p.line = first_counted_change(sound, lines, f, heading);
+  return p;
+}
+
 TEST(GeneratedFrames, SoundOnesGiveNothingAndPlantedMistakesAreNamedAtTheirLine) {
   Random r(20261209);
+  Random slips(
+      20261210);  // the mistakes of record counts drawn apart, leaving the others' draws as they were
   const std::vector<std::string> kinds{"node records swapped",
                                        "node number skipped",
                                        "bar records swapped",
                                        "wrong node number in a bar",
                                        "coordinate edited in the listing",
-                                       "coordinate typed into the analysis"};
+                                       "coordinate typed into the analysis",
+                                       "blank line put in a section",
+                                       "line of a section written twice",
+                                       "line of a section left out",
+                                       "blank line put in a case block",
+                                       "line of a case block written twice",
+                                       "line of a case block left out"};
   int sound = 0, false_alarms = 0;
   std::map<std::string, std::pair<int, int>> named;  // kind: named, planted
   for (int k = 0; k < 48; ++k) {
@@ -183,12 +268,15 @@ TEST(GeneratedFrames, SoundOnesGiveNothingAndPlantedMistakesAreNamedAtTheirLine)
     }
     for (const std::string& kind : kinds) {
       if (kind == "coordinate typed into the analysis" && !shape.symmetric) continue;
-      const Planted p = plant(kind, f, r);
+      const Planted p =
+          kind.find("line") != std::string::npos ? plant_count_slip(kind, f, slips) : plant(kind, f, r);
       if (p.line == 0) continue;
       CheckedFiles c(combination_lines(p.solved), p.forces);
       auto& [hit, all] = named[kind];
       ++all;
-      if (named_at(c.listing, p.line))
+      // A line too many or too few that makes the run stop at it is not
+      // silent: the run's error names the line.
+      if (named_at(c.listing, p.line, kind.find("line") != std::string::npos))
         ++hit;
       else
         std::cout << kind << " at line " << p.line << " not named in frame " << k << ":\n" << c.listing;

@@ -10,12 +10,12 @@ namespace {
 
 TEST(HazardList, CombinationFileFirstThenLinesThenTheErrorAndTheCount) {
   HazardList list("A.CMB", "A.ESF");
-  list.warn(Source::forces_file, 30, 2, "late");
-  list.warn(Source::forces_file, 4, 9, "early");
-  list.warn(Source::combination_file, 12, 1, "combination");
-  list.warn(Source::forces_file, 30, 2, "late");  // met again in another pass
-  list.fail(Source::forces_file, 2, 1, "stops");
-  EXPECT_EQ(list.listing(),
+  list.warn(Source::forces_file, 30, 2, Kind::shifted_value, "late");
+  list.warn(Source::forces_file, 4, 9, Kind::shifted_value, "early");
+  list.warn(Source::combination_file, 12, 1, Kind::term_case, "combination");
+  list.warn(Source::forces_file, 30, 2, Kind::shifted_value, "late");  // met again in another pass
+  list.fail(Source::forces_file, 2, 1, {{Text::as_written, {"stops"}}});
+  EXPECT_EQ(list.listing(tools::cli::Language::en),
             "A.CMB:12:1: warning: combination\n"
             "A.ESF:4:9: warning: early\n"
             "A.ESF:30:2: warning: late\n"
@@ -24,10 +24,13 @@ TEST(HazardList, CombinationFileFirstThenLinesThenTheErrorAndTheCount) {
 }
 
 TEST(HazardList, Counts) {
-  EXPECT_EQ(hazard_count(0, false), "0 warnings");
-  EXPECT_EQ(hazard_count(1, false), "1 warning");
-  EXPECT_EQ(hazard_count(0, true), "0 warnings, 1 error");
-  EXPECT_EQ(hazard_count(2, true), "2 warnings, 1 error");
+  using cli::Language;
+  EXPECT_EQ(hazard_count(0, false, Language::en), "0 warnings");
+  EXPECT_EQ(hazard_count(1, false, Language::en), "1 warning");
+  EXPECT_EQ(hazard_count(0, true, Language::en), "0 warnings, 1 error");
+  EXPECT_EQ(hazard_count(2, true, Language::en), "2 warnings, 1 error");
+  EXPECT_EQ(hazard_count(1, false, Language::pt), "1 aviso");
+  EXPECT_EQ(hazard_count(2, true, Language::pt), "2 avisos, 1 erro");
 }
 
 RunError field_fault() {
@@ -49,7 +52,7 @@ TEST(ErrorPlace, LineAndFirstColumnOfAFieldThatCannotBeRead) {
   EXPECT_EQ(p.line, 21);
   EXPECT_EQ(p.column, 9);
   EXPECT_EQ(
-      p.text,
+      text_of(p.text, cli::Language::en),
       "line 21, columns 9-23 (F15.0) of a node record: found \"6.0x0\", which is not a real number (toval "
       "stops here with run-time error F6504)");
   // The place comes from the fields: a hint that names other lines moves nothing.
@@ -92,7 +95,8 @@ TEST(ErrorPlace, EndOfFileCapacityArithmeticAndAnEmptyFile) {
   p = error_place(math_error(MathFault::invalid), "A.CMB");
   EXPECT_EQ(p.source, Source::forces_file);
   EXPECT_EQ(p.line, 1);
-  EXPECT_EQ(p.text, "floating-point error: invalid (toval stops here with run-time error M6101)");
+  EXPECT_EQ(text_of(p.text, cli::Language::en),
+            "floating-point error: invalid (toval stops here with run-time error M6101)");
   eof.line = 0;
   eof.file = "A.ESF";
   p = error_place(RunError(eof), "A.CMB");

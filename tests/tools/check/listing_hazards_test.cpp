@@ -24,8 +24,8 @@ TEST(ListingHazards, NumberedByPositionGivesNothing) {
   blocks.read.push_back(block_g());
   blocks.headings = {{Name<4>::of("G"), 40}, {Name<4>::of("Q"), 90}};
   HazardList list("A.CMB", "A.ESF");
-  find_listing_hazards(blocks, list);
-  EXPECT_EQ(list.listing(), "0 warnings\n");
+  find_listing_hazards(blocks, {}, list);
+  EXPECT_EQ(list.listing(tools::cli::Language::en), "0 warnings\n");
 }
 
 TEST(ListingHazards, FirstRecordOutOfPlaceInEachList) {
@@ -38,9 +38,9 @@ TEST(ListingHazards, FirstRecordOutOfPlaceInEachList) {
   b.resultants[0].number = 5;
   blocks.read.push_back(b);
   HazardList list("A.CMB", "A.ESF");
-  find_listing_hazards(blocks, list);
+  find_listing_hazards(blocks, {}, list);
   EXPECT_EQ(
-      list.listing(),
+      list.listing(tools::cli::Language::en),
       "A.ESF:52:1: warning: displacement record 2 of case block \"G\" carries node number 3: the "
       "characteristic nodes are found by the number written, so a chosen node whose number is missing keeps "
       "zero or the previous case's values; number the records 1, 2, 3 ... in the order of the node section "
@@ -58,9 +58,9 @@ TEST(ListingHazards, SecondBlockOfANameIsNeverRead) {
   blocks.headings = {
       {Name<4>::of("G"), 40}, {Name<4>::of("Q"), 90}, {Name<4>::of("G"), 140}, {Name<4>::of("G"), 190}};
   HazardList list("A.CMB", "A.ESF");
-  find_listing_hazards(blocks, list);
+  find_listing_hazards(blocks, {}, list);
   EXPECT_EQ(
-      list.listing(),
+      list.listing(tools::cli::Language::en),
       "A.ESF:140:20: warning: a second case block named \"G\" (the first is at line 40): every step reads "
       "the first, so this one is never read; give it its own name or remove it\n"
       "A.ESF:190:20: warning: a second case block named \"G\" (the first is at line 40): every step reads "

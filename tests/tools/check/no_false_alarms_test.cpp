@@ -23,7 +23,7 @@ std::string trimmed(const std::string& answer) {
 void expect_clean(const std::string& dir, const std::string& combination, const std::string& forces) {
   const tools::check::CheckOutcome outcome =
       tools::check::check_inputs(dir + "/" + combination, dir + "/" + forces);
-  EXPECT_EQ(outcome.listing, "0 warnings\n") << dir;
+  EXPECT_EQ(outcome.findings.listing(tools::cli::Language::en), "0 warnings\n") << dir;
   EXPECT_EQ(outcome.status, 0) << dir;
 }
 
@@ -71,7 +71,7 @@ TEST(NoFalseAlarm, FramesOfTheEndToEndRuns) {
     const std::string expected = planted_in(entry.path().filename().string(), dir + "/in");
     const tools::check::CheckOutcome outcome =
         tools::check::check_inputs(dir + "/in/" + combination, dir + "/in/" + forces);
-    EXPECT_EQ(outcome.listing, expected);
+    EXPECT_EQ(outcome.findings.listing(tools::cli::Language::en), expected);
     EXPECT_EQ(outcome.status, expected == "0 warnings\n" ? 0 : 1);
     ++checked;
   }

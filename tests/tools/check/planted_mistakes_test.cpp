@@ -331,7 +331,7 @@ TEST(RunEndingFault, AFileThatCannotBeOpened) {
   TempDir dir;
   const tools::check::CheckOutcome outcome =
       tools::check::check_inputs(dir.file("NONE.CMB"), dir.file("NONE.ESF"));
-  EXPECT_EQ(outcome.listing,
+  EXPECT_EQ(outcome.findings.listing(tools::cli::Language::en),
             dir.file("NONE.CMB") +
                 ":1:1: error: the combination file cannot be opened for reading (toval stops here "
                 "with run-time error F6520)\n0 warnings, 1 error\n");

@@ -93,10 +93,11 @@ TEST(PlantedCutShort, TheLastRecordEndsInsideANumber) {
     const tools::check::CheckOutcome outcome =
         tools::check::check_inputs(dir.file("F.CMB"), dir.file("F.ESF"));
     if (keep == 80) {
-      EXPECT_EQ(outcome.listing, "0 warnings\n");  // complete without its line end
+      EXPECT_EQ(outcome.findings.listing(tools::cli::Language::en),
+                "0 warnings\n");  // complete without its line end
       continue;
     }
-    EXPECT_EQ(outcome.listing,
+    EXPECT_EQ(outcome.findings.listing(tools::cli::Language::en),
               dir.file("F.ESF") + ":" + std::to_string(line) +
                   ":79: warning: the file ends in the middle of the number \"4.\" (columns 56-80): "
                   "its last line stops at column 78 without a line end, and the missing columns "

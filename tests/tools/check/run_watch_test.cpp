@@ -53,10 +53,11 @@ TEST(RunWatch, ATermLayoutWrittenAnotherWayChangesNothingItFinds) {
   Watched b(TERMS, "");
   read_terms_as_written(a);
   read_terms_passing_the_marker(b);
-  EXPECT_EQ(a.hazards.listing(), b.hazards.listing());
-  EXPECT_NE(a.hazards.listing().find("A.CMB:2:12: warning: blanks inside the number \"1. 35\""),
+  EXPECT_EQ(a.hazards.listing(tools::cli::Language::en), b.hazards.listing(tools::cli::Language::en));
+  EXPECT_NE(a.hazards.listing(tools::cli::Language::en)
+                .find("A.CMB:2:12: warning: blanks inside the number \"1. 35\""),
             std::string::npos)
-      << a.hazards.listing();
+      << a.hazards.listing(tools::cli::Language::en);
   for (long line : {1L, 2L}) {
     const TermCut* x = a.watch.term(line);
     const TermCut* y = b.watch.term(line);

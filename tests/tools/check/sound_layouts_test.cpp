@@ -70,7 +70,8 @@ void expect_sound(const Rewrite& rewrite, const std::string& line_end = "\n", bo
     dir.write("F.ESF", text);
     const tools::check::CheckOutcome outcome =
         tools::check::check_inputs(dir.file("F.CMB"), dir.file("F.ESF"));
-    EXPECT_EQ(outcome.listing, "0 warnings\n") << f.nodes.size() << " nodes";
+    EXPECT_EQ(outcome.findings.listing(tools::cli::Language::en), "0 warnings\n")
+        << f.nodes.size() << " nodes";
   }
 }
 

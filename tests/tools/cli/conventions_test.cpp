@@ -11,7 +11,7 @@ namespace {
 constexpr const char* PROGRAM_USAGE =
     "usage: toval-tools [--help | --version | help SUBCOMMAND | SUBCOMMAND ARGUMENTS...]\n";
 constexpr const char* EXPORT_USAGE =
-    "usage: toval-tools export [--format json|csv] [--table NAME] [--units FORCE,LENGTH] [-o FILE] "
+    "usage: toval-tools export [--format json|csv|xlsx] [--table NAME] [--units FORCE,LENGTH] [-o FILE] "
     "COMBINATION_FILE FORCES_FILE\n";
 
 TEST(ToolsConventions, HelpListsEverySubcommandAndVersionIsOneLine) {
@@ -21,7 +21,8 @@ TEST(ToolsConventions, HelpListsEverySubcommandAndVersionIsOneLine) {
     EXPECT_EQ(help.status, 0) << option;
     EXPECT_EQ(help.err, "") << option;
     EXPECT_EQ(help.out.rfind(PROGRAM_USAGE, 0), 0u) << option;
-    EXPECT_NE(help.out.find("\n  export    every result of a run as JSON or CSV\n"), std::string::npos)
+    EXPECT_NE(help.out.find("\n  export    every result of a run as JSON, CSV or a workbook\n"),
+              std::string::npos)
         << option;
   }
   RunResult version = run_tools(dir.path(), {"--version"});
@@ -70,17 +71,17 @@ TEST(ToolsConventions, EveryUsageErrorNamesTheFaultShowsTheUsageAndExitsTwo) {
       {{"export", "--bogus=1", "GALPAO.CMB", "GALPAO.ESF"}, "unknown option '--bogus'", EXPORT_USAGE},
       {{"export", "-x", "GALPAO.CMB", "GALPAO.ESF"}, "unknown option '-x'", EXPORT_USAGE},
       {{"export", "GALPAO.CMB", "GALPAO.ESF", "--format"},
-       "option --format needs a value (json|csv)",
+       "option --format needs a value (json|csv|xlsx)",
        EXPORT_USAGE},
       {{"export", "GALPAO.CMB", "GALPAO.ESF", "-o"}, "option -o needs a value (FILE)", EXPORT_USAGE},
       {{"export", "GALPAO.CMB", "GALPAO.ESF", "--output"},
        "option --output needs a value (FILE)",
        EXPORT_USAGE},
       {{"export", "--format", "xml", "GALPAO.CMB", "GALPAO.ESF"},
-       "bad value 'xml' for --format (json or csv)",
+       "bad value 'xml' for --format (json, csv or xlsx)",
        EXPORT_USAGE},
       {{"export", "--format=", "GALPAO.CMB", "GALPAO.ESF"},
-       "bad value '' for --format (json or csv)",
+       "bad value '' for --format (json, csv or xlsx)",
        EXPORT_USAGE},
       {{"export", "--format", "json", "--format=csv", "GALPAO.CMB", "GALPAO.ESF"},
        "option --format given more than once",
@@ -89,7 +90,16 @@ TEST(ToolsConventions, EveryUsageErrorNamesTheFaultShowsTheUsageAndExitsTwo) {
        "option --output given more than once",
        EXPORT_USAGE},
       {{"export", "--table", "nodes", "GALPAO.CMB", "GALPAO.ESF"},
-       "option --table needs --format csv",
+       "option --table needs --format csv or xlsx",
+       EXPORT_USAGE},
+      {{"export", "--format", "xlsx", "GALPAO.CMB", "GALPAO.ESF"},
+       "--format xlsx needs -o FILE.xlsx (a workbook is written to a file only)",
+       EXPORT_USAGE},
+      {{"export", "--format", "xlsx", "--table", "bars", "-o", "-", "GALPAO.CMB", "GALPAO.ESF"},
+       "--format xlsx needs -o FILE.xlsx (a workbook is written to a file only)",
+       EXPORT_USAGE},
+      {{"export", "--format", "xlsx", "-o", "book/", "GALPAO.CMB", "GALPAO.ESF"},
+       "--format xlsx needs -o FILE.xlsx (a workbook is written to a file only)",
        EXPORT_USAGE},
       {{"export", "--format", "csv", "--table", "node", "GALPAO.CMB", "GALPAO.ESF"},
        "bad value 'node' for --table (nodes, bars, displacements, combined_displacements, reactions, "
