@@ -12,22 +12,29 @@ struct Extremes {
   Whole max_combination = 1, min_combination = 1;
 };
 
+// Extremes seeded by combination I's value.
+inline Extremes seeded(Whole I, Real v) {
+  return {v, v, I, I};
+}
+
+// Combination I, later than those taken so far, replaces an extreme only
+// when strictly beyond it.
+inline void take_later(Extremes& e, Whole I, Real v) {
+  if (v > e.max) {
+    e.max = v;
+    e.max_combination = I;
+  }
+  if (v < e.min) {
+    e.min = v;
+    e.min_combination = I;
+  }
+}
+
 // `value(I)` is the value of combination I.
 template <class ValueOf>
 Extremes extremes(Whole NCOB, ValueOf value) {
-  Extremes e;
-  e.max = e.min = value(Whole{1});
-  for (Whole I = 2; I <= NCOB; ++I) {
-    const Real v = value(I);
-    if (v > e.max) {
-      e.max = v;
-      e.max_combination = I;
-    }
-    if (v < e.min) {
-      e.min = v;
-      e.min_combination = I;
-    }
-  }
+  Extremes e = seeded(Whole{1}, value(Whole{1}));
+  for (Whole I = 2; I <= NCOB; ++I) take_later(e, I, value(I));
   return e;
 }
 

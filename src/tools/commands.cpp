@@ -37,9 +37,10 @@ cli::Services services() {
   offers.page_picture = draw::frame_picture;
   offers.input_warnings = [](const std::string& combination_file, const std::string& forces_file,
                              cli::Language language) {
-    return check::check_inputs(combination_file, forces_file).findings.warning_records(language);
+    return check::check_inputs(combination_file, forces_file, services()).findings.warning_records(language);
   };
   offers.results_json = [](cli::LoadedRun& run, std::ostream& out) { export_::write_results_json(run, out); };
+  offers.rules_combinations = combinations::rules_combination_text;
   return offers;
 }
 

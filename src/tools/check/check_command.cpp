@@ -62,7 +62,7 @@ constexpr cli::OptionDefinition OPTIONS[] = {
 
 constexpr std::string_view POSITIONALS[] = {"COMBINATION_FILE", "FORCES_FILE"};
 
-int run_check(std::span<const std::string> args, const cli::Services&) {
+int run_check(std::span<const std::string> args, const cli::Services& services) {
   cli::Options options(OPTIONS, args);
   options.expect_positionals(POSITIONALS);
   const std::array<std::string, 2> inputs{options.positionals()[0], options.positionals()[1]};
@@ -72,7 +72,7 @@ int run_check(std::span<const std::string> args, const cli::Services&) {
   if (format != "text" && format != "json")
     throw cli::UsageError("bad value '" + format + "' for --format (text or json)");
   cli::refuse_input_as_output(target, inputs);
-  const CheckOutcome outcome = check_inputs(inputs[0], inputs[1]);
+  const CheckOutcome outcome = check_inputs(inputs[0], inputs[1], services);
   cli::write_output(target,
                     format == "json" ? outcome.findings.json(language) : outcome.findings.listing(language));
   return outcome.status;

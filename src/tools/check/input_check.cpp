@@ -14,20 +14,23 @@
 #include "tools/check/listing_text.h"
 #include "tools/check/near_symmetry.h"
 #include "tools/check/record_shifts.h"
+#include "tools/check/rules_cases.h"
 #include "tools/check/run_error_place.h"
 #include "tools/check/run_watch.h"
 #include "tools/check/section_numbering.h"
 #include "tools/cli/loaded_run.h"
+#include "tools/cli/services.h"
 
 namespace toval::tools::check {
 
-CheckOutcome check_inputs(const std::string& combination_file, const std::string& forces_file) {
+CheckOutcome check_inputs(const std::string& combination_file, const std::string& forces_file,
+                          const cli::Services& services) {
   HazardList hazards(combination_file, forces_file);
   std::optional<RunError> fault;
   std::unique_ptr<cli::LoadedRun> run;
   try {
-    run =
-        std::make_unique<cli::LoadedRun>(combination_file, forces_file, cli::LoadedRun::Deferred::run_later);
+    run = std::make_unique<cli::LoadedRun>(cli::combination_input(combination_file, services), forces_file,
+                                           cli::LoadedRun::Deferred::run_later);
   } catch (const RunError& e) {
     fault = e;
   }
@@ -46,6 +49,8 @@ CheckOutcome check_inputs(const std::string& combination_file, const std::string
     find_case_entry_hazards(s, watch, blocks, hazards);
     const ShiftsTold shifts = find_record_shifts(text, s, run->counts(), blocks, hazards);
     find_listing_hazards(blocks, shifts, hazards);
+    if (cli::is_rules_file(combination_file) && !fault)
+      find_cases_no_action_names(s, run->counts().NCCAR, blocks, hazards);
     find_section_numbering(watch, shifts, hazards);
     // A node or bar list read with a record too many or too few gives a
     // frame whose geometry says nothing more.

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "tools/check/hazard_list.h"
+#include "tools/cli/services.h"
 
 namespace toval::tools::check {
 
@@ -14,6 +15,9 @@ struct CheckOutcome {
   int status = 0;  // 0 nothing found, 1 something found
 };
 
-CheckOutcome check_inputs(const std::string& combination_file, const std::string& forces_file);
+// A rules file (see cli::combination_input) stands for the combinations it
+// gives, through `services`.
+CheckOutcome check_inputs(const std::string& combination_file, const std::string& forces_file,
+                          const cli::Services& services = cli::Services{});
 
 }  // namespace toval::tools::check

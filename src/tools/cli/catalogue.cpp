@@ -36,9 +36,10 @@ std::string fill_in(std::string_view pattern, std::span<const std::string> args)
   return out;
 }
 
-Language language_option(const Options& options) {
+Language language_option(const Options& options, Language absent) {
   const std::optional<std::string> given = options.value(LANGUAGE_OPTION.name);
-  if (!given || *given == "pt") return Language::pt;
+  if (!given) return absent;
+  if (*given == "pt") return Language::pt;
   if (*given == "en") return Language::en;
   throw UsageError("bad value '" + *given + "' for --lang (pt or en)");
 }

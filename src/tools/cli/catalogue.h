@@ -66,8 +66,9 @@ class Catalogue {
 // --lang pt|en, as every subcommand with texts in both languages takes it.
 inline constexpr OptionDefinition LANGUAGE_OPTION{"lang", '\0', true, "pt|en"};
 
-// The value of --lang: "pt" (the default when none is given) or "en";
-// anything else is a usage error naming the option.
-Language language_option(const Options& options);
+// The value of --lang: "pt" or "en", `absent` when none is given (pt for
+// every subcommand but draw, whose pictures were English before it had the
+// option); anything else is a usage error naming the option.
+Language language_option(const Options& options, Language absent = Language::pt);
 
 }  // namespace toval::tools::cli

@@ -8,7 +8,7 @@
 namespace toval::tools::cli::keys {
 
 inline constexpr const char* EXPORT_FORMAT = "toval-results";
-inline constexpr long long EXPORT_VERSION = 1;
+inline constexpr long long EXPORT_VERSION = 2;
 
 // The document's members and lists, in its order.
 inline constexpr const char* FORMAT = "format";
@@ -27,6 +27,11 @@ inline constexpr const char* COMBINED_REACTIONS = "combined_reactions";
 inline constexpr const char* BAR_FORCES = "bar_forces";
 inline constexpr const char* ENVELOPE = "envelope";
 inline constexpr const char* PAIRS = "pairs";
+inline constexpr const char* CASE_DESCRIPTIONS = "case_descriptions";
+inline constexpr const char* SETS = "sets";
+inline constexpr const char* REACTION_ENVELOPE = "reaction_envelope";
+inline constexpr const char* SET_ENVELOPES = "set_envelopes";
+inline constexpr const char* DISPLACEMENT_ENVELOPE = "displacement_envelope";
 inline constexpr const char* NODE_DISPLACEMENTS = "node_displacements";
 inline constexpr const char* COMBINED_NODE_DISPLACEMENTS = "combined_node_displacements";
 inline constexpr const char* NODE_DISPLACEMENT_ENVELOPE = "node_displacement_envelope";
@@ -74,6 +79,10 @@ inline constexpr const char* MAX_BAR = "max_bar";
 inline constexpr const char* MIN = "min";
 inline constexpr const char* MIN_COMBINATION = "min_combination";
 inline constexpr const char* MIN_BAR = "min_bar";
+inline constexpr const char* NAME = "name";
+inline constexpr const char* SET = "set";
+inline constexpr const char* DESCRIPTION = "description";
+inline constexpr const char* PLACE = "place";
 inline constexpr const char* D = "d";  // a node's dx, dy, rz
 inline constexpr std::array<const char*, 3> NODE_COMPONENTS = {"dx", "dy", "rz"};
 inline constexpr const char* FORCE = "force";  // of the units, beside LENGTH

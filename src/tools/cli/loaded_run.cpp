@@ -1,8 +1,11 @@
 #include "tools/cli/loaded_run.h"
 
+#include <algorithm>
+#include <cctype>
 #include <cstdio>
 
 #include "records/run_error.h"
+#include "tools/cli/services.h"
 
 namespace toval::tools::cli {
 
@@ -15,17 +18,33 @@ void open_input(InputUnit& unit, const std::string& path, const char* role) {
 
 }  // namespace
 
-LoadedRun::LoadedRun(const std::string& combination_file, const std::string& forces_file)
-    : LoadedRun(combination_file, forces_file, Deferred::run_later) {
+bool is_rules_file(const std::string& file) {
+  constexpr std::string_view SUFFIX = ".toml";
+  if (file.size() <= SUFFIX.size()) return false;
+  return std::equal(SUFFIX.begin(), SUFFIX.end(), file.end() - static_cast<std::ptrdiff_t>(SUFFIX.size()),
+                    [](char a, char b) { return a == std::tolower(static_cast<unsigned char>(b)); });
+}
+
+CombinationInput combination_input(const std::string& file, const Services& services) {
+  if (!is_rules_file(file) || !services.rules_combinations) return CombinationInput(file);
+  return CombinationInput(file, services.rules_combinations(file));
+}
+
+LoadedRun::LoadedRun(const CombinationInput& combination, const std::string& forces_file)
+    : LoadedRun(combination, forces_file, Deferred::run_later) {
   run();
 }
 
-LoadedRun::LoadedRun(const std::string& combination_file, const std::string& forces_file, Deferred)
-    : combination_file_(combination_file),
+LoadedRun::LoadedRun(const CombinationInput& combination, const std::string& forces_file, Deferred)
+    : combination_file_(combination.file),
       forces_file_(forces_file),
+      combination_text_(combination.text ? std::make_unique<const std::string>(*combination.text) : nullptr),
       store_(std::make_unique<Store>(TOOLS_CAPACITIES)),
       files_(std::make_unique<RunFiles>()) {
-  open_input(files_->unit3, combination_file, "combination file");
+  if (combination_text_)
+    files_->unit3.open_memory(combination_file_, *combination_text_);
+  else
+    open_input(files_->unit3, combination_file_, "combination file");
   open_input(files_->unit4, forces_file, "forces file");
   // The axis line that the symmetry step shows is no part of any output here.
   files_->console.attach(stdin, nullptr);
@@ -36,6 +55,14 @@ LoadedRun::LoadedRun(const std::string& combination_file, const std::string& for
 
 void LoadedRun::run() {
   analyse(*store_, *files_, *listing_, counts_);
+  // A unit of its own, so that nothing watching the run's units sees this.
+  InputUnit unit;
+  if (combination_text_)
+    unit.open_memory(combination_file_, *combination_text_);
+  else
+    open_input(unit, combination_file_, "combination file");
+  labels_ = read_run_labels(unit, *store_, counts_.NCCAR);
+  envelopes_ = run_envelopes(*store_, counts_, labels_);
 }
 
 }  // namespace toval::tools::cli

@@ -3,26 +3,50 @@
 #pragma once
 
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "driver/analysis.h"
 #include "input/listing.h"
 #include "records/run_files.h"
 #include "store/store.h"
+#include "tools/cli/run_envelopes.h"
+#include "tools/cli/run_labels.h"
 #include "tools/cli/tools_capacities.h"
 
 namespace toval::tools::cli {
+
+struct Services;
+
+// The combination file of a run: a file read by name, or the combinations
+// that a rules file gives, held in memory under the rules file's name.
+struct CombinationInput {
+  CombinationInput(const std::string& name) : file(name) {}  // NOLINT: a file by name
+  CombinationInput(const char* name) : file(name) {}         // NOLINT: a file by name
+  CombinationInput(std::string rules_file, std::string text)
+      : file(std::move(rules_file)), text(std::move(text)) {}
+  std::string file;
+  std::optional<std::string> text;
+};
+
+// A rules file is told from a combination file by its name: it ends in
+// ".toml" (in any letter case).
+bool is_rules_file(const std::string& file);
+
+// The file as a subcommand was given it: a rules file is turned into the
+// combinations that `combinations` writes from it (through `services`).
+CombinationInput combination_input(const std::string& file, const Services& services);
 
 class LoadedRun {
  public:
   // Opens both files and runs the steps; a file that cannot be opened, or a
   // run-ending input fault, leaves as a RunError.
-  LoadedRun(const std::string& combination_file, const std::string& forces_file);
+  LoadedRun(const CombinationInput& combination, const std::string& forces_file);
   // Opens both files only; run() runs the steps. Meanwhile a watch can be
   // set on the units, and after a RunError from run() the store still holds
   // what the steps had stored (the check of inputs looks at both).
   enum class Deferred { run_later };
-  LoadedRun(const std::string& combination_file, const std::string& forces_file, Deferred);
+  LoadedRun(const CombinationInput& combination, const std::string& forces_file, Deferred);
   void run();
 
   // The store as the steps left it, for reading only: a read through it
@@ -36,13 +60,20 @@ class LoadedRun {
   const RunCounts& counts() const { return counts_; }
   const std::string& combination_file() const { return combination_file_; }
   const std::string& forces_file() const { return forces_file_; }
+  // After run(): the sets and names of the combinations and the cases'
+  // descriptions, and the envelopes beside toval's.
+  const RunLabels& labels() const { return labels_; }
+  const RunEnvelopes& envelopes() const { return envelopes_; }
 
  private:
   std::string combination_file_, forces_file_;
+  std::unique_ptr<const std::string> combination_text_;  // from a rules file; the units read it in place
   std::unique_ptr<Store> store_;
   std::unique_ptr<RunFiles> files_;
   std::unique_ptr<Listing> listing_;
   RunCounts counts_;
+  RunLabels labels_;
+  RunEnvelopes envelopes_;
 };
 
 }  // namespace toval::tools::cli

@@ -27,9 +27,19 @@ struct PictureRequest {
   // Put before every id of the picture, so that they cannot clash with the
   // ids of the page around it.
   std::string id_prefix;
+  // The picture's words: the page's language.
+  Language language = Language::en;
+  // Not zero: the page prints the picture this wide and wants it at most
+  // this high, in millimetres. The picture is then laid out for that box:
+  // no text of it prints smaller than PRINTED_TEXT_MM and all of it,
+  // legend included, fits the box when it can.
+  double print_width_mm = 0.0, print_height_mm = 0.0;
   // The units the legend names the forces in; none without them.
   std::optional<Units> units;
 };
+
+// The smallest text a printed picture holds, in millimetres.
+inline constexpr double PRINTED_TEXT_MM = 2.0;
 
 struct Services {
   // Each room that offers something to another adds one member here: a
@@ -47,6 +57,11 @@ struct Services {
   std::function<std::vector<InputWarning>(const std::string& combination_file, const std::string& forces_file,
                                           Language language)>
       input_warnings;
+
+  // combinations: the combination file that a rules file gives, whole, as
+  // `combinations RULES_FILE` writes it; subcommands take it in place of a
+  // combination file (see combination_input in loaded_run.h).
+  std::function<std::string(const std::string& rules_file)> rules_combinations;
 
   // export: the JSON document of a run, exactly as `export --format json`
   // writes it.

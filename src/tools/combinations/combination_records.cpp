@@ -58,6 +58,8 @@ std::string combination_file_text(const Rules& rules, const std::vector<Combinat
   text_record(sink, FIMG);
   for (std::size_t k : content.cases) {
     name_record(sink, rules.actions[k].name, case_description(rules.actions[k], language));
+    // Indented past the marker columns, so that no text ends the entry.
+    if (!rules.actions[k].description.empty()) text_record(sink, "     " + rules.actions[k].description);
     text_record(sink, FIMC);
   }
   text_record(sink, FIME);

@@ -9,11 +9,8 @@ namespace toval::tools::combinations {
 
 namespace {
 
+// The sets' labels are cli's (set_label), which every subcommand reads back.
 enum class FileWord {
-  uls,
-  sls_characteristic,
-  sls_frequent,
-  sls_quasi_permanent,
   generated,  // %1 the rules file's name
   permanent,
   variable,
@@ -29,10 +26,6 @@ enum class FileWord {
 };
 
 constexpr cli::TextRow<FileWord> WORDS[] = {
-    {FileWord::uls, "ELU", "ULS"},
-    {FileWord::sls_characteristic, "ELS CARACTERISTICA", "SLS CHARACTERISTIC"},
-    {FileWord::sls_frequent, "ELS FREQUENTE", "SLS FREQUENT"},
-    {FileWord::sls_quasi_permanent, "ELS QUASE PERMANENTE", "SLS QUASI-PERMANENT"},
     {FileWord::generated, "COMBINACOES GERADAS DAS REGRAS DE %1",
      "COMBINATIONS GENERATED FROM THE RULES OF %1"},
     {FileWord::permanent, "PERMANENTE", "PERMANENT"},
@@ -49,10 +42,6 @@ constexpr cli::TextRow<FileWord> WORDS[] = {
 static_assert(cli::covers_every_key(WORDS));
 
 using FileWords = cli::Catalogue<FileWord>;
-
-// The words of the sets, in the order of CombinationSet.
-constexpr FileWord SET_WORDS[] = {FileWord::uls, FileWord::sls_characteristic, FileWord::sls_frequent,
-                                  FileWord::sls_quasi_permanent};
 
 std::string names(const Rules& rules, const std::vector<std::size_t>& actions) {
   std::string text;
@@ -89,8 +78,7 @@ std::string case_description(const Action& action, Language language) {
 std::string header_text(const Rules& rules, const Combination& c, Language language) {
   const FileWords w(WORDS, language);
   const std::string none(w(FileWord::none));
-  std::string text =
-      std::string(w(SET_WORDS[static_cast<std::size_t>(c.set)])) + " " + std::to_string(c.number);
+  std::string text = std::string(cli::set_label(c.set, language)) + " " + std::to_string(c.number);
   if (c.set == CombinationSet::sls_quasi_permanent) {
     text += part(w(FileWord::variables), c.accompanying.empty() ? none : names(rules, c.accompanying));
     return text;

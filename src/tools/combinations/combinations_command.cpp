@@ -84,6 +84,15 @@ std::size_t split_of(const cli::Options& options, const std::string& target) {
   return static_cast<std::size_t>(n);
 }
 
+std::vector<Combination> combinations_of(const Rules& rules, const std::string& file) {
+  std::vector<Combination> all = enumerate_combinations(rules, file);
+  if (all.empty())
+    throw rules_error(file,
+                      "the rules give no combination (every multiplier is 0, or no permanent action "
+                      "stands with sets that need one)");
+  return all;
+}
+
 void warn(const std::vector<std::string>& lines) {
   std::fflush(stdout);
   for (const std::string& line : lines) write_console_text(stderr, line);
@@ -99,11 +108,7 @@ int run_combinations(std::span<const std::string> args, const cli::Services&) {
 
   std::vector<std::string> warnings;
   const Rules rules = read_rules_file(inputs[0], warnings);
-  const std::vector<Combination> all = enumerate_combinations(rules, inputs[0]);
-  if (all.empty())
-    throw rules_error(inputs[0],
-                      "the rules give no combination (every multiplier is 0, or no permanent action "
-                      "stands with sets that need one)");
+  const std::vector<Combination> all = combinations_of(rules, inputs[0]);
 
   std::vector<std::pair<std::string, FileContent>> files;
   if (split == 0) {
@@ -125,6 +130,14 @@ int run_combinations(std::span<const std::string> args, const cli::Services&) {
 }
 
 }  // namespace
+
+std::string rules_combination_text(const std::string& rules_file) {
+  // A title cut to its columns is cut alike in every output; nothing to tell.
+  std::vector<std::string> warnings;
+  const Rules rules = read_rules_file(rules_file, warnings);
+  const std::vector<Combination> all = combinations_of(rules, rules_file);
+  return combination_file_text(rules, all, whole_file(rules, all), rules_file, Language::pt);
+}
 
 cli::Command combinations_command() {
   return {"combinations", "the combination file generated from design rules (TOML)", USAGE, HELP,

@@ -8,21 +8,16 @@
 #include <string_view>
 #include <vector>
 
+#include "tools/cli/combination_sets.h"
 #include "tools/combinations/decimal.h"
 
 namespace toval::tools::combinations {
 
-// In the order the file writes them.
-enum class CombinationSet { uls, sls_characteristic, sls_frequent, sls_quasi_permanent };
-inline constexpr CombinationSet ALL_SETS[] = {CombinationSet::uls, CombinationSet::sls_characteristic,
-                                              CombinationSet::sls_frequent,
-                                              CombinationSet::sls_quasi_permanent};
-
-// The set's name in a rules file: "uls", "sls_frequent".
-constexpr std::string_view set_key(CombinationSet set) {
-  constexpr std::string_view KEYS[] = {"uls", "sls_characteristic", "sls_frequent", "sls_quasi_permanent"};
-  return KEYS[static_cast<int>(set)];
-}
+// The sets, in the order the file writes them, and their keys are those
+// every subcommand knows.
+using cli::ALL_SETS;
+using cli::CombinationSet;
+using cli::set_key;
 
 enum class ActionKind { permanent, variable };
 
@@ -37,6 +32,7 @@ struct Action {
   int source = -1;
   int group = -1;
   std::string source_name, group_name;  // as the file names them; empty for none
+  std::string description;              // free text for the case entry; empty for none
 };
 
 struct Rules {

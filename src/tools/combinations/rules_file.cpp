@@ -16,6 +16,7 @@ namespace toval::tools::combinations {
 namespace {
 
 constexpr std::size_t NAME_COLUMNS = combination_dialect::MARKER_WIDTH;
+constexpr std::size_t DESCRIPTION_BYTES = 200;
 constexpr std::size_t TITLE_COLUMNS = static_cast<std::size_t>(combination_dialect::TITLE_RECORD[0].width);
 
 // The file's text and name, for messages and for the factors as written.
@@ -218,6 +219,19 @@ void require_factor(const Source& src, const toml::table& at, const std::optiona
                      " needs (on the action or in its category)");
 }
 
+// The case entry carries it on a record of its own, which toval-tools reads
+// back to its 256th column: one line of text, short enough to come back whole.
+std::string read_description(const Source& src, const toml::table& t) {
+  const toml::node* d = t.get("description");
+  if (d == nullptr) return {};
+  std::string text = text_of(src, *d, "\"description\"");
+  for (unsigned char c : text)
+    if (c < 0x20 || c == 0x7f) src.fail(*d, "\"description\" holds a control character (one line of text)");
+  if (text.size() > DESCRIPTION_BYTES)
+    src.fail(*d, "\"description\" is longer than " + std::to_string(DESCRIPTION_BYTES) + " bytes");
+  return text;
+}
+
 Action read_action(const Source& src, const toml::table& t, std::size_t position,
                    const std::map<std::string, Factors, std::less<>>& categories,
                    const std::vector<CombinationSet>& sets) {
@@ -238,6 +252,7 @@ Action read_action(const Source& src, const toml::table& t, std::size_t position
       std::end(combination_dialect::MARKERS))
     src.fail(case_node, "the case name " + quoted_name(a.name) + " is a marker of the combination file");
   const std::string action = "the action " + quoted_name(a.name);
+  a.description = read_description(src, t);
 
   const std::string kind = text_of(src, required(src, t, "kind", action), "\"kind\"");
   if (kind == "permanent")
@@ -248,10 +263,12 @@ Action read_action(const Source& src, const toml::table& t, std::size_t position
     src.fail(*t.get("kind"), "\"kind\" is \"permanent\" or \"variable\", not " + quoted_name(kind));
 
   if (a.kind == ActionKind::permanent)
-    refuse_unknown_keys(src, t, {"case", "kind", "category", "gamma_sup", "gamma_inf", "source"},
+    refuse_unknown_keys(src, t,
+                        {"case", "kind", "category", "gamma_sup", "gamma_inf", "source", "description"},
                         "a permanent action");
   else
-    refuse_unknown_keys(src, t, {"case", "kind", "category", "gamma", "psi0", "psi1", "psi2", "group"},
+    refuse_unknown_keys(src, t,
+                        {"case", "kind", "category", "gamma", "psi0", "psi1", "psi2", "group", "description"},
                         "a variable action");
 
   Factors f;

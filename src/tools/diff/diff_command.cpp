@@ -114,7 +114,7 @@ std::string export_text(const std::string& path) {
 // The export document of a run, made by the export room.
 std::string run_document(const cli::Services& services, const std::string& combination,
                          const std::string& forces) {
-  cli::LoadedRun run(combination, forces);
+  cli::LoadedRun run(cli::combination_input(combination, services), forces);
   std::ostringstream text;
   services.results_json(run, text);
   return std::move(text).str();

@@ -16,13 +16,14 @@ void add_role(std::vector<NodeMark>& marks, Whole node, const std::string& role,
   found->flanking = found->flanking && flanking;
 }
 
-std::string node_name(Whole node) {
-  return node == 0 ? "none" : "node " + std::to_string(node);
+std::string node_name(Whole node, const PictureText& t) {
+  return node == 0 ? std::string(t(Word::no_node)) : t.format(Word::node_name, {std::to_string(node)});
 }
 
 }  // namespace
 
-CharacteristicNodes characteristic_nodes(const DisplacementNodes& n, const Nodes& coordinates, Whole NNOS) {
+CharacteristicNodes characteristic_nodes(const DisplacementNodes& n, const Nodes& coordinates, Whole NNOS,
+                                         const PictureText& t) {
   CharacteristicNodes c;
   const auto known = [&](Whole node) { return node >= 1 && node <= NNOS; };
   if (known(n.NO_E)) add_role(c.marks, n.NO_E, "E", false);
@@ -33,23 +34,20 @@ CharacteristicNodes characteristic_nodes(const DisplacementNodes& n, const Nodes
   }
   if (known(n.NO_D)) add_role(c.marks, n.NO_D, "D", false);
 
-  c.description = "E " + node_name(n.NO_E) + ", ";
+  std::string centre;
   if (n.NO_C != 0) {
-    c.description += "C " + node_name(n.NO_C);
+    centre = t.format(Word::c_node, {node_name(n.NO_C, t)});
   } else if (known(n.NO_CE) && known(n.NO_CD)) {
     c.mean_point = Point{(double{coordinates.X(n.NO_CE)} + double{coordinates.X(n.NO_CD)}) / 2.0,
                          (double{coordinates.Y(n.NO_CE)} + double{coordinates.Y(n.NO_CD)}) / 2.0};
-    c.description += "C the mean of nodes " + std::to_string(n.NO_CE) + " and " + std::to_string(n.NO_CD) +
-                     " (no node on the axis)";
+    centre = t.format(Word::c_mean, {std::to_string(n.NO_CE), std::to_string(n.NO_CD)});
   } else {
     // With one flanking line empty the report halves the other node's
     // values: there is no point of the frame to mark.
     const Whole only = known(n.NO_CE) ? n.NO_CE : n.NO_CD;
-    c.description += only == 0 ? "C none (no node on the axis or beside it)"
-                               : "C half of node " + std::to_string(only) +
-                                     " (no node on the axis and none on its other side)";
+    centre = only == 0 ? std::string(t(Word::c_none)) : t.format(Word::c_half, {std::to_string(only)});
   }
-  c.description += ", D " + node_name(n.NO_D);
+  c.description = t.format(Word::characteristic_line, {node_name(n.NO_E, t), centre, node_name(n.NO_D, t)});
   return c;
 }
 

@@ -9,6 +9,7 @@
 
 #include "store/store.h"
 #include "tools/draw/frame_view.h"
+#include "tools/draw/picture_text.h"
 
 namespace toval::tools::draw {
 
@@ -26,7 +27,7 @@ struct CharacteristicNodes {
   std::string description;  // for the legend
 };
 
-CharacteristicNodes characteristic_nodes(const DisplacementNodes& nodes, const Nodes& coordinates,
-                                         Whole NNOS);
+CharacteristicNodes characteristic_nodes(const DisplacementNodes& nodes, const Nodes& coordinates, Whole NNOS,
+                                         const PictureText& t = PictureText());
 
 }  // namespace toval::tools::draw

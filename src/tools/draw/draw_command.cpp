@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "tools/cli/catalogue.h"
 #include "tools/cli/loaded_run.h"
 #include "tools/cli/options.h"
 #include "tools/cli/output_file.h"
@@ -13,11 +14,12 @@ namespace toval::tools::draw {
 namespace {
 
 constexpr std::string_view USAGE =
-    "toval-tools draw [-o FILE.svg] [--combination I] [--units FORCE,LENGTH] COMBINATION_FILE FORCES_FILE";
+    "toval-tools draw [-o FILE.svg] [--combination I] [--lang pt|en] [--units FORCE,LENGTH] COMBINATION_FILE "
+    "FORCES_FILE";
 
 constexpr std::string_view HELP =
-    "usage: toval-tools draw [-o FILE.svg] [--combination I] [--units FORCE,LENGTH] COMBINATION_FILE "
-    "FORCES_FILE\n"
+    "usage: toval-tools draw [-o FILE.svg] [--combination I] [--lang pt|en] [--units FORCE,LENGTH] "
+    "COMBINATION_FILE FORCES_FILE\n"
     "\n"
     "Runs the steps of toval over the combination file and the forces file and draws the\n"
     "frame as one standalone SVG picture: the frame to scale with its node and bar numbers\n"
@@ -35,6 +37,7 @@ constexpr std::string_view HELP =
     "  --combination I    draw the normal force of combination I (1 to the number of\n"
     "                     combinations) instead of the envelope, and mark the bars in\n"
     "                     bending in that combination\n"
+    "  --lang pt|en       the picture's words: en (the default) or pt\n"
     "  --units FORCE,LENGTH  the units of the forces file's values (for instance kN,m):\n"
     "                     the legend names the normal force's unit\n"
     "  --help             show this text\n"
@@ -48,6 +51,7 @@ constexpr std::string_view HELP =
 constexpr cli::OptionDefinition OPTIONS[] = {
     cli::output_option("FILE.svg"),
     {"combination", '\0', true, "I"},
+    cli::LANGUAGE_OPTION,
     cli::UNITS_OPTION,
 };
 
@@ -69,20 +73,21 @@ void check_combination(long I, Whole NCOB) {
                                   : "the combinations are 1 to " + std::to_string(NCOB)));
 }
 
-int run_draw(std::span<const std::string> args, const cli::Services&) {
+int run_draw(std::span<const std::string> args, const cli::Services& services) {
   cli::Options options(OPTIONS, args);
   options.expect_positionals(POSITIONALS);
   const std::optional<std::string> given = options.value("combination");
   const long I = given ? combination_number(*given) : 0;
+  const Language language = cli::language_option(options, Language::en);
   const std::optional<cli::Units> units = cli::units_option(options);
   const std::string target = cli::output_target(options);
 
   const std::array<std::string, 2> inputs{options.positionals()[0], options.positionals()[1]};
   cli::refuse_input_as_output(target, inputs);
-  const cli::LoadedRun run(inputs[0], inputs[1]);
+  const cli::LoadedRun run(cli::combination_input(inputs[0], services), inputs[1]);
   if (given) check_combination(I, run.store().BL5.NCOB);
-  cli::write_output(
-      target, frame_drawing(run.store(), run.counts(), {inputs[0], inputs[1]}, static_cast<Whole>(I), units));
+  cli::write_output(target, frame_drawing(run.store(), run.counts(), {inputs[0], inputs[1]},
+                                          static_cast<Whole>(I), language, units));
   return 0;
 }
 

@@ -4,8 +4,8 @@
 
 namespace toval::tools::draw {
 
-FrameContent frame_content(const Store& s, const RunCounts& counts, Whole combination) {
-  FrameContent c{s, counts, combination, {}, {}, {}, {}, {}, {}, 0.0, {}, {}, {}};
+FrameContent frame_content(const Store& s, const RunCounts& counts, Whole combination, Language language) {
+  FrameContent c{s, counts, combination, {}, {}, {}, {}, {}, {}, 0.0, {}, {}, PictureText(language), {}};
   const Whole NNOS = counts.NNOS, NBAR = counts.NBAR;
   for (Whole k = 1; k <= NNOS; ++k) {
     c.nodes.push_back({double{s.BL2.X(k)}, double{s.BL2.Y(k)}});
@@ -19,9 +19,14 @@ FrameContent frame_content(const Store& s, const RunCounts& counts, Whole combin
   }
   c.forces = bar_forces(s, NBAR, combination);
   c.mirrors = mirror_pairs(s, NNOS, NBAR, counts.XS);
-  c.characteristic = characteristic_nodes(s.BL7, s.BL2, NNOS);
+  c.characteristic = characteristic_nodes(s.BL7, s.BL2, NNOS, c.text);
   c.largest = largest_magnitude(c.forces);
   return c;
+}
+
+std::string bending_place(const FrameContent& c) {
+  return c.combination != 0 ? c.text.format(Word::in_combination, {std::to_string(c.combination)})
+                            : std::string(c.text(Word::in_some_combination));
 }
 
 Extent frame_extent(const FrameContent& c) {

@@ -12,6 +12,7 @@
 #include "tools/draw/characteristic_nodes.h"
 #include "tools/draw/frame_view.h"
 #include "tools/draw/mirror_pairs.h"
+#include "tools/draw/picture_text.h"
 #include "tools/draw/support_symbols.h"
 
 namespace toval::tools::draw {
@@ -29,13 +30,19 @@ struct FrameContent {
   double largest = 0.0;               // largest |N| shown
   std::string id_prefix;              // before every id of the picture
   std::string pairs_elsewhere;        // when set, the legend's line in place of the pair list
+  PictureText text;                   // the picture's words
   std::string force_unit;             // after the forces the legend gives; none when empty
 
   Point node(Whole k) const { return nodes[static_cast<std::size_t>(k - 1)]; }
   std::string id(std::string_view name) const { return id_prefix + std::string(name); }
 };
 
-FrameContent frame_content(const Store& s, const RunCounts& counts, Whole combination);
+FrameContent frame_content(const Store& s, const RunCounts& counts, Whole combination,
+                           Language language = Language::en);
+
+// Where the bars marked in bending are in bending: "in combination I" or
+// "in some combination", in the picture's words.
+std::string bending_place(const FrameContent& c);
 
 // The frame's extent: every node, and the axis.
 Extent frame_extent(const FrameContent& c);

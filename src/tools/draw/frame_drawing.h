@@ -20,6 +20,7 @@ std::string frame_svg(const Store& s, const RunCounts& counts, const DrawingSour
 // element. `combination` 0 draws the envelope; 1..NCOB draws that one;
 // with units, the legend names the forces' unit.
 std::string frame_drawing(const Store& s, const RunCounts& counts, const DrawingSources& sources,
-                          Whole combination, const std::optional<cli::Units>& units = std::nullopt);
+                          Whole combination, Language language = Language::en,
+                          const std::optional<cli::Units>& units = std::nullopt);
 
 }  // namespace toval::tools::draw

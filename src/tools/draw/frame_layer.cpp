@@ -110,7 +110,8 @@ std::string join_pairs(const FrameContent& c, Whole K) {
   for (std::size_t index : c.mirrors.pairs_of[static_cast<std::size_t>(K - 1)]) {
     const MirrorPair& pair = c.mirrors.pairs[index];
     if (!out.empty()) out += ", ";
-    out += "bar " + std::to_string(pair.lower == K ? pair.upper : pair.lower) + " (pair " + pair.tag + ")";
+    out += c.text.format(Word::hover_pair,
+                         {std::to_string(pair.lower == K ? pair.upper : pair.lower), pair.tag});
   }
   return out;
 }
@@ -142,7 +143,7 @@ class FrameWriter {
     const double x = view_.page(double{c_.counts.XS}, 0.0).x;
     shapes_ += "<line id=\"" + c_.id("axis") + "\" " + line({x, top}, {x, bottom}) + " stroke=\"" +
                std::string(AXIS_COLOUR) + "\" stroke-width=\"1\" stroke-dasharray=\"10 4 2 4\"/>\n";
-    const std::string text = "axis x = " + fixed_number(double{c_.counts.XS}, 4);
+    const std::string text = c_.text.format(Word::axis_label, {fixed_number(double{c_.counts.XS}, 4)});
     const double size = std::max(k_.font, 10.0);
     // Nothing is placed before it: its first place is always free.
     place_forced({"axis-label", text, {}, size, false, {{{x, top - 4.0, Anchor::middle}}}});
@@ -200,8 +201,9 @@ class FrameWriter {
       const Point f = c_.node(K);
       const Point p = view_.page(f.x, f.y);
       shapes_ += "<circle id=\"" + c_.id("node-") + std::to_string(K) + "\" cx=\"" + svg_number(p.x) +
-                 "\" cy=\"" + svg_number(p.y) + "\" r=\"" + svg_number(r) + "\"><title>node " +
-                 std::to_string(K) + ": x " + fixed_number(f.x, 3) + ", y " + fixed_number(f.y, 3) +
+                 "\" cy=\"" + svg_number(p.y) + "\" r=\"" + svg_number(r) + "\"><title>" +
+                 cli::markup_text(c_.text.format(
+                     Word::node_hover, {std::to_string(K), fixed_number(f.x, 3), fixed_number(f.y, 3)})) +
                  "</title></circle>\n";
       layout_.reserve({p.x - r - 1.0, p.y - r - 1.0, p.x + r + 1.0, p.y + r + 1.0});
     }
@@ -354,7 +356,7 @@ class FrameWriter {
 
 }  // namespace
 
-FrameScale frame_scale(const FrameContent& c, const FrameView& view) {
+FrameScale frame_scale(const FrameContent& c, const FrameView& view, double smallest) {
   std::vector<double> lengths;
   for (Whole K = 1; K <= c.counts.NBAR; ++K) {
     if (!c.drawable[static_cast<std::size_t>(K - 1)]) continue;
@@ -368,6 +370,7 @@ FrameScale frame_scale(const FrameContent& c, const FrameView& view) {
     const double typical = lengths[lengths.size() / 2];
     k.font = std::clamp(std::round(typical * 0.25 * 2.0) / 2.0, 7.0, 12.0);
   }
+  k.font = std::max(k.font, smallest);
   k.node_radius = std::clamp(k.font * 0.25, 1.5, 3.0);
   k.support_size = std::clamp(k.font * 1.8, 10.0, 22.0);
   k.widest = std::clamp(k.font * 0.6, 3.0, 7.0);
@@ -383,28 +386,28 @@ std::string frame_layer(const FrameContent& c, const FrameView& view, const Fram
 std::string bar_hover_text(const FrameContent& c, Whole K) {
   const std::size_t k = static_cast<std::size_t>(K - 1);
   const BarForce& f = c.forces[k];
-  std::string t = "bar " + std::to_string(K) + ": nodes " + std::to_string(c.s.BL3.NI(K)) + " to " +
-                  std::to_string(c.s.BL3.NF(K)) + ", length " + fixed_number(double{c.s.BL3.L(K)}, 3) + "\n";
+  const PictureText& w = c.text;
+  std::string t =
+      w.format(Word::bar_hover, {std::to_string(K), std::to_string(c.s.BL3.NI(K)),
+                                 std::to_string(c.s.BL3.NF(K)), fixed_number(double{c.s.BL3.L(K)}, 3)}) +
+      "\n";
   if (c.combination != 0)
-    t += "N " + fixed_number(double{f.shown}, 3) + " (combination " + std::to_string(c.combination) + ")\n";
-  t += "N max " + fixed_number(double{f.max}, 3) + " (combination " + std::to_string(f.max_combination) +
-       ")\n";
-  t += "N min " + fixed_number(double{f.min}, 3) + " (combination " + std::to_string(f.min_combination) +
-       ")\n";
+    t +=
+        w.format(Word::hover_shown, {fixed_number(double{f.shown}, 3), std::to_string(c.combination)}) + "\n";
+  t += w.format(Word::hover_max, {fixed_number(double{f.max}, 3), std::to_string(f.max_combination)}) + "\n";
+  t += w.format(Word::hover_min, {fixed_number(double{f.min}, 3), std::to_string(f.min_combination)}) + "\n";
   switch (c.mirrors.state[k]) {
     case MirrorState::paired:
-      t += "mirror " + join_pairs(c, K);
+      t += w.format(Word::hover_mirror, {join_pairs(c, K)});
       break;
     case MirrorState::own_mirror:
-      t += "its own mirror (centred on the axis)";
+      t += w(Word::own_mirror);
       break;
     case MirrorState::unpaired:
-      t += "NO MIRROR BAR";
+      t += w(Word::hover_unpaired);
       break;
   }
-  if (f.bending)
-    t += c.combination != 0 ? "\nin bending in combination " + std::to_string(c.combination)
-                            : std::string("\nin bending in some combination");
+  if (f.bending) t += "\n" + w.format(Word::in_bending, {bending_place(c)});
   return t;
 }
 

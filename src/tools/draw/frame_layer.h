@@ -19,8 +19,9 @@ struct FrameScale {
 };
 
 // Numbers shrink with the typical bar length on the page, down to a size
-// still readable: 7 px.
-FrameScale frame_scale(const FrameContent& c, const FrameView& view);
+// still readable: 7 px on a screen, or `smallest` when the picture is
+// printed at a scale that needs more.
+FrameScale frame_scale(const FrameContent& c, const FrameView& view, double smallest = 7.0);
 
 // The SVG of the frame; `axis_top` and `axis_bottom` bound the axis line.
 std::string frame_layer(const FrameContent& c, const FrameView& view, const FrameScale& scale,

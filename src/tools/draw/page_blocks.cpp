@@ -15,9 +15,6 @@ namespace {
 constexpr double LEGEND_FONT = 11.0;
 constexpr double ROW = 18.0, WRAPPED_ROW = 14.0;
 constexpr double SWATCH = 36.0, TEXT_GAP = 10.0;
-// A list of bars or pairs longer than this many lines would crowd out the
-// frame: the legend then counts them and points to the table that lists them.
-constexpr std::size_t LONGEST_LIST = 8;
 
 std::string text_row(double x, double baseline, double size, const std::string& text,
                      std::string_view extra = {}) {
@@ -27,25 +24,26 @@ std::string text_row(double x, double baseline, double size, const std::string& 
 }
 
 // "none", "bar 5" or "bars 1, 2, 5" as items to wrap.
-std::vector<std::string> bar_list(std::string prefix, const std::vector<Whole>& bars) {
-  if (bars.empty()) return {prefix + "none"};
+std::vector<std::string> bar_list(const PictureText& t, std::string prefix, const std::vector<Whole>& bars) {
+  if (bars.empty()) return {prefix + std::string(t(Word::none))};
   std::vector<std::string> items;
   for (Whole b : bars) items.push_back(std::to_string(b));
-  items.front() = prefix + (bars.size() == 1 ? "bar " : "bars ") + items.front();
+  items.front() =
+      prefix + std::string(t(bars.size() == 1 ? Word::one_bar_prefix : Word::bars_prefix)) + items.front();
   return items;
 }
 
 class Legend {
  public:
-  Legend(std::string id, double left, double top, double width)
-      : id_(std::move(id)), left_(left), y_(top), width_(width) {}
+  Legend(std::string id, double left, double top, double width, std::size_t longest)
+      : id_(std::move(id)), left_(left), y_(top), width_(width), longest_(longest) {}
 
   // One row: a swatch (SVG drawn around the row's middle line at `mid`)
   // and text, wrapped under itself when long.
   void row(const std::string& swatch, const std::vector<std::string>& items) { row(swatch, items, {}); }
 
   // A row that gives `note` in place of its items when they would take more
-  // than LONGEST_LIST lines.
+  // than the longest list's lines.
   void row(const std::string& swatch, const std::vector<std::string>& items, const std::string& note) {
     const double text_x = left_ + SWATCH + TEXT_GAP;
     const double mid = y_ + ROW / 2.0;
@@ -54,7 +52,7 @@ class Legend {
     const std::size_t chars =
         static_cast<std::size_t>(std::max(20.0, (width_ - SWATCH - TEXT_GAP) / per_char));
     std::vector<std::string> lines = wrap_items(items, chars);
-    if (!note.empty() && lines.size() > LONGEST_LIST) lines = wrap_items({note}, chars);
+    if (!note.empty() && lines.size() > longest_) lines = wrap_items({note}, chars);
     double baseline = mid + 0.35 * LEGEND_FONT;
     for (std::size_t k = 0; k < lines.size(); ++k) {
       svg_ += text_row(text_x, baseline, LEGEND_FONT, lines[k]);
@@ -80,6 +78,7 @@ class Legend {
 
   std::string id_;
   double left_, y_, width_;
+  std::size_t longest_;
   double widest_ = 0.0;
   std::string svg_;
 };
@@ -91,8 +90,8 @@ std::string swatch_line(double x0, double x1, std::string_view colour, double wi
          (extra.empty() ? "" : " " + std::string(extra)) + "/>";
 }
 
-std::string counted(std::size_t count, const std::string& noun) {
-  return std::to_string(count) + " " + noun + (count == 1 ? "" : "s");
+std::string counted(const PictureText& t, std::size_t count, Word one, Word many) {
+  return t.format(count == 1 ? one : many, {std::to_string(count)});
 }
 
 }  // namespace
@@ -111,27 +110,28 @@ std::vector<std::string> wrap_items(const std::vector<std::string>& items, std::
   return lines;
 }
 
-Block title_block(const FrameContent& c, const DrawingSources& sources, double left, double top) {
+Block title_block(const FrameContent& c, const DrawingSources& sources, double left, double top, bool brief) {
   struct Line {
     std::string text;
     double size;
     bool bold;
   };
   const Whole NCOB = c.s.BL5.NCOB;
+  const PictureText& t = c.text;
   const std::string forces =
       c.combination != 0
-          ? "normal force of combination " + std::to_string(c.combination) + " of " + std::to_string(NCOB)
-          : "normal force: governing extreme of the envelope over " + std::to_string(NCOB) +
-                (NCOB == 1 ? " combination" : " combinations");
-  const std::vector<Line> lines = {
+          ? t.format(Word::forces_of_combination, {std::to_string(c.combination), std::to_string(NCOB)})
+          : t.format(NCOB == 1 ? Word::forces_envelope_one : Word::forces_envelope_many,
+                     {std::to_string(NCOB)});
+  std::vector<Line> lines = {
       {std::string(name_field_text(c.s.BL1.PRJT.view())), 16.0, true},
       {std::string(name_field_text(c.s.BL1.CLIT.view())), 13.0, false},
       {std::string(name_field_text(c.s.BL1.PORT.view())), 13.0, false},
-      {"combination file: " + sources.combination_file + ";  forces file: " + sources.forces_file, 11.0,
-       false},
-      {forces + "; " + std::to_string(c.counts.NNOS) + " nodes, " + std::to_string(c.counts.NBAR) + " bars",
+      {t.format(Word::input_files, {sources.combination_file, sources.forces_file}), 11.0, false},
+      {t.format(Word::counts_line, {forces, std::to_string(c.counts.NNOS), std::to_string(c.counts.NBAR)}),
        11.0, false},
   };
+  if (brief) lines.erase(lines.begin(), lines.end() - 1);
   Block b;
   b.svg = "<g id=\"" + c.id("title-block") + "\" font-family=\"sans-serif\">\n";
   double y = top;
@@ -145,16 +145,18 @@ Block title_block(const FrameContent& c, const DrawingSources& sources, double l
   return b;
 }
 
-Block legend_block(const FrameContent& c, const FrameScale& scale, double left, double top, double width) {
-  Legend g(c.id("legend"), left, top, width);
+Block legend_block(const FrameContent& c, const FrameScale& scale, double left, double top, double width,
+                   std::size_t longest) {
+  Legend g(c.id("legend"), left, top, width, longest);
   const double x0 = left, x1 = left + SWATCH;
   const Whole NBAR = c.counts.NBAR;
+  const PictureText& t = c.text;
 
-  g.row(swatch_line(x0, x1, TENSION_COLOUR, 4.0), {"tension (N > 0)"});
-  g.row(swatch_line(x0, x1, COMPRESSION_COLOUR, 4.0), {"compression (N < 0)"});
+  g.row(swatch_line(x0, x1, TENSION_COLOUR, 4.0), {std::string(t(Word::tension))});
+  g.row(swatch_line(x0, x1, COMPRESSION_COLOUR, 4.0), {std::string(t(Word::compression))});
   g.row("<path d=\"M" + svg_number(x0) + " @l" + svg_number(SWATCH) + ' ' + svg_number(-scale.widest / 2.0) +
             "v" + svg_number(scale.widest) + "Z\" fill=\"#777777\"/>",
-        {"width grows with |N|: thinnest for 0, widest for |N| = " + fixed_number(c.largest, 3) +
+        {t.format(Word::width_grows, {fixed_number(c.largest, 3)}) +
          (c.force_unit.empty() ? "" : " " + c.force_unit)});
 
   std::vector<Whole> bending, unpaired, own, unplaced;
@@ -165,33 +167,28 @@ Block legend_block(const FrameContent& c, const FrameScale& scale, double left, 
     if (c.mirrors.state[k] == MirrorState::own_mirror) own.push_back(K);
     if (!c.drawable[k]) unplaced.push_back(K);
   }
-  const std::string where = c.combination != 0 ? "in combination " + std::to_string(c.combination)
-                                               : std::string("in some combination");
-  const std::string bending_text = "in bending " + where + " (an end moment above |N|/10): ";
+  const std::string bending_text =
+      t.format(Word::in_bending, {bending_place(c)}) + std::string(t(Word::bending_reason));
   g.row(swatch_line(x0, x1, "#000000", 7.0) + swatch_line(x0, x1, NO_FORCE_COLOUR, 4.0),
-        bar_list(bending_text, bending),
-        bending_text + counted(bending.size(), "bar") +
-            ", too many to list here: they are the bars marked "
-            "in the bending column of the bar_forces table (toval-tools export --format csv --table "
-            "bar_forces)");
+        bar_list(t, bending_text, bending),
+        t.format(Word::bending_note,
+                 {bending_text, counted(t, bending.size(), Word::bars_count_one, Word::bars_count_many)}));
   g.row(swatch_line(x0, x1, "#ff9800", 13.0, "stroke-opacity=\"0.6\"") +
             swatch_line(x0, x1, NO_FORCE_COLOUR, 4.0),
-        bar_list("no mirror bar: ", unpaired),
-        "no mirror bar: " + counted(unpaired.size(), "bar") +
-            ", too many to list here: they are the bars with "
-            "an empty mirror column in the bars table (toval-tools export --format csv --table bars)");
+        bar_list(t, std::string(t(Word::unpaired_prefix)), unpaired),
+        t.format(Word::unpaired_note,
+                 {counted(t, unpaired.size(), Word::bars_count_one, Word::bars_count_many)}));
   if (!own.empty())
-    g.row(swatch_line(x0, x1, NO_FORCE_COLOUR, 4.0), bar_list("its own mirror (centred on the axis): ", own));
+    g.row(swatch_line(x0, x1, NO_FORCE_COLOUR, 4.0),
+          bar_list(t, std::string(t(Word::own_mirror)) + ": ", own));
 
   std::vector<std::string> pairs;
   for (const MirrorPair& p : c.mirrors.pairs)
     pairs.push_back(p.tag + " " + std::to_string(p.lower) + "\u2194" + std::to_string(p.upper));
-  if (pairs.empty()) pairs.push_back("none");
-  pairs.front() = "mirror pairs: " + pairs.front();
-  std::string note =
-      "mirror pairs: " + counted(c.mirrors.pairs.size(), "pair") +
-      ", too many to list here: the mirror column of the bars table names each bar's mirror bar "
-      "(toval-tools export --format csv --table bars)";
+  if (pairs.empty()) pairs.push_back(std::string(t(Word::none)));
+  pairs.front() = std::string(t(Word::pairs_prefix)) + pairs.front();
+  std::string note = t.format(
+      Word::pairs_note, {counted(t, c.mirrors.pairs.size(), Word::pairs_count_one, Word::pairs_count_many)});
   if (!c.pairs_elsewhere.empty()) pairs = {c.pairs_elsewhere};
   g.row("<text x=\"" + svg_number(x0 + SWATCH / 2.0) +
             "\" y=\"@\" dy=\"4\" font-size=\"11\" text-anchor=\"middle\" "
@@ -199,11 +196,11 @@ Block legend_block(const FrameContent& c, const FrameScale& scale, double left, 
         pairs, note);
 
   g.row(swatch_line(x0, x1, "#333333", 1.0, "stroke-dasharray=\"10 4 2 4\""),
-        {"symmetry axis: x = " + fixed_number(double{c.counts.XS}, 4)});
+        {t.format(Word::axis_row, {fixed_number(double{c.counts.XS}, 4)})});
   g.row("<circle cx=\"" + svg_number(x0 + SWATCH / 2.0) +
             "\" cy=\"@\" r=\"6\" fill=\"none\" stroke=\"#00796b\" "
             "stroke-width=\"1.5\"/>",
-        {"characteristic nodes: " + c.characteristic.description});
+        {t.format(Word::characteristic_row, {c.characteristic.description})});
 
   std::vector<SupportKind> kinds;
   for (SupportKind k : c.supports)
@@ -218,13 +215,11 @@ Block legend_block(const FrameContent& c, const FrameScale& scale, double left, 
     std::string symbol = support_symbol(k, node, 12.0, true);
     g.row("<g transform=\"translate(0 @)\" fill=\"#ffffff\" stroke=\"#000000\" stroke-width=\"1\">" +
               symbol.substr(0, symbol.size() - 1) + "</g>",
-          {"support: " + std::string(support_name(k))});
+          {t.format(Word::support_row, {t(support_name(k))})});
   }
   if (!unplaced.empty())
-    g.row(
-        swatch_line(x0, x1, "#ff9800", 4.0),
-        bar_list("not drawn, naming a node beyond the " + std::to_string(c.counts.NNOS) + " of the listing: ",
-                 unplaced));
+    g.row(swatch_line(x0, x1, "#ff9800", 4.0),
+          bar_list(t, t.format(Word::unplaced_prefix, {std::to_string(c.counts.NNOS)}), unplaced));
   return g.done(top);
 }
 

@@ -20,10 +20,19 @@ struct Block {
   double width = 0.0;  // the widest row, estimated
 };
 
-Block title_block(const FrameContent& c, const DrawingSources& sources, double left, double top);
+// The titles, the input files and what the picture shows; `brief`, for a
+// page that gives the titles and files itself, only the last.
+Block title_block(const FrameContent& c, const DrawingSources& sources, double left, double top,
+                  bool brief = false);
 
-// The legend rows, wrapped to `width`.
-Block legend_block(const FrameContent& c, const FrameScale& scale, double left, double top, double width);
+// A list of bars or pairs longer than this many lines would crowd out the
+// frame: the legend then counts them and points to the table that lists them.
+inline constexpr std::size_t LONGEST_LIST = 8;
+
+// The legend rows, wrapped to `width`, lists of more than `longest` lines
+// told by their count.
+Block legend_block(const FrameContent& c, const FrameScale& scale, double left, double top, double width,
+                   std::size_t longest = LONGEST_LIST);
 
 // Items joined by ", " into lines of at most `chars` characters.
 std::vector<std::string> wrap_items(const std::vector<std::string>& items, std::size_t chars);

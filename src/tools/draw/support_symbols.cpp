@@ -47,26 +47,26 @@ SupportKind support_kind(Whole r1, Whole r2, Whole r3) {
   return r ? SupportKind::rotation_only : SupportKind::free;
 }
 
-std::string_view support_name(SupportKind kind) {
+Word support_name(SupportKind kind) {
   switch (kind) {
     case SupportKind::fixed:
-      return "fixed";
+      return Word::fixed;
     case SupportKind::pinned:
-      return "pinned";
+      return Word::pinned;
     case SupportKind::roller:
-      return "roller (free along x)";
+      return Word::roller_x;
     case SupportKind::side_roller:
-      return "roller (free along y)";
+      return Word::roller_y;
     case SupportKind::guided:
-      return "guided (free along x)";
+      return Word::guided_x;
     case SupportKind::side_guided:
-      return "guided (free along y)";
+      return Word::guided_y;
     case SupportKind::rotation_only:
-      return "rotation restrained only";
+      return Word::rotation_only;
     case SupportKind::free:
       break;
   }
-  return "free";
+  return Word::free;
 }
 
 std::string support_symbol(SupportKind kind, Point node, double s, bool on_left) {

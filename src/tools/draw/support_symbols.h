@@ -8,6 +8,7 @@
 
 #include "store/types.h"
 #include "tools/draw/frame_view.h"
+#include "tools/draw/picture_text.h"
 
 namespace toval::tools::draw {
 
@@ -24,8 +25,8 @@ enum class SupportKind {
 
 SupportKind support_kind(Whole r1, Whole r2, Whole r3);
 
-// The words of the legend for a kind.
-std::string_view support_name(SupportKind kind);
+// The legend's words for a kind.
+Word support_name(SupportKind kind);
 
 // The SVG group of the symbol at the node's page point. `size` is the
 // symbol's height; symbols that act along x are drawn on the side of the

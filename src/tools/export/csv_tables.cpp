@@ -9,6 +9,8 @@
 
 #include "tools/cli/export_keys.h"
 #include "tools/cli/exported_values.h"
+#include "tools/export/csv_row.h"
+#include "tools/export/csv_set_tables.h"
 #include "tools/export/results_entries.h"
 
 namespace toval::tools::export_ {
@@ -20,58 +22,21 @@ using Units = std::optional<cli::Units>;
 
 constexpr std::string_view TABLES[] = {keys::NODES,
                                        keys::BARS,
+                                       keys::COMBINATIONS,
                                        keys::DISPLACEMENTS,
                                        keys::COMBINED_DISPLACEMENTS,
                                        keys::REACTIONS,
                                        keys::COMBINED_REACTIONS,
+                                       keys::REACTION_ENVELOPE,
                                        keys::BAR_FORCES,
                                        keys::ENVELOPE,
                                        keys::PAIRS,
+                                       keys::SET_ENVELOPES,
+                                       keys::DISPLACEMENT_ENVELOPE,
                                        keys::NODE_DISPLACEMENTS,
                                        keys::COMBINED_NODE_DISPLACEMENTS,
                                        keys::NODE_DISPLACEMENT_ENVELOPE,
                                        keys::CASE_BAR_FORCES};
-
-// One row at a time: each value handed to the sink as what it is, a list
-// of arrays as its values in turn.
-class Row {
- public:
-  explicit Row(TableSink& out) : out_(out) {}
-
-  Row& operator<<(std::string_view name) {
-    out_.text(name);
-    return *this;
-  }
-  Row& operator<<(Real value) {
-    out_.real(value);
-    return *this;
-  }
-  Row& operator<<(Whole value) {
-    out_.whole(value);
-    return *this;
-  }
-  Row& operator<<(bool value) {
-    out_.boolean(value);
-    return *this;
-  }
-  Row& operator<<(std::nullopt_t) {
-    out_.absent();
-    return *this;
-  }
-  Row& operator<<(const std::vector<std::string>& names) {
-    out_.names(names);
-    return *this;
-  }
-  template <class Value, std::size_t N>
-  Row& operator<<(const std::array<Value, N>& values) {
-    for (const Value& v : values) *this << v;
-    return *this;
-  }
-  void end() { out_.end_row(); }
-
- private:
-  TableSink& out_;
-};
 
 // What a column's values measure, told by its name: none for numbers,
 // combinations, counts and cosines.
@@ -103,12 +68,6 @@ void header(TableSink& out, const std::vector<std::string>& names, const Units& 
     headed.push_back(q ? cli::with_unit(n, units, *q) : n);
   }
   out.header(headed);
-}
-
-std::vector<std::string> prefixed(std::string_view prefix, std::initializer_list<std::string_view> parts) {
-  std::vector<std::string> names;
-  for (std::string_view p : parts) names.push_back(std::string(prefix) + "_" + std::string(p));
-  return names;
 }
 
 void nodes(const cli::LoadedRun& run, TableSink& out, const Units& units) {
@@ -207,25 +166,11 @@ void bar_forces(const cli::LoadedRun& run, TableSink& out, const Units& units) {
 }
 
 void envelope(const cli::LoadedRun& run, TableSink& out, const Units& units) {
-  std::vector<std::string> names{keys::BAR};
-  const auto extreme_header = [&](const std::string& prefix) {
-    for (const std::string& name :
-         prefixed(prefix, {keys::MAX, keys::MAX_COMBINATION, keys::MIN, keys::MIN_COMBINATION}))
-      names.push_back(name);
-  };
-  extreme_header(keys::NORMAL);
-  for (const char* force : {keys::SHEAR, keys::MOMENT})
-    for (const char* end : {keys::START, keys::END}) extreme_header(std::string(force) + "_" + end);
-  header(out, names, units);
+  header(out, bar_envelope_header({keys::BAR}), units);
   Row row(out);
-  const auto extreme = [&](const Extremes& x) {
-    row << x.max << x.max_combination << x.min << x.min_combination;
-  };
   each_envelope(run, [&](const EnvelopeEntry& e) {
     row << e.bar;
-    extreme(e.N);
-    for (const auto* ends : {&e.V, &e.M})
-      for (const Extremes& x : *ends) extreme(x);
+    bar_envelope_fields(row, {e.N, e.V, e.M});
     row.end();
   });
 }
@@ -384,6 +329,10 @@ void write_table(cli::LoadedRun& run, std::string_view name, TableSink& out, con
   if (name == keys::COMBINED_NODE_DISPLACEMENTS) return combined_node_displacements(run, out, units);
   if (name == keys::NODE_DISPLACEMENT_ENVELOPE) return node_displacement_envelope(run, out, units);
   if (name == keys::CASE_BAR_FORCES) return case_bar_forces(run, out, units);
+  if (name == keys::COMBINATIONS) return combinations(run, out);
+  if (name == keys::REACTION_ENVELOPE) return reaction_envelope(run, out);
+  if (name == keys::SET_ENVELOPES) return set_envelopes(run, out);
+  if (name == keys::DISPLACEMENT_ENVELOPE) return displacement_envelope(run, out);
   throw std::invalid_argument("no export table is named " + std::string(name));
 }
 

@@ -42,9 +42,10 @@ constexpr std::string_view HELP =
     "  --format json|csv|xlsx\n"
     "                     json (the default): one document; csv: one table; xlsx: a\n"
     "                     workbook of every table, a sheet per table (needs -o FILE)\n"
-    "  --table NAME       with csv or xlsx, the table to write: nodes, bars, displacements,\n"
-    "                     combined_displacements, reactions, combined_reactions,\n"
-    "                     bar_forces, envelope, pairs, node_displacements,\n"
+    "  --table NAME       with csv or xlsx, the table to write: nodes, bars, combinations,\n"
+    "                     displacements, combined_displacements, reactions,\n"
+    "                     combined_reactions, reaction_envelope, bar_forces, envelope,\n"
+    "                     pairs, set_envelopes, displacement_envelope, node_displacements,\n"
     "                     combined_node_displacements, node_displacement_envelope,\n"
     "                     case_bar_forces\n"
     "  --units FORCE,LENGTH  the units the forces file's values are in (for instance kN,m):\n"
@@ -142,11 +143,11 @@ void write_workbook_file(const Request& r, cli::LoadedRun& run) {
   });
 }
 
-int run_export(std::span<const std::string> args, const cli::Services&) {
+int run_export(std::span<const std::string> args, const cli::Services& services) {
   const Request r = parse_request(args);
   const bool folder = r.format == "csv" && names_folder(r.target);
   if (!folder) cli::refuse_input_as_output(r.target, r.inputs);
-  cli::LoadedRun run(r.inputs[0], r.inputs[1]);
+  cli::LoadedRun run(cli::combination_input(r.inputs[0], services), r.inputs[1]);
   if (r.format == "json")
     cli::write_output(r.target, [&](std::ostream& out) { write_results_json(run, out, r.units); });
   else if (folder)

@@ -3,6 +3,7 @@
 #include "tools/cli/export_keys.h"
 #include "tools/cli/json_text.h"
 #include "tools/export/results_entries.h"
+#include "tools/export/results_json_sets.h"
 
 namespace toval::tools::export_ {
 
@@ -55,12 +56,19 @@ void json_cases(cli::JsonWriter& w, const Store& s, const RunCounts& c) {
   w.end_array();
 }
 
-void json_combinations(cli::JsonWriter& w, const Store& s) {
+void json_combinations(cli::JsonWriter& w, const Store& s, const cli::RunLabels& labels) {
   w.key(keys::COMBINATIONS);
   w.begin_array();
   for (Whole I = 1; I <= s.BL5.NCOB; ++I) {
     w.begin_object();
     w.member(keys::COMBINATION, I);
+    const cli::CombinationLabel& label = labels.combination(I);
+    w.member(keys::NAME, label.name);
+    w.key(keys::SET);
+    if (label.set)
+      w.value(cli::set_key(*label.set));
+    else
+      w.null();
     w.key(keys::TERMS);
     w.begin_array();
     for (Whole J = 1; J <= s.BL5.NCASO(I); ++J) {
@@ -185,27 +193,8 @@ void json_bar_force(cli::JsonWriter& w, const BarForceEntry& f) {
   w.end_object();
 }
 
-void json_extreme(cli::JsonWriter& w, const Extremes& e) {
-  w.begin_object();
-  w.member(keys::MAX, e.max);
-  w.member(keys::MAX_COMBINATION, e.max_combination);
-  w.member(keys::MIN, e.min);
-  w.member(keys::MIN_COMBINATION, e.min_combination);
-  w.end_object();
-}
-
 void json_envelope(cli::JsonWriter& w, const EnvelopeEntry& e) {
-  w.begin_object();
-  w.member(keys::BAR, e.bar);
-  w.key(keys::NORMAL);
-  json_extreme(w, e.N);
-  for (const auto& [key, ends] : {std::pair{keys::SHEAR, &e.V}, std::pair{keys::MOMENT, &e.M}}) {
-    w.key(key);
-    w.begin_array();
-    for (const Extremes& x : *ends) json_extreme(w, x);
-    w.end_array();
-  }
-  w.end_object();
+  json_bar_envelope(w, e.bar, {e.N, e.V, e.M});
 }
 
 void json_pair(cli::JsonWriter& w, const PairEntry& p) {
@@ -254,7 +243,7 @@ void json_combined_node_displacements(cli::JsonWriter& w, const CombinedNodeDisp
   w.end_object();
 }
 
-void json_node_envelope(cli::JsonWriter& w, const NodeEnvelopeEntry& e) {
+void json_node_envelope_entry(cli::JsonWriter& w, const NodeEnvelopeEntry& e) {
   w.begin_object();
   w.member(keys::NODE, e.node);
   w.key(keys::D);
@@ -297,8 +286,7 @@ void json_units(cli::JsonWriter& w, const std::optional<cli::Units>& units) {
 
 // The lists of every node's displacements, and each case's bar forces read
 // from the case blocks.
-void json_listed_results(cli::JsonWriter& w, cli::LoadedRun& run) {
-  const cli::NodeDisplacements d(run.listing(), run.store(), run.counts());
+void json_listed_results(cli::JsonWriter& w, cli::LoadedRun& run, const cli::NodeDisplacements& d) {
   const auto with = [&](auto each) {
     return [&, each](const cli::LoadedRun& r, auto take) { each(r, d, take); };
   };
@@ -307,7 +295,7 @@ void json_listed_results(cli::JsonWriter& w, cli::LoadedRun& run) {
   list<CombinedNodeDisplacements>(w, keys::COMBINED_NODE_DISPLACEMENTS, run,
                                   with(each_combined_node_displacements), json_combined_node_displacements);
   list<NodeEnvelopeEntry>(w, keys::NODE_DISPLACEMENT_ENVELOPE, run, with(each_node_envelope),
-                          json_node_envelope);
+                          json_node_envelope_entry);
   list<CaseBarForceEntry>(
       w, keys::CASE_BAR_FORCES, run,
       [&](const cli::LoadedRun&, auto take) { each_case_bar_force(run, take); }, json_case_bar_force);
@@ -327,17 +315,22 @@ void write_results_json(cli::LoadedRun& run, std::ostream& out, const std::optio
   list<NodeEntry>(w, keys::NODES, run, each_node, json_node);
   list<BarEntry>(w, keys::BARS, run, each_bar, json_bar);
   json_cases(w, s, c);
-  json_combinations(w, s);
+  json_case_descriptions(w, run);
+  json_combinations(w, s, run.labels());
+  json_sets(w, run);
   json_characteristic_nodes(w, s);
   list<CaseDisplacements>(w, keys::DISPLACEMENTS, run, each_case_displacements, json_case_displacements);
   list<CombinedDisplacements>(w, keys::COMBINED_DISPLACEMENTS, run, each_combined_displacements,
                               json_combined_displacements);
   list<CaseReactions>(w, keys::REACTIONS, run, each_case_reactions, json_case_reactions);
   list<CombinedReactions>(w, keys::COMBINED_REACTIONS, run, each_combined_reactions, json_combined_reactions);
+  json_reaction_envelope(w, run);
   list<BarForceEntry>(w, keys::BAR_FORCES, run, each_bar_force, json_bar_force);
   list<EnvelopeEntry>(w, keys::ENVELOPE, run, each_envelope, json_envelope);
   list<PairEntry>(w, keys::PAIRS, run, each_pair, json_pair);
-  json_listed_results(w, run);
+  const cli::NodeDisplacements nodes(run.listing(), run.store(), run.counts());
+  json_set_envelopes(w, run, nodes);
+  json_listed_results(w, run, nodes);
   json_units(w, units);
   w.end_object();
   w.finish();

@@ -71,7 +71,8 @@ std::string bending_section(const Store& s, const RunCounts& c, const PageText& 
             "</summary>\n";
     const std::optional<std::string> packed_table = packed ? table.packed_html() : std::nullopt;
     if (packed_table)
-      html += "<p class=\"packed-note\">" + html_escaped(t(Text::packed_note)) + "</p>\n" + *packed_table;
+      html += "<p class=\"packed-note\">" + html_escaped(t.format(Text::packed_note, {std::to_string(I)})) +
+              "</p>\n" + *packed_table;
     else
       html += table.html();
     html += "</details>\n";

@@ -6,8 +6,6 @@
 
 namespace toval::tools::report {
 
-namespace {
-
 void add_extreme_columns(std::vector<Column>& columns, const PageText& t, Text group, cli::Quantity q,
                          const std::string& prefix) {
   const std::string g = t.heading(group, q);
@@ -23,6 +21,8 @@ void add_extreme_cells(std::vector<Cell>& cells, const Extremes& e) {
   cells.push_back(real_cell(e.min, FORCE_DECIMALS));
   cells.push_back(whole_cell(e.min_combination));
 }
+
+namespace {
 
 bool bends_anywhere(const Store& s, const RunCounts& c, Whole K) {
   for (Whole I = 1; I <= s.BL5.NCOB; ++I)

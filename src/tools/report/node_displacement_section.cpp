@@ -1,4 +1,6 @@
 #include <array>
+#include <set>
+#include <span>
 
 #include "tools/cli/combined_results.h"
 #include "tools/report/html_table.h"
@@ -16,9 +18,12 @@ constexpr std::array<Text, 3> GROUPS = {Text::dx_group, Text::dy_group, Text::rz
 constexpr std::array<cli::Quantity, 3> QUANTITIES = {cli::Quantity::length, cli::Quantity::length,
                                                      cli::Quantity::rotation};
 
-// Per node and component, the largest and smallest with their combination;
-// the largest of the maxima and the smallest of the minima marked.
-std::string envelope_table(const Store& s, const PageText& t, const cli::NodeDisplacements& d) {
+// Per node and component over `combinations`, the largest and smallest with
+// their combination; the largest of the maxima and the smallest of the
+// minima marked. Below it, the names of the combinations that govern.
+std::string envelope_table(const Store& s, const cli::RunLabels& labels, const PageText& t,
+                           const cli::NodeDisplacements& d, std::span<const Whole> combinations,
+                           const std::string& id, const std::string& caption) {
   std::vector<Column> columns{{std::string(t(Text::node_heading)), "node"}};
   for (std::size_t i = 0; i < 3; ++i) {
     const std::string g = t.heading(GROUPS[i], QUANTITIES[i]);
@@ -28,20 +33,42 @@ std::string envelope_table(const Store& s, const PageText& t, const cli::NodeDis
     columns.push_back({std::string(t(Text::min_heading)), prefix + "_min", Mark::smallest, g});
     columns.push_back({std::string(t(Text::governing_heading)), prefix + "_min_combination", Mark::none, g});
   }
-  HtmlTable table("node_displacement_envelope", std::string(t(Text::node_envelope_caption)), columns);
-  const std::vector<Whole> all = cli::every_combination(s);
-  const std::vector<cli::NodeExtremes> envelope = cli::node_displacement_envelope(s, d, all);
+  HtmlTable table(id, caption, columns);
+  std::set<Whole> governing;
+  const std::vector<cli::NodeExtremes> envelope = cli::node_displacement_envelope(s, d, combinations);
   for (std::size_t k = 0; k < envelope.size(); ++k) {
     std::vector<Cell> row{whole_cell(static_cast<long>(k + 1))};
     for (const std::optional<Extremes>& e : envelope[k])
-      if (e)
+      if (e) {
         row.insert(row.end(), {real_cell(e->max, NODE_DECIMALS), whole_cell(e->max_combination),
                                real_cell(e->min, NODE_DECIMALS), whole_cell(e->min_combination)});
-      else
+        governing.insert({e->max_combination, e->min_combination});
+      } else {
         for (int i = 0; i < 4; ++i) row.push_back(missing_cell(t(Text::missing)));
+      }
     table.add_row(std::move(row));
   }
-  return table.html();
+  std::string names;
+  for (Whole I : governing)
+    if (!labels.combination(I).name.empty())
+      names += (names.empty() ? "" : "; ") + std::to_string(I) + ": " + labels.combination(I).name;
+  return table.html() +
+         (names.empty() ? "" : "<p class=\"governing-names\">" + html_escaped(names) + "</p>\n");
+}
+
+// One envelope per set, in the sets' order; over every combination when no
+// combination has a set.
+std::string envelope_tables(const Store& s, const cli::RunLabels& labels, const PageText& t,
+                            const cli::NodeDisplacements& d) {
+  const std::string caption(t(Text::node_envelope_caption));
+  if (labels.sets.empty())
+    return envelope_table(s, labels, t, d, cli::every_combination(s), "node_displacement_envelope", caption);
+  std::string html;
+  for (const cli::SetMembers& m : labels.sets)
+    html += envelope_table(s, labels, t, d, m.combinations,
+                           "node_displacement_envelope-" + std::string(cli::set_key(m.set)),
+                           caption + " - " + std::string(t(set_name(m.set))));
+  return html;
 }
 
 HtmlTable combination_table(const PageText& t, Whole I, const std::vector<cli::NodeTriple>& values) {
@@ -81,11 +108,11 @@ std::string combination_tables(const Store& s, const RunCounts& c, const PageTex
 
 }  // namespace
 
-std::string node_displacement_section(const Store& s, const RunCounts& c, const PageText& t,
-                                      const cli::NodeDisplacements& d) {
+std::string node_displacement_section(const Store& s, const RunCounts& c, const cli::RunLabels& labels,
+                                      const PageText& t, const cli::NodeDisplacements& d) {
   return "<section id=\"every-node-displacement\">\n<h2>" +
          html_escaped(t(Text::node_displacements_heading)) + "</h2>\n<p>" +
-         html_escaped(t(Text::node_displacements_intro)) + "</p>\n" + envelope_table(s, t, d) +
+         html_escaped(t(Text::node_displacements_intro)) + "</p>\n" + envelope_tables(s, labels, t, d) +
          combination_tables(s, c, t, d) + "</section>\n";
 }
 

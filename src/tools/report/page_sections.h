@@ -3,10 +3,15 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
+#include "combine/extremes.h"
 #include "driver/analysis.h"
 #include "store/store.h"
 #include "tools/cli/node_displacements.h"
+#include "tools/cli/run_envelopes.h"
+#include "tools/cli/run_labels.h"
+#include "tools/report/html_table.h"
 #include "tools/report/page_text.h"
 
 namespace toval::tools::report {
@@ -15,8 +20,23 @@ namespace toval::tools::report {
 // decimals (the exact value stands in data-value).
 inline constexpr int FORCE_DECIMALS = 3;
 
-// The case list and every combination with its terms.
-std::string combination_section(const Store& s, const RunCounts& c, const PageText& t);
+// The case list with each case's description, and every combination with
+// its name and terms.
+std::string combination_section(const Store& s, const RunCounts& c, const cli::RunLabels& labels,
+                                const PageText& t);
+
+// With more than one set, one section per set (in the order of the sets,
+// ultimate first): its bar envelope and its reaction envelope; nothing
+// otherwise.
+std::string set_sections(const Store& s, const RunCounts& c, const cli::RunEnvelopes& envelopes,
+                         const PageText& t);
+
+// The four columns of an extreme (max, its combination, min, its
+// combination) under the group's heading (with the unit of `q`), and their
+// cells.
+void add_extreme_columns(std::vector<Column>& columns, const PageText& t, Text group, cli::Quantity q,
+                         const std::string& prefix);
+void add_extreme_cells(std::vector<Cell>& cells, const Extremes& e);
 
 // Per bar, the extremes of normal force, shear and moment with their
 // combinations, mirror bars beside the lower bar of the pair; then the
@@ -25,15 +45,26 @@ std::string envelope_section(const Store& s, const RunCounts& c, const PageText&
 
 // The envelope of the combined reactions per support and component, the
 // reactions of every case and those of every combination.
-std::string reaction_section(const Store& s, const RunCounts& c, const PageText& t);
+std::string reaction_section(const Store& s, const RunCounts& c, const cli::RunEnvelopes& envelopes,
+                             const PageText& t);
+
+// The envelope of combined reactions per support and component, as a table
+// of the given id and caption.
+std::string reaction_envelope_table(const Store& s, const std::vector<cli::ComponentExtremes>& supports,
+                                    const std::string& id, const std::string& caption, const PageText& t);
 
 // The characteristic nodes' displacements per case and per combination.
 std::string displacement_section(const Store& s, const RunCounts& c, const PageText& t);
 
 // Every node's displacements: their envelope over the combinations, then
 // per combination a table, folded on screen beyond OPEN_ROWS rows in all.
-std::string node_displacement_section(const Store& s, const RunCounts& c, const PageText& t,
-                                      const cli::NodeDisplacements& d);
+// Per set (over every combination when none has a set), with the names of
+// the governing combinations below each.
+std::string node_displacement_section(const Store& s, const RunCounts& c, const cli::RunLabels& labels,
+                                      const PageText& t, const cli::NodeDisplacements& d);
+
+// The name of a set as the page heads it.
+Text set_name(cli::CombinationSet set);
 
 // Up to this many rows in all, folded tables are open (and printed).
 inline constexpr std::size_t OPEN_ROWS = 300;

@@ -6,6 +6,13 @@ namespace toval::tools::report {
 // columns) fits the page's width; wide tables scroll in their box on a
 // screen and are shown whole on paper. Page numbers stand in the page's
 // bottom margin where the browser supports margin boxes.
+//
+// In print every folded table is open: paper cannot be unfolded. Its
+// summary only repeats the caption and is left out; a packed table whose
+// rows the page's script has not formed prints as its summary and its
+// note, which names the export table that holds the rows. Headers repeat
+// on every page and stay with their first rows. The picture takes the
+// printable width: draw lays it out for that width (PRINT_WIDTH_MM).
 std::string_view page_style() {
   return R"css(
 :root{color-scheme:light}
@@ -16,7 +23,7 @@ h1{font-size:1.5rem;margin:.3rem 0}
 .subtitle{margin:.1rem 0;font-size:1.05rem}
 .report-title{letter-spacing:.08em;color:#444;margin:.2rem 0}
 h2{font-size:1.15rem;margin:1.4rem 0 .4rem;border-bottom:1px solid #999}
-.made{color:#333;font-size:.9rem}
+.made,.convention{color:#333;font-size:.9rem;margin:.2rem 0}
 .scroll{overflow-x:auto;max-width:100%;margin:.4rem 0 1rem}
 table{border-collapse:collapse;font-size:.85rem}
 caption{text-align:left;font-weight:600;padding:.2rem 0;caption-side:top;white-space:nowrap}
@@ -48,13 +55,16 @@ table{font-size:8pt}
 th,td{padding:.3mm .8mm}
 thead{display:table-header-group}
 tr,caption{break-inside:avoid}
-tbody{break-inside:avoid}
-caption,h2{break-after:avoid}
+tbody:not(:only-of-type){break-inside:avoid}
+caption,thead,h2,summary,.packed-note{break-after:avoid}
 td.x{background:#ffe08a;-webkit-print-color-adjust:exact;print-color-adjust:exact}
-
-figure svg{max-height:80mm;width:auto;margin:0 auto}
+figure{break-inside:avoid}
+figure svg{width:100%;height:auto;max-width:none;max-height:none;margin:0}
 .warnings{break-inside:avoid}
 summary{list-style:none}
+details::details-content{content-visibility:visible;display:contents}
+details:not(:has(script.packed-rows))>summary{display:none}
+.scroll:has(script.packed-rows){display:none}
 }
 )css";
 }

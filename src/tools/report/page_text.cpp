@@ -17,6 +17,10 @@ constexpr cli::TextRow<Text> PAGE_TEXTS[] = {
     {Text::file_digest_heading, "SHA-256", "SHA-256"},
     {Text::combination_file_role, "combinações", "combinations"},
     {Text::forces_file_role, "esforços", "forces"},
+    {Text::units_note, "Os valores estão nas unidades do arquivo de esforços.",
+     "Values are in the units of the forces file."},
+    {Text::sign_note, "Sinais: todo sinal é o do arquivo de esforços; nenhum sinal é trocado.",
+     "Signs: every sign is the forces file's; no sign is changed."},
     {Text::warnings_heading, "AVISOS DA VERIFICACAO DOS ARQUIVOS",
      "WARNINGS FROM THE CHECK OF THE INPUT FILES"},
     {Text::warnings_intro_one,
@@ -115,10 +119,14 @@ constexpr cli::TextRow<Text> PAGE_TEXTS[] = {
     {Text::no_bending, "Nenhuma barra em flexão em nenhuma combinação.",
      "No bar is in bending in any combination."},
     {Text::packed_note,
-     "As linhas desta tabela vêm comprimidas na página e o navegador as abre com a tabela; sem scripts, a "
-     "tabela bar_forces da exportação traz os mesmos valores.",
-     "This table's rows are packed in the page and the browser unfolds them when the table is opened; "
-     "without scripts, the export's bar_forces table holds the same values."},
+     "As linhas desta tabela vêm comprimidas na página e o navegador as abre com a tabela. Impressa "
+     "fechada, ou sem scripts: são as linhas da combinação %1 marcadas em bending na tabela bar_forces da "
+     "exportação, toval-tools export --format csv --table bar_forces ARQUIVO_DE_COMBINACOES "
+     "ARQUIVO_DE_ESFORCOS (os dois arquivos do alto da página).",
+     "This table's rows are packed in the page and the browser unfolds them when the table is opened. "
+     "Printed unopened, or without scripts: they are the rows of combination %1 marked in bending in the "
+     "bar_forces table of the export, toval-tools export --format csv --table bar_forces COMBINATION_FILE "
+     "FORCES_FILE (the two files at the top of the page)."},
     {Text::ni_heading, "Ni", "Ni"},
     {Text::vi_heading, "Vi", "Vi"},
     {Text::mi_heading, "Mi", "Mi"},
@@ -126,6 +134,30 @@ constexpr cli::TextRow<Text> PAGE_TEXTS[] = {
     {Text::vf_heading, "Vf", "Vf"},
     {Text::mf_heading, "Mf", "Mf"},
     {Text::length_property_heading, "L / P", "L / P"},
+    {Text::case_description_heading, "DESCRICAO", "DESCRIPTION"},
+    {Text::combination_name_heading, "NOME", "NAME"},
+    {Text::set_name_uls, "ELU - ESTADOS LIMITES ULTIMOS", "ULS - ULTIMATE LIMIT STATES"},
+    {Text::set_name_sls_characteristic, "ELS - COMBINACOES CARACTERISTICAS",
+     "SLS - CHARACTERISTIC COMBINATIONS"},
+    {Text::set_name_sls_frequent, "ELS - COMBINACOES FREQUENTES", "SLS - FREQUENT COMBINATIONS"},
+    {Text::set_name_sls_quasi_permanent, "ELS - COMBINACOES QUASE PERMANENTES",
+     "SLS - QUASI-PERMANENT COMBINATIONS"},
+    {Text::set_envelope_heading, "ENVOLTORIA - %1", "ENVELOPE - %1"},
+    {Text::set_members, "Combinacoes deste conjunto: %1.", "Combinations of this set: %1."},
+    {Text::set_envelope_caption, "ENVOLTORIA DOS ESFORCOS POR BARRA - NORMAL CORTANTE FLETOR",
+     "ENVELOPE OF BAR FORCES - NORMAL FORCE, SHEAR, MOMENT"},
+    {Text::set_reactions_uls_caption, "ENVOLTORIA DAS REACOES COMBINADAS - PROJETO ESTRUTURAL DAS FUNDACOES",
+     "ENVELOPE OF COMBINED REACTIONS - STRUCTURAL DESIGN OF THE FOUNDATIONS"},
+    {Text::set_reactions_characteristic_caption, "ENVOLTORIA DAS REACOES COMBINADAS - SOLO",
+     "ENVELOPE OF COMBINED REACTIONS - SOIL"},
+    {Text::set_reactions_caption, "ENVOLTORIA DAS REACOES COMBINADAS", "ENVELOPE OF COMBINED REACTIONS"},
+    {Text::mixed_envelope_note,
+     "As envoltorias desta secao e a das reacoes abaixo percorrem todas as combinacoes de todos os "
+     "conjuntos, estados limites ultimos e de servico juntos: nao sao envoltorias de projeto. Use a "
+     "envoltoria de cada conjunto, acima.",
+     "The envelopes of this section and that of the reactions below span every combination of every set, "
+     "ultimate and serviceability together: they are not design envelopes. Use the envelope of each set, "
+     "above."},
     {Text::node_displacements_heading, "DESLOCAMENTOS DE TODOS OS NOS", "DISPLACEMENTS OF EVERY NODE"},
     {Text::node_displacements_intro,
      "Os deslocamentos de cada nó como os blocos dos casos do arquivo de esforços os listam (o registro K "

@@ -24,6 +24,8 @@ enum class Text {
   file_digest_heading,
   combination_file_role,
   forces_file_role,
+  units_note,  // without units: the forces file's
+  sign_note,
   warnings_heading,
   warnings_intro_one,
   warnings_intro_many,  // %1 the count
@@ -84,7 +86,7 @@ enum class Text {
   bending_caption,  // %1 the combination
   bending_summary,  // %1 the combination, %2 the number of bars
   no_bending,
-  packed_note,
+  packed_note,  // %1 the combination
   ni_heading,
   vi_heading,
   mi_heading,
@@ -92,6 +94,20 @@ enum class Text {
   vf_heading,
   mf_heading,
   length_property_heading,
+  // Names, sets and descriptions.
+  case_description_heading,
+  combination_name_heading,
+  set_name_uls,
+  set_name_sls_characteristic,
+  set_name_sls_frequent,
+  set_name_sls_quasi_permanent,
+  set_envelope_heading,  // %1 the set's name
+  set_members,           // %1 the combinations' numbers
+  set_envelope_caption,
+  set_reactions_uls_caption,
+  set_reactions_characteristic_caption,
+  set_reactions_caption,
+  mixed_envelope_note,
   node_displacements_heading,
   node_displacements_intro,
   node_envelope_caption,

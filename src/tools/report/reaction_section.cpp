@@ -31,49 +31,28 @@ std::vector<Column> reaction_columns(const PageText& t, const char* first_field)
           {t.heading(Text::reaction_3, cli::Quantity::moment), "reaction_3", Mark::magnitude}};
 }
 
-// Over the combinations without missing cases, the first of them seeding
-// the extremes and a later one replacing an extreme only when strictly
-// beyond it (the rule of every envelope of the run).
-std::optional<Extremes> reaction_extremes(const Store& s, const RunCounts& c, Whole N, int component) {
-  std::optional<Extremes> e;
-  for (Whole I = 1; I <= s.BL5.NCOB; ++I) {
-    if (!cli::missing_cases(s, c.NCCAR, I).empty()) continue;
-    const Real v = combined_reaction(s, c, I, N, component);
-    if (!e) {
-      e = Extremes{v, v, I, I};
-      continue;
-    }
-    if (v > e->max) {
-      e->max = v;
-      e->max_combination = I;
-    }
-    if (v < e->min) {
-      e->min = v;
-      e->min_combination = I;
-    }
-  }
-  return e;
-}
+}  // namespace
 
-std::string envelope_table(const Store& s, const RunCounts& c, const PageText& t) {
+std::string reaction_envelope_table(const Store& s, const std::vector<cli::ComponentExtremes>& supports,
+                                    const std::string& id, const std::string& caption, const PageText& t) {
   const std::string comb(t(Text::governing_heading));
-  HtmlTable table("reaction_envelope", std::string(t(Text::reaction_envelope_caption)),
+  HtmlTable table(id, caption,
                   {{std::string(t(Text::node_heading)), "node"},
                    {std::string(t(Text::component_heading)), "reaction"},
                    {std::string(t(Text::max_heading)), "max", Mark::largest},
                    {comb, "max_combination"},
                    {std::string(t(Text::min_heading)), "min", Mark::smallest},
                    {comb, "min_combination"}});
-  for (Whole N = 1; N <= c.NRES; ++N) {
+  for (std::size_t n = 0; n < supports.size(); ++n) {
     table.start_group();
     for (int component = 1; component <= 3; ++component) {
       // Its unit beside the component's number: the rows mix forces and moments.
       const cli::Quantity q = component == 3 ? cli::Quantity::moment : cli::Quantity::force;
-      std::vector<Cell> row{whole_cell(s.BL11.NO_RES(N)),
+      std::vector<Cell> row{whole_cell(s.BL11.NO_RES(static_cast<Whole>(n + 1))),
                             t.unit(q).empty()
                                 ? whole_cell(component)
                                 : text_cell(std::to_string(component) + " (" + t.unit(q) + ")")};
-      if (const std::optional<Extremes> e = reaction_extremes(s, c, N, component)) {
+      if (const cli::MaybeExtremes& e = supports[n][static_cast<std::size_t>(component - 1)]) {
         row.insert(row.end(), {real_cell(e->max, REACTION_DECIMALS), whole_cell(e->max_combination),
                                real_cell(e->min, REACTION_DECIMALS), whole_cell(e->min_combination)});
       } else {
@@ -84,6 +63,8 @@ std::string envelope_table(const Store& s, const RunCounts& c, const PageText& t
   }
   return table.html();
 }
+
+namespace {
 
 std::string reaction_case_table(const Store& s, const RunCounts& c, const PageText& t) {
   std::vector<Column> columns = reaction_columns(t, "node");
@@ -120,11 +101,13 @@ std::string reaction_combination_table(const Store& s, const RunCounts& c, const
 
 }  // namespace
 
-std::string reaction_section(const Store& s, const RunCounts& c, const PageText& t) {
+std::string reaction_section(const Store& s, const RunCounts& c, const cli::RunEnvelopes& envelopes,
+                             const PageText& t) {
   std::string html =
       "<section id=\"support-reactions\">\n<h2>" + html_escaped(t(Text::reactions_heading)) + "</h2>\n";
   if (c.NRES == 0) return html + "<p>" + html_escaped(t(Text::no_supports)) + "</p>\n</section>\n";
-  html += envelope_table(s, c, t);
+  html += reaction_envelope_table(s, envelopes.reactions, "reaction_envelope",
+                                  std::string(t(Text::reaction_envelope_caption)), t);
   html += "<div class=\"tables\">\n";
   for (Whole I = 1; I <= s.BL5.NCOB; ++I) html += reaction_combination_table(s, c, t, I);
   html += "</div>\n";

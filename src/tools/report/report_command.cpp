@@ -14,6 +14,7 @@
 #include "tools/cli/units.h"
 #include "tools/cli/usage_error.h"
 #include "tools/cli/version.h"
+#include "tools/report/page_style.h"
 #include "tools/report/report_page.h"
 
 namespace toval::tools::report {
@@ -81,7 +82,7 @@ int run_report(std::span<const std::string> args, const cli::Services& services)
 
   const std::array<std::string, 2> inputs{options.positionals()[0], options.positionals()[1]};
   cli::refuse_input_as_output(target, inputs);
-  cli::LoadedRun run(inputs[0], inputs[1]);
+  cli::LoadedRun run(cli::combination_input(inputs[0], services), inputs[1]);
   const cli::NodeDisplacements nodes(run.listing(), run.store(), run.counts());
   request.nodes = &nodes;
   request.issued = issue_date(std::getenv("SOURCE_DATE_EPOCH"));
@@ -89,7 +90,14 @@ int run_report(std::span<const std::string> args, const cli::Services& services)
   request.files = {input_file_facts(inputs[0]), input_file_facts(inputs[1])};
   if (services.input_warnings)
     request.warnings = services.input_warnings(inputs[0], inputs[1], request.language);
-  if (services.picture) request.picture = services.picture(run);
+  if (services.page_picture) {
+    cli::PictureRequest picture;
+    picture.language = request.language;
+    picture.units = request.units;
+    picture.print_width_mm = PICTURE_PRINT_WIDTH_MM;
+    picture.print_height_mm = PICTURE_PRINT_HEIGHT_MM;
+    request.picture = services.page_picture(run, picture);
+  }
   cli::write_output(target, report_page(run, request));
   return 0;
 }

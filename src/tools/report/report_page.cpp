@@ -33,6 +33,8 @@ std::string header(const Store& s, const PageRequest& r, const PageText& t) {
   }
   html += files.html();
   html += element("p", " class=\"made\"", t.format(Text::made_by, {r.issued, r.version}));
+  html += element("p", " class=\"convention\"", t(Text::units_note));
+  html += element("p", " class=\"convention\"", t(Text::sign_note));
   return html + "</header>\n";
 }
 
@@ -81,11 +83,17 @@ std::string report_page(const cli::LoadedRun& run, const PageRequest& r) {
   html += "<main>\n";
   html += warning_box(r.warnings, t);
   html += picture(r.picture, t);
-  html += combination_section(s, c, t);
+  html += combination_section(s, c, run.labels(), t);
+  // Each set's envelopes first; the one over every set after them, told
+  // apart as no design envelope.
+  const std::string per_set = set_sections(s, c, run.envelopes(), t);
+  html += per_set;
+  if (!per_set.empty())
+    html += element("p", " class=\"note\" id=\"mixed-envelope-note\"", t(Text::mixed_envelope_note));
   html += envelope_section(s, c, t);
-  html += reaction_section(s, c, t);
+  html += reaction_section(s, c, run.envelopes(), t);
   html += displacement_section(s, c, t);
-  if (r.nodes) html += node_displacement_section(s, c, t, *r.nodes);
+  if (r.nodes) html += node_displacement_section(s, c, run.labels(), t, *r.nodes);
   html += bending_section(s, c, t);
   return html + "</main>\n</body>\n</html>\n";
 }

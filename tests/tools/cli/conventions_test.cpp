@@ -102,9 +102,10 @@ TEST(ToolsConventions, EveryUsageErrorNamesTheFaultShowsTheUsageAndExitsTwo) {
        "--format xlsx needs -o FILE.xlsx (a workbook is written to a file only)",
        EXPORT_USAGE},
       {{"export", "--format", "csv", "--table", "node", "GALPAO.CMB", "GALPAO.ESF"},
-       "bad value 'node' for --table (nodes, bars, displacements, combined_displacements, reactions, "
-       "combined_reactions, bar_forces, envelope, pairs, node_displacements, combined_node_displacements, "
-       "node_displacement_envelope, case_bar_forces)",
+       "bad value 'node' for --table (nodes, bars, combinations, displacements, combined_displacements, "
+       "reactions, combined_reactions, reaction_envelope, bar_forces, envelope, pairs, set_envelopes, "
+       "displacement_envelope, node_displacements, combined_node_displacements, node_displacement_envelope, "
+       "case_bar_forces)",
        EXPORT_USAGE},
       {{"export", "--format", "csv", "GALPAO.CMB", "GALPAO.ESF"},
        "--format csv needs --table NAME, or -o DIR/ for every table",

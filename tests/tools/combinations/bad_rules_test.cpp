@@ -35,7 +35,7 @@ TEST(BadRules, UnknownKeysWhereverTheyStand) {
   EXPECT_EQ(
       message_for(HEAD + G + "psi0 = 0.5\n"),
       "R.toml:8:1: error: unknown key \"psi0\" in a permanent action (keys: case, kind, category, gamma_sup, "
-      "gamma_inf, source)\n");
+      "gamma_inf, source, description)\n");
   EXPECT_EQ(
       message_for(HEAD +
                   "[[actions]]\ncase = \"Q\"\nkind = \"variable\"\ngamma = 1.5\npsi0 = 0.7\nsource = \"s\"\n")

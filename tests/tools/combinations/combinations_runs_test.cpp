@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <nlohmann/json.hpp>
 #include <sstream>
 
 #include "tools/combinations/portal_rules.h"
@@ -60,6 +61,19 @@ std::vector<std::string> cases_used(const std::vector<std::string>& combinations
   return used;
 }
 
+// An export less what the header records and case entries say (names,
+// sets, descriptions and the set envelopes), which a file typed with
+// other headers says otherwise: the values alone.
+std::string values_of(const std::string& export_text) {
+  nlohmann::ordered_json doc = nlohmann::ordered_json::parse(export_text);
+  for (const char* key : {"case_descriptions", "sets", "set_envelopes"}) doc.erase(key);
+  for (auto& c : doc["combinations"]) {
+    c.erase("name");
+    c.erase("set");
+  }
+  return doc.dump(1);
+}
+
 std::vector<std::string> portal_combinations(const std::string& rules_text) {
   const tools::combinations::Rules rules = rules_from(rules_text);
   return described(rules, tools::combinations::enumerate_combinations(rules, "R.toml"));
@@ -85,7 +99,7 @@ TEST(CombinationsRuns, TovalReportsTheGeneratedFileAsTheSameCombinationsTypedByH
   RunResult export_generated = run_tools(generated.path(), {"export", "P.CMB", "P.ESF"});
   RunResult export_typed = run_tools(typed.path(), {"export", "P.CMB", "P.ESF"});
   ASSERT_EQ(export_generated.status, 0) << export_generated.err;
-  EXPECT_EQ(export_generated.out, export_typed.out);
+  EXPECT_EQ(values_of(export_generated.out), values_of(export_typed.out));
 }
 
 TEST(CombinationsRuns, TheFileInItsColumns) {
@@ -133,7 +147,7 @@ TEST(CombinationsRuns, SplitFilesEachTovalsSizeWithOnlyTheCasesTheyUse) {
     RunResult a = run_tools(dir.path(), {"export", name, "P.ESF"});
     RunResult b = run_tools(typed.path(), {"export", name, "P.ESF"});
     ASSERT_EQ(a.status, 0) << name << a.err;
-    EXPECT_EQ(a.out, b.out) << name;
+    EXPECT_EQ(values_of(a.out), values_of(b.out)) << name;
   }
   // The last part holds frequent 1-6 and quasi-permanent 1-2: all five cases.
   EXPECT_NE(dir.read("P-5.CMB").find(
@@ -184,7 +198,7 @@ TEST(CombinationsRuns, BeyondTovalsCapacitiesWarnsAndWritesTheWholeFile) {
     GTEST_SKIP() << "toval-tools still takes toval's 10 combinations";
   RunResult b = run_tools(typed.path(), {"export", "P.CMB", "P.ESF"});
   ASSERT_EQ(a.status, 0) << a.err;
-  EXPECT_EQ(a.out, b.out);
+  EXPECT_EQ(values_of(a.out), values_of(b.out));
 }
 
 TEST(CombinationsRuns, BadRulesExitOneAndWriteNothing) {

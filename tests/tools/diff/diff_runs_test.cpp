@@ -291,9 +291,11 @@ TEST_F(FrameRevisions, AnAddedCaseAndItsCombination) {
   for (const char* line : {"COMBINACAO 3", "    1.0       W", "FIMC", "FIME"}) combination.push_back(line);
   write("NEW", with_wind, combination);
   const Json doc = diff_json("OLD", "NEW");
+  // The added combination as the export gives it, with its header's name.
   EXPECT_EQ(doc["structure"], Json::parse(R"([
     {"what": "case", "key": "W", "old": null, "new": "W"},
-    {"what": "combination", "key": 3, "old": null, "new": {"combination": 3, "terms": [{"multiplier": 1.0, "case": "W"}]}}
+    {"what": "combination", "key": 3, "old": null,
+     "new": {"combination": 3, "name": "COMBINACAO 3", "set": null, "terms": [{"multiplier": 1.0, "case": "W"}]}}
   ])"));
   // Combinations 1 and 2 are as they were, but W alone (N = 10 + 3.5 (K - 1)
   // in bar K) exceeds 1.4 G + 1.4 Q (0.56 of that): every maximum of N, of

@@ -52,8 +52,9 @@ check(not jsonschema.Draft202012Validator(schema).is_valid(broken), "a broken do
 with tempfile.TemporaryDirectory() as folder:
     export("--format", "csv", "-o", folder + "/")
     tables = {}
-    for name in ["nodes", "bars", "displacements", "combined_displacements", "reactions",
-                 "combined_reactions", "bar_forces", "envelope", "pairs", "node_displacements",
+    for name in ["nodes", "bars", "combinations", "displacements", "combined_displacements", "reactions",
+                 "combined_reactions", "reaction_envelope", "bar_forces", "envelope", "pairs",
+                 "set_envelopes", "displacement_envelope", "node_displacements",
                  "combined_node_displacements", "node_displacement_envelope", "case_bar_forces"]:
         with open(os.path.join(folder, name + ".csv"), newline="", encoding="utf-8") as f:
             raw = f.read()
@@ -109,6 +110,28 @@ envelope = tables["envelope"]
 check(envelope[1]["M_start_min"] == "-38.271" and envelope[1]["M_start_min_combination"] == "2",
       f"envelope of bar 2: {envelope[1]}")
 check(tables["pairs"][0]["lower_bar"] == "1" and tables["pairs"][0]["higher_bar"] == "2", "first pair")
+
+# The combinations table: one row per term, with the name of the header.
+term_rows = tables["combinations"]
+expected = [(c["combination"], c["name"], t["multiplier"], t["case"]) for c in document["combinations"]
+            for t in c["terms"]]
+check(len(term_rows) == len(expected) == 9, f"combinations rows: {len(term_rows)}")
+for row, (combination, name, multiplier, case) in zip(term_rows, expected):
+    check(int(row["combination"]) == combination and row["name"] == name and row["set"] == "",
+          f"combination row {row}")
+    check(as_real(row["multiplier"]) == as_real(multiplier) and row["case"] == case, f"term row {row}")
+
+# The reaction envelope over every combination: the JSON's, support by
+# support and component by component; no set, so no set rows.
+envelope_rows = tables["reaction_envelope"]
+expected = [(s["node"], k + 1, e) for s in document["reaction_envelope"] for k, e in enumerate(s["reactions"])]
+check(len(envelope_rows) == len(expected) == 6, f"reaction_envelope rows: {len(envelope_rows)}")
+for row, (node, component, e) in zip(envelope_rows, expected):
+    check(row["set"] == "" and int(row["node"]) == node and int(row["reaction"]) == component, f"row {row}")
+    check(as_real(row["max"]) == as_real(e["max"]) and int(row["min_combination"]) == e["min_combination"],
+          f"extremes of {row}")
+check(tables["set_envelopes"] == [] and tables["displacement_envelope"] == [], "set tables of a file without sets")
+
 
 for failure in failures:
     print("FAILED:", failure)

@@ -24,7 +24,7 @@ TOOLS, SOURCE, SMALL_SHEETS = sys.argv[1], sys.argv[2], sys.argv[3]
 EXAMPLES = os.path.join(SOURCE, "examples")
 PORTAL = os.path.join(SOURCE, "tests", "e2e", "data", "portal_truss", "in")
 # The columns that hold names: text even when a name reads as a number.
-NAME_COLUMNS = {"case", "missing_cases"}
+NAME_COLUMNS = {"case", "missing_cases", "set", "name", "place", "component"}
 failures = []
 checks = 0
 

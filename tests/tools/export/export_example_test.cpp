@@ -48,22 +48,26 @@ TEST_F(ExampleExport, KeysInTheirOrderAndTheInputsAsRead) {
                                             "nodes",
                                             "bars",
                                             "cases",
+                                            "case_descriptions",
                                             "combinations",
+                                            "sets",
                                             "characteristic_nodes",
                                             "displacements",
                                             "combined_displacements",
                                             "reactions",
                                             "combined_reactions",
+                                            "reaction_envelope",
                                             "bar_forces",
                                             "envelope",
                                             "pairs",
+                                            "set_envelopes",
                                             "node_displacements",
                                             "combined_node_displacements",
                                             "node_displacement_envelope",
                                             "case_bar_forces",
                                             "units"}));
   EXPECT_EQ(doc()["format"], "toval-results");
-  EXPECT_EQ(doc()["version"], 1);
+  EXPECT_EQ(doc()["version"], 2);
   EXPECT_EQ(doc()["titles"]["client"], "COOPERATIVA AGRICOLA DO VALE");  // trailing blanks gone
   EXPECT_EQ(doc()["axis"], 6.0);
   EXPECT_EQ(doc()["cases"], Json({"G", "Q", "W"}));

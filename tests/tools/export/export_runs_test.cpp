@@ -131,16 +131,20 @@ TEST_F(PortalVariant, EveryTableIntoAFolderEachAsItsOwnTableGivesIt) {
   const std::vector<std::string> names{"bar_forces.csv",
                                        "bars.csv",
                                        "case_bar_forces.csv",
+                                       "combinations.csv",
                                        "combined_displacements.csv",
                                        "combined_node_displacements.csv",
                                        "combined_reactions.csv",
+                                       "displacement_envelope.csv",
                                        "displacements.csv",
                                        "envelope.csv",
                                        "node_displacement_envelope.csv",
                                        "node_displacements.csv",
                                        "nodes.csv",
                                        "pairs.csv",
-                                       "reactions.csv"};
+                                       "reaction_envelope.csv",
+                                       "reactions.csv",
+                                       "set_envelopes.csv"};
   EXPECT_EQ(directory_names(dir_.file("tables")), names);
   for (const std::string& name : names) {
     const std::string table = name.substr(0, name.size() - 4);

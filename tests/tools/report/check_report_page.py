@@ -151,8 +151,11 @@ def compare_dom(tree):
             else:
                 check(int(cell.text) == p[field], f"pair {p['bars']} {field}")
     terms = [t for c in document["combinations"] for t in c["terms"]]
-    for row, t in zip(cells_by_field(tables["combinations"]), terms):
-        n += compared(row[1][1], t["multiplier"], "multiplier")
+    combination_rows = [dict(row) for row in cells_by_field(tables["combinations"])]
+    for row, t in zip(combination_rows, terms):
+        n += compared(row["multiplier"], t["multiplier"], "multiplier")
+    shown_names = [row["name"].text for row in combination_rows if row["name"].text]
+    check(shown_names == [c["name"] for c in document["combinations"]], f"combination names {shown_names}")
     reactions = {(r["case"], s["node"]): s["reactions"] for r in document["reactions"] for s in r["supports"]}
     for row in cells_by_field(tables["reactions"]):
         values = reactions[(row[0][1].text, int(row[1][1].text))]

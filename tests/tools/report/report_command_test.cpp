@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "tools/cli/loaded_run.h"
+#include "tools/frame_files.h"
 #include "tools/report/page_sections.h"
 #include "tools/report/report_page.h"
 #include "tools/tools_process.h"
@@ -80,6 +81,11 @@ TEST(ReportPage, BendingTablesArePackedOnlyBeyondTheirThreshold) {
   EXPECT_EQ(count(packed, "<table id=\"bar_forces-"), tables);
   EXPECT_EQ(count(packed, "class=\"packed-rows\""), tables - count(plain, ": 0 bar(s) in bending"));
   EXPECT_EQ(count(packed, "class=\"packed-note\""), count(packed, "class=\"packed-rows\""));
+  // Printed unopened, a packed table is its note: it names its rows' table
+  // and combination, and the command that writes them.
+  EXPECT_NE(packed.find("they are the rows of combination 1 marked in bending in the bar_forces table of the "
+                        "export, toval-tools export --format csv --table bar_forces"),
+            std::string::npos);
   EXPECT_EQ(count(packed, "<script>"), 1u);
   EXPECT_GT(packed.rfind("<script>"), packed.rfind("</details>"));
 }
@@ -168,6 +174,44 @@ TEST(ReportCommand, OutputRulesAreThoseOfExport) {
   }
   RunResult lang = run_tools(dir.path(), {"report", "--lang", "fr", "GALPAO.CMB", "GALPAO.ESF"});
   EXPECT_EQ(lang.err, "toval-tools: bad value 'fr' for --lang (pt or en)\n" + USAGE_LINE);
+}
+
+}  // namespace
+}  // namespace toval::testing
+
+namespace toval::testing {
+namespace {
+
+// The example rules in place of a combination file: one envelope section per
+// set, ultimate first, the reaction envelopes named for their use, and the
+// envelope over every set told apart; names and descriptions in the lists.
+TEST(ReportSets, OneSectionPerSetUltimateFirst) {
+  TempDir dir;
+  dir.write("portal-rules.toml", read_file(source("examples/portal-rules.toml")));
+  Frame f = portal();
+  f.cases = {"G1", "G2", "Q", "W1", "W2"};
+  dir.write("P.ESF", joined(forces_lines(f)));
+  RunResult r = run_tools(dir.path(), {"report", "--lang", "en", "portal-rules.toml", "P.ESF"});
+  ASSERT_EQ(r.status, 0) << r.err;
+  std::vector<std::size_t> at;
+  for (const char* id :
+       {"id=\"set-uls\"", "id=\"set-sls_characteristic\"", "id=\"set-sls_frequent\"",
+        "id=\"set-sls_quasi_permanent\"", "id=\"mixed-envelope-note\"", "id=\"bar-envelope\""})
+    at.push_back(r.out.find(id));
+  for (std::size_t k = 0; k < at.size(); ++k) {
+    ASSERT_NE(at[k], std::string::npos) << k;
+    if (k > 0) {
+      EXPECT_LT(at[k - 1], at[k]) << k;
+    }
+  }
+  EXPECT_NE(r.out.find("<h2>ENVELOPE - ULS - ULTIMATE LIMIT STATES</h2>"), std::string::npos);
+  EXPECT_LT(
+      r.out.find("<caption>ENVELOPE OF COMBINED REACTIONS - STRUCTURAL DESIGN OF THE FOUNDATIONS</caption>"),
+      at[1]);
+  EXPECT_GT(r.out.find("<caption>ENVELOPE OF COMBINED REACTIONS - SOIL</caption>"), at[1]);
+  EXPECT_LT(r.out.find("<caption>ENVELOPE OF COMBINED REACTIONS - SOIL</caption>"), at[2]);
+  EXPECT_NE(r.out.find("PERMANENTE - PESO PROPRIO DA ESTRUTURA"), std::string::npos);
+  EXPECT_NE(r.out.find("ELU 1 - PRINCIPAL: NENHUMA - DESFAVORAVEIS: G1 G2"), std::string::npos);
 }
 
 }  // namespace

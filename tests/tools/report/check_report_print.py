@@ -1,0 +1,196 @@
+#!/usr/bin/env python3
+"""The report page printed: generated frames reported by toval-tools and
+printed to PDF by headless Chromium, the PDF read back with poppler.
+
+- A tall frame with more than 300 rows of bars in bending (its tables
+  folded on screen): every combined bar end force of the run is in the
+  text of the PDF, row by row as the bending tables show it.
+- On every page the last line is no table caption, header row or heading.
+- The picture's smallest text is at least 2 mm high on paper, measured on
+  the PDF's own words; the picture takes the printable width, stands
+  whole on one page with its legend and speaks the page's language.
+- A frame beyond the packed threshold prints each table as its note,
+  which names the export table and command.
+
+Exit status 77 (skipped) when Chromium or poppler is missing or the tests
+run the Windows build."""
+import json
+import os
+import re
+import shutil
+import struct
+import subprocess
+import sys
+import tempfile
+import xml.etree.ElementTree as ET
+
+import html5lib
+
+TOOLS, WRITER = sys.argv[1], sys.argv[2]
+CHROMIUM = "/usr/bin/chromium"
+ENV = dict(os.environ, SOURCE_DATE_EPOCH="1765000000")
+MM = 72 / 25.4  # points per millimetre
+# The page's numbers are printed at 8 pt in the picture's face (the page
+# style's margin box): their word boxes give the face's height per point.
+PAGE_NUMBER_PT = 8.0
+failures = []
+checks = 0
+
+if os.environ.get("TOVAL_TEST_WINE_BUILD") or not os.path.exists(CHROMIUM) or not shutil.which("pdftotext"):
+    print("browser checks skipped")
+    sys.exit(77)
+
+
+def check(condition, what):
+    global checks
+    checks += 1
+    if not condition:
+        failures.append(what)
+
+
+def run(*args, cwd=None):
+    done = subprocess.run(list(args), cwd=cwd, capture_output=True, env=ENV, timeout=600, check=False)
+    check(done.returncode == 0, f"{args[:3]}: {done.returncode} {done.stderr[:300]!r}")
+    return done.stdout
+
+
+def frame(work, name, bays, storeys, combinations):
+    folder = os.path.join(work, name)
+    os.makedirs(folder)
+    run(WRITER, folder, str(bays), str(storeys), str(combinations))
+    return folder
+
+
+def printed(folder, *options):
+    page = os.path.join(folder, "page.html")
+    run(TOOLS, "report", "-o", page, *options, "FRAME.CMB", "FRAME.ESF", cwd=folder)
+    pdf = os.path.join(folder, "page.pdf")
+    run(CHROMIUM, "--headless", "--no-sandbox", "--disable-gpu", "--disable-quic", "--no-first-run",
+        "--disable-background-networking", "--disable-component-update", "--disable-sync",
+        f"--user-data-dir={os.path.join(folder, 'profile')}", "--no-pdf-header-footer", f"--print-to-pdf={pdf}",
+        "file://" + page)
+    with open(page, "rb") as f:
+        return f.read(), pdf
+
+
+def page_texts(pdf):
+    count = int(re.search(r"Pages:\s+(\d+)", run("pdfinfo", pdf).decode()).group(1))
+    return [run("pdftotext", "-layout", "-f", str(p), "-l", str(p), pdf, "-").decode() for p in range(1, count + 1)]
+
+
+def word_pages(pdf):
+    """Per page: its height and its words as (text, xMin, yMin, xMax, yMax)."""
+    root = ET.fromstring(run("pdftotext", "-bbox", pdf, "-"))
+    ns = "{http://www.w3.org/1999/xhtml}"
+    pages = []
+    for page in root.iter(ns + "page"):
+        words = [(w.text or "", *(float(w.get(k)) for k in ("xMin", "yMin", "xMax", "yMax")))
+                 for w in page.iter(ns + "word")]
+        pages.append((float(page.get("height")), words))
+    return pages
+
+
+def shown(text):
+    """A real of the export as the page shows it: its 32-bit value to three
+    decimals, without the sign of a zero."""
+    value = struct.unpack("f", struct.pack("f", float(text)))[0]
+    out = "%.3f" % value
+    return out[1:] if out == "-0.000" else out
+
+
+def every_bar_force_printed(document, pages):
+    forces = document["bar_forces"]
+    check(len(forces) > 300 and all(f["bending"] for f in forces),
+          f"every one of {len(forces)} bar forces is in bending, more than 300")
+    lines = set()
+    for text in pages:
+        for line in text.splitlines():
+            lines.add(tuple(line.split()[:7]))
+    missing = [(f["combination"], f["bar"]) for f in forces
+               if (str(f["bar"]), shown(f["N"]), shown(f["V"][0]), shown(f["M"][0]), shown(f["N"]),
+                   shown(f["V"][1]), shown(f["M"][1])) not in lines]
+    check(not missing, f"{len(missing)} bar forces not printed, the first {missing[:5]}")
+
+
+def squeezed(text):
+    return re.sub(r"\s+", "", text)
+
+
+def no_header_at_a_foot(page, pages):
+    tree = html5lib.HTMLParser(namespaceHTMLElements=False).parse(page)
+    heads = set()
+    for element in tree.iter():
+        if element.tag in ("caption", "h2"):
+            heads.add(squeezed("".join(element.itertext())))
+        if element.tag == "thead":
+            for tr in element.findall("tr"):
+                heads.add(squeezed("".join("".join(th.itertext()) for th in tr.findall("th"))))
+    check(len(heads) > 10, f"{len(heads)} captions, headers and headings")
+    for number, text in enumerate(pages, 1):
+        lines = [l for l in text.splitlines() if l.strip() and not re.fullmatch(r"\s*\d+ ?/ ?\d+\s*", l)]
+        check(lines and squeezed(lines[-1]) not in heads, f"page {number} ends with {lines[-1:]!r}")
+
+
+def picture_in_print(pdf, heading, caption, first_row, last_row, title):
+    """The picture's words: those between its heading and its caption, which
+    stand on one page."""
+    k = None
+    for height, words in word_pages(pdf):
+        numbers = [w for w in words if w[2] > height - 14 * MM and re.fullmatch(r"\d+|/", w[0])]
+        if numbers and k is None:
+            k = min(w[4] - w[2] for w in numbers) / PAGE_NUMBER_PT
+        texts = [w[0] for w in words]
+        starts = [i for i in range(len(words)) if texts[i:i + len(caption)] == caption]
+        if not starts:
+            continue
+        bottom = words[starts[0]][2]
+        top = max((w[4] for w in words if w[0] == heading and w[4] < bottom), default=None)
+        check(top is not None, f"the heading {heading} on the caption's page")
+        picture = [w for w in words if top is not None and top < w[2] and w[4] < bottom]
+        check(len(picture) > 50, f"{len(picture)} words in the picture")
+        smallest = min(w[4] - w[2] for w in picture) / k / MM
+        print(f"smallest text of the picture: {smallest:.2f} mm")
+        check(smallest >= 2.0, f"the picture's smallest text is {smallest:.2f} mm")
+        texts = [w[0] for w in picture]
+        for row in (first_row, last_row):
+            check(any(texts[i:i + len(row)] == row for i in range(len(texts))), f"the legend shows {row}")
+        # The picture's title stands 20 of its 1000 units from its left
+        # edge: at the printable width that is 5.5 mm into the 10 mm margin.
+        left = next((w[1] for w in picture if w[0] == title), None)
+        check(left is not None and abs(left - (10 + 5.54) * MM) < 1.5, f"the picture's title starts at {left}")
+        return
+    check(False, f"no page shows the picture's caption {caption!r}")
+
+
+with tempfile.TemporaryDirectory() as work:
+    tall = frame(work, "tall", 2, 12, 6)
+    page, pdf = printed(tall)
+    # The bending tables (every node's displacements fold by their own count).
+    bending = page[page.find(b'id="bars-in-bending"'):]
+    check(b"<details>" in bending and b"<details open>" not in bending, "the tall frame's tables are folded")
+    pages = page_texts(pdf)
+    document = json.loads(run(TOOLS, "export", "FRAME.CMB", "FRAME.ESF", cwd=tall))
+    every_bar_force_printed(document, pages)
+    no_header_at_a_foot(page, pages)
+    picture_in_print(pdf, "PORTICO", ["O", "pórtico", "em", "escala,"], ["tração"], ["apoio:", "engaste"], "esforço")
+
+    wide = frame(work, "wide", 12, 2, 4)
+    page, pdf = printed(wide, "--lang", "en")
+    no_header_at_a_foot(page, page_texts(pdf))
+    picture_in_print(pdf, "FRAME", ["The", "frame", "to", "scale,"], ["tension"], ["support:", "fixed"], "normal")
+
+    # 500 bars in 41 combinations: 20,500 rows, packed.
+    packed = frame(work, "packed", 12, 20, 41)
+    page, pdf = printed(packed, "--lang", "en")
+    check(page.count(b'class="packed-rows"') == 41, "every table packed")
+    text = squeezed(" ".join(page_texts(pdf)))
+    for I in (1, 41):
+        check(squeezed(f"they are the rows of combination {I} marked in bending in the bar_forces table of the "
+                       "export, toval-tools export --format csv --table bar_forces") in text,
+              f"the note of combination {I} printed")
+    check(squeezed("BAR Ni Vi Mi Nf Vf Mf") not in text, "no packed table's header printed")
+
+print(f"{checks} checks, {len(failures)} failures")
+for f in failures:
+    print("FAIL:", f)
+sys.exit(1 if failures else 0)
