@@ -13,6 +13,7 @@
 #include <iostream>
 #include <limits>
 #include <random>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -89,9 +90,13 @@ void write_edge(const std::string& dir) {
 void write_example(const std::string& dir, const std::string& examples) {
   const cli::LoadedRun run(examples + "/GALPAO.CMB", examples + "/GALPAO.ESF");
   const PageText t(Language::en);
-  write_page(dir + "/example.html",
-             bending_section(run.store(), run.counts(), t, static_cast<std::size_t>(-1)));
-  write_page(dir + "/example-packed.html", bending_section(run.store(), run.counts(), t, 0));
+  const auto section = [&](std::size_t packed_rows) {
+    std::ostringstream out;
+    bending_section(out, run.store(), run.counts(), t, packed_rows);
+    return std::move(out).str();
+  };
+  write_page(dir + "/example.html", section(static_cast<std::size_t>(-1)));
+  write_page(dir + "/example-packed.html", section(0));
 }
 
 }  // namespace

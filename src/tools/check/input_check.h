@@ -20,4 +20,14 @@ struct CheckOutcome {
 CheckOutcome check_inputs(const std::string& combination_file, const std::string& forces_file,
                           const cli::Services& services = cli::Services{});
 
+// The same check over a run opened with LoadedRun::Deferred and not yet
+// run: runs it watched and gives its warnings in `language` (and the fault
+// that ended it), leaving its results to the caller.
+cli::WatchedRun watched_run(cli::LoadedRun& run, cli::Language language);
+
+// The same check over a run opened with LoadedRun::Deferred and not yet
+// run: runs it watched and gives its warnings in `language` (and the fault
+// that ended it), leaving its results to the caller.
+cli::WatchedRun watched_run(cli::LoadedRun& run, cli::Language language);
+
 }  // namespace toval::tools::check

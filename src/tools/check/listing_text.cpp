@@ -1,23 +1,17 @@
 #include "tools/check/listing_text.h"
 
-#include <fstream>
-#include <iterator>
+#include <algorithm>
 
 #include "records/fields.h"
 
 namespace toval::tools::check {
 
-ListingText ListingText::read(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+ListingText ListingText::read(InputUnit& unit) {
+  const InputUnit::Watching unwatched(unit, nullptr);
+  unit.rewind();
   std::vector<std::string> lines;
-  for (std::size_t at = 0; at < bytes.size();) {
-    std::size_t end = bytes.find('\n', at);
-    if (end == std::string::npos) end = bytes.size();
-    const std::string_view line(bytes.data() + at, end - at);
-    lines.emplace_back(line.substr(0, line.find('\r')));
-    at = end + 1;
-  }
+  Record record;
+  while (unit.next(record)) lines.emplace_back(record.text());
   return ListingText(std::move(lines));
 }
 

@@ -8,15 +8,17 @@
 #include <string_view>
 #include <vector>
 
+#include "records/input_unit.h"
 #include "records/layout.h"
 
 namespace toval::tools::check {
 
 class ListingText {
  public:
-  // The file's lines cut as the run cuts records (a line feed ends one, a
-  // carriage return ends its data); none when the file cannot be read.
-  static ListingText read(const std::string& path);
+  // The file's lines as the unit the run read it through gives them again
+  // from the top (a line feed ends one, a carriage return ends its data, at
+  // most Record::CAPTURE columns), unwatched: the file is not opened again.
+  static ListingText read(InputUnit& unit);
   explicit ListingText(std::vector<std::string> lines) : lines_(std::move(lines)) {}
 
   long size() const { return static_cast<long>(lines_.size()); }

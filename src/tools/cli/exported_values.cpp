@@ -19,7 +19,10 @@ RealDigits real_digits(Real value) {
   RealDigits d;
   d.negative = sci.front() == '-';
   for (char c : sci.substr(d.negative ? 1 : 0, e_at - (d.negative ? 1 : 0)))
-    if (c != '.') d.digits += c;
+    if (c != '.') {
+      d.digits += c;
+      d.number = d.number * 10 + static_cast<std::uint32_t>(c - '0');
+    }
   int exponent = 0;
   const std::string_view exp_text = sci.substr(e_at + 1);
   std::from_chars(exp_text.data() + (exp_text.front() == '+' ? 1 : 0), exp_text.data() + exp_text.size(),

@@ -3,6 +3,7 @@
 // without their trailing blanks.
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -15,6 +16,7 @@ namespace toval::tools::cli {
 struct RealDigits {
   bool negative = false;
   std::string digits;
+  std::uint32_t number = 0;  // the digits as a whole number (at most 9 of them)
   int n = 0;
 };
 RealDigits real_digits(Real value);

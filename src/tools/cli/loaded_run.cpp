@@ -55,13 +55,10 @@ LoadedRun::LoadedRun(const CombinationInput& combination, const std::string& for
 
 void LoadedRun::run() {
   analyse(*store_, *files_, *listing_, counts_);
-  // A unit of its own, so that nothing watching the run's units sees this.
-  InputUnit unit;
-  if (combination_text_)
-    unit.open_memory(combination_file_, *combination_text_);
-  else
-    open_input(unit, combination_file_, "combination file");
-  labels_ = read_run_labels(unit, *store_, counts_.NCCAR);
+  // The run's own unit read again from the top, unwatched: nothing watching
+  // the run sees this, and the file is not opened a second time.
+  const InputUnit::Watching unwatched(files_->unit3, nullptr);
+  labels_ = read_run_labels(files_->unit3, *store_, counts_.NCCAR);
   envelopes_ = run_envelopes(*store_, counts_, labels_);
 }
 

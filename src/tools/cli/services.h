@@ -4,7 +4,6 @@
 #pragma once
 
 #include <functional>
-#include <iosfwd>
 #include <string>
 #include <vector>
 
@@ -15,8 +14,6 @@
 #include "tools/cli/units.h"
 
 namespace toval::tools::cli {
-
-class LoadedRun;
 
 // How a page that shows the frame's picture wants it drawn.
 struct PictureRequest {
@@ -45,27 +42,21 @@ struct Services {
   // Each room that offers something to another adds one member here: a
   // std::function over types that cli declares, set in commands.cpp.
 
-  // draw: the picture of the run's envelope, one standalone SVG document.
-  std::function<std::string(const LoadedRun& run)> picture;
-
   // draw: the picture as one <svg> element, without an XML declaration,
   // ready to stand inline in a page, drawn as the request asks.
   std::function<std::string(const LoadedRun& run, const PictureRequest& request)> page_picture;
 
-  // check: the warnings that the check of inputs lists for the two files,
-  // in its order, in the page's language.
-  std::function<std::vector<InputWarning>(const std::string& combination_file, const std::string& forces_file,
-                                          Language language)>
-      input_warnings;
+  // check: runs a run opened with LoadedRun::Deferred under the check's
+  // watch, so that the one run gives both its results and the warnings that
+  // the check lists for it, in its order and in the page's language. A
+  // fault that ends the run comes back in the result, with the store as the
+  // steps left it.
+  std::function<WatchedRun(LoadedRun& run, Language language)> watched_run;
 
   // combinations: the combination file that a rules file gives, whole, as
   // `combinations RULES_FILE` writes it; subcommands take it in place of a
   // combination file (see combination_input in loaded_run.h).
   std::function<std::string(const std::string& rules_file)> rules_combinations;
-
-  // export: the JSON document of a run, exactly as `export --format json`
-  // writes it.
-  std::function<void(LoadedRun&, std::ostream&)> results_json;
 };
 
 }  // namespace toval::tools::cli

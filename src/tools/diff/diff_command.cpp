@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
-#include <sstream>
 #include <vector>
 
 #include "tools/cli/catalogue.h"
@@ -111,15 +110,6 @@ std::string export_text(const std::string& path) {
   return cli::file_text(path, "the export cannot be opened for reading", "the export cannot be read");
 }
 
-// The export document of a run, made by the export room.
-std::string run_document(const cli::Services& services, const std::string& combination,
-                         const std::string& forces) {
-  cli::LoadedRun run(cli::combination_input(combination, services), forces);
-  std::ostringstream text;
-  services.results_json(run, text);
-  return std::move(text).str();
-}
-
 // The pairs that both revisions have, for the listing's pair lines.
 std::vector<std::array<long long, 2>> common_pairs(const ExportedRun& o, const ExportedRun& n) {
   std::vector<std::array<long long, 2>> pairs;
@@ -147,8 +137,8 @@ int run_diff(std::span<const std::string> args, const cli::Services& services) {
     old_run = read_exported_run(export_text(r.inputs[0]), r.inputs[0]);
     new_run = read_exported_run(export_text(r.inputs[1]), r.inputs[1]);
   } else {
-    old_run = read_exported_run(run_document(services, r.inputs[0], r.inputs[1]), r.inputs[1]);
-    new_run = read_exported_run(run_document(services, r.inputs[2], r.inputs[3]), r.inputs[3]);
+    old_run = run_results(cli::LoadedRun(cli::combination_input(r.inputs[0], services), r.inputs[1]));
+    new_run = run_results(cli::LoadedRun(cli::combination_input(r.inputs[2], services), r.inputs[3]));
   }
   const Changes changes = compare(old_run, new_run, r.tolerance);
   cli::write_output(r.target,

@@ -13,6 +13,8 @@
 #include <utility>
 #include <vector>
 
+#include "tools/cli/loaded_run.h"
+
 namespace toval::tools::diff {
 
 using ValueTriple = std::array<double, 3>;
@@ -91,5 +93,9 @@ struct ExportedRun {
 // naming `source` (a file name) and what is wrong: not JSON, another format
 // or version, a part missing or of the wrong kind, a number given twice.
 ExportedRun read_exported_run(std::string_view text, const std::string& source);
+
+// The same parts of a run, read from the run itself: what reading back the
+// run's export gives, value for value (run_results.cpp).
+ExportedRun run_results(const cli::LoadedRun& run);
 
 }  // namespace toval::tools::diff

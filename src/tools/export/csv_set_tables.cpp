@@ -1,8 +1,8 @@
 #include "tools/export/csv_set_tables.h"
 
 #include "tools/cli/export_keys.h"
+#include "tools/cli/results_entries.h"
 #include "tools/export/csv_row.h"
-#include "tools/export/results_entries.h"
 
 namespace toval::tools::export_ {
 
@@ -35,7 +35,7 @@ void combinations(const cli::LoadedRun& run, TableSink& out) {
       row.end();
     }
     for (Whole J = 1; J <= c.NCASO(I); ++J) {
-      row << I << key_of(label.set) << label.name << J << c.MULT(I, J) << name_of(c.CASO(I, J));
+      row << I << key_of(label.set) << label.name << J << c.MULT(I, J) << cli::name_of(c.CASO(I, J));
       row.end();
     }
   }

@@ -9,9 +9,9 @@
 
 #include "tools/cli/export_keys.h"
 #include "tools/cli/exported_values.h"
+#include "tools/cli/results_entries.h"
 #include "tools/export/csv_row.h"
 #include "tools/export/csv_set_tables.h"
-#include "tools/export/results_entries.h"
 
 namespace toval::tools::export_ {
 
@@ -73,7 +73,7 @@ void header(TableSink& out, const std::vector<std::string>& names, const Units& 
 void nodes(const cli::LoadedRun& run, TableSink& out, const Units& units) {
   header(out, {keys::NODE, keys::X, keys::Y, "restraint_1", "restraint_2", "restraint_3"}, units);
   Row row(out);
-  each_node(run, [&](const NodeEntry& n) {
+  cli::each_node(run, [&](const cli::NodeEntry& n) {
     row << n.node << n.x << n.y << n.restraints;
     row.end();
   });
@@ -83,7 +83,7 @@ void bars(const cli::LoadedRun& run, TableSink& out, const Units& units) {
   header(out, {keys::BAR, keys::START, keys::END, keys::PROPERTY, keys::LENGTH, keys::COS, keys::MIRROR},
          units);
   Row row(out);
-  each_bar(run, [&](const BarEntry& b) {
+  cli::each_bar(run, [&](const cli::BarEntry& b) {
     row << b.bar << b.start << b.end << b.property << b.length << b.cos;
     if (b.mirror != 0)
       row << b.mirror;
@@ -104,7 +104,7 @@ std::vector<std::string> displacement_header(const char* first, bool with_missin
 void displacements(const cli::LoadedRun& run, TableSink& out, const Units& units) {
   header(out, displacement_header(keys::CASE, false), units);
   Row row(out);
-  each_case_displacements(run, [&](const CaseDisplacements& d) {
+  cli::each_case_displacements(run, [&](const cli::CaseDisplacements& d) {
     row << d.case_name << d.places;
     row.end();
   });
@@ -113,7 +113,7 @@ void displacements(const cli::LoadedRun& run, TableSink& out, const Units& units
 void combined_displacements(const cli::LoadedRun& run, TableSink& out, const Units& units) {
   header(out, displacement_header(keys::COMBINATION, true), units);
   Row row(out);
-  each_combined_displacements(run, [&](const CombinedDisplacements& d) {
+  cli::each_combined_displacements(run, [&](const cli::CombinedDisplacements& d) {
     row << d.combination;
     if (d.places)
       row << *d.places;
@@ -127,8 +127,8 @@ void combined_displacements(const cli::LoadedRun& run, TableSink& out, const Uni
 void reactions(const cli::LoadedRun& run, TableSink& out, const Units& units) {
   header(out, {keys::CASE, keys::NODE, "reaction_1", "reaction_2", "reaction_3"}, units);
   Row row(out);
-  each_case_reactions(run, [&](const CaseReactions& r) {
-    for (const Support& s : r.supports) {
+  cli::each_case_reactions(run, [&](const cli::CaseReactions& r) {
+    for (const cli::Support& s : r.supports) {
       row << r.case_name << s.node << s.reactions;
       row.end();
     }
@@ -141,13 +141,13 @@ void combined_reactions(const cli::LoadedRun& run, TableSink& out, const Units& 
   header(out, {keys::COMBINATION, keys::NODE, "reaction_1", "reaction_2", "reaction_3", keys::MISSING_CASES},
          units);
   Row row(out);
-  each_combined_reactions(run, [&](const CombinedReactions& r) {
+  cli::each_combined_reactions(run, [&](const cli::CombinedReactions& r) {
     if (!r.supports) {
       row << r.combination << std::nullopt << std::nullopt << std::nullopt << std::nullopt << r.missing_cases;
       row.end();
       return;
     }
-    for (const Support& s : *r.supports) {
+    for (const cli::Support& s : *r.supports) {
       row << r.combination << s.node << s.reactions << r.missing_cases;
       row.end();
     }
@@ -159,7 +159,7 @@ void bar_forces(const cli::LoadedRun& run, TableSink& out, const Units& units) {
          {keys::COMBINATION, keys::BAR, keys::NORMAL, "V_start", "V_end", "M_start", "M_end", keys::BENDING},
          units);
   Row row(out);
-  each_bar_force(run, [&](const BarForceEntry& f) {
+  cli::each_bar_force(run, [&](const cli::BarForceEntry& f) {
     row << f.combination << f.bar << f.N << f.V << f.M << f.bending;
     row.end();
   });
@@ -168,7 +168,7 @@ void bar_forces(const cli::LoadedRun& run, TableSink& out, const Units& units) {
 void envelope(const cli::LoadedRun& run, TableSink& out, const Units& units) {
   header(out, bar_envelope_header({keys::BAR}), units);
   Row row(out);
-  each_envelope(run, [&](const EnvelopeEntry& e) {
+  cli::each_envelope(run, [&](const cli::EnvelopeEntry& e) {
     row << e.bar;
     bar_envelope_fields(row, {e.N, e.V, e.M});
     row.end();
@@ -181,7 +181,7 @@ void pairs(const cli::LoadedRun& run, TableSink& out, const Units& units) {
           keys::MIN_BAR, keys::MIN_COMBINATION},
          units);
   Row row(out);
-  each_pair(run, [&](const PairEntry& p) {
+  cli::each_pair(run, [&](const cli::PairEntry& p) {
     row << p.bars << p.max << p.max_bar << p.max_combination << p.min << p.min_bar << p.min_combination;
     row.end();
   });
@@ -198,7 +198,7 @@ void node_displacements(cli::LoadedRun& run, TableSink& out, const Units& units)
   header(out, node_header(keys::CASE, false), units);
   Row row(out);
   const cli::NodeDisplacements d(run.listing(), run.store(), run.counts());
-  each_case_node_displacements(run, d, [&](const CaseNodeDisplacements& c) {
+  cli::each_case_node_displacements(run, d, [&](const cli::CaseNodeDisplacements& c) {
     for (std::size_t k = 0; k < c.nodes.size(); ++k) {
       row << std::string_view(c.case_name) << static_cast<Whole>(k + 1) << c.nodes[k];
       row.end();
@@ -212,7 +212,7 @@ void combined_node_displacements(cli::LoadedRun& run, TableSink& out, const Unit
   header(out, node_header(keys::COMBINATION, true), units);
   Row row(out);
   const cli::NodeDisplacements d(run.listing(), run.store(), run.counts());
-  each_combined_node_displacements(run, d, [&](const CombinedNodeDisplacements& c) {
+  cli::each_combined_node_displacements(run, d, [&](const cli::CombinedNodeDisplacements& c) {
     if (!c.nodes) {
       row << c.combination << std::nullopt << std::nullopt << std::nullopt << std::nullopt << c.missing_cases;
       row.end();
@@ -234,7 +234,7 @@ void node_displacement_envelope(cli::LoadedRun& run, TableSink& out, const Units
   header(out, names, units);
   Row row(out);
   const cli::NodeDisplacements d(run.listing(), run.store(), run.counts());
-  each_node_envelope(run, d, [&](const NodeEnvelopeEntry& e) {
+  cli::each_node_envelope(run, d, [&](const cli::NodeEnvelopeEntry& e) {
     row << e.node;
     for (const std::optional<Extremes>& x : e.d)
       if (x)
@@ -248,7 +248,7 @@ void node_displacement_envelope(cli::LoadedRun& run, TableSink& out, const Units
 void case_bar_forces(cli::LoadedRun& run, TableSink& out, const Units& units) {
   header(out, {keys::CASE, keys::BAR, "N_start", "N_end", "V_start", "V_end", "M_start", "M_end"}, units);
   Row row(out);
-  each_case_bar_force(run, [&](const CaseBarForceEntry& f) {
+  cli::each_case_bar_force(run, [&](const cli::CaseBarForceEntry& f) {
     row << std::string_view(f.case_name) << f.bar << f.N << f.V << f.M;
     row.end();
   });

@@ -2,7 +2,7 @@
 
 #include "tools/cli/export_keys.h"
 #include "tools/cli/json_text.h"
-#include "tools/export/results_entries.h"
+#include "tools/cli/results_entries.h"
 #include "tools/export/results_json_sets.h"
 
 namespace toval::tools::export_ {
@@ -43,16 +43,16 @@ void whole_or_null(cli::JsonWriter& w, Whole value) {
 void json_titles(cli::JsonWriter& w, const Store& s) {
   w.key(keys::TITLES);
   w.begin_object();
-  w.member(keys::PROJECT, name_of(s.BL1.PRJT));
-  w.member(keys::CLIENT, name_of(s.BL1.CLIT));
-  w.member(keys::FRAME, name_of(s.BL1.PORT));
+  w.member(keys::PROJECT, cli::name_of(s.BL1.PRJT));
+  w.member(keys::CLIENT, cli::name_of(s.BL1.CLIT));
+  w.member(keys::FRAME, cli::name_of(s.BL1.PORT));
   w.end_object();
 }
 
 void json_cases(cli::JsonWriter& w, const Store& s, const RunCounts& c) {
   w.key(keys::CASES);
   w.begin_array();
-  for (Whole J = 1; J <= c.NCCAR; ++J) w.value(name_of(s.BL4.CCAR(J)));
+  for (Whole J = 1; J <= c.NCCAR; ++J) w.value(cli::name_of(s.BL4.CCAR(J)));
   w.end_array();
 }
 
@@ -74,7 +74,7 @@ void json_combinations(cli::JsonWriter& w, const Store& s, const cli::RunLabels&
     for (Whole J = 1; J <= s.BL5.NCASO(I); ++J) {
       w.begin_object();
       w.member(keys::MULTIPLIER, s.BL5.MULT(I, J));
-      w.member(keys::CASE, name_of(s.BL5.CASO(I, J)));
+      w.member(keys::CASE, cli::name_of(s.BL5.CASO(I, J)));
       w.end_object();
     }
     w.end_array();
@@ -84,22 +84,16 @@ void json_combinations(cli::JsonWriter& w, const Store& s, const cli::RunLabels&
 }
 
 void json_characteristic_nodes(cli::JsonWriter& w, const Store& s) {
-  const DisplacementNodes& n = s.BL7;
   w.key(keys::CHARACTERISTIC_NODES);
   w.begin_object();
-  const std::pair<const char*, Whole> nodes[] = {{keys::LEFT, n.NO_E},
-                                                 {keys::AXIS, n.NO_C},
-                                                 {keys::AXIS_LEFT, n.NO_CE},
-                                                 {keys::AXIS_RIGHT, n.NO_CD},
-                                                 {keys::RIGHT, n.NO_D}};
-  for (const auto& [key, node] : nodes) {
+  for (const auto& [key, node] : cli::characteristic_nodes(s)) {
     w.key(key);
     whole_or_null(w, node);
   }
   w.end_object();
 }
 
-void json_node(cli::JsonWriter& w, const NodeEntry& n) {
+void json_node(cli::JsonWriter& w, const cli::NodeEntry& n) {
   w.begin_object();
   w.member(keys::NODE, n.node);
   w.member(keys::X, n.x);
@@ -109,7 +103,7 @@ void json_node(cli::JsonWriter& w, const NodeEntry& n) {
   w.end_object();
 }
 
-void json_bar(cli::JsonWriter& w, const BarEntry& b) {
+void json_bar(cli::JsonWriter& w, const cli::BarEntry& b) {
   w.begin_object();
   w.member(keys::BAR, b.bar);
   w.member(keys::START, b.start);
@@ -122,7 +116,7 @@ void json_bar(cli::JsonWriter& w, const BarEntry& b) {
   w.end_object();
 }
 
-void json_case_displacements(cli::JsonWriter& w, const CaseDisplacements& d) {
+void json_case_displacements(cli::JsonWriter& w, const cli::CaseDisplacements& d) {
   w.begin_object();
   w.member(keys::CASE, d.case_name);
   for (std::size_t i = 0; i < keys::PLACES.size(); ++i) {
@@ -132,7 +126,7 @@ void json_case_displacements(cli::JsonWriter& w, const CaseDisplacements& d) {
   w.end_object();
 }
 
-void json_combined_displacements(cli::JsonWriter& w, const CombinedDisplacements& d) {
+void json_combined_displacements(cli::JsonWriter& w, const cli::CombinedDisplacements& d) {
   w.begin_object();
   w.member(keys::COMBINATION, d.combination);
   for (std::size_t i = 0; i < keys::PLACES.size(); ++i) {
@@ -147,9 +141,9 @@ void json_combined_displacements(cli::JsonWriter& w, const CombinedDisplacements
   w.end_object();
 }
 
-void json_supports(cli::JsonWriter& w, const std::vector<Support>& list) {
+void json_supports(cli::JsonWriter& w, const std::vector<cli::Support>& list) {
   w.begin_array();
-  for (const Support& s : list) {
+  for (const cli::Support& s : list) {
     w.begin_object();
     w.member(keys::NODE, s.node);
     w.key(keys::REACTIONS);
@@ -159,7 +153,7 @@ void json_supports(cli::JsonWriter& w, const std::vector<Support>& list) {
   w.end_array();
 }
 
-void json_case_reactions(cli::JsonWriter& w, const CaseReactions& r) {
+void json_case_reactions(cli::JsonWriter& w, const cli::CaseReactions& r) {
   w.begin_object();
   w.member(keys::CASE, r.case_name);
   w.key(keys::SUPPORTS);
@@ -167,7 +161,7 @@ void json_case_reactions(cli::JsonWriter& w, const CaseReactions& r) {
   w.end_object();
 }
 
-void json_combined_reactions(cli::JsonWriter& w, const CombinedReactions& r) {
+void json_combined_reactions(cli::JsonWriter& w, const cli::CombinedReactions& r) {
   w.begin_object();
   w.member(keys::COMBINATION, r.combination);
   w.key(keys::SUPPORTS);
@@ -180,7 +174,7 @@ void json_combined_reactions(cli::JsonWriter& w, const CombinedReactions& r) {
   w.end_object();
 }
 
-void json_bar_force(cli::JsonWriter& w, const BarForceEntry& f) {
+void json_bar_force(cli::JsonWriter& w, const cli::BarForceEntry& f) {
   w.begin_object();
   w.member(keys::COMBINATION, f.combination);
   w.member(keys::BAR, f.bar);
@@ -193,11 +187,11 @@ void json_bar_force(cli::JsonWriter& w, const BarForceEntry& f) {
   w.end_object();
 }
 
-void json_envelope(cli::JsonWriter& w, const EnvelopeEntry& e) {
+void json_envelope(cli::JsonWriter& w, const cli::EnvelopeEntry& e) {
   json_bar_envelope(w, e.bar, {e.N, e.V, e.M});
 }
 
-void json_pair(cli::JsonWriter& w, const PairEntry& p) {
+void json_pair(cli::JsonWriter& w, const cli::PairEntry& p) {
   w.begin_object();
   w.key(keys::BARS);
   array(w, p.bars);
@@ -222,7 +216,7 @@ void json_node_list(cli::JsonWriter& w, std::span<const cli::NodeTriple> nodes) 
   w.end_array();
 }
 
-void json_case_node_displacements(cli::JsonWriter& w, const CaseNodeDisplacements& d) {
+void json_case_node_displacements(cli::JsonWriter& w, const cli::CaseNodeDisplacements& d) {
   w.begin_object();
   w.member(keys::CASE, d.case_name);
   w.key(keys::NODES);
@@ -230,7 +224,7 @@ void json_case_node_displacements(cli::JsonWriter& w, const CaseNodeDisplacement
   w.end_object();
 }
 
-void json_combined_node_displacements(cli::JsonWriter& w, const CombinedNodeDisplacements& d) {
+void json_combined_node_displacements(cli::JsonWriter& w, const cli::CombinedNodeDisplacements& d) {
   w.begin_object();
   w.member(keys::COMBINATION, d.combination);
   w.key(keys::NODES);
@@ -243,7 +237,7 @@ void json_combined_node_displacements(cli::JsonWriter& w, const CombinedNodeDisp
   w.end_object();
 }
 
-void json_node_envelope_entry(cli::JsonWriter& w, const NodeEnvelopeEntry& e) {
+void json_node_envelope_entry(cli::JsonWriter& w, const cli::NodeEnvelopeEntry& e) {
   w.begin_object();
   w.member(keys::NODE, e.node);
   w.key(keys::D);
@@ -257,7 +251,7 @@ void json_node_envelope_entry(cli::JsonWriter& w, const NodeEnvelopeEntry& e) {
   w.end_object();
 }
 
-void json_case_bar_force(cli::JsonWriter& w, const CaseBarForceEntry& f) {
+void json_case_bar_force(cli::JsonWriter& w, const cli::CaseBarForceEntry& f) {
   w.begin_object();
   w.member(keys::CASE, f.case_name);
   w.member(keys::BAR, f.bar);
@@ -290,15 +284,16 @@ void json_listed_results(cli::JsonWriter& w, cli::LoadedRun& run, const cli::Nod
   const auto with = [&](auto each) {
     return [&, each](const cli::LoadedRun& r, auto take) { each(r, d, take); };
   };
-  list<CaseNodeDisplacements>(w, keys::NODE_DISPLACEMENTS, run, with(each_case_node_displacements),
-                              json_case_node_displacements);
-  list<CombinedNodeDisplacements>(w, keys::COMBINED_NODE_DISPLACEMENTS, run,
-                                  with(each_combined_node_displacements), json_combined_node_displacements);
-  list<NodeEnvelopeEntry>(w, keys::NODE_DISPLACEMENT_ENVELOPE, run, with(each_node_envelope),
-                          json_node_envelope_entry);
-  list<CaseBarForceEntry>(
+  list<cli::CaseNodeDisplacements>(w, keys::NODE_DISPLACEMENTS, run, with(cli::each_case_node_displacements),
+                                   json_case_node_displacements);
+  list<cli::CombinedNodeDisplacements>(w, keys::COMBINED_NODE_DISPLACEMENTS, run,
+                                       with(cli::each_combined_node_displacements),
+                                       json_combined_node_displacements);
+  list<cli::NodeEnvelopeEntry>(w, keys::NODE_DISPLACEMENT_ENVELOPE, run, with(cli::each_node_envelope),
+                               json_node_envelope_entry);
+  list<cli::CaseBarForceEntry>(
       w, keys::CASE_BAR_FORCES, run,
-      [&](const cli::LoadedRun&, auto take) { each_case_bar_force(run, take); }, json_case_bar_force);
+      [&](const cli::LoadedRun&, auto take) { cli::each_case_bar_force(run, take); }, json_case_bar_force);
 }
 
 }  // namespace
@@ -312,22 +307,24 @@ void write_results_json(cli::LoadedRun& run, std::ostream& out, const std::optio
   w.member(keys::VERSION, std::int64_t{keys::EXPORT_VERSION});
   json_titles(w, s);
   w.member(keys::AXIS, c.XS);
-  list<NodeEntry>(w, keys::NODES, run, each_node, json_node);
-  list<BarEntry>(w, keys::BARS, run, each_bar, json_bar);
+  list<cli::NodeEntry>(w, keys::NODES, run, cli::each_node, json_node);
+  list<cli::BarEntry>(w, keys::BARS, run, cli::each_bar, json_bar);
   json_cases(w, s, c);
   json_case_descriptions(w, run);
   json_combinations(w, s, run.labels());
   json_sets(w, run);
   json_characteristic_nodes(w, s);
-  list<CaseDisplacements>(w, keys::DISPLACEMENTS, run, each_case_displacements, json_case_displacements);
-  list<CombinedDisplacements>(w, keys::COMBINED_DISPLACEMENTS, run, each_combined_displacements,
-                              json_combined_displacements);
-  list<CaseReactions>(w, keys::REACTIONS, run, each_case_reactions, json_case_reactions);
-  list<CombinedReactions>(w, keys::COMBINED_REACTIONS, run, each_combined_reactions, json_combined_reactions);
+  list<cli::CaseDisplacements>(w, keys::DISPLACEMENTS, run, cli::each_case_displacements,
+                               json_case_displacements);
+  list<cli::CombinedDisplacements>(w, keys::COMBINED_DISPLACEMENTS, run, cli::each_combined_displacements,
+                                   json_combined_displacements);
+  list<cli::CaseReactions>(w, keys::REACTIONS, run, cli::each_case_reactions, json_case_reactions);
+  list<cli::CombinedReactions>(w, keys::COMBINED_REACTIONS, run, cli::each_combined_reactions,
+                               json_combined_reactions);
   json_reaction_envelope(w, run);
-  list<BarForceEntry>(w, keys::BAR_FORCES, run, each_bar_force, json_bar_force);
-  list<EnvelopeEntry>(w, keys::ENVELOPE, run, each_envelope, json_envelope);
-  list<PairEntry>(w, keys::PAIRS, run, each_pair, json_pair);
+  list<cli::BarForceEntry>(w, keys::BAR_FORCES, run, cli::each_bar_force, json_bar_force);
+  list<cli::EnvelopeEntry>(w, keys::ENVELOPE, run, cli::each_envelope, json_envelope);
+  list<cli::PairEntry>(w, keys::PAIRS, run, cli::each_pair, json_pair);
   const cli::NodeDisplacements nodes(run.listing(), run.store(), run.counts());
   json_set_envelopes(w, run, nodes);
   json_listed_results(w, run, nodes);

@@ -1,7 +1,7 @@
 #include "tools/export/results_json_sets.h"
 
 #include "tools/cli/export_keys.h"
-#include "tools/export/results_entries.h"
+#include "tools/cli/results_entries.h"
 
 namespace toval::tools::export_ {
 
@@ -82,7 +82,7 @@ void json_case_descriptions(cli::JsonWriter& w, const cli::LoadedRun& run) {
   w.begin_array();
   for (Whole P = 1; P <= run.counts().NCCAR; ++P) {
     w.begin_object();
-    w.member("case", name_of(run.store().BL4.CCAR(P)));
+    w.member("case", cli::name_of(run.store().BL4.CCAR(P)));
     w.member("description", run.labels().description(P));
     w.end_object();
   }

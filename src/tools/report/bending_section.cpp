@@ -1,3 +1,5 @@
+#include <ostream>
+
 #include "tools/report/html_table.h"
 #include "tools/report/packed_rows.h"
 #include "tools/report/page_sections.h"
@@ -55,30 +57,34 @@ std::size_t row_count(const Store& s, const RunCounts& c, Whole I) {
 
 }  // namespace
 
-std::string bending_section(const Store& s, const RunCounts& c, const PageText& t, std::size_t packed_rows) {
-  std::string html =
-      "<section id=\"bars-in-bending\">\n<h2>" + html_escaped(t(Text::bending_heading)) + "</h2>\n";
-  if (s.BL9.ESF_VM == 0) return html + "<p>" + html_escaped(t(Text::no_bending)) + "</p>\n</section>\n";
-  html += "<p>" + html_escaped(t(Text::bending_intro)) + "</p>\n";
+void bending_section(std::ostream& out, const Store& s, const RunCounts& c, const PageText& t,
+                     std::size_t packed_rows) {
+  out << "<section id=\"bars-in-bending\">\n<h2>" << html_escaped(t(Text::bending_heading)) << "</h2>\n";
+  if (s.BL9.ESF_VM == 0) {
+    out << "<p>" << html_escaped(t(Text::no_bending)) << "</p>\n</section>\n";
+    return;
+  }
+  out << "<p>" << html_escaped(t(Text::bending_intro)) << "</p>\n";
   std::size_t rows = 0;
   for (Whole I = 1; I <= s.BL5.NCOB; ++I) rows += row_count(s, c, I);
   const char* open = rows <= OPEN_ROWS ? " open" : "";
   const bool packed = rows > packed_rows;
   for (Whole I = 1; I <= s.BL5.NCOB; ++I) {
     const HtmlTable table = bending_combination_table(s, c, t, I);
-    html += std::string("<details") + open + "><summary>" +
-            html_escaped(t.format(Text::bending_summary, {std::to_string(I), std::to_string(table.rows())})) +
-            "</summary>\n";
+    out << "<details" << open << "><summary>"
+        << html_escaped(t.format(Text::bending_summary, {std::to_string(I), std::to_string(table.rows())}))
+        << "</summary>\n";
     const std::optional<std::string> packed_table = packed ? table.packed_html() : std::nullopt;
     if (packed_table)
-      html += "<p class=\"packed-note\">" + html_escaped(t.format(Text::packed_note, {std::to_string(I)})) +
-              "</p>\n" + *packed_table;
+      out << "<p class=\"packed-note\">" << html_escaped(t.format(Text::packed_note, {std::to_string(I)}))
+          << "</p>\n"
+          << *packed_table;
     else
-      html += table.html();
-    html += "</details>\n";
+      table.write(out);
+    out << "</details>\n";
   }
-  if (packed) html += "<script>" + std::string(unfold_script()) + "</script>\n";
-  return html + "</section>\n";
+  if (packed) out << "<script>" << unfold_script() << "</script>\n";
+  out << "</section>\n";
 }
 
 }  // namespace toval::tools::report

@@ -1,3 +1,5 @@
+#include <ostream>
+
 #include "tools/cli/combined_results.h"
 #include "tools/cli/exported_values.h"
 #include "tools/report/html_table.h"
@@ -13,8 +15,8 @@ std::string missing_reason(const Store& s, const RunCounts& c, Whole I, const Pa
   return t.format(Text::missing_reason, {names});
 }
 
-std::string combination_section(const Store& s, const RunCounts& c, const cli::RunLabels& labels,
-                                const PageText& t) {
+void combination_section(std::ostream& out, const Store& s, const RunCounts& c, const cli::RunLabels& labels,
+                         const PageText& t) {
   HtmlTable cases("cases", std::string(t(Text::cases_caption)),
                   {{std::string(t(Text::case_number_heading))},
                    {std::string(t(Text::case_name_heading)), "case"},
@@ -36,8 +38,11 @@ std::string combination_section(const Store& s, const RunCounts& c, const cli::R
       terms.add_row({whole_cell(I), text_cell(J == 1 ? name : ""), real_cell(s.BL5.MULT(I, J), 2),
                      text_cell(cli::name_text(s.BL5.CASO(I, J).view()))});
   }
-  return "<section id=\"combination-list\">\n<h2>" + html_escaped(t(Text::combinations_heading)) + "</h2>\n" +
-         cases.html() + terms.html() + "</section>\n";
+  out << "<section id=\"combination-list\">\n<h2>" << html_escaped(t(Text::combinations_heading))
+      << "</h2>\n";
+  cases.write(out);
+  terms.write(out);
+  out << "</section>\n";
 }
 
 }  // namespace toval::tools::report

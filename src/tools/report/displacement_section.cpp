@@ -1,4 +1,5 @@
 #include <array>
+#include <ostream>
 
 #include "tools/cli/combined_results.h"
 #include "tools/cli/exported_values.h"
@@ -43,7 +44,7 @@ std::vector<Column> columns(const PageText& t, Text first, const char* first_fie
           {t.heading(Text::dz_heading, cli::Quantity::rotation), "dz", Mark::magnitude}};
 }
 
-std::string displacement_case_table(const Store& s, const RunCounts& c, const PageText& t) {
+void displacement_case_table(std::ostream& out, const Store& s, const RunCounts& c, const PageText& t) {
   HtmlTable table("displacements", std::string(t(Text::displacements_caption)),
                   columns(t, Text::case_name_heading, "case"));
   for (Whole P = 1; P <= c.NCCAR; ++P) {
@@ -54,10 +55,11 @@ std::string displacement_case_table(const Store& s, const RunCounts& c, const Pa
                      real_cell((*p.dy)(P), DISPLACEMENT_DECIMALS),
                      real_cell((*p.dz)(P), DISPLACEMENT_DECIMALS)});
   }
-  return table.html();
+  table.write(out);
 }
 
-std::string displacement_combination_table(const Store& s, const RunCounts& c, const PageText& t) {
+void displacement_combination_table(std::ostream& out, const Store& s, const RunCounts& c,
+                                    const PageText& t) {
   HtmlTable table("combined_displacements", std::string(t(Text::combined_displacements_caption)),
                   columns(t, Text::combination_heading, "combination"));
   std::string reasons;
@@ -76,15 +78,18 @@ std::string displacement_combination_table(const Store& s, const RunCounts& c, c
       table.add_row(std::move(row));
     }
   }
-  return table.html() + reasons;
+  table.write(out);
+  out << reasons;
 }
 
 }  // namespace
 
-std::string displacement_section(const Store& s, const RunCounts& c, const PageText& t) {
-  return "<section id=\"node-displacements\">\n<h2>" + html_escaped(t(Text::displacements_heading)) +
-         "</h2>\n" + displacement_case_table(s, c, t) + displacement_combination_table(s, c, t) +
-         "</section>\n";
+void displacement_section(std::ostream& out, const Store& s, const RunCounts& c, const PageText& t) {
+  out << "<section id=\"node-displacements\">\n<h2>" << html_escaped(t(Text::displacements_heading))
+      << "</h2>\n";
+  displacement_case_table(out, s, c, t);
+  displacement_combination_table(out, s, c, t);
+  out << "</section>\n";
 }
 
 }  // namespace toval::tools::report

@@ -1,3 +1,5 @@
+#include <ostream>
+
 #include "combine/extremes.h"
 #include "report/pair_envelope.h"
 #include "tools/cli/combined_results.h"
@@ -42,7 +44,7 @@ std::vector<Cell> bar_row(const Store& s, const RunCounts& c, const PageText& t,
   return cells;
 }
 
-std::string pair_table(const Store& s, const RunCounts& c, const PageText& t) {
+void pair_table(std::ostream& out, const Store& s, const RunCounts& c, const PageText& t) {
   const std::string bar(t(Text::bar_heading)), c_heading(t(Text::governing_heading));
   HtmlTable pairs("pairs", std::string(t(Text::pairs_caption)),
                   {{bar, "lower_bar"},
@@ -60,13 +62,15 @@ std::string pair_table(const Store& s, const RunCounts& c, const PageText& t) {
     pairs.add_row({whole_cell(K), whole_cell(J), real_cell(x.ESF1, FORCE_DECIMALS), whole_cell(x.B1),
                    whole_cell(x.C1), real_cell(x.ESF2, FORCE_DECIMALS), whole_cell(x.B2), whole_cell(x.C2)});
   }
-  if (pairs.rows() == 0) return "<p>" + html_escaped(t(Text::no_pairs)) + "</p>\n";
-  return pairs.html();
+  if (pairs.rows() == 0)
+    out << "<p>" << html_escaped(t(Text::no_pairs)) << "</p>\n";
+  else
+    pairs.write(out);
 }
 
 }  // namespace
 
-std::string envelope_section(const Store& s, const RunCounts& c, const PageText& t) {
+void envelope_section(std::ostream& out, const Store& s, const RunCounts& c, const PageText& t) {
   std::vector<Column> columns{{std::string(t(Text::bar_heading)), "bar"},
                               {std::string(t(Text::mirror_heading)), "mirror"}};
   add_extreme_columns(columns, t, Text::normal_group, cli::Quantity::force, "N");
@@ -85,9 +89,11 @@ std::string envelope_section(const Store& s, const RunCounts& c, const PageText&
     table.add_row(bar_row(s, c, t, K, J));
     if (J != 0) table.add_row(bar_row(s, c, t, J, K));
   }
-  return "<section id=\"bar-envelope\">\n<h2>" + html_escaped(t(Text::envelope_heading)) + "</h2>\n<p>" +
-         html_escaped(t(Text::envelope_intro)) + " " + html_escaped(t(Text::marking_note)) + "</p>\n" +
-         table.html() + pair_table(s, c, t) + "</section>\n";
+  out << "<section id=\"bar-envelope\">\n<h2>" << html_escaped(t(Text::envelope_heading)) << "</h2>\n<p>"
+      << html_escaped(t(Text::envelope_intro)) << " " << html_escaped(t(Text::marking_note)) << "</p>\n";
+  table.write(out);
+  pair_table(out, s, c, t);
+  out << "</section>\n";
 }
 
 }  // namespace toval::tools::report

@@ -2,35 +2,59 @@
 
 #include <cmath>
 #include <cstdio>
+#include <ostream>
+#include <sstream>
 
 #include "tools/cli/json_text.h"
 
 namespace toval::tools::report {
 
 Cell real_cell(Real value, int decimals) {
-  std::string text;
-  if (std::isfinite(value)) {
-    char buf[64];
-    std::snprintf(buf, sizeof buf, "%.*f", decimals, static_cast<double>(value));
-    text = buf;
-    // A small negative value rounds to zero: shown without a sign.
-    if (text.front() == '-' && text.find_first_not_of("-0.") == std::string::npos) text.erase(0, 1);
-  } else {
-    text = cli::real_json_text(value);
-  }
-  return {std::move(text), value, true, false, std::isfinite(value) ? decimals : -1};
+  Cell cell;
+  cell.kind = Cell::Kind::real;
+  cell.real = value;
+  cell.decimals = std::isfinite(value) ? decimals : -1;
+  return cell;
 }
 
-Cell whole_cell(long value) {
-  return {std::to_string(value), std::nullopt, true, false};
+Cell whole_cell(std::int64_t value) {
+  Cell cell;
+  cell.kind = Cell::Kind::whole;
+  cell.whole = value;
+  return cell;
 }
 
 Cell text_cell(std::string text) {
-  return {std::move(text), std::nullopt, false, false};
+  Cell cell;
+  cell.text = std::move(text);
+  return cell;
 }
 
 Cell missing_cell(std::string_view text) {
-  return {std::string(text), std::nullopt, false, true};
+  Cell cell;
+  cell.kind = Cell::Kind::missing;
+  cell.text = text;
+  return cell;
+}
+
+std::string shown_text(const Cell& cell) {
+  switch (cell.kind) {
+    case Cell::Kind::whole:
+      return std::to_string(cell.whole);
+    case Cell::Kind::real: {
+      if (cell.decimals < 0) return cli::real_json_text(cell.real);
+      char buf[64];
+      std::snprintf(buf, sizeof buf, "%.*f", cell.decimals, static_cast<double>(cell.real));
+      std::string text = buf;
+      // A small negative value rounds to zero: shown without a sign.
+      if (text.front() == '-' && text.find_first_not_of("-0.") == std::string::npos) text.erase(0, 1);
+      return text;
+    }
+    case Cell::Kind::text:
+    case Cell::Kind::missing:
+      break;
+  }
+  return cell.text;
 }
 
 HtmlTable::HtmlTable(std::string id, std::string caption, std::vector<Column> columns)
@@ -57,7 +81,7 @@ std::vector<bool> HtmlTable::marked_cells(std::size_t column) const {
   std::optional<Real> best, first;
   bool distinct = false;
   for (const auto& row : rows_) {
-    const std::optional<Real>& v = row[column].value;
+    const std::optional<Real> v = row[column].value();
     if (!v) continue;
     if (first && *v != *first) distinct = true;
     if (!first) first = v;
@@ -65,7 +89,7 @@ std::vector<bool> HtmlTable::marked_cells(std::size_t column) const {
   }
   if (!distinct) return marked;
   for (std::size_t r = 0; r < rows_.size(); ++r) {
-    const std::optional<Real>& v = rows_[r][column].value;
+    const std::optional<Real> v = rows_[r][column].value();
     marked[r] = v && key(*v) == key(*best);
   }
   return marked;
@@ -107,37 +131,48 @@ std::string HtmlTable::opening() const {
          html_escaped(caption_) + "</caption>\n" + header();
 }
 
-std::string HtmlTable::html() const {
+void HtmlTable::write_row(std::ostream& out, std::size_t r,
+                          const std::vector<std::vector<bool>>& marked) const {
+  out << "<tr>";
+  for (std::size_t c = 0; c < columns_.size(); ++c) {
+    const Cell& cell = rows_[r][c];
+    const char* tag = c == 0 ? "th" : "td";
+    out << '<' << tag << (c == 0 ? " scope=\"row\"" : "");
+    std::string classes;
+    // Numbers are the rule (most cells at scale): text is the one marked.
+    if (cell.kind == Cell::Kind::missing)
+      classes += "m";
+    else if (!cell.number())
+      classes += "t";
+    if (marked[c][r]) classes += classes.empty() ? "x" : " x";
+    if (!classes.empty()) out << " class=\"" << classes << '"';
+    if (cell.kind == Cell::Kind::real) out << " data-value=\"" << cli::real_json_text(cell.real) << '"';
+    out << '>' << html_escaped(shown_text(cell)) << "</" << tag << '>';
+  }
+  out << "</tr>\n";
+}
+
+void HtmlTable::write(std::ostream& out) const {
   const std::vector<std::vector<bool>> marked = marks();
-  std::string out = opening();
+  out << opening();
   std::size_t next_group = 0;
   bool open = false;
   for (std::size_t r = 0; r < rows_.size(); ++r) {
     if (!open || (next_group < group_starts_.size() && group_starts_[next_group] == r)) {
       while (next_group < group_starts_.size() && group_starts_[next_group] <= r) ++next_group;
-      out += open ? "</tbody>\n<tbody>\n" : "<tbody>\n";
+      out << (open ? "</tbody>\n<tbody>\n" : "<tbody>\n");
       open = true;
     }
-    out += "<tr>";
-    for (std::size_t c = 0; c < columns_.size(); ++c) {
-      const Cell& cell = rows_[r][c];
-      const char* tag = c == 0 ? "th" : "td";
-      out += std::string("<") + tag + (c == 0 ? " scope=\"row\"" : "");
-      std::string classes;
-      // Numbers are the rule (most cells at scale): text is the one marked.
-      if (cell.missing)
-        classes += "m";
-      else if (!cell.number)
-        classes += "t";
-      if (marked[c][r]) classes += classes.empty() ? "x" : " x";
-      if (!classes.empty()) out += " class=\"" + classes + "\"";
-      if (cell.value) out += " data-value=\"" + cli::real_json_text(*cell.value) + "\"";
-      out += ">" + html_escaped(cell.text) + "</" + tag + ">";
-    }
-    out += "</tr>\n";
+    write_row(out, r, marked);
   }
-  if (open) out += "</tbody>\n";
-  return out + "</table></div>\n";
+  if (open) out << "</tbody>\n";
+  out << "</table></div>\n";
+}
+
+std::string HtmlTable::html() const {
+  std::ostringstream out;
+  write(out);
+  return std::move(out).str();
 }
 
 }  // namespace toval::tools::report

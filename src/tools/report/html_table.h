@@ -3,6 +3,8 @@
 // export's JSON text of it), and the extreme of each marked column.
 #pragma once
 
+#include <cstdint>
+#include <iosfwd>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -31,19 +33,30 @@ struct Column {
   std::string group;  // heading above a run of adjacent columns of the same group
 };
 
+// A cell holds its value as it is: it is formed into text once, as it is
+// written, in the plain and in the packed form alike.
 struct Cell {
-  std::string text;           // as shown
-  std::optional<Real> value;  // a real: written in data-value, and marked when extreme
-  bool number = false;        // aligned right, as every cell not marked as text
-  bool missing = false;
+  enum class Kind { whole, real, text, missing };
+  Kind kind = Kind::text;
+  std::int64_t whole = 0;
+  Real real = 0;
   int decimals = -1;  // a finite real: the decimals it is shown with
+  std::string text;   // a text or missing cell's
+
+  // A real's value (written in data-value, and marked when extreme).
+  std::optional<Real> value() const { return kind == Kind::real ? std::optional<Real>(real) : std::nullopt; }
+  // Aligned right, as every cell not marked as text.
+  bool number() const { return kind == Kind::whole || kind == Kind::real; }
 };
 
 // The value rounded to `decimals` for the eye; data-value keeps it exact.
 Cell real_cell(Real value, int decimals);
-Cell whole_cell(long value);
+Cell whole_cell(std::int64_t value);
 Cell text_cell(std::string text);
 Cell missing_cell(std::string_view text);
+
+// The cell as the page shows it.
+std::string shown_text(const Cell& cell);
 
 class HtmlTable {
  public:
@@ -53,7 +66,9 @@ class HtmlTable {
   // Rows from the next one on form a group of their own (kept on one page).
   void start_group();
   std::size_t rows() const { return rows_.size(); }
-  // The table in a box that scrolls sideways on a narrow screen.
+  // The table in a box that scrolls sideways on a narrow screen, written
+  // row by row.
+  void write(std::ostream& out) const;
   std::string html() const;
   // The same table with its body packed (see packed_rows.h), for the page's
   // script to unfold; none when a cell cannot be packed.
@@ -65,6 +80,7 @@ class HtmlTable {
   std::vector<std::vector<bool>> marks() const;
   std::string header() const;
   std::string opening() const;
+  void write_row(std::ostream& out, std::size_t r, const std::vector<std::vector<bool>>& marked) const;
 
   std::string id_, caption_;
   std::vector<Column> columns_;

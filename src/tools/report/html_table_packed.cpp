@@ -1,5 +1,4 @@
 // HtmlTable's body in the packed form of packed_rows.h.
-#include <charconv>
 #include <cstdint>
 #include <cstring>
 
@@ -31,13 +30,6 @@ void put_planes(std::vector<std::string>& parts, const std::vector<std::uint32_t
   }
 }
 
-// A whole number's cell as the packed form holds it, when it can.
-bool packed_whole(const Cell& cell, std::int32_t& value) {
-  const char* end = cell.text.data() + cell.text.size();
-  const auto [ptr, ec] = std::from_chars(cell.text.data(), end, value);
-  return ec == std::errc() && ptr == end && std::to_string(value) == cell.text;
-}
-
 }  // namespace
 
 std::optional<std::string> HtmlTable::packed_html() const {
@@ -52,12 +44,11 @@ std::optional<std::string> HtmlTable::packed_html() const {
     const std::vector<Cell>& row = rows_[r];
     for (std::size_t c = 0; c < C; ++c) {
       const Cell& cell = row[c];
-      if (!cell.number || cell.missing) return std::nullopt;
+      if (!cell.number()) return std::nullopt;
       unsigned kind = marked[c][r] ? PACKED_MARK : 0;
-      if (!cell.value) {
-        std::int32_t v = 0;
-        if (!packed_whole(cell, v)) return std::nullopt;
-        wholes.push_back(static_cast<std::uint32_t>(v));
+      if (cell.kind == Cell::Kind::whole) {
+        if (cell.whole < INT32_MIN || cell.whole > INT32_MAX) return std::nullopt;
+        wholes.push_back(static_cast<std::uint32_t>(static_cast<std::int32_t>(cell.whole)));
         kinds += static_cast<char>(kind | PACKED_WHOLE);
         continue;
       }
@@ -65,18 +56,17 @@ std::optional<std::string> HtmlTable::packed_html() const {
       std::size_t same = 0;
       for (std::size_t left = 1; left <= c && same == 0; ++left) {
         const Cell& other = row[c - left];
-        if (other.value && std::memcmp(&*other.value, &*cell.value, sizeof(Real)) == 0 &&
-            other.decimals == cell.decimals && other.text == cell.text)
+        // The same bits shown with the same decimals: the same text.
+        if (other.kind == Cell::Kind::real && std::memcmp(&other.real, &cell.real, sizeof(Real)) == 0 &&
+            other.decimals == cell.decimals)
           same = left;
       }
       if (same != 0) {
         kinds += static_cast<char>(kind | PACKED_REPEAT | same << 3);
         continue;
       }
-      const cli::RealDigits d = cli::real_digits(*cell.value);
-      std::uint32_t n = 0;
-      std::from_chars(d.digits.data(), d.digits.data() + d.digits.size(), n);  // at most 9 digits
-      digits.push_back(n);
+      const cli::RealDigits d = cli::real_digits(cell.real);
+      digits.push_back(d.number);
       signs += static_cast<char>((d.negative ? 0x80 : 0) | ((d.n + 64) & 0x7f));
       kinds += static_cast<char>(kind | PACKED_REAL | static_cast<unsigned>(cell.decimals) << 3);
     }

@@ -1,4 +1,5 @@
 #include <array>
+#include <ostream>
 #include <set>
 #include <span>
 
@@ -85,35 +86,36 @@ HtmlTable combination_table(const PageText& t, Whole I, const std::vector<cli::N
 }
 
 // Per combination its table, each in a fold that is open when all the
-// tables together are short; a combination with missing cases says why.
-std::string combination_tables(const Store& s, const RunCounts& c, const PageText& t,
-                               const cli::NodeDisplacements& d) {
+// tables together are short, written as it is formed; a combination with
+// missing cases says why.
+void combination_tables(std::ostream& out, const Store& s, const RunCounts& c, const PageText& t,
+                        const cli::NodeDisplacements& d) {
   const std::size_t rows = static_cast<std::size_t>(s.BL5.NCOB) * static_cast<std::size_t>(d.nodes());
   const char* open = rows <= OPEN_ROWS ? " open" : "";
-  std::string html;
   std::vector<cli::NodeTriple> values;
   for (Whole I = 1; I <= s.BL5.NCOB; ++I) {
     if (!d.combined(s, I, values)) {
-      html += "<p class=\"reason\">" + std::to_string(I) + ": " + html_escaped(missing_reason(s, c, I, t)) +
-              "</p>\n";
+      out << "<p class=\"reason\">" << I << ": " << html_escaped(missing_reason(s, c, I, t)) << "</p>\n";
       continue;
     }
-    html += std::string("<details") + open + "><summary>" +
-            html_escaped(t.format(Text::node_combination_summary,
-                                  {std::to_string(I), std::to_string(values.size())})) +
-            "</summary>\n" + combination_table(t, I, values).html() + "</details>\n";
+    out << "<details" << open << "><summary>"
+        << html_escaped(
+               t.format(Text::node_combination_summary, {std::to_string(I), std::to_string(values.size())}))
+        << "</summary>\n"
+        << combination_table(t, I, values).html() << "</details>\n";
   }
-  return html;
 }
 
 }  // namespace
 
-std::string node_displacement_section(const Store& s, const RunCounts& c, const cli::RunLabels& labels,
-                                      const PageText& t, const cli::NodeDisplacements& d) {
-  return "<section id=\"every-node-displacement\">\n<h2>" +
-         html_escaped(t(Text::node_displacements_heading)) + "</h2>\n<p>" +
-         html_escaped(t(Text::node_displacements_intro)) + "</p>\n" + envelope_tables(s, labels, t, d) +
-         combination_tables(s, c, t, d) + "</section>\n";
+void node_displacement_section(std::ostream& out, const Store& s, const RunCounts& c,
+                               const cli::RunLabels& labels, const PageText& t,
+                               const cli::NodeDisplacements& d) {
+  out << "<section id=\"every-node-displacement\">\n<h2>" << html_escaped(t(Text::node_displacements_heading))
+      << "</h2>\n<p>" << html_escaped(t(Text::node_displacements_intro)) << "</p>\n"
+      << envelope_tables(s, labels, t, d);
+  combination_tables(out, s, c, t, d);
+  out << "</section>\n";
 }
 
 }  // namespace toval::tools::report

@@ -1,7 +1,8 @@
 // The sections of the report page, each a piece of HTML in the page's
-// language, from the run's store.
+// language, from the run's store, written into the page as it is formed.
 #pragma once
 
+#include <iosfwd>
 #include <string>
 #include <vector>
 
@@ -22,14 +23,14 @@ inline constexpr int FORCE_DECIMALS = 3;
 
 // The case list with each case's description, and every combination with
 // its name and terms.
-std::string combination_section(const Store& s, const RunCounts& c, const cli::RunLabels& labels,
-                                const PageText& t);
+void combination_section(std::ostream& out, const Store& s, const RunCounts& c, const cli::RunLabels& labels,
+                         const PageText& t);
 
 // With more than one set, one section per set (in the order of the sets,
 // ultimate first): its bar envelope and its reaction envelope; nothing
-// otherwise.
-std::string set_sections(const Store& s, const RunCounts& c, const cli::RunEnvelopes& envelopes,
-                         const PageText& t);
+// otherwise (and false).
+bool set_sections(std::ostream& out, const Store& s, const RunCounts& c, const cli::RunEnvelopes& envelopes,
+                  const PageText& t);
 
 // The four columns of an extreme (max, its combination, min, its
 // combination) under the group's heading (with the unit of `q`), and their
@@ -41,27 +42,29 @@ void add_extreme_cells(std::vector<Cell>& cells, const Extremes& e);
 // Per bar, the extremes of normal force, shear and moment with their
 // combinations, mirror bars beside the lower bar of the pair; then the
 // pair envelope with the governing bar.
-std::string envelope_section(const Store& s, const RunCounts& c, const PageText& t);
+void envelope_section(std::ostream& out, const Store& s, const RunCounts& c, const PageText& t);
 
 // The envelope of the combined reactions per support and component, the
 // reactions of every case and those of every combination.
-std::string reaction_section(const Store& s, const RunCounts& c, const cli::RunEnvelopes& envelopes,
-                             const PageText& t);
+void reaction_section(std::ostream& out, const Store& s, const RunCounts& c,
+                      const cli::RunEnvelopes& envelopes, const PageText& t);
 
 // The envelope of combined reactions per support and component, as a table
 // of the given id and caption.
-std::string reaction_envelope_table(const Store& s, const std::vector<cli::ComponentExtremes>& supports,
-                                    const std::string& id, const std::string& caption, const PageText& t);
+void reaction_envelope_table(std::ostream& out, const Store& s,
+                             const std::vector<cli::ComponentExtremes>& supports, const std::string& id,
+                             const std::string& caption, const PageText& t);
 
 // The characteristic nodes' displacements per case and per combination.
-std::string displacement_section(const Store& s, const RunCounts& c, const PageText& t);
+void displacement_section(std::ostream& out, const Store& s, const RunCounts& c, const PageText& t);
 
 // Every node's displacements: their envelope over the combinations, then
 // per combination a table, folded on screen beyond OPEN_ROWS rows in all.
 // Per set (over every combination when none has a set), with the names of
 // the governing combinations below each.
-std::string node_displacement_section(const Store& s, const RunCounts& c, const cli::RunLabels& labels,
-                                      const PageText& t, const cli::NodeDisplacements& d);
+void node_displacement_section(std::ostream& out, const Store& s, const RunCounts& c,
+                               const cli::RunLabels& labels, const PageText& t,
+                               const cli::NodeDisplacements& d);
 
 // The name of a set as the page heads it.
 Text set_name(cli::CombinationSet set);
@@ -76,8 +79,8 @@ inline constexpr std::size_t PACKED_BENDING_ROWS = 20000;
 
 // Per combination, the bars in bending as the frame-bar table lists them;
 // packed beyond `packed_rows` rows in all.
-std::string bending_section(const Store& s, const RunCounts& c, const PageText& t,
-                            std::size_t packed_rows = PACKED_BENDING_ROWS);
+void bending_section(std::ostream& out, const Store& s, const RunCounts& c, const PageText& t,
+                     std::size_t packed_rows = PACKED_BENDING_ROWS);
 
 // Shared by the sections: a combination's missing cases in words ("W",
 // "W, X"), and the reason they have no values.

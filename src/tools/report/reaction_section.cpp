@@ -1,5 +1,6 @@
 #include <array>
 #include <optional>
+#include <ostream>
 
 #include "combine/extremes.h"
 #include "tools/cli/combined_results.h"
@@ -33,8 +34,9 @@ std::vector<Column> reaction_columns(const PageText& t, const char* first_field)
 
 }  // namespace
 
-std::string reaction_envelope_table(const Store& s, const std::vector<cli::ComponentExtremes>& supports,
-                                    const std::string& id, const std::string& caption, const PageText& t) {
+void reaction_envelope_table(std::ostream& out, const Store& s,
+                             const std::vector<cli::ComponentExtremes>& supports, const std::string& id,
+                             const std::string& caption, const PageText& t) {
   const std::string comb(t(Text::governing_heading));
   HtmlTable table(id, caption,
                   {{std::string(t(Text::node_heading)), "node"},
@@ -61,12 +63,12 @@ std::string reaction_envelope_table(const Store& s, const std::vector<cli::Compo
       table.add_row(std::move(row));
     }
   }
-  return table.html();
+  table.write(out);
 }
 
 namespace {
 
-std::string reaction_case_table(const Store& s, const RunCounts& c, const PageText& t) {
+void reaction_case_table(std::ostream& out, const Store& s, const RunCounts& c, const PageText& t) {
   std::vector<Column> columns = reaction_columns(t, "node");
   columns.insert(columns.begin(), {std::string(t(Text::case_name_heading)), "case"});
   HtmlTable table("reactions", std::string(t(Text::reactions_caption)), std::move(columns));
@@ -79,10 +81,11 @@ std::string reaction_case_table(const Store& s, const RunCounts& c, const PageTe
                      real_cell(r.RES3(P, N), REACTION_DECIMALS)});
     }
   }
-  return table.html();
+  table.write(out);
 }
 
-std::string reaction_combination_table(const Store& s, const RunCounts& c, const PageText& t, Whole I) {
+void reaction_combination_table(std::ostream& out, const Store& s, const RunCounts& c, const PageText& t,
+                                Whole I) {
   HtmlTable table("combined_reactions-" + std::to_string(I),
                   t.format(Text::combined_reactions_caption, {std::to_string(I)}),
                   reaction_columns(t, "node"));
@@ -94,24 +97,26 @@ std::string reaction_combination_table(const Store& s, const RunCounts& c, const
                                    : missing_cell(t(Text::missing)));
     table.add_row(std::move(row));
   }
-  std::string html = table.html();
-  if (!reason.empty()) html += "<p class=\"reason\">" + html_escaped(reason) + "</p>\n";
-  return html;
+  table.write(out);
+  if (!reason.empty()) out << "<p class=\"reason\">" << html_escaped(reason) << "</p>\n";
 }
 
 }  // namespace
 
-std::string reaction_section(const Store& s, const RunCounts& c, const cli::RunEnvelopes& envelopes,
-                             const PageText& t) {
-  std::string html =
-      "<section id=\"support-reactions\">\n<h2>" + html_escaped(t(Text::reactions_heading)) + "</h2>\n";
-  if (c.NRES == 0) return html + "<p>" + html_escaped(t(Text::no_supports)) + "</p>\n</section>\n";
-  html += reaction_envelope_table(s, envelopes.reactions, "reaction_envelope",
-                                  std::string(t(Text::reaction_envelope_caption)), t);
-  html += "<div class=\"tables\">\n";
-  for (Whole I = 1; I <= s.BL5.NCOB; ++I) html += reaction_combination_table(s, c, t, I);
-  html += "</div>\n";
-  return html + reaction_case_table(s, c, t) + "</section>\n";
+void reaction_section(std::ostream& out, const Store& s, const RunCounts& c,
+                      const cli::RunEnvelopes& envelopes, const PageText& t) {
+  out << "<section id=\"support-reactions\">\n<h2>" << html_escaped(t(Text::reactions_heading)) << "</h2>\n";
+  if (c.NRES == 0) {
+    out << "<p>" << html_escaped(t(Text::no_supports)) << "</p>\n</section>\n";
+    return;
+  }
+  reaction_envelope_table(out, s, envelopes.reactions, "reaction_envelope",
+                          std::string(t(Text::reaction_envelope_caption)), t);
+  out << "<div class=\"tables\">\n";
+  for (Whole I = 1; I <= s.BL5.NCOB; ++I) reaction_combination_table(out, s, c, t, I);
+  out << "</div>\n";
+  reaction_case_table(out, s, c, t);
+  out << "</section>\n";
 }
 
 }  // namespace toval::tools::report

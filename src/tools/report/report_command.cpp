@@ -71,6 +71,20 @@ constexpr cli::OptionDefinition OPTIONS[] = {
 
 constexpr std::string_view POSITIONALS[] = {"COMBINATION_FILE", "FORCES_FILE"};
 
+// Runs the steps once, under the check's watch when it is offered: the one
+// run gives the page's results and its warnings. A fault that ends the run
+// ends the report.
+std::vector<cli::InputWarning> run_watched(cli::LoadedRun& run, const cli::Services& services,
+                                           cli::Language language) {
+  if (!services.watched_run) {
+    run.run();
+    return {};
+  }
+  cli::WatchedRun watched = services.watched_run(run, language);
+  if (watched.fault) throw *watched.fault;
+  return std::move(watched.warnings);
+}
+
 int run_report(std::span<const std::string> args, const cli::Services& services) {
   cli::Options options(OPTIONS, args);
   options.expect_positionals(POSITIONALS);
@@ -82,14 +96,14 @@ int run_report(std::span<const std::string> args, const cli::Services& services)
 
   const std::array<std::string, 2> inputs{options.positionals()[0], options.positionals()[1]};
   cli::refuse_input_as_output(target, inputs);
-  cli::LoadedRun run(cli::combination_input(inputs[0], services), inputs[1]);
+  cli::LoadedRun run(cli::combination_input(inputs[0], services), inputs[1],
+                     cli::LoadedRun::Deferred::run_later);
+  request.warnings = run_watched(run, services, request.language);
   const cli::NodeDisplacements nodes(run.listing(), run.store(), run.counts());
   request.nodes = &nodes;
   request.issued = issue_date(std::getenv("SOURCE_DATE_EPOCH"));
   request.version = std::string(cli::VERSION);
   request.files = {input_file_facts(inputs[0]), input_file_facts(inputs[1])};
-  if (services.input_warnings)
-    request.warnings = services.input_warnings(inputs[0], inputs[1], request.language);
   if (services.page_picture) {
     cli::PictureRequest picture;
     picture.language = request.language;
@@ -98,7 +112,7 @@ int run_report(std::span<const std::string> args, const cli::Services& services)
     picture.print_height_mm = PICTURE_PRINT_HEIGHT_MM;
     request.picture = services.page_picture(run, picture);
   }
-  cli::write_output(target, report_page(run, request));
+  cli::write_output(target, [&](std::ostream& out) { write_report_page(out, run, request); });
   return 0;
 }
 

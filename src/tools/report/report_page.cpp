@@ -1,5 +1,7 @@
 #include "tools/report/report_page.h"
 
+#include <ostream>
+
 #include "tools/cli/exported_values.h"
 #include "tools/report/html_table.h"
 #include "tools/report/page_sections.h"
@@ -13,7 +15,7 @@ std::string element(const char* tag, const std::string& attributes, std::string_
   return std::string("<") + tag + attributes + ">" + html_escaped(text) + "</" + tag + ">\n";
 }
 
-std::string header(const Store& s, const PageRequest& r, const PageText& t) {
+void header(std::ostream& out, const Store& s, const PageRequest& r, const PageText& t) {
   std::string html = "<header>\n";
   if (!r.office.empty()) html += element("p", " class=\"office\"", r.office);
   html += element("p", " class=\"report-title\"", t(Text::page_title));
@@ -31,71 +33,61 @@ std::string header(const Store& s, const PageRequest& r, const PageText& t) {
     files.add_row({text_cell(std::string(t(roles[i]))), text_cell(f.name),
                    whole_cell(static_cast<long>(f.size)), text_cell(f.sha256)});
   }
-  html += files.html();
-  html += element("p", " class=\"made\"", t.format(Text::made_by, {r.issued, r.version}));
-  html += element("p", " class=\"convention\"", t(Text::units_note));
-  html += element("p", " class=\"convention\"", t(Text::sign_note));
-  return html + "</header>\n";
+  out << html;
+  files.write(out);
+  out << element("p", " class=\"made\"", t.format(Text::made_by, {r.issued, r.version}))
+      << element("p", " class=\"convention\"", t(Text::units_note))
+      << element("p", " class=\"convention\"", t(Text::sign_note)) << "</header>\n";
 }
 
-std::string warning_box(const std::vector<cli::InputWarning>& warnings, const PageText& t) {
-  if (warnings.empty()) return {};
+void warning_box(std::ostream& out, const std::vector<cli::InputWarning>& warnings, const PageText& t) {
+  if (warnings.empty()) return;
   const std::string intro = warnings.size() == 1
                                 ? std::string(t(Text::warnings_intro_one))
                                 : t.format(Text::warnings_intro_many, {std::to_string(warnings.size())});
-  std::string html = "<section class=\"warnings\" id=\"input-warnings\">\n" +
-                     element("h2", "", t(Text::warnings_heading)) + element("p", "", intro) + "<ul>\n";
+  out << "<section class=\"warnings\" id=\"input-warnings\">\n"
+      << element("h2", "", t(Text::warnings_heading)) << element("p", "", intro) << "<ul>\n";
   for (const cli::InputWarning& w : warnings)
-    html += "<li><code>" +
-            html_escaped(w.file + ":" + std::to_string(w.line) + ":" + std::to_string(w.column)) +
-            "</code> " + html_escaped(w.text) + "</li>\n";
-  return html + "</ul>\n</section>\n";
+    out << "<li><code>"
+        << html_escaped(w.file + ":" + std::to_string(w.line) + ":" + std::to_string(w.column)) << "</code> "
+        << html_escaped(w.text) << "</li>\n";
+  out << "</ul>\n</section>\n";
 }
 
-std::string picture(const std::string& svg, const PageText& t) {
-  return "<section id=\"frame-picture\">\n" + element("h2", "", t(Text::picture_heading)) + "<figure>\n" +
-         inline_svg(svg) + "\n" + element("figcaption", "", t(Text::picture_caption)) +
-         "</figure>\n</section>\n";
+// The element ends in its line end, as draw writes it.
+void picture(std::ostream& out, const std::string& svg, const PageText& t) {
+  out << "<section id=\"frame-picture\">\n"
+      << element("h2", "", t(Text::picture_heading)) << "<figure>\n"
+      << svg << element("figcaption", "", t(Text::picture_caption)) << "</figure>\n</section>\n";
 }
 
 }  // namespace
 
-std::string inline_svg(const std::string& document) {
-  const std::size_t start = document.find("<svg");
-  if (start == std::string::npos) return {};
-  std::string svg = document.substr(start);
-  while (!svg.empty() && (svg.back() == '\n' || svg.back() == '\r')) svg.pop_back();
-  return svg;
-}
-
-std::string report_page(const cli::LoadedRun& run, const PageRequest& r) {
+void write_report_page(std::ostream& out, const cli::LoadedRun& run, const PageRequest& r) {
   const Store& s = run.store();
   const RunCounts& c = run.counts();
   const PageText t(r.language, r.units);
   std::string title = cli::name_text(s.BL1.PRJT.view());
   title += (title.empty() ? "" : " - ") + std::string(t(Text::page_title));
-  std::string html = "<!DOCTYPE html>\n<html lang=\"" + std::string(t(Text::lang_attribute)) +
-                     "\">\n<head>\n<meta charset=\"utf-8\">\n"
-                     "<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\">\n" +
-                     element("title", "", title) + "<style>" + std::string(page_style()) +
-                     "</style>\n</head>\n<body>\n";
-  html += header(s, r, t);
-  html += "<main>\n";
-  html += warning_box(r.warnings, t);
-  html += picture(r.picture, t);
-  html += combination_section(s, c, run.labels(), t);
+  out << "<!DOCTYPE html>\n<html lang=\"" << t(Text::lang_attribute)
+      << "\">\n<head>\n<meta charset=\"utf-8\">\n"
+         "<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\">\n"
+      << element("title", "", title) << "<style>" << page_style() << "</style>\n</head>\n<body>\n";
+  header(out, s, r, t);
+  out << "<main>\n";
+  warning_box(out, r.warnings, t);
+  picture(out, r.picture, t);
+  combination_section(out, s, c, run.labels(), t);
   // Each set's envelopes first; the one over every set after them, told
   // apart as no design envelope.
-  const std::string per_set = set_sections(s, c, run.envelopes(), t);
-  html += per_set;
-  if (!per_set.empty())
-    html += element("p", " class=\"note\" id=\"mixed-envelope-note\"", t(Text::mixed_envelope_note));
-  html += envelope_section(s, c, t);
-  html += reaction_section(s, c, run.envelopes(), t);
-  html += displacement_section(s, c, t);
-  if (r.nodes) html += node_displacement_section(s, c, run.labels(), t, *r.nodes);
-  html += bending_section(s, c, t);
-  return html + "</main>\n</body>\n</html>\n";
+  if (set_sections(out, s, c, run.envelopes(), t))
+    out << element("p", " class=\"note\" id=\"mixed-envelope-note\"", t(Text::mixed_envelope_note));
+  envelope_section(out, s, c, t);
+  reaction_section(out, s, c, run.envelopes(), t);
+  displacement_section(out, s, c, t);
+  if (r.nodes) node_displacement_section(out, s, c, run.labels(), t, *r.nodes);
+  bending_section(out, s, c, t);
+  out << "</main>\n</body>\n</html>\n";
 }
 
 }  // namespace toval::tools::report

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <array>
+#include <iosfwd>
 #include <string>
 #include <vector>
 
@@ -22,15 +23,12 @@ struct PageRequest {
   std::string version;                            // the program's
   std::array<InputFileFacts, 2> files;            // combination file, forces file
   std::vector<cli::InputWarning> warnings;        // the check's, in its order
-  std::string picture;                            // an SVG document
+  std::string picture;                            // the <svg> element as draw makes it for a page
   std::optional<cli::Units> units;                // named in the tables' headings
   const cli::NodeDisplacements* nodes = nullptr;  // every node's, when read
 };
 
-std::string report_page(const cli::LoadedRun& run, const PageRequest& request);
-
-// The SVG element of an SVG document, without what may stand before it
-// (an XML declaration, a document type, comments), for use inside HTML.
-std::string inline_svg(const std::string& document);
+// Writes the page into `out` as it is formed, section by section.
+void write_report_page(std::ostream& out, const cli::LoadedRun& run, const PageRequest& request);
 
 }  // namespace toval::tools::report

@@ -1,3 +1,5 @@
+#include <ostream>
+
 #include "tools/report/page_sections.h"
 
 namespace toval::tools::report {
@@ -18,7 +20,7 @@ Text reactions_caption(cli::CombinationSet set) {
   return Text::set_reactions_caption;
 }
 
-std::string bar_table(const cli::SetEnvelope& e, const std::string& key, const PageText& t) {
+void bar_table(std::ostream& out, const cli::SetEnvelope& e, const std::string& key, const PageText& t) {
   std::vector<Column> columns{{std::string(t(Text::bar_heading)), "bar"}};
   add_extreme_columns(columns, t, Text::normal_group, cli::Quantity::force, "N");
   add_extreme_columns(columns, t, Text::shear_start_group, cli::Quantity::force, "V_start");
@@ -34,7 +36,7 @@ std::string bar_table(const cli::SetEnvelope& e, const std::string& key, const P
       for (const Extremes& x : *ends) add_extreme_cells(cells, x);
     table.add_row(std::move(cells));
   }
-  return table.html();
+  table.write(out);
 }
 
 std::string members(const cli::SetEnvelope& e) {
@@ -45,21 +47,21 @@ std::string members(const cli::SetEnvelope& e) {
 
 }  // namespace
 
-std::string set_sections(const Store& s, const RunCounts& c, const cli::RunEnvelopes& envelopes,
-                         const PageText& t) {
-  if (envelopes.sets.size() < 2) return {};
-  std::string html;
+bool set_sections(std::ostream& out, const Store& s, const RunCounts& c, const cli::RunEnvelopes& envelopes,
+                  const PageText& t) {
+  if (envelopes.sets.size() < 2) return false;
   for (const cli::SetEnvelope& e : envelopes.sets) {
     const std::string key(cli::set_key(e.set));
-    html += "<section id=\"set-" + key + "\" class=\"set-envelope\">\n<h2>" +
-            html_escaped(t.format(Text::set_envelope_heading, {t(set_name(e.set))})) + "</h2>\n<p>" +
-            html_escaped(t.format(Text::set_members, {members(e)})) + "</p>\n" + bar_table(e, key, t);
+    out << "<section id=\"set-" << key << "\" class=\"set-envelope\">\n<h2>"
+        << html_escaped(t.format(Text::set_envelope_heading, {t(set_name(e.set))})) << "</h2>\n<p>"
+        << html_escaped(t.format(Text::set_members, {members(e)})) << "</p>\n";
+    bar_table(out, e, key, t);
     if (c.NRES > 0)
-      html += reaction_envelope_table(s, e.reactions, "reaction_envelope-" + key,
-                                      std::string(t(reactions_caption(e.set))), t);
-    html += "</section>\n";
+      reaction_envelope_table(out, s, e.reactions, "reaction_envelope-" + key,
+                              std::string(t(reactions_caption(e.set))), t);
+    out << "</section>\n";
   }
-  return html;
+  return true;
 }
 
 }  // namespace toval::tools::report

@@ -1,6 +1,7 @@
 // The lists of an export, entry by entry, with the values that both the JSON
-// document and the CSV tables give: each value is taken from the store here
-// and only laid out by the writers. An entry is formed when its turn comes,
+// document and the CSV tables give, and that diff compares when it reads two
+// runs: each value is taken from the store here and only laid out by the
+// writers. An entry is formed when its turn comes,
 // so that no list is ever held whole.
 #pragma once
 
@@ -16,7 +17,7 @@
 #include "tools/cli/loaded_run.h"
 #include "tools/cli/node_displacements.h"
 
-namespace toval::tools::export_ {
+namespace toval::tools::cli {
 
 using Triple = std::array<Real, 3>;
 
@@ -35,7 +36,7 @@ struct BarEntry {
 // The case list's names, and the names of missing cases, as UTF-8 text.
 struct CaseDisplacements {
   std::string case_name;
-  std::array<Triple, 3> places;  // dx, dy, dz at each of cli::keys::PLACES
+  std::array<Triple, 3> places;  // dx, dy, dz at each of keys::PLACES
 };
 
 struct CombinedDisplacements {
@@ -105,21 +106,28 @@ struct CaseBarForceEntry {
   Whole bar;
   std::array<Real, 2> N, V, M;
 };
+// The characteristic nodes under the document's keys, in its order; 0
+// where there is none.
+struct CharacteristicNode {
+  const char* key;
+  Whole node;
+};
+std::array<CharacteristicNode, 5> characteristic_nodes(const Store& s);
 
 template <class Entry>
 using EachEntry = std::function<void(const Entry&)>;
 
-void each_node(const cli::LoadedRun& run, const EachEntry<NodeEntry>& take);
-void each_bar(const cli::LoadedRun& run, const EachEntry<BarEntry>& take);
-void each_case_displacements(const cli::LoadedRun& run, const EachEntry<CaseDisplacements>& take);
-void each_combined_displacements(const cli::LoadedRun& run, const EachEntry<CombinedDisplacements>& take);
-void each_case_reactions(const cli::LoadedRun& run, const EachEntry<CaseReactions>& take);
-void each_combined_reactions(const cli::LoadedRun& run, const EachEntry<CombinedReactions>& take);
+void each_node(const LoadedRun& run, const EachEntry<NodeEntry>& take);
+void each_bar(const LoadedRun& run, const EachEntry<BarEntry>& take);
+void each_case_displacements(const LoadedRun& run, const EachEntry<CaseDisplacements>& take);
+void each_combined_displacements(const LoadedRun& run, const EachEntry<CombinedDisplacements>& take);
+void each_case_reactions(const LoadedRun& run, const EachEntry<CaseReactions>& take);
+void each_combined_reactions(const LoadedRun& run, const EachEntry<CombinedReactions>& take);
 // Slot order: combination by combination, bar by bar.
-void each_bar_force(const cli::LoadedRun& run, const EachEntry<BarForceEntry>& take);
-void each_envelope(const cli::LoadedRun& run, const EachEntry<EnvelopeEntry>& take);
+void each_bar_force(const LoadedRun& run, const EachEntry<BarForceEntry>& take);
+void each_envelope(const LoadedRun& run, const EachEntry<EnvelopeEntry>& take);
 // One entry per row block of the truss-bar table that shows a mirror bar.
-void each_pair(const cli::LoadedRun& run, const EachEntry<PairEntry>& take);
+void each_pair(const LoadedRun& run, const EachEntry<PairEntry>& take);
 
 void each_case_node_displacements(const cli::LoadedRun& run, const cli::NodeDisplacements& d,
                                   const EachEntry<CaseNodeDisplacements>& take);
@@ -135,7 +143,7 @@ void each_case_bar_force(cli::LoadedRun& run, const EachEntry<CaseBarForceEntry>
 // A name of the inputs as the export writes it.
 template <std::size_t N>
 std::string name_of(const Name<N>& n) {
-  return cli::name_text(n.view());
+  return name_text(n.view());
 }
 
-}  // namespace toval::tools::export_
+}  // namespace toval::tools::cli

@@ -1,14 +1,15 @@
-#include "tools/export/results_entries.h"
+#include "tools/cli/results_entries.h"
 
 #include "input/combination_file.h"
 #include "report/pair_envelope.h"
 #include "tools/cli/combined_results.h"
+#include "tools/cli/export_keys.h"
 
-namespace toval::tools::export_ {
+namespace toval::tools::cli {
 
 namespace {
 
-// The displacement tables of the characteristic nodes, in the order of cli::keys::PLACES.
+// The displacement tables of the characteristic nodes, in the order of keys::PLACES.
 struct Place {
   const Table<Real>*dx, *dy, *dz;
 };
@@ -27,19 +28,26 @@ std::vector<std::string> missing_names(const std::vector<Name<4>>& missing) {
 
 }  // namespace
 
-void each_node(const cli::LoadedRun& run, const EachEntry<NodeEntry>& take) {
+std::array<CharacteristicNode, 5> characteristic_nodes(const Store& s) {
+  const DisplacementNodes& n = s.BL7;
+  return {CharacteristicNode{keys::LEFT, n.NO_E}, CharacteristicNode{keys::AXIS, n.NO_C},
+          CharacteristicNode{keys::AXIS_LEFT, n.NO_CE}, CharacteristicNode{keys::AXIS_RIGHT, n.NO_CD},
+          CharacteristicNode{keys::RIGHT, n.NO_D}};
+}
+
+void each_node(const LoadedRun& run, const EachEntry<NodeEntry>& take) {
   const Store& s = run.store();
   for (Whole K = 1; K <= run.counts().NNOS; ++K)
     take({K, s.BL2.X(K), s.BL2.Y(K), {s.BL2.R1(K), s.BL2.R2(K), s.BL2.R3(K)}});
 }
 
-void each_bar(const cli::LoadedRun& run, const EachEntry<BarEntry>& take) {
+void each_bar(const LoadedRun& run, const EachEntry<BarEntry>& take) {
   const Store& s = run.store();
   for (Whole K = 1; K <= run.counts().NBAR; ++K)
     take({K, s.BL3.NI(K), s.BL3.NF(K), s.BL3.PROP(K), s.BL3.L(K), s.BL3.CD(K), s.BL6.BAR_SIM(K)});
 }
 
-void each_case_displacements(const cli::LoadedRun& run, const EachEntry<CaseDisplacements>& take) {
+void each_case_displacements(const LoadedRun& run, const EachEntry<CaseDisplacements>& take) {
   const Store& s = run.store();
   for (Whole P = 1; P <= run.counts().NCCAR; ++P) {
     CaseDisplacements entry{name_of(s.BL4.CCAR(P)), {}};
@@ -52,11 +60,11 @@ void each_case_displacements(const cli::LoadedRun& run, const EachEntry<CaseDisp
   }
 }
 
-void each_combined_displacements(const cli::LoadedRun& run, const EachEntry<CombinedDisplacements>& take) {
+void each_combined_displacements(const LoadedRun& run, const EachEntry<CombinedDisplacements>& take) {
   const Store& s = run.store();
   const Whole NCCAR = run.counts().NCCAR;
   for (Whole I = 1; I <= s.BL5.NCOB; ++I) {
-    const std::vector<Name<4>> missing = cli::missing_cases(s, NCCAR, I);
+    const std::vector<Name<4>> missing = missing_cases(s, NCCAR, I);
     CombinedDisplacements entry{I, std::nullopt, missing_names(missing)};
     if (missing.empty()) {
       entry.places.emplace();
@@ -65,14 +73,14 @@ void each_combined_displacements(const cli::LoadedRun& run, const EachEntry<Comb
         const Place& p = all[i];
         std::size_t at = 0;
         for (const auto* table : {p.dx, p.dy, p.dz})
-          (*entry.places)[i][at++] = cli::combined_value(s, NCCAR, I, [&](Whole P) { return (*table)(P); });
+          (*entry.places)[i][at++] = combined_value(s, NCCAR, I, [&](Whole P) { return (*table)(P); });
       }
     }
     take(entry);
   }
 }
 
-void each_case_reactions(const cli::LoadedRun& run, const EachEntry<CaseReactions>& take) {
+void each_case_reactions(const LoadedRun& run, const EachEntry<CaseReactions>& take) {
   const Store& s = run.store();
   const Reactions& r = s.BL11;
   for (Whole P = 1; P <= run.counts().NCCAR; ++P) {
@@ -83,12 +91,12 @@ void each_case_reactions(const cli::LoadedRun& run, const EachEntry<CaseReaction
   }
 }
 
-void each_combined_reactions(const cli::LoadedRun& run, const EachEntry<CombinedReactions>& take) {
+void each_combined_reactions(const LoadedRun& run, const EachEntry<CombinedReactions>& take) {
   const Store& s = run.store();
   const Reactions& r = s.BL11;
   const Whole NCCAR = run.counts().NCCAR;
   for (Whole I = 1; I <= s.BL5.NCOB; ++I) {
-    const std::vector<Name<4>> missing = cli::missing_cases(s, NCCAR, I);
+    const std::vector<Name<4>> missing = missing_cases(s, NCCAR, I);
     CombinedReactions entry{I, std::nullopt, missing_names(missing)};
     if (missing.empty()) {
       entry.supports.emplace();
@@ -96,7 +104,7 @@ void each_combined_reactions(const cli::LoadedRun& run, const EachEntry<Combined
         Support support{r.NO_RES(N), {}};
         std::size_t at = 0;
         for (const auto* table : {&r.RES1, &r.RES2, &r.RES3})
-          support.reactions[at++] = cli::combined_value(s, NCCAR, I, [&](Whole P) { return (*table)(P, N); });
+          support.reactions[at++] = combined_value(s, NCCAR, I, [&](Whole P) { return (*table)(P, N); });
         entry.supports->push_back(support);
       }
     }
@@ -104,7 +112,7 @@ void each_combined_reactions(const cli::LoadedRun& run, const EachEntry<Combined
   }
 }
 
-void each_bar_force(const cli::LoadedRun& run, const EachEntry<BarForceEntry>& take) {
+void each_bar_force(const LoadedRun& run, const EachEntry<BarForceEntry>& take) {
   const BarForces& f = run.store().BL9;
   const Whole NBAR = run.counts().NBAR;
   for (Whole I = 1; I <= run.store().BL5.NCOB; ++I)
@@ -119,14 +127,14 @@ void each_bar_force(const cli::LoadedRun& run, const EachEntry<BarForceEntry>& t
     }
 }
 
-void each_envelope(const cli::LoadedRun& run, const EachEntry<EnvelopeEntry>& take) {
+void each_envelope(const LoadedRun& run, const EachEntry<EnvelopeEntry>& take) {
   for (Whole K = 1; K <= run.counts().NBAR; ++K) {
-    const cli::BarForceEnvelope x = cli::bar_force_envelope(run.store(), run.counts().NBAR, K);
+    const BarForceEnvelope x = bar_force_envelope(run.store(), run.counts().NBAR, K);
     take({K, x.N, x.V, x.M});
   }
 }
 
-void each_pair(const cli::LoadedRun& run, const EachEntry<PairEntry>& take) {
+void each_pair(const LoadedRun& run, const EachEntry<PairEntry>& take) {
   const Store& s = run.store();
   for (Whole K = 1; K <= run.counts().NBAR; ++K) {
     const Whole J = s.BL6.BAR_SIM(K);
@@ -176,4 +184,4 @@ void each_case_bar_force(cli::LoadedRun& run, const EachEntry<CaseBarForceEntry>
   }
 }
 
-}  // namespace toval::tools::export_
+}  // namespace toval::tools::cli
