@@ -262,7 +262,8 @@ void read_reaction_envelope(const Reader& r, const Json& list, const std::string
     if (!reactions.is_array() || reactions.size() != 3)
       r.fail(at + ".reactions", "is not a list of 3 components");
     for (std::size_t k = 0; k < 3; ++k)
-      e[k] = read_extreme(r, reactions[k], Reader::item(at + ".reactions", k));
+      if (!reactions[k].is_null())  // null: every combination lacks a case
+        e[k] = read_extreme(r, reactions[k], Reader::item(at + ".reactions", k));
   }
 }
 

@@ -55,8 +55,10 @@ struct Extreme {
 // the order diff names them (N, V1, V2, M1, M2).
 using BarEnvelope = std::array<Extreme, 5>;
 
-// A support's three combined reactions, largest and smallest.
-using SupportEnvelope = std::array<Extreme, 3>;
+// A support's three combined reactions, largest and smallest; a component
+// absent when no combination gives it (each lacks a case: null in the
+// export).
+using SupportEnvelope = std::array<std::optional<Extreme>, 3>;
 
 // The envelopes of one set of combinations.
 struct SetEnvelopes {

@@ -35,10 +35,11 @@ void add_envelopes(const std::map<long long, BarEnvelope>& envelope,
       widen(s.bars, {bar, q}, e[static_cast<std::size_t>(q)].min);
     }
   for (const auto& [node, e] : reactions)
-    for (int k = 0; k < 3; ++k) {
-      widen(s.supports, {node, k}, e[static_cast<std::size_t>(k)].max);
-      widen(s.supports, {node, k}, e[static_cast<std::size_t>(k)].min);
-    }
+    for (int k = 0; k < 3; ++k)
+      if (const std::optional<Extreme>& x = e[static_cast<std::size_t>(k)]) {
+        widen(s.supports, {node, k}, x->max);
+        widen(s.supports, {node, k}, x->min);
+      }
 }
 
 // The extremes of each support's reactions over the combinations that have
@@ -48,9 +49,10 @@ std::map<long long, SupportEnvelope> reaction_envelope(const ExportedRun& run) {
   for (const auto& [combination, supports] : run.combined_reactions) {
     if (!supports) continue;
     for (const auto& [node, values] : *supports) {
-      const auto [it, first] = out.try_emplace(node);
+      SupportEnvelope& envelope = out[node];
       for (std::size_t k = 0; k < 3; ++k) {
-        Extreme& e = it->second[k];
+        const bool first = !envelope[k];
+        Extreme& e = envelope[k] ? *envelope[k] : envelope[k].emplace();
         if (first || values[k] > e.max) e.max = values[k], e.max_combination = combination;
         if (first || values[k] < e.min) e.min = values[k], e.min_combination = combination;
       }

@@ -91,6 +91,9 @@ void reaction_envelope_changes(const Revisions& r, const SetEnvelopes& o, const 
     const auto it = n.reaction_envelope.find(node);
     if (it == n.reaction_envelope.end()) continue;
     for (std::size_t k = 0; k < 3; ++k) {
+      // A component that no combination gives in either revision is not
+      // compared; the combinations that gained or lost it are structure.
+      if (!old_e[k] || !it->second[k]) continue;
       ResultChange c;
       c.table = ResultTable::reaction_envelope;
       c.set = o.set;
@@ -102,7 +105,7 @@ void reaction_envelope_changes(const Revisions& r, const SetEnvelopes& o, const 
         if (v == r.n.combined_reactions.end() || !v->second || !v->second->count(node)) return std::nullopt;
         return v->second->at(node)[k];
       };
-      extremes_changes(r, c, old_e[k], it->second[k], value_in_new, out);
+      extremes_changes(r, c, *old_e[k], *it->second[k], value_in_new, out);
     }
   }
 }

@@ -130,8 +130,8 @@ void take_bar_results(const cli::LoadedRun& run, ExportedRun& out) {
   });
 }
 
-// Per support node; a component that no combination gives stays zero (the
-// export writes null for it).
+// Per support node; a component that no combination gives stays absent, as
+// the export's null reads back.
 std::map<long long, SupportEnvelope> reaction_envelope(const Store& s,
                                                        const std::vector<cli::ComponentExtremes>& supports) {
   std::map<long long, SupportEnvelope> out;

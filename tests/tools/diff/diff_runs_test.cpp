@@ -347,6 +347,53 @@ TEST_F(FrameRevisions, ARemovedCombination) {
   }
 }
 
+// Every combination holds a term of X, whose block the forces file has but
+// whose case the combination file does not list: no combination gives
+// reactions, so each component of the reaction envelope is absent (null in
+// the export). The new revision takes 2.0 X where the old took 1.0 X. Both
+// forms read the absent components alike and compare nothing there; the
+// bar envelope, combined from X's block, still moves.
+TEST_F(FrameRevisions, AReactionEnvelopeThatNoCombinationGivesIsAbsentInBothForms) {
+  Frame forces = portal();
+  forces.cases.push_back("X");
+  const std::vector<std::string> lines = combination_lines(portal());
+  std::vector<std::string> old_lines, new_lines;
+  for (const std::string& line : lines) {
+    if (line == "FIMC" && old_lines.size() > line_index(lines, "COMBINACAO 1")) {
+      old_lines.push_back("    1.0       X");
+      new_lines.push_back("    2.0       X");
+    }
+    old_lines.push_back(line);
+    new_lines.push_back(line);
+  }
+  write("OLD", forces, old_lines);
+  write("NEW", forces, new_lines);
+  for (const char* stem : {"OLD", "NEW"}) {
+    RunResult e = run_tools(dir_.path(), {"export", std::string(stem) + ".CMB", std::string(stem) + ".ESF"});
+    ASSERT_EQ(e.status, 0) << e.err;
+    const Json doc = Json::parse(e.out);
+    ASSERT_EQ(doc["reaction_envelope"].size(), 2u);
+    for (const Json& support : doc["reaction_envelope"])
+      EXPECT_EQ(support["reactions"], Json::parse("[null, null, null]")) << support.dump();
+    dir_.write(std::string(stem) + ".json", e.out);
+  }
+  const Json four_files = diff_json("OLD", "NEW");
+  for (const auto& [from, to] : {std::pair{"OLD", "NEW"}, std::pair{"NEW", "OLD"}}) {
+    RunResult r = run_tools(
+        dir_.path(), {"diff", "--format", "json", std::string(from) + ".json", std::string(to) + ".json"});
+    ASSERT_EQ(r.status, 1) << from << " -> " << to << ": " << r.err;
+    const Json doc = Json::parse(r.out);
+    ASSERT_FALSE(doc["changes"].empty());
+    for (const Json& c : doc["changes"]) EXPECT_NE(c["table"], "reaction_envelope") << c.dump();
+    if (std::string(from) == "OLD") {
+      EXPECT_EQ(doc, four_files);
+    }
+  }
+  for (const Json& c : four_files["changes"]) EXPECT_EQ(c["table"], "envelope") << c.dump();
+  EXPECT_EQ(run_tools(dir_.path(), {"diff", "NEW.json", "NEW.json"}).status, 0);
+  EXPECT_EQ(run_tools(dir_.path(), {"diff", "NEW.CMB", "NEW.ESF", "NEW.CMB", "NEW.ESF"}).status, 0);
+}
+
 // Two exports of a one-bar frame whose rules gain a wind case W: ELU 2
 // (1.35 G + 1.5 W) and ELS CARACTERISTICA 2 (G + W) are added, and the
 // old ELU 2 and ELS CARACTERISTICA 1 are now numbered 3 and 4. N per case:
@@ -398,6 +445,137 @@ TEST(SetRevisions, ACaseAddedToTheRulesTellsOnlyWhatTrulyMoved) {
   // Against itself: nothing, status 0.
   RunResult same = run_tools(dir.path(), {"diff", data + "new.json", data + "new.json"});
   EXPECT_EQ(same.status, 0);
+}
+
+// The example rules and a revision of them with a third wind direction W3,
+// each run from its rules file and the same forces file (a portal holding
+// every case). The expected report is worked out here from the two exports:
+// the added combinations are those whose set and terms the old export lacks;
+// every other combination gives the same values under whatever number, so
+// the only results that move (at tolerance 0) are the extremes of an
+// envelope or reaction envelope that a new combination carries beyond the
+// old extreme.
+class RulesRevision : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    const std::string rules = read_file(std::string(TOVAL_SOURCE_DIR) + "/examples/portal-rules.toml");
+    dir_.write("OLD.toml", rules);
+    dir_.write("NEW.toml", rules +
+                               "\n[[actions]]\ncase = \"W3\"\nkind = \"variable\"\ncategory = \"wind\"\n"
+                               "group = \"wind\"\n");
+    Frame f = portal();
+    // The generated listing gives the cases by position, signs alternating:
+    // W1 and W2 alike, W3 of the other sign, so that it moves extremes.
+    f.cases = {"G1", "G2", "Q", "W1", "W3", "W2"};
+    dir_.write("P.ESF", joined(forces_lines(f)));
+  }
+  Json exported(const std::string& rules) {
+    RunResult r = run_tools(dir_.path(), {"export", rules, "P.ESF"});
+    EXPECT_EQ(r.status, 0) << r.err;
+    return Json::parse(r.out.empty() ? "{}" : r.out);
+  }
+  TempDir dir_;
+};
+
+// A combination as what it is: its set and its terms in order of case.
+Json identity(const Json& combination) {
+  std::vector<std::pair<std::string, double>> terms;
+  for (const Json& t : combination["terms"]) terms.emplace_back(t["case"], t["multiplier"]);
+  std::sort(terms.begin(), terms.end());
+  return {combination["set"], terms};
+}
+
+// The extremes that moved from `o` to `n`, as diff names them.
+void moved(const Json& o, const Json& n, Json at, Json& out) {
+  for (const char* bound : {"max", "min"}) {
+    if (o[bound] == n[bound]) continue;
+    Json c = at;
+    c["bound"] = bound;
+    c["old"] = o[bound];
+    c["new"] = n[bound];
+    out.push_back(c);
+  }
+}
+
+Json expected_changes(const Json& o, const Json& n) {
+  Json bars = Json::array(), reactions = Json::array();
+  for (std::size_t s = 0; s < o["set_envelopes"].size(); ++s) {
+    const Json &a = o["set_envelopes"][s], &b = n["set_envelopes"][s];
+    for (std::size_t k = 0; k < a["envelope"].size(); ++k) {
+      const Json &x = a["envelope"][k], &y = b["envelope"][k];
+      moved(x["N"], y["N"], {{"set", a["set"]}, {"bar", x["bar"]}, {"quantity", "N"}}, bars);
+      for (int end = 0; end < 2; ++end) {
+        moved(x["V"][end], y["V"][end],
+              {{"set", a["set"]}, {"bar", x["bar"]}, {"quantity", end ? "V2" : "V1"}}, bars);
+      }
+      for (int end = 0; end < 2; ++end)
+        moved(x["M"][end], y["M"][end],
+              {{"set", a["set"]}, {"bar", x["bar"]}, {"quantity", end ? "M2" : "M1"}}, bars);
+    }
+    for (std::size_t k = 0; k < a["reaction_envelope"].size(); ++k) {
+      const Json &x = a["reaction_envelope"][k], &y = b["reaction_envelope"][k];
+      for (int c = 0; c < 3; ++c)
+        moved(x["reactions"][c], y["reactions"][c],
+              {{"set", a["set"]}, {"node", x["node"]}, {"component", c + 1}}, reactions);
+    }
+  }
+  for (const Json& r : reactions) bars.push_back(r);
+  return bars;
+}
+
+// What diff told of a change, less what is checked apart.
+Json told(const Json& change) {
+  Json c = change;
+  for (const char* key : {"table", "old_combination", "new_combination", "governing_changed"}) c.erase(key);
+  return c;
+}
+
+TEST_F(RulesRevision, AnAddedWindCaseTellsOnlyItsCombinationsAndTheExtremesTheyCarry) {
+  const Json o = exported("OLD.toml"), n = exported("NEW.toml");
+  dir_.write("OLD.json", o.dump());
+  dir_.write("NEW.json", n.dump());
+  std::vector<Json> old_ids;
+  for (const Json& c : o["combinations"]) old_ids.push_back(identity(c));
+  Json added = Json::array();
+  for (const Json& c : n["combinations"])
+    if (std::find(old_ids.begin(), old_ids.end(), identity(c)) == old_ids.end())
+      added.push_back(c["combination"]);
+  ASSERT_EQ(n["combinations"].size(), o["combinations"].size() + added.size());
+  ASSERT_FALSE(added.empty());
+
+  RunResult r = run_tools(dir_.path(), {"diff", "--format", "json", "--tolerance", "0", "OLD.toml", "P.ESF",
+                                        "NEW.toml", "P.ESF"});
+  ASSERT_EQ(r.status, 1) << r.err;
+  const Json doc = Json::parse(r.out);
+  Json structure = Json::array();
+  for (const Json& s : doc["structure"]) {
+    if (s["what"] == "case") {
+      EXPECT_EQ(s["key"], "W3");
+      EXPECT_TRUE(s["old"].is_null());
+      continue;
+    }
+    EXPECT_EQ(s["what"], "combination") << s.dump();
+    EXPECT_TRUE(s["old"].is_null()) << s.dump();  // added, never removed nor changed
+    structure.push_back(s["key"]);
+  }
+  EXPECT_EQ(structure, added);
+
+  Json changes = Json::array();
+  for (const Json& c : doc["changes"]) {
+    EXPECT_TRUE(c["table"] == "envelope" || c["table"] == "reaction_envelope") << c.dump();
+    // Every moved extreme is now an added combination's.
+    EXPECT_NE(std::find(added.begin(), added.end(), c["new_combination"]), added.end()) << c.dump();
+    EXPECT_TRUE(c["governing_changed"].get<bool>()) << c.dump();
+    changes.push_back(told(c));
+  }
+  const Json expected = expected_changes(o, n);
+  ASSERT_FALSE(expected.empty());
+  EXPECT_EQ(changes, expected);
+
+  RunResult from_exports =
+      run_tools(dir_.path(), {"diff", "--format", "json", "--tolerance", "0", "OLD.json", "NEW.json"});
+  EXPECT_EQ(from_exports.status, 1) << from_exports.err;
+  EXPECT_EQ(from_exports.out, r.out);
 }
 
 }  // namespace

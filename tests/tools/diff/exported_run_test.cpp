@@ -111,12 +111,12 @@ TEST(ExportedRun, AVersionTwoExportsSetsNamesAndEnvelopesBySet) {
   EXPECT_EQ(r.combinations.at(5).set, "sls_characteristic");
   EXPECT_EQ(r.combinations.at(5).name, "ELS CARACTERISTICA 2 - PRINCIPAL: W");
   EXPECT_EQ(r.bar_values.at({2, 1})[0], -10.5);
-  EXPECT_EQ(r.reaction_envelope.at(1)[1].min_combination, 5);
+  EXPECT_EQ(r.reaction_envelope.at(1)[1]->min_combination, 5);
   const std::vector<SetEnvelopes> sets = envelopes_by_set(r);
   ASSERT_EQ(sets.size(), 2u);
   EXPECT_EQ(sets[1].set, "sls_characteristic");
   EXPECT_EQ(sets[1].envelope.at(1)[0].max_combination, 5);
-  EXPECT_EQ(sets[1].reaction_envelope.at(1)[0].max, 1.0);
+  EXPECT_EQ(sets[1].reaction_envelope.at(1)[0]->max, 1.0);
 }
 
 TEST(ExportedRun, AVersionOneExportIsOneUnnamedSetWithItsReactionEnvelopeFormed) {
@@ -136,12 +136,26 @@ TEST(ExportedRun, AVersionOneExportIsOneUnnamedSetWithItsReactionEnvelopeFormed)
   // Combination 1 gives 7, 8, 9 and 2 gives 7, 9.5, -1: FX ties and goes
   // to the lower combination; combination 3 has no values.
   const SupportEnvelope& e = sets[0].reaction_envelope.at(1);
-  EXPECT_EQ(e[0].max_combination, 1);
-  EXPECT_EQ(e[0].min_combination, 1);
-  EXPECT_EQ(e[1].max, 9.5);
-  EXPECT_EQ(e[1].max_combination, 2);
-  EXPECT_EQ(e[2].min, -1.0);
-  EXPECT_EQ(e[2].max_combination, 1);
+  EXPECT_EQ(e[0]->max_combination, 1);
+  EXPECT_EQ(e[0]->min_combination, 1);
+  EXPECT_EQ(e[1]->max, 9.5);
+  EXPECT_EQ(e[1]->max_combination, 2);
+  EXPECT_EQ(e[2]->min, -1.0);
+  EXPECT_EQ(e[2]->max_combination, 1);
+}
+
+TEST(ExportedRun, ANullReactionEnvelopeComponentIsAbsentAndAnyOtherValueIsStillRefused) {
+  Json doc = small_export();
+  doc["reaction_envelope"] = Json::parse(R"([{"node": 1, "reactions": [
+      null, {"max": 8.0, "max_combination": 1, "min": 8.0, "min_combination": 1}, null]}])");
+  const ExportedRun r = read_exported_run(doc.dump(), "a.json");
+  const SupportEnvelope& e = r.reaction_envelope.at(1);
+  EXPECT_FALSE(e[0].has_value());
+  ASSERT_TRUE(e[1].has_value());
+  EXPECT_EQ(e[1]->max, 8.0);
+  EXPECT_FALSE(e[2].has_value());
+  doc["reaction_envelope"][0]["reactions"][0] = "none";
+  EXPECT_NE(refusal(doc).find("reaction_envelope[0].reactions[0]"), std::string::npos) << refusal(doc);
 }
 
 }  // namespace

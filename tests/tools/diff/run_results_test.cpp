@@ -62,14 +62,18 @@ std::string everything(const ExportedRun& r) {
     out << '\n';
   }
   for (const auto& [N, e] : r.reaction_envelope)
-    out << "reaction envelope " << N << ' ' << exact(e[0].max) << '\n';
+    out << "reaction envelope " << N << ' ' << (e[0] ? exact(e[0]->max) : "absent") << '\n';
   out << "sets " << r.set_envelopes.size() << '\n';
   for (const auto& set : r.set_envelopes) {
     out << "set " << set.set;
     for (const auto& [K, e] : set.envelope)
       for (const auto& x : e) out << ' ' << K << ':' << exact(x.max) << ',' << x.max_combination;
     for (const auto& [N, e] : set.reaction_envelope)
-      for (const auto& x : e) out << ' ' << N << ':' << exact(x.min) << ',' << x.min_combination;
+      for (const auto& x : e)
+        if (x)
+          out << ' ' << N << ':' << exact(x->min) << ',' << x->min_combination;
+        else
+          out << ' ' << N << ":absent";
     out << '\n';
   }
   for (const auto& [K, e] : r.envelope) {
