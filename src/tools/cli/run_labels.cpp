@@ -66,6 +66,11 @@ const SetMembers* RunLabels::members(CombinationSet set) const {
   return nullptr;
 }
 
+std::optional<CombinationSet> design_set(const RunLabels& labels) {
+  if (labels.members(CombinationSet::uls)) return CombinationSet::uls;
+  return std::nullopt;
+}
+
 RunLabels read_run_labels(InputUnit& unit, const Store& s, Whole NCCAR) {
   RunLabels labels;
   labels.combinations.resize(static_cast<std::size_t>(std::max<Whole>(s.BL5.NCOB, 0)));

@@ -35,6 +35,10 @@ struct RunLabels {
   const SetMembers* members(CombinationSet set) const;
 };
 
+// The set whose envelope a picture shows unless asked for another: the
+// ultimate set where the run has one; none (every combination) otherwise.
+std::optional<CombinationSet> design_set(const RunLabels& labels);
+
 // From the top of `unit`, the combination file that the run read into `s`
 // (NCCAR cases); a record is read to its 256th column as every record is.
 // A case's description is the rest of its name record and the records

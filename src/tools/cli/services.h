@@ -4,10 +4,13 @@
 #pragma once
 
 #include <functional>
+#include <iosfwd>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "store/store.h"
+#include "tools/cli/combination_sets.h"
 #include "tools/cli/input_warning.h"
 #include "tools/cli/language.h"
 #include "tools/cli/loaded_run.h"
@@ -18,6 +21,9 @@ namespace toval::tools::cli {
 // How a page that shows the frame's picture wants it drawn.
 struct PictureRequest {
   Whole combination = 0;  // 0: the envelope; 1..NCOB: that combination
+  // With `combination` 0, the set whose envelope is drawn; none, or a set
+  // the run does not have: the envelope over every combination.
+  std::optional<CombinationSet> set;
   // When not empty, the page lists the mirror pairs itself: the legend gives
   // this line (in the page's language) in place of the list.
   std::string pairs_elsewhere;

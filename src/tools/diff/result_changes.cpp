@@ -74,8 +74,9 @@ void envelope_changes(const Revisions& r, const SetEnvelopes& o, const SetEnvelo
       c.bar = bar;
       c.quantity = q;
       c.scale = r.scales.bar(bar, q);
+      const long long bar_number = bar;  // a lambda may not capture a structured binding in C++20
       const auto value_in_new = [&](long long combination) -> std::optional<double> {
-        const auto v = r.n.bar_values.find({combination, bar});
+        const auto v = r.n.bar_values.find({combination, bar_number});
         if (v == r.n.bar_values.end()) return std::nullopt;
         return v->second[static_cast<std::size_t>(q)];
       };
@@ -100,10 +101,12 @@ void reaction_envelope_changes(const Revisions& r, const SetEnvelopes& o, const 
       c.node = node;
       c.quantity = static_cast<int>(k + 1);
       c.scale = r.scales.support(node, static_cast<int>(k));
+      const long long support = node;  // a lambda may not capture a structured binding in C++20
       const auto value_in_new = [&](long long combination) -> std::optional<double> {
         const auto v = r.n.combined_reactions.find(combination);
-        if (v == r.n.combined_reactions.end() || !v->second || !v->second->count(node)) return std::nullopt;
-        return v->second->at(node)[k];
+        if (v == r.n.combined_reactions.end() || !v->second || !v->second->count(support))
+          return std::nullopt;
+        return v->second->at(support)[k];
       };
       extremes_changes(r, c, *old_e[k], *it->second[k], value_in_new, out);
     }

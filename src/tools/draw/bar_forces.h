@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "store/store.h"
+#include "tools/cli/run_envelopes.h"
 
 namespace toval::tools::draw {
 
@@ -21,6 +22,10 @@ struct BarForce {
 // Bars 1..NBAR after the analysis; `combination` 0 draws the envelope, any
 // other value 1..NCOB that combination.
 std::vector<BarForce> bar_forces(const Store& s, Whole NBAR, Whole combination);
+
+// The same over one set's envelope: its extremes, the governing one shown,
+// and a bar in bending when it bends in some combination of the set.
+std::vector<BarForce> set_bar_forces(const Store& s, Whole NBAR, const cli::SetEnvelope& set);
 
 // The largest magnitude of a shown force (0 for no bars).
 double largest_magnitude(const std::vector<BarForce>& forces);

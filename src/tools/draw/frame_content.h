@@ -20,10 +20,12 @@ namespace toval::tools::draw {
 struct FrameContent {
   const Store& s;
   RunCounts counts;
-  Whole combination = 0;         // 0: the envelope
-  std::vector<Point> nodes;      // frame coordinates of nodes 1..NNOS
-  std::vector<bool> drawable;    // by bar: both end nodes among 1..NNOS
-  std::vector<BarForce> forces;  // by bar
+  Whole combination = 0;                  // 0: the envelope
+  const cli::SetEnvelope* set = nullptr;  // the set whose envelope is drawn; none: every combination
+  bool run_has_sets = false;              // the combination file names sets
+  std::vector<Point> nodes;               // frame coordinates of nodes 1..NNOS
+  std::vector<bool> drawable;             // by bar: both end nodes among 1..NNOS
+  std::vector<BarForce> forces;           // by bar
   MirrorPairs mirrors;
   CharacteristicNodes characteristic;
   std::vector<SupportKind> supports;  // by node
@@ -37,11 +39,17 @@ struct FrameContent {
   std::string id(std::string_view name) const { return id_prefix + std::string(name); }
 };
 
+// With `combination` 0, the envelope of `set`, or over every combination
+// when none.
 FrameContent frame_content(const Store& s, const RunCounts& counts, Whole combination,
-                           Language language = Language::en);
+                           Language language = Language::en, const cli::SetEnvelope* set = nullptr);
+
+// The title's line for the envelope of a run whose combinations have sets:
+// the set drawn, or every combination.
+std::string set_envelope_line(const FrameContent& c);
 
 // Where the bars marked in bending are in bending: "in combination I" or
-// "in some combination", in the picture's words.
+// "in some combination" (of the set drawn), in the picture's words.
 std::string bending_place(const FrameContent& c);
 
 // The frame's extent: every node, and the axis.

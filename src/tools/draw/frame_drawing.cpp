@@ -111,8 +111,10 @@ Picture print_picture(const FrameContent& content, const cli::PictureRequest& re
 }  // namespace
 
 std::string frame_svg(const Store& s, const RunCounts& counts, const DrawingSources& sources,
-                      const cli::PictureRequest& request) {
-  FrameContent content = frame_content(s, counts, request.combination, request.language);
+                      const cli::PictureRequest& request, const cli::RunEnvelopes* envelopes) {
+  const cli::SetEnvelope* set = envelopes && request.set ? envelopes->of(*request.set) : nullptr;
+  FrameContent content = frame_content(s, counts, request.combination, request.language, set);
+  content.run_has_sets = envelopes && !envelopes->sets.empty();
   content.id_prefix = request.id_prefix;
   content.pairs_elsewhere = request.pairs_elsewhere;
   content.force_unit = cli::unit_text(request.units, cli::Quantity::force);
@@ -127,7 +129,7 @@ std::string frame_drawing(const Store& s, const RunCounts& counts, const Drawing
   request.combination = combination;
   request.language = language;
   request.units = units;
-  return "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n" + frame_svg(s, counts, sources, request);
+  return std::string(XML_DECLARATION) + frame_svg(s, counts, sources, request);
 }
 
 }  // namespace toval::tools::draw

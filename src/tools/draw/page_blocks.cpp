@@ -121,8 +121,9 @@ Block title_block(const FrameContent& c, const DrawingSources& sources, double l
   const std::string forces =
       c.combination != 0
           ? t.format(Word::forces_of_combination, {std::to_string(c.combination), std::to_string(NCOB)})
-          : t.format(NCOB == 1 ? Word::forces_envelope_one : Word::forces_envelope_many,
-                     {std::to_string(NCOB)});
+      : c.run_has_sets ? set_envelope_line(c)
+                       : t.format(NCOB == 1 ? Word::forces_envelope_one : Word::forces_envelope_many,
+                                  {std::to_string(NCOB)});
   std::vector<Line> lines = {
       {std::string(name_field_text(c.s.BL1.PRJT.view())), 16.0, true},
       {std::string(name_field_text(c.s.BL1.CLIT.view())), 13.0, false},

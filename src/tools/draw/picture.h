@@ -11,4 +11,7 @@ namespace toval::tools::draw {
 
 std::string frame_picture(const cli::LoadedRun& run, const cli::PictureRequest& request);
 
+// The same as a standalone document, as draw writes it.
+std::string picture_document(const cli::LoadedRun& run, const cli::PictureRequest& request);
+
 }  // namespace toval::tools::draw

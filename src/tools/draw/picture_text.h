@@ -25,6 +25,13 @@ enum class Word {
   bars_prefix,
   in_combination,  // %1 the combination
   in_some_combination,
+  in_some_combination_of_set,
+  forces_envelope_of_set,     // %1 the set's name, %2 its key, %3 its combinations, %4 all combinations
+  forces_envelope_every_set,  // %1 the number of combinations
+  uls_set,
+  sls_characteristic_set,
+  sls_frequent_set,
+  sls_quasi_permanent_set,
   in_bending,      // %1 where
   bending_reason,  // after "in bending ...", before the bars
   bars_count_one,  // %1 the count (1)

@@ -147,6 +147,7 @@ void HtmlTable::write_row(std::ostream& out, std::size_t r,
     if (marked[c][r]) classes += classes.empty() ? "x" : " x";
     if (!classes.empty()) out << " class=\"" << classes << '"';
     if (cell.kind == Cell::Kind::real) out << " data-value=\"" << cli::real_json_text(cell.real) << '"';
+    if (!cell.title.empty()) out << " title=\"" << html_escaped(cell.title) << '"';
     out << '>' << html_escaped(shown_text(cell)) << "</" << tag << '>';
   }
   out << "</tr>\n";

@@ -42,6 +42,7 @@ struct Cell {
   Real real = 0;
   int decimals = -1;  // a finite real: the decimals it is shown with
   std::string text;   // a text or missing cell's
+  std::string title;  // shown on pointing at the cell; none when empty
 
   // A real's value (written in data-value, and marked when extreme).
   std::optional<Real> value() const { return kind == Kind::real ? std::optional<Real>(real) : std::nullopt; }

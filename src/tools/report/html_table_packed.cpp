@@ -44,7 +44,8 @@ std::optional<std::string> HtmlTable::packed_html() const {
     const std::vector<Cell>& row = rows_[r];
     for (std::size_t c = 0; c < C; ++c) {
       const Cell& cell = row[c];
-      if (!cell.number()) return std::nullopt;
+      // The packed form carries no text and no title.
+      if (!cell.number() || !cell.title.empty()) return std::nullopt;
       unsigned kind = marked[c][r] ? PACKED_MARK : 0;
       if (cell.kind == Cell::Kind::whole) {
         if (cell.whole < INT32_MIN || cell.whole > INT32_MAX) return std::nullopt;

@@ -1,6 +1,5 @@
 #include <array>
 #include <ostream>
-#include <set>
 #include <span>
 
 #include "tools/cli/combined_results.h"
@@ -21,8 +20,8 @@ constexpr std::array<cli::Quantity, 3> QUANTITIES = {cli::Quantity::length, cli:
 
 // Per node and component over `combinations`, the largest and smallest with
 // their combination; the largest of the maxima and the smallest of the
-// minima marked. Below it, the names of the combinations that govern.
-std::string envelope_table(const Store& s, const cli::RunLabels& labels, const PageText& t,
+// minima marked. Each governing combination carries its name.
+std::string envelope_table(const Store& s, const PageText& t, GoverningNames& names,
                            const cli::NodeDisplacements& d, std::span<const Whole> combinations,
                            const std::string& id, const std::string& caption) {
   std::vector<Column> columns{{std::string(t(Text::node_heading)), "node"}};
@@ -35,38 +34,31 @@ std::string envelope_table(const Store& s, const cli::RunLabels& labels, const P
     columns.push_back({std::string(t(Text::governing_heading)), prefix + "_min_combination", Mark::none, g});
   }
   HtmlTable table(id, caption, columns);
-  std::set<Whole> governing;
   const std::vector<cli::NodeExtremes> envelope = cli::node_displacement_envelope(s, d, combinations);
   for (std::size_t k = 0; k < envelope.size(); ++k) {
     std::vector<Cell> row{whole_cell(static_cast<long>(k + 1))};
     for (const std::optional<Extremes>& e : envelope[k])
       if (e) {
-        row.insert(row.end(), {real_cell(e->max, NODE_DECIMALS), whole_cell(e->max_combination),
-                               real_cell(e->min, NODE_DECIMALS), whole_cell(e->min_combination)});
-        governing.insert({e->max_combination, e->min_combination});
+        row.insert(row.end(), {real_cell(e->max, NODE_DECIMALS), names.cell(e->max_combination),
+                               real_cell(e->min, NODE_DECIMALS), names.cell(e->min_combination)});
       } else {
         for (int i = 0; i < 4; ++i) row.push_back(missing_cell(t(Text::missing)));
       }
     table.add_row(std::move(row));
   }
-  std::string names;
-  for (Whole I : governing)
-    if (!labels.combination(I).name.empty())
-      names += (names.empty() ? "" : "; ") + std::to_string(I) + ": " + labels.combination(I).name;
-  return table.html() +
-         (names.empty() ? "" : "<p class=\"governing-names\">" + html_escaped(names) + "</p>\n");
+  return table.html();
 }
 
 // One envelope per set, in the sets' order; over every combination when no
 // combination has a set.
 std::string envelope_tables(const Store& s, const cli::RunLabels& labels, const PageText& t,
-                            const cli::NodeDisplacements& d) {
+                            GoverningNames& names, const cli::NodeDisplacements& d) {
   const std::string caption(t(Text::node_envelope_caption));
   if (labels.sets.empty())
-    return envelope_table(s, labels, t, d, cli::every_combination(s), "node_displacement_envelope", caption);
+    return envelope_table(s, t, names, d, cli::every_combination(s), "node_displacement_envelope", caption);
   std::string html;
   for (const cli::SetMembers& m : labels.sets)
-    html += envelope_table(s, labels, t, d, m.combinations,
+    html += envelope_table(s, t, names, d, m.combinations,
                            "node_displacement_envelope-" + std::string(cli::set_key(m.set)),
                            caption + " - " + std::string(t(set_name(m.set))));
   return html;
@@ -109,11 +101,11 @@ void combination_tables(std::ostream& out, const Store& s, const RunCounts& c, c
 }  // namespace
 
 void node_displacement_section(std::ostream& out, const Store& s, const RunCounts& c,
-                               const cli::RunLabels& labels, const PageText& t,
+                               const cli::RunLabels& labels, const PageText& t, GoverningNames& names,
                                const cli::NodeDisplacements& d) {
   out << "<section id=\"every-node-displacement\">\n<h2>" << html_escaped(t(Text::node_displacements_heading))
       << "</h2>\n<p>" << html_escaped(t(Text::node_displacements_intro)) << "</p>\n"
-      << envelope_tables(s, labels, t, d);
+      << envelope_tables(s, labels, t, names, d);
   combination_tables(out, s, c, t, d);
   out << "</section>\n";
 }

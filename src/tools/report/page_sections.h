@@ -12,6 +12,7 @@
 #include "tools/cli/node_displacements.h"
 #include "tools/cli/run_envelopes.h"
 #include "tools/cli/run_labels.h"
+#include "tools/report/governing_names.h"
 #include "tools/report/html_table.h"
 #include "tools/report/page_text.h"
 
@@ -26,48 +27,49 @@ inline constexpr int FORCE_DECIMALS = 3;
 void combination_section(std::ostream& out, const Store& s, const RunCounts& c, const cli::RunLabels& labels,
                          const PageText& t);
 
+// The set's name on the page: "ELU - ESTADOS LIMITES ULTIMOS".
+Text set_name(cli::CombinationSet set);
+
 // With more than one set, one section per set (in the order of the sets,
 // ultimate first): its bar envelope and its reaction envelope; nothing
 // otherwise (and false).
 bool set_sections(std::ostream& out, const Store& s, const RunCounts& c, const cli::RunEnvelopes& envelopes,
-                  const PageText& t);
+                  const PageText& t, GoverningNames& names);
 
 // The four columns of an extreme (max, its combination, min, its
 // combination) under the group's heading (with the unit of `q`), and their
-// cells.
+// cells, each combination with its name.
 void add_extreme_columns(std::vector<Column>& columns, const PageText& t, Text group, cli::Quantity q,
                          const std::string& prefix);
-void add_extreme_cells(std::vector<Cell>& cells, const Extremes& e);
+void add_extreme_cells(std::vector<Cell>& cells, const Extremes& e, GoverningNames& names);
 
 // Per bar, the extremes of normal force, shear and moment with their
 // combinations, mirror bars beside the lower bar of the pair; then the
 // pair envelope with the governing bar.
-void envelope_section(std::ostream& out, const Store& s, const RunCounts& c, const PageText& t);
+void envelope_section(std::ostream& out, const Store& s, const RunCounts& c, const PageText& t,
+                      GoverningNames& names);
 
 // The envelope of the combined reactions per support and component, the
 // reactions of every case and those of every combination.
 void reaction_section(std::ostream& out, const Store& s, const RunCounts& c,
-                      const cli::RunEnvelopes& envelopes, const PageText& t);
+                      const cli::RunEnvelopes& envelopes, const PageText& t, GoverningNames& names);
 
 // The envelope of combined reactions per support and component, as a table
 // of the given id and caption.
 void reaction_envelope_table(std::ostream& out, const Store& s,
                              const std::vector<cli::ComponentExtremes>& supports, const std::string& id,
-                             const std::string& caption, const PageText& t);
+                             const std::string& caption, const PageText& t, GoverningNames& names);
 
 // The characteristic nodes' displacements per case and per combination.
 void displacement_section(std::ostream& out, const Store& s, const RunCounts& c, const PageText& t);
 
 // Every node's displacements: their envelope over the combinations, then
 // per combination a table, folded on screen beyond OPEN_ROWS rows in all.
-// Per set (over every combination when none has a set), with the names of
-// the governing combinations below each.
+// Per set (over every combination when none has a set), each governing
+// combination with its name, as in the bar envelopes.
 void node_displacement_section(std::ostream& out, const Store& s, const RunCounts& c,
-                               const cli::RunLabels& labels, const PageText& t,
+                               const cli::RunLabels& labels, const PageText& t, GoverningNames& names,
                                const cli::NodeDisplacements& d);
-
-// The name of a set as the page heads it.
-Text set_name(cli::CombinationSet set);
 
 // Up to this many rows in all, folded tables are open (and printed).
 inline constexpr std::size_t OPEN_ROWS = 300;

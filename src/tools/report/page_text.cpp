@@ -175,6 +175,18 @@ constexpr cli::TextRow<Text> PAGE_TEXTS[] = {
     {Text::dx_group, "DX", "DX"},
     {Text::dy_group, "DY", "DY"},
     {Text::rz_group, "RZ", "RZ"},
+    {Text::picture_set_caption, "A envoltória desenhada é a do conjunto %1.",
+     "The envelope drawn is that of the set %1."},
+    {Text::picture_every_set_caption,
+     "A envoltória desenhada percorre todas as combinações, de todos os conjuntos juntos.",
+     "The envelope drawn spans every combination, of every set together."},
+    {Text::set_heading, "CONJUNTO", "SET"},
+    {Text::governing_legend_note,
+     "Os números das colunas C das envoltórias acima, com o conjunto e o nome de cada combinação (na tela, "
+     "o nome aparece também sobre o número).",
+     "The numbers in the C columns of the envelopes above, with each combination's set and name (on a "
+     "screen, the name also shows over the number)."},
+    {Text::governing_legend_caption, "COMBINACOES DETERMINANTES", "GOVERNING COMBINATIONS"},
 };
 static_assert(cli::covers_every_key(PAGE_TEXTS));
 

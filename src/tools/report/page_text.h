@@ -117,6 +117,11 @@ enum class Text {
   dx_group,
   dy_group,
   rz_group,
+  picture_set_caption,  // %1 the set's name
+  picture_every_set_caption,
+  set_heading,
+  governing_legend_note,
+  governing_legend_caption,
   count  // not a text: the number of keys
 };
 

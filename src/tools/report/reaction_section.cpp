@@ -36,7 +36,7 @@ std::vector<Column> reaction_columns(const PageText& t, const char* first_field)
 
 void reaction_envelope_table(std::ostream& out, const Store& s,
                              const std::vector<cli::ComponentExtremes>& supports, const std::string& id,
-                             const std::string& caption, const PageText& t) {
+                             const std::string& caption, const PageText& t, GoverningNames& names) {
   const std::string comb(t(Text::governing_heading));
   HtmlTable table(id, caption,
                   {{std::string(t(Text::node_heading)), "node"},
@@ -55,8 +55,8 @@ void reaction_envelope_table(std::ostream& out, const Store& s,
                                 ? whole_cell(component)
                                 : text_cell(std::to_string(component) + " (" + t.unit(q) + ")")};
       if (const cli::MaybeExtremes& e = supports[n][static_cast<std::size_t>(component - 1)]) {
-        row.insert(row.end(), {real_cell(e->max, REACTION_DECIMALS), whole_cell(e->max_combination),
-                               real_cell(e->min, REACTION_DECIMALS), whole_cell(e->min_combination)});
+        row.insert(row.end(), {real_cell(e->max, REACTION_DECIMALS), names.cell(e->max_combination),
+                               real_cell(e->min, REACTION_DECIMALS), names.cell(e->min_combination)});
       } else {
         for (int i = 0; i < 4; ++i) row.push_back(missing_cell(t(Text::missing)));
       }
@@ -104,14 +104,14 @@ void reaction_combination_table(std::ostream& out, const Store& s, const RunCoun
 }  // namespace
 
 void reaction_section(std::ostream& out, const Store& s, const RunCounts& c,
-                      const cli::RunEnvelopes& envelopes, const PageText& t) {
+                      const cli::RunEnvelopes& envelopes, const PageText& t, GoverningNames& names) {
   out << "<section id=\"support-reactions\">\n<h2>" << html_escaped(t(Text::reactions_heading)) << "</h2>\n";
   if (c.NRES == 0) {
     out << "<p>" << html_escaped(t(Text::no_supports)) << "</p>\n</section>\n";
     return;
   }
   reaction_envelope_table(out, s, envelopes.reactions, "reaction_envelope",
-                          std::string(t(Text::reaction_envelope_caption)), t);
+                          std::string(t(Text::reaction_envelope_caption)), t, names);
   out << "<div class=\"tables\">\n";
   for (Whole I = 1; I <= s.BL5.NCOB; ++I) reaction_combination_table(out, s, c, t, I);
   out << "</div>\n";

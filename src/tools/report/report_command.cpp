@@ -34,13 +34,15 @@ constexpr std::string_view HELP =
     "calculation report as one self-contained HTML page (nothing loaded from anywhere) that\n"
     "a browser shows on a laptop or a phone and prints on A4: the office line, the three\n"
     "titles, the input files with their sizes and SHA-256, the date and the version; the\n"
-    "warnings of `toval-tools check`, boxed; the frame picture; the combinations; per bar the\n"
-    "envelope of normal force, shear and moment with the governing combinations, mirror bars\n"
-    "together; the combined reactions with their envelope per support; the displacements of\n"
-    "the characteristic nodes per case and per combination; every node's displacements with\n"
-    "their envelope and per combination; the bars in bending per combination. Every real number carries the "
-    "export's JSON text of it in data-value, and\n"
-    "every table whose export table exists has its name as id (NAME-I per combination I).\n"
+    "warnings of `toval-tools check`, boxed; the frame picture (the ultimate set's envelope\n"
+    "where the combinations have sets); the combinations; per bar the envelope of normal\n"
+    "force, shear and moment with the governing combinations (each named on pointing at it\n"
+    "and in a legend for print), mirror bars together; the combined reactions with their\n"
+    "envelope per support; the displacements of the characteristic nodes per case and per\n"
+    "combination; every node's displacements with their envelope and per combination; the\n"
+    "bars in bending per combination. Every real number carries the export's JSON text of it\n"
+    "in data-value, and every table whose export table exists has its name as id (NAME-I per\n"
+    "combination I).\n"
     "No report file is written and nothing is asked.\n"
     "\n"
     "options:\n"
@@ -110,7 +112,9 @@ int run_report(std::span<const std::string> args, const cli::Services& services)
     picture.units = request.units;
     picture.print_width_mm = PICTURE_PRINT_WIDTH_MM;
     picture.print_height_mm = PICTURE_PRINT_HEIGHT_MM;
+    picture.set = cli::design_set(run.labels());
     request.picture = services.page_picture(run, picture);
+    request.picture_set = picture.set;
   }
   cli::write_output(target, [&](std::ostream& out) { write_report_page(out, run, request); });
   return 0;

@@ -55,10 +55,16 @@ void warning_box(std::ostream& out, const std::vector<cli::InputWarning>& warnin
 }
 
 // The element ends in its line end, as draw writes it.
-void picture(std::ostream& out, const std::string& svg, const PageText& t) {
+// The caption says whose envelope is drawn where the combinations have sets.
+void picture(std::ostream& out, const PageRequest& r, bool sets, const PageText& t) {
+  std::string caption(t(Text::picture_caption));
+  if (r.picture_set)
+    caption += " " + t.format(Text::picture_set_caption, {t(set_name(*r.picture_set))});
+  else if (sets)
+    caption += " " + std::string(t(Text::picture_every_set_caption));
   out << "<section id=\"frame-picture\">\n"
       << element("h2", "", t(Text::picture_heading)) << "<figure>\n"
-      << svg << element("figcaption", "", t(Text::picture_caption)) << "</figure>\n</section>\n";
+      << r.picture << element("figcaption", "", caption) << "</figure>\n</section>\n";
 }
 
 }  // namespace
@@ -76,16 +82,18 @@ void write_report_page(std::ostream& out, const cli::LoadedRun& run, const PageR
   header(out, s, r, t);
   out << "<main>\n";
   warning_box(out, r.warnings, t);
-  picture(out, r.picture, t);
+  picture(out, r, !run.labels().sets.empty(), t);
   combination_section(out, s, c, run.labels(), t);
   // Each set's envelopes first; the one over every set after them, told
   // apart as no design envelope.
-  if (set_sections(out, s, c, run.envelopes(), t))
+  GoverningNames names(run.labels(), t);
+  if (set_sections(out, s, c, run.envelopes(), t, names))
     out << element("p", " class=\"note\" id=\"mixed-envelope-note\"", t(Text::mixed_envelope_note));
-  envelope_section(out, s, c, t);
-  reaction_section(out, s, c, run.envelopes(), t);
+  envelope_section(out, s, c, t, names);
+  reaction_section(out, s, c, run.envelopes(), t, names);
   displacement_section(out, s, c, t);
-  if (r.nodes) node_displacement_section(out, s, c, run.labels(), t, *r.nodes);
+  if (r.nodes) node_displacement_section(out, s, c, run.labels(), t, names, *r.nodes);
+  out << names.legend();
   bending_section(out, s, c, t);
   out << "</main>\n</body>\n</html>\n";
 }

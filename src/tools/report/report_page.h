@@ -4,6 +4,7 @@
 
 #include <array>
 #include <iosfwd>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -18,14 +19,15 @@ namespace toval::tools::report {
 
 struct PageRequest {
   Language language = Language::pt;
-  std::string office;                             // the office line; none when empty
-  std::string issued;                             // the date as shown
-  std::string version;                            // the program's
-  std::array<InputFileFacts, 2> files;            // combination file, forces file
-  std::vector<cli::InputWarning> warnings;        // the check's, in its order
-  std::string picture;                            // the <svg> element as draw makes it for a page
-  std::optional<cli::Units> units;                // named in the tables' headings
-  const cli::NodeDisplacements* nodes = nullptr;  // every node's, when read
+  std::string office;                              // the office line; none when empty
+  std::string issued;                              // the date as shown
+  std::string version;                             // the program's
+  std::array<InputFileFacts, 2> files;             // combination file, forces file
+  std::vector<cli::InputWarning> warnings;         // the check's, in its order
+  std::string picture;                             // the <svg> element as draw makes it for a page
+  std::optional<cli::Units> units;                 // named in the tables' headings
+  const cli::NodeDisplacements* nodes = nullptr;   // every node's, when read
+  std::optional<cli::CombinationSet> picture_set;  // the set whose envelope it draws; none: every combination
 };
 
 // Writes the page into `out` as it is formed, section by section.

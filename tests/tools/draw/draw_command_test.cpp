@@ -14,8 +14,8 @@ namespace toval::testing {
 namespace {
 
 const std::string USAGE_LINE =
-    "usage: toval-tools draw [-o FILE.svg] [--combination I] [--lang pt|en] [--units FORCE,LENGTH] "
-    "COMBINATION_FILE FORCES_FILE\n";
+    "usage: toval-tools draw [-o FILE.svg] [--combination I | --set KEY] [--lang pt|en] "
+    "[--units FORCE,LENGTH] COMBINATION_FILE FORCES_FILE\n";
 
 std::string source(const std::string& relative) {
   return std::string(TOVAL_SOURCE_DIR) + "/" + relative;
@@ -111,6 +111,10 @@ TEST(DrawCommand, UsageErrorsNameTheArgumentAndShowTheUsage) {
       {{"draw", "--colour", "red", "GALPAO.CMB", "GALPAO.ESF"}, "--colour"},
       {{"draw", "GALPAO.CMB"}, "FORCES_FILE"},
       {{"draw", "GALPAO.CMB", "GALPAO.ESF", "third.svg"}, "third.svg"},
+      {{"draw", "--set", "uls", "GALPAO.CMB", "GALPAO.ESF"},
+       "'uls' for --set: the combinations have no sets"},
+      {{"draw", "--set", "uls", "--combination", "1", "GALPAO.CMB", "GALPAO.ESF"},
+       "--set and --combination cannot be given together"},
   };
   for (const auto& [args, named] : cases) {
     RunResult r = run_tools(dir.path(), args);

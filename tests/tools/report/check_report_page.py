@@ -6,6 +6,12 @@ export's JSON, and the page printed to PDF: A4 pages, no table past the
 page's width, the values present. The first printed page is kept as a
 picture beside the PDF (the guide's picture is a copy of it).
 
+A page with sets, from the example rules file and the test portal's
+forces file (written by the program given as fourth argument): parsed
+strictly and opened in Chromium, its set sections come ultimate first, the
+picture draws the ultimate envelope, and every governing combination's
+number has its name, as a title and in the legend of the printed page.
+
 Exit status 77 (skipped) when Chromium or poppler is missing or the tests
 run the Windows build."""
 import json
@@ -19,7 +25,7 @@ import tempfile
 
 import html5lib
 
-TOOLS, SOURCE, OUT = sys.argv[1], sys.argv[2], sys.argv[3]
+TOOLS, SOURCE, OUT, PORTAL_FORCES = sys.argv[1], sys.argv[2], sys.argv[3], sys.argv[4]
 EXAMPLES = os.path.join(SOURCE, "examples")
 MISSING = os.path.join(SOURCE, "tests", "tools", "data", "check_missing_fimc", "in")
 CHROMIUM = "/usr/bin/chromium"
@@ -54,45 +60,6 @@ def as_real(text):
     return struct.unpack("f", struct.pack("f", float(text)))[0]
 
 
-# The export's document with every real as its JSON text.
-document = json.loads(tools(EXAMPLES, "export"), parse_float=str)
-
-pages = {"pt": tools(EXAMPLES, "report", "--office", "ESCRITORIO MODELO DE ENGENHARIA"),
-         "en": tools(EXAMPLES, "report", "--lang", "en"),
-         "missing": tools(MISSING, "report")}
-for name, page in pages.items():
-    tree = parse_strictly(page, name)
-    if tree is None:
-        continue
-    check(tree.get("lang") == ("en" if name == "en" else "pt"), f"{name}: lang {tree.get('lang')}")
-    for table in tree.iter("table"):
-        check(table.find("caption") is not None, f"{name}: table {table.get('id')} has a caption")
-        for th in table.iter("th"):
-            check(th.get("scope") in ("col", "colgroup", "row"), f"{name}: a header cell without scope")
-    text = page.decode("utf-8")
-    for outside in (" src=", " href=", "url(", "<link", "@import", "<script"):
-        check(outside not in text, f"{name}: loads something ({outside})")
-missing_tree = parse_strictly(pages["missing"], "missing")
-if missing_tree is not None:
-    box = missing_tree.find(".//section[@id='input-warnings']")
-    check(box is not None and len(box.findall(".//li")) == 3, "missing: the box lists the three warnings")
-
-if os.environ.get("TOVAL_TEST_WINE_BUILD") or not os.path.exists(CHROMIUM) or not shutil.which("pdftotext"):
-    print(f"{checks} checks, {len(failures)} failures; browser checks skipped")
-    for f in failures:
-        print("FAIL:", f)
-    sys.exit(1 if failures else 77)
-
-
-def chromium(profile, *args):
-    run = subprocess.run([CHROMIUM, "--headless", "--no-sandbox", "--disable-gpu", "--disable-quic",
-                          "--no-first-run", "--disable-background-networking", "--disable-component-update",
-                          "--disable-sync", f"--user-data-dir={profile}", *args], capture_output=True,
-                         timeout=120, check=False)
-    check(run.returncode == 0, f"chromium {args[:1]}: {run.returncode}")
-    return run.stdout
-
-
 def cells_by_field(table):
     """The rows of a table as lists of (field, cell), fields from the header
     cells of the last header row and those spanning both."""
@@ -110,6 +77,107 @@ def cells_by_field(table):
         for tr in body.findall("tr"):
             out.append(list(zip(fields, tr)))
     return out
+
+
+# The export's document with every real as its JSON text.
+document = json.loads(tools(EXAMPLES, "export"), parse_float=str)
+
+SETS = ["uls", "sls_characteristic", "sls_frequent", "sls_quasi_permanent"]
+SET_LABELS = {"uls": "ULS", "sls_characteristic": "SLS CHARACTERISTIC", "sls_frequent": "SLS FREQUENT",
+              "sls_quasi_permanent": "SLS QUASI-PERMANENT"}
+portal = tempfile.mkdtemp()
+shutil.copy(os.path.join(EXAMPLES, "portal-rules.toml"), portal)
+with open(os.path.join(portal, "P.ESF"), "wb") as f:
+    f.write(subprocess.run([PORTAL_FORCES], capture_output=True, check=True).stdout)
+
+
+def portal_tools(*args):
+    run = subprocess.run([TOOLS, *args, "portal-rules.toml", "P.ESF"], cwd=portal, capture_output=True, env=ENV,
+                         check=False)
+    check(run.returncode == 0 and run.stderr == b"", f"portal {args} ran: {run.returncode} {run.stderr!r}")
+    return run.stdout
+
+
+portal_document = json.loads(portal_tools("export"))
+pages = {"pt": tools(EXAMPLES, "report", "--office", "ESCRITORIO MODELO DE ENGENHARIA"),
+         "en": tools(EXAMPLES, "report", "--lang", "en"),
+         "missing": tools(MISSING, "report"),
+         "sets": portal_tools("report", "--lang", "en")}
+shutil.rmtree(portal)
+for name, page in pages.items():
+    tree = parse_strictly(page, name)
+    if tree is None:
+        continue
+    check(tree.get("lang") == ("en" if name in ("en", "sets") else "pt"), f"{name}: lang {tree.get('lang')}")
+    for table in tree.iter("table"):
+        check(table.find("caption") is not None, f"{name}: table {table.get('id')} has a caption")
+        for th in table.iter("th"):
+            check(th.get("scope") in ("col", "colgroup", "row"), f"{name}: a header cell without scope")
+    text = page.decode("utf-8")
+    for outside in (" src=", " href=", "url(", "<link", "@import", "<script"):
+        check(outside not in text, f"{name}: loads something ({outside})")
+sets_tree = parse_strictly(pages["sets"], "sets")
+missing_tree = parse_strictly(pages["missing"], "missing")
+if missing_tree is not None:
+    box = missing_tree.find(".//section[@id='input-warnings']")
+    check(box is not None and len(box.findall(".//li")) == 3, "missing: the box lists the three warnings")
+
+
+
+def all_text(element):
+    return "".join(element.itertext()) if element is not None else ""
+
+
+def check_sets(tree, what):
+    """The page of the portal with sets: sections per set in the sets'
+    order, the picture of the ultimate envelope, every governing number
+    named as the export names it, in its title and in the legend."""
+    names = {c["combination"]: c["name"] for c in portal_document["combinations"]}
+    sections = [s.get("id") for s in tree.iter("section") if (s.get("id") or "").startswith("set-")]
+    check(sections == ["set-" + k for k in SETS], f"{what}: set sections {sections}")
+    picture = tree.find(".//section[@id='frame-picture']")
+    caption = all_text(picture.find(".//figcaption")) if picture is not None else ""
+    check("ULS - ULTIMATE LIMIT STATES" in caption, f"{what}: the caption names the set: {caption}")
+    check("envelope of the ultimate set (uls), 32 of 48 combinations" in all_text(picture),
+          f"{what}: the picture's title names the set")
+    legend = tree.find(".//table[@id='governing_combinations']")
+    check(legend is not None, f"{what}: a legend of the governing combinations")
+    listed = {}
+    for row in cells_by_field(legend) if legend is not None else []:
+        cells = dict(row)
+        listed[int(cells["combination"].text)] = (cells["set"].text, cells["name"].text)
+    governing = set()
+    for table in tree.iter("table"):
+        for row in cells_by_field(table) if table is not legend else []:
+            for field, cell in row:
+                if (field or "").endswith("_combination") or field in ("max_combination", "min_combination"):
+                    I = int(cell.text)
+                    governing.add(I)
+                    check(cell.get("title") == names[I], f"{what}: {table.get('id')} {field} {I}: {cell.get('title')}")
+    check(len(governing) >= 8, f"{what}: {len(governing)} governing combinations")
+    check(sorted(listed) == sorted(governing), f"{what}: the legend lists {sorted(listed)} of {sorted(governing)}")
+    for I, (set_label, name) in listed.items():
+        entry = portal_document["combinations"][I - 1]
+        check(name == names[I] and set_label == SET_LABELS[entry["set"]], f"{what}: legend row {I}")
+
+
+if sets_tree is not None:
+    check_sets(sets_tree, "sets")
+
+if os.environ.get("TOVAL_TEST_WINE_BUILD") or not os.path.exists(CHROMIUM) or not shutil.which("pdftotext"):
+    print(f"{checks} checks, {len(failures)} failures; browser checks skipped")
+    for f in failures:
+        print("FAIL:", f)
+    sys.exit(1 if failures else 77)
+
+
+def chromium(profile, *args):
+    run = subprocess.run([CHROMIUM, "--headless", "--no-sandbox", "--disable-gpu", "--disable-quic",
+                          "--no-first-run", "--disable-background-networking", "--disable-component-update",
+                          "--disable-sync", f"--user-data-dir={profile}", *args], capture_output=True,
+                         timeout=120, check=False)
+    check(run.returncode == 0, f"chromium {args[:1]}: {run.returncode}")
+    return run.stdout
 
 
 def compared(cell, expected, what):
@@ -249,6 +317,18 @@ with tempfile.TemporaryDirectory() as work:
     tree = parse_strictly(dom, "the DOM")
     if tree is not None:
         compare_dom(tree)
+    sets_page = os.path.join(work, "portal.html")
+    with open(sets_page, "wb") as f:
+        f.write(pages["sets"])
+    sets_dom = parse_strictly(chromium(os.path.join(work, "p3"), "--dump-dom", "file://" + sets_page), "sets DOM")
+    if sets_dom is not None:
+        check_sets(sets_dom, "sets in Chromium")
+    sets_pdf = os.path.join(work, "portal.pdf")
+    chromium(os.path.join(work, "p4"), "--no-pdf-header-footer", f"--print-to-pdf={sets_pdf}", "file://" + sets_page)
+    printed = subprocess.run(["pdftotext", "-layout", sets_pdf, "-"], capture_output=True, text=True,
+                             check=False).stdout
+    check("GOVERNING COMBINATIONS" in printed and "ELU 18 - PRINCIPAL: W1" in printed,
+          "the printed page with sets holds the legend of names")
     pdf = os.path.join(work, "galpao.pdf")
     chromium(os.path.join(work, "p2"), "--no-pdf-header-footer", f"--print-to-pdf={pdf}", url)
     info = subprocess.run(["pdfinfo", pdf], capture_output=True, text=True, check=False).stdout
