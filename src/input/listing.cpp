@@ -361,7 +361,11 @@ Whole Listing::displacement_node(Block& b, Whole NNOS, Whole k) {
 }
 
 const NodeValuesRecord& Listing::displacement(Block& b, Whole NNOS, Whole k) {
-  if (const NodeValuesRecord* kept = find_record(b.displacements, k)) return *kept;
+  // A reader of every node asks for every record: found by its place, not
+  // by a search through those read.
+  const auto index = static_cast<std::size_t>(k - 1);
+  if (index < b.displacement_at.size() && b.displacement_at[index] != 0)
+    return b.displacements[b.displacement_at[index] - 1].second;
   // The record is read again in full after its node number.
   const Whole N = displacement_node(b, NNOS, k);
   unit_.seek(b.displacement_nodes[static_cast<std::size_t>(k - 1)].start);
@@ -372,6 +376,8 @@ const NodeValuesRecord& Listing::displacement(Block& b, Whole NNOS, Whole k) {
                          N, " in case ", b.label),
               v.N, v.V1, v.V2, v.V3);
   b.displacements.emplace_back(k, v);
+  if (index >= b.displacement_at.size()) b.displacement_at.resize(index + 1);
+  b.displacement_at[index] = static_cast<std::uint32_t>(b.displacements.size());
   return b.displacements.back().second;
 }
 

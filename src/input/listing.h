@@ -96,8 +96,9 @@ class Listing {
     };
     std::vector<NodeNumber> displacement_nodes;                     // by record, as far as any was read
     std::vector<std::pair<Whole, NodeValuesRecord>> displacements;  // read in full, by record
-    std::vector<BarGroup> bar_groups;                               // groups 1.. read so far
-    std::vector<std::pair<Whole, NodeValuesRecord>> resultants;     // by record
+    std::vector<std::uint32_t> displacement_at;  // record k at k - 1: its place in displacements + 1, or 0
+    std::vector<BarGroup> bar_groups;            // groups 1.. read so far
+    std::vector<std::pair<Whole, NodeValuesRecord>> resultants;  // by record
   };
 
   // What the unit may keep in memory of the blocks that passes come back to:

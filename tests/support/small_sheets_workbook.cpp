@@ -18,11 +18,11 @@ int main(int argc, char** argv) {
   }
   namespace export_ = toval::tools::export_;
   try {
-    const toval::tools::cli::LoadedRun run(argv[1], argv[2]);
+    toval::tools::cli::LoadedRun run(argv[1], argv[2]);
     const auto names = export_::csv_table_names();
     const std::vector<std::string_view> tables(names.begin(), names.end());
-    export_::write_workbook(run, tables,
-                            {argv[3], argv[3], 0, static_cast<std::uint32_t>(std::stoul(argv[4]))});
+    export_::write_workbook(
+        run, tables, {argv[3], argv[3], 0, static_cast<std::uint32_t>(std::stoul(argv[4])), std::nullopt});
   } catch (const toval::RunError& e) {
     std::cerr << e.what() << '\n';
     return 1;

@@ -32,6 +32,11 @@ inline constexpr const char* SETS = "sets";
 inline constexpr const char* REACTION_ENVELOPE = "reaction_envelope";
 inline constexpr const char* SET_ENVELOPES = "set_envelopes";
 inline constexpr const char* DISPLACEMENT_ENVELOPE = "displacement_envelope";
+inline constexpr const char* NODE_DISPLACEMENTS = "node_displacements";
+inline constexpr const char* COMBINED_NODE_DISPLACEMENTS = "combined_node_displacements";
+inline constexpr const char* NODE_DISPLACEMENT_ENVELOPE = "node_displacement_envelope";
+inline constexpr const char* CASE_BAR_FORCES = "case_bar_forces";
+inline constexpr const char* UNITS = "units";
 
 // The titles.
 inline constexpr const char* PROJECT = "project";
@@ -78,5 +83,8 @@ inline constexpr const char* NAME = "name";
 inline constexpr const char* SET = "set";
 inline constexpr const char* DESCRIPTION = "description";
 inline constexpr const char* PLACE = "place";
+inline constexpr const char* D = "d";  // a node's dx, dy, rz
+inline constexpr std::array<const char*, 3> NODE_COMPONENTS = {"dx", "dy", "rz"};
+inline constexpr const char* FORCE = "force";  // of the units, beside LENGTH
 
 }  // namespace toval::tools::cli::keys

@@ -1,5 +1,6 @@
 #include "tools/cli/results_entries.h"
 
+#include "input/combination_file.h"
 #include "report/pair_envelope.h"
 #include "tools/cli/combined_results.h"
 #include "tools/cli/export_keys.h"
@@ -140,6 +141,46 @@ void each_pair(const LoadedRun& run, const EachEntry<PairEntry>& take) {
     if (J == 0 || K > J) continue;
     const PairEnvelope x = pair_envelope(s, K, J);
     take({{K, J}, x.ESF1, x.B1, x.C1, x.ESF2, x.B2, x.C2});
+  }
+}
+
+void each_case_node_displacements(const cli::LoadedRun& run, const cli::NodeDisplacements& d,
+                                  const EachEntry<CaseNodeDisplacements>& take) {
+  for (Whole P = 1; P <= d.cases(); ++P) take({name_of(run.store().BL4.CCAR(P)), d.of_case(P)});
+}
+
+void each_combined_node_displacements(const cli::LoadedRun& run, const cli::NodeDisplacements& d,
+                                      const EachEntry<CombinedNodeDisplacements>& take) {
+  const Store& s = run.store();
+  std::vector<cli::NodeTriple> values;
+  for (Whole I = 1; I <= s.BL5.NCOB; ++I) {
+    CombinedNodeDisplacements entry{I, std::nullopt, {}};
+    if (d.combined(s, I, values))
+      entry.nodes = std::span<const cli::NodeTriple>(values);
+    else
+      entry.missing_cases = missing_names(cli::missing_cases(s, run.counts().NCCAR, I));
+    take(entry);
+  }
+}
+
+void each_node_envelope(const cli::LoadedRun& run, const cli::NodeDisplacements& d,
+                        const EachEntry<NodeEnvelopeEntry>& take) {
+  const std::vector<Whole> all = cli::every_combination(run.store());
+  const std::vector<cli::NodeExtremes> envelope = cli::node_displacement_envelope(run.store(), d, all);
+  for (std::size_t k = 0; k < envelope.size(); ++k) take({static_cast<Whole>(k + 1), envelope[k]});
+}
+
+void each_case_bar_force(cli::LoadedRun& run, const EachEntry<CaseBarForceEntry>& take) {
+  const Store& s = run.store();
+  const RunCounts& c = run.counts();
+  Listing& listing = run.listing();
+  for (Whole P = 1; P <= c.NCCAR; ++P) {
+    Listing::Block& block = listing.bar_groups_of(s.BL4.CCAR(P), case_list_asker(s, P), c.NNOS);
+    const std::string name = name_of(s.BL4.CCAR(P));
+    for (Whole K = 1; K <= c.NBAR; ++K) {
+      const BarGroup& g = listing.bar_group(block, c.NNOS, K);
+      take({name, K, {g.end1.ESFN, g.end2.ESFN}, {g.end1.ESFV, g.end2.ESFV}, {g.end1.ESFM, g.end2.ESFM}});
+    }
   }
 }
 

@@ -8,12 +8,14 @@
 #include <array>
 #include <functional>
 #include <optional>
+#include <span>
 #include <string>
 #include <vector>
 
 #include "combine/extremes.h"
 #include "tools/cli/exported_values.h"
 #include "tools/cli/loaded_run.h"
+#include "tools/cli/node_displacements.h"
 
 namespace toval::tools::cli {
 
@@ -80,6 +82,30 @@ struct PairEntry {
   Whole min_bar, min_combination;
 };
 
+// Every node's displacements in one case (node K at K - 1), as its block
+// lists them.
+struct CaseNodeDisplacements {
+  std::string case_name;
+  std::span<const cli::NodeTriple> nodes;
+};
+
+struct CombinedNodeDisplacements {
+  Whole combination;
+  std::optional<std::span<const cli::NodeTriple>> nodes;  // none when cases are missing
+  std::vector<std::string> missing_cases;
+};
+
+struct NodeEnvelopeEntry {
+  Whole node;
+  cli::NodeExtremes d;  // dx, dy, rz
+};
+
+// A bar's end forces in one case, end 1 and end 2 as its group lists them.
+struct CaseBarForceEntry {
+  std::string case_name;
+  Whole bar;
+  std::array<Real, 2> N, V, M;
+};
 // The characteristic nodes under the document's keys, in its order; 0
 // where there is none.
 struct CharacteristicNode {
@@ -102,6 +128,17 @@ void each_bar_force(const LoadedRun& run, const EachEntry<BarForceEntry>& take);
 void each_envelope(const LoadedRun& run, const EachEntry<EnvelopeEntry>& take);
 // One entry per row block of the truss-bar table that shows a mirror bar.
 void each_pair(const LoadedRun& run, const EachEntry<PairEntry>& take);
+
+void each_case_node_displacements(const cli::LoadedRun& run, const cli::NodeDisplacements& d,
+                                  const EachEntry<CaseNodeDisplacements>& take);
+void each_combined_node_displacements(const cli::LoadedRun& run, const cli::NodeDisplacements& d,
+                                      const EachEntry<CombinedNodeDisplacements>& take);
+// Over every combination, node by node.
+void each_node_envelope(const cli::LoadedRun& run, const cli::NodeDisplacements& d,
+                        const EachEntry<NodeEnvelopeEntry>& take);
+// Case by case of the case list, bar by bar: the groups are read from the
+// case blocks through the listing.
+void each_case_bar_force(cli::LoadedRun& run, const EachEntry<CaseBarForceEntry>& take);
 
 // A name of the inputs as the export writes it.
 template <std::size_t N>

@@ -14,6 +14,7 @@
 #include "tools/cli/input_warning.h"
 #include "tools/cli/language.h"
 #include "tools/cli/loaded_run.h"
+#include "tools/cli/units.h"
 
 namespace toval::tools::cli {
 
@@ -36,6 +37,8 @@ struct PictureRequest {
   // no text of it prints smaller than PRINTED_TEXT_MM and all of it,
   // legend included, fits the box when it can.
   double print_width_mm = 0.0, print_height_mm = 0.0;
+  // The units the legend names the forces in; none without them.
+  std::optional<Units> units;
 };
 
 // The smallest text a printed picture holds, in millimetres.

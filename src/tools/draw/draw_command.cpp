@@ -14,12 +14,12 @@ namespace toval::tools::draw {
 namespace {
 
 constexpr std::string_view USAGE =
-    "toval-tools draw [-o FILE.svg] [--combination I | --set KEY] [--lang pt|en] COMBINATION_FILE "
-    "FORCES_FILE";
+    "toval-tools draw [-o FILE.svg] [--combination I | --set KEY] [--lang pt|en] [--units FORCE,LENGTH] "
+    "COMBINATION_FILE FORCES_FILE";
 
 constexpr std::string_view HELP =
-    "usage: toval-tools draw [-o FILE.svg] [--combination I | --set KEY] [--lang pt|en] COMBINATION_FILE "
-    "FORCES_FILE\n"
+    "usage: toval-tools draw [-o FILE.svg] [--combination I | --set KEY] [--lang pt|en] "
+    "[--units FORCE,LENGTH] COMBINATION_FILE FORCES_FILE\n"
     "\n"
     "Runs the steps of toval over the combination file and the forces file and draws the\n"
     "frame as one standalone SVG picture: the frame to scale with its node and bar numbers\n"
@@ -44,6 +44,8 @@ constexpr std::string_view HELP =
     "  --set KEY          draw the envelope of the set KEY: uls, sls_characteristic,\n"
     "                     sls_frequent or sls_quasi_permanent (one the combinations have)\n"
     "  --lang pt|en       the picture's words: en (the default) or pt\n"
+    "  --units FORCE,LENGTH  the units of the forces file's values (for instance kN,m):\n"
+    "                     the legend names the normal force's unit\n"
     "  --help             show this text\n"
     "\n"
     "exit status:\n"
@@ -58,6 +60,7 @@ constexpr cli::OptionDefinition OPTIONS[] = {
     {"combination", '\0', true, "I"},
     {"set", '\0', true, "KEY"},
     cli::LANGUAGE_OPTION,
+    cli::UNITS_OPTION,
 };
 
 constexpr std::string_view POSITIONALS[] = {"COMBINATION_FILE", "FORCES_FILE"};
@@ -98,6 +101,7 @@ int run_draw(std::span<const std::string> args, const cli::Services& services) {
   if (given && set) throw cli::UsageError("--set and --combination cannot be given together");
   const long I = given ? combination_number(*given) : 0;
   const cli::Language language = cli::language_option(options, cli::Language::en);
+  const std::optional<cli::Units> units = cli::units_option(options);
   const std::string target = cli::output_target(options);
 
   const std::array<std::string, 2> inputs{options.positionals()[0], options.positionals()[1]};
@@ -107,6 +111,7 @@ int run_draw(std::span<const std::string> args, const cli::Services& services) {
   if (given) check_combination(I, run.store().BL5.NCOB);
   request.combination = static_cast<Whole>(I);
   request.language = language;
+  request.units = units;
   if (!given) request.set = set ? chosen_set(*set, run.labels()) : cli::design_set(run.labels());
   cli::write_output(target, picture_document(run, request));
   return 0;

@@ -6,9 +6,22 @@ namespace toval::tools::draw {
 
 FrameContent frame_content(const Store& s, const RunCounts& counts, Whole combination, Language language,
                            const cli::SetEnvelope* set) {
-  FrameContent c{
-      s,  counts, combination,          combination == 0 ? set : nullptr, false, {}, {}, {}, {}, {}, {}, 0.0,
-      {}, {},     PictureText(language)};
+  FrameContent c{s,
+                 counts,
+                 combination,
+                 combination == 0 ? set : nullptr,
+                 false,
+                 {},
+                 {},
+                 {},
+                 {},
+                 {},
+                 {},
+                 0.0,
+                 {},
+                 {},
+                 PictureText(language),
+                 {}};
   const Whole NNOS = counts.NNOS, NBAR = counts.NBAR;
   for (Whole k = 1; k <= NNOS; ++k) {
     c.nodes.push_back({double{s.BL2.X(k)}, double{s.BL2.Y(k)}});

@@ -33,6 +33,7 @@ struct FrameContent {
   std::string id_prefix;              // before every id of the picture
   std::string pairs_elsewhere;        // when set, the legend's line in place of the pair list
   PictureText text;                   // the picture's words
+  std::string force_unit;             // after the forces the legend gives; none when empty
 
   Point node(Whole k) const { return nodes[static_cast<std::size_t>(k - 1)]; }
   std::string id(std::string_view name) const { return id_prefix + std::string(name); }

@@ -117,16 +117,18 @@ std::string frame_svg(const Store& s, const RunCounts& counts, const DrawingSour
   content.run_has_sets = envelopes && !envelopes->sets.empty();
   content.id_prefix = request.id_prefix;
   content.pairs_elsewhere = request.pairs_elsewhere;
+  content.force_unit = cli::unit_text(request.units, cli::Quantity::force);
   const Picture p =
       request.print_width_mm > 0.0 ? print_picture(content, request) : screen_picture(content, sources);
   return svg_element(s, p);
 }
 
 std::string frame_drawing(const Store& s, const RunCounts& counts, const DrawingSources& sources,
-                          Whole combination, Language language) {
+                          Whole combination, Language language, const std::optional<cli::Units>& units) {
   cli::PictureRequest request;
   request.combination = combination;
   request.language = language;
+  request.units = units;
   return std::string(XML_DECLARATION) + frame_svg(s, counts, sources, request);
 }
 

@@ -23,8 +23,10 @@ std::string frame_svg(const Store& s, const RunCounts& counts, const DrawingSour
 inline constexpr std::string_view XML_DECLARATION = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n";
 
 // The standalone document that draw writes: an XML declaration and the
-// element. `combination` 0 draws the envelope; 1..NCOB draws that one.
+// element. `combination` 0 draws the envelope; 1..NCOB draws that one;
+// with units, the legend names the forces' unit.
 std::string frame_drawing(const Store& s, const RunCounts& counts, const DrawingSources& sources,
-                          Whole combination, Language language = Language::en);
+                          Whole combination, Language language = Language::en,
+                          const std::optional<cli::Units>& units = std::nullopt);
 
 }  // namespace toval::tools::draw

@@ -157,7 +157,8 @@ Block legend_block(const FrameContent& c, const FrameScale& scale, double left, 
   g.row(swatch_line(x0, x1, COMPRESSION_COLOUR, 4.0), {std::string(t(Word::compression))});
   g.row("<path d=\"M" + svg_number(x0) + " @l" + svg_number(SWATCH) + ' ' + svg_number(-scale.widest / 2.0) +
             "v" + svg_number(scale.widest) + "Z\" fill=\"#777777\"/>",
-        {t.format(Word::width_grows, {fixed_number(c.largest, 3)})});
+        {t.format(Word::width_grows, {fixed_number(c.largest, 3)}) +
+         (c.force_unit.empty() ? "" : " " + c.force_unit)});
 
   std::vector<Whole> bending, unpaired, own, unplaced;
   for (Whole K = 1; K <= NBAR; ++K) {

@@ -18,6 +18,7 @@ namespace toval::tools::export_ {
 namespace {
 
 namespace keys = cli::keys;
+using Units = std::optional<cli::Units>;
 
 constexpr std::string_view TABLES[] = {keys::NODES,
                                        keys::BARS,
@@ -31,10 +32,46 @@ constexpr std::string_view TABLES[] = {keys::NODES,
                                        keys::ENVELOPE,
                                        keys::PAIRS,
                                        keys::SET_ENVELOPES,
-                                       keys::DISPLACEMENT_ENVELOPE};
+                                       keys::DISPLACEMENT_ENVELOPE,
+                                       keys::NODE_DISPLACEMENTS,
+                                       keys::COMBINED_NODE_DISPLACEMENTS,
+                                       keys::NODE_DISPLACEMENT_ENVELOPE,
+                                       keys::CASE_BAR_FORCES};
 
-void nodes(const cli::LoadedRun& run, TableSink& out) {
-  header(out, {keys::NODE, keys::X, keys::Y, "restraint_1", "restraint_2", "restraint_3"});
+// What a column's values measure, told by its name: none for numbers,
+// combinations, counts and cosines.
+std::optional<cli::Quantity> quantity_of(std::string_view name) {
+  const auto ends = [&](std::string_view tail) {
+    return name.size() >= tail.size() && name.substr(name.size() - tail.size()) == tail;
+  };
+  if (ends("_combination") || ends("_bar")) return std::nullopt;
+  if (ends("_max") || ends("_min")) name.remove_suffix(4);
+  if (name == keys::MAX || name == keys::MIN) return cli::Quantity::force;  // of a pair's normal force
+  if (name == keys::X || name == keys::Y || name == keys::LENGTH) return cli::Quantity::length;
+  const std::string_view first = name.substr(0, name.find('_'));
+  const std::string_view last = name.substr(name.rfind('_') + 1);
+  if (first == keys::NORMAL || first == keys::SHEAR) return cli::Quantity::force;
+  if (first == keys::MOMENT) return cli::Quantity::moment;
+  if (first == "reaction") return last == "3" ? cli::Quantity::moment : cli::Quantity::force;
+  for (std::string_view part : {first, last}) {
+    if (part == "dx" || part == "dy") return cli::Quantity::length;
+    if (part == "dz" || part == "rz") return cli::Quantity::rotation;
+  }
+  return std::nullopt;
+}
+
+// The header row, each column's unit after its name when units are given.
+void header(TableSink& out, const std::vector<std::string>& names, const Units& units) {
+  std::vector<std::string> headed;
+  for (const std::string& n : names) {
+    const std::optional<cli::Quantity> q = quantity_of(n);
+    headed.push_back(q ? cli::with_unit(n, units, *q) : n);
+  }
+  out.header(headed);
+}
+
+void nodes(const cli::LoadedRun& run, TableSink& out, const Units& units) {
+  header(out, {keys::NODE, keys::X, keys::Y, "restraint_1", "restraint_2", "restraint_3"}, units);
   Row row(out);
   cli::each_node(run, [&](const cli::NodeEntry& n) {
     row << n.node << n.x << n.y << n.restraints;
@@ -42,8 +79,9 @@ void nodes(const cli::LoadedRun& run, TableSink& out) {
   });
 }
 
-void bars(const cli::LoadedRun& run, TableSink& out) {
-  header(out, {keys::BAR, keys::START, keys::END, keys::PROPERTY, keys::LENGTH, keys::COS, keys::MIRROR});
+void bars(const cli::LoadedRun& run, TableSink& out, const Units& units) {
+  header(out, {keys::BAR, keys::START, keys::END, keys::PROPERTY, keys::LENGTH, keys::COS, keys::MIRROR},
+         units);
   Row row(out);
   cli::each_bar(run, [&](const cli::BarEntry& b) {
     row << b.bar << b.start << b.end << b.property << b.length << b.cos;
@@ -63,8 +101,8 @@ std::vector<std::string> displacement_header(const char* first, bool with_missin
   return h;
 }
 
-void displacements(const cli::LoadedRun& run, TableSink& out) {
-  header(out, displacement_header(keys::CASE, false));
+void displacements(const cli::LoadedRun& run, TableSink& out, const Units& units) {
+  header(out, displacement_header(keys::CASE, false), units);
   Row row(out);
   cli::each_case_displacements(run, [&](const cli::CaseDisplacements& d) {
     row << d.case_name << d.places;
@@ -72,8 +110,8 @@ void displacements(const cli::LoadedRun& run, TableSink& out) {
   });
 }
 
-void combined_displacements(const cli::LoadedRun& run, TableSink& out) {
-  header(out, displacement_header(keys::COMBINATION, true));
+void combined_displacements(const cli::LoadedRun& run, TableSink& out, const Units& units) {
+  header(out, displacement_header(keys::COMBINATION, true), units);
   Row row(out);
   cli::each_combined_displacements(run, [&](const cli::CombinedDisplacements& d) {
     row << d.combination;
@@ -86,8 +124,8 @@ void combined_displacements(const cli::LoadedRun& run, TableSink& out) {
   });
 }
 
-void reactions(const cli::LoadedRun& run, TableSink& out) {
-  header(out, {keys::CASE, keys::NODE, "reaction_1", "reaction_2", "reaction_3"});
+void reactions(const cli::LoadedRun& run, TableSink& out, const Units& units) {
+  header(out, {keys::CASE, keys::NODE, "reaction_1", "reaction_2", "reaction_3"}, units);
   Row row(out);
   cli::each_case_reactions(run, [&](const cli::CaseReactions& r) {
     for (const cli::Support& s : r.supports) {
@@ -99,8 +137,9 @@ void reactions(const cli::LoadedRun& run, TableSink& out) {
 
 // One row per combination and support; a combination with missing cases
 // has one row of its own, with the cases named and the values empty.
-void combined_reactions(const cli::LoadedRun& run, TableSink& out) {
-  header(out, {keys::COMBINATION, keys::NODE, "reaction_1", "reaction_2", "reaction_3", keys::MISSING_CASES});
+void combined_reactions(const cli::LoadedRun& run, TableSink& out, const Units& units) {
+  header(out, {keys::COMBINATION, keys::NODE, "reaction_1", "reaction_2", "reaction_3", keys::MISSING_CASES},
+         units);
   Row row(out);
   cli::each_combined_reactions(run, [&](const cli::CombinedReactions& r) {
     if (!r.supports) {
@@ -115,9 +154,10 @@ void combined_reactions(const cli::LoadedRun& run, TableSink& out) {
   });
 }
 
-void bar_forces(const cli::LoadedRun& run, TableSink& out) {
+void bar_forces(const cli::LoadedRun& run, TableSink& out, const Units& units) {
   header(out,
-         {keys::COMBINATION, keys::BAR, keys::NORMAL, "V_start", "V_end", "M_start", "M_end", keys::BENDING});
+         {keys::COMBINATION, keys::BAR, keys::NORMAL, "V_start", "V_end", "M_start", "M_end", keys::BENDING},
+         units);
   Row row(out);
   cli::each_bar_force(run, [&](const cli::BarForceEntry& f) {
     row << f.combination << f.bar << f.N << f.V << f.M << f.bending;
@@ -125,8 +165,8 @@ void bar_forces(const cli::LoadedRun& run, TableSink& out) {
   });
 }
 
-void envelope(const cli::LoadedRun& run, TableSink& out) {
-  header(out, bar_envelope_header({keys::BAR}));
+void envelope(const cli::LoadedRun& run, TableSink& out, const Units& units) {
+  header(out, bar_envelope_header({keys::BAR}), units);
   Row row(out);
   cli::each_envelope(run, [&](const cli::EnvelopeEntry& e) {
     row << e.bar;
@@ -135,12 +175,81 @@ void envelope(const cli::LoadedRun& run, TableSink& out) {
   });
 }
 
-void pairs(const cli::LoadedRun& run, TableSink& out) {
-  header(out, {"lower_bar", "higher_bar", keys::MAX, keys::MAX_BAR, keys::MAX_COMBINATION, keys::MIN,
-               keys::MIN_BAR, keys::MIN_COMBINATION});
+void pairs(const cli::LoadedRun& run, TableSink& out, const Units& units) {
+  header(out,
+         {"lower_bar", "higher_bar", keys::MAX, keys::MAX_BAR, keys::MAX_COMBINATION, keys::MIN,
+          keys::MIN_BAR, keys::MIN_COMBINATION},
+         units);
   Row row(out);
   cli::each_pair(run, [&](const cli::PairEntry& p) {
     row << p.bars << p.max << p.max_bar << p.max_combination << p.min << p.min_bar << p.min_combination;
+    row.end();
+  });
+}
+
+std::vector<std::string> node_header(const char* first, bool with_missing) {
+  std::vector<std::string> h{first, keys::NODE};
+  for (const char* component : keys::NODE_COMPONENTS) h.push_back(component);
+  if (with_missing) h.push_back(keys::MISSING_CASES);
+  return h;
+}
+
+void node_displacements(cli::LoadedRun& run, TableSink& out, const Units& units) {
+  header(out, node_header(keys::CASE, false), units);
+  Row row(out);
+  const cli::NodeDisplacements d(run.listing(), run.store(), run.counts());
+  cli::each_case_node_displacements(run, d, [&](const cli::CaseNodeDisplacements& c) {
+    for (std::size_t k = 0; k < c.nodes.size(); ++k) {
+      row << std::string_view(c.case_name) << static_cast<Whole>(k + 1) << c.nodes[k];
+      row.end();
+    }
+  });
+}
+
+// One row per combination and node; a combination with missing cases has
+// one row of its own, as in combined_reactions.
+void combined_node_displacements(cli::LoadedRun& run, TableSink& out, const Units& units) {
+  header(out, node_header(keys::COMBINATION, true), units);
+  Row row(out);
+  const cli::NodeDisplacements d(run.listing(), run.store(), run.counts());
+  cli::each_combined_node_displacements(run, d, [&](const cli::CombinedNodeDisplacements& c) {
+    if (!c.nodes) {
+      row << c.combination << std::nullopt << std::nullopt << std::nullopt << std::nullopt << c.missing_cases;
+      row.end();
+      return;
+    }
+    for (std::size_t k = 0; k < c.nodes->size(); ++k) {
+      row << c.combination << static_cast<Whole>(k + 1) << (*c.nodes)[k] << c.missing_cases;
+      row.end();
+    }
+  });
+}
+
+void node_displacement_envelope(cli::LoadedRun& run, TableSink& out, const Units& units) {
+  std::vector<std::string> names{keys::NODE};
+  for (const char* component : keys::NODE_COMPONENTS)
+    for (const std::string& name :
+         prefixed(component, {keys::MAX, keys::MAX_COMBINATION, keys::MIN, keys::MIN_COMBINATION}))
+      names.push_back(name);
+  header(out, names, units);
+  Row row(out);
+  const cli::NodeDisplacements d(run.listing(), run.store(), run.counts());
+  cli::each_node_envelope(run, d, [&](const cli::NodeEnvelopeEntry& e) {
+    row << e.node;
+    for (const std::optional<Extremes>& x : e.d)
+      if (x)
+        row << x->max << x->max_combination << x->min << x->min_combination;
+      else
+        row << std::nullopt << std::nullopt << std::nullopt << std::nullopt;
+    row.end();
+  });
+}
+
+void case_bar_forces(cli::LoadedRun& run, TableSink& out, const Units& units) {
+  header(out, {keys::CASE, keys::BAR, "N_start", "N_end", "V_start", "V_end", "M_start", "M_end"}, units);
+  Row row(out);
+  cli::each_case_bar_force(run, [&](const cli::CaseBarForceEntry& f) {
+    row << std::string_view(f.case_name) << f.bar << f.N << f.V << f.M;
     row.end();
   });
 }
@@ -205,17 +314,21 @@ std::string csv_field(std::string_view text) {
   return quoted + "\"";
 }
 
-void write_table(const cli::LoadedRun& run, std::string_view name, TableSink& out) {
+void write_table(cli::LoadedRun& run, std::string_view name, TableSink& out, const Units& units) {
   out.begin(name);
-  if (name == keys::NODES) return nodes(run, out);
-  if (name == keys::BARS) return bars(run, out);
-  if (name == keys::DISPLACEMENTS) return displacements(run, out);
-  if (name == keys::COMBINED_DISPLACEMENTS) return combined_displacements(run, out);
-  if (name == keys::REACTIONS) return reactions(run, out);
-  if (name == keys::COMBINED_REACTIONS) return combined_reactions(run, out);
-  if (name == keys::BAR_FORCES) return bar_forces(run, out);
-  if (name == keys::ENVELOPE) return envelope(run, out);
-  if (name == keys::PAIRS) return pairs(run, out);
+  if (name == keys::NODES) return nodes(run, out, units);
+  if (name == keys::BARS) return bars(run, out, units);
+  if (name == keys::DISPLACEMENTS) return displacements(run, out, units);
+  if (name == keys::COMBINED_DISPLACEMENTS) return combined_displacements(run, out, units);
+  if (name == keys::REACTIONS) return reactions(run, out, units);
+  if (name == keys::COMBINED_REACTIONS) return combined_reactions(run, out, units);
+  if (name == keys::BAR_FORCES) return bar_forces(run, out, units);
+  if (name == keys::ENVELOPE) return envelope(run, out, units);
+  if (name == keys::PAIRS) return pairs(run, out, units);
+  if (name == keys::NODE_DISPLACEMENTS) return node_displacements(run, out, units);
+  if (name == keys::COMBINED_NODE_DISPLACEMENTS) return combined_node_displacements(run, out, units);
+  if (name == keys::NODE_DISPLACEMENT_ENVELOPE) return node_displacement_envelope(run, out, units);
+  if (name == keys::CASE_BAR_FORCES) return case_bar_forces(run, out, units);
   if (name == keys::COMBINATIONS) return combinations(run, out);
   if (name == keys::REACTION_ENVELOPE) return reaction_envelope(run, out);
   if (name == keys::SET_ENVELOPES) return set_envelopes(run, out);
@@ -223,9 +336,9 @@ void write_table(const cli::LoadedRun& run, std::string_view name, TableSink& ou
   throw std::invalid_argument("no export table is named " + std::string(name));
 }
 
-void write_csv_table(const cli::LoadedRun& run, std::string_view name, std::ostream& out) {
+void write_csv_table(cli::LoadedRun& run, std::string_view name, std::ostream& out, const Units& units) {
   CsvSink sink(out);
-  write_table(run, name, sink);
+  write_table(run, name, sink, units);
 }
 
 }  // namespace toval::tools::export_

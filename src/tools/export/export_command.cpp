@@ -12,6 +12,7 @@
 #include "tools/cli/options.h"
 #include "tools/cli/output_file.h"
 #include "tools/cli/source_date.h"
+#include "tools/cli/units.h"
 #include "tools/cli/usage_error.h"
 #include "tools/export/csv_tables.h"
 #include "tools/export/results_json.h"
@@ -22,17 +23,20 @@ namespace toval::tools::export_ {
 namespace {
 
 constexpr std::string_view USAGE =
-    "toval-tools export [--format json|csv|xlsx] [--table NAME] [-o FILE] COMBINATION_FILE FORCES_FILE";
+    "toval-tools export [--format json|csv|xlsx] [--table NAME] [--units FORCE,LENGTH] [-o FILE] "
+    "COMBINATION_FILE FORCES_FILE";
 
 constexpr std::string_view HELP =
-    "usage: toval-tools export [--format json|csv|xlsx] [--table NAME] [-o FILE] COMBINATION_FILE "
-    "FORCES_FILE\n"
+    "usage: toval-tools export [--format json|csv|xlsx] [--table NAME] [--units FORCE,LENGTH] [-o FILE] "
+    "COMBINATION_FILE FORCES_FILE\n"
     "\n"
     "Runs the steps of toval over the combination file and the forces file and writes every\n"
     "result: the titles, nodes and bars, the cases and combinations, the displacements and\n"
     "reactions of every case and of every combination, the combined bar forces, the envelope\n"
     "of normal force, shear and moment with the combination that governs each extreme, and\n"
-    "the envelope of every mirror pair. No report file is written and nothing is asked.\n"
+    "the envelope of every mirror pair; then every node's displacements per case and per\n"
+    "combination with their envelope, and each case's bar end forces, as the case blocks\n"
+    "list them. No report file is written and nothing is asked.\n"
     "\n"
     "options:\n"
     "  --format json|csv|xlsx\n"
@@ -41,7 +45,12 @@ constexpr std::string_view HELP =
     "  --table NAME       with csv or xlsx, the table to write: nodes, bars, combinations,\n"
     "                     displacements, combined_displacements, reactions,\n"
     "                     combined_reactions, reaction_envelope, bar_forces, envelope,\n"
-    "                     pairs, set_envelopes, displacement_envelope\n"
+    "                     pairs, set_envelopes, displacement_envelope, node_displacements,\n"
+    "                     combined_node_displacements, node_displacement_envelope,\n"
+    "                     case_bar_forces\n"
+    "  --units FORCE,LENGTH  the units the forces file's values are in (for instance kN,m):\n"
+    "                     named in the JSON's units and in the CSV and workbook headers (moments\n"
+    "                     FORCE\u00b7LENGTH, rotations rad); nothing is converted\n"
     "  -o FILE            write to FILE instead of standard output (- is standard output);\n"
     "                     FILE is replaced only when complete, and may not be an input;\n"
     "                     with csv, -o DIR/ writes every table (or the one of --table)\n"
@@ -57,6 +66,7 @@ constexpr std::string_view HELP =
 constexpr cli::OptionDefinition OPTIONS[] = {
     {"format", '\0', true, "json|csv|xlsx"},
     {"table", '\0', true, "NAME"},
+    cli::UNITS_OPTION,
     cli::output_option(),
 };
 
@@ -77,6 +87,7 @@ std::string table_list() {
 struct Request {
   std::string format, table, target;
   std::array<std::string, 2> inputs;
+  std::optional<cli::Units> units;
 };
 
 Request parse_request(std::span<const std::string> args) {
@@ -85,7 +96,8 @@ Request parse_request(std::span<const std::string> args) {
   Request r{options.value("format").value_or("json"),
             options.value("table").value_or(""),
             cli::output_target(options),
-            {options.positionals()[0], options.positionals()[1]}};
+            {options.positionals()[0], options.positionals()[1]},
+            cli::units_option(options)};
   if (r.format != "json" && r.format != "csv" && r.format != "xlsx")
     throw cli::UsageError("bad value '" + r.format + "' for --format (json, csv or xlsx)");
   if (options.has("table") && r.format == "json")
@@ -107,7 +119,7 @@ std::string table_file(const std::string& folder, std::string_view table) {
 
 // Every table (or the one asked for) as NAME.csv in the folder, which is
 // made when missing.
-void write_folder(const Request& r, const cli::LoadedRun& run) {
+void write_folder(const Request& r, cli::LoadedRun& run) {
   std::error_code ec;
   std::filesystem::create_directory(r.target, ec);
   if (ec && !platform::is_directory(r.target))
@@ -117,17 +129,17 @@ void write_folder(const Request& r, const cli::LoadedRun& run) {
   for (std::string_view table : tables) cli::refuse_input_as_output(table_file(r.target, table), r.inputs);
   for (std::string_view table : tables)
     cli::write_output(table_file(r.target, table),
-                      [&](std::ostream& out) { write_csv_table(run, table, out); });
+                      [&](std::ostream& out) { write_csv_table(run, table, out, r.units); });
 }
 
 // Every table (or the one asked for) as a sheet of one workbook.
-void write_workbook_file(const Request& r, const cli::LoadedRun& run) {
+void write_workbook_file(const Request& r, cli::LoadedRun& run) {
   std::vector<std::string_view> tables(csv_table_names().begin(), csv_table_names().end());
   if (!r.table.empty()) tables = {r.table};
   // Its stated creation time follows the report page's rule.
   const auto created = cli::source_date_epoch(std::getenv("SOURCE_DATE_EPOCH"));
   cli::write_output_file(r.target, [&](const std::string& file) {
-    write_workbook(run, tables, {file, r.target, created});
+    write_workbook(run, tables, {file, r.target, created, SHEET_ROWS, r.units});
   });
 }
 
@@ -135,15 +147,15 @@ int run_export(std::span<const std::string> args, const cli::Services& services)
   const Request r = parse_request(args);
   const bool folder = r.format == "csv" && names_folder(r.target);
   if (!folder) cli::refuse_input_as_output(r.target, r.inputs);
-  const cli::LoadedRun run(cli::combination_input(r.inputs[0], services), r.inputs[1]);
+  cli::LoadedRun run(cli::combination_input(r.inputs[0], services), r.inputs[1]);
   if (r.format == "json")
-    cli::write_output(r.target, [&](std::ostream& out) { write_results_json(run, out); });
+    cli::write_output(r.target, [&](std::ostream& out) { write_results_json(run, out, r.units); });
   else if (folder)
     write_folder(r, run);
   else if (r.format == "xlsx")
     write_workbook_file(r, run);
   else
-    cli::write_output(r.target, [&](std::ostream& out) { write_csv_table(run, r.table, out); });
+    cli::write_output(r.target, [&](std::ostream& out) { write_csv_table(run, r.table, out, r.units); });
   return 0;
 }
 

@@ -204,9 +204,101 @@ void json_pair(cli::JsonWriter& w, const cli::PairEntry& p) {
   w.end_object();
 }
 
+void json_node_list(cli::JsonWriter& w, std::span<const cli::NodeTriple> nodes) {
+  w.begin_array();
+  for (std::size_t k = 0; k < nodes.size(); ++k) {
+    w.begin_object();
+    w.member(keys::NODE, static_cast<Whole>(k + 1));
+    w.key(keys::D);
+    array(w, nodes[k]);
+    w.end_object();
+  }
+  w.end_array();
+}
+
+void json_case_node_displacements(cli::JsonWriter& w, const cli::CaseNodeDisplacements& d) {
+  w.begin_object();
+  w.member(keys::CASE, d.case_name);
+  w.key(keys::NODES);
+  json_node_list(w, d.nodes);
+  w.end_object();
+}
+
+void json_combined_node_displacements(cli::JsonWriter& w, const cli::CombinedNodeDisplacements& d) {
+  w.begin_object();
+  w.member(keys::COMBINATION, d.combination);
+  w.key(keys::NODES);
+  if (d.nodes)
+    json_node_list(w, *d.nodes);
+  else
+    w.null();
+  w.key(keys::MISSING_CASES);
+  names(w, d.missing_cases);
+  w.end_object();
+}
+
+void json_node_envelope_entry(cli::JsonWriter& w, const cli::NodeEnvelopeEntry& e) {
+  w.begin_object();
+  w.member(keys::NODE, e.node);
+  w.key(keys::D);
+  w.begin_array();
+  for (const std::optional<Extremes>& x : e.d)
+    if (x)
+      json_extreme(w, *x);
+    else
+      w.null();
+  w.end_array();
+  w.end_object();
+}
+
+void json_case_bar_force(cli::JsonWriter& w, const cli::CaseBarForceEntry& f) {
+  w.begin_object();
+  w.member(keys::CASE, f.case_name);
+  w.member(keys::BAR, f.bar);
+  w.key(keys::NORMAL);
+  array(w, f.N);
+  w.key(keys::SHEAR);
+  array(w, f.V);
+  w.key(keys::MOMENT);
+  array(w, f.M);
+  w.end_object();
+}
+
+void json_units(cli::JsonWriter& w, const std::optional<cli::Units>& units) {
+  w.key(keys::UNITS);
+  w.begin_object();
+  for (const auto& [key, name] : {std::pair{keys::FORCE, units ? &units->force : nullptr},
+                                  std::pair{keys::LENGTH, units ? &units->length : nullptr}}) {
+    w.key(key);
+    if (name)
+      w.value(std::string_view(*name));
+    else
+      w.null();
+  }
+  w.end_object();
+}
+
+// The lists of every node's displacements, and each case's bar forces read
+// from the case blocks.
+void json_listed_results(cli::JsonWriter& w, cli::LoadedRun& run, const cli::NodeDisplacements& d) {
+  const auto with = [&](auto each) {
+    return [&, each](const cli::LoadedRun& r, auto take) { each(r, d, take); };
+  };
+  list<cli::CaseNodeDisplacements>(w, keys::NODE_DISPLACEMENTS, run, with(cli::each_case_node_displacements),
+                                   json_case_node_displacements);
+  list<cli::CombinedNodeDisplacements>(w, keys::COMBINED_NODE_DISPLACEMENTS, run,
+                                       with(cli::each_combined_node_displacements),
+                                       json_combined_node_displacements);
+  list<cli::NodeEnvelopeEntry>(w, keys::NODE_DISPLACEMENT_ENVELOPE, run, with(cli::each_node_envelope),
+                               json_node_envelope_entry);
+  list<cli::CaseBarForceEntry>(
+      w, keys::CASE_BAR_FORCES, run,
+      [&](const cli::LoadedRun&, auto take) { cli::each_case_bar_force(run, take); }, json_case_bar_force);
+}
+
 }  // namespace
 
-void write_results_json(const cli::LoadedRun& run, std::ostream& out) {
+void write_results_json(cli::LoadedRun& run, std::ostream& out, const std::optional<cli::Units>& units) {
   const Store& s = run.store();
   const RunCounts& c = run.counts();
   cli::JsonWriter w(out);
@@ -233,7 +325,10 @@ void write_results_json(const cli::LoadedRun& run, std::ostream& out) {
   list<cli::BarForceEntry>(w, keys::BAR_FORCES, run, cli::each_bar_force, json_bar_force);
   list<cli::EnvelopeEntry>(w, keys::ENVELOPE, run, cli::each_envelope, json_envelope);
   list<cli::PairEntry>(w, keys::PAIRS, run, cli::each_pair, json_pair);
-  json_set_envelopes(w, run);
+  const cli::NodeDisplacements nodes(run.listing(), run.store(), run.counts());
+  json_set_envelopes(w, run, nodes);
+  json_listed_results(w, run, nodes);
+  json_units(w, units);
   w.end_object();
   w.finish();
 }

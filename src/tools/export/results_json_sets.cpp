@@ -109,7 +109,21 @@ void json_reaction_envelope(cli::JsonWriter& w, const cli::LoadedRun& run) {
   json_supports_envelope(w, run.store(), run.envelopes().reactions);
 }
 
-void json_set_envelopes(cli::JsonWriter& w, const cli::LoadedRun& run) {
+void json_node_envelope(cli::JsonWriter& w, const std::vector<cli::NodeExtremes>& envelope) {
+  w.begin_array();
+  for (std::size_t k = 0; k < envelope.size(); ++k) {
+    w.begin_object();
+    w.member("node", static_cast<Whole>(k + 1));
+    w.key("d");
+    w.begin_array();
+    for (const std::optional<Extremes>& e : envelope[k]) json_extreme(w, e);
+    w.end_array();
+    w.end_object();
+  }
+  w.end_array();
+}
+
+void json_set_envelopes(cli::JsonWriter& w, const cli::LoadedRun& run, const cli::NodeDisplacements& nodes) {
   w.key("set_envelopes");
   w.begin_array();
   for (const cli::SetEnvelope& e : run.envelopes().sets) {
@@ -124,6 +138,8 @@ void json_set_envelopes(cli::JsonWriter& w, const cli::LoadedRun& run) {
     json_supports_envelope(w, run.store(), e.reactions);
     w.key("displacement_envelope");
     json_displacement_envelope(w, run.store(), e);
+    w.key("node_displacement_envelope");
+    json_node_envelope(w, cli::node_displacement_envelope(run.store(), nodes, e.combinations));
     w.end_object();
   }
   w.end_array();

@@ -155,10 +155,10 @@ std::string cell_text(std::string_view text) {
   return out;
 }
 
-void write_workbook(const cli::LoadedRun& run, std::span<const std::string_view> tables,
+void write_workbook(cli::LoadedRun& run, std::span<const std::string_view> tables,
                     const WorkbookTarget& target) {
   WorkbookSink sink(target);
-  for (std::string_view table : tables) write_table(run, table, sink);
+  for (std::string_view table : tables) write_table(run, table, sink, target.units);
   sink.close();
 }
 

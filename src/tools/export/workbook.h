@@ -10,6 +10,7 @@
 #include <string_view>
 
 #include "tools/cli/loaded_run.h"
+#include "tools/cli/units.h"
 
 namespace toval::tools::export_ {
 
@@ -29,13 +30,14 @@ struct WorkbookTarget {
   std::string shown_name;                 // the name a failure gives
   std::optional<std::int64_t> created;    // its stated creation, seconds since 1970; none: now
   std::uint32_t sheet_rows = SHEET_ROWS;  // fewer in tests
+  std::optional<cli::Units> units;        // named in the header rows; none without them
 };
 
 // Writes the tables `tables` of the run into the new workbook
 // `target.file`. A table longer than a sheet goes on in sheets named
 // "NAME (2)", "NAME (3)" ..., each with the header row again. A failure
 // leaves as a RunError naming `target.shown_name`.
-void write_workbook(const cli::LoadedRun& run, std::span<const std::string_view> tables,
+void write_workbook(cli::LoadedRun& run, std::span<const std::string_view> tables,
                     const WorkbookTarget& target);
 
 }  // namespace toval::tools::export_

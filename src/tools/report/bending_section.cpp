@@ -8,10 +8,6 @@ namespace toval::tools::report {
 
 namespace {
 
-// Up to this many rows in all, the tables are open (and printed); beyond
-// it each combination's table is folded until opened.
-constexpr std::size_t OPEN_ROWS = 300;
-
 // The rows of the frame-bar table for combination I: for every bar in
 // bending that is not the higher bar of a pair, its row, then its mirror
 // bar's row (whatever the mirror bar's flag), the bar's length ending the
@@ -20,12 +16,12 @@ HtmlTable bending_combination_table(const Store& s, const RunCounts& c, const Pa
   const BarForces& f = s.BL9;
   HtmlTable table("bar_forces-" + std::to_string(I), t.format(Text::bending_caption, {std::to_string(I)}),
                   {{std::string(t(Text::bar_heading)), "bar"},
-                   {std::string(t(Text::ni_heading)), "N", Mark::magnitude},
-                   {std::string(t(Text::vi_heading)), "V_start", Mark::magnitude},
-                   {std::string(t(Text::mi_heading)), "M_start", Mark::magnitude},
-                   {std::string(t(Text::nf_heading)), "N", Mark::magnitude},
-                   {std::string(t(Text::vf_heading)), "V_end", Mark::magnitude},
-                   {std::string(t(Text::mf_heading)), "M_end", Mark::magnitude},
+                   {t.heading(Text::ni_heading, cli::Quantity::force), "N", Mark::magnitude},
+                   {t.heading(Text::vi_heading, cli::Quantity::force), "V_start", Mark::magnitude},
+                   {t.heading(Text::mi_heading, cli::Quantity::moment), "M_start", Mark::magnitude},
+                   {t.heading(Text::nf_heading, cli::Quantity::force), "N", Mark::magnitude},
+                   {t.heading(Text::vf_heading, cli::Quantity::force), "V_end", Mark::magnitude},
+                   {t.heading(Text::mf_heading, cli::Quantity::moment), "M_end", Mark::magnitude},
                    {std::string(t(Text::length_property_heading)), "length_property"}});
   const auto forces = [&](Whole bar, Cell last) {
     const long S = slot(I, c.NBAR, bar);

@@ -39,9 +39,9 @@ std::vector<Column> columns(const PageText& t, Text first, const char* first_fie
   return {{std::string(t(first)), first_field},
           {std::string(t(Text::place_heading)), "place"},
           {std::string(t(Text::node_heading)), "node"},
-          {std::string(t(Text::dx_heading)), "dx", Mark::magnitude},
-          {std::string(t(Text::dy_heading)), "dy", Mark::magnitude},
-          {std::string(t(Text::dz_heading)), "dz", Mark::magnitude}};
+          {t.heading(Text::dx_heading, cli::Quantity::length), "dx", Mark::magnitude},
+          {t.heading(Text::dy_heading, cli::Quantity::length), "dy", Mark::magnitude},
+          {t.heading(Text::dz_heading, cli::Quantity::rotation), "dz", Mark::magnitude}};
 }
 
 void displacement_case_table(std::ostream& out, const Store& s, const RunCounts& c, const PageText& t) {

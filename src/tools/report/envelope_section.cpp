@@ -8,9 +8,9 @@
 
 namespace toval::tools::report {
 
-void add_extreme_columns(std::vector<Column>& columns, const PageText& t, Text group,
+void add_extreme_columns(std::vector<Column>& columns, const PageText& t, Text group, cli::Quantity q,
                          const std::string& prefix) {
-  const std::string g(t(group));
+  const std::string g = t.heading(group, q);
   columns.push_back({std::string(t(Text::max_heading)), prefix + "_max", Mark::largest, g});
   columns.push_back({std::string(t(Text::governing_heading)), prefix + "_max_combination", Mark::none, g});
   columns.push_back({std::string(t(Text::min_heading)), prefix + "_min", Mark::smallest, g});
@@ -51,10 +51,10 @@ void pair_table(std::ostream& out, const Store& s, const RunCounts& c, const Pag
   HtmlTable pairs("pairs", std::string(t(Text::pairs_caption)),
                   {{bar, "lower_bar"},
                    {std::string(t(Text::mirror_heading)), "higher_bar"},
-                   {std::string(t(Text::max_heading)), "max", Mark::largest},
+                   {t.heading(Text::max_heading, cli::Quantity::force), "max", Mark::largest},
                    {bar, "max_bar"},
                    {c_heading, "max_combination"},
-                   {std::string(t(Text::min_heading)), "min", Mark::smallest},
+                   {t.heading(Text::min_heading, cli::Quantity::force), "min", Mark::smallest},
                    {bar, "min_bar"},
                    {c_heading, "min_combination"}});
   for (Whole K = 1; K <= c.NBAR; ++K) {
@@ -76,11 +76,11 @@ void envelope_section(std::ostream& out, const Store& s, const RunCounts& c, con
                       GoverningNames& names) {
   std::vector<Column> columns{{std::string(t(Text::bar_heading)), "bar"},
                               {std::string(t(Text::mirror_heading)), "mirror"}};
-  add_extreme_columns(columns, t, Text::normal_group, "N");
-  add_extreme_columns(columns, t, Text::shear_start_group, "V_start");
-  add_extreme_columns(columns, t, Text::shear_end_group, "V_end");
-  add_extreme_columns(columns, t, Text::moment_start_group, "M_start");
-  add_extreme_columns(columns, t, Text::moment_end_group, "M_end");
+  add_extreme_columns(columns, t, Text::normal_group, cli::Quantity::force, "N");
+  add_extreme_columns(columns, t, Text::shear_start_group, cli::Quantity::force, "V_start");
+  add_extreme_columns(columns, t, Text::shear_end_group, cli::Quantity::force, "V_end");
+  add_extreme_columns(columns, t, Text::moment_start_group, cli::Quantity::moment, "M_start");
+  add_extreme_columns(columns, t, Text::moment_end_group, cli::Quantity::moment, "M_end");
   columns.push_back({std::string(t(Text::bending_flag_heading)), "bending"});
   HtmlTable table("envelope", std::string(t(Text::envelope_caption)), std::move(columns));
   // The order of the truss-bar table: a higher bar of a pair only beside

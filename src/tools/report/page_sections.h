@@ -9,6 +9,7 @@
 #include "combine/extremes.h"
 #include "driver/analysis.h"
 #include "store/store.h"
+#include "tools/cli/node_displacements.h"
 #include "tools/cli/run_envelopes.h"
 #include "tools/cli/run_labels.h"
 #include "tools/report/governing_names.h"
@@ -36,9 +37,9 @@ bool set_sections(std::ostream& out, const Store& s, const RunCounts& c, const c
                   const PageText& t, GoverningNames& names);
 
 // The four columns of an extreme (max, its combination, min, its
-// combination) under the group's heading, and their cells, each
-// combination with its name.
-void add_extreme_columns(std::vector<Column>& columns, const PageText& t, Text group,
+// combination) under the group's heading (with the unit of `q`), and their
+// cells, each combination with its name.
+void add_extreme_columns(std::vector<Column>& columns, const PageText& t, Text group, cli::Quantity q,
                          const std::string& prefix);
 void add_extreme_cells(std::vector<Cell>& cells, const Extremes& e, GoverningNames& names);
 
@@ -61,6 +62,17 @@ void reaction_envelope_table(std::ostream& out, const Store& s,
 
 // The characteristic nodes' displacements per case and per combination.
 void displacement_section(std::ostream& out, const Store& s, const RunCounts& c, const PageText& t);
+
+// Every node's displacements: their envelope over the combinations, then
+// per combination a table, folded on screen beyond OPEN_ROWS rows in all.
+// Per set (over every combination when none has a set), each governing
+// combination with its name, as in the bar envelopes.
+void node_displacement_section(std::ostream& out, const Store& s, const RunCounts& c,
+                               const cli::RunLabels& labels, const PageText& t, GoverningNames& names,
+                               const cli::NodeDisplacements& d);
+
+// Up to this many rows in all, folded tables are open (and printed).
+inline constexpr std::size_t OPEN_ROWS = 300;
 
 // Beyond this many rows in all, the bending tables' rows are packed in the
 // page (packed_rows.h): plain, the large benchmark frame's 600,000 rows

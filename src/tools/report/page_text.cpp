@@ -158,6 +158,23 @@ constexpr cli::TextRow<Text> PAGE_TEXTS[] = {
      "The envelopes of this section and that of the reactions below span every combination of every set, "
      "ultimate and serviceability together: they are not design envelopes. Use the envelope of each set, "
      "above."},
+    {Text::node_displacements_heading, "DESLOCAMENTOS DE TODOS OS NOS", "DISPLACEMENTS OF EVERY NODE"},
+    {Text::node_displacements_intro,
+     "Os deslocamentos de cada nó como os blocos dos casos do arquivo de esforços os listam (o registro K "
+     "é o do nó K), combinados termo a termo como os esforços das barras. A envoltória vai sobre as "
+     "combinações sem casos ausentes; o maior e o menor de cada componente estão marcados.",
+     "Every node's displacements as the forces file's case blocks list them (record K is node K's), combined "
+     "term by term as the bar forces are. The envelope spans the combinations without missing cases; the "
+     "largest and the smallest of each component are marked."},
+    {Text::node_envelope_caption, "ENVOLTORIA DOS DESLOCAMENTOS DOS NOS",
+     "ENVELOPE OF THE NODE DISPLACEMENTS"},
+    {Text::node_combination_caption, "DESLOCAMENTOS DOS NOS - COMBINACAO %1",
+     "NODE DISPLACEMENTS - COMBINATION %1"},
+    {Text::node_combination_summary, "COMBINACAO %1: %2 nó(s)", "COMBINATION %1: %2 node(s)"},
+    {Text::rz_heading, "RZ", "RZ"},
+    {Text::dx_group, "DX", "DX"},
+    {Text::dy_group, "DY", "DY"},
+    {Text::rz_group, "RZ", "RZ"},
     {Text::picture_set_caption, "A envoltória desenhada é a do conjunto %1.",
      "The envelope drawn is that of the set %1."},
     {Text::picture_every_set_caption,
@@ -175,6 +192,11 @@ static_assert(cli::covers_every_key(PAGE_TEXTS));
 
 }  // namespace
 
-PageText::PageText(Language language) : Catalogue(PAGE_TEXTS, language) {}
+PageText::PageText(Language language, std::optional<cli::Units> units)
+    : Catalogue(PAGE_TEXTS, language), units_(std::move(units)) {}
+
+std::string PageText::heading(Text key, cli::Quantity q) const {
+  return cli::with_unit((*this)(key), units_, q);
+}
 
 }  // namespace toval::tools::report

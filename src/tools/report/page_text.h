@@ -3,7 +3,11 @@
 // side); code names a text by its key only.
 #pragma once
 
+#include <optional>
+#include <string>
+
 #include "tools/cli/catalogue.h"
+#include "tools/cli/units.h"
 
 namespace toval::tools::report {
 
@@ -104,6 +108,15 @@ enum class Text {
   set_reactions_characteristic_caption,
   set_reactions_caption,
   mixed_envelope_note,
+  node_displacements_heading,
+  node_displacements_intro,
+  node_envelope_caption,
+  node_combination_caption,  // %1 the combination
+  node_combination_summary,  // %1 the combination, %2 the number of nodes
+  rz_heading,
+  dx_group,
+  dy_group,
+  rz_group,
   picture_set_caption,  // %1 the set's name
   picture_every_set_caption,
   set_heading,
@@ -115,7 +128,14 @@ enum class Text {
 // The page's texts in one language.
 class PageText : public cli::Catalogue<Text> {
  public:
-  explicit PageText(Language language);
+  explicit PageText(Language language, std::optional<cli::Units> units = std::nullopt);
+  // The text of `key` with the unit of `q` after it, when the page has units.
+  std::string heading(Text key, cli::Quantity q) const;
+  // The unit of `q` ("kN·m"); empty without units.
+  std::string unit(cli::Quantity q) const { return cli::unit_text(units_, q); }
+
+ private:
+  std::optional<cli::Units> units_;
 };
 
 }  // namespace toval::tools::report

@@ -27,9 +27,9 @@ Real combined_reaction(const Store& s, const RunCounts& c, Whole I, Whole N, int
 
 std::vector<Column> reaction_columns(const PageText& t, const char* first_field) {
   return {{std::string(t(Text::node_heading)), first_field},
-          {std::string(t(Text::reaction_1)), "reaction_1", Mark::magnitude},
-          {std::string(t(Text::reaction_2)), "reaction_2", Mark::magnitude},
-          {std::string(t(Text::reaction_3)), "reaction_3", Mark::magnitude}};
+          {t.heading(Text::reaction_1, cli::Quantity::force), "reaction_1", Mark::magnitude},
+          {t.heading(Text::reaction_2, cli::Quantity::force), "reaction_2", Mark::magnitude},
+          {t.heading(Text::reaction_3, cli::Quantity::moment), "reaction_3", Mark::magnitude}};
 }
 
 }  // namespace
@@ -48,7 +48,12 @@ void reaction_envelope_table(std::ostream& out, const Store& s,
   for (std::size_t n = 0; n < supports.size(); ++n) {
     table.start_group();
     for (int component = 1; component <= 3; ++component) {
-      std::vector<Cell> row{whole_cell(s.BL11.NO_RES(static_cast<Whole>(n + 1))), whole_cell(component)};
+      // Its unit beside the component's number: the rows mix forces and moments.
+      const cli::Quantity q = component == 3 ? cli::Quantity::moment : cli::Quantity::force;
+      std::vector<Cell> row{whole_cell(s.BL11.NO_RES(static_cast<Whole>(n + 1))),
+                            t.unit(q).empty()
+                                ? whole_cell(component)
+                                : text_cell(std::to_string(component) + " (" + t.unit(q) + ")")};
       if (const cli::MaybeExtremes& e = supports[n][static_cast<std::size_t>(component - 1)]) {
         row.insert(row.end(), {real_cell(e->max, REACTION_DECIMALS), names.cell(e->max_combination),
                                real_cell(e->min, REACTION_DECIMALS), names.cell(e->min_combination)});

@@ -7,9 +7,11 @@
 
 #include "tools/cli/catalogue.h"
 #include "tools/cli/loaded_run.h"
+#include "tools/cli/node_displacements.h"
 #include "tools/cli/options.h"
 #include "tools/cli/output_file.h"
 #include "tools/cli/source_date.h"
+#include "tools/cli/units.h"
 #include "tools/cli/usage_error.h"
 #include "tools/cli/version.h"
 #include "tools/report/page_style.h"
@@ -20,10 +22,13 @@ namespace toval::tools::report {
 namespace {
 
 constexpr std::string_view USAGE =
-    "toval-tools report [-o FILE.html] [--lang pt|en] [--office TEXT] COMBINATION_FILE FORCES_FILE";
+    "toval-tools report [-o FILE.html] [--lang pt|en] [--office TEXT] [--units FORCE,LENGTH] "
+    "COMBINATION_FILE "
+    "FORCES_FILE";
 
 constexpr std::string_view HELP =
-    "usage: toval-tools report [-o FILE.html] [--lang pt|en] [--office TEXT] COMBINATION_FILE FORCES_FILE\n"
+    "usage: toval-tools report [-o FILE.html] [--lang pt|en] [--office TEXT] [--units FORCE,LENGTH] "
+    "COMBINATION_FILE FORCES_FILE\n"
     "\n"
     "Runs the steps of toval over the combination file and the forces file and writes the\n"
     "calculation report as one self-contained HTML page (nothing loaded from anywhere) that\n"
@@ -34,9 +39,10 @@ constexpr std::string_view HELP =
     "force, shear and moment with the governing combinations (each named on pointing at it\n"
     "and in a legend for print), mirror bars together; the combined reactions with their\n"
     "envelope per support; the displacements of the characteristic nodes per case and per\n"
-    "combination; the bars in bending per combination. Every real number carries the\n"
-    "export's JSON text of it in data-value, and every table whose export table exists has\n"
-    "its name as id (NAME-I per combination I).\n"
+    "combination; every node's displacements with their envelope and per combination; the\n"
+    "bars in bending per combination. Every real number carries the export's JSON text of it\n"
+    "in data-value, and every table whose export table exists has its name as id (NAME-I per\n"
+    "combination I).\n"
     "No report file is written and nothing is asked.\n"
     "\n"
     "options:\n"
@@ -45,6 +51,9 @@ constexpr std::string_view HELP =
     "                  an input\n"
     "  --lang pt|en    the page's language: pt (the default) or en\n"
     "  --office TEXT   the office line at the top of the page (none without it)\n"
+    "  --units FORCE,LENGTH\n"
+    "                  the units of the forces file's values (for instance kN,m), named in\n"
+    "                  the tables' headings: moments FORCE\u00b7LENGTH, rotations rad\n"
     "  --help          show this text\n"
     "\n"
     "The date on the page is the time of the run, or the one SOURCE_DATE_EPOCH gives.\n"
@@ -58,6 +67,7 @@ constexpr std::string_view HELP =
 constexpr cli::OptionDefinition OPTIONS[] = {
     cli::output_option("FILE.html"),
     cli::LANGUAGE_OPTION,
+    cli::UNITS_OPTION,
     {"office", '\0', true, "TEXT"},
 };
 
@@ -83,6 +93,7 @@ int run_report(std::span<const std::string> args, const cli::Services& services)
   PageRequest request;
   request.language = cli::language_option(options);
   request.office = options.value("office").value_or("");
+  request.units = cli::units_option(options);
   const std::string target = cli::output_target(options);
 
   const std::array<std::string, 2> inputs{options.positionals()[0], options.positionals()[1]};
@@ -90,12 +101,15 @@ int run_report(std::span<const std::string> args, const cli::Services& services)
   cli::LoadedRun run(cli::combination_input(inputs[0], services), inputs[1],
                      cli::LoadedRun::Deferred::run_later);
   request.warnings = run_watched(run, services, request.language);
+  const cli::NodeDisplacements nodes(run.listing(), run.store(), run.counts());
+  request.nodes = &nodes;
   request.issued = issue_date(std::getenv("SOURCE_DATE_EPOCH"));
   request.version = std::string(cli::VERSION);
   request.files = {input_file_facts(inputs[0]), input_file_facts(inputs[1])};
   if (services.page_picture) {
     cli::PictureRequest picture;
     picture.language = request.language;
+    picture.units = request.units;
     picture.print_width_mm = PICTURE_PRINT_WIDTH_MM;
     picture.print_height_mm = PICTURE_PRINT_HEIGHT_MM;
     picture.set = cli::design_set(run.labels());

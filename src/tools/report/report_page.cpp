@@ -72,7 +72,7 @@ void picture(std::ostream& out, const PageRequest& r, bool sets, const PageText&
 void write_report_page(std::ostream& out, const cli::LoadedRun& run, const PageRequest& r) {
   const Store& s = run.store();
   const RunCounts& c = run.counts();
-  const PageText t(r.language);
+  const PageText t(r.language, r.units);
   std::string title = cli::name_text(s.BL1.PRJT.view());
   title += (title.empty() ? "" : " - ") + std::string(t(Text::page_title));
   out << "<!DOCTYPE html>\n<html lang=\"" << t(Text::lang_attribute)
@@ -91,8 +91,9 @@ void write_report_page(std::ostream& out, const cli::LoadedRun& run, const PageR
     out << element("p", " class=\"note\" id=\"mixed-envelope-note\"", t(Text::mixed_envelope_note));
   envelope_section(out, s, c, t, names);
   reaction_section(out, s, c, run.envelopes(), t, names);
-  out << names.legend();
   displacement_section(out, s, c, t);
+  if (r.nodes) node_displacement_section(out, s, c, run.labels(), t, names, *r.nodes);
+  out << names.legend();
   bending_section(out, s, c, t);
   out << "</main>\n</body>\n</html>\n";
 }

@@ -10,6 +10,8 @@
 
 #include "tools/cli/input_warning.h"
 #include "tools/cli/loaded_run.h"
+#include "tools/cli/node_displacements.h"
+#include "tools/cli/units.h"
 #include "tools/report/input_file_facts.h"
 #include "tools/report/page_text.h"
 
@@ -23,6 +25,8 @@ struct PageRequest {
   std::array<InputFileFacts, 2> files;             // combination file, forces file
   std::vector<cli::InputWarning> warnings;         // the check's, in its order
   std::string picture;                             // the <svg> element as draw makes it for a page
+  std::optional<cli::Units> units;                 // named in the tables' headings
+  const cli::NodeDisplacements* nodes = nullptr;   // every node's, when read
   std::optional<cli::CombinationSet> picture_set;  // the set whose envelope it draws; none: every combination
 };
 

@@ -17,11 +17,11 @@ Text reactions_caption(cli::CombinationSet set) {
 void bar_table(std::ostream& out, const cli::SetEnvelope& e, const std::string& key, const PageText& t,
                GoverningNames& names) {
   std::vector<Column> columns{{std::string(t(Text::bar_heading)), "bar"}};
-  add_extreme_columns(columns, t, Text::normal_group, "N");
-  add_extreme_columns(columns, t, Text::shear_start_group, "V_start");
-  add_extreme_columns(columns, t, Text::shear_end_group, "V_end");
-  add_extreme_columns(columns, t, Text::moment_start_group, "M_start");
-  add_extreme_columns(columns, t, Text::moment_end_group, "M_end");
+  add_extreme_columns(columns, t, Text::normal_group, cli::Quantity::force, "N");
+  add_extreme_columns(columns, t, Text::shear_start_group, cli::Quantity::force, "V_start");
+  add_extreme_columns(columns, t, Text::shear_end_group, cli::Quantity::force, "V_end");
+  add_extreme_columns(columns, t, Text::moment_start_group, cli::Quantity::moment, "M_start");
+  add_extreme_columns(columns, t, Text::moment_end_group, cli::Quantity::moment, "M_end");
   HtmlTable table("envelope-" + key, std::string(t(Text::set_envelope_caption)), std::move(columns));
   for (std::size_t k = 0; k < e.bars.size(); ++k) {
     const cli::BarEnvelope& bar = e.bars[k];

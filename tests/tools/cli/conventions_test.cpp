@@ -11,8 +11,8 @@ namespace {
 constexpr const char* PROGRAM_USAGE =
     "usage: toval-tools [--help | --version | help SUBCOMMAND | SUBCOMMAND ARGUMENTS...]\n";
 constexpr const char* EXPORT_USAGE =
-    "usage: toval-tools export [--format json|csv|xlsx] [--table NAME] [-o FILE] COMBINATION_FILE "
-    "FORCES_FILE\n";
+    "usage: toval-tools export [--format json|csv|xlsx] [--table NAME] [--units FORCE,LENGTH] [-o FILE] "
+    "COMBINATION_FILE FORCES_FILE\n";
 
 TEST(ToolsConventions, HelpListsEverySubcommandAndVersionIsOneLine) {
   TempDir dir;
@@ -104,7 +104,8 @@ TEST(ToolsConventions, EveryUsageErrorNamesTheFaultShowsTheUsageAndExitsTwo) {
       {{"export", "--format", "csv", "--table", "node", "GALPAO.CMB", "GALPAO.ESF"},
        "bad value 'node' for --table (nodes, bars, combinations, displacements, combined_displacements, "
        "reactions, combined_reactions, reaction_envelope, bar_forces, envelope, pairs, set_envelopes, "
-       "displacement_envelope)",
+       "displacement_envelope, node_displacements, combined_node_displacements, node_displacement_envelope, "
+       "case_bar_forces)",
        EXPORT_USAGE},
       {{"export", "--format", "csv", "GALPAO.CMB", "GALPAO.ESF"},
        "--format csv needs --table NAME, or -o DIR/ for every table",

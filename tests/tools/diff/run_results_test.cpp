@@ -87,7 +87,7 @@ std::string everything(const ExportedRun& r) {
 }
 
 void expect_same_as_export(const tools::cli::CombinationInput& combination, const std::string& forces) {
-  const tools::cli::LoadedRun run(combination, forces);
+  tools::cli::LoadedRun run(combination, forces);  // the export reads every node through its listing
   std::ostringstream text;
   tools::export_::write_results_json(run, text);
   const std::string from_export = everything(tools::diff::read_exported_run(text.str(), forces));

@@ -14,8 +14,8 @@ namespace toval::testing {
 namespace {
 
 const std::string USAGE_LINE =
-    "usage: toval-tools draw [-o FILE.svg] [--combination I | --set KEY] [--lang pt|en] COMBINATION_FILE "
-    "FORCES_FILE\n";
+    "usage: toval-tools draw [-o FILE.svg] [--combination I | --set KEY] [--lang pt|en] "
+    "[--units FORCE,LENGTH] COMBINATION_FILE FORCES_FILE\n";
 
 std::string source(const std::string& relative) {
   return std::string(TOVAL_SOURCE_DIR) + "/" + relative;

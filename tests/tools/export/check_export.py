@@ -54,7 +54,8 @@ with tempfile.TemporaryDirectory() as folder:
     tables = {}
     for name in ["nodes", "bars", "combinations", "displacements", "combined_displacements", "reactions",
                  "combined_reactions", "reaction_envelope", "bar_forces", "envelope", "pairs",
-                 "set_envelopes", "displacement_envelope"]:
+                 "set_envelopes", "displacement_envelope", "node_displacements",
+                 "combined_node_displacements", "node_displacement_envelope", "case_bar_forces"]:
         with open(os.path.join(folder, name + ".csv"), newline="", encoding="utf-8") as f:
             raw = f.read()
         check(raw.endswith("\r\n") and "\n" not in raw.replace("\r\n", ""), f"{name}: lines end in CR LF")
@@ -74,6 +75,24 @@ for row, (combination, node, values) in zip(rows, expected):
     for i in range(3):
         check(as_real(row[f"reaction_{i + 1}"]) == as_real(values[i]), f"reaction {i + 1} of {row}")
     check(row["missing_cases"] == "", f"missing cases of {row}")
+
+# Every node's combined displacements and each case's bar forces: the CSV
+# rows hold the JSON's 32-bit values, entry by entry.
+node_rows = tables["combined_node_displacements"]
+node_values = [(c["combination"], n["node"], n["d"]) for c in document["combined_node_displacements"]
+               for n in c["nodes"]]
+check(len(node_rows) == len(node_values) == 4 * 5, f"combined_node_displacements rows: {len(node_rows)}")
+for row, (combination, node, values) in zip(node_rows, node_values):
+    check(int(row["combination"]) == combination and int(row["node"]) == node, f"row {row}")
+    for i, name in enumerate(["dx", "dy", "rz"]):
+        check(as_real(row[name]) == as_real(values[i]), f"{name} of {row}")
+force_rows = tables["case_bar_forces"]
+check(len(force_rows) == len(document["case_bar_forces"]) == 3 * 5, f"case_bar_forces rows: {len(force_rows)}")
+for row, f in zip(force_rows, document["case_bar_forces"]):
+    check(row["case"] == f["case"] and int(row["bar"]) == f["bar"], f"row {row}")
+    for key in ["N", "V", "M"]:
+        for end, at in (("start", 0), ("end", 1)):
+            check(as_real(row[f"{key}_{end}"]) == as_real(f[key][at]), f"{key}_{end} of {row}")
 
 # The hand-derived combination 1 at node 1: 1.4 G + 1.5 Q.
 first = rows[0]

@@ -60,7 +60,12 @@ TEST_F(ExampleExport, KeysInTheirOrderAndTheInputsAsRead) {
                                             "bar_forces",
                                             "envelope",
                                             "pairs",
-                                            "set_envelopes"}));
+                                            "set_envelopes",
+                                            "node_displacements",
+                                            "combined_node_displacements",
+                                            "node_displacement_envelope",
+                                            "case_bar_forces",
+                                            "units"}));
   EXPECT_EQ(doc()["format"], "toval-results");
   EXPECT_EQ(doc()["version"], 2);
   EXPECT_EQ(doc()["titles"]["client"], "COOPERATIVA AGRICOLA DO VALE");  // trailing blanks gone
@@ -170,6 +175,88 @@ TEST_F(ExampleExport, BarForcesInSlotOrderWithTheBendingFlag) {
   // Bar 5 of combination 1 carries no moment worth a tenth of its normal force.
   EXPECT_EQ(f[4]["bar"], 5);
   EXPECT_EQ(f[4]["bending"], false);
+}
+
+// Every node's displacements, worked out by hand from the displacement
+// records of the three case blocks (record K is node K):
+//   node 2: G (-0.0007580, -0.0000644, -0.0003642), Q (-0.0007106,
+//           -0.0000604, -0.0003414), W (0.0027282, 0.0000600, 0.0000726)
+//   node 3: G (0, -0.0037962, 0), Q (0, -0.0035590, 0),
+//           W (0.0021450, 0.0029447, -0.0000763)
+// Combination 2 is 1.4 G + 1.5 Q + 0.9 W:
+//   node 2 dx = -0.0010612 - 0.0010659 + 0.00245538 = 0.00032828
+//          dy = -0.00009016 - 0.0000906 + 0.000054 = -0.00012676
+//          rz = -0.00050988 - 0.0005121 + 0.00006534 = -0.00095664
+//   node 3 dx = 0.9 x 0.0021450 = 0.0019305
+//          dy = -0.00531468 - 0.0053385 + 0.00265023 = -0.00800295
+//          rz = 0.9 x -0.0000763 = -0.00006867
+// Node 2's dx over the four combinations: -0.0021271 (1), 0.00032828 (2),
+// 0.00275828 (3: -0.0010612 + 1.4 x 0.0027282), 0.00306148 (4: -0.000758 +
+// 1.4 x 0.0027282): largest in 4, smallest in 1.
+TEST_F(ExampleExport, EveryNodesDisplacementsByHand) {
+  const Json& case_g = doc()["node_displacements"][0];
+  EXPECT_EQ(case_g["case"], "G");
+  ASSERT_EQ(case_g["nodes"].size(), 5u);
+  EXPECT_EQ(case_g["nodes"][2]["node"], 3);
+  EXPECT_EQ(real(case_g["nodes"][2]["d"][1]), -0.0037962f);
+
+  const Json& two = doc()["combined_node_displacements"][1];
+  EXPECT_EQ(two["combination"], 2);
+  EXPECT_EQ(two["missing_cases"].size(), 0u);
+  const double node2[] = {0.00032828, -0.00012676, -0.00095664};
+  const double node3[] = {0.0019305, -0.00800295, -0.00006867};
+  for (int i = 0; i < 3; ++i) {
+    expect_close(two["nodes"][1]["d"][i], node2[i]);
+    expect_close(two["nodes"][2]["d"][i], node3[i]);
+  }
+  for (const Json& c : doc()["combined_node_displacements"])
+    for (int i = 0; i < 3; ++i) {
+      EXPECT_EQ(c["nodes"][0]["d"][i], 0.0);  // node 1, a fixed support, in every case
+      EXPECT_EQ(c["nodes"][4]["d"][i], 0.0);
+    }
+
+  const Json& dx2 = doc()["node_displacement_envelope"][1]["d"][0];
+  EXPECT_EQ(doc()["node_displacement_envelope"][1]["node"], 2);
+  expect_close(dx2["max"], 0.00306148);
+  EXPECT_EQ(dx2["max_combination"], 4);
+  expect_close(dx2["min"], -0.0021271);
+  EXPECT_EQ(dx2["min_combination"], 1);
+}
+
+// The characteristic nodes' values are the same 32-bit sums whichever list
+// they are read from: nodes 2 (left), 3 (axis) and 4 (right).
+TEST_F(ExampleExport, CharacteristicNodesAgreeWithTheirCombinedDisplacements) {
+  const Json& nodes = doc()["characteristic_nodes"];
+  for (std::size_t I = 0; I < doc()["combinations"].size(); ++I) {
+    const Json& every = doc()["combined_node_displacements"][I]["nodes"];
+    const Json& places = doc()["combined_displacements"][I];
+    for (const char* place : {"left", "axis", "right"}) {
+      const int node = nodes[place].get<int>();
+      for (int i = 0; i < 3; ++i)
+        EXPECT_EQ(real(every[node - 1]["d"][i]), real(places[place][i])) << I + 1 << " " << place;
+    }
+  }
+}
+
+// Each case's end forces as the case block lists them: case G, bars 1 and
+// 3 (records "1 1 -19.20 -5.34 10.92", "1 2 -19.20 -5.34 -15.78", "3 2
+// -32.60 11.64 -15.79", "3 3 -27.94 -6.99 -1.40"); W, bar 5.
+TEST_F(ExampleExport, CaseBarForcesAsTheCaseBlocksListThem) {
+  const Json& f = doc()["case_bar_forces"];
+  ASSERT_EQ(f.size(), 15u);  // 3 cases x 5 bars, case by case
+  EXPECT_EQ(f[0]["case"], "G");
+  EXPECT_EQ(f[0]["bar"], 1);
+  EXPECT_EQ(f[0]["N"], Json::parse("[-19.2, -19.2]"));
+  EXPECT_EQ(f[0]["V"], Json::parse("[-5.34, -5.34]"));
+  EXPECT_EQ(f[0]["M"], Json::parse("[10.92, -15.78]"));
+  EXPECT_EQ(f[2]["N"], Json::parse("[-32.6, -27.94]"));
+  EXPECT_EQ(f[2]["V"], Json::parse("[11.64, -6.99]"));
+  EXPECT_EQ(f[2]["M"], Json::parse("[-15.79, -1.4]"));
+  EXPECT_EQ(f[14]["case"], "W");
+  EXPECT_EQ(f[14]["bar"], 5);
+  EXPECT_EQ(f[14]["N"], Json::parse("[-18.07, -18.07]"));
+  EXPECT_EQ(f[14]["M"], Json::parse("[0.01, -0.02]"));
+  EXPECT_EQ(doc()["units"], Json::parse(R"({"force": null, "length": null})"));
 }
 
 }  // namespace

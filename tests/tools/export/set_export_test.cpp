@@ -156,6 +156,18 @@ TEST_F(PortalRules, EachSetsEnvelopesAreThoseOfAFileOfThatSetAlone) {
         EXPECT_EQ(e["displacement_envelope"][place]["displacements"][c], expected_extremes(members, D))
             << SETS[s] << " " << key << " " << c;
       }
+    // Every node's envelope in the set, by the same rule over the set's
+    // combined node displacements.
+    const Json& nodes = e["node_displacement_envelope"];
+    ASSERT_EQ(nodes.size(), doc["nodes"].size()) << SETS[s];
+    for (std::size_t k = 0; k < nodes.size(); ++k)
+      for (int c = 0; c < 3; ++c) {
+        const auto D = [&](long I) {
+          return doc["combined_node_displacements"][I - 1]["nodes"][k]["d"][c].get<double>();
+        };
+        EXPECT_EQ(nodes[k]["d"][c], expected_extremes(members, D))
+            << SETS[s] << " node " << k + 1 << " " << c;
+      }
   }
   // The reaction envelope over every combination, with the same rule.
   std::vector<long> every(48);

@@ -22,7 +22,7 @@ using Json = nlohmann::ordered_json;
 using testing::TempDir;
 
 std::string streamed_document(const std::string& combination_file, const std::string& forces_file) {
-  const cli::LoadedRun run(combination_file, forces_file);
+  cli::LoadedRun run(combination_file, forces_file);
   std::ostringstream out;
   write_results_json(run, out);
   return std::move(out).str();

@@ -69,9 +69,10 @@ TEST(WorkbookOutput, TheProgramWritesTheSameZipAsTheNativeBuildOverAnOlderFile) 
   EXPECT_EQ(native_status, 0) << io.read("err");
   const std::string book = dir.read("book.xlsx");
   EXPECT_EQ(book.substr(0, 4), "PK\x03\x04");
-  // The zip's names stand uncompressed: one sheet per table.
-  EXPECT_NE(book.find("xl/worksheets/sheet13.xml"), std::string::npos);
-  EXPECT_EQ(book.find("xl/worksheets/sheet14.xml"), std::string::npos);
+  // The zip's names stand uncompressed: one sheet per table, the four
+  // of every node's displacements and each case's bar forces included.
+  EXPECT_NE(book.find("xl/worksheets/sheet17.xml"), std::string::npos);
+  EXPECT_EQ(book.find("xl/worksheets/sheet18.xml"), std::string::npos);
   EXPECT_TRUE(book == dir.read("native.xlsx"));
   EXPECT_EQ(testing::directory_names(dir.path()),
             (std::vector<std::string>{"GALPAO.CMB", "GALPAO.ESF", "book.xlsx", "native.xlsx"}));

@@ -281,6 +281,29 @@ def compare_dom(tree):
             if forces[(I, K)]["bending"]:
                 expected += [K] + ([J] if J is not None else [])
         check(listed == expected, f"bars in bending in {I}: {listed} against {expected}")
+    # Every node's displacements: each combination's table, and the
+    # envelope by hand from them (a later combination wins only when
+    # strictly beyond).
+    by_node = {}
+    for c in document["combined_node_displacements"]:
+        rows = cells_by_field(tables[f"combined_node_displacements-{c['combination']}"])
+        check(len(rows) == len(c["nodes"]), f"node rows of combination {c['combination']}")
+        for row, node in zip(rows, c["nodes"]):
+            check(int(row[0][1].text) == node["node"], "node of a displacement row")
+            for i in range(3):
+                n += compared(row[1 + i][1], node["d"][i], f"node displacement {c['combination']}")
+                by_node.setdefault((node["node"], i), []).append((c["combination"], node["d"][i]))
+    for row in cells_by_field(tables["node_displacement_envelope"]):
+        for i in range(3):
+            values = by_node[(int(row[0][1].text), i)]
+            top = low = values[0]
+            for v in values[1:]:
+                top = v if as_real(v[1]) > as_real(top[1]) else top
+                low = v if as_real(v[1]) < as_real(low[1]) else low
+            n += compared(row[1 + 4 * i][1], top[1], "node envelope max")
+            n += compared(row[3 + 4 * i][1], low[1], "node envelope min")
+            check(int(row[2 + 4 * i][1].text) == top[0] and int(row[4 + 4 * i][1].text) == low[0],
+                  "node envelope combinations")
     every = sum(1 for e in tree.iter() if e.get("data-value") is not None)
     check(n == every and n > 250, f"{n} values compared of {every}")
 

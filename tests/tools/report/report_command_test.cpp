@@ -20,7 +20,8 @@ using tools::cli::LoadedRun;
 using tools::report::PageRequest;
 
 const std::string USAGE_LINE =
-    "usage: toval-tools report [-o FILE.html] [--lang pt|en] [--office TEXT] COMBINATION_FILE FORCES_FILE\n";
+    "usage: toval-tools report [-o FILE.html] [--lang pt|en] [--office TEXT] [--units FORCE,LENGTH] "
+    "COMBINATION_FILE FORCES_FILE\n";
 
 std::string source(const std::string& relative) {
   return std::string(TOVAL_SOURCE_DIR) + "/" + relative;
@@ -143,7 +144,7 @@ TEST(ReportCommand, AFrameWithWarningsAndAMissingCaseSaysSo) {
   const std::string first = page.substr(page.find("<table id=\"combined_reactions-1\">"));
   EXPECT_EQ(count(first.substr(0, first.find("</table>")), "<td class=\"m\">missing</td>"), 6u);
   EXPECT_EQ(count(page, "No values: &quot;Q&quot; is not in the case list"),
-            4u);  // reactions and displacements
+            6u);  // reactions, displacements, and every node's displacements once per combination
   std::string envelope = page.substr(page.find("<table id=\"reaction_envelope\">"));
   envelope = envelope.substr(0, envelope.find("</table>"));
   EXPECT_EQ(envelope.find("class=\"m\""), std::string::npos);
