@@ -83,6 +83,13 @@ HtmlTable combination_table(const PageText& t, Whole I, const std::vector<cli::N
 void combination_tables(std::ostream& out, const Store& s, const RunCounts& c, const PageText& t,
                         const cli::NodeDisplacements& d) {
   const std::size_t rows = static_cast<std::size_t>(s.BL5.NCOB) * static_cast<std::size_t>(d.nodes());
+  // Beyond the rows that the bending tables would pack, the tables would
+  // make the page too large to open or print: the export holds them.
+  if (rows > PACKED_BENDING_ROWS) {
+    out << "<p class=\"note\">"
+        << html_escaped(t.format(Text::node_combinations_in_export, {std::to_string(rows)})) << "</p>\n";
+    return;
+  }
   const char* open = rows <= OPEN_ROWS ? " open" : "";
   std::vector<cli::NodeTriple> values;
   for (Whole I = 1; I <= s.BL5.NCOB; ++I) {

@@ -171,6 +171,14 @@ constexpr cli::TextRow<Text> PAGE_TEXTS[] = {
     {Text::node_combination_caption, "DESLOCAMENTOS DOS NOS - COMBINACAO %1",
      "NODE DISPLACEMENTS - COMBINATION %1"},
     {Text::node_combination_summary, "COMBINACAO %1: %2 nó(s)", "COMBINATION %1: %2 node(s)"},
+    {Text::node_combinations_in_export,
+     "Os deslocamentos de cada nó em cada combinação (%1 linhas) não cabem na página: estão na tabela "
+     "combined_node_displacements da exportação, toval-tools export --format csv --table "
+     "combined_node_displacements ARQUIVO_DE_COMBINACOES ARQUIVO_DE_ESFORCOS (os dois arquivos do alto da "
+     "página).",
+     "The displacements of every node in every combination (%1 rows) are too many for the page: they are in "
+     "the combined_node_displacements table of the export, toval-tools export --format csv --table "
+     "combined_node_displacements COMBINATION_FILE FORCES_FILE (the two files at the top of the page)."},
     {Text::rz_heading, "RZ", "RZ"},
     {Text::dx_group, "DX", "DX"},
     {Text::dy_group, "DY", "DY"},

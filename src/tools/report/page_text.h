@@ -111,8 +111,9 @@ enum class Text {
   node_displacements_heading,
   node_displacements_intro,
   node_envelope_caption,
-  node_combination_caption,  // %1 the combination
-  node_combination_summary,  // %1 the combination, %2 the number of nodes
+  node_combination_caption,     // %1 the combination
+  node_combination_summary,     // %1 the combination, %2 the number of nodes
+  node_combinations_in_export,  // %1 the number of rows
   rz_heading,
   dx_group,
   dy_group,

@@ -182,6 +182,7 @@ with tempfile.TemporaryDirectory() as work:
     # 500 bars in 41 combinations: 20,500 rows, packed.
     packed = frame(work, "packed", 12, 20, 41)
     page, pdf = printed(packed, "--lang", "en")
+    printed_page = page
     check(page.count(b'class="packed-rows"') == 41, "every table packed")
     text = squeezed(" ".join(page_texts(pdf)))
     for I in (1, 41):
@@ -189,6 +190,18 @@ with tempfile.TemporaryDirectory() as work:
                        "export, toval-tools export --format csv --table bar_forces") in text,
               f"the note of combination {I} printed")
     check(squeezed("BAR Ni Vi Mi Nf Vf Mf") not in text, "no packed table's header printed")
+
+    # 273 nodes in 80 combinations: 21,840 rows of node displacements, more
+    # than the page takes; the page points to the export's table instead.
+    many = frame(work, "many-nodes", 12, 20, 80)
+    page = os.path.join(many, "page.html")
+    run(TOOLS, "report", "-o", page, "--lang", "en", "FRAME.CMB", "FRAME.ESF", cwd=many)
+    with open(page, "rb") as f:
+        html = f.read()
+    check(b'id="combined_node_displacements-' not in html, "no table of a combination's node displacements")
+    check(b"(21840 rows) are too many for the page: they are in the combined_node_displacements table" in html,
+          "the note points to the export's table")
+    check(b'id="combined_node_displacements-' in printed_page, "the packed frame's node tables are on its page")
 
 print(f"{checks} checks, {len(failures)} failures")
 for f in failures:
