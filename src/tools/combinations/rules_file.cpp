@@ -83,7 +83,8 @@ std::string quoted_name(std::string_view name) {
 
 // What a value of the wrong kind is, for "must be ..., not ...".
 std::string found_text(const Source& src, const toml::node& node) {
-  if (const std::optional<std::string> s = node.value_exact<std::string>()) return "the text " + toval::quoted(*s);
+  if (const std::optional<std::string> s = node.value_exact<std::string>())
+    return "the text " + toval::quoted(*s);
   if (node.is_number()) return "the number " + std::string(src.written_at(node.source().begin));
   if (const std::optional<bool> b = node.value_exact<bool>()) return *b ? "true" : "false";
   if (const toml::array* list = node.as_array()) {
