@@ -22,7 +22,15 @@ struct StructureChange {
   nlohmann::ordered_json key, old_value, new_value;
 };
 
-enum class ResultTable { envelope, reaction_envelope, combined_reactions, combined_displacements, bending };
+enum class ResultTable {
+  envelope,
+  reaction_envelope,
+  displacement_envelope,
+  node_displacement_envelope,
+  combined_reactions,
+  combined_displacements,
+  bending
+};
 
 // One result beyond the tolerance. Which fields mean something depends on
 // the table:
@@ -30,6 +38,10 @@ enum class ResultTable { envelope, reaction_envelope, combined_reactions, combin
 //                           values, governing combinations (old and new numbers)
 //   reaction_envelope       set, node, quantity (component 1..3), bound, values, governing
 //                           combinations
+//   displacement_envelope   set, place (0 left, 1 axis, 2 right), quantity (1..3), bound,
+//                           values, governing combinations
+//   node_displacement_envelope  set, node, quantity (1..3: dx dy rz), bound, values,
+//                           governing combinations
 //   combined_reactions      combination (new number), old_combination (its old number),
 //                           node, quantity (component 1..3), values
 //   combined_displacements  combination, old_combination, place (0 left, 1 axis, 2 right),

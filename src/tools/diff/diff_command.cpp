@@ -137,8 +137,10 @@ int run_diff(std::span<const std::string> args, const cli::Services& services) {
     old_run = read_exported_run(export_text(r.inputs[0]), r.inputs[0]);
     new_run = read_exported_run(export_text(r.inputs[1]), r.inputs[1]);
   } else {
-    old_run = run_results(cli::LoadedRun(cli::combination_input(r.inputs[0], services), r.inputs[1]));
-    new_run = run_results(cli::LoadedRun(cli::combination_input(r.inputs[2], services), r.inputs[3]));
+    for (std::size_t i = 0; i < 2; ++i) {
+      cli::LoadedRun run(cli::combination_input(r.inputs[2 * i], services), r.inputs[2 * i + 1]);
+      (i == 0 ? old_run : new_run) = run_results(run);
+    }
   }
   const Changes changes = compare(old_run, new_run, r.tolerance);
   cli::write_output(r.target,

@@ -15,9 +15,8 @@ Json set_key(const ResultChange& c) {
 }
 
 // An envelope's extreme: its key, the values and the governing combinations.
-Json extreme_entry(const ResultChange& c, Json key) {
-  Json entry = {{"table", c.table == ResultTable::envelope ? "envelope" : "reaction_envelope"},
-                {"set", set_key(c)}};
+Json extreme_entry(const char* table, const ResultChange& c, Json key) {
+  Json entry = {{"table", table}, {"set", set_key(c)}};
   for (auto it = key.begin(); it != key.end(); ++it) entry[it.key()] = *it;
   entry["bound"] = c.bound == 0 ? "max" : "min";
   entry["old"] = c.old_value;
@@ -40,9 +39,15 @@ Json combined_entry(const char* table, const ResultChange& c, Json rest) {
 Json change_entry(const ResultChange& c) {
   switch (c.table) {
     case ResultTable::envelope:
-      return extreme_entry(c, {{"bar", c.bar}, {"quantity", ENVELOPE_QUANTITIES[c.quantity]}});
+      return extreme_entry("envelope", c, {{"bar", c.bar}, {"quantity", ENVELOPE_QUANTITIES[c.quantity]}});
     case ResultTable::reaction_envelope:
-      return extreme_entry(c, {{"node", c.node}, {"component", c.quantity}});
+      return extreme_entry("reaction_envelope", c, {{"node", c.node}, {"component", c.quantity}});
+    case ResultTable::displacement_envelope:
+      return extreme_entry(
+          "displacement_envelope", c,
+          {{"node", cli::keys::PLACES[static_cast<std::size_t>(c.place)]}, {"component", c.quantity}});
+    case ResultTable::node_displacement_envelope:
+      return extreme_entry("node_displacement_envelope", c, {{"node", c.node}, {"component", c.quantity}});
     case ResultTable::combined_reactions:
       return combined_entry(
           "combined_reactions", c,

@@ -1,6 +1,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <iterator>
 
 #include "tools/cli/catalogue.h"
 #include "tools/cli/export_keys.h"
@@ -79,6 +80,8 @@ enum class ListingWord {
   set_sls_characteristic,
   set_sls_frequent,
   set_sls_quasi_permanent,
+  displacement_envelope_table,
+  node_displacement_envelope_table,
   count  // not a word: the number of keys
 };
 
@@ -147,6 +150,10 @@ constexpr cli::TextRow<ListingWord> WORDS[] = {
     {ListingWord::set_sls_characteristic, "ELS CARACTERISTICA", "SLS CHARACTERISTIC"},
     {ListingWord::set_sls_frequent, "ELS FREQUENTE", "SLS FREQUENT"},
     {ListingWord::set_sls_quasi_permanent, "ELS QUASE PERMANENTE", "SLS QUASI-PERMANENT"},
+    {ListingWord::displacement_envelope_table, "ENVOLTORIA DOS DESLOCAMENTOS CARACTERISTICOS",
+     "ENVELOPE OF CHARACTERISTIC DISPLACEMENTS"},
+    {ListingWord::node_displacement_envelope_table, "ENVOLTORIA DOS DESLOCAMENTOS NODAIS",
+     "ENVELOPE OF NODE DISPLACEMENTS"},
 };
 static_assert(cli::covers_every_key(WORDS));
 
@@ -344,6 +351,10 @@ std::string title(const Listing& l, ResultTable table) {
       return std::string(l.w(ListingWord::envelope_table));
     case ResultTable::reaction_envelope:
       return std::string(l.w(ListingWord::reaction_envelope_table));
+    case ResultTable::displacement_envelope:
+      return std::string(l.w(ListingWord::displacement_envelope_table));
+    case ResultTable::node_displacement_envelope:
+      return std::string(l.w(ListingWord::node_displacement_envelope_table));
     case ResultTable::combined_reactions:
       return std::string(l.w(ListingWord::reactions_table));
     case ResultTable::combined_displacements:
@@ -393,6 +404,16 @@ std::string table_head(const Listing& l, ResultTable table) {
            {w(ListingWord::change_head), VALUE},
            {w(ListingWord::relative_head), PER_CENT},
            {w(ListingWord::governing_head), -1}});
+    case ResultTable::displacement_envelope:
+    case ResultTable::node_displacement_envelope:
+      return row({{w(ListingWord::node_head), table == ResultTable::node_displacement_envelope ? 7 : -8},
+                  {w(ListingWord::component_head), -5},
+                  {w(ListingWord::bound_head), -5},
+                  {w(ListingWord::old_head), VALUE},
+                  {w(ListingWord::new_head), VALUE},
+                  {w(ListingWord::change_head), VALUE},
+                  {w(ListingWord::relative_head), PER_CENT},
+                  {w(ListingWord::governing_head), -1}});
     case ResultTable::combined_reactions:
     case ResultTable::combined_displacements:
       return row({{w(ListingWord::combination_head), 5},
@@ -427,6 +448,18 @@ std::string table_line(const Listing& l, const ListedLine& line) {
            {v.change, VALUE},
            {v.rel, PER_CENT},
            {governing(l, c, false), -1}});
+    case ResultTable::displacement_envelope:
+    case ResultTable::node_displacement_envelope: {
+      const bool node = c.table == ResultTable::node_displacement_envelope;
+      return row({{node ? std::to_string(c.node) : std::string(l.w(PLACE_WORDS[c.place])), node ? 7 : -8},
+                  {std::to_string(c.quantity), -5},
+                  {BOUNDS[c.bound], -5},
+                  {v.old_text, VALUE},
+                  {v.new_text, VALUE},
+                  {v.change, VALUE},
+                  {v.rel, PER_CENT},
+                  {governing(l, c, false), -1}});
+    }
     case ResultTable::combined_reactions:
     case ResultTable::combined_displacements:
       return row({{std::to_string(c.combination), 5},
@@ -453,10 +486,11 @@ std::string count_text(const ListingWords& w, std::size_t n) {
   return std::to_string(n) + " " + std::string(w(n == 1 ? ListingWord::change : ListingWord::changes));
 }
 
-std::string summary_line(std::string_view name, std::size_t n) {
+// A count right-aligned at column `width`, or a space after a longer name.
+std::string summary_line(std::string_view name, std::size_t n, std::size_t width) {
   std::string line = "  " + std::string(name);
   const std::string count = std::to_string(n);
-  line.resize(std::max<std::size_t>(line.size() + 1, 34 - count.size()), ' ');
+  line.resize(std::max<std::size_t>(line.size() + 1, width > count.size() ? width - count.size() : 0), ' ');
   return line + count + "\n";
 }
 
@@ -486,9 +520,15 @@ std::string design_line(const Listing& l, const ListedLine& line) {
                                : l.w.format(ListingWord::pair_member,
                                             {std::to_string(c.bar), std::to_string(line.partner)}))
           : l.w.format(ListingWord::node_member, {std::to_string(c.node)});
+  // A reaction R1..R3, a displacement by its name (dx, dy, rz).
+  const std::string quantity =
+      bar ? ENVELOPE_QUANTITIES[c.quantity]
+      : c.table == ResultTable::reaction_envelope
+          ? "R" + std::to_string(c.quantity)
+          : std::string(cli::keys::NODE_COMPONENTS[static_cast<std::size_t>(c.quantity - 1)]);
   const Values v = values(l, c);
   return row({{member, -14},
-              {bar ? ENVELOPE_QUANTITIES[c.quantity] : "R" + std::to_string(c.quantity), -5},
+              {quantity, -5},
               {BOUNDS[c.bound], -5},
               {v.old_text, VALUE},
               {v.new_text, VALUE},
@@ -497,11 +537,15 @@ std::string design_line(const Listing& l, const ListedLine& line) {
               {governing(l, c, true), -1}});
 }
 
-// A set's largest changes of its envelopes' extremes, the heaviest first.
+// A set's largest changes of its envelopes' extremes, the heaviest first:
+// bar forces, reactions and every node's displacements (the characteristic
+// nodes are among every node).
 std::string set_summary(const Listing& l, const std::string& set) {
   std::vector<ListedLine> lines = listed_lines(of(l.changes, ResultTable::envelope, set), l.changes.pairs);
-  std::vector<ListedLine> reactions = listed_lines(of(l.changes, ResultTable::reaction_envelope, set), {});
-  lines.insert(lines.end(), reactions.begin(), reactions.end());
+  for (const ResultTable table : {ResultTable::reaction_envelope, ResultTable::node_displacement_envelope}) {
+    const std::vector<ListedLine> more = listed_lines(of(l.changes, table, set), {});
+    lines.insert(lines.end(), more.begin(), more.end());
+  }
   if (lines.empty()) return "";
   std::stable_sort(lines.begin(), lines.end(), [](const ListedLine& a, const ListedLine& b) {
     return weight(a.change) > weight(b.change);
@@ -525,14 +569,20 @@ std::string set_summary(const Listing& l, const std::string& set) {
   return text;
 }
 
-constexpr ResultTable TABLES[] = {ResultTable::envelope, ResultTable::reaction_envelope,
-                                  ResultTable::combined_reactions, ResultTable::combined_displacements,
+constexpr ResultTable TABLES[] = {ResultTable::envelope,
+                                  ResultTable::reaction_envelope,
+                                  ResultTable::displacement_envelope,
+                                  ResultTable::node_displacement_envelope,
+                                  ResultTable::combined_reactions,
+                                  ResultTable::combined_displacements,
                                   ResultTable::bending};
+constexpr std::size_t TABLE_COUNT = std::size(TABLES);
 
 // One table's changes set by set, with the count of each table.
-std::string tables_text(const Listing& l, const std::vector<std::string>& sets, std::size_t (&counts)[5]) {
+std::string tables_text(const Listing& l, const std::vector<std::string>& sets,
+                        std::size_t (&counts)[TABLE_COUNT]) {
   std::string text;
-  for (std::size_t t = 0; t < 5; ++t)
+  for (std::size_t t = 0; t < TABLE_COUNT; ++t)
     for (const std::string& set : sets) {
       const std::vector<ResultChange> changes = of(l.changes, TABLES[t], set);
       counts[t] += changes.size();
@@ -558,12 +608,15 @@ std::string diff_text(const Changes& changes, double rel, Language language) {
         "\n" + std::string(w(ListingWord::structure)) + ": " + count_text(w, changes.structure.size()) + "\n";
     for (const StructureChange& s : changes.structure) text += structure_line(w, s);
   }
-  std::size_t counts[5] = {};
+  std::size_t counts[TABLE_COUNT] = {};
   text += tables_text(l, sets, counts);
+  // The counts in one column, past the longest title.
+  std::size_t width = 34;
+  for (const ResultTable table : TABLES) width = std::max(width, title(l, table).size() + 9);
   text += "\n" + std::string(w(ListingWord::counts)) + "\n" +
-          summary_line(w(ListingWord::structure), changes.structure.size());
-  for (std::size_t t = 0; t < 5; ++t) text += summary_line(title(l, TABLES[t]), counts[t]);
-  return text + summary_line(w(ListingWord::total), changes.structure.size() + changes.results.size());
+          summary_line(w(ListingWord::structure), changes.structure.size(), width);
+  for (std::size_t t = 0; t < TABLE_COUNT; ++t) text += summary_line(title(l, TABLES[t]), counts[t], width);
+  return text + summary_line(w(ListingWord::total), changes.structure.size() + changes.results.size(), width);
 }
 
 }  // namespace toval::tools::diff

@@ -253,18 +253,70 @@ const Json* optional_list(const Reader& r, const Json& object, const char* key, 
   return &r.list(object, key, where);
 }
 
-void read_reaction_envelope(const Reader& r, const Json& list, const std::string& where,
-                            std::map<long long, SupportEnvelope>& out) {
+// Per node, three components under `components`: a support's "reactions"
+// or a node's displacements "d".
+void read_component_envelope(const Reader& r, const Json& list, const std::string& where,
+                             const char* components, std::map<long long, SupportEnvelope>& out) {
   for (std::size_t i = 0; i < list.size(); ++i) {
     const std::string at = Reader::item(where, i);
-    SupportEnvelope& e = r.entry(out, r.whole(list[i], "node", at), at);
-    const Json& reactions = r.member(list[i], "reactions", at);
-    if (!reactions.is_array() || reactions.size() != 3)
-      r.fail(at + ".reactions", "is not a list of 3 components");
+    SupportEnvelope& e = r.entry(out, r.whole(list[i], keys::NODE, at), at);
+    const std::string values_at = Reader::path(at, components);
+    const Json& values = r.member(list[i], components, at);
+    if (!values.is_array() || values.size() != 3) r.fail(values_at, "is not a list of 3 components");
     for (std::size_t k = 0; k < 3; ++k)
-      if (!reactions[k].is_null())  // null: every combination lacks a case
-        e[k] = read_extreme(r, reactions[k], Reader::item(at + ".reactions", k));
+      if (!values[k].is_null())  // null: every combination lacks a case
+        e[k] = read_extreme(r, values[k], Reader::item(values_at, k));
   }
+}
+
+void read_reaction_envelope(const Reader& r, const Json& list, const std::string& where,
+                            std::map<long long, SupportEnvelope>& out) {
+  read_component_envelope(r, list, where, keys::REACTIONS, out);
+}
+
+// The characteristic nodes' envelope: one entry per place, in the order of
+// the places; an empty list gives none (absent, as a document without it).
+void read_displacement_envelope(const Reader& r, const Json& list, const std::string& where,
+                                std::array<NodeEnvelope, 3>& out) {
+  if (list.empty()) return;
+  if (list.size() != keys::PLACES.size()) r.fail(where, "is not a list of 3 places");
+  for (std::size_t p = 0; p < keys::PLACES.size(); ++p) {
+    const std::string at = Reader::item(where, p);
+    const Json& place = r.member(list[p], keys::PLACE, at);
+    if (!place.is_string() || place.get<std::string>() != keys::PLACES[p])
+      r.fail(Reader::path(at, keys::PLACE), std::string("is not \"") + keys::PLACES[p] + "\"");
+    const std::string values_at = Reader::path(at, keys::DISPLACEMENTS);
+    const Json& values = r.member(list[p], keys::DISPLACEMENTS, at);
+    if (!values.is_array() || values.size() != 3) r.fail(values_at, "is not a list of 3 components");
+    for (std::size_t k = 0; k < 3; ++k)
+      if (!values[k].is_null()) out[p][k] = read_extreme(r, values[k], Reader::item(values_at, k));
+  }
+}
+
+// Every node's displacements per combination, as combined reactions are read.
+void read_combined_node_displacements(const Reader& r, const Json& list, CombinedByNode& out) {
+  for (std::size_t i = 0; i < list.size(); ++i) {
+    const std::string at = Reader::item(keys::COMBINED_NODE_DISPLACEMENTS, i);
+    auto& entry = r.entry(out, r.whole(list[i], keys::COMBINATION, at), at);
+    const Json& nodes = r.member(list[i], keys::NODES, at);
+    if (nodes.is_null()) continue;  // missing cases
+    if (!nodes.is_array()) r.fail(Reader::path(at, keys::NODES), "is neither a list nor null");
+    entry.emplace();
+    for (std::size_t k = 0; k < nodes.size(); ++k) {
+      const std::string node_at = Reader::item(Reader::path(at, keys::NODES), k);
+      ValueTriple& values = r.entry(*entry, r.whole(nodes[k], keys::NODE, node_at), node_at);
+      values = r.numbers<3>(r.member(nodes[k], keys::D, node_at), Reader::path(node_at, keys::D));
+    }
+  }
+}
+
+// Every node's displacements: lists that exports before them lack.
+void read_node_displacements(const Reader& r, const Json& doc, ExportedRun& run) {
+  if (const Json* list = optional_list(r, doc, keys::COMBINED_NODE_DISPLACEMENTS, ""))
+    read_combined_node_displacements(r, *list, run.combined_node_displacements);
+  if (const Json* list = optional_list(r, doc, keys::NODE_DISPLACEMENT_ENVELOPE, ""))
+    read_component_envelope(r, *list, keys::NODE_DISPLACEMENT_ENVELOPE, keys::D,
+                            run.node_displacement_envelope);
 }
 
 void read_set_envelopes(const Reader& r, const Json& doc, ExportedRun& run) {
@@ -282,6 +334,12 @@ void read_set_envelopes(const Reader& r, const Json& doc, ExportedRun& run) {
     read_envelope(r, r.list((*sets)[i], "envelope", at), at + ".envelope", s.envelope);
     read_reaction_envelope(r, r.list((*sets)[i], "reaction_envelope", at), at + ".reaction_envelope",
                            s.reaction_envelope);
+    if (const Json* list = optional_list(r, (*sets)[i], keys::DISPLACEMENT_ENVELOPE, at))
+      read_displacement_envelope(r, *list, Reader::path(at, keys::DISPLACEMENT_ENVELOPE),
+                                 s.displacement_envelope);
+    if (const Json* list = optional_list(r, (*sets)[i], keys::NODE_DISPLACEMENT_ENVELOPE, at))
+      read_component_envelope(r, *list, Reader::path(at, keys::NODE_DISPLACEMENT_ENVELOPE), keys::D,
+                              s.node_displacement_envelope);
   }
 }
 
@@ -309,6 +367,7 @@ ExportedRun read_exported_run(std::string_view text, const std::string& source) 
   read_combined_values(r, doc, run);
   read_bar_results(r, doc, run);
   read_set_envelopes(r, doc, run);
+  read_node_displacements(r, doc, run);
   return run;
 }
 

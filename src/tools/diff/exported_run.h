@@ -55,16 +55,25 @@ struct Extreme {
 // the order diff names them (N, V1, V2, M1, M2).
 using BarEnvelope = std::array<Extreme, 5>;
 
-// A support's three combined reactions, largest and smallest; a component
-// absent when no combination gives it (each lacks a case: null in the
-// export).
+// A support's three combined reactions, or a node's three displacements,
+// largest and smallest; a component absent when no combination gives it
+// (each lacks a case: null in the export).
 using SupportEnvelope = std::array<std::optional<Extreme>, 3>;
+using NodeEnvelope = SupportEnvelope;
+
+// Per combination, a value triple by node; none when the combination has
+// missing cases.
+using CombinedByNode = std::map<long long, std::optional<std::map<long long, ValueTriple>>>;
 
 // The envelopes of one set of combinations.
 struct SetEnvelopes {
   std::string set;  // empty: every combination, when the export has no sets
   std::map<long long, BarEnvelope> envelope;
   std::map<long long, SupportEnvelope> reaction_envelope;  // by support node
+  // The characteristic nodes' displacements: left, axis, right; absent
+  // where the export has none.
+  std::array<NodeEnvelope, 3> displacement_envelope{};
+  std::map<long long, NodeEnvelope> node_displacement_envelope;  // every node's
 };
 
 struct ExportedRun {
@@ -77,7 +86,7 @@ struct ExportedRun {
   std::vector<std::array<long long, 2>> pairs;  // [lower, higher]
   // Per combination: the reactions by support node, none when the
   // combination has missing cases.
-  std::map<long long, std::optional<std::map<long long, ValueTriple>>> combined_reactions;
+  CombinedByNode combined_reactions;
   // Per combination: left, axis, right, each none when cases are missing.
   std::map<long long, std::array<std::optional<ValueTriple>, 3>> combined_displacements;
   std::map<std::pair<long long, long long>, bool> bending;  // (combination, bar)
@@ -87,6 +96,11 @@ struct ExportedRun {
   // The reactions' envelope over every combination, by support node; empty
   // when the export has none (version 1).
   std::map<long long, SupportEnvelope> reaction_envelope;
+  // Every node's displacements per combination and their envelope over
+  // every combination; empty when the export has none (before they were
+  // exported).
+  CombinedByNode combined_node_displacements;
+  std::map<long long, NodeEnvelope> node_displacement_envelope;
   // One entry per set as the export lists them; empty when it has none.
   std::vector<SetEnvelopes> set_envelopes;
 };
@@ -98,6 +112,7 @@ ExportedRun read_exported_run(std::string_view text, const std::string& source);
 
 // The same parts of a run, read from the run itself: what reading back the
 // run's export gives, value for value (run_results.cpp).
-ExportedRun run_results(const cli::LoadedRun& run);
+// The listing is read for every node's displacements.
+ExportedRun run_results(cli::LoadedRun& run);
 
 }  // namespace toval::tools::diff

@@ -72,7 +72,10 @@ std::string fixed_text(double value, int decimals, bool sign) {
 }
 
 int decimals_of(ResultTable table) {
-  return table == ResultTable::combined_displacements ? 7 : 3;
+  const bool displacement = table == ResultTable::combined_displacements ||
+                            table == ResultTable::displacement_envelope ||
+                            table == ResultTable::node_displacement_envelope;
+  return displacement ? 7 : 3;
 }
 
 }  // namespace toval::tools::diff

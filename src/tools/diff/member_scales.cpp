@@ -13,13 +13,29 @@ void widen(std::map<Key, double>& scales, const Key& key, double value) {
   s = std::max(s, std::fabs(value));
 }
 
+void add_combined(const CombinedByNode& combined, std::map<std::pair<long long, int>, double>& scales) {
+  for (const auto& [combination, nodes] : combined)
+    if (nodes)
+      for (const auto& [node, values] : *nodes)
+        for (int k = 0; k < 3; ++k) widen(scales, {node, k}, values[static_cast<std::size_t>(k)]);
+}
+
+void add_extremes(const std::map<long long, NodeEnvelope>& envelope,
+                  std::map<std::pair<long long, int>, double>& scales) {
+  for (const auto& [node, e] : envelope)
+    for (int k = 0; k < 3; ++k)
+      if (const std::optional<Extreme>& x = e[static_cast<std::size_t>(k)]) {
+        widen(scales, {node, k}, x->max);
+        widen(scales, {node, k}, x->min);
+      }
+}
+
 void add_run(const ExportedRun& run, MemberScales& s) {
   for (const auto& [key, values] : run.bar_values)
     for (int q = 0; q < 5; ++q) widen(s.bars, {key.second, q}, values[static_cast<std::size_t>(q)]);
-  for (const auto& [combination, supports] : run.combined_reactions)
-    if (supports)
-      for (const auto& [node, values] : *supports)
-        for (int k = 0; k < 3; ++k) widen(s.supports, {node, k}, values[static_cast<std::size_t>(k)]);
+  add_combined(run.combined_reactions, s.supports);
+  add_combined(run.combined_node_displacements, s.nodes);
+  add_extremes(run.node_displacement_envelope, s.nodes);
   for (const auto& [combination, places] : run.combined_displacements)
     for (std::size_t p = 0; p < 3; ++p)
       if (places[p])
@@ -27,37 +43,51 @@ void add_run(const ExportedRun& run, MemberScales& s) {
           s.places[p][k] = std::max(s.places[p][k], std::fabs((*places[p])[k]));
 }
 
-void add_envelopes(const std::map<long long, BarEnvelope>& envelope,
-                   const std::map<long long, SupportEnvelope>& reactions, MemberScales& s) {
+void add_bars(const std::map<long long, BarEnvelope>& envelope, MemberScales& s) {
   for (const auto& [bar, e] : envelope)
     for (int q = 0; q < 5; ++q) {
       widen(s.bars, {bar, q}, e[static_cast<std::size_t>(q)].max);
       widen(s.bars, {bar, q}, e[static_cast<std::size_t>(q)].min);
     }
-  for (const auto& [node, e] : reactions)
-    for (int k = 0; k < 3; ++k)
-      if (const std::optional<Extreme>& x = e[static_cast<std::size_t>(k)]) {
-        widen(s.supports, {node, k}, x->max);
-        widen(s.supports, {node, k}, x->min);
-      }
 }
 
-// The extremes of each support's reactions over the combinations that have
-// them, ties to the lowest combination, as the run forms its envelopes.
-std::map<long long, SupportEnvelope> reaction_envelope(const ExportedRun& run) {
-  std::map<long long, SupportEnvelope> out;
-  for (const auto& [combination, supports] : run.combined_reactions) {
-    if (!supports) continue;
-    for (const auto& [node, values] : *supports) {
-      SupportEnvelope& envelope = out[node];
-      for (std::size_t k = 0; k < 3; ++k) {
-        const bool first = !envelope[k];
-        Extreme& e = envelope[k] ? *envelope[k] : envelope[k].emplace();
-        if (first || values[k] > e.max) e.max = values[k], e.max_combination = combination;
-        if (first || values[k] < e.min) e.min = values[k], e.min_combination = combination;
-      }
-    }
+void add_envelopes(const SetEnvelopes& set, MemberScales& s) {
+  add_bars(set.envelope, s);
+  add_extremes(set.reaction_envelope, s.supports);
+  add_extremes(set.node_displacement_envelope, s.nodes);
+  for (std::size_t p = 0; p < 3; ++p)
+    for (std::size_t k = 0; k < 3; ++k)
+      if (const std::optional<Extreme>& x = set.displacement_envelope[p][k])
+        s.places[p][k] = std::max({s.places[p][k], std::fabs(x->max), std::fabs(x->min)});
+}
+
+// One value of combination `combination` taken into an extreme: the first
+// seeds it, a later one replaces it only when strictly beyond, so a tie
+// keeps the lowest combination, as the run forms its envelopes.
+void take(std::optional<Extreme>& extreme, long long combination, double value) {
+  const bool first = !extreme;
+  Extreme& e = extreme ? *extreme : extreme.emplace();
+  if (first || value > e.max) e.max = value, e.max_combination = combination;
+  if (first || value < e.min) e.min = value, e.min_combination = combination;
+}
+
+// The extremes of each node's values over the combinations that have them.
+std::map<long long, NodeEnvelope> envelope_of(const CombinedByNode& combined) {
+  std::map<long long, NodeEnvelope> out;
+  for (const auto& [combination, nodes] : combined) {
+    if (!nodes) continue;
+    for (const auto& [node, values] : *nodes)
+      for (std::size_t k = 0; k < 3; ++k) take(out[node][k], combination, values[k]);
   }
+  return out;
+}
+
+std::array<NodeEnvelope, 3> places_envelope(const ExportedRun& run) {
+  std::array<NodeEnvelope, 3> out{};
+  for (const auto& [combination, places] : run.combined_displacements)
+    for (std::size_t p = 0; p < 3; ++p)
+      if (places[p])
+        for (std::size_t k = 0; k < 3; ++k) take(out[p][k], combination, (*places[p])[k]);
   return out;
 }
 
@@ -73,12 +103,18 @@ double MemberScales::support(long long node, int component) const {
   return it == supports.end() ? 0 : it->second;
 }
 
+double MemberScales::node(long long number, int component) const {
+  const auto it = nodes.find({number, component});
+  return it == nodes.end() ? 0 : it->second;
+}
+
 MemberScales member_scales(const ExportedRun& o, const ExportedRun& n) {
   MemberScales s;
   for (const ExportedRun* run : {&o, &n}) {
     add_run(*run, s);
-    add_envelopes(run->envelope, run->reaction_envelope, s);
-    for (const SetEnvelopes& e : run->set_envelopes) add_envelopes(e.envelope, e.reaction_envelope, s);
+    add_bars(run->envelope, s);
+    add_extremes(run->reaction_envelope, s.supports);
+    for (const SetEnvelopes& e : envelopes_by_set(*run)) add_envelopes(e, s);
   }
   return s;
 }
@@ -87,7 +123,12 @@ std::vector<SetEnvelopes> envelopes_by_set(const ExportedRun& run) {
   if (!run.set_envelopes.empty()) return run.set_envelopes;
   SetEnvelopes all;
   all.envelope = run.envelope;
-  all.reaction_envelope = run.reaction_envelope.empty() ? reaction_envelope(run) : run.reaction_envelope;
+  all.reaction_envelope =
+      run.reaction_envelope.empty() ? envelope_of(run.combined_reactions) : run.reaction_envelope;
+  all.displacement_envelope = places_envelope(run);
+  all.node_displacement_envelope = run.node_displacement_envelope.empty()
+                                       ? envelope_of(run.combined_node_displacements)
+                                       : run.node_displacement_envelope;
   return {all};
 }
 

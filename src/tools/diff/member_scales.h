@@ -15,9 +15,11 @@ struct MemberScales {
   std::map<std::pair<long long, int>, double> bars;      // (bar, 0..4: N V1 V2 M1 M2)
   std::map<std::pair<long long, int>, double> supports;  // (node, component 0..2)
   std::array<ValueTriple, 3> places{};                   // left, axis, right; component 0..2
+  std::map<std::pair<long long, int>, double> nodes;     // every node's displacement (node, 0..2)
 
   double bar(long long number, int quantity) const;
   double support(long long node, int component) const;
+  double node(long long number, int component) const;
 };
 
 // Over the combined values of both revisions and over their envelopes (a
@@ -26,8 +28,9 @@ struct MemberScales {
 MemberScales member_scales(const ExportedRun& old_run, const ExportedRun& new_run);
 
 // The envelopes set by set: those of the export, or, when it has no sets,
-// one unnamed set of every combination, its reaction envelope formed from
-// the combined reactions where the export does not give it.
+// one unnamed set of every combination, its reaction envelope and its
+// characteristic nodes' envelope formed from the combined values where the
+// export does not give them.
 std::vector<SetEnvelopes> envelopes_by_set(const ExportedRun& run);
 
 }  // namespace toval::tools::diff

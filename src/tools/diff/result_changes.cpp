@@ -86,6 +86,16 @@ void envelope_changes(const Revisions& r, const SetEnvelopes& o, const SetEnvelo
   }
 }
 
+// A value of node `node` in new combination `combination`, if it has one.
+std::optional<double> node_value(const CombinedByNode& combined, long long combination, long long node,
+                                 std::size_t k) {
+  const auto v = combined.find(combination);
+  if (v == combined.end() || !v->second) return std::nullopt;
+  const auto n = v->second->find(node);
+  if (n == v->second->end()) return std::nullopt;
+  return n->second[k];
+}
+
 void reaction_envelope_changes(const Revisions& r, const SetEnvelopes& o, const SetEnvelopes& n,
                                std::vector<ResultChange>& out) {
   for (const auto& [node, old_e] : o.reaction_envelope) {
@@ -102,11 +112,52 @@ void reaction_envelope_changes(const Revisions& r, const SetEnvelopes& o, const 
       c.quantity = static_cast<int>(k + 1);
       c.scale = r.scales.support(node, static_cast<int>(k));
       const long long support = node;  // a lambda may not capture a structured binding in C++20
+      const auto value_in_new = [&](long long combination) {
+        return node_value(r.n.combined_reactions, combination, support, k);
+      };
+      extremes_changes(r, c, *old_e[k], *it->second[k], value_in_new, out);
+    }
+  }
+}
+
+void displacement_envelope_changes(const Revisions& r, const SetEnvelopes& o, const SetEnvelopes& n,
+                                   std::vector<ResultChange>& out) {
+  for (std::size_t p = 0; p < 3; ++p)
+    for (std::size_t k = 0; k < 3; ++k) {
+      // Absent on a side without values (or whose export lacks the table).
+      const std::optional<Extreme>&a = o.displacement_envelope[p][k], &b = n.displacement_envelope[p][k];
+      if (!a || !b) continue;
+      ResultChange c;
+      c.table = ResultTable::displacement_envelope;
+      c.set = o.set;
+      c.place = static_cast<int>(p);
+      c.quantity = static_cast<int>(k + 1);
+      c.scale = r.scales.places[p][k];
       const auto value_in_new = [&](long long combination) -> std::optional<double> {
-        const auto v = r.n.combined_reactions.find(combination);
-        if (v == r.n.combined_reactions.end() || !v->second || !v->second->count(support))
-          return std::nullopt;
-        return v->second->at(support)[k];
+        const auto v = r.n.combined_displacements.find(combination);
+        if (v == r.n.combined_displacements.end() || !v->second[p]) return std::nullopt;
+        return (*v->second[p])[k];
+      };
+      extremes_changes(r, c, *a, *b, value_in_new, out);
+    }
+}
+
+void node_displacement_envelope_changes(const Revisions& r, const SetEnvelopes& o, const SetEnvelopes& n,
+                                        std::vector<ResultChange>& out) {
+  for (const auto& [node, old_e] : o.node_displacement_envelope) {
+    const auto it = n.node_displacement_envelope.find(node);
+    if (it == n.node_displacement_envelope.end()) continue;
+    for (std::size_t k = 0; k < 3; ++k) {
+      if (!old_e[k] || !it->second[k]) continue;
+      ResultChange c;
+      c.table = ResultTable::node_displacement_envelope;
+      c.set = o.set;
+      c.node = node;
+      c.quantity = static_cast<int>(k + 1);
+      c.scale = r.scales.node(node, static_cast<int>(k));
+      const long long number = node;  // a lambda may not capture a structured binding in C++20
+      const auto value_in_new = [&](long long combination) {
+        return node_value(r.n.combined_node_displacements, combination, number, k);
       };
       extremes_changes(r, c, *old_e[k], *it->second[k], value_in_new, out);
     }
@@ -118,15 +169,17 @@ void set_changes(const Revisions& r, std::vector<ResultChange>& out) {
   std::vector<SetEnvelopes> o = envelopes_by_set(r.o), n = envelopes_by_set(r.n);
   const auto by_order = [](const SetEnvelopes& a, const SetEnvelopes& b) { return set_before(a.set, b.set); };
   std::stable_sort(o.begin(), o.end(), by_order);
-  std::vector<ResultChange> reactions;
+  std::vector<ResultChange> reactions, places, nodes;
   for (const SetEnvelopes& old_set : o) {
     const auto it =
         std::find_if(n.begin(), n.end(), [&](const SetEnvelopes& s) { return s.set == old_set.set; });
     if (it == n.end()) continue;
     envelope_changes(r, old_set, *it, out);
     reaction_envelope_changes(r, old_set, *it, reactions);
+    displacement_envelope_changes(r, old_set, *it, places);
+    node_displacement_envelope_changes(r, old_set, *it, nodes);
   }
-  out.insert(out.end(), reactions.begin(), reactions.end());
+  for (const auto* table : {&reactions, &places, &nodes}) out.insert(out.end(), table->begin(), table->end());
 }
 
 // The old values of the new combination `number`'s match, if it has one.

@@ -6,6 +6,7 @@
 
 #include "tools/cli/export_keys.h"
 #include "tools/cli/exported_values.h"
+#include "tools/cli/node_displacements.h"
 #include "tools/cli/results_entries.h"
 #include "tools/cli/run_envelopes.h"
 #include "tools/diff/exported_run.h"
@@ -130,20 +131,45 @@ void take_bar_results(const cli::LoadedRun& run, ExportedRun& out) {
   });
 }
 
-// Per support node; a component that no combination gives stays absent, as
-// the export's null reads back.
+// A component that no combination gives stays absent, as the export's null
+// reads back.
+NodeEnvelope component_envelope(const cli::ComponentExtremes& components) {
+  NodeEnvelope e;
+  for (std::size_t k = 0; k < 3; ++k)
+    if (components[k]) e[k] = extreme(*components[k]);
+  return e;
+}
+
+// Per support node.
 std::map<long long, SupportEnvelope> reaction_envelope(const Store& s,
                                                        const std::vector<cli::ComponentExtremes>& supports) {
   std::map<long long, SupportEnvelope> out;
-  for (std::size_t n = 0; n < supports.size(); ++n) {
-    SupportEnvelope& e = out[s.BL11.NO_RES(static_cast<Whole>(n + 1))];
-    for (std::size_t k = 0; k < 3; ++k)
-      if (supports[n][k]) e[k] = extreme(*supports[n][k]);
-  }
+  for (std::size_t n = 0; n < supports.size(); ++n)
+    out[s.BL11.NO_RES(static_cast<Whole>(n + 1))] = component_envelope(supports[n]);
   return out;
 }
 
-void take_set_envelopes(const cli::LoadedRun& run, ExportedRun& out) {
+// Node K at K - 1 in, by node number out, as the export numbers them.
+std::map<long long, NodeEnvelope> node_envelope(const std::vector<cli::NodeExtremes>& nodes) {
+  std::map<long long, NodeEnvelope> out;
+  for (std::size_t k = 0; k < nodes.size(); ++k)
+    out[static_cast<long long>(k + 1)] = component_envelope(nodes[k]);
+  return out;
+}
+
+void take_node_displacements(const cli::LoadedRun& run, const cli::NodeDisplacements& d, ExportedRun& out) {
+  cli::each_combined_node_displacements(run, d, [&](const cli::CombinedNodeDisplacements& c) {
+    auto& entry = out.combined_node_displacements[c.combination];
+    if (!c.nodes) return;  // missing cases
+    entry.emplace();
+    for (std::size_t k = 0; k < c.nodes->size(); ++k)
+      (*entry)[static_cast<long long>(k + 1)] = numbers((*c.nodes)[k]);
+  });
+  out.node_displacement_envelope =
+      node_envelope(cli::node_displacement_envelope(run.store(), d, cli::every_combination(run.store())));
+}
+
+void take_set_envelopes(const cli::LoadedRun& run, const cli::NodeDisplacements& d, ExportedRun& out) {
   out.reaction_envelope = reaction_envelope(run.store(), run.envelopes().reactions);
   for (const cli::SetEnvelope& e : run.envelopes().sets) {
     SetEnvelopes& set = out.set_envelopes.emplace_back();
@@ -151,19 +177,24 @@ void take_set_envelopes(const cli::LoadedRun& run, ExportedRun& out) {
     for (std::size_t k = 0; k < e.bars.size(); ++k)
       set.envelope[static_cast<long long>(k + 1)] = bar_envelope(e.bars[k]);
     set.reaction_envelope = reaction_envelope(run.store(), e.reactions);
+    for (std::size_t p = 0; p < 3; ++p) set.displacement_envelope[p] = component_envelope(e.displacements[p]);
+    set.node_displacement_envelope =
+        node_envelope(cli::node_displacement_envelope(run.store(), d, e.combinations));
   }
 }
 
 }  // namespace
 
-ExportedRun run_results(const cli::LoadedRun& run) {
+ExportedRun run_results(cli::LoadedRun& run) {
+  const cli::NodeDisplacements nodes(run.listing(), run.store(), run.counts());
   ExportedRun out;
   take_structure(run, out);
   take_cases_and_combinations(run, out);
   take_symmetry(run, out);
   take_combined_values(run, out);
   take_bar_results(run, out);
-  take_set_envelopes(run, out);
+  take_set_envelopes(run, nodes, out);
+  take_node_displacements(run, nodes, out);
   return out;
 }
 

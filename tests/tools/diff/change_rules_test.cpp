@@ -8,6 +8,7 @@
 #include <tuple>
 
 #include "tools/diff/changes.h"
+#include "tools/diff/member_scales.h"
 
 namespace toval::tools::diff {
 namespace {
@@ -195,8 +196,17 @@ TEST(DiffResults, CombinedValuesComparedBetweenMatchesAndBendingBySlot) {
   o.bending[{1, 3}] = true;
   n.bending[{2, 3}] = false;
   n.bending[{1, 3}] = true;
-  const std::vector<ResultChange> changes = result_changes(o, n, 0.001);
-  ASSERT_EQ(changes.size(), 2u);
+  std::vector<ResultChange> changes = result_changes(o, n, 0.001);
+  // With no sets the characteristic nodes' envelope is formed from the
+  // combined values: at the axis, W (new 1) now governs dx min and dy max,
+  // and dy min moves under the match of old 1.
+  ASSERT_EQ(changes.size(), 5u);
+  for (int i = 0; i < 3; ++i) {
+    EXPECT_EQ(changes[0].table, ResultTable::displacement_envelope);
+    EXPECT_EQ(changes[0].place, 1);
+    EXPECT_EQ(changes[0].governing_changed, i < 2) << i;
+    changes.erase(changes.begin());
+  }
   EXPECT_EQ(changes[0].table, ResultTable::combined_displacements);
   EXPECT_EQ(changes[0].combination, 2);
   EXPECT_EQ(changes[0].old_combination, 1);
@@ -207,6 +217,57 @@ TEST(DiffResults, CombinedValuesComparedBetweenMatchesAndBendingBySlot) {
   EXPECT_EQ(changes[1].bar, 3);
   EXPECT_TRUE(changes[1].old_flag);
   EXPECT_FALSE(changes[1].new_flag);
+}
+
+// Every node's dy in the characteristic set: node 1 stiff, node 7 soft,
+// under G and G + Q (dy7 at node 7). Renumbered, a G + W giving `dy7_w`
+// comes first. The set's envelope is formed as the run forms it.
+ExportedRun sagging(double dy1, double dy7, bool renumbered = false, double dy7_w = -0.015) {
+  ExportedRun r;
+  std::vector<std::pair<std::vector<ExportedTerm>, std::array<double, 2>>> rows = {
+      {{{1, "G"}}, {-0.001, -0.010}}, {{{1, "G"}, {1, "Q"}}, {dy1, dy7}}};
+  if (renumbered) rows.insert(rows.begin(), {{{1, "G"}, {1, "W"}}, {-0.0015, dy7_w}});
+  long long number = 0;
+  for (const auto& [terms, dy] : rows) {
+    r.combinations[++number] = combination(terms, "sls_characteristic");
+    r.combined_node_displacements[number].emplace() = {{1, {0, dy[0], 0}}, {7, {0, dy[1], 0}}};
+  }
+  SetEnvelopes set = envelopes_by_set(r).front();
+  set.set = "sls_characteristic";
+  r.set_envelopes = {set};
+  return r;
+}
+
+TEST(DiffResults, EveryNodesDisplacementEnvelopeAtItsNodeComponentAndBound) {
+  // Renumbering alone, W within the extremes: nothing.
+  EXPECT_TRUE(result_changes(sagging(-0.002, -0.020), sagging(-0.002, -0.020, true), 0).empty());
+  // Node 7's dy min under G + Q (old 2, new 3): -0.020 to -0.024, at REL 0.1.
+  std::vector<ResultChange> c = result_changes(sagging(-0.002, -0.020), sagging(-0.002, -0.024, true), 0.1);
+  ASSERT_EQ(c.size(), 1u);
+  EXPECT_EQ(c[0].table, ResultTable::node_displacement_envelope);
+  EXPECT_EQ(std::tie(c[0].set, c[0].node, c[0].quantity, c[0].bound),
+            std::make_tuple(std::string("sls_characteristic"), 7, 2, 1));
+  EXPECT_EQ(std::tie(c[0].old_value, c[0].new_value, c[0].old_combination, c[0].new_combination),
+            std::make_tuple(-0.020, -0.024, 2, 3));
+  EXPECT_FALSE(c[0].governing_changed);
+  EXPECT_EQ(c[0].scale, 0.024);
+  // Within the tolerance: 0.0015 is under 0.1 x 0.0215.
+  EXPECT_TRUE(result_changes(sagging(-0.002, -0.020), sagging(-0.002, -0.0215, true), 0.1).empty());
+  // Node 1's 25 % counts against its own 0.0025, not node 7's 0.020.
+  c = result_changes(sagging(-0.002, -0.020), sagging(-0.0025, -0.020), 0.1);
+  ASSERT_EQ(c.size(), 1u);
+  EXPECT_EQ(std::tie(c[0].node, c[0].bound, c[0].scale), std::make_tuple(1, 1, 0.0025));
+  // W beyond G + Q by a hair: another governing combination, told at REL 0.5.
+  c = result_changes(sagging(-0.002, -0.020), sagging(-0.002, -0.020, true, -0.0200001), 0.5);
+  ASSERT_EQ(c.size(), 1u);
+  EXPECT_EQ(std::tie(c[0].node, c[0].old_combination, c[0].new_combination), std::make_tuple(7, 2, 1));
+  EXPECT_TRUE(c[0].governing_changed);
+  // A revision that does not hold them (an older export): nothing told.
+  ExportedRun without = sagging(-0.002, -0.024);
+  without.combined_node_displacements.clear();
+  without.set_envelopes[0].node_displacement_envelope.clear();
+  EXPECT_TRUE(result_changes(sagging(-0.002, -0.020), without, 0).empty());
+  EXPECT_TRUE(result_changes(without, sagging(-0.002, -0.020), 0).empty());
 }
 
 }  // namespace

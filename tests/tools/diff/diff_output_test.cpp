@@ -63,6 +63,27 @@ Changes every_kind() {
   governing.new_combination = 1;
   governing.governing_changed = true;
   governing.scale = 5;
+  // Node 3's dy minimum, and the right characteristic node's dx maximum
+  // under another combination.
+  ResultChange sag;
+  sag.table = ResultTable::node_displacement_envelope;
+  sag.node = 3;
+  sag.quantity = 2;
+  sag.bound = 1;
+  sag.old_value = -0.0106532;
+  sag.new_value = -0.0079839;
+  sag.old_combination = sag.new_combination = 1;
+  sag.scale = 0.0106532;
+  ResultChange sway;
+  sway.table = ResultTable::displacement_envelope;
+  sway.place = 2;
+  sway.quantity = 1;
+  sway.old_value = 0.0035316;
+  sway.new_value = 0.0032460;
+  sway.old_combination = 2;
+  sway.new_combination = 3;
+  sway.governing_changed = true;
+  sway.scale = 0.0035316;
   ResultChange bending;
   bending.table = ResultTable::bending;
   bending.combination = 2;
@@ -70,8 +91,9 @@ Changes every_kind() {
   bending.old_combination = 3;  // renumbered
   bending.old_flag = true;
   // In the order of their keys; the listing puts the largest relative change first.
-  c.results = {governing, reaction(1, 1, 2, 10, 11), reaction(1, 5, 1, 0, 2), reaction(2, 1, 3, -4, -2),
-               bending};
+  c.results = {
+      governing, sway, sag, reaction(1, 1, 2, 10, 11), reaction(1, 5, 1, 0, 2), reaction(2, 1, 3, -4, -2),
+      bending};
   return c;
 }
 
@@ -80,8 +102,9 @@ TEST(DiffText, EveryKindOfChangeInEnglish) {
       diff_text(every_kind(), 0.25, Language::en),
       "COMPARISON OF REVISIONS - RELATIVE TOLERANCE 0.25\n"
       "\n"
-      "SUMMARY: 1 change\n"
+      "SUMMARY: 2 changes\n"
       " member         force bound             old             new          change    rel. % combination\n"
+      " node 3         dy    min        -0.0106532      -0.0079839      +0.0026693    +25.06\n"
       " bar 3          M1    max             5.000           5.000           0.000     +0.00 2 -> 1\n"
       "\n"
       "STRUCTURE: 9 changes\n"
@@ -99,6 +122,14 @@ TEST(DiffText, EveryKindOfChangeInEnglish) {
       "     bar force bound             old             new          change    rel. % combination\n"
       "       3 M1    max             5.000           5.000           0.000     +0.00 2 -> 1\n"
       "\n"
+      "ENVELOPE OF CHARACTERISTIC DISPLACEMENTS: 1 change\n"
+      " node     comp. bound             old             new          change    rel. % combination\n"
+      " right    1     max         0.0035316       0.0032460      -0.0002856     -8.09 2 -> 3\n"
+      "\n"
+      "ENVELOPE OF NODE DISPLACEMENTS: 1 change\n"
+      "    node comp. bound             old             new          change    rel. % combination\n"
+      "       3 2     min        -0.0106532      -0.0079839      +0.0026693    +25.06\n"
+      "\n"
       "COMBINED REACTIONS: 3 changes\n"
       " comb.   node comp.             old             new          change    rel. %\n"
       "     1      5     1           0.000           2.000          +2.000 from zero\n"
@@ -110,13 +141,15 @@ TEST(DiffText, EveryKindOfChangeInEnglish) {
       "     2      4    yes     no (was 3)\n"
       "\n"
       "COUNT BY TABLE\n"
-      "  STRUCTURE                      9\n"
-      "  ENVELOPE OF BAR FORCES         1\n"
-      "  ENVELOPE OF REACTIONS          0\n"
-      "  COMBINED REACTIONS             3\n"
-      "  COMBINED DISPLACEMENTS         0\n"
-      "  BENDING                        1\n"
-      "  TOTAL                         14\n");
+      "  STRUCTURE                                     9\n"
+      "  ENVELOPE OF BAR FORCES                        1\n"
+      "  ENVELOPE OF REACTIONS                         0\n"
+      "  ENVELOPE OF CHARACTERISTIC DISPLACEMENTS      1\n"
+      "  ENVELOPE OF NODE DISPLACEMENTS                1\n"
+      "  COMBINED REACTIONS                            3\n"
+      "  COMBINED DISPLACEMENTS                        0\n"
+      "  BENDING                                       1\n"
+      "  TOTAL                                        16\n");
 }
 
 ResultChange n_min(const char* set, long long bar, double old_value, double new_value, double scale) {
@@ -172,18 +205,24 @@ TEST(DiffText, PortugueseByTheSystemsWords) {
        {"  no 6 acrescentado: x 14, y 0, restricoes 1 1 1\n", "  carregamento W retirado\n",
         "  combinacao 4 retirada: (sem termos)\n", "  pares simetricos: 1-2 5-5 -> nenhum\n",
         "     1      5     1           0.000           2.000          +2.000   de zero\n",
-        "     2      4    sim    nao (antes 3)\n", "  TOTAL                         14\n"})
+        "     2      4    sim    nao (antes 3)\n",
+        " direita  1     max         0.0035316       0.0032460      -0.0002856     -8.09 2 -> 3\n",
+        "  ENVOLTORIA DOS DESLOCAMENTOS NODAIS               1\n",
+        "  TOTAL                                            16\n"})
     EXPECT_NE(text.find(line), std::string::npos) << line;
 }
 
 TEST(DiffText, NothingBeyondTheTolerance) {
-  EXPECT_EQ(diff_text(Changes{}, 0.001, Language::en),
-            "COMPARISON OF REVISIONS - RELATIVE TOLERANCE 0.001\n\nno change beyond the tolerance\n\nCOUNT "
-            "BY TABLE\n"
-            "  STRUCTURE                      0\n  ENVELOPE OF BAR FORCES         0\n"
-            "  ENVELOPE OF REACTIONS          0\n  COMBINED REACTIONS             0\n"
-            "  COMBINED DISPLACEMENTS         0\n  BENDING                        0\n"
-            "  TOTAL                          0\n");
+  EXPECT_EQ(
+      diff_text(Changes{}, 0.001, Language::en),
+      "COMPARISON OF REVISIONS - RELATIVE TOLERANCE 0.001\n\nno change beyond the tolerance\n\nCOUNT "
+      "BY TABLE\n"
+      "  STRUCTURE                                     0\n  ENVELOPE OF BAR FORCES                        0\n"
+      "  ENVELOPE OF REACTIONS                         0\n"
+      "  ENVELOPE OF CHARACTERISTIC DISPLACEMENTS      0\n"
+      "  ENVELOPE OF NODE DISPLACEMENTS                0\n  COMBINED REACTIONS                            0\n"
+      "  COMBINED DISPLACEMENTS                        0\n  BENDING                                       0\n"
+      "  TOTAL                                         0\n");
 }
 
 TEST(DiffJson, TheFixedShapeWithTheExportsValues) {
@@ -198,6 +237,17 @@ TEST(DiffJson, TheFixedShapeWithTheExportsValues) {
   moved.quantity = 1;
   moved.new_value = 1;
   c.results.push_back(moved);
+  ResultChange sag;
+  sag.table = ResultTable::node_displacement_envelope;
+  sag.node = 3;
+  sag.quantity = 2;
+  sag.bound = 1;
+  sag.old_value = -0.0106532f;
+  sag.new_value = -0.0079839f;
+  sag.old_combination = 1;
+  sag.new_combination = 4;
+  sag.governing_changed = true;
+  c.results.push_back(sag);
   EXPECT_EQ(
       diff_json(c, 1e-4),
       "{\n  \"format\": \"toval-diff\",\n  \"version\": 1,\n  \"tolerance\": 0.0001,\n  \"structure\": [\n"
@@ -209,7 +259,11 @@ TEST(DiffJson, TheFixedShapeWithTheExportsValues) {
       "      \"component\": 3,\n      \"old\": 0.1,\n      \"new\": -2.5e-05\n    },\n"
       "    {\n      \"table\": \"combined_displacements\",\n      \"set\": null,\n      \"combination\": 2,\n"
       "      \"old_combination\": 3,\n      \"node\": \"right\",\n"
-      "      \"component\": 1,\n      \"old\": 0.0,\n      \"new\": 1.0\n    }\n  ]\n}\n");
+      "      \"component\": 1,\n      \"old\": 0.0,\n      \"new\": 1.0\n    },\n"
+      "    {\n      \"table\": \"node_displacement_envelope\",\n      \"set\": null,\n      \"node\": 3,\n"
+      "      \"component\": 2,\n      \"bound\": \"min\",\n      \"old\": -0.0106532,\n"
+      "      \"new\": -0.0079839,\n      \"old_combination\": 1,\n      \"new_combination\": 4,\n"
+      "      \"governing_changed\": true\n    }\n  ]\n}\n");
 }
 
 }  // namespace

@@ -142,7 +142,8 @@ TEST_F(ExampleRevision, AtHalfOnlyTheGoverningCombinationsAndTheTiesEndMomentRem
   // alone dominates: the tie's end moment M2 (0.029 to 0.014, 51.7 % of
   // itself and of its largest M2, 0.029). Three extremes of bars and one of
   // the reactions (node 5's FX, bar 2's V1 at its foot) are governed by
-  // another combination, whose old one still gives its old value.
+  // another combination, whose old one still gives its old value; so is
+  // node 4's dx maximum, the right characteristic node's.
   RunResult r = diff(with({"--tolerance", "0.5", "--format", "json"}, REVISION));
   EXPECT_EQ(r.status, 1);
   const Json doc = Json::parse(r.out);
@@ -154,7 +155,8 @@ TEST_F(ExampleRevision, AtHalfOnlyTheGoverningCombinationsAndTheTiesEndMomentRem
                    c["new_combination"].dump() + (c["governing_changed"].get<bool>() ? " changed" : ""));
   EXPECT_EQ(told, (std::vector<std::string>{"bar 2 V1 min 4->1 changed", "bar 5 M1 max 2->3 changed",
                                             "bar 5 M1 min 4->1 changed", "bar 5 M2 max 1->1",
-                                            "node 5 1 max 4->1 changed"}));
+                                            "node 5 1 max 4->1 changed", "node \"right\" 1 max 2->3 changed",
+                                            "node 4 1 max 2->3 changed"}));
 }
 
 TEST_F(ExampleRevision, OutputToAFileAndFailuresNeverLookLikeChange) {
@@ -258,8 +260,18 @@ TEST_F(FrameRevisions, ARenumberedPortalIsMatchedByNumber) {
   EXPECT_EQ(bar2["old"]["start"], 2);
   EXPECT_EQ(bar2["new"]["start"], 3);
   EXPECT_EQ(bar2["new"]["end"], 2);
-  const Json& changes = doc["changes"];
+  Json changes = Json::array(), envelopes = Json::array();
+  for (const Json& c : doc["changes"])
+    (c["table"] == "combined_displacements" ? changes : envelopes).push_back(c);
   EXPECT_EQ(changes.size(), 12u);  // 2 combinations x left and right x 3 components
+  // The envelopes of left and right swap, and so do those of nodes 1 and 4,
+  // 2 and 3, at the same combination.
+  for (const Json& c : envelopes) {
+    EXPECT_TRUE(c["table"] == "displacement_envelope" || c["table"] == "node_displacement_envelope") << c;
+    EXPECT_NE(c["node"], "axis") << c;
+    EXPECT_FALSE(c["governing_changed"].get<bool>()) << c;
+  }
+  EXPECT_FALSE(envelopes.empty());
   const auto at = [&](int combination, const char* node, int component) -> const Json& {
     for (const Json& c : changes)
       if (c["combination"] == combination && c["node"] == node && c["component"] == component) return c;
@@ -302,12 +314,18 @@ TEST_F(FrameRevisions, AnAddedCaseAndItsCombination) {
   // V1 and of M1, and every minimum of V2 and M2 (their ends' signs are
   // opposite) is now combination 3's.
   // So are, at each of the two supports, the three reactions' maxima or
-  // minima that W alone now governs: 15 extremes of bars, 6 of reactions.
+  // minima that W alone now governs: 15 extremes of bars, 6 of reactions,
+  // and the displacements' that it carries beyond the others.
   const Json& changes = doc["changes"];
-  ASSERT_EQ(changes.size(), 21u);
+  ASSERT_GT(changes.size(), 21u);
   for (std::size_t i = 0; i < changes.size(); ++i) {
     const Json& c = changes[i];
-    EXPECT_EQ(c["table"], i < 15 ? "envelope" : "reaction_envelope") << c.dump();
+    EXPECT_EQ(c["table"], i < 15   ? "envelope"
+                          : i < 21 ? "reaction_envelope"
+                          : c["table"].get<std::string>().find("displacement_envelope") != std::string::npos
+                              ? c["table"]
+                              : "a displacement envelope")
+        << c.dump();
     EXPECT_TRUE(c["governing_changed"].get<bool>()) << c.dump();
     EXPECT_EQ(c["old_combination"], 1) << c.dump();
     EXPECT_EQ(c["new_combination"], 3) << c.dump();
@@ -335,12 +353,12 @@ TEST_F(FrameRevisions, ARemovedCombination) {
   EXPECT_EQ(removed["old"]["terms"],
             Json::parse(R"([{"multiplier": 1.0, "case": "G"}, {"multiplier": 1.0, "case": "Q"}])"));
   EXPECT_TRUE(removed["new"].is_null());
-  // Combination 1 alone governs now: every extreme of the bars and of the
-  // reactions that combination 2 gave changes its combination, and nothing
-  // else changes.
+  // Combination 1 alone governs now: every extreme of the bars, of the
+  // reactions and of the displacements that combination 2 gave changes its
+  // combination, and nothing else changes.
   ASSERT_FALSE(doc["changes"].empty());
   for (const Json& c : doc["changes"]) {
-    EXPECT_TRUE(c["table"] == "envelope" || c["table"] == "reaction_envelope") << c.dump();
+    EXPECT_NE(c["table"].get<std::string>().find("envelope"), std::string::npos) << c.dump();
     EXPECT_TRUE(c["governing_changed"].get<bool>()) << c.dump();
     EXPECT_EQ(c["old_combination"], 2) << c.dump();
     EXPECT_EQ(c["new_combination"], 1) << c.dump();
@@ -498,7 +516,7 @@ void moved(const Json& o, const Json& n, Json at, Json& out) {
 }
 
 Json expected_changes(const Json& o, const Json& n) {
-  Json bars = Json::array(), reactions = Json::array();
+  Json bars = Json::array(), reactions = Json::array(), places = Json::array(), nodes = Json::array();
   for (std::size_t s = 0; s < o["set_envelopes"].size(); ++s) {
     const Json &a = o["set_envelopes"][s], &b = n["set_envelopes"][s];
     for (std::size_t k = 0; k < a["envelope"].size(); ++k) {
@@ -518,8 +536,20 @@ Json expected_changes(const Json& o, const Json& n) {
         moved(x["reactions"][c], y["reactions"][c],
               {{"set", a["set"]}, {"node", x["node"]}, {"component", c + 1}}, reactions);
     }
+    for (std::size_t p = 0; p < 3; ++p) {
+      const Json &x = a["displacement_envelope"][p], &y = b["displacement_envelope"][p];
+      for (int c = 0; c < 3; ++c)
+        moved(x["displacements"][c], y["displacements"][c],
+              {{"set", a["set"]}, {"node", x["place"]}, {"component", c + 1}}, places);
+    }
+    for (std::size_t k = 0; k < a["node_displacement_envelope"].size(); ++k) {
+      const Json &x = a["node_displacement_envelope"][k], &y = b["node_displacement_envelope"][k];
+      for (int c = 0; c < 3; ++c)
+        moved(x["d"][c], y["d"][c], {{"set", a["set"]}, {"node", x["node"]}, {"component", c + 1}}, nodes);
+    }
   }
-  for (const Json& r : reactions) bars.push_back(r);
+  for (const Json* table : {&reactions, &places, &nodes})
+    for (const Json& r : *table) bars.push_back(r);
   return bars;
 }
 
@@ -562,7 +592,6 @@ TEST_F(RulesRevision, AnAddedWindCaseTellsOnlyItsCombinationsAndTheExtremesTheyC
 
   Json changes = Json::array();
   for (const Json& c : doc["changes"]) {
-    EXPECT_TRUE(c["table"] == "envelope" || c["table"] == "reaction_envelope") << c.dump();
     // Every moved extreme is now an added combination's.
     EXPECT_NE(std::find(added.begin(), added.end(), c["new_combination"]), added.end()) << c.dump();
     EXPECT_TRUE(c["governing_changed"].get<bool>()) << c.dump();

@@ -158,5 +158,45 @@ TEST(ExportedRun, ANullReactionEnvelopeComponentIsAbsentAndAnyOtherValueIsStillR
   EXPECT_NE(refusal(doc).find("reaction_envelope[0].reactions[0]"), std::string::npos) << refusal(doc);
 }
 
+TEST(ExportedRun, EveryNodesDisplacementsWhereTheExportHasThemAndAbsentOtherwise) {
+  Json doc = small_export();
+  ExportedRun r = read_exported_run(doc.dump(), "a.json");
+  EXPECT_TRUE(r.node_displacement_envelope.empty());
+  EXPECT_TRUE(r.combined_node_displacements.empty());
+  const Json extreme =
+      Json::parse(R"({"max": 0.5, "max_combination": 1, "min": -0.25, "min_combination": 2})");
+  doc["version"] = 2;
+  doc["combined_node_displacements"] = Json::parse(R"([
+      {"combination": 1, "nodes": [{"node": 1, "d": [0.5, -0.25, 0.0]}], "missing_cases": []},
+      {"combination": 2, "nodes": null, "missing_cases": ["W"]}])");
+  doc["node_displacement_envelope"] = {{{"node", 1}, {"d", {extreme, nullptr, extreme}}}};
+  Json places = Json::array();
+  for (const char* place : {"left", "axis", "right"})
+    places.push_back({{"place", place}, {"node", nullptr}, {"displacements", {nullptr, extreme, nullptr}}});
+  doc["set_envelopes"] = {{{"set", "uls"},
+                           {"envelope", doc["envelope"]},
+                           {"reaction_envelope", Json::array()},
+                           {"displacement_envelope", places},
+                           {"node_displacement_envelope", doc["node_displacement_envelope"]}}};
+  r = read_exported_run(doc.dump(), "a.json");
+  EXPECT_EQ(r.combined_node_displacements.at(1)->at(1), (ValueTriple{0.5, -0.25, 0.0}));
+  EXPECT_FALSE(r.combined_node_displacements.at(2).has_value());
+  EXPECT_EQ(r.node_displacement_envelope.at(1)[2]->min_combination, 2);
+  EXPECT_FALSE(r.node_displacement_envelope.at(1)[1].has_value());
+  const SetEnvelopes& set = r.set_envelopes.at(0);
+  EXPECT_EQ(set.node_displacement_envelope.at(1)[0]->max, 0.5);
+  EXPECT_EQ(set.displacement_envelope[2][1]->min, -0.25);
+  EXPECT_FALSE(set.displacement_envelope[2][0].has_value());
+  doc["set_envelopes"][0]["displacement_envelope"][1]["place"] = "right";
+  EXPECT_NE(refusal(doc).find("set_envelopes[0].displacement_envelope[1].place is not \"axis\""),
+            std::string::npos)
+      << refusal(doc);
+  doc = small_export();
+  doc["node_displacement_envelope"] = {{{"node", 1}, {"d", {extreme, extreme}}}};
+  EXPECT_NE(refusal(doc).find("node_displacement_envelope[0].d is not a list of 3 components"),
+            std::string::npos)
+      << refusal(doc);
+}
+
 }  // namespace
 }  // namespace toval::tools::diff

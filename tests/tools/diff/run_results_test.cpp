@@ -24,6 +24,15 @@ std::string exact(double v) {
   return buf;
 }
 
+void write_components(std::ostringstream& out, long long key, const tools::diff::NodeEnvelope& e) {
+  for (const auto& x : e)
+    if (x)
+      out << ' ' << key << ':' << exact(x->max) << ',' << x->max_combination << ',' << exact(x->min) << ','
+          << x->min_combination;
+    else
+      out << ' ' << key << ":absent";
+}
+
 // Every part diff compares, written out with its values exactly.
 std::string everything(const ExportedRun& r) {
   std::ostringstream out;
@@ -74,6 +83,20 @@ std::string everything(const ExportedRun& r) {
           out << ' ' << N << ':' << exact(x->min) << ',' << x->min_combination;
         else
           out << ' ' << N << ":absent";
+    out << "\nplaces";
+    for (std::size_t p = 0; p < 3; ++p)
+      write_components(out, static_cast<long long>(p), set.displacement_envelope[p]);
+    out << "\nnodes";
+    for (const auto& [K, e] : set.node_displacement_envelope) write_components(out, K, e);
+    out << '\n';
+  }
+  out << "node envelope";
+  for (const auto& [K, e] : r.node_displacement_envelope) write_components(out, K, e);
+  out << '\n';
+  for (const auto& [I, nodes] : r.combined_node_displacements) {
+    out << "node displacements " << I << (nodes ? "" : " none");
+    if (nodes)
+      for (const auto& [K, v] : *nodes) out << ' ' << K << ':' << exact(v[0]) << exact(v[1]) << exact(v[2]);
     out << '\n';
   }
   for (const auto& [K, e] : r.envelope) {
@@ -93,6 +116,8 @@ void expect_same_as_export(const tools::cli::CombinationInput& combination, cons
   const std::string from_export = everything(tools::diff::read_exported_run(text.str(), forces));
   const std::string from_run = everything(tools::diff::run_results(run));
   EXPECT_GT(from_run.size(), 200u);
+  // Every node's displacements are there to compare.
+  EXPECT_NE(from_run.find("\nnode envelope 1:"), std::string::npos);
   if (tools::cli::is_rules_file(combination.file)) {
     EXPECT_EQ(from_run.find("\nsets 0\n"), std::string::npos) << "a rules file gives sets";
   }
