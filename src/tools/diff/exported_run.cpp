@@ -294,19 +294,27 @@ void read_displacement_envelope(const Reader& r, const Json& list, const std::st
 }
 
 // Every node's displacements per combination, as combined reactions are read.
-void read_combined_node_displacements(const Reader& r, const Json& list, CombinedByNode& out) {
+void read_combined_node_displacements(const Reader& r, const Json& list, CombinedNodeValues& out) {
   for (std::size_t i = 0; i < list.size(); ++i) {
     const std::string at = Reader::item(keys::COMBINED_NODE_DISPLACEMENTS, i);
     auto& entry = r.entry(out, r.whole(list[i], keys::COMBINATION, at), at);
     const Json& nodes = r.member(list[i], keys::NODES, at);
     if (nodes.is_null()) continue;  // missing cases
     if (!nodes.is_array()) r.fail(Reader::path(at, keys::NODES), "is neither a list nor null");
-    entry.emplace();
+    NodeValues& values = entry.emplace();
+    values.reserve(nodes.size());
     for (std::size_t k = 0; k < nodes.size(); ++k) {
       const std::string node_at = Reader::item(Reader::path(at, keys::NODES), k);
-      ValueTriple& values = r.entry(*entry, r.whole(nodes[k], keys::NODE, node_at), node_at);
-      values = r.numbers<3>(r.member(nodes[k], keys::D, node_at), Reader::path(node_at, keys::D));
+      values.emplace_back(r.whole(nodes[k], keys::NODE, node_at),
+                          r.numbers<3>(r.member(nodes[k], keys::D, node_at), Reader::path(node_at, keys::D)));
     }
+    // The export lists them in order; another document may not.
+    std::stable_sort(values.begin(), values.end(),
+                     [](const auto& a, const auto& b) { return a.first < b.first; });
+    const auto twice = std::adjacent_find(values.begin(), values.end(),
+                                          [](const auto& a, const auto& b) { return a.first == b.first; });
+    if (twice != values.end())
+      r.fail(Reader::path(at, keys::NODES), "repeats the number " + std::to_string(twice->first));
   }
 }
 
@@ -344,6 +352,12 @@ void read_set_envelopes(const Reader& r, const Json& doc, ExportedRun& run) {
 }
 
 }  // namespace
+
+const ValueTriple* find_node(const NodeValues& values, long long node) {
+  const auto it = std::lower_bound(values.begin(), values.end(), node,
+                                   [](const auto& entry, long long number) { return entry.first < number; });
+  return it != values.end() && it->first == node ? &it->second : nullptr;
+}
 
 ExportedRun read_exported_run(std::string_view text, const std::string& source) {
   const Reader r(source);

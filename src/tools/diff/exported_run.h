@@ -65,6 +65,15 @@ using NodeEnvelope = SupportEnvelope;
 // missing cases.
 using CombinedByNode = std::map<long long, std::optional<std::map<long long, ValueTriple>>>;
 
+// Every node's values in one combination, in the order of the node numbers,
+// each number once: flat, for a frame of thousands of nodes holds them for
+// every combination.
+using NodeValues = std::vector<std::pair<long long, ValueTriple>>;
+using CombinedNodeValues = std::map<long long, std::optional<NodeValues>>;
+
+// Node `node`'s values in `values`, null when it has none.
+const ValueTriple* find_node(const NodeValues& values, long long node);
+
 // The envelopes of one set of combinations.
 struct SetEnvelopes {
   std::string set;  // empty: every combination, when the export has no sets
@@ -99,7 +108,7 @@ struct ExportedRun {
   // Every node's displacements per combination and their envelope over
   // every combination; empty when the export has none (before they were
   // exported).
-  CombinedByNode combined_node_displacements;
+  CombinedNodeValues combined_node_displacements;
   std::map<long long, NodeEnvelope> node_displacement_envelope;
   // One entry per set as the export lists them; empty when it has none.
   std::vector<SetEnvelopes> set_envelopes;

@@ -13,7 +13,8 @@ void widen(std::map<Key, double>& scales, const Key& key, double value) {
   s = std::max(s, std::fabs(value));
 }
 
-void add_combined(const CombinedByNode& combined, std::map<std::pair<long long, int>, double>& scales) {
+template <class Combined>
+void add_combined(const Combined& combined, std::map<std::pair<long long, int>, double>& scales) {
   for (const auto& [combination, nodes] : combined)
     if (nodes)
       for (const auto& [node, values] : *nodes)
@@ -72,7 +73,8 @@ void take(std::optional<Extreme>& extreme, long long combination, double value) 
 }
 
 // The extremes of each node's values over the combinations that have them.
-std::map<long long, NodeEnvelope> envelope_of(const CombinedByNode& combined) {
+template <class Combined>
+std::map<long long, NodeEnvelope> envelope_of(const Combined& combined) {
   std::map<long long, NodeEnvelope> out;
   for (const auto& [combination, nodes] : combined) {
     if (!nodes) continue;

@@ -157,7 +157,11 @@ void node_displacement_envelope_changes(const Revisions& r, const SetEnvelopes& 
       c.scale = r.scales.node(node, static_cast<int>(k));
       const long long number = node;  // a lambda may not capture a structured binding in C++20
       const auto value_in_new = [&](long long combination) {
-        return node_value(r.n.combined_node_displacements, combination, number, k);
+        const auto v = r.n.combined_node_displacements.find(combination);
+        const ValueTriple* values = v == r.n.combined_node_displacements.end() || !v->second
+                                        ? nullptr
+                                        : find_node(*v->second, number);
+        return values ? std::optional<double>((*values)[k]) : std::nullopt;
       };
       extremes_changes(r, c, *old_e[k], *it->second[k], value_in_new, out);
     }

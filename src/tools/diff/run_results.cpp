@@ -161,9 +161,10 @@ void take_node_displacements(const cli::LoadedRun& run, const cli::NodeDisplacem
   cli::each_combined_node_displacements(run, d, [&](const cli::CombinedNodeDisplacements& c) {
     auto& entry = out.combined_node_displacements[c.combination];
     if (!c.nodes) return;  // missing cases
-    entry.emplace();
+    NodeValues& values = entry.emplace();
+    values.reserve(c.nodes->size());
     for (std::size_t k = 0; k < c.nodes->size(); ++k)
-      (*entry)[static_cast<long long>(k + 1)] = numbers((*c.nodes)[k]);
+      values.emplace_back(static_cast<long long>(k + 1), numbers((*c.nodes)[k]));
   });
   out.node_displacement_envelope =
       node_envelope(cli::node_displacement_envelope(run.store(), d, cli::every_combination(run.store())));

@@ -179,7 +179,9 @@ TEST(ExportedRun, EveryNodesDisplacementsWhereTheExportHasThemAndAbsentOtherwise
                            {"displacement_envelope", places},
                            {"node_displacement_envelope", doc["node_displacement_envelope"]}}};
   r = read_exported_run(doc.dump(), "a.json");
-  EXPECT_EQ(r.combined_node_displacements.at(1)->at(1), (ValueTriple{0.5, -0.25, 0.0}));
+  ASSERT_NE(find_node(*r.combined_node_displacements.at(1), 1), nullptr);
+  EXPECT_EQ(*find_node(*r.combined_node_displacements.at(1), 1), (ValueTriple{0.5, -0.25, 0.0}));
+  EXPECT_EQ(find_node(*r.combined_node_displacements.at(1), 2), nullptr);
   EXPECT_FALSE(r.combined_node_displacements.at(2).has_value());
   EXPECT_EQ(r.node_displacement_envelope.at(1)[2]->min_combination, 2);
   EXPECT_FALSE(r.node_displacement_envelope.at(1)[1].has_value());
@@ -187,6 +189,10 @@ TEST(ExportedRun, EveryNodesDisplacementsWhereTheExportHasThemAndAbsentOtherwise
   EXPECT_EQ(set.node_displacement_envelope.at(1)[0]->max, 0.5);
   EXPECT_EQ(set.displacement_envelope[2][1]->min, -0.25);
   EXPECT_FALSE(set.displacement_envelope[2][0].has_value());
+  doc["combined_node_displacements"][0]["nodes"].push_back({{"node", 1}, {"d", {0.0, 0.0, 0.0}}});
+  EXPECT_NE(refusal(doc).find("combined_node_displacements[0].nodes repeats the number 1"), std::string::npos)
+      << refusal(doc);
+  doc["combined_node_displacements"][0]["nodes"].erase(1);
   doc["set_envelopes"][0]["displacement_envelope"][1]["place"] = "right";
   EXPECT_NE(refusal(doc).find("set_envelopes[0].displacement_envelope[1].place is not \"axis\""),
             std::string::npos)
