@@ -246,6 +246,23 @@ std::vector<CombinationSet> read_sets(const Source& src, const toml::table& root
   return sets;
 }
 
+// units = ["kN", "m"]: the force's and the length's, as --units takes them.
+std::optional<cli::Units> read_units(const Source& src, const toml::table& root) {
+  const toml::node* node = root.get("units");
+  if (node == nullptr) return std::nullopt;
+  const toml::array* list = node->as_array();
+  if (list == nullptr || list->size() != 2)
+    src.fail(*node,
+             "\"units\" must be an array of two texts (the force's and the length's, as [\"kN\", "
+             "\"m\"]), not " +
+                 found_text(src, *node));
+  const std::string force = text_of(src, (*list)[0], "the force's unit");
+  const std::string length = text_of(src, (*list)[1], "the length's unit");
+  std::optional<cli::Units> units = cli::make_units(force, length);
+  if (!units) src.fail(*node, "a unit is empty, has a blank at an end or holds a tab");
+  return units;
+}
+
 bool wants(const std::vector<CombinationSet>& sets, CombinationSet s) {
   return std::find(sets.begin(), sets.end(), s) != sets.end();
 }
@@ -400,10 +417,11 @@ Rules parse_rules(std::string_view text, const std::string& file, std::vector<st
   } catch (const toml::parse_error& e) {
     src.fail(e.source(), std::string(e.description()) + src.decimal_comma_hint(e.source().begin));
   }
-  refuse_unknown_keys(src, root, {"titles", "sets", "actions", "categories"}, "the rules file");
+  refuse_unknown_keys(src, root, {"titles", "sets", "units", "actions", "categories"}, "the rules file");
   Rules rules;
   rules.titles = read_titles(src, root, warnings);
   rules.sets = read_sets(src, root);
+  rules.units = read_units(src, root);
   const auto categories = read_categories(src, root);
 
   const toml::node& actions_node = required(src, root, "actions", "the rules file");
