@@ -64,6 +64,9 @@ class Row {
 inline void header(TableSink& out, const std::vector<std::string>& names) {
   out.header(names);
 }
+// The header row, each column's unit after its name when units are given
+// (the columns whose name tells one quantity: N_max, M_start, dx, ...).
+void header(TableSink& out, const std::vector<std::string>& names, const std::optional<cli::Units>& units);
 
 // "N_max", "N_min" from "N" and {"max", "min"}.
 std::vector<std::string> prefixed(std::string_view prefix, std::initializer_list<std::string_view> parts);

@@ -51,8 +51,8 @@ void reaction_envelope(const cli::LoadedRun& run, TableSink& out) {
     support_rows(row, run, cli::set_key(e.set), e.reactions);
 }
 
-void set_envelopes(const cli::LoadedRun& run, TableSink& out) {
-  header(out, bar_envelope_header({"set", "bar"}));
+void set_envelopes(const cli::LoadedRun& run, TableSink& out, const std::optional<cli::Units>& units) {
+  header(out, bar_envelope_header({"set", "bar"}), units);
   Row row(out);
   for (const cli::SetEnvelope& e : run.envelopes().sets)
     for (std::size_t k = 0; k < e.bars.size(); ++k) {

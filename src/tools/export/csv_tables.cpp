@@ -60,7 +60,8 @@ std::optional<cli::Quantity> quantity_of(std::string_view name) {
   return std::nullopt;
 }
 
-// The header row, each column's unit after its name when units are given.
+}  // namespace
+
 void header(TableSink& out, const std::vector<std::string>& names, const Units& units) {
   std::vector<std::string> headed;
   for (const std::string& n : names) {
@@ -69,6 +70,8 @@ void header(TableSink& out, const std::vector<std::string>& names, const Units& 
   }
   out.header(headed);
 }
+
+namespace {
 
 void nodes(const cli::LoadedRun& run, TableSink& out, const Units& units) {
   header(out, {keys::NODE, keys::X, keys::Y, "restraint_1", "restraint_2", "restraint_3"}, units);
@@ -331,7 +334,7 @@ void write_table(cli::LoadedRun& run, std::string_view name, TableSink& out, con
   if (name == keys::CASE_BAR_FORCES) return case_bar_forces(run, out, units);
   if (name == keys::COMBINATIONS) return combinations(run, out);
   if (name == keys::REACTION_ENVELOPE) return reaction_envelope(run, out);
-  if (name == keys::SET_ENVELOPES) return set_envelopes(run, out);
+  if (name == keys::SET_ENVELOPES) return set_envelopes(run, out, units);
   if (name == keys::DISPLACEMENT_ENVELOPE) return displacement_envelope(run, out);
   throw std::invalid_argument("no export table is named " + std::string(name));
 }
