@@ -21,6 +21,28 @@ int rise(const Nodes& n, const Bars& b, Whole bar) {
   return y_initial < y_final ? 1 : y_initial > y_final ? -1 : 0;
 }
 
+// Every pair's six differences are formed and stored before they are
+// compared with DT. The only fault they can meet is an overflow, and one
+// of them overflows for some pair exactly when it does for the bars that
+// lie farthest apart in that quantity (a distance from the axis alone, a
+// difference of two distances or of two cosine magnitudes never can). So
+// those are formed here once, and in the pairing only a pair that can be a
+// candidate forms its differences: the same values, the same fault.
+void form_farthest_differences(const Bars& b, const Table<Real>& XM, const Table<Real>& YM, Whole NBAR,
+                               Real XS) {
+  if (NBAR < 2) return;
+  Real y_min = YM(1), y_max = YM(1), l_min = b.L(1), l_max = b.L(1);
+  for (Whole K = 1; K <= NBAR; ++K) {
+    (void)to_real(std::fabs(double{XS} - double{XM(K)}));
+    y_min = std::min(y_min, YM(K));
+    y_max = std::max(y_max, YM(K));
+    l_min = std::min(l_min, b.L(K));
+    l_max = std::max(l_max, b.L(K));
+  }
+  (void)to_real(double{y_max} - double{y_min});
+  (void)to_real(double{l_max} - double{l_min});
+}
+
 }  // namespace
 
 void SIMETRIA(Store& s, RecordSink& console, Whole& NNOS, Whole& NBAR, Real& XS) {
@@ -54,25 +76,7 @@ void pair_mirror_bars(const Nodes& n, const Bars& b, Table<Whole>& BAR_SIM, Whol
     LOC_BAR(K) = XM(K) < left_limit ? -1 : XM(K) > right_limit ? 1 : 0;
   }
 
-  // Every pair's six differences are formed and stored before they are
-  // compared with DT. The only fault they can meet is an overflow, and one
-  // of them overflows for some pair exactly when it does for the bars that
-  // lie farthest apart in that quantity (a distance from the axis alone, a
-  // difference of two distances or of two cosine magnitudes never can). So
-  // those are formed here once, and in the loop only a pair that can be a
-  // candidate forms its differences: the same values, the same fault.
-  if (NBAR >= 2) {
-    Real y_min = YM(1), y_max = YM(1), l_min = b.L(1), l_max = b.L(1);
-    for (Whole K = 1; K <= NBAR; ++K) {
-      (void)to_real(std::fabs(double{XS} - double{XM(K)}));
-      y_min = std::min(y_min, YM(K));
-      y_max = std::max(y_max, YM(K));
-      l_min = std::min(l_min, b.L(K));
-      l_max = std::max(l_max, b.L(K));
-    }
-    (void)to_real(double{y_max} - double{y_min});
-    (void)to_real(double{l_max} - double{l_min});
-  }
+  form_farthest_differences(b, XM, YM, NBAR, XS);
 
   for (Whole I = 1; I <= NBAR - 1; ++I) {
     for (Wide J = I + 1; J <= NBAR; ++J) {

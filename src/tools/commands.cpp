@@ -29,7 +29,7 @@ cli::Services services() {
   cli::Services offers;
   offers.page_picture = draw::frame_picture;
   offers.watched_run = check::watched_run;
-  offers.rules_combinations = combinations::rules_combination_text;
+  offers.rules_combinations = combinations::rules_combinations;
   return offers;
 }
 

@@ -200,28 +200,27 @@ std::optional<EndPlace> end_place(const CheckedFrame& f, long bar) {
   return best;
 }
 
-}  // namespace
-
-NamedGeometry find_bar_length_hazards(const CheckedFrame& f, const RunWatch& watch, HazardList& hazards) {
-  NamedGeometry named;
-  const long bars = static_cast<long>(f.bars.size());
-  const long nodes = static_cast<long>(f.nodes.size());
+// The bars whose listed length and cosine do not fit their ends; a node
+// section numbered out of order is told once, at its own records.
+std::vector<bool> misfit_bars(const CheckedFrame& f, const RunWatch& watch) {
   std::vector<bool> off(f.bars.size(), false);
-  bool any = false;
   const std::map<long, long> by_number = written_numbers(watch);
-  for (long k = 1; k <= bars; ++k) {
+  for (long k = 1; k <= static_cast<long>(f.bars.size()); ++k) {
     const FrameBar& b = f.bar(k);
     if (fits(f, b.ni, b.nf, b)) continue;
-    // A node section numbered out of order is told once, at its own records.
     auto ni = by_number.find(b.ni), nf = by_number.find(b.nf);
     if (ni != by_number.end() && nf != by_number.end() && fits(f, ni->second, nf->second, b)) continue;
-    off[static_cast<std::size_t>(k - 1)] = any = true;
+    off[static_cast<std::size_t>(k - 1)] = true;
   }
-  if (!any) return named;
+  return off;
+}
 
-  // A coordinate typed wrong: two or more bars at one node disagree, and all
-  // its bars fit once the node stands where they put it.
-  for (long k = 1; k <= nodes; ++k) {
+// A coordinate typed wrong: two or more bars at one node disagree, and all
+// its bars fit once the node stands where they put it. The bars told of are
+// no longer off.
+void tell_misplaced_nodes(const CheckedFrame& f, const RunWatch& watch, std::vector<bool>& off,
+                          HazardList& hazards, NamedGeometry& named) {
+  for (long k = 1; k <= static_cast<long>(f.nodes.size()); ++k) {
     std::vector<long> disagreeing;
     for (long bar : f.bars_at[static_cast<std::size_t>(k - 1)])
       if (off[static_cast<std::size_t>(bar - 1)]) disagreeing.push_back(bar);
@@ -231,13 +230,39 @@ NamedGeometry find_bar_length_hazards(const CheckedFrame& f, const RunWatch& wat
     tell_node(f, k, *place, disagreeing, watch, hazards, named);
     for (long bar : disagreeing) off[static_cast<std::size_t>(bar - 1)] = false;
   }
+}
+
+// The bar that fits nothing found: its listed and its computed length and
+// cosine, and the node numbers that would fit, when any were searched.
+void tell_misfit_bar(const CheckedFrame& f, long k, long column, const std::vector<Phrase>& fitting,
+                     const RunWatch& watch, HazardList& hazards, NamedGeometry& named) {
+  const FrameBar& b = f.bar(k);
+  const long nodes = static_cast<long>(f.nodes.size());
+  const FramePoint a = f.node(b.ni), z = f.node(b.nf);
+  const double d = std::hypot(z.x - a.x, z.y - a.y);
+  std::vector<Phrase> text = {
+      {Text::bar_misfit,
+       {std::to_string(k), fixed(b.length, 3), fixed(b.cosine, 4), std::to_string(b.ni), std::to_string(b.nf),
+        fixed(d, 3), fixed(d > 0 ? (z.x - a.x) / d : 0.0, 4)}}};
+  if (b.ni > nodes || b.nf > nodes) text.push_back({Text::bar_misfit_beyond, {std::to_string(nodes)}});
+  text.push_back({Text::bar_misfit_why, {}});
+  append_advice(fitting, text);
+  hazards.warn(Source::forces_file, watch.bar_line(k), column, Kind::geometry, std::move(text));
+  named.bars.insert(k);
+}
+
+}  // namespace
+
+NamedGeometry find_bar_length_hazards(const CheckedFrame& f, const RunWatch& watch, HazardList& hazards) {
+  NamedGeometry named;
+  std::vector<bool> off = misfit_bars(f, watch);
+  if (std::find(off.begin(), off.end(), true) == off.end()) return named;
+  tell_misplaced_nodes(f, watch, off, hazards, named);
 
   std::size_t searched = 0;
-  for (long k = 1; k <= bars; ++k) {
+  for (long k = 1; k <= static_cast<long>(f.bars.size()); ++k) {
     if (!off[static_cast<std::size_t>(k - 1)]) continue;
     const FrameBar& b = f.bar(k);
-    // Another node number at one end that fits the listed length and cosine,
-    // the cosine's sign as written first.
     std::vector<Phrase> fitting;
     long column = geometry_columns().length;
     if (searched++ < SEARCHED_BARS) {
@@ -252,17 +277,7 @@ NamedGeometry find_bar_length_hazards(const CheckedFrame& f, const RunWatch& wat
       }
       if (fitting.empty()) search_node_numbers(f, b, false, fitting, column);
     }
-    const FramePoint a = f.node(b.ni), z = f.node(b.nf);
-    const double d = std::hypot(z.x - a.x, z.y - a.y);
-    std::vector<Phrase> text = {
-        {Text::bar_misfit,
-         {std::to_string(k), fixed(b.length, 3), fixed(b.cosine, 4), std::to_string(b.ni),
-          std::to_string(b.nf), fixed(d, 3), fixed(d > 0 ? (z.x - a.x) / d : 0.0, 4)}}};
-    if (b.ni > nodes || b.nf > nodes) text.push_back({Text::bar_misfit_beyond, {std::to_string(nodes)}});
-    text.push_back({Text::bar_misfit_why, {}});
-    append_advice(fitting, text);
-    hazards.warn(Source::forces_file, watch.bar_line(k), column, Kind::geometry, std::move(text));
-    named.bars.insert(k);
+    tell_misfit_bar(f, k, column, fitting, watch, hazards, named);
   }
   return named;
 }

@@ -162,18 +162,28 @@ std::vector<Fix> fixes_about(const CheckedFrame& f, double axis, const std::vect
   return out;
 }
 
-}  // namespace
+// Whether a move is worth telling of: as small as a rounding, or one
+// mistyped digit after which the bars' listed lengths and cosines fit the
+// node better (a listing as written from a frame of that shape fits its
+// coordinates, however near symmetric the frame). Sets its likelihood.
+bool plausible_move(const CheckedFrame& f, Fix& fix, double x_min, double x_max) {
+  const FramePoint here = f.node(fix.node);
+  const double move = fix.x ? std::fabs(fix.to.x - here.x) : std::fabs(fix.to.y - here.y);
+  const double span = std::max(x_max, fix.to.x) - std::min(x_min, fix.to.x);
+  const bool rounded = move <= double{DT} * NEAR_MIRROR_FACTOR;
+  fix.likelihood = likelihood(f, fix);
+  const bool slip = move <= NEAR_SYMMETRY_SHARE * span &&
+                    one_digit_apart(fix.x ? here.x : here.y, fix.x ? fix.to.x : fix.to.y) &&
+                    std::get<2>(fix.likelihood) >= 1;
+  return rounded || slip;
+}
 
-void find_near_symmetry(const Store& s, const RunCounts& c, const CheckedFrame& f, const RunWatch& watch,
-                        NamedGeometry& named, HazardList& hazards) {
-  if (f.nodes.size() < 3 || f.bars.size() < 2) return;
-  // Every node mirrors another about the run's axis: the nodes are as
-  // symmetric as the frame can be.
-  if (unmatched_nodes(f, double{c.XS}, 1).empty()) return;
+// The plausible moves, about every likely axis, that pair more bars than
+// the frame pairs now.
+std::vector<Fix> fixes_pairing_more(const Store& s, const RunCounts& c, const CheckedFrame& f,
+                                    const NamedGeometry& named, long paired_now) {
   double x_min = f.nodes[0].x, x_max = x_min;
   for (const FramePoint& p : f.nodes) x_min = std::min(x_min, p.x), x_max = std::max(x_max, p.x);
-
-  const long paired_now = paired_bars(s, c, f, 0, {});
   std::vector<Fix> found;
   std::vector<double> tried;
   for (double axis : likely_axes(f)) {
@@ -183,54 +193,59 @@ void find_near_symmetry(const Store& s, const RunCounts& c, const CheckedFrame& 
     const std::vector<long> unmatched = unmatched_nodes(f, axis, 3);
     if (unmatched.empty() || unmatched.size() > 2) continue;
     for (Fix fix : fixes_about(f, axis, unmatched)) {
-      if (named.nodes.count(fix.node) != 0) continue;
-      const FramePoint here = f.node(fix.node);
-      const double move = fix.x ? std::fabs(fix.to.x - here.x) : std::fabs(fix.to.y - here.y);
-      const double span = std::max(x_max, fix.to.x) - std::min(x_min, fix.to.x);
-      const bool rounded = move <= double{DT} * NEAR_MIRROR_FACTOR;
-      // A larger move is a slip when it is one mistyped digit and the bars'
-      // listed lengths and cosines fit the node better there: a listing as
-      // written from a frame of that shape fits its coordinates, however
-      // near symmetric the frame.
-      fix.likelihood = likelihood(f, fix);
-      const bool slip = move <= NEAR_SYMMETRY_SHARE * span &&
-                        one_digit_apart(fix.x ? here.x : here.y, fix.x ? fix.to.x : fix.to.y) &&
-                        std::get<2>(fix.likelihood) >= 1;
-      if (!rounded && !slip) continue;
+      if (named.nodes.count(fix.node) != 0 || !plausible_move(f, fix, x_min, x_max)) continue;
       fix.paired = paired_bars(s, c, f, fix.node, fix.to);
-      if (fix.paired <= paired_now) continue;
-      found.push_back(fix);
+      if (fix.paired > paired_now) found.push_back(fix);
     }
   }
+  return found;
+}
+
+std::string place_of(const Fix& fix, FramePoint p) {
+  return fix.x ? "x = " + coordinate_text(p.x) : "y = " + coordinate_text(p.y);
+}
+
+// One fix as a warning at the node's record; `other`, when not null, is a
+// fix the listing cannot tell from this one, named too.
+void tell_fix(const CheckedFrame& f, const RunCounts& c, const Fix& fix, const Fix* other, long paired_now,
+              const RunWatch& watch, NamedGeometry& named, HazardList& hazards) {
+  std::vector<Phrase> text = {{Text::node_off_axis,
+                               {std::to_string(fix.node), place_of(fix, f.node(fix.node)),
+                                coordinate_text(fix.axis), place_of(fix, fix.to)}},
+                              fix.partner == 0
+                                  ? Phrase{Text::would_lie_on_axis, {}}
+                                  : Phrase{Text::would_mirror_node, {std::to_string(fix.partner)}},
+                              {Text::would_pair,
+                               {std::to_string(fix.paired), std::to_string(static_cast<long>(f.bars.size())),
+                                std::to_string(paired_now)}}};
+  if (other != nullptr)
+    text.push_back({Text::or_other_node, {std::to_string(other->node), place_of(*other, other->to)}});
+  text.push_back({Text::axis_and_advice, {coordinate_text(double{c.XS})}});
+  hazards.warn(Source::forces_file, watch.node_line(fix.node),
+               fix.x ? geometry_columns().x : geometry_columns().y, Kind::geometry, std::move(text));
+  named.nodes.insert(fix.node);
+  for (long bar : f.bars_at[static_cast<std::size_t>(fix.node - 1)]) named.bars.insert(bar);
+}
+
+}  // namespace
+
+void find_near_symmetry(const Store& s, const RunCounts& c, const CheckedFrame& f, const RunWatch& watch,
+                        NamedGeometry& named, HazardList& hazards) {
+  if (f.nodes.size() < 3 || f.bars.size() < 2) return;
+  // Every node mirrors another about the run's axis: the nodes are as
+  // symmetric as the frame can be.
+  if (unmatched_nodes(f, double{c.XS}, 1).empty()) return;
+  const long paired_now = paired_bars(s, c, f, 0, {});
+  std::vector<Fix> found = fixes_pairing_more(s, c, f, named, paired_now);
   if (found.empty()) return;
   auto rank = [](const Fix& a) { return std::tuple_cat(std::make_tuple(a.paired), a.likelihood); };
   std::stable_sort(found.begin(), found.end(), [&](const Fix& a, const Fix& b) { return rank(a) > rank(b); });
-
-  auto place = [&](const Fix& fix, FramePoint p) {
-    return fix.x ? "x = " + coordinate_text(p.x) : "y = " + coordinate_text(p.y);
-  };
   for (const Fix& fix : found) {
     if (rank(fix) != rank(found.front())) break;
-    // A fix that the listing cannot tell from another names that one too.
-    std::vector<Phrase> text = {
-        {Text::node_off_axis,
-         {std::to_string(fix.node), place(fix, f.node(fix.node)), coordinate_text(fix.axis),
-          place(fix, fix.to)}},
-        fix.partner == 0 ? Phrase{Text::would_lie_on_axis, {}}
-                         : Phrase{Text::would_mirror_node, {std::to_string(fix.partner)}},
-        {Text::would_pair,
-         {std::to_string(fix.paired), std::to_string(static_cast<long>(f.bars.size())),
-          std::to_string(paired_now)}}};
     const Fix* other = nullptr;
     for (const Fix& alt : found)
       if (&alt != &fix && rank(alt) == rank(fix) && alt.node != fix.node) other = &alt;
-    if (other != nullptr)
-      text.push_back({Text::or_other_node, {std::to_string(other->node), place(*other, other->to)}});
-    text.push_back({Text::axis_and_advice, {coordinate_text(double{c.XS})}});
-    hazards.warn(Source::forces_file, watch.node_line(fix.node),
-                 fix.x ? geometry_columns().x : geometry_columns().y, Kind::geometry, std::move(text));
-    named.nodes.insert(fix.node);
-    for (long bar : f.bars_at[static_cast<std::size_t>(fix.node - 1)]) named.bars.insert(bar);
+    tell_fix(f, c, fix, other, paired_now, watch, named, hazards);
   }
 }
 

@@ -35,6 +35,7 @@ inline constexpr const char* DISPLACEMENT_ENVELOPE = "displacement_envelope";
 inline constexpr const char* NODE_DISPLACEMENTS = "node_displacements";
 inline constexpr const char* COMBINED_NODE_DISPLACEMENTS = "combined_node_displacements";
 inline constexpr const char* NODE_DISPLACEMENT_ENVELOPE = "node_displacement_envelope";
+inline constexpr const char* SET_NODE_ENVELOPES = "set_node_envelopes";
 inline constexpr const char* CASE_BAR_FORCES = "case_bar_forces";
 inline constexpr const char* UNITS = "units";
 

@@ -27,7 +27,11 @@ bool is_rules_file(const std::string& file) {
 
 CombinationInput combination_input(const std::string& file, const Services& services) {
   if (!is_rules_file(file) || !services.rules_combinations) return CombinationInput(file);
-  return CombinationInput(file, services.rules_combinations(file));
+  return services.rules_combinations(file);
+}
+
+std::optional<Units> units_of(const std::optional<Units>& given, const LoadedRun& run) {
+  return given ? given : run.stated_units();
 }
 
 LoadedRun::LoadedRun(const CombinationInput& combination, const std::string& forces_file)
@@ -40,7 +44,8 @@ LoadedRun::LoadedRun(const CombinationInput& combination, const std::string& for
       forces_file_(forces_file),
       combination_text_(combination.text ? std::make_unique<const std::string>(*combination.text) : nullptr),
       store_(std::make_unique<Store>(TOOLS_CAPACITIES)),
-      files_(std::make_unique<RunFiles>()) {
+      files_(std::make_unique<RunFiles>()),
+      stated_units_(combination.units) {
   if (combination_text_)
     files_->unit3.open_memory(combination_file_, *combination_text_);
   else

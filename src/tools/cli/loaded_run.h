@@ -13,6 +13,7 @@
 #include "tools/cli/run_envelopes.h"
 #include "tools/cli/run_labels.h"
 #include "tools/cli/tools_capacities.h"
+#include "tools/cli/units.h"
 
 namespace toval::tools::cli {
 
@@ -23,10 +24,11 @@ struct Services;
 struct CombinationInput {
   CombinationInput(const std::string& name) : file(name) {}  // NOLINT: a file by name
   CombinationInput(const char* name) : file(name) {}         // NOLINT: a file by name
-  CombinationInput(std::string rules_file, std::string text)
-      : file(std::move(rules_file)), text(std::move(text)) {}
+  CombinationInput(std::string rules_file, std::string text, std::optional<Units> units = std::nullopt)
+      : file(std::move(rules_file)), text(std::move(text)), units(std::move(units)) {}
   std::string file;
   std::optional<std::string> text;
+  std::optional<Units> units;  // the units a rules file states
 };
 
 // A rules file is told from a combination file by its name: it ends in
@@ -64,6 +66,8 @@ class LoadedRun {
   // descriptions, and the envelopes beside toval's.
   const RunLabels& labels() const { return labels_; }
   const RunEnvelopes& envelopes() const { return envelopes_; }
+  // The units the rules file states; none for a combination file.
+  const std::optional<Units>& stated_units() const { return stated_units_; }
 
  private:
   std::string combination_file_, forces_file_;
@@ -74,6 +78,11 @@ class LoadedRun {
   RunCounts counts_;
   RunLabels labels_;
   RunEnvelopes envelopes_;
+  std::optional<Units> stated_units_;
 };
+
+// The units a run's outputs name: those given on the command line, else
+// those its rules file states, else none.
+std::optional<Units> units_of(const std::optional<Units>& given, const LoadedRun& run);
 
 }  // namespace toval::tools::cli

@@ -60,9 +60,10 @@ struct Services {
   std::function<WatchedRun(LoadedRun& run, Language language)> watched_run;
 
   // combinations: the combination file that a rules file gives, whole, as
-  // `combinations RULES_FILE` writes it; subcommands take it in place of a
-  // combination file (see combination_input in loaded_run.h).
-  std::function<std::string(const std::string& rules_file)> rules_combinations;
+  // `combinations RULES_FILE` writes it, with the units the rules state;
+  // subcommands take it in place of a combination file (see
+  // combination_input in loaded_run.h).
+  std::function<CombinationInput(const std::string& rules_file)> rules_combinations;
 };
 
 }  // namespace toval::tools::cli

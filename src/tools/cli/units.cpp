@@ -22,13 +22,19 @@ std::optional<std::string> unit_name(std::string_view bytes) {
 
 }  // namespace
 
+std::optional<Units> make_units(std::string_view force, std::string_view length) {
+  std::optional<std::string> f = unit_name(force);
+  std::optional<std::string> l = unit_name(length);
+  if (!f || !l) return std::nullopt;
+  return Units{std::move(*f), std::move(*l)};
+}
+
 std::optional<Units> parse_units(std::string_view text) {
   const std::size_t comma = text.find(',');
   if (comma == std::string_view::npos) return std::nullopt;
-  std::optional<std::string> force = unit_name(text.substr(0, comma));
-  std::optional<std::string> length = unit_name(text.substr(comma + 1));
-  if (!force || !length || length->find(',') != std::string::npos) return std::nullopt;
-  return Units{std::move(*force), std::move(*length)};
+  const std::string_view length = text.substr(comma + 1);
+  if (length.find(',') != std::string_view::npos) return std::nullopt;
+  return make_units(text.substr(0, comma), length);
 }
 
 std::optional<Units> units_option(const Options& options) {

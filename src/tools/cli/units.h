@@ -30,6 +30,8 @@ inline constexpr OptionDefinition UNITS_OPTION{"units", '\0', true, "FORCE,LENGT
 // characters; anything else is a usage error naming the option.
 std::optional<Units> units_option(const Options& options);
 std::optional<Units> parse_units(std::string_view text);
+// The same rule for the two names given apart (a rules file's units).
+std::optional<Units> make_units(std::string_view force, std::string_view length);
 
 // The unit of a quantity ("kN", "kN·m", "m", "rad"); empty without units.
 std::string unit_text(const std::optional<Units>& units, Quantity q);

@@ -131,12 +131,13 @@ int run_combinations(std::span<const std::string> args, const cli::Services&) {
 
 }  // namespace
 
-std::string rules_combination_text(const std::string& rules_file) {
+cli::CombinationInput rules_combinations(const std::string& rules_file) {
   // A title cut to its columns is cut alike in every output; nothing to tell.
   std::vector<std::string> warnings;
   const Rules rules = read_rules_file(rules_file, warnings);
   const std::vector<Combination> all = combinations_of(rules, rules_file);
-  return combination_file_text(rules, all, whole_file(rules, all), rules_file, Language::pt);
+  return {rules_file, combination_file_text(rules, all, whole_file(rules, all), rules_file, Language::pt),
+          rules.units};
 }
 
 cli::Command combinations_command() {

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "tools/cli/combination_sets.h"
+#include "tools/cli/units.h"
 #include "tools/combinations/decimal.h"
 
 namespace toval::tools::combinations {
@@ -41,6 +42,9 @@ struct Rules {
   std::vector<Action> actions;
   int sources = 0;  // numbered from 0 in the order of their first action
   int groups = 0;   // numbered from 0 in the order of their first action
+  // The units the forces file's values are in, when the file states them:
+  // named in every output, never used to convert.
+  std::optional<cli::Units> units;
 };
 
 }  // namespace toval::tools::combinations

@@ -246,6 +246,23 @@ std::vector<CombinationSet> read_sets(const Source& src, const toml::table& root
   return sets;
 }
 
+// units = ["kN", "m"]: the force's and the length's, as --units takes them.
+std::optional<cli::Units> read_units(const Source& src, const toml::table& root) {
+  const toml::node* node = root.get("units");
+  if (node == nullptr) return std::nullopt;
+  const toml::array* list = node->as_array();
+  if (list == nullptr || list->size() != 2)
+    src.fail(*node,
+             "\"units\" must be an array of two texts (the force's and the length's, as [\"kN\", "
+             "\"m\"]), not " +
+                 found_text(src, *node));
+  const std::string force = text_of(src, (*list)[0], "the force's unit");
+  const std::string length = text_of(src, (*list)[1], "the length's unit");
+  std::optional<cli::Units> units = cli::make_units(force, length);
+  if (!units) src.fail(*node, "a unit is empty, has a blank at an end or holds a tab");
+  return units;
+}
+
 bool wants(const std::vector<CombinationSet>& sets, CombinationSet s) {
   return std::find(sets.begin(), sets.end(), s) != sets.end();
 }
@@ -270,45 +287,37 @@ std::string read_description(const Source& src, const toml::table& t) {
   return text;
 }
 
-Action read_action(const Source& src, const toml::table& t, std::size_t position,
-                   const std::map<std::string, Factors, std::less<>>& categories,
-                   const std::vector<CombinationSet>& sets) {
-  Action a;
-  const std::string numbered = "action " + std::to_string(position);
-  const toml::node& case_node = required(src, t, "case", numbered);
-  a.name = text_of(src, case_node, "the case name");
-  while (!a.name.empty() && a.name.back() == ' ') a.name.pop_back();
-  if (a.name.empty()) src.fail(case_node, "the case name is blank");
-  if (a.name.size() > NAME_COLUMNS)
-    src.fail(case_node, "the case name " + quoted_name(a.name) + " is longer than 4 characters");
-  for (unsigned char c : a.name)
+// The case name: 1 to 4 characters the combination file can carry, not one
+// of its markers; blanks at the end are padding.
+std::string read_case_name(const Source& src, const toml::table& t, std::size_t position) {
+  const toml::node& case_node = required(src, t, "case", "action " + std::to_string(position));
+  std::string name = text_of(src, case_node, "the case name");
+  while (!name.empty() && name.back() == ' ') name.pop_back();
+  if (name.empty()) src.fail(case_node, "the case name is blank");
+  if (name.size() > NAME_COLUMNS)
+    src.fail(case_node, "the case name " + quoted_name(name) + " is longer than 4 characters");
+  for (unsigned char c : name)
     if (c > 0x7e || c == ',')
       src.fail(case_node,
-               "the case name " + quoted_name(a.name) +
+               "the case name " + quoted_name(name) +
                    " holds a comma or a character beyond ASCII, which the combination file cannot carry");
-  if (std::find(std::begin(combination_dialect::MARKERS), std::end(combination_dialect::MARKERS), a.name) !=
+  if (std::find(std::begin(combination_dialect::MARKERS), std::end(combination_dialect::MARKERS), name) !=
       std::end(combination_dialect::MARKERS))
-    src.fail(case_node, "the case name " + quoted_name(a.name) + " is a marker of the combination file");
-  const std::string action = "the action " + quoted_name(a.name);
-  a.description = read_description(src, t);
+    src.fail(case_node, "the case name " + quoted_name(name) + " is a marker of the combination file");
+  return name;
+}
 
+ActionKind read_kind(const Source& src, const toml::table& t, const std::string& action) {
   const std::string kind = text_of(src, required(src, t, "kind", action), "\"kind\"");
-  if (kind == "permanent")
-    a.kind = ActionKind::permanent;
-  else if (kind == "variable")
-    a.kind = ActionKind::variable;
-  else
+  if (kind == "permanent") return ActionKind::permanent;
+  if (kind != "variable")
     src.fail(*t.get("kind"), "\"kind\" must be \"permanent\" or \"variable\", not " + quoted_name(kind));
+  return ActionKind::variable;
+}
 
-  if (a.kind == ActionKind::permanent)
-    refuse_unknown_keys(src, t,
-                        {"case", "kind", "category", "gamma_sup", "gamma_inf", "source", "description"},
-                        "a permanent action");
-  else
-    refuse_unknown_keys(src, t,
-                        {"case", "kind", "category", "gamma", "psi0", "psi1", "psi2", "group", "description"},
-                        "a variable action");
-
+// The action's factors: its category's, each overridden by the action's own.
+Factors read_action_factors(const Source& src, const toml::table& t,
+                            const std::map<std::string, Factors, std::less<>>& categories) {
   Factors f;
   if (const toml::node* c = t.get("category")) {
     const std::string name = text_of(src, *c, "\"category\"");
@@ -317,41 +326,78 @@ Action read_action(const Source& src, const toml::table& t, std::size_t position
       src.fail(*c, "no category " + quoted_name(name) + " is given in [categories]");
     f = found->second;
   }
-  read_factors(src, t, f);  // a factor on the action overrides its category's
+  read_factors(src, t, f);
+  return f;
+}
+
+// A name that joins actions ("source", "group"), or empty when not given.
+std::string read_joining_name(const Source& src, const toml::table& t, std::string_view key) {
+  const toml::node* n = t.get(key);
+  if (n == nullptr) return {};
+  const std::string quoted_key = quoted_name(key);
+  std::string name = text_of(src, *n, quoted_key);
+  if (name.empty()) src.fail(*n, quoted_key + " is empty");
+  return name;
+}
+
+// Before any factor is read, so that a misspelt one is named as such.
+void refuse_unknown_action_keys(const Source& src, const toml::table& t, ActionKind kind) {
+  if (kind == ActionKind::permanent)
+    refuse_unknown_keys(src, t,
+                        {"case", "kind", "category", "gamma_sup", "gamma_inf", "source", "description"},
+                        "a permanent action");
+  else
+    refuse_unknown_keys(src, t,
+                        {"case", "kind", "category", "gamma", "psi0", "psi1", "psi2", "group", "description"},
+                        "a variable action");
+}
+
+void read_permanent(const Source& src, const toml::table& t, const std::vector<CombinationSet>& sets,
+                    const std::string& action, Action& a) {
+  if (wants(sets, CombinationSet::uls)) {
+    require_factor(src, t, a.gamma_sup, "gamma_sup", action, "uls");
+    require_factor(src, t, a.gamma_inf, "gamma_inf", action, "uls");
+  }
+  a.source_name = read_joining_name(src, t, "source");
+}
+
+void read_variable(const Source& src, const toml::table& t, const std::vector<CombinationSet>& sets,
+                   const std::string& action, Action& a) {
+  if (wants(sets, CombinationSet::uls)) {
+    require_factor(src, t, a.gamma, "gamma", action, "uls");
+    require_factor(src, t, a.psi0, "psi0", action, "uls");
+  }
+  if (wants(sets, CombinationSet::sls_characteristic))
+    require_factor(src, t, a.psi0, "psi0", action, "sls_characteristic");
+  if (wants(sets, CombinationSet::sls_frequent)) {
+    require_factor(src, t, a.psi1, "psi1", action, "sls_frequent");
+    require_factor(src, t, a.psi2, "psi2", action, "sls_frequent");
+  }
+  if (wants(sets, CombinationSet::sls_quasi_permanent))
+    require_factor(src, t, a.psi2, "psi2", action, "sls_quasi_permanent");
+  a.group_name = read_joining_name(src, t, "group");
+}
+
+Action read_action(const Source& src, const toml::table& t, std::size_t position,
+                   const std::map<std::string, Factors, std::less<>>& categories,
+                   const std::vector<CombinationSet>& sets) {
+  Action a;
+  a.name = read_case_name(src, t, position);
+  const std::string action = "the action " + quoted_name(a.name);
+  a.description = read_description(src, t);
+  a.kind = read_kind(src, t, action);
+  refuse_unknown_action_keys(src, t, a.kind);
+  const Factors f = read_action_factors(src, t, categories);
   a.gamma_sup = f.gamma_sup;
   a.gamma_inf = f.gamma_inf;
   a.gamma = f.gamma;
   a.psi0 = f.psi0;
   a.psi1 = f.psi1;
   a.psi2 = f.psi2;
-
-  if (a.kind == ActionKind::permanent) {
-    if (wants(sets, CombinationSet::uls)) {
-      require_factor(src, t, a.gamma_sup, "gamma_sup", action, "uls");
-      require_factor(src, t, a.gamma_inf, "gamma_inf", action, "uls");
-    }
-    if (const toml::node* s = t.get("source")) {
-      a.source_name = text_of(src, *s, "\"source\"");
-      if (a.source_name.empty()) src.fail(*s, "\"source\" is empty");
-    }
-  } else {
-    if (wants(sets, CombinationSet::uls)) {
-      require_factor(src, t, a.gamma, "gamma", action, "uls");
-      require_factor(src, t, a.psi0, "psi0", action, "uls");
-    }
-    if (wants(sets, CombinationSet::sls_characteristic))
-      require_factor(src, t, a.psi0, "psi0", action, "sls_characteristic");
-    if (wants(sets, CombinationSet::sls_frequent)) {
-      require_factor(src, t, a.psi1, "psi1", action, "sls_frequent");
-      require_factor(src, t, a.psi2, "psi2", action, "sls_frequent");
-    }
-    if (wants(sets, CombinationSet::sls_quasi_permanent))
-      require_factor(src, t, a.psi2, "psi2", action, "sls_quasi_permanent");
-    if (const toml::node* g = t.get("group")) {
-      a.group_name = text_of(src, *g, "\"group\"");
-      if (a.group_name.empty()) src.fail(*g, "\"group\" is empty");
-    }
-  }
+  if (a.kind == ActionKind::permanent)
+    read_permanent(src, t, sets, action, a);
+  else
+    read_variable(src, t, sets, action, a);
   return a;
 }
 
@@ -400,10 +446,11 @@ Rules parse_rules(std::string_view text, const std::string& file, std::vector<st
   } catch (const toml::parse_error& e) {
     src.fail(e.source(), std::string(e.description()) + src.decimal_comma_hint(e.source().begin));
   }
-  refuse_unknown_keys(src, root, {"titles", "sets", "actions", "categories"}, "the rules file");
+  refuse_unknown_keys(src, root, {"titles", "sets", "units", "actions", "categories"}, "the rules file");
   Rules rules;
   rules.titles = read_titles(src, root, warnings);
   rules.sets = read_sets(src, root);
+  rules.units = read_units(src, root);
   const auto categories = read_categories(src, root);
 
   const toml::node& actions_node = required(src, root, "actions", "the rules file");

@@ -111,7 +111,7 @@ int run_draw(std::span<const std::string> args, const cli::Services& services) {
   if (given) check_combination(I, run.store().BL5.NCOB);
   request.combination = static_cast<Whole>(I);
   request.language = language;
-  request.units = units;
+  request.units = cli::units_of(units, run);
   if (!given) request.set = set ? chosen_set(*set, run.labels()) : cli::design_set(run.labels());
   cli::write_output(target, picture_document(run, request));
   return 0;

@@ -13,6 +13,7 @@
 
 #include "combine/extremes.h"
 #include "tools/cli/exported_values.h"
+#include "tools/cli/node_displacements.h"
 #include "tools/cli/run_envelopes.h"
 #include "tools/export/csv_tables.h"
 #include "tools/export/table_sink.h"
@@ -60,13 +61,14 @@ class Row {
   TableSink& out_;
 };
 
-// The header row.
-inline void header(TableSink& out, const std::vector<std::string>& names) {
-  out.header(names);
-}
-// The header row, each column's unit after its name when units are given
-// (the columns whose name tells one quantity: N_max, M_start, dx, ...).
-void header(TableSink& out, const std::vector<std::string>& names, const std::optional<cli::Units>& units);
+// The header row; with units, each column that measures something, told
+// by its name ("N_max", "dx", "reaction_3"), has its unit after the name.
+void header(TableSink& out, const std::vector<std::string>& names,
+            const std::optional<cli::Units>& units = std::nullopt);
+// The header row of a table whose rows measure different things (a
+// reaction, a displacement or a rotation): with units, a last column
+// "unit" names each row's.
+void mixed_header(TableSink& out, std::vector<std::string> names, const std::optional<cli::Units>& units);
 
 // "N_max", "N_min" from "N" and {"max", "min"}.
 std::vector<std::string> prefixed(std::string_view prefix, std::initializer_list<std::string_view> parts);
@@ -81,5 +83,10 @@ void extreme_fields(Row& row, const cli::MaybeExtremes& e);
 // The columns of a bar's envelope after `first`, and its fields.
 std::vector<std::string> bar_envelope_header(std::vector<std::string> first);
 void bar_envelope_fields(Row& row, const cli::BarEnvelope& e);
+
+// The columns of a node's displacement envelope after `first` (dx_max, ...,
+// rz_min_combination), and its fields.
+std::vector<std::string> node_envelope_header(std::vector<std::string> first);
+void node_envelope_fields(Row& row, const cli::NodeExtremes& e);
 
 }  // namespace toval::tools::export_

@@ -12,13 +12,28 @@ std::string_view key_of(const std::optional<cli::CombinationSet>& set) {
   return set ? cli::set_key(*set) : std::string_view();
 }
 
+using Units = std::optional<cli::Units>;
+
+// What each of a node's three components measures, in the order of its
+// record: two translations and a rotation.
+constexpr cli::Quantity REACTION_QUANTITIES[] = {cli::Quantity::force, cli::Quantity::force,
+                                                 cli::Quantity::moment};
+constexpr cli::Quantity DISPLACEMENT_QUANTITIES[] = {cli::Quantity::length, cli::Quantity::length,
+                                                     cli::Quantity::rotation};
+
+// The row's unit, in the last column, when the table has units.
+void end_mixed_row(Row& row, const Units& units, cli::Quantity q) {
+  if (units) row << std::string_view(cli::unit_text(units, q));
+  row.end();
+}
+
 void support_rows(Row& row, const cli::LoadedRun& run, std::string_view set,
-                  const std::vector<cli::ComponentExtremes>& supports) {
+                  const std::vector<cli::ComponentExtremes>& supports, const Units& units) {
   for (std::size_t n = 0; n < supports.size(); ++n)
     for (std::size_t k = 0; k < 3; ++k) {
       row << set << run.store().BL11.NO_RES(static_cast<Whole>(n + 1)) << static_cast<Whole>(k + 1);
       extreme_fields(row, supports[n][k]);
-      row.end();
+      end_mixed_row(row, units, REACTION_QUANTITIES[k]);
     }
 }
 
@@ -41,17 +56,17 @@ void combinations(const cli::LoadedRun& run, TableSink& out) {
   }
 }
 
-void reaction_envelope(const cli::LoadedRun& run, TableSink& out) {
+void reaction_envelope(const cli::LoadedRun& run, TableSink& out, const Units& units) {
   std::vector<std::string> names{"set", "node", "reaction"};
   extreme_header(names, "");
-  header(out, names);
+  mixed_header(out, names, units);
   Row row(out);
-  support_rows(row, run, {}, run.envelopes().reactions);
+  support_rows(row, run, {}, run.envelopes().reactions, units);
   for (const cli::SetEnvelope& e : run.envelopes().sets)
-    support_rows(row, run, cli::set_key(e.set), e.reactions);
+    support_rows(row, run, cli::set_key(e.set), e.reactions, units);
 }
 
-void set_envelopes(const cli::LoadedRun& run, TableSink& out, const std::optional<cli::Units>& units) {
+void set_envelopes(const cli::LoadedRun& run, TableSink& out, const Units& units) {
   header(out, bar_envelope_header({"set", "bar"}), units);
   Row row(out);
   for (const cli::SetEnvelope& e : run.envelopes().sets)
@@ -62,10 +77,10 @@ void set_envelopes(const cli::LoadedRun& run, TableSink& out, const std::optiona
     }
 }
 
-void displacement_envelope(const cli::LoadedRun& run, TableSink& out) {
+void displacement_envelope(const cli::LoadedRun& run, TableSink& out, const Units& units) {
   std::vector<std::string> names{"set", "place", "component"};
   extreme_header(names, "");
-  header(out, names);
+  mixed_header(out, names, units);
   Row row(out);
   constexpr std::string_view COMPONENTS[] = {"dx", "dy", "dz"};
   for (const cli::SetEnvelope& e : run.envelopes().sets)
@@ -73,8 +88,23 @@ void displacement_envelope(const cli::LoadedRun& run, TableSink& out) {
       for (std::size_t k = 0; k < 3; ++k) {
         row << cli::set_key(e.set) << std::string_view(cli::keys::PLACES[place]) << COMPONENTS[k];
         extreme_fields(row, e.displacements[place][k]);
-        row.end();
+        end_mixed_row(row, units, DISPLACEMENT_QUANTITIES[k]);
       }
+}
+
+void set_node_envelopes(cli::LoadedRun& run, TableSink& out, const Units& units) {
+  header(out, node_envelope_header({"set", cli::keys::NODE}), units);
+  Row row(out);
+  const cli::NodeDisplacements d(run.listing(), run.store(), run.counts());
+  for (const cli::SetEnvelope& e : run.envelopes().sets) {
+    const std::vector<cli::NodeExtremes> nodes =
+        cli::node_displacement_envelope(run.store(), d, e.combinations);
+    for (std::size_t k = 0; k < nodes.size(); ++k) {
+      row << cli::set_key(e.set) << static_cast<Whole>(k + 1);
+      node_envelope_fields(row, nodes[k]);
+      row.end();
+    }
+  }
 }
 
 }  // namespace toval::tools::export_

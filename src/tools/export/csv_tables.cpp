@@ -36,42 +36,8 @@ constexpr std::string_view TABLES[] = {keys::NODES,
                                        keys::NODE_DISPLACEMENTS,
                                        keys::COMBINED_NODE_DISPLACEMENTS,
                                        keys::NODE_DISPLACEMENT_ENVELOPE,
+                                       keys::SET_NODE_ENVELOPES,
                                        keys::CASE_BAR_FORCES};
-
-// What a column's values measure, told by its name: none for numbers,
-// combinations, counts and cosines.
-std::optional<cli::Quantity> quantity_of(std::string_view name) {
-  const auto ends = [&](std::string_view tail) {
-    return name.size() >= tail.size() && name.substr(name.size() - tail.size()) == tail;
-  };
-  if (ends("_combination") || ends("_bar")) return std::nullopt;
-  if (ends("_max") || ends("_min")) name.remove_suffix(4);
-  if (name == keys::MAX || name == keys::MIN) return cli::Quantity::force;  // of a pair's normal force
-  if (name == keys::X || name == keys::Y || name == keys::LENGTH) return cli::Quantity::length;
-  const std::string_view first = name.substr(0, name.find('_'));
-  const std::string_view last = name.substr(name.rfind('_') + 1);
-  if (first == keys::NORMAL || first == keys::SHEAR) return cli::Quantity::force;
-  if (first == keys::MOMENT) return cli::Quantity::moment;
-  if (first == "reaction") return last == "3" ? cli::Quantity::moment : cli::Quantity::force;
-  for (std::string_view part : {first, last}) {
-    if (part == "dx" || part == "dy") return cli::Quantity::length;
-    if (part == "dz" || part == "rz") return cli::Quantity::rotation;
-  }
-  return std::nullopt;
-}
-
-}  // namespace
-
-void header(TableSink& out, const std::vector<std::string>& names, const Units& units) {
-  std::vector<std::string> headed;
-  for (const std::string& n : names) {
-    const std::optional<cli::Quantity> q = quantity_of(n);
-    headed.push_back(q ? cli::with_unit(n, units, *q) : n);
-  }
-  out.header(headed);
-}
-
-namespace {
 
 void nodes(const cli::LoadedRun& run, TableSink& out, const Units& units) {
   header(out, {keys::NODE, keys::X, keys::Y, "restraint_1", "restraint_2", "restraint_3"}, units);
@@ -229,21 +195,12 @@ void combined_node_displacements(cli::LoadedRun& run, TableSink& out, const Unit
 }
 
 void node_displacement_envelope(cli::LoadedRun& run, TableSink& out, const Units& units) {
-  std::vector<std::string> names{keys::NODE};
-  for (const char* component : keys::NODE_COMPONENTS)
-    for (const std::string& name :
-         prefixed(component, {keys::MAX, keys::MAX_COMBINATION, keys::MIN, keys::MIN_COMBINATION}))
-      names.push_back(name);
-  header(out, names, units);
+  header(out, node_envelope_header({keys::NODE}), units);
   Row row(out);
   const cli::NodeDisplacements d(run.listing(), run.store(), run.counts());
   cli::each_node_envelope(run, d, [&](const cli::NodeEnvelopeEntry& e) {
     row << e.node;
-    for (const std::optional<Extremes>& x : e.d)
-      if (x)
-        row << x->max << x->max_combination << x->min << x->min_combination;
-      else
-        row << std::nullopt << std::nullopt << std::nullopt << std::nullopt;
+    node_envelope_fields(row, e.d);
     row.end();
   });
 }
@@ -333,9 +290,10 @@ void write_table(cli::LoadedRun& run, std::string_view name, TableSink& out, con
   if (name == keys::NODE_DISPLACEMENT_ENVELOPE) return node_displacement_envelope(run, out, units);
   if (name == keys::CASE_BAR_FORCES) return case_bar_forces(run, out, units);
   if (name == keys::COMBINATIONS) return combinations(run, out);
-  if (name == keys::REACTION_ENVELOPE) return reaction_envelope(run, out);
+  if (name == keys::REACTION_ENVELOPE) return reaction_envelope(run, out, units);
   if (name == keys::SET_ENVELOPES) return set_envelopes(run, out, units);
-  if (name == keys::DISPLACEMENT_ENVELOPE) return displacement_envelope(run, out);
+  if (name == keys::DISPLACEMENT_ENVELOPE) return displacement_envelope(run, out, units);
+  if (name == keys::SET_NODE_ENVELOPES) return set_node_envelopes(run, out, units);
   throw std::invalid_argument("no export table is named " + std::string(name));
 }
 

@@ -47,10 +47,11 @@ constexpr std::string_view HELP =
     "                     combined_reactions, reaction_envelope, bar_forces, envelope,\n"
     "                     pairs, set_envelopes, displacement_envelope, node_displacements,\n"
     "                     combined_node_displacements, node_displacement_envelope,\n"
-    "                     case_bar_forces\n"
+    "                     set_node_envelopes, case_bar_forces\n"
     "  --units FORCE,LENGTH  the units the forces file's values are in (for instance kN,m):\n"
     "                     named in the JSON's units and in the CSV and workbook headers (moments\n"
-    "                     FORCE\u00b7LENGTH, rotations rad); nothing is converted\n"
+    "                     FORCE\u00b7LENGTH, rotations rad); nothing is converted; given\n"
+    "                     here, they win over the units a rules file states\n"
     "  -o FILE            write to FILE instead of standard output (- is standard output);\n"
     "                     FILE is replaced only when complete, and may not be an input;\n"
     "                     with csv, -o DIR/ writes every table (or the one of --table)\n"
@@ -144,10 +145,11 @@ void write_workbook_file(const Request& r, cli::LoadedRun& run) {
 }
 
 int run_export(std::span<const std::string> args, const cli::Services& services) {
-  const Request r = parse_request(args);
+  Request r = parse_request(args);
   const bool folder = r.format == "csv" && names_folder(r.target);
   if (!folder) cli::refuse_input_as_output(r.target, r.inputs);
   cli::LoadedRun run(cli::combination_input(r.inputs[0], services), r.inputs[1]);
+  r.units = cli::units_of(r.units, run);
   if (r.format == "json")
     cli::write_output(r.target, [&](std::ostream& out) { write_results_json(run, out, r.units); });
   else if (folder)

@@ -145,8 +145,7 @@ class WorkbookSink final : public TableSink {
   void next_sheet() {
     set_widths();
     ++part_;
-    std::string name = table_;
-    if (part_ > 1) name += " (" + std::to_string(part_) + ")";
+    const std::string name = sheet_name(table_, part_);
     sheet_ = workbook_add_worksheet(workbook_, name.c_str());
     if (sheet_ == nullptr) fail("the workbook cannot take a sheet named " + name);
     row_ = 0;
@@ -171,6 +170,12 @@ class WorkbookSink final : public TableSink {
 };
 
 }  // namespace
+
+std::string sheet_name(std::string_view table, int part) {
+  constexpr std::size_t LONGEST = 31;
+  const std::string suffix = part > 1 ? " (" + std::to_string(part) + ")" : "";
+  return std::string(table.substr(0, LONGEST - suffix.size())) + suffix;
+}
 
 std::string cell_text(std::string_view text) {
   const auto hex4 = [](std::string_view s) {

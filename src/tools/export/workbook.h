@@ -24,6 +24,11 @@ inline constexpr std::uint32_t SHEET_ROWS = 1048576;
 // spreadsheets read back.
 std::string cell_text(std::string_view text);
 
+// The name of part `part` (from 1) of a table's sheets: the table's name,
+// then " (2)", " (3)" ... from the second on; the table's name is cut so
+// that the whole stays within a sheet name's 31 characters.
+std::string sheet_name(std::string_view table, int part);
+
 // Where and how a workbook is written.
 struct WorkbookTarget {
   std::string file;                       // the file the library writes

@@ -100,6 +100,7 @@ int run_report(std::span<const std::string> args, const cli::Services& services)
   cli::refuse_input_as_output(target, inputs);
   cli::LoadedRun run(cli::combination_input(inputs[0], services), inputs[1],
                      cli::LoadedRun::Deferred::run_later);
+  request.units = cli::units_of(request.units, run);
   request.warnings = run_watched(run, services, request.language);
   const cli::NodeDisplacements nodes(run.listing(), run.store(), run.counts());
   request.nodes = &nodes;

@@ -105,7 +105,7 @@ TEST(ToolsConventions, EveryUsageErrorNamesTheFaultShowsTheUsageAndExitsTwo) {
        "bad value 'node' for --table (nodes, bars, combinations, displacements, combined_displacements, "
        "reactions, combined_reactions, reaction_envelope, bar_forces, envelope, pairs, set_envelopes, "
        "displacement_envelope, node_displacements, combined_node_displacements, node_displacement_envelope, "
-       "case_bar_forces)",
+       "set_node_envelopes, case_bar_forces)",
        EXPORT_USAGE},
       {{"export", "--format", "csv", "GALPAO.CMB", "GALPAO.ESF"},
        "--format csv needs --table NAME, or -o DIR/ for every table",

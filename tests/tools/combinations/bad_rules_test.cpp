@@ -30,8 +30,8 @@ TEST(BadRules, SyntaxErrorsAtTheLibrarysLineAndColumn) {
 
 TEST(BadRules, UnknownKeysWhereverTheyStand) {
   EXPECT_EQ(message_for(HEAD + "combinations = 3\n" + G),
-            "R.toml:3:1: error: unknown key \"combinations\" in the rules file (keys: titles, sets, actions, "
-            "categories)\n");
+            "R.toml:3:1: error: unknown key \"combinations\" in the rules file (keys: titles, sets, units, "
+            "actions, categories)\n");
   EXPECT_EQ(
       message_for(HEAD + G + "psi0 = 0.5\n"),
       "R.toml:8:1: error: unknown key \"psi0\" in a permanent action (keys: case, kind, category, gamma_sup, "
@@ -126,6 +126,31 @@ TEST(BadRules, ValuesOfTheWrongKind) {
       "R.toml:6:13: error: the factor \"gamma_sup\" is not a finite number\n");
   EXPECT_EQ(message_for("titles = [\"A\", \"B\\nC\", \"D\"]\nsets = [\"uls\"]\n" + G),
             "R.toml:1:16: error: a title holds a line end or another control character\n");
+}
+
+// units = ["kN", "m"]: two names under the rule of --units, or nothing.
+TEST(BadRules, UnitsAreTwoNamesOrAbsent) {
+  const auto units_of = [](const std::string& line) {
+    std::vector<std::string> warnings;
+    return tools::combinations::parse_rules(HEAD + line + G, "R.toml", warnings).units;
+  };
+  EXPECT_FALSE(units_of(""));
+  const std::optional<tools::cli::Units> u = units_of("units = [\"kN\", \"m\"]\n");
+  ASSERT_TRUE(u);
+  EXPECT_EQ(u->force, "kN");
+  EXPECT_EQ(u->length, "m");
+  EXPECT_EQ(units_of("units = [\"tf\", \"cm\"]\n")->length, "cm");
+  EXPECT_EQ(message_for(HEAD + "units = \"kN,m\"\n" + G),
+            "R.toml:3:9: error: \"units\" must be an array of two texts (the force's and the length's, as "
+            "[\"kN\", \"m\"]), not the text \"kN,m\"\n");
+  EXPECT_EQ(message_for(HEAD + "units = [\"kN\"]\n" + G).rfind("R.toml:3:9: error: \"units\" must be", 0),
+            0u);
+  EXPECT_EQ(message_for(HEAD + "units = [\"kN\", 1]\n" + G),
+            "R.toml:3:16: error: the length's unit must be a text in quotes, not the number 1\n");
+  for (const char* bad : {"[\"\", \"m\"]", "[\"kN \", \"m\"]", "[\"kN\", \"\\tm\"]"})
+    EXPECT_EQ(message_for(HEAD + "units = " + bad + "\n" + G),
+              "R.toml:3:9: error: a unit is empty, has a blank at an end or holds a tab\n")
+        << bad;
 }
 
 // Each message says what was expected and what stands there instead.

@@ -144,7 +144,8 @@ TEST_F(PortalVariant, EveryTableIntoAFolderEachAsItsOwnTableGivesIt) {
                                        "pairs.csv",
                                        "reaction_envelope.csv",
                                        "reactions.csv",
-                                       "set_envelopes.csv"};
+                                       "set_envelopes.csv",
+                                       "set_node_envelopes.csv"};
   EXPECT_EQ(directory_names(dir_.file("tables")), names);
   for (const std::string& name : names) {
     const std::string table = name.substr(0, name.size() - 4);

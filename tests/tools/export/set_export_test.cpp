@@ -178,6 +178,104 @@ TEST_F(PortalRules, EachSetsEnvelopesAreThoseOfAFileOfThatSetAlone) {
   EXPECT_EQ(doc["reaction_envelope"][1]["reactions"][1], expected_extremes(every, R1));
 }
 
+// The CSV rows of a table, each split at its commas (no field here is quoted).
+std::vector<std::vector<std::string>> csv_rows(const std::string& text) {
+  std::vector<std::vector<std::string>> rows;
+  for (std::size_t from = 0; from < text.size();) {
+    const std::size_t end = text.find("\r\n", from);
+    std::vector<std::string> row;
+    const std::string line = text.substr(from, end - from);
+    for (std::size_t f = 0;;) {
+      const std::size_t comma = line.find(',', f);
+      row.push_back(line.substr(f, comma - f));
+      if (comma == std::string::npos) break;
+      f = comma + 1;
+    }
+    rows.push_back(row);
+    from = end + 2;
+  }
+  return rows;
+}
+
+std::string csv_table(const TempDir& dir, const std::string& table, std::vector<std::string> more = {}) {
+  std::vector<std::string> args{"export", "--format", "csv", "--table", table};
+  args.insert(args.end(), more.begin(), more.end());
+  args.insert(args.end(), {"portal-rules.toml", "P.ESF"});
+  RunResult r = run_tools(dir.path(), args);
+  EXPECT_EQ(r.status, 0) << table << ": " << r.err;
+  return r.out;
+}
+
+// A number of the JSON as the CSV writes it: empty for null, a real
+// without a trailing ".0".
+std::string field_of(const Json& v) {
+  if (v.is_null()) return "";
+  std::string text = v.dump();
+  if (text.size() > 2 && text.substr(text.size() - 2) == ".0") text.resize(text.size() - 2);
+  return text;
+}
+
+TEST_F(PortalRules, EachSetsNodeEnvelopesAsATable) {
+  const Json doc = exported(dir_, "portal-rules.toml");
+  const auto rows = csv_rows(csv_table(dir_, "set_node_envelopes"));
+  ASSERT_FALSE(rows.empty());
+  EXPECT_EQ(rows[0].size(), 14u);
+  EXPECT_EQ(rows[0][0], "set");
+  EXPECT_EQ(rows[0][1], "node");
+  EXPECT_EQ(rows[0][2], "dx_max");
+  EXPECT_EQ(rows[0][13], "rz_min_combination");
+  const std::size_t nodes = doc["nodes"].size();
+  ASSERT_EQ(rows.size(), 1 + 4 * nodes);
+  for (std::size_t s = 0; s < 4; ++s)
+    for (std::size_t k = 0; k < nodes; ++k) {
+      const std::vector<std::string>& row = rows[1 + s * nodes + k];
+      EXPECT_EQ(row[0], SETS[s]);
+      EXPECT_EQ(row[1], std::to_string(k + 1));
+      const Json& d = doc["set_envelopes"][s]["node_displacement_envelope"][k]["d"];
+      for (std::size_t c = 0; c < 3; ++c) {
+        std::size_t at = 2 + 4 * c;
+        for (const char* part : {"max", "max_combination", "min", "min_combination"})
+          EXPECT_EQ(row[at++], field_of(d[c][part])) << SETS[s] << " node " << k + 1 << " " << part;
+      }
+    }
+}
+
+// units = [...] in the rules file names the units of every output of its
+// runs; --units on the command line wins. Tables whose rows measure
+// different things name each row's unit in a last column.
+TEST_F(PortalRules, UnitsStatedInTheRulesFileAndTheCommandLineWins) {
+  dir_.write("portal-rules.toml", "units = [\"kN\", \"m\"]\n" + rules_);
+  const Json doc = exported(dir_, "portal-rules.toml");
+  EXPECT_EQ(doc["units"], Json::parse(R"({"force": "kN", "length": "m"})"));
+  const auto first_line = [](const std::string& text) { return text.substr(0, text.find("\r\n")); };
+  EXPECT_EQ(first_line(csv_table(dir_, "set_envelopes")).substr(0, 34), "set,bar,N_max (kN),N_max_combinati");
+  EXPECT_EQ(first_line(csv_table(dir_, "set_node_envelopes")).substr(0, 30),
+            "set,node,dx_max (m),dx_max_com");
+  EXPECT_EQ(first_line(csv_table(dir_, "set_envelopes", {"--units", "tf,cm"})).substr(0, 18),
+            "set,bar,N_max (tf)");
+
+  const auto reactions = csv_rows(csv_table(dir_, "reaction_envelope"));
+  ASSERT_GT(reactions.size(), 3u);
+  EXPECT_EQ(reactions[0].back(), "unit");
+  EXPECT_EQ(reactions[0][3], "max");
+  for (std::size_t r = 1; r < reactions.size(); ++r)
+    EXPECT_EQ(reactions[r].back(), reactions[r][2] == "3" ? "kN\u00b7m" : "kN") << r;
+  const auto places = csv_rows(csv_table(dir_, "displacement_envelope"));
+  for (std::size_t r = 1; r < places.size(); ++r)
+    EXPECT_EQ(places[r].back(), places[r][2] == "dz" ? "rad" : "m") << r;
+
+  const std::string page =
+      run_tools(dir_.path(), {"report", "--lang", "en", "portal-rules.toml", "P.ESF"}).out;
+  EXPECT_NE(page.find(">Mi (kN\u00b7m)</th>"), std::string::npos);
+  const std::string svg =
+      run_tools(dir_.path(), {"draw", "--units", "tf,m", "portal-rules.toml", "P.ESF"}).out;
+  EXPECT_NE(svg.find(" tf</text>"), std::string::npos);
+
+  // Without units, the mixed tables keep their columns.
+  dir_.write("portal-rules.toml", rules_);
+  EXPECT_NE(csv_rows(csv_table(dir_, "reaction_envelope"))[0].back(), "unit");
+}
+
 // check of a rules file: a case block that no action names is a warning, at
 // its heading's name; the listing of the rules' cases alone gives nothing.
 TEST_F(PortalRules, CheckWarnsOfACaseBlockNoActionNames) {

@@ -13,6 +13,7 @@
 
 #include "support/posix_process.h"
 #include "tools/cli/output_file.h"
+#include "tools/export/csv_tables.h"
 #include "tools/tools_process.h"
 
 namespace toval::tools::export_ {
@@ -70,12 +71,25 @@ TEST(WorkbookOutput, TheProgramWritesTheSameZipAsTheNativeBuildOverAnOlderFile) 
   const std::string book = dir.read("book.xlsx");
   EXPECT_EQ(book.substr(0, 4), "PK\x03\x04");
   // The zip's names stand uncompressed: one sheet per table, the four
-  // of every node's displacements and each case's bar forces included.
-  EXPECT_NE(book.find("xl/worksheets/sheet17.xml"), std::string::npos);
-  EXPECT_EQ(book.find("xl/worksheets/sheet18.xml"), std::string::npos);
+  // of every node's displacements, the per-set node envelopes and each
+  // case's bar forces included.
+  EXPECT_NE(book.find("xl/worksheets/sheet18.xml"), std::string::npos);
+  EXPECT_EQ(book.find("xl/worksheets/sheet19.xml"), std::string::npos);
   EXPECT_TRUE(book == dir.read("native.xlsx"));
   EXPECT_EQ(testing::directory_names(dir.path()),
             (std::vector<std::string>{"GALPAO.CMB", "GALPAO.ESF", "book.xlsx", "native.xlsx"}));
+}
+
+// A sheet's name holds at most 31 characters; a table longer than a sheet
+// continues in "NAME (2)" and on, its name cut where the number needs room.
+TEST(WorkbookOutput, EveryTablesSheetNamesFitASpreadsheetsLimit) {
+  for (std::string_view name : csv_table_names()) {
+    EXPECT_EQ(sheet_name(name, 1), name);
+    EXPECT_EQ(sheet_name(name, 2).rfind(name.substr(0, 4), 0), 0u) << name;
+    for (int part : {2, 9, 10, 999}) EXPECT_LE(sheet_name(name, part).size(), 31u) << name << " " << part;
+  }
+  EXPECT_EQ(sheet_name("combined_node_displacements", 20), "combined_node_displacement (20)");
+  EXPECT_EQ(sheet_name("nodes", 2), "nodes (2)");
 }
 
 TEST(WorkbookCells, TextsThatXmlCannotCarryAreEscapedAsSpreadsheetsReadThem) {
