@@ -48,11 +48,9 @@ class Legend {
     const double text_x = left_ + SWATCH + TEXT_GAP;
     const double mid = y_ + ROW / 2.0;
     svg_ += replace_mid(swatch, mid);
-    const double per_char = text_width("0", LEGEND_FONT);
-    const std::size_t chars =
-        static_cast<std::size_t>(std::max(20.0, (width_ - SWATCH - TEXT_GAP) / per_char));
-    std::vector<std::string> lines = wrap_items(items, chars);
-    if (!note.empty() && lines.size() > longest_) lines = wrap_items({note}, chars);
+    const double line_width = std::max(20.0 * LEGEND_FONT, width_ - SWATCH - TEXT_GAP);
+    std::vector<std::string> lines = wrap_items(items, line_width, LEGEND_FONT);
+    if (!note.empty() && lines.size() > longest_) lines = wrap_items({note}, line_width, LEGEND_FONT);
     double baseline = mid + 0.35 * LEGEND_FONT;
     for (std::size_t k = 0; k < lines.size(); ++k) {
       svg_ += text_row(text_x, baseline, LEGEND_FONT, lines[k]);
@@ -96,15 +94,34 @@ std::string counted(const PictureText& t, std::size_t count, Word one, Word many
 
 }  // namespace
 
-std::vector<std::string> wrap_items(const std::vector<std::string>& items, std::size_t chars) {
+std::vector<std::string> wrap_items(const std::vector<std::string>& items, double width, double size) {
+  const auto fits = [&](const std::string& line) { return text_width(line + ",", size) <= width; };
   std::vector<std::string> lines;
   std::string current;
   for (const std::string& item : items) {
-    if (!current.empty() && current.size() + 2 + item.size() > chars) {
-      lines.push_back(current);
-      current.clear();
+    const std::string joined = current.empty() ? item : current + ", " + item;
+    if (fits(joined)) {
+      current = joined;
+      continue;
     }
-    current += (current.empty() ? "" : ", ") + item;
+    // The list goes on under this line: its comma stays at the line's end.
+    if (!current.empty()) lines.push_back(current + ",");
+    current.clear();
+    // An item wider than a line (a long prefix or a note) breaks at its blanks.
+    std::size_t from = 0;
+    while (from < item.size()) {
+      std::size_t to = item.find(' ', from);
+      if (to == std::string::npos) to = item.size();
+      const std::string word = item.substr(from, to - from);
+      const std::string longer = current.empty() ? word : current + " " + word;
+      if (!current.empty() && !fits(longer)) {
+        lines.push_back(current);
+        current = word;
+      } else {
+        current = longer;
+      }
+      from = to + 1;
+    }
   }
   if (!current.empty()) lines.push_back(current);
   return lines;

@@ -34,7 +34,9 @@ inline constexpr std::size_t LONGEST_LIST = 8;
 Block legend_block(const FrameContent& c, const FrameScale& scale, double left, double top, double width,
                    std::size_t longest = LONGEST_LIST);
 
-// Items joined by ", " into lines of at most `chars` characters.
-std::vector<std::string> wrap_items(const std::vector<std::string>& items, std::size_t chars);
+// Items joined by ", " into lines no wider than `width` at font size `size`
+// (text_width); a line that the list goes on after keeps its comma, and an
+// item wider than a line breaks at its blanks.
+std::vector<std::string> wrap_items(const std::vector<std::string>& items, double width, double size);
 
 }  // namespace toval::tools::draw

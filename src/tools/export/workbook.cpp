@@ -47,6 +47,7 @@ class WorkbookSink final : public TableSink {
 
   // Writes the file; nothing may be added after.
   void close() {
+    set_widths();
     const lxw_error error = workbook_close(workbook_);
     workbook_ = nullptr;
     check(error);
@@ -65,12 +66,22 @@ class WorkbookSink final : public TableSink {
   void text(std::string_view value) override {
     const std::string held = cell_text(value);
     place();
+    widen(shown_chars(value));
     check(worksheet_write_string(sheet_, row_, column_++, held.c_str(), nullptr));
   }
-  void real(Real value) override { number(cli::real_number(value)); }
-  void whole(Whole value) override { number(value); }
+  void real(Real value) override {
+    place();
+    widen(REAL_CHARS);
+    number(cli::real_number(value));
+  }
+  void whole(Whole value) override {
+    place();
+    widen(std::to_string(value).size());
+    number(static_cast<double>(value));
+  }
   void boolean(bool value) override {
     place();
+    widen(5);
     check(worksheet_write_boolean(sheet_, row_, column_++, value ? 1 : 0, nullptr));
   }
   void absent() override {
@@ -107,7 +118,32 @@ class WorkbookSink final : public TableSink {
     check(worksheet_write_number(sheet_, row_, column_++, value, nullptr));
   }
 
+  // A column as wide as its widest cell, within bounds: a spreadsheet's
+  // default width cuts headers such as N_max_combination and the names of
+  // combinations. Set when the sheet is done (the library writes the widths
+  // when the workbook closes, in constant memory too).
+  static constexpr std::size_t REAL_CHARS = 12, NARROWEST = 8, WIDEST = 60;
+  static std::size_t shown_chars(std::string_view text) {
+    std::size_t n = 0;
+    for (const char c : text) n += (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+    return n;
+  }
+  void widen(std::size_t chars) {
+    if (widths_.size() <= column_) widths_.resize(column_ + 1, 0);
+    widths_[column_] = std::max(widths_[column_], chars);
+  }
+  void set_widths() {
+    if (sheet_ == nullptr) return;
+    for (std::size_t c = 0; c < widths_.size(); ++c) {
+      const double width = static_cast<double>(std::clamp(widths_[c] + 2, NARROWEST, WIDEST));
+      check(
+          worksheet_set_column(sheet_, static_cast<lxw_col_t>(c), static_cast<lxw_col_t>(c), width, nullptr));
+    }
+    widths_.clear();
+  }
+
   void next_sheet() {
+    set_widths();
     ++part_;
     const std::string name = sheet_name(table_, part_);
     sheet_ = workbook_add_worksheet(workbook_, name.c_str());
@@ -127,6 +163,7 @@ class WorkbookSink final : public TableSink {
   lxw_worksheet* sheet_ = nullptr;
   std::string table_;
   std::vector<std::string> columns_;
+  std::vector<std::size_t> widths_;  // of the sheet's columns, in characters
   int part_ = 0;
   lxw_row_t row_ = 0;
   lxw_col_t column_ = 0;

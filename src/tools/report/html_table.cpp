@@ -123,7 +123,16 @@ std::string HtmlTable::header() const {
     }
     below += "<th scope=\"col\"" + field(c) + ">" + html_escaped(c.heading) + "</th>";
   }
-  return "<thead>" + top + "</tr>\n" + (grouped ? below + "</tr>\n" : "") + "</thead>\n";
+  // The caption again as the header's first row, shown in print alone: a
+  // table's header repeats on every page it runs over, its caption does not,
+  // and a continued page would not say whose rows it holds (which
+  // combination's, say). Hidden from screen readers, who have the caption.
+  const std::string caption =
+      caption_.empty()
+          ? std::string()
+          : "<tr class=\"caption-row\" aria-hidden=\"true\"><th scope=\"colgroup\" colspan=\"" +
+                std::to_string(columns_.size()) + "\">" + html_escaped(caption_) + "</th></tr>\n";
+  return "<thead>" + caption + top + "</tr>\n" + (grouped ? below + "</tr>\n" : "") + "</thead>\n";
 }
 
 std::string HtmlTable::opening() const {

@@ -11,7 +11,8 @@ namespace toval::tools::report {
 // summary only repeats the caption and is left out; a packed table whose
 // rows the page's script has not formed prints as its summary and its
 // note, which names the export table that holds the rows. Headers repeat
-// on every page and stay with their first rows. The picture takes the
+// on every page and stay with their first rows; the caption prints as the
+// header's first row, so that it repeats with it. The picture takes the
 // printable width: draw lays it out for that width (PRINT_WIDTH_MM).
 std::string_view page_style() {
   return R"css(
@@ -27,6 +28,7 @@ h2{font-size:1.15rem;margin:1.4rem 0 .4rem;border-bottom:1px solid #999}
 .scroll{overflow-x:auto;max-width:100%;margin:.4rem 0 1rem}
 table{border-collapse:collapse;font-size:.85rem}
 caption{text-align:left;font-weight:600;padding:.2rem 0;caption-side:top;white-space:nowrap}
+.caption-row{display:none}
 th,td{border:1px solid #bbb;padding:.15rem .4rem;vertical-align:top}
 thead th{background:#eef1f5}
 tbody th{font-weight:600}
@@ -54,9 +56,12 @@ table{font-size:8pt}
 #envelope{font-size:6.6pt;width:100%}
 th,td{padding:.3mm .8mm}
 thead{display:table-header-group}
-tr,caption{break-inside:avoid}
+caption{display:none}
+thead .caption-row{display:table-row}
+thead .caption-row th{border:0;background:none;text-align:left;padding:.6mm 0}
+tr,caption,h2+p{break-inside:avoid}
 tbody:not(:only-of-type){break-inside:avoid}
-caption,thead,h2,summary,.packed-note{break-after:avoid}
+caption,thead,h2,h2+p,summary,.packed-note{break-after:avoid}
 td.x{background:#ffe08a;-webkit-print-color-adjust:exact;print-color-adjust:exact}
 figure{break-inside:avoid}
 figure svg{width:100%;height:auto;max-width:none;max-height:none;margin:0}

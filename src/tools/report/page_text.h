@@ -24,7 +24,8 @@ enum class Text {
   file_digest_heading,
   combination_file_role,
   forces_file_role,
-  units_note,  // without units: the forces file's
+  units_note,        // without units: the forces file's
+  units_named_note,  // %1 force, %2 moment, %3 length: the units --units names
   sign_note,
   warnings_heading,
   warnings_intro_one,

@@ -15,6 +15,14 @@ std::string element(const char* tag, const std::string& attributes, std::string_
   return std::string("<") + tag + attributes + ">" + html_escaped(text) + "</" + tag + ">\n";
 }
 
+// The units the values are in: named where --units names them.
+std::string units_note(const PageText& t) {
+  const std::string force = t.unit(cli::Quantity::force);
+  if (force.empty()) return std::string(t(Text::units_note));
+  return t.format(Text::units_named_note,
+                  {force, t.unit(cli::Quantity::moment), t.unit(cli::Quantity::length)});
+}
+
 void header(std::ostream& out, const Store& s, const PageRequest& r, const PageText& t) {
   std::string html = "<header>\n";
   if (!r.office.empty()) html += element("p", " class=\"office\"", r.office);
@@ -36,7 +44,7 @@ void header(std::ostream& out, const Store& s, const PageRequest& r, const PageT
   out << html;
   files.write(out);
   out << element("p", " class=\"made\"", t.format(Text::made_by, {r.issued, r.version}))
-      << element("p", " class=\"convention\"", t(Text::units_note))
+      << element("p", " class=\"convention\"", units_note(t))
       << element("p", " class=\"convention\"", t(Text::sign_note)) << "</header>\n";
 }
 

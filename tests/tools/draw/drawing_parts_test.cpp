@@ -10,6 +10,7 @@
 #include "tools/draw/characteristic_nodes.h"
 #include "tools/draw/drawing_fixture.h"
 #include "tools/draw/frame_view.h"
+#include "tools/draw/label_layout.h"
 #include "tools/draw/mirror_pairs.h"
 #include "tools/draw/page_blocks.h"
 #include "tools/draw/support_symbols.h"
@@ -185,10 +186,30 @@ TEST(CharacteristicNodes, WithoutANodeOnTheAxisTheMeanPointOrNone) {
             "E node 2, C half of node 4 (no node on the axis and none on its other side), D node 3");
 }
 
-TEST(Legend, ItemsWrapWithoutSplittingAndNamesLoseTheirPadding) {
-  EXPECT_EQ(wrap_items({"bars 1", "2", "3", "40"}, 12), (std::vector<std::string>{"bars 1, 2, 3", "40"}));
-  EXPECT_EQ(wrap_items({"a very long first item"}, 5), (std::vector<std::string>{"a very long first item"}));
-  EXPECT_TRUE(wrap_items({}, 5).empty());
+// A line keeps its comma where the list goes on; an item wider than a line
+// (a long prefix, a note) breaks at its blanks instead of running past the
+// picture's edge, which it did in print.
+TEST(Legend, ItemsWrapWithinTheWidthAndNamesLoseTheirPadding) {
+  const double ten = text_width("bars 1, 2, 3,", 10.0);
+  EXPECT_EQ(wrap_items({"bars 1", "2", "3", "40"}, ten, 10.0),
+            (std::vector<std::string>{"bars 1, 2, 3,", "40"}));
+  EXPECT_EQ(wrap_items({"in bending: bars 1", "2"}, text_width("in bending:,", 10.0), 10.0),
+            (std::vector<std::string>{"in bending:", "bars 1, 2"}));
+  EXPECT_EQ(wrap_items({"unbreakable"}, 5.0, 10.0), (std::vector<std::string>{"unbreakable"}));
+  EXPECT_TRUE(wrap_items({}, ten, 10.0).empty());
+  const std::string note =
+      "in bending in some combination (an end moment above |N|/10): 183 bars, too many to list here: they "
+      "are "
+      "the bars marked in the bending column of the bar_forces table (toval-tools export --format csv)";
+  const double width = 600.0;
+  const std::vector<std::string> lines = wrap_items({note}, width, 11.0);
+  EXPECT_GT(lines.size(), 1u);
+  std::string again;
+  for (const std::string& line : lines) {
+    EXPECT_LE(text_width(line, 11.0), width) << line;
+    again += (again.empty() ? "" : " ") + line;
+  }
+  EXPECT_EQ(again, note);
   EXPECT_EQ(name_field_text(Name<8>::of("AB C").view()), "AB C");
   EXPECT_EQ(name_field_text(Name<4>{}.view()), "");
 }

@@ -153,11 +153,19 @@ TEST(GeneratedFrames, APairListTooLongForTheLegendIsCountedAndPointedTo) {
   // Eight bays, twelve storeys: 8 pairs a level, 96 in all.
   const Drawn d = draw(multi_storey(8, 12));
   ASSERT_EQ(d.pairs, 96);
-  EXPECT_NE(d.svg.find(">mirror pairs: 96 pairs, too many to list here: the mirror column of the bars table"),
-            std::string::npos);
+  // The legend's rows as read, a long row's lines joined.
+  std::string legend;
+  const std::regex row("<text x=\"[^\"]*\" y=\"[^\"]*\" font-size=\"11\">([^<]*)</text>");
+  for (std::sregex_iterator m(d.svg.begin(), d.svg.end(), row), end; m != end; ++m)
+    legend += (*m)[1].str() + " ";
+  EXPECT_NE(legend.find("mirror pairs: 96 pairs, too many to list here: the mirror column of the bars table"),
+            std::string::npos)
+      << legend;
   EXPECT_EQ(d.svg.find("\u2194"), std::string::npos) << "no pair listed";
-  // The bars in bending are as many; they are counted too.
-  EXPECT_NE(d.svg.find("(an end moment above |N|/10): 204 bars, too many to list here"), std::string::npos);
+  // The bars in bending, 204 numbers, fit the longest list's lines, wrapped
+  // by their measured width.
+  EXPECT_NE(legend.find("(an end moment above |N|/10): bars 1, 2, 3, "), std::string::npos) << legend;
+  EXPECT_NE(legend.find(", 203, 204 no mirror bar"), std::string::npos) << legend;
   expect_clear_labels("grid 8x12", d.svg);
 }
 

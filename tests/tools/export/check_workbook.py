@@ -8,7 +8,7 @@ into further sheets.
 
 A number is a number in the workbook, never text, and its 32-bit value is
 the CSV text's; a name is text; an empty CSV field is an empty cell; the
-header row is frozen on every sheet."""
+header row is frozen on every sheet; every column is as wide as its texts."""
 import csv
 import datetime
 import os
@@ -19,6 +19,7 @@ import sys
 import tempfile
 
 import openpyxl
+import openpyxl.utils
 
 TOOLS, SOURCE, SMALL_SHEETS = sys.argv[1], sys.argv[2], sys.argv[3]
 EXAMPLES = os.path.join(SOURCE, "examples")
@@ -93,6 +94,13 @@ def compare_sheets(book, name, rows, sheets, what):
         check(ws.freeze_panes == "A2", f"{what} {sheet}: frozen at {ws.freeze_panes}")
         cells = [list(r) for r in ws.iter_rows(values_only=True)]
         check(cells[:1] == [header], f"{what} {sheet}: header {cells[:1]}")
+        # Every column at least as wide as its header and its texts (the
+        # default width cut them), and never so wide as to hide the next.
+        for k, column in enumerate(header):
+            letter = openpyxl.utils.get_column_letter(k + 1)
+            width = ws.column_dimensions[letter].width
+            texts = [len(unescape(r[k])) for r in cells if k < len(r) and isinstance(r[k], str)]
+            check(width and min(max(texts), 58) <= width <= 63, f"{what} {sheet} {column}: width {width}, texts {max(texts)}")
         read += cells[1:]
     if not check(len(read) == len(body), f"{what} {name}: {len(read)} rows, CSV {len(body)}"):
         return

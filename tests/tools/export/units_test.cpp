@@ -55,11 +55,15 @@ TEST(Units, NamedInTheJsonTheCsvHeadersThePageAndThePicture) {
   EXPECT_EQ(header("displacements").substr(0, 40), "case,left_dx (m),left_dy (m),left_dz (ra");
   EXPECT_EQ(header("pairs"),
             "lower_bar,higher_bar,max (kN),max_bar,max_combination,min (kN),min_bar,min_combination");
+  // Each set's envelope as the envelope over all (it once named no unit).
+  EXPECT_EQ(header("set_envelopes").substr(0, 50), "set,bar,N_max (kN),N_max_combination,N_min (kN),N_");
 
   const std::string page = run({"report", "--lang", "en", "--units", "kN,m"}).out;
   EXPECT_NE(page.find(">Mi (kN\u00b7m)</th>"), std::string::npos);
   EXPECT_NE(page.find(">RZ (rad)</th>"), std::string::npos);
   EXPECT_NE(page.find(">REACTION 1 (kN)</th>"), std::string::npos);
+  EXPECT_NE(page.find(">Forces in kN, moments in kN\u00b7m, lengths and displacements in m"),
+            std::string::npos);
   EXPECT_EQ(run({"report", "--lang", "en"}).out.find("(kN"), std::string::npos);
 
   const std::string svg = run({"draw", "--units", "kN,m"}).out;

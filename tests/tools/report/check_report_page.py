@@ -64,7 +64,8 @@ def cells_by_field(table):
     """The rows of a table as lists of (field, cell), fields from the header
     cells of the last header row and those spanning both."""
     head = table.find("thead")
-    rows = head.findall("tr")
+    # The caption's row, printed in place of the caption, names no field.
+    rows = [tr for tr in head.findall("tr") if tr.get("class") != "caption-row"]
     fields = []
     below = iter(rows[1].findall("th")) if len(rows) > 1 else iter(())
     for th in rows[0].findall("th"):

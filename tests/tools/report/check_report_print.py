@@ -5,7 +5,9 @@ printed to PDF by headless Chromium, the PDF read back with poppler.
 - A tall frame with more than 300 rows of bars in bending (its tables
   folded on screen): every combined bar end force of the run is in the
   text of the PDF, row by row as the bending tables show it.
-- On every page the last line is no table caption, header row or heading.
+- On every page the last line is no table caption, header row or heading,
+  nor a section's opening paragraph; a table that runs over pages is named
+  by its caption above its header on each of them.
 - The picture's smallest text is at least 2 mm high on paper, measured on
   the PDF's own words; the picture takes the printable width, stands
   whole on one page with its legend and speaks the page's language.
@@ -125,10 +127,33 @@ def no_header_at_a_foot(page, pages):
         if element.tag == "thead":
             for tr in element.findall("tr"):
                 heads.add(squeezed("".join("".join(th.itertext()) for th in tr.findall("th"))))
+    # A section's opening paragraph belongs with the table it introduces.
+    intros = []
+    for parent in tree.iter():
+        children = list(parent)
+        for a, b in zip(children, children[1:]):
+            if a.tag == "h2" and b.tag == "p":
+                intros.append(squeezed("".join(b.itertext())))
     check(len(heads) > 10, f"{len(heads)} captions, headers and headings")
     for number, text in enumerate(pages, 1):
         lines = [l for l in text.splitlines() if l.strip() and not re.fullmatch(r"\s*\d+ ?/ ?\d+\s*", l)]
         check(lines and squeezed(lines[-1]) not in heads, f"page {number} ends with {lines[-1:]!r}")
+        check(lines and not any(i.endswith(squeezed(lines[-1])) for i in intros),
+              f"page {number} ends with a section's opening paragraph {lines[-1:]!r}")
+
+
+def every_page_names_its_table(pages, header, caption):
+    """A table running over pages: on every page its header row is under
+    its caption, which names the combination."""
+    seen = 0
+    for number, text in enumerate(pages, 1):
+        lines = [squeezed(l) for l in text.splitlines() if l.strip()]
+        for k, line in enumerate(lines):
+            if line == squeezed(header):
+                seen += 1
+                check(k > 0 and re.fullmatch(squeezed(caption) + r"\d+", lines[k - 1]),
+                      f"page {number}: the header {header!r} under {lines[k - 1:k]!r}")
+    check(seen > 10, f"{seen} headers of {caption!r} printed")
 
 
 def picture_in_print(pdf, heading, caption, first_row, last_row, title):
@@ -172,6 +197,8 @@ with tempfile.TemporaryDirectory() as work:
     document = json.loads(run(TOOLS, "export", "FRAME.CMB", "FRAME.ESF", cwd=tall))
     every_bar_force_printed(document, pages)
     no_header_at_a_foot(page, pages)
+    every_page_names_its_table(pages, "BARRA Ni Vi Mi Nf Vf Mf L / P",
+                               "ESFORCOS NORMAL CORTANTE FLETOR: ELEMENTOS BARRA-CHAPA - COMBINACAO ")
     picture_in_print(pdf, "PORTICO", ["O", "pórtico", "em", "escala,"], ["tração"], ["apoio:", "engaste"], "esforço")
 
     wide = frame(work, "wide", 12, 2, 4)

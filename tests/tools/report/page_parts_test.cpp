@@ -82,10 +82,11 @@ TEST(ReportTable, GroupedHeadingsSpanTheirColumnsAndOthersSpanBothRows) {
   HtmlTable t("g", "c", {{"BAR"}, {"MAX", "", Mark::none, "N"}, {"MIN", "", Mark::none, "N"}, {"FLAG"}});
   const std::string html = t.html();
   EXPECT_NE(
-      html.find(
-          "<thead><tr><th scope=\"col\" rowspan=\"2\">BAR</th><th scope=\"colgroup\" colspan=\"2\">N</th>"
-          "<th scope=\"col\" rowspan=\"2\">FLAG</th></tr>\n<tr><th scope=\"col\">MAX</th>"
-          "<th scope=\"col\">MIN</th></tr>\n</thead>"),
+      html.find("<thead><tr class=\"caption-row\" aria-hidden=\"true\"><th scope=\"colgroup\" "
+                "colspan=\"4\">c</th></tr>\n"
+                "<tr><th scope=\"col\" rowspan=\"2\">BAR</th><th scope=\"colgroup\" colspan=\"2\">N</th>"
+                "<th scope=\"col\" rowspan=\"2\">FLAG</th></tr>\n<tr><th scope=\"col\">MAX</th>"
+                "<th scope=\"col\">MIN</th></tr>\n</thead>"),
       std::string::npos)
       << html;
 }

@@ -62,6 +62,35 @@ TEST(ReportPage, ASmallPortalIsWrittenByteForByteAsWorkedByHand) {
   EXPECT_EQ(page.str(), read_file(source("tests/tools/data/report_small_portal/expected.html")));
 }
 
+// With --units the header names them, in the page's language; without, it
+// says only that they are the forces file's (a page with units said so too,
+// and so named its units nowhere but in the headings).
+TEST(ReportPage, TheHeaderNamesTheUnitsGiven) {
+  TempDir dir;
+  const std::string data = source("tests/tools/data/small_portal/");
+  for (const char* name : {"LIM.CMB", "LIM.ESF"}) dir.write(name, read_file(data + name));
+  const LoadedRun run(dir.file("LIM.CMB"), dir.file("LIM.ESF"));
+  const auto page = [&](Language language, std::optional<tools::cli::Units> units) {
+    PageRequest request;
+    request.language = language;
+    request.units = std::move(units);
+    std::ostringstream out;
+    tools::report::write_report_page(out, run, request);
+    return out.str();
+  };
+  const std::string en = page(Language::en, tools::cli::Units{"kN", "m"});
+  EXPECT_NE(
+      en.find("<p class=\"convention\">Forces in kN, moments in kN\u00b7m, lengths and displacements in m, "
+              "rotations in rad"),
+      std::string::npos);
+  EXPECT_EQ(en.find("Values are in the units of the forces file."), std::string::npos);
+  EXPECT_NE(page(Language::pt, tools::cli::Units{"tf", "cm"})
+                .find("Forças em tf, momentos em tf\u00b7cm, comprimentos e deslocamentos em cm"),
+            std::string::npos);
+  EXPECT_NE(page(Language::en, std::nullopt).find("Values are in the units of the forces file."),
+            std::string::npos);
+}
+
 // Beyond the threshold every bending table with rows is packed, with its
 // note, and the script that unfolds them follows the last; below it the
 // section is the plain one, with no script.
