@@ -46,6 +46,12 @@ bool windows_build();
 // native build), or wine with the Windows build's `program`.exe.
 std::vector<std::string> program_command(const std::string& native, const std::string& program);
 
+// Runs a program_command in `dir` with its streams from and to files; its
+// exit status. Under wine, a start that fails before the program runs (not
+// a byte on either stream) is tried again, twice at most.
+int run_built_program(const std::string& dir, const std::vector<std::string>& argv,
+                      const std::string& in_file, const std::string& out_file, const std::string& err_file);
+
 // The error stream of a run as the tests compare it: for the Windows build
 // its CR LF pairs made LF (a bare line end fails the test).
 std::string console_error_text(const std::string& text);

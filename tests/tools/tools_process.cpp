@@ -15,7 +15,7 @@ RunResult run_tools(const std::string& dir, const std::vector<std::string>& argu
   argv.insert(argv.end(), arguments.begin(), arguments.end());
   const std::string out = stdout_path.empty() ? io.file("stdout") : stdout_path;
   RunResult r;
-  r.status = posix::run_process(dir, argv, io.file("stdin"), out, io.file("stderr"));
+  r.status = run_built_program(dir, argv, io.file("stdin"), out, io.file("stderr"));
   // The output is the same bytes on every system; the error stream is console text.
   if (stdout_path.empty()) r.out = io.read("stdout");
   r.err = console_error_text(io.read("stderr"));
