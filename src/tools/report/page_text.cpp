@@ -21,9 +21,9 @@ constexpr cli::TextRow<Text> PAGE_TEXTS[] = {
      "Values are in the units of the forces file."},
     {Text::units_named_note,
      "Forças em %1, momentos em %2, comprimentos e deslocamentos em %3, rotações em rad: as unidades do "
-     "arquivo de esforços, como --units as nomeia; nenhum valor é convertido.",
+     "arquivo de esforços, como foram nomeadas; nenhum valor é convertido.",
      "Forces in %1, moments in %2, lengths and displacements in %3, rotations in rad: the forces file's "
-     "units, as --units names them; no value is converted."},
+     "units, as they were named; no value is converted."},
     {Text::sign_note, "Sinais: todo sinal é o do arquivo de esforços; nenhum sinal é trocado.",
      "Signs: every sign is the forces file's; no sign is changed."},
     {Text::warnings_heading, "AVISOS DA VERIFICACAO DOS ARQUIVOS",
