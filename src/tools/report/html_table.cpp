@@ -163,7 +163,8 @@ PrintColumns HtmlTable::print_columns() const {
   std::vector<std::size_t> chars(columns_.size(), 0);
   for (std::size_t c = 0; c < columns_.size(); ++c) chars[c] = columns_[c].heading.size();
   for (const auto& row : rows_)
-    for (std::size_t c = 0; c < columns_.size(); ++c) chars[c] = std::max(chars[c], shown_text(row[c]).size());
+    for (std::size_t c = 0; c < columns_.size(); ++c)
+      chars[c] = std::max(chars[c], shown_text(row[c]).size());
   double width = 0;
   bool grouped = false;
   for (std::size_t c = 0; c < columns_.size(); ++c) {
@@ -198,10 +199,11 @@ PrintColumns HtmlTable::print_columns() const {
 // tall as the header needs, keeps the columns from starting at a page's
 // foot (see page_style.cpp).
 std::string HtmlTable::opening(const PrintColumns& columns) const {
-  const std::string table =
-      "<table id=\"" + html_escaped(id_) + "\">\n<caption>" + html_escaped(caption_) + "</caption>\n" + header();
+  const std::string table = "<table id=\"" + html_escaped(id_) + "\">\n<caption>" + html_escaped(caption_) +
+                            "</caption>\n" + header();
   if (columns.count < 2) return "<div class=\"scroll\">" + table;
-  return "<div class=\"print-columns head-" + std::to_string(std::clamp(columns.header_lines, 2, MOST_HEADER_LINES)) +
+  return "<div class=\"print-columns head-" +
+         std::to_string(std::clamp(columns.header_lines, 2, MOST_HEADER_LINES)) +
          "\"><div class=\"scroll columns-" + std::to_string(columns.count) + "\">" + table;
 }
 

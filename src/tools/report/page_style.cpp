@@ -19,7 +19,8 @@ namespace toval::tools::report {
 // repeats a header in columns only where the first column is at least four
 // times taller than the header: an empty block five times the header's
 // lines tall (its class head-N), taken back by its negative margin, moves
-// a table that would start at a page's foot to the next page. The picture takes the
+// a table that would start at a page's foot to the next page (not a packed
+// table, which prints as its note). The picture takes the
 // printable width: draw lays it out for that width (PRINT_WIDTH_MM).
 std::string_view page_style() {
   return R"css(
@@ -78,6 +79,7 @@ details::details-content{content-visibility:visible;display:contents}
 details:not(:has(script.packed-rows))>summary{display:none}
 .scroll:has(script.packed-rows){display:none}
 .print-columns::before{content:"";display:block;break-inside:avoid;height:var(--lead);margin-bottom:calc(-1*var(--lead))}
+.print-columns:has(script.packed-rows)::before{display:none}
 .head-2{--lead:45mm}
 .head-3{--lead:66mm}
 .head-4{--lead:88mm}
