@@ -140,18 +140,23 @@ std::string HtmlTable::header() const {
 namespace {
 
 // Printed measures, in mm, of the page style's 8 pt table text: a digit's
-// width with some room to spare, a bold caption letter's, a cell's padding
-// and border, and the gap between columns (page_style.cpp).
-constexpr double PRINT_CHAR_MM = 1.65, PRINT_BOLD_CHAR_MM = 1.9, PRINT_CELL_MM = 2.2, PRINT_GAP_MM = 6;
+// width and a bold capital's (headings, captions, the row's header cell),
+// each with some room to spare, a cell's padding and border, and the gap
+// between columns (page_style.cpp).
+constexpr double PRINT_CHAR_MM = 1.6, PRINT_BOLD_CHAR_MM = 2.2, PRINT_CELL_MM = 2.2, PRINT_GAP_MM = 6;
 // Rows of 8 pt text that a printed page takes under a table's header.
 constexpr std::size_t PRINT_PAGE_ROWS = 36;
 constexpr int MOST_PRINT_COLUMNS = 4;
 // Chromium repeats a header in a column only when the column is at least
-// four times as tall: a column keeps five times its header's lines.
-// The page style's spacers (head-2 to head-4) stand for headers of up to 4
+// four times as tall: a column keeps five times its header's lines. The
+// page style's spacers (head-2 to head-4) stand for headers of up to 4
 // lines.
 constexpr std::size_t ROWS_PER_HEADER_LINE = 5;
 constexpr int MOST_HEADER_LINES = 4;
+
+double text_mm(std::size_t chars, double char_mm) {
+  return static_cast<double>(chars) * char_mm;
+}
 
 }  // namespace
 
@@ -160,23 +165,25 @@ PrintColumns HtmlTable::print_columns() const {
   // Each column as wide as its longest text (a text cell could wrap, but
   // is taken at its length: a wider guess only prints fewer columns); a
   // group's heading over the columns it spans.
-  std::vector<std::size_t> chars(columns_.size(), 0);
-  for (std::size_t c = 0; c < columns_.size(); ++c) chars[c] = columns_[c].heading.size();
+  std::vector<double> mm(columns_.size(), 0);
+  for (std::size_t c = 0; c < columns_.size(); ++c)
+    mm[c] = text_mm(columns_[c].heading.size(), PRINT_BOLD_CHAR_MM);
   for (const auto& row : rows_)
     for (std::size_t c = 0; c < columns_.size(); ++c)
-      chars[c] = std::max(chars[c], shown_text(row[c]).size());
+      mm[c] =
+          std::max(mm[c], text_mm(shown_text(row[c]).size(), c == 0 ? PRINT_BOLD_CHAR_MM : PRINT_CHAR_MM));
   double width = 0;
   bool grouped = false;
   for (std::size_t c = 0; c < columns_.size(); ++c) {
     const std::string& group = columns_[c].group;
     grouped = grouped || !group.empty();
     if (!group.empty() && (c == 0 || columns_[c - 1].group != group)) {
-      std::size_t under = 0;
-      for (std::size_t k = c; k < columns_.size() && columns_[k].group == group; ++k) under += chars[k];
+      double under = 0;
+      for (std::size_t k = c; k < columns_.size() && columns_[k].group == group; ++k) under += mm[k];
       // A group's heading wider than its columns widens them.
-      if (group.size() > under) width += static_cast<double>(group.size() - under) * PRINT_CHAR_MM;
+      width += std::max(0.0, text_mm(group.size(), PRINT_BOLD_CHAR_MM) - under);
     }
-    width += static_cast<double>(chars[c]) * PRINT_CHAR_MM + PRINT_CELL_MM;
+    width += mm[c] + PRINT_CELL_MM;
   }
   int fit = std::min(static_cast<int>((PICTURE_PRINT_WIDTH_MM + PRINT_GAP_MM) / (width + PRINT_GAP_MM)),
                      MOST_PRINT_COLUMNS);
