@@ -33,8 +33,6 @@ struct Column {
   std::string group;  // heading above a run of adjacent columns of the same group
 };
 
-// A cell holds its value as it is: it is formed into text once, as it is
-// written, in the plain and in the packed form alike.
 // How a table prints: in `count` columns side by side (1: as it is), under
 // a header of `header_lines` lines of text.
 struct PrintColumns {
@@ -42,6 +40,8 @@ struct PrintColumns {
   int header_lines = 1;
 };
 
+// A cell holds its value as it is: it is formed into text once, as it is
+// written, in the plain and in the packed form alike.
 struct Cell {
   enum class Kind { whole, real, text, missing };
   Kind kind = Kind::text;
@@ -81,10 +81,10 @@ class HtmlTable {
   // The same table with its body packed (see packed_rows.h), for the page's
   // script to unfold; none when a cell cannot be packed.
   std::optional<std::string> packed_html() const;
-  // How many copies of the table stand side by side on A4 landscape paper,
-  // its rows flowing down one and on into the next: 2 to 4 for a table
+  // In how many columns side by side the table prints on A4 landscape
+  // paper, its rows read down one and on into the next: 2 to 4 for a table
   // both long (more rows than a page takes) and narrow (it fits twice
-  // across), 1 otherwise. Estimated from the longest text of each column.
+  // across), 1 otherwise. Guessed from the longest text of each column.
   PrintColumns print_columns() const;
 
  private:
