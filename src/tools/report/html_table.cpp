@@ -1,11 +1,13 @@
 #include "tools/report/html_table.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <ostream>
 #include <sstream>
 
 #include "tools/cli/json_text.h"
+#include "tools/report/page_style.h"
 
 namespace toval::tools::report {
 
@@ -135,9 +137,85 @@ std::string HtmlTable::header() const {
   return "<thead>" + caption + top + "</tr>\n" + (grouped ? below + "</tr>\n" : "") + "</thead>\n";
 }
 
-std::string HtmlTable::opening() const {
-  return "<div class=\"scroll\"><table id=\"" + html_escaped(id_) + "\">\n<caption>" +
-         html_escaped(caption_) + "</caption>\n" + header();
+namespace {
+
+// Printed measures, in mm, of the page style's 8 pt table text: a digit's
+// width and a bold capital's (headings, captions, the row's header cell),
+// each with some room to spare, a cell's padding and border, and the gap
+// between columns (page_style.cpp).
+constexpr double PRINT_CHAR_MM = 1.6, PRINT_BOLD_CHAR_MM = 2.2, PRINT_CELL_MM = 2.2, PRINT_GAP_MM = 6;
+// Rows of 8 pt text that a printed page takes under a table's header.
+constexpr std::size_t PRINT_PAGE_ROWS = 36;
+constexpr int MOST_PRINT_COLUMNS = 4;
+// Chromium repeats a header in a column only when the column is at least
+// four times as tall: a column keeps five times its header's lines. The
+// page style's spacers (head-2 to head-4) stand for headers of up to 4
+// lines.
+constexpr std::size_t ROWS_PER_HEADER_LINE = 5;
+constexpr int MOST_HEADER_LINES = 4;
+
+double text_mm(std::size_t chars, double char_mm) {
+  return static_cast<double>(chars) * char_mm;
+}
+
+}  // namespace
+
+PrintColumns HtmlTable::print_columns() const {
+  if (rows_.size() <= PRINT_PAGE_ROWS || columns_.empty()) return {};
+  // Each column as wide as its longest text (a text cell could wrap, but
+  // is taken at its length: a wider guess only prints fewer columns); a
+  // group's heading over the columns it spans.
+  std::vector<double> mm(columns_.size(), 0);
+  for (std::size_t c = 0; c < columns_.size(); ++c)
+    mm[c] = text_mm(columns_[c].heading.size(), PRINT_BOLD_CHAR_MM);
+  for (const auto& row : rows_)
+    for (std::size_t c = 0; c < columns_.size(); ++c)
+      mm[c] =
+          std::max(mm[c], text_mm(shown_text(row[c]).size(), c == 0 ? PRINT_BOLD_CHAR_MM : PRINT_CHAR_MM));
+  double width = 0;
+  bool grouped = false;
+  for (std::size_t c = 0; c < columns_.size(); ++c) {
+    const std::string& group = columns_[c].group;
+    grouped = grouped || !group.empty();
+    if (!group.empty() && (c == 0 || columns_[c - 1].group != group)) {
+      double under = 0;
+      for (std::size_t k = c; k < columns_.size() && columns_[k].group == group; ++k) under += mm[k];
+      // A group's heading wider than its columns widens them.
+      width += std::max(0.0, text_mm(group.size(), PRINT_BOLD_CHAR_MM) - under);
+    }
+    width += mm[c] + PRINT_CELL_MM;
+  }
+  int fit = std::min(static_cast<int>((PICTURE_PRINT_WIDTH_MM + PRINT_GAP_MM) / (width + PRINT_GAP_MM)),
+                     MOST_PRINT_COLUMNS);
+  // The caption row wraps in a column narrower than the caption; the
+  // rows of a column keep the header repeating.
+  const double caption_mm = static_cast<double>(caption_.size()) * PRINT_BOLD_CHAR_MM;
+  const auto header_lines = [&](int count) {
+    const double column_mm = (PICTURE_PRINT_WIDTH_MM + PRINT_GAP_MM) / count - PRINT_GAP_MM;
+    return static_cast<int>(std::ceil(caption_mm / column_mm)) + (grouped ? 2 : 1);
+  };
+  while (fit > 1 && (header_lines(fit) > MOST_HEADER_LINES ||
+                     rows_.size() / static_cast<std::size_t>(fit) <
+                         ROWS_PER_HEADER_LINE * static_cast<std::size_t>(header_lines(fit))))
+    --fit;
+  fit = std::max(fit, 1);
+  return {fit, header_lines(fit)};
+}
+
+// A table printed in columns stands in a box of its own, whose spacer, as
+// tall as the header needs, keeps the columns from starting at a page's
+// foot (see page_style.cpp).
+std::string HtmlTable::opening(const PrintColumns& columns) const {
+  const std::string table = "<table id=\"" + html_escaped(id_) + "\">\n<caption>" + html_escaped(caption_) +
+                            "</caption>\n" + header();
+  if (columns.count < 2) return "<div class=\"scroll\">" + table;
+  return "<div class=\"print-columns head-" +
+         std::to_string(std::clamp(columns.header_lines, 2, MOST_HEADER_LINES)) +
+         "\"><div class=\"scroll columns-" + std::to_string(columns.count) + "\">" + table;
+}
+
+std::string HtmlTable::closing(const PrintColumns& columns) const {
+  return columns.count > 1 ? "</table></div></div>\n" : "</table></div>\n";
 }
 
 void HtmlTable::write_row(std::ostream& out, std::size_t r,
@@ -164,7 +242,8 @@ void HtmlTable::write_row(std::ostream& out, std::size_t r,
 
 void HtmlTable::write(std::ostream& out) const {
   const std::vector<std::vector<bool>> marked = marks();
-  out << opening();
+  const PrintColumns columns = print_columns();
+  out << opening(columns);
   std::size_t next_group = 0;
   bool open = false;
   for (std::size_t r = 0; r < rows_.size(); ++r) {
@@ -176,7 +255,7 @@ void HtmlTable::write(std::ostream& out) const {
     write_row(out, r, marked);
   }
   if (open) out << "</tbody>\n";
-  out << "</table></div>\n";
+  out << closing(columns);
 }
 
 std::string HtmlTable::html() const {

@@ -33,6 +33,13 @@ struct Column {
   std::string group;  // heading above a run of adjacent columns of the same group
 };
 
+// How a table prints: in `count` columns side by side (1: as it is), under
+// a header of `header_lines` lines of text.
+struct PrintColumns {
+  int count = 1;
+  int header_lines = 1;
+};
+
 // A cell holds its value as it is: it is formed into text once, as it is
 // written, in the plain and in the packed form alike.
 struct Cell {
@@ -74,13 +81,20 @@ class HtmlTable {
   // The same table with its body packed (see packed_rows.h), for the page's
   // script to unfold; none when a cell cannot be packed.
   std::optional<std::string> packed_html() const;
+  // In how many columns side by side the table prints on A4 landscape
+  // paper, its rows read down one and on into the next: 2 to 4 for a table
+  // both long (more rows than a page takes) and narrow (it fits twice
+  // across), 1 otherwise. Guessed from the longest text of each column.
+  PrintColumns print_columns() const;
 
  private:
   std::vector<bool> marked_cells(std::size_t column) const;
   // Every column's marked cells, by column, then by row.
   std::vector<std::vector<bool>> marks() const;
   std::string header() const;
-  std::string opening() const;
+  // The box and header, and their end, for the table printed in `columns`.
+  std::string opening(const PrintColumns& columns) const;
+  std::string closing(const PrintColumns& columns) const;
   void write_row(std::ostream& out, std::size_t r, const std::vector<std::vector<bool>>& marked) const;
 
   std::string id_, caption_;

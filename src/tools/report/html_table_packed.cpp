@@ -81,8 +81,9 @@ std::optional<std::string> HtmlTable::packed_html() const {
   put_planes(parts, wholes);
   put_planes(parts, digits);
   parts.push_back(std::move(signs));
-  return opening() + "<script type=\"application/octet-stream\" class=\"packed-rows\">" + packed_text(parts) +
-         "</script>\n</table></div>\n";
+  const PrintColumns columns = print_columns();
+  return opening(columns) + "<script type=\"application/octet-stream\" class=\"packed-rows\">" +
+         packed_text(parts) + "</script>\n" + closing(columns);
 }
 
 }  // namespace toval::tools::report

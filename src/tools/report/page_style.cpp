@@ -12,7 +12,15 @@ namespace toval::tools::report {
 // rows the page's script has not formed prints as its summary and its
 // note, which names the export table that holds the rows. Headers repeat
 // on every page and stay with their first rows; the caption prints as the
-// header's first row, so that it repeats with it. The picture takes the
+// header's first row, so that it repeats with it.
+//
+// A long narrow table prints in 2 to 4 columns side by side (its box's
+// class, HtmlTable::print_columns), each with the header repeated. Chromium
+// repeats a header in columns only where the first column is at least four
+// times taller than the header: an empty block five times the header's
+// lines tall (its class head-N), taken back by its negative margin, moves
+// a table that would start at a page's foot to the next page (not a packed
+// table, which prints as its note). The picture takes the
 // printable width: draw lays it out for that width (PRINT_WIDTH_MM).
 std::string_view page_style() {
   return R"css(
@@ -70,6 +78,15 @@ summary{list-style:none}
 details::details-content{content-visibility:visible;display:contents}
 details:not(:has(script.packed-rows))>summary{display:none}
 .scroll:has(script.packed-rows){display:none}
+.print-columns::before{content:"";display:block;break-inside:avoid;height:var(--lead);margin-bottom:calc(-1*var(--lead))}
+.print-columns:has(script.packed-rows)::before{display:none}
+.head-2{--lead:45mm}
+.head-3{--lead:66mm}
+.head-4{--lead:88mm}
+.columns-2{column-count:2}
+.columns-3{column-count:3}
+.columns-4{column-count:4}
+.columns-2,.columns-3,.columns-4{column-gap:6mm}
 }
 )css";
 }

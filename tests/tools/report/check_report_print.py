@@ -8,6 +8,9 @@ printed to PDF by headless Chromium, the PDF read back with poppler.
 - On every page the last line is no table caption, header row or heading,
   nor a section's opening paragraph; a table that runs over pages is named
   by its caption above its header on each of them.
+- A long narrow table prints in columns side by side, its rows read down
+  one column and on into the next, each column under the table's caption
+  and header.
 - The picture's smallest text is at least 2 mm high on paper, measured on
   the PDF's own words; the picture takes the printable width, stands
   whole on one page with its legend and speaks the page's language.
@@ -104,10 +107,12 @@ def every_bar_force_printed(document, pages):
     forces = document["bar_forces"]
     check(len(forces) > 300 and all(f["bending"] for f in forces),
           f"every one of {len(forces)} bar forces is in bending, more than 300")
+    # A line holds a row of each column a table prints in.
     lines = set()
     for text in pages:
         for line in text.splitlines():
-            lines.add(tuple(line.split()[:7]))
+            words = line.split()
+            lines.update(tuple(words[k:k + 7]) for k in range(len(words)))
     missing = [(f["combination"], f["bar"]) for f in forces
                if (str(f["bar"]), shown(f["N"]), shown(f["V"][0]), shown(f["M"][0]), shown(f["N"]),
                    shown(f["V"][1]), shown(f["M"][1])) not in lines]
@@ -116,6 +121,11 @@ def every_bar_force_printed(document, pages):
 
 def squeezed(text):
     return re.sub(r"\s+", "", text)
+
+
+def repeated(line, heads):
+    """The line is one of the heads, once or side by side in columns."""
+    return any(h and len(line) % len(h) == 0 and line == h * (len(line) // len(h)) for h in heads)
 
 
 def no_header_at_a_foot(page, pages):
@@ -137,23 +147,71 @@ def no_header_at_a_foot(page, pages):
     check(len(heads) > 10, f"{len(heads)} captions, headers and headings")
     for number, text in enumerate(pages, 1):
         lines = [l for l in text.splitlines() if l.strip() and not re.fullmatch(r"\s*\d+ ?/ ?\d+\s*", l)]
-        check(lines and squeezed(lines[-1]) not in heads, f"page {number} ends with {lines[-1:]!r}")
+        check(lines and not repeated(squeezed(lines[-1]), heads), f"page {number} ends with {lines[-1:]!r}")
         check(lines and not any(i.endswith(squeezed(lines[-1])) for i in intros),
               f"page {number} ends with a section's opening paragraph {lines[-1:]!r}")
 
 
 def every_page_names_its_table(pages, header, caption):
-    """A table running over pages: on every page its header row is under
-    its caption, which names the combination."""
+    """A table running over pages: on every page (in every column) its
+    header row is under its caption, which names the combination."""
     seen = 0
     for number, text in enumerate(pages, 1):
         lines = [squeezed(l) for l in text.splitlines() if l.strip()]
         for k, line in enumerate(lines):
-            if line == squeezed(header):
-                seen += 1
-                check(k > 0 and re.fullmatch(squeezed(caption) + r"\d+", lines[k - 1]),
+            if repeated(line, [squeezed(header)]):
+                seen += len(line) // len(squeezed(header))
+                check(k > 0 and re.fullmatch("(" + re.escape(squeezed(caption)) + r"\d+)+", lines[k - 1]),
                       f"page {number}: the header {header!r} under {lines[k - 1:k]!r}")
     check(seen > 10, f"{seen} headers of {caption!r} printed")
+
+
+def table_rows(page, table_id):
+    tree = html5lib.HTMLParser(namespaceHTMLElements=False).parse(page)
+    table = next(t for t in tree.iter("table") if t.get("id") == table_id)
+    return [tuple("".join(c.itertext()).strip() for c in tr) for tbody in table.findall("tbody")
+            for tr in tbody.findall("tr")]
+
+
+def flows_in_columns(page, pdf, table_id, heading, caption_word):
+    """The table's rows, found by their words on the PDF's lines: each
+    printed once, in more than one column on some page, read down each
+    column and on into the next (the right edge of the row's first cell
+    tells the column), every column under the caption and the header."""
+    rows = table_rows(page, table_id)
+    width = len(rows[0])
+    found = {}
+    for number, (height, words) in enumerate(word_pages(pdf)):
+        lines = {}
+        for w in words:
+            key = next((y for y in lines if abs(y - w[2]) < 2), w[2])
+            lines.setdefault(key, []).append(w)
+        for y, line in lines.items():
+            line.sort(key=lambda w: w[1])
+            texts = tuple(w[0] for w in line)
+            for k in range(len(line) - width + 1):
+                found.setdefault(texts[k:k + width], []).append((number, line[k][3], y))
+    places = [found.get(row, []) for row in rows]
+    check(all(len(p) == 1 for p in places),
+          f"{table_id}: rows printed other than once: {[r for r, p in zip(rows, places) if len(p) != 1][:3]}")
+    places = [p[0] for p in places if p]
+    columns = {}
+    for page_number, x, y in places:
+        column = next((c for c in columns.get(page_number, []) if abs(c - x) < 20), x)
+        columns.setdefault(page_number, set()).add(column)
+    check(max((len(c) for c in columns.values()), default=0) > 1, f"{table_id} prints in one column")
+    for a, b in zip(places, places[1:]):
+        next_column = b[0] == a[0] and b[1] > a[1] + 20
+        down = b[0] == a[0] and abs(b[1] - a[1]) < 20 and b[2] > a[2]
+        check(b[0] > a[0] or next_column or down, f"{table_id}: a row at {b} read after the one at {a}")
+    words = word_pages(pdf)
+    for page_number, xs in columns.items():
+        top = min(y for p, x, y in places if p == page_number)
+        for x in xs:
+            left = max((c for c in xs if c < x), default=0)
+            above = [w for w in words[page_number][1] if w[4] <= top + 1 and left < w[1] < x]
+            check(any(w[0] == heading for w in above) and any(w[0] == caption_word for w in above),
+                  f"{table_id}: page {page_number + 1}, the column ending at {x:.0f} has no header")
 
 
 def picture_in_print(pdf, heading, caption, first_row, last_row, title):
@@ -199,6 +257,8 @@ with tempfile.TemporaryDirectory() as work:
     no_header_at_a_foot(page, pages)
     every_page_names_its_table(pages, "BARRA Ni Vi Mi Nf Vf Mf L / P",
                                "ESFORCOS NORMAL CORTANTE FLETOR: ELEMENTOS BARRA-CHAPA - COMBINACAO ")
+    for table_id in ("bar_forces-1", "bar_forces-6"):
+        flows_in_columns(page, pdf, table_id, "BARRA", "ESFORCOS")
     picture_in_print(pdf, "PORTICO", ["O", "pórtico", "em", "escala,"], ["tração"], ["apoio:", "engaste"], "esforço")
 
     wide = frame(work, "wide", 12, 2, 4)

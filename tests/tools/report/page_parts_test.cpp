@@ -5,7 +5,9 @@
 
 #include <cstdint>
 #include <limits>
+#include <optional>
 #include <string>
+#include <vector>
 
 #include "tools/report/html_table.h"
 #include "tools/report/page_text.h"
@@ -168,6 +170,53 @@ TEST(ReportTable, OnlyTablesOfNumbersArePackedAndTheyKeepTheirHead) {
   EXPECT_TRUE(one_row(whole_cell(std::numeric_limits<std::int32_t>::min())));
   EXPECT_FALSE(one_row(whole_cell(std::int64_t{1} << 31)));
   EXPECT_FALSE(HtmlTable("e", "empty", {{"K"}}).packed_html());
+}
+
+// Printed, a table more rows long than a page and narrow enough to stand
+// twice across flows in columns: as many as fit its width, fewer where a
+// column would be too short for its header to repeat. Its box opens and
+// closes alike in the plain and the packed form.
+TEST(ReportTable, LongNarrowTablesPrintInColumns) {
+  const auto table = [](std::size_t rows, std::size_t values, std::string caption = "c") {
+    std::vector<Column> columns{{"NO"}};
+    for (std::size_t c = 0; c < values; ++c) columns.emplace_back("DX");
+    HtmlTable t("t", std::move(caption), std::move(columns));
+    for (std::size_t r = 0; r < rows; ++r) {
+      std::vector<Cell> cells{whole_cell(static_cast<long>(r + 1))};
+      for (std::size_t c = 0; c < values; ++c) cells.push_back(real_cell(-0.0013f, 6));
+      t.add_row(std::move(cells));
+    }
+    return t;
+  };
+  // A page's rows, or columns too wide to stand twice: as it is.
+  EXPECT_EQ(table(36, 3).print_columns().count, 1);
+  EXPECT_EQ(table(500, 14).print_columns().count, 1);
+  EXPECT_EQ(table(0, 3).print_columns().count, 1);
+  EXPECT_EQ(table(500, 3).print_columns().count, 4);
+  EXPECT_EQ(table(500, 6).print_columns().count, 2);
+  // 39 rows in 4 columns would leave 9 under a header of 2 lines.
+  EXPECT_EQ(table(40, 3).print_columns().count, 4);
+  EXPECT_EQ(table(39, 3).print_columns().count, 3);
+  EXPECT_EQ(table(39, 3).print_columns().header_lines, 2);
+  // A caption longer than a column wraps, and the header takes its lines.
+  const PrintColumns wrapped = table(500, 3, std::string(80, 'C')).print_columns();
+  EXPECT_EQ(wrapped.count, 4);
+  EXPECT_EQ(wrapped.header_lines, 4);
+  EXPECT_EQ(table(500, 3, std::string(150, 'C')).print_columns().count, 2);
+  // A header of more lines than the page style leaves room for: as it is.
+  EXPECT_EQ(table(500, 3, std::string(200, 'C')).print_columns().count, 1);
+
+  const HtmlTable t = table(500, 3);
+  const std::string html = t.html();
+  EXPECT_EQ(
+      html.rfind("<div class=\"print-columns head-2\"><div class=\"scroll columns-4\"><table id=\"t\">", 0),
+      0u);
+  EXPECT_EQ(html.substr(html.size() - 21), "</table></div></div>\n");
+  const std::optional<std::string> packed = t.packed_html();
+  ASSERT_TRUE(packed);
+  EXPECT_EQ(packed->substr(0, 200), html.substr(0, 200));
+  EXPECT_EQ(packed->substr(packed->size() - 21), "</table></div></div>\n");
+  EXPECT_EQ(table(36, 3).html().rfind("<div class=\"scroll\"><table", 0), 0u);
 }
 
 TEST(ReportDate, FromTheSourceDateWhenItIsANumber) {
