@@ -163,43 +163,55 @@ Block title_block(const FrameContent& c, const DrawingSources& sources, double l
   return b;
 }
 
-Block legend_block(const FrameContent& c, const FrameScale& scale, double left, double top, double width,
-                   std::size_t longest) {
-  Legend g(c.id("legend"), left, top, width, longest);
-  const double x0 = left, x1 = left + SWATCH;
-  const Whole NBAR = c.counts.NBAR;
-  const PictureText& t = c.text;
+namespace {
 
+// The bars each row of the legend lists, in bar order.
+struct LegendBars {
+  std::vector<Whole> bending, unpaired, own, unplaced;
+};
+
+LegendBars legend_bars(const FrameContent& c) {
+  LegendBars b;
+  for (Whole K = 1; K <= c.counts.NBAR; ++K) {
+    const std::size_t k = static_cast<std::size_t>(K - 1);
+    if (c.forces[k].bending) b.bending.push_back(K);
+    if (c.mirrors.state[k] == MirrorState::unpaired) b.unpaired.push_back(K);
+    if (c.mirrors.state[k] == MirrorState::own_mirror) b.own.push_back(K);
+    if (!c.drawable[k]) b.unplaced.push_back(K);
+  }
+  return b;
+}
+
+void force_rows(Legend& g, const FrameContent& c, const FrameScale& scale, double x0, double x1) {
+  const PictureText& t = c.text;
   g.row(swatch_line(x0, x1, TENSION_COLOUR, 4.0), {std::string(t(Word::tension))});
   g.row(swatch_line(x0, x1, COMPRESSION_COLOUR, 4.0), {std::string(t(Word::compression))});
   g.row("<path d=\"M" + svg_number(x0) + " @l" + svg_number(SWATCH) + ' ' + svg_number(-scale.widest / 2.0) +
             "v" + svg_number(scale.widest) + "Z\" fill=\"#777777\"/>",
         {t.format(Word::width_grows, {fixed_number(c.largest, 3)}) +
          (c.force_unit.empty() ? "" : " " + c.force_unit)});
+}
 
-  std::vector<Whole> bending, unpaired, own, unplaced;
-  for (Whole K = 1; K <= NBAR; ++K) {
-    const std::size_t k = static_cast<std::size_t>(K - 1);
-    if (c.forces[k].bending) bending.push_back(K);
-    if (c.mirrors.state[k] == MirrorState::unpaired) unpaired.push_back(K);
-    if (c.mirrors.state[k] == MirrorState::own_mirror) own.push_back(K);
-    if (!c.drawable[k]) unplaced.push_back(K);
-  }
+void bar_state_rows(Legend& g, const FrameContent& c, const LegendBars& b, double x0, double x1) {
+  const PictureText& t = c.text;
   const std::string bending_text =
       t.format(Word::in_bending, {bending_place(c)}) + std::string(t(Word::bending_reason));
   g.row(swatch_line(x0, x1, "#000000", 7.0) + swatch_line(x0, x1, NO_FORCE_COLOUR, 4.0),
-        bar_list(t, bending_text, bending),
+        bar_list(t, bending_text, b.bending),
         t.format(Word::bending_note,
-                 {bending_text, counted(t, bending.size(), Word::bars_count_one, Word::bars_count_many)}));
+                 {bending_text, counted(t, b.bending.size(), Word::bars_count_one, Word::bars_count_many)}));
   g.row(swatch_line(x0, x1, "#ff9800", 13.0, "stroke-opacity=\"0.6\"") +
             swatch_line(x0, x1, NO_FORCE_COLOUR, 4.0),
-        bar_list(t, std::string(t(Word::unpaired_prefix)), unpaired),
+        bar_list(t, std::string(t(Word::unpaired_prefix)), b.unpaired),
         t.format(Word::unpaired_note,
-                 {counted(t, unpaired.size(), Word::bars_count_one, Word::bars_count_many)}));
-  if (!own.empty())
+                 {counted(t, b.unpaired.size(), Word::bars_count_one, Word::bars_count_many)}));
+  if (!b.own.empty())
     g.row(swatch_line(x0, x1, NO_FORCE_COLOUR, 4.0),
-          bar_list(t, std::string(t(Word::own_mirror)) + ": ", own));
+          bar_list(t, std::string(t(Word::own_mirror)) + ": ", b.own));
+}
 
+void pair_row(Legend& g, const FrameContent& c, double x0) {
+  const PictureText& t = c.text;
   std::vector<std::string> pairs;
   for (const MirrorPair& p : c.mirrors.pairs)
     pairs.push_back(p.tag + " " + std::to_string(p.lower) + "\u2194" + std::to_string(p.upper));
@@ -212,14 +224,20 @@ Block legend_block(const FrameContent& c, const FrameScale& scale, double left, 
             "\" y=\"@\" dy=\"4\" font-size=\"11\" text-anchor=\"middle\" "
             "font-weight=\"bold\" font-style=\"italic\" fill=\"#6a3d9a\">A</text>",
         pairs, note);
+}
 
+void axis_and_node_rows(Legend& g, const FrameContent& c, double x0, double x1) {
+  const PictureText& t = c.text;
   g.row(swatch_line(x0, x1, "#333333", 1.0, "stroke-dasharray=\"10 4 2 4\""),
         {t.format(Word::axis_row, {fixed_number(double{c.counts.XS}, 4)})});
   g.row("<circle cx=\"" + svg_number(x0 + SWATCH / 2.0) +
             "\" cy=\"@\" r=\"6\" fill=\"none\" stroke=\"#00796b\" "
             "stroke-width=\"1.5\"/>",
         {t.format(Word::characteristic_row, {c.characteristic.description})});
+}
 
+// One row per kind of support the frame has, in the kinds' order.
+void support_rows(Legend& g, const FrameContent& c, double x0) {
   std::vector<SupportKind> kinds;
   for (SupportKind k : c.supports)
     if (k != SupportKind::free && std::find(kinds.begin(), kinds.end(), k) == kinds.end()) kinds.push_back(k);
@@ -233,11 +251,26 @@ Block legend_block(const FrameContent& c, const FrameScale& scale, double left, 
     std::string symbol = support_symbol(k, node, 12.0, true);
     g.row("<g transform=\"translate(0 @)\" fill=\"#ffffff\" stroke=\"#000000\" stroke-width=\"1\">" +
               symbol.substr(0, symbol.size() - 1) + "</g>",
-          {t.format(Word::support_row, {t(support_name(k))})});
+          {c.text.format(Word::support_row, {c.text(support_name(k))})});
   }
-  if (!unplaced.empty())
+}
+
+}  // namespace
+
+Block legend_block(const FrameContent& c, const FrameScale& scale, double left, double top, double width,
+                   std::size_t longest) {
+  Legend g(c.id("legend"), left, top, width, longest);
+  const double x0 = left, x1 = left + SWATCH;
+  const LegendBars bars = legend_bars(c);
+  force_rows(g, c, scale, x0, x1);
+  bar_state_rows(g, c, bars, x0, x1);
+  pair_row(g, c, x0);
+  axis_and_node_rows(g, c, x0, x1);
+  support_rows(g, c, x0);
+  if (!bars.unplaced.empty())
     g.row(swatch_line(x0, x1, "#ff9800", 4.0),
-          bar_list(t, t.format(Word::unplaced_prefix, {std::to_string(c.counts.NNOS)}), unplaced));
+          bar_list(c.text, c.text.format(Word::unplaced_prefix, {std::to_string(c.counts.NNOS)}),
+                   bars.unplaced));
   return g.done(top);
 }
 
