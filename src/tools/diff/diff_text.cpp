@@ -390,13 +390,31 @@ std::string bar_text(const ListedLine& line) {
   return line.partner == 0 ? bar : bar + "/" + std::to_string(line.partner);
 }
 
+// The member column of an envelope's table, right-aligned by number, or
+// left-aligned for the characteristic places' words.
+int member_width(ResultTable table) {
+  return table == ResultTable::displacement_envelope ? -8 : 7;
+}
+
+// The member of an envelope's line: a bar (or mirror pair), a node, or a
+// characteristic place.
+std::string envelope_member(const Listing& l, const ListedLine& line) {
+  const ResultChange& c = line.change;
+  if (c.table == ResultTable::envelope) return bar_text(line);
+  if (c.table == ResultTable::displacement_envelope) return std::string(l.w(PLACE_WORDS[c.place]));
+  return std::to_string(c.node);
+}
+
 std::string table_head(const Listing& l, ResultTable table) {
   const ListingWords& w = l.w;
   switch (table) {
     case ResultTable::envelope:
     case ResultTable::reaction_envelope:
+    case ResultTable::displacement_envelope:
+    case ResultTable::node_displacement_envelope:
       return row(
-          {{w(table == ResultTable::envelope ? ListingWord::bar_head : ListingWord::node_head), 7},
+          {{w(table == ResultTable::envelope ? ListingWord::bar_head : ListingWord::node_head),
+            member_width(table)},
            {w(table == ResultTable::envelope ? ListingWord::force_head : ListingWord::component_head), -5},
            {w(ListingWord::bound_head), -5},
            {w(ListingWord::old_head), VALUE},
@@ -404,16 +422,6 @@ std::string table_head(const Listing& l, ResultTable table) {
            {w(ListingWord::change_head), VALUE},
            {w(ListingWord::relative_head), PER_CENT},
            {w(ListingWord::governing_head), -1}});
-    case ResultTable::displacement_envelope:
-    case ResultTable::node_displacement_envelope:
-      return row({{w(ListingWord::node_head), table == ResultTable::node_displacement_envelope ? 7 : -8},
-                  {w(ListingWord::component_head), -5},
-                  {w(ListingWord::bound_head), -5},
-                  {w(ListingWord::old_head), VALUE},
-                  {w(ListingWord::new_head), VALUE},
-                  {w(ListingWord::change_head), VALUE},
-                  {w(ListingWord::relative_head), PER_CENT},
-                  {w(ListingWord::governing_head), -1}});
     case ResultTable::combined_reactions:
     case ResultTable::combined_displacements:
       return row({{w(ListingWord::combination_head), 5},
@@ -438,8 +446,10 @@ std::string table_line(const Listing& l, const ListedLine& line) {
   switch (c.table) {
     case ResultTable::envelope:
     case ResultTable::reaction_envelope:
+    case ResultTable::displacement_envelope:
+    case ResultTable::node_displacement_envelope:
       return row(
-          {{c.table == ResultTable::envelope ? bar_text(line) : std::to_string(c.node), 7},
+          {{envelope_member(l, line), member_width(c.table)},
            {c.table == ResultTable::envelope ? ENVELOPE_QUANTITIES[c.quantity] : std::to_string(c.quantity),
             -5},
            {BOUNDS[c.bound], -5},
@@ -448,18 +458,6 @@ std::string table_line(const Listing& l, const ListedLine& line) {
            {v.change, VALUE},
            {v.rel, PER_CENT},
            {governing(l, c, false), -1}});
-    case ResultTable::displacement_envelope:
-    case ResultTable::node_displacement_envelope: {
-      const bool node = c.table == ResultTable::node_displacement_envelope;
-      return row({{node ? std::to_string(c.node) : std::string(l.w(PLACE_WORDS[c.place])), node ? 7 : -8},
-                  {std::to_string(c.quantity), -5},
-                  {BOUNDS[c.bound], -5},
-                  {v.old_text, VALUE},
-                  {v.new_text, VALUE},
-                  {v.change, VALUE},
-                  {v.rel, PER_CENT},
-                  {governing(l, c, false), -1}});
-    }
     case ResultTable::combined_reactions:
     case ResultTable::combined_displacements:
       return row({{std::to_string(c.combination), 5},
