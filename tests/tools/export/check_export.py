@@ -12,17 +12,12 @@ import tempfile
 
 import jsonschema
 
+sys.path.insert(0, os.path.dirname(os.path.dirname(os.path.abspath(__file__))))
+from check_tally import Tally  # noqa: E402
+
 TOOLS, SOURCE = sys.argv[1], sys.argv[2]
 EXAMPLES = os.path.join(SOURCE, "examples")
-failures = []
-checks = 0
-
-
-def check(condition, what):
-    global checks
-    checks += 1
-    if not condition:
-        failures.append(what)
+check = Tally()
 
 
 def export(*args):
@@ -133,7 +128,4 @@ for row, (node, component, e) in zip(envelope_rows, expected):
 check(tables["set_envelopes"] == [] and tables["displacement_envelope"] == [], "set tables of a file without sets")
 
 
-for failure in failures:
-    print("FAILED:", failure)
-print(f"{checks - len(failures)} passed, {len(failures)} failed")
-sys.exit(1 if failures else 0)
+check.finish()

@@ -21,21 +21,15 @@ import tempfile
 import openpyxl
 import openpyxl.utils
 
+sys.path.insert(0, os.path.dirname(os.path.dirname(os.path.abspath(__file__))))
+from check_tally import Tally  # noqa: E402
+
 TOOLS, SOURCE, SMALL_SHEETS = sys.argv[1], sys.argv[2], sys.argv[3]
 EXAMPLES = os.path.join(SOURCE, "examples")
 PORTAL = os.path.join(SOURCE, "tests", "e2e", "data", "portal_truss", "in")
 # The columns that hold names: text even when a name reads as a number.
 NAME_COLUMNS = {"case", "missing_cases", "set", "name", "place", "component"}
-failures = []
-checks = 0
-
-
-def check(condition, what):
-    global checks
-    checks += 1
-    if not condition:
-        failures.append(what)
-    return condition
+check = Tally()
 
 
 def tools(cwd, *args, env=None):
@@ -181,7 +175,4 @@ with tempfile.TemporaryDirectory() as folder:
     check(book.sheetnames == expected_names, f"small sheets: {book.sheetnames}, expected {expected_names}")
     check("bar_forces (5)" in book.sheetnames, f"small sheets: bar_forces in five sheets: {book.sheetnames}")
 
-for failure in failures:
-    print("FAILED:", failure)
-print(f"{checks - len(failures)} passed, {len(failures)} failed")
-sys.exit(1 if failures else 0)
+check.finish()

@@ -25,20 +25,15 @@ import tempfile
 
 import html5lib
 
+sys.path.insert(0, os.path.dirname(os.path.dirname(os.path.abspath(__file__))))
+from check_tally import Tally  # noqa: E402
+
 TOOLS, SOURCE, OUT, PORTAL_FORCES = sys.argv[1], sys.argv[2], sys.argv[3], sys.argv[4]
 EXAMPLES = os.path.join(SOURCE, "examples")
 MISSING = os.path.join(SOURCE, "tests", "tools", "data", "check_missing_fimc", "in")
 CHROMIUM = "/usr/bin/chromium"
 ENV = dict(os.environ, SOURCE_DATE_EPOCH="1765000000")
-failures = []
-checks = 0
-
-
-def check(condition, what):
-    global checks
-    checks += 1
-    if not condition:
-        failures.append(what)
+check = Tally()
 
 
 def tools(cwd, *args):
@@ -166,10 +161,7 @@ if sets_tree is not None:
     check_sets(sets_tree, "sets")
 
 if os.environ.get("TOVAL_TEST_WINE_BUILD") or not os.path.exists(CHROMIUM) or not shutil.which("pdftotext"):
-    print(f"{checks} checks, {len(failures)} failures; browser checks skipped")
-    for f in failures:
-        print("FAIL:", f)
-    sys.exit(1 if failures else 77)
+    check.finish("; browser checks skipped", 77)
 
 
 def chromium(profile, *args):
@@ -354,7 +346,4 @@ with tempfile.TemporaryDirectory() as work:
                     os.path.join(OUT, "report-first-page")], check=False)
     check(os.path.getsize(os.path.join(OUT, "report-first-page.png")) > 5000, "the first page's picture")
 
-print(f"{checks} checks, {len(failures)} failures")
-for f in failures:
-    print("FAIL:", f)
-sys.exit(1 if failures else 0)
+check.finish()

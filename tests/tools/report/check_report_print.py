@@ -31,6 +31,9 @@ import xml.etree.ElementTree as ET
 
 import html5lib
 
+sys.path.insert(0, os.path.dirname(os.path.dirname(os.path.abspath(__file__))))
+from check_tally import Tally  # noqa: E402
+
 TOOLS, WRITER = sys.argv[1], sys.argv[2]
 CHROMIUM = "/usr/bin/chromium"
 ENV = dict(os.environ, SOURCE_DATE_EPOCH="1765000000")
@@ -38,19 +41,12 @@ MM = 72 / 25.4  # points per millimetre
 # The page's numbers are printed at 8 pt in the picture's face (the page
 # style's margin box): their word boxes give the face's height per point.
 PAGE_NUMBER_PT = 8.0
-failures = []
-checks = 0
 
 if os.environ.get("TOVAL_TEST_WINE_BUILD") or not os.path.exists(CHROMIUM) or not shutil.which("pdftotext"):
     print("browser checks skipped")
     sys.exit(77)
 
-
-def check(condition, what):
-    global checks
-    checks += 1
-    if not condition:
-        failures.append(what)
+check = Tally()
 
 
 def run(*args, cwd=None):
@@ -290,7 +286,4 @@ with tempfile.TemporaryDirectory() as work:
           "the note points to the export's table")
     check(b'id="combined_node_displacements-' in printed_page, "the packed frame's node tables are on its page")
 
-print(f"{checks} checks, {len(failures)} failures")
-for f in failures:
-    print("FAIL:", f)
-sys.exit(1 if failures else 0)
+check.finish()
